@@ -1,0 +1,42 @@
+#pragma once
+// The application object: start-up, the main window's title and the flags
+// the document and the frames consult.
+#include "platform/WinApp.h"
+
+#include <cstdint>
+
+class CMainFrame;
+
+class CHOXApp : public CWinApp {
+public:
+    CHOXApp();
+    ~CHOXApp() override;
+
+    static CHOXApp* Get();
+
+    bool InitInstance() override;
+    int ExitInstance() override;
+
+    CMainFrame* MainFrame() const;
+    // "RQT4P-VEDID-E - Untitled.hox"
+    void SetMainTitleUntitled();
+    // The product code, " - " and the file name of the path.
+    void SetMainTitle(const QString& path);
+
+    void OnFileNew();
+    void OnAppExit();
+
+    // 1: File New asks for the controller type.
+    std::int32_t m_nAskType = 1;
+    // 1 until start-up has ended; File New does nothing meanwhile.
+    std::int32_t m_nStarting = 1;
+    // 1 while the document is really being closed.
+    std::int32_t m_nClosingWanted = 0;
+    // 1: the next chart frame opens at the top left of the client area.
+    std::int32_t m_nFrameAtOrigin = 1;
+    // Set by the last File Save.
+    std::int32_t m_nLastSaveSucceeded = 1;
+};
+
+// The part of a path after its last "/" or "\" (the whole path without one).
+QString FileNameOfPath(const QString& path);

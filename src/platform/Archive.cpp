@@ -1,0 +1,336 @@
+#include "platform/Archive.h"
+
+#include <QtEndian>
+
+#include <cstring>
+#include <string>
+
+namespace {
+constexpr WORD kNullTag = 0;
+constexpr WORD kNewClassTag = 0xFFFF;
+constexpr WORD kClassTag = 0x8000;
+constexpr WORD kBigObjectTag = 0x7FFF;
+constexpr DWORD kBigClassTag = 0x80000000u;
+constexpr DWORD kMaxMapCount = 0x3FFFFFFEu;
+// Longest class name a stored document may name (one less than the buffer the
+// format was made for).
+constexpr WORD kMaxClassName = 63;
+// No document of this program nests objects anywhere near this deep; a file
+// that does is damaged, and following it would only exhaust the stack.
+constexpr int kMaxDepth = 100;
+
+template <class T>
+void PutLE(QByteArray& buf, T v)
+{
+    char bytes[sizeof(T)];
+    qToLittleEndian(v, bytes);
+    buf.append(bytes, sizeof(T));
+}
+} // namespace
+
+CArchive::CArchive() : m_mode(store) {}
+
+CArchive::CArchive(QByteArray data) : m_mode(load), m_buffer(std::move(data))
+{
+    m_loadArray.push_back({Slot::null, nullptr, nullptr});
+}
+
+CArchive::~CArchive()
+{
+    for (const CObject* object : m_unclaimed) delete object;
+}
+
+void CArchive::Need(std::size_t n) const
+{
+    if (n > BytesLeft())
+        throw ArchiveError(ArchiveError::endOfFile,
+                           "the file ends before the end of its data (" + std::to_string(n) +
+                               " bytes needed at offset " + std::to_string(m_pos) + ", " +
+                               std::to_string(BytesLeft()) + " left)");
+}
+
+void CArchive::Write(const void* data, std::size_t n)
+{
+    m_buffer.append(static_cast<const char*>(data), static_cast<qsizetype>(n));
+}
+
+void CArchive::Read(void* data, std::size_t n)
+{
+    Need(n);
+    if (n != 0) std::memcpy(data, m_buffer.constData() + m_pos, n);
+    m_pos += n;
+}
+
+CArchive& CArchive::operator<<(BYTE v) { m_buffer.append(static_cast<char>(v)); return *this; }
+CArchive& CArchive::operator<<(WORD v) { PutLE(m_buffer, v); return *this; }
+CArchive& CArchive::operator<<(std::int16_t v) { PutLE(m_buffer, v); return *this; }
+CArchive& CArchive::operator<<(std::int32_t v) { PutLE(m_buffer, v); return *this; }
+CArchive& CArchive::operator<<(DWORD v) { PutLE(m_buffer, v); return *this; }
+CArchive& CArchive::operator<<(float v) { PutLE(m_buffer, v); return *this; }
+CArchive& CArchive::operator<<(double v) { PutLE(m_buffer, v); return *this; }
+
+template <class T>
+static T TakeLE(CArchive& ar)
+{
+    char bytes[sizeof(T)];
+    ar.Read(bytes, sizeof(T));
+    return qFromLittleEndian<T>(bytes);
+}
+
+CArchive& CArchive::operator>>(BYTE& v) { v = TakeLE<BYTE>(*this); return *this; }
+CArchive& CArchive::operator>>(WORD& v) { v = TakeLE<WORD>(*this); return *this; }
+CArchive& CArchive::operator>>(std::int16_t& v) { v = TakeLE<std::int16_t>(*this); return *this; }
+CArchive& CArchive::operator>>(std::int32_t& v) { v = TakeLE<std::int32_t>(*this); return *this; }
+CArchive& CArchive::operator>>(DWORD& v) { v = TakeLE<DWORD>(*this); return *this; }
+CArchive& CArchive::operator>>(float& v) { v = TakeLE<float>(*this); return *this; }
+CArchive& CArchive::operator>>(double& v) { v = TakeLE<double>(*this); return *this; }
+
+CArchive& CArchive::operator<<(const CRect& r)
+{
+    return *this << r.left << r.top << r.right << r.bottom;
+}
+CArchive& CArchive::operator<<(const CPoint& p) { return *this << p.x << p.y; }
+CArchive& CArchive::operator>>(CRect& r) { return *this >> r.left >> r.top >> r.right >> r.bottom; }
+CArchive& CArchive::operator>>(CPoint& p) { return *this >> p.x >> p.y; }
+
+// Strings are 8-bit: each character is one byte, Latin-1 both ways, so every
+// byte read comes back unchanged when written again.
+CArchive& CArchive::operator<<(const QString& s)
+{
+    const QByteArray bytes = s.toLatin1();
+    const auto len = static_cast<DWORD>(bytes.size());
+    if (len < 0xFF) {
+        *this << static_cast<BYTE>(len);
+    } else if (len < 0xFFFE) {
+        *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(len);
+    } else {
+        *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFF) << len;
+    }
+    m_buffer.append(bytes);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(QString& s)
+{
+    // A length byte; 0xFF and a word; 0xFF, 0xFFFF and a double word. A word of
+    // 0xFFFE announces a string of 16-bit characters, whose length follows.
+    bool wide = false;
+    DWORD len = 0;
+    for (;;) {
+        BYTE b = 0;
+        *this >> b;
+        if (b < 0xFF) { len = b; break; }
+        WORD w = 0;
+        *this >> w;
+        if (w == 0xFFFE && !wide) { wide = true; continue; }
+        if (w == 0xFFFF) { *this >> len; break; }
+        if (w == 0xFFFE)
+            throw ArchiveError(ArchiveError::badCount, "a string announces its character width twice");
+        len = w;
+        break;
+    }
+    const std::size_t bytes = static_cast<std::size_t>(len) * (wide ? 2 : 1);
+    if (bytes > BytesLeft())
+        throw ArchiveError(ArchiveError::badCount,
+                           "a string of " + std::to_string(len) + " characters at offset " +
+                               std::to_string(m_pos) + " is longer than the data left");
+    const char* p = m_buffer.constData() + m_pos;
+    if (wide) {
+        QString text;
+        text.reserve(static_cast<qsizetype>(len));
+        for (DWORD i = 0; i < len; ++i) text.append(QChar(qFromLittleEndian<quint16>(p + 2 * i)));
+        s = text;
+    } else {
+        s = QString::fromLatin1(p, static_cast<qsizetype>(len));
+    }
+    m_pos += bytes;
+    return *this;
+}
+
+void CArchive::WriteCount(DWORD count)
+{
+    if (count < 0xFFFF) {
+        *this << static_cast<WORD>(count);
+    } else {
+        *this << static_cast<WORD>(0xFFFF) << count;
+    }
+}
+
+DWORD CArchive::ReadCount(std::size_t minElementBytes)
+{
+    WORD w = 0;
+    *this >> w;
+    DWORD count = w;
+    if (w == 0xFFFF) *this >> count;
+    if (minElementBytes != 0 && count > BytesLeft() / minElementBytes)
+        throw ArchiveError(ArchiveError::badCount,
+                           "a count of " + std::to_string(count) + " at offset " + std::to_string(m_pos) +
+                               " is larger than the data left can hold");
+    return count;
+}
+
+void CArchive::CheckCount() const
+{
+    if (m_mapCount >= kMaxMapCount)
+        throw ArchiveError(IsStoring() ? ArchiveError::writeError : ArchiveError::badCount,
+                           "too many objects in one archive");
+}
+
+void CArchive::WriteClass(const CRuntimeClass* cls)
+{
+    auto it = m_storeMap.find(cls);
+    if (it != m_storeMap.end()) {
+        const DWORD index = it->second;
+        if (index < kBigObjectTag) {
+            *this << static_cast<WORD>(kClassTag | index);
+        } else {
+            *this << kBigObjectTag << (kBigClassTag | index);
+        }
+        return;
+    }
+    const std::size_t nameLen = std::strlen(cls->m_lpszClassName);
+    *this << kNewClassTag << cls->m_wSchema << static_cast<WORD>(nameLen);
+    Write(cls->m_lpszClassName, nameLen);
+    CheckCount();
+    m_storeMap.emplace(cls, m_mapCount++);
+}
+
+void CArchive::WriteObject(CObject* object)
+{
+    if (object == nullptr) {
+        *this << kNullTag;
+        return;
+    }
+    auto it = m_storeMap.find(object);
+    if (it != m_storeMap.end()) {
+        const DWORD index = it->second;
+        if (index < kBigObjectTag) {
+            *this << static_cast<WORD>(index);
+        } else {
+            *this << kBigObjectTag << index;
+        }
+        return;
+    }
+    WriteClass(object->GetRuntimeClass());
+    CheckCount();
+    // The index is taken before the fields, so an object that refers back to
+    // itself (or to an owner still being written) writes a back-reference.
+    m_storeMap.emplace(object, m_mapCount++);
+    object->Serialize(*this);
+}
+
+const CRuntimeClass* CArchive::ReadClassTag(const CRuntimeClass* required, DWORD* objectIndex)
+{
+    const std::size_t tagAt = m_pos;
+    WORD tag = 0;
+    *this >> tag;
+    DWORD obTag = 0;
+    if (tag == kBigObjectTag) {
+        *this >> obTag;
+    } else {
+        obTag = (static_cast<DWORD>(tag & kClassTag) << 16) | (tag & ~kClassTag);
+    }
+    if ((obTag & kBigClassTag) == 0) {
+        *objectIndex = obTag;
+        return nullptr;
+    }
+
+    const CRuntimeClass* cls = nullptr;
+    if (tag == kNewClassTag) {
+        WORD schema = 0;
+        WORD nameLen = 0;
+        *this >> schema >> nameLen;
+        if (nameLen > kMaxClassName)
+            throw ArchiveError(ArchiveError::badClass,
+                               "a class name of " + std::to_string(nameLen) + " characters at offset " +
+                                   std::to_string(tagAt) + " is too long");
+        std::string name(nameLen, '\0');
+        Read(name.data(), nameLen);
+        cls = CRuntimeClass::FromName(name);
+        if (cls == nullptr)
+            throw ArchiveError(ArchiveError::badClass, "the file names a class this program does not have: \"" +
+                                                           name + "\" at offset " + std::to_string(tagAt));
+        if (cls->m_wSchema != schema)
+            throw ArchiveError(ArchiveError::badSchema, "class \"" + name + "\" is stored with schema " +
+                                                            std::to_string(schema) + ", this program reads " +
+                                                            std::to_string(cls->m_wSchema));
+        CheckCount();
+        m_loadArray.push_back({Slot::cls, cls, nullptr});
+        ++m_mapCount;
+    } else {
+        const DWORD classIndex = obTag & ~kBigClassTag;
+        if (classIndex == 0 || classIndex >= m_loadArray.size() || m_loadArray[classIndex].kind != Slot::cls)
+            throw ArchiveError(ArchiveError::badIndex, "a class reference at offset " + std::to_string(tagAt) +
+                                                           " names no class read before (index " +
+                                                           std::to_string(classIndex) + ")");
+        cls = m_loadArray[classIndex].cls;
+    }
+    if (required != nullptr && !cls->IsDerivedFrom(required))
+        throw ArchiveError(ArchiveError::badClass, std::string("an object of class \"") + cls->m_lpszClassName +
+                                                       "\" stands where a \"" + required->m_lpszClassName +
+                                                       "\" belongs (offset " + std::to_string(tagAt) + ")");
+    return cls;
+}
+
+CObject* CArchive::ReadObject(const CRuntimeClass* required)
+{
+    const std::size_t tagAt = m_pos;
+    DWORD index = 0;
+    const CRuntimeClass* cls = ReadClassTag(required, &index);
+    if (cls == nullptr) {
+        if (index >= m_loadArray.size() || m_loadArray[index].kind == Slot::cls)
+            throw ArchiveError(ArchiveError::badIndex, "an object reference at offset " + std::to_string(tagAt) +
+                                                           " names no object read before (index " +
+                                                           std::to_string(index) + ")");
+        CObject* object = m_loadArray[index].object;
+        if (object != nullptr && required != nullptr && !object->IsKindOf(required))
+            throw ArchiveError(ArchiveError::badClass,
+                               std::string("a reference to an object of class \"") +
+                                   object->GetRuntimeClass()->m_lpszClassName + "\" stands where a \"" +
+                                   required->m_lpszClassName + "\" belongs (offset " + std::to_string(tagAt) + ")");
+        return object;
+    }
+
+    std::unique_ptr<CObject> created = cls->CreateObject();
+    if (!created)
+        throw ArchiveError(ArchiveError::badClass,
+                           std::string("class \"") + cls->m_lpszClassName + "\" cannot be read from a file");
+    if (m_depth >= kMaxDepth)
+        throw ArchiveError(ArchiveError::tooDeep, "objects are nested too deeply at offset " + std::to_string(tagAt));
+    CheckCount();
+    CObject* object = created.release();
+    m_unclaimed.insert(object);
+    // Entered before the fields are read, so references back to it resolve.
+    m_loadArray.push_back({Slot::object, nullptr, object});
+    ++m_mapCount;
+    ++m_depth;
+    m_building.insert(object);
+    try {
+        object->Serialize(*this);
+    } catch (...) {
+        --m_depth;
+        m_building.erase(object);
+        throw;
+    }
+    --m_depth;
+    m_building.erase(object);
+    return object;
+}
+
+std::unique_ptr<CObject> CArchive::Claim(CObject* object)
+{
+    if (m_building.count(object) != 0 || m_unclaimed.erase(object) == 0) return nullptr;
+    return std::unique_ptr<CObject>(object);
+}
+
+std::unique_ptr<CObject> CArchive::ReadOwned(const CRuntimeClass* required)
+{
+    const std::size_t tagAt = m_pos;
+    CObject* object = ReadObject(required);
+    if (object == nullptr) return nullptr;
+    std::unique_ptr<CObject> owned = Claim(object);
+    if (!owned)
+        throw ArchiveError(ArchiveError::sharedObject, "an object at offset " + std::to_string(tagAt) +
+                                                           " is stored twice but can have only one owner");
+    return owned;
+}

@@ -1,0 +1,152 @@
+#include "platform/DialogTemplate.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+#include <map>
+#include <mutex>
+
+bool ControlTemplate::HasTabStop() const
+{
+    if (tabstop >= 0) return tabstop != 0;
+    if (kind == u"radio") return group;
+    return kind == u"edit" || kind == u"button" || kind == u"check" || kind == u"combo" || kind == u"dropdown" ||
+           kind == u"list" || kind == u"slider";
+}
+
+namespace {
+void Collect(const std::vector<std::vector<ControlTemplate>>& rows, std::vector<const ControlTemplate*>& out)
+{
+    for (const auto& row : rows) {
+        for (const auto& c : row) {
+            out.push_back(&c);
+            Collect(c.rows, out);
+        }
+    }
+}
+
+bool ParseRows(const QJsonValue& value, std::vector<std::vector<ControlTemplate>>& rows, QString* error);
+
+bool ParseControl(const QJsonObject& o, ControlTemplate& c, QString* error)
+{
+    c.id = o.value(u"id").toInt(IDC_STATIC);
+    c.kind = o.value(u"kind").toString();
+    if (c.kind.isEmpty()) {
+        *error = QStringLiteral("control %1 has no kind").arg(c.id);
+        return false;
+    }
+    c.text = o.value(u"text").toString();
+    c.group = o.value(u"group").toBool();
+    if (o.contains(u"tabstop")) c.tabstop = o.value(u"tabstop").toBool() ? 1 : 0;
+    c.disabled = o.value(u"disabled").toBool();
+    c.hidden = o.value(u"hidden").toBool();
+    c.isDefault = o.value(u"default").toBool();
+    c.readOnly = o.value(u"readonly").toBool();
+    c.multiline = o.value(u"multiline").toBool();
+    c.number = o.value(u"number").toBool();
+    c.limit = o.value(u"limit").toInt();
+    const QJsonArray range = o.value(u"range").toArray();
+    if (range.size() == 2) {
+        c.rangeMin = range[0].toInt();
+        c.rangeMax = range[1].toInt();
+    }
+    c.buddy = o.value(u"buddy").toInt();
+    c.width = o.value(u"width").toInt();
+    c.height = o.value(u"height").toInt();
+    c.image = o.value(u"image").toInt();
+    c.align = o.value(u"align").toString();
+    for (const QJsonValue& item : o.value(u"items").toArray()) c.items << item.toString();
+    if (o.contains(u"rows")) return ParseRows(o.value(u"rows"), c.rows, error);
+    return true;
+}
+
+bool ParseRow(const QJsonValue& value, std::vector<ControlTemplate>& row, QString* error)
+{
+    // A row is a list of controls; a single control stands for a row of one.
+    const QJsonArray items = value.isArray() ? value.toArray() : QJsonArray{value};
+    for (const QJsonValue& item : items) {
+        if (!item.isObject()) {
+            *error = QStringLiteral("a row holds something that is not a control");
+            return false;
+        }
+        ControlTemplate c;
+        if (!ParseControl(item.toObject(), c, error)) return false;
+        row.push_back(std::move(c));
+    }
+    return true;
+}
+
+bool ParseRows(const QJsonValue& value, std::vector<std::vector<ControlTemplate>>& rows, QString* error)
+{
+    for (const QJsonValue& rowValue : value.toArray()) {
+        std::vector<ControlTemplate> row;
+        if (!ParseRow(rowValue, row, error)) return false;
+        rows.push_back(std::move(row));
+    }
+    return true;
+}
+} // namespace
+
+std::vector<const ControlTemplate*> DialogTemplate::Controls() const
+{
+    std::vector<const ControlTemplate*> out;
+    Collect(rows, out);
+    for (const auto& b : buttons) out.push_back(&b);
+    return out;
+}
+
+const ControlTemplate* DialogTemplate::Find(int controlId) const
+{
+    for (const ControlTemplate* c : Controls())
+        if (c->id == controlId) return c;
+    return nullptr;
+}
+
+std::shared_ptr<const DialogTemplate> DialogTemplate::Parse(const QByteArray& json, QString* error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (!doc.isObject()) {
+        *error = parseError.errorString();
+        return nullptr;
+    }
+    const QJsonObject o = doc.object();
+    auto t = std::make_shared<DialogTemplate>();
+    t->id = static_cast<UINT>(o.value(u"id").toInt());
+    t->caption = o.value(u"caption").toString();
+    const QJsonArray size = o.value(u"size").toArray();
+    if (size.size() == 2) {
+        t->width = size[0].toInt();
+        t->height = size[1].toInt();
+    }
+    t->noCaption = o.value(u"nocaption").toBool();
+    t->topmost = o.value(u"topmost").toBool();
+    if (o.contains(u"buttonsAt")) t->buttonsAt = o.value(u"buttonsAt").toString();
+    if (!ParseRows(o.value(u"rows"), t->rows, error)) return nullptr;
+    std::vector<ControlTemplate> buttons;
+    if (!ParseRow(o.value(u"buttons").toArray(), buttons, error)) return nullptr;
+    t->buttons = std::move(buttons);
+    return t;
+}
+
+std::shared_ptr<const DialogTemplate> DialogTemplate::Load(UINT id)
+{
+    static std::mutex lock;
+    static std::map<UINT, std::shared_ptr<const DialogTemplate>> cache;
+    std::lock_guard<std::mutex> guard(lock);
+    if (auto it = cache.find(id); it != cache.end()) return it->second;
+    QFile file(QStringLiteral(":/res/dialogs/%1.json").arg(id));
+    std::shared_ptr<const DialogTemplate> t;
+    QString error;
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("no such dialog resource");
+    } else {
+        t = Parse(file.readAll(), &error);
+    }
+    if (!t) std::fprintf(stderr, "kinetrace: dialog template %u: %s\n", id, qPrintable(error));
+    cache.emplace(id, t);
+    return t;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// A dialog's controls as its resource describes them: id, kind, text, limits
+// and groups, in tab order, arranged in rows (positions are the renderer's).
+// Templates live in res/dialogs/<id>.json.
+#include "platform/Types.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+constexpr int IDC_STATIC = -1;
+
+struct ControlTemplate {
+    int id = IDC_STATIC;
+    // static, picture, edit, button, check, radio, group, combo, dropdown,
+    // list, spin, slider, progress, or a custom kind a renderer plugs in.
+    QString kind;
+    QString text;
+    bool group = false;        // starts a group (radio groups end at the next one)
+    int tabstop = -1;          // -1: the kind's usual setting
+    bool disabled = false;
+    bool hidden = false;
+    bool isDefault = false;    // the default push button
+    bool readOnly = false;
+    bool multiline = false;
+    bool number = false;       // edit accepts digits only
+    int limit = 0;             // edit: most characters; 0 none
+    int rangeMin = 0;          // spin, slider, progress
+    int rangeMax = 100;
+    int buddy = 0;             // spin: the edit it steps
+    int width = 0;             // minimum width in dialog units; 0 the kind's own
+    int height = 0;            // minimum height in dialog units; 0 the kind's own
+    int image = 0;             // picture: bitmap resource id
+    QString align;             // static: "left" (default), "center", "right"
+    QStringList items;         // combo and list: initial entries
+    std::vector<std::vector<ControlTemplate>> rows; // group box contents
+
+    bool HasTabStop() const;
+};
+
+struct DialogTemplate {
+    UINT id = 0;
+    QString caption;
+    int width = 0;              // dialog units; the minimum size of the dialog
+    int height = 0;
+    bool noCaption = false;     // a popup without title bar
+    bool topmost = false;
+    QString buttonsAt = QStringLiteral("right"); // where the button column goes: right or bottom
+    std::vector<std::vector<ControlTemplate>> rows;
+    std::vector<ControlTemplate> buttons;
+
+    // Every control in tab order (group box contents after the box).
+    std::vector<const ControlTemplate*> Controls() const;
+    const ControlTemplate* Find(int id) const;
+
+    // Reads the template of a dialog resource; null (with the reason on
+    // stderr) when there is none or it is malformed.
+    static std::shared_ptr<const DialogTemplate> Load(UINT id);
+    static std::shared_ptr<const DialogTemplate> Parse(const QByteArray& json, QString* error);
+};

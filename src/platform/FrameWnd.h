@@ -1,0 +1,81 @@
+#pragma once
+// Frame windows as the program's logic sees them: a title, a show state, a
+// menu and status bar panes, and the command routing through the active view
+// and document. The window itself is a host that the user interface makes.
+#include "platform/CmdTarget.h"
+
+#include <QString>
+
+#include <memory>
+
+class CFrameWnd;
+
+// How a frame is shown.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int SW_SHOW = 5;
+constexpr int SW_RESTORE = 9;
+
+// The window that shows a frame.
+class FrameHost {
+public:
+    virtual ~FrameHost() = default;
+    virtual void SetTitle(const QString& title) = 0;
+    virtual QString Title() const = 0;
+    virtual void Show(int showCommand) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual bool IsMaximized() const = 0;
+    // The menu resource shown in the menu bar.
+    virtual void SetMenu(UINT menuId) = 0;
+    virtual void SetAcceptDrops(bool accept) = 0;
+    virtual void SetStatusText(int pane, const QString& text) = 0;
+    virtual QString StatusText(int pane) const = 0;
+    // Menu items and buttons ask the routing chain for their state again.
+    virtual void UpdateCommandStates() = 0;
+    // Asks the window to close; the frame's OnClose decides.
+    virtual void Close() = 0;
+};
+
+// Makes the windows of frames; installed by the user interface (or a test).
+class WindowFactory {
+public:
+    virtual ~WindowFactory() = default;
+    virtual std::unique_ptr<FrameHost> CreateMainFrameHost(CFrameWnd& frame) = 0;
+};
+void SetWindowFactory(WindowFactory* factory);
+WindowFactory* GetWindowFactory();
+
+class CFrameWnd : public CCmdTarget {
+public:
+    CFrameWnd();
+    ~CFrameWnd() override;
+
+    // Makes the window with the menu and title of a resource; false when no
+    // window could be made.
+    virtual bool LoadFrame(UINT resourceId);
+    FrameHost* Host() const { return m_host.get(); }
+
+    void SetWindowText(const QString& text);
+    QString GetWindowText() const;
+    void ShowWindow(int showCommand);
+    void UpdateWindow() {}
+    void DragAcceptFiles(bool accept = true);
+
+    // The active view and document: the first targets a command is offered to.
+    virtual CCmdTarget* GetActiveViewTarget() const { return nullptr; }
+    virtual CCmdTarget* GetActiveDocumentTarget() const { return nullptr; }
+    bool OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui) override;
+
+    // The user or the program asks the window to close: true lets it close.
+    virtual bool OnClose() { return true; }
+    void SendClose();
+
+protected:
+    // Called once the window exists; false makes LoadFrame fail.
+    virtual bool OnCreate() { return true; }
+
+private:
+    std::unique_ptr<FrameHost> m_host;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The system's own texts, by string id. Texts are kept exactly as the program
+// shows them; only %1 .. %9 placeholders are filled in.
+#include "platform/Types.h"
+
+#include <QString>
+#include <QStringList>
+
+// The text of a string id; empty (and reported once on stderr) when the table
+// has no such id.
+QString LoadStr(UINT id);
+bool HasStr(UINT id);
+
+// Replaces %1 .. %9 by the arguments; a placeholder without an argument
+// becomes "?", any other "%" stays as it is.
+QString FormatPlaceholders(const QString& pattern, const QStringList& args);
+QString FormatStr(UINT id, const QStringList& args);

@@ -1,0 +1,204 @@
+#pragma once
+// Maps whose iteration order is part of the program's behaviour: hit tests
+// take the first match, drawing goes in reverse, conversion walks in order,
+// and the saved bytes follow it. The order is that of a 17-bucket hash table:
+// buckets ascending by (key >> 4) % 17, the newest entry first within a
+// bucket. Replacing the value of an existing key keeps its place.
+#include "platform/Archive.h"
+#include "platform/Types.h"
+
+#include <array>
+#include <cstddef>
+#include <iterator>
+#include <memory>
+#include <utility>
+#include <vector>
+
+template <class K, class V>
+class HashOrderMap {
+public:
+    static constexpr std::size_t kBuckets = 17;
+    using value_type = std::pair<K, V>;
+
+    static std::size_t BucketOf(K key)
+    {
+        return (static_cast<std::size_t>(static_cast<std::uint32_t>(key)) >> 4) % kBuckets;
+    }
+
+    // Walks the map in its order. Within a bucket entries are kept oldest
+    // first, so the walk goes through each bucket from its back.
+    template <class Map, class Entry>
+    class Iter {
+    public:
+        using iterator_category = std::bidirectional_iterator_tag;
+        using value_type = std::remove_const_t<Entry>;
+        using difference_type = std::ptrdiff_t;
+        using pointer = Entry*;
+        using reference = Entry&;
+
+        Iter() = default;
+        Iter(Map* map, std::size_t bucket, std::size_t slot) : m_map(map), m_bucket(bucket), m_slot(slot) {}
+        reference operator*() const { return m_map->m_buckets[m_bucket][m_slot - 1]; }
+        pointer operator->() const { return &**this; }
+        Iter& operator++()
+        {
+            --m_slot;
+            SkipForward();
+            return *this;
+        }
+        Iter operator++(int) { Iter t = *this; ++*this; return t; }
+        Iter& operator--()
+        {
+            // From the end or from the oldest entry of a bucket back to the
+            // newest entry of the previous non-empty bucket.
+            if (m_bucket < kBuckets && m_slot < m_map->m_buckets[m_bucket].size()) {
+                ++m_slot;
+                return *this;
+            }
+            do {
+                --m_bucket;
+            } while (m_map->m_buckets[m_bucket].empty());
+            m_slot = 1;
+            return *this;
+        }
+        Iter operator--(int) { Iter t = *this; --*this; return t; }
+        bool operator==(const Iter& o) const { return m_bucket == o.m_bucket && m_slot == o.m_slot; }
+
+    private:
+        friend class HashOrderMap;
+        void SkipForward()
+        {
+            while (m_slot == 0 && m_bucket < kBuckets) {
+                ++m_bucket;
+                m_slot = m_bucket < kBuckets ? m_map->m_buckets[m_bucket].size() : 0;
+            }
+        }
+        Map* m_map = nullptr;
+        std::size_t m_bucket = kBuckets;
+        std::size_t m_slot = 0; // one past the entry's index within its bucket
+    };
+    using iterator = Iter<HashOrderMap, value_type>;
+    using const_iterator = Iter<const HashOrderMap, const value_type>;
+
+    iterator begin() { iterator it(this, 0, m_buckets[0].size()); it.SkipForward(); return it; }
+    iterator end() { return iterator(this, kBuckets, 0); }
+    const_iterator begin() const { const_iterator it(this, 0, m_buckets[0].size()); it.SkipForward(); return it; }
+    const_iterator end() const { return const_iterator(this, kBuckets, 0); }
+    auto rbegin() { return std::reverse_iterator<iterator>(end()); }
+    auto rend() { return std::reverse_iterator<iterator>(begin()); }
+    auto rbegin() const { return std::reverse_iterator<const_iterator>(end()); }
+    auto rend() const { return std::reverse_iterator<const_iterator>(begin()); }
+
+    std::size_t GetCount() const { return m_count; }
+    bool IsEmpty() const { return m_count == 0; }
+
+    V* Lookup(K key)
+    {
+        for (auto& e : m_buckets[BucketOf(key)])
+            if (e.first == key) return &e.second;
+        return nullptr;
+    }
+    const V* Lookup(K key) const { return const_cast<HashOrderMap*>(this)->Lookup(key); }
+    bool Contains(K key) const { return Lookup(key) != nullptr; }
+
+    // A new key becomes the newest entry of its bucket; an existing key keeps
+    // its place and gets the new value (the old one is destroyed).
+    void SetAt(K key, V value)
+    {
+        if (V* existing = Lookup(key)) {
+            *existing = std::move(value);
+            return;
+        }
+        m_buckets[BucketOf(key)].emplace_back(key, std::move(value));
+        ++m_count;
+    }
+
+    // Appends an entry after everything already in the map's order: used to
+    // rebuild a map from entries listed in its iteration order. An existing
+    // key keeps its place.
+    void AppendInOrder(K key, V value)
+    {
+        if (V* existing = Lookup(key)) {
+            *existing = std::move(value);
+            return;
+        }
+        auto& bucket = m_buckets[BucketOf(key)];
+        bucket.emplace(bucket.begin(), key, std::move(value));
+        ++m_count;
+    }
+
+    // Takes the entry out and hands its value back; an empty value when the
+    // key is not there.
+    V Take(K key)
+    {
+        auto& bucket = m_buckets[BucketOf(key)];
+        for (auto it = bucket.begin(); it != bucket.end(); ++it) {
+            if (it->first == key) {
+                V value = std::move(it->second);
+                bucket.erase(it);
+                --m_count;
+                return value;
+            }
+        }
+        return V{};
+    }
+
+    bool RemoveKey(K key)
+    {
+        auto& bucket = m_buckets[BucketOf(key)];
+        for (auto it = bucket.begin(); it != bucket.end(); ++it) {
+            if (it->first == key) {
+                bucket.erase(it);
+                --m_count;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void RemoveAll()
+    {
+        for (auto& b : m_buckets) b.clear();
+        m_count = 0;
+    }
+
+    std::vector<K> Keys() const
+    {
+        std::vector<K> keys;
+        keys.reserve(m_count);
+        for (const auto& e : *this) keys.push_back(e.first);
+        return keys;
+    }
+
+private:
+    std::array<std::vector<value_type>, kBuckets> m_buckets;
+    std::size_t m_count = 0;
+};
+
+template <class V>
+using WordMap = HashOrderMap<WORD, V>;
+
+// The stored form of a word-keyed map of owned objects: the element count,
+// then per element in map order the 16-bit key and the object with its class.
+// Loading keeps the order the map had when it was saved, and checks that every
+// object is a T.
+template <class T>
+void SerializeObjectMap(CArchive& ar, WordMap<std::unique_ptr<T>>& map)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD>(map.GetCount()));
+        for (auto& [key, object] : map) {
+            ar << key;
+            ar.WriteObject(object.get());
+        }
+        return;
+    }
+    WordMap<std::unique_ptr<T>> loaded;
+    const DWORD count = ar.ReadCount(4);
+    for (DWORD i = 0; i < count; ++i) {
+        WORD key = 0;
+        ar >> key;
+        loaded.AppendInOrder(key, ar.ReadOwned<T>());
+    }
+    map = std::move(loaded);
+}

@@ -1,0 +1,109 @@
+#include "platform/ui/QtCommands.h"
+
+#include "platform/CmdTarget.h"
+#include "platform/Resources.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QToolBar>
+
+namespace {
+const char* const kCommandProperty = "kinetraceCommand";
+const char* const kTextProperty = "kinetraceText";
+} // namespace
+
+UINT CommandIdOf(const QAction* action)
+{
+    return action == nullptr ? 0 : action->property(kCommandProperty).toUInt();
+}
+
+QAction* MakeCommandAction(const QString& text, UINT id, QObject* parent)
+{
+    auto* action = new QAction(text, parent);
+    action->setProperty(kCommandProperty, id);
+    action->setProperty(kTextProperty, text);
+    QObject::connect(action, &QAction::triggered, action, [id] {
+        if (CommandRouter* router = GetCommandRouter()) router->Execute(id);
+    });
+    return action;
+}
+
+void UpdateCommandAction(QAction* action)
+{
+    const UINT id = CommandIdOf(action);
+    CommandRouter* router = GetCommandRouter();
+    if (id == 0 || router == nullptr) return;
+    const CCmdUI state = router->QueryState(id);
+    action->setEnabled(state.m_bEnabled);
+    action->setCheckable(state.m_nCheck != 0 || action->isCheckable());
+    action->setChecked(state.m_nCheck != 0);
+    if (state.m_bTextChanged) action->setText(state.m_strText);
+}
+
+void FillMenu(QMenu* menu, const std::vector<MenuItem>& items)
+{
+    for (const MenuItem& item : items) {
+        if (item.IsSeparator()) {
+            menu->addSeparator();
+        } else if (item.IsPopup()) {
+            FillMenu(menu->addMenu(item.text), item.items);
+        } else {
+            // Accelerators are bound separately; the text after the tab only
+            // shows the key.
+            menu->addAction(MakeCommandAction(item.text, item.id, menu));
+        }
+    }
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        for (QAction* action : menu->actions()) UpdateCommandAction(action);
+    });
+}
+
+void FillMenuBar(QMenuBar* bar, const MenuResource& menu)
+{
+    bar->clear();
+    for (const MenuItem& popup : menu.popups) {
+        if (popup.IsPopup()) {
+            FillMenu(bar->addMenu(popup.text), popup.items);
+        } else if (!popup.IsSeparator()) {
+            bar->addAction(MakeCommandAction(popup.text, popup.id, bar));
+        }
+    }
+}
+
+void FillToolBar(QToolBar* bar, const ToolbarResource& toolbar)
+{
+    const QImage strip = LoadBitmapResource(toolbar.bitmap);
+    int image = 0;
+    for (const ToolbarButton& button : toolbar.buttons) {
+        if (button.id == 0) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* action = MakeCommandAction(button.tip, button.id, bar);
+        action->setToolTip(button.tip);
+        if (!strip.isNull() && (image + 1) * 16 <= strip.width())
+            action->setIcon(QIcon(QPixmap::fromImage(strip.copy(image * 16, 0, 16, strip.height()))));
+        ++image;
+        bar->addAction(action);
+    }
+}
+
+void InstallAccelerators(QWidget* window, const std::vector<Accelerator>& table)
+{
+    for (const Accelerator& a : table) {
+        auto* shortcut = new QShortcut(QKeySequence(a.key), window);
+        shortcut->setContext(Qt::WindowShortcut);
+        const UINT id = a.id;
+        QObject::connect(shortcut, &QShortcut::activated, window, [id] {
+            if (CommandRouter* router = GetCommandRouter()) router->Execute(id);
+        });
+    }
+}
+
+void UpdateCommandActions(QWidget* root)
+{
+    for (QAction* action : root->findChildren<QAction*>())
+        if (CommandIdOf(action) != 0) UpdateCommandAction(action);
+}

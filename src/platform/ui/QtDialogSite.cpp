@@ -1,0 +1,695 @@
+#include "platform/ui/QtDialogSite.h"
+
+#include "platform/Resources.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QSlider>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+std::map<QString, QtDialogSite::Factory>& CustomKinds()
+{
+    static std::map<QString, QtDialogSite::Factory> kinds;
+    return kinds;
+}
+
+// Up-down arrows that step a value within a range and write it into their
+// buddy edit.
+class UpDown : public QWidget {
+public:
+    UpDown(QWidget* parent, std::function<void()> changed) : QWidget(parent), m_changed(std::move(changed))
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        auto* up = new QToolButton(this);
+        auto* down = new QToolButton(this);
+        up->setArrowType(Qt::UpArrow);
+        down->setArrowType(Qt::DownArrow);
+        up->setAutoRepeat(true);
+        down->setAutoRepeat(true);
+        up->setFocusPolicy(Qt::NoFocus);
+        down->setFocusPolicy(Qt::NoFocus);
+        layout->addWidget(up);
+        layout->addWidget(down);
+        connect(up, &QToolButton::clicked, this, [this] { Step(m_low <= m_high ? 1 : -1); });
+        connect(down, &QToolButton::clicked, this, [this] { Step(m_low <= m_high ? -1 : 1); });
+    }
+    void SetRange(int low, int high) { m_low = low; m_high = high; SetPos(m_pos); }
+    void SetPos(int pos) { m_pos = std::clamp(pos, std::min(m_low, m_high), std::max(m_low, m_high)); }
+    int Pos() const { return m_pos; }
+    QLineEdit* m_buddy = nullptr;
+
+private:
+    void Step(int delta)
+    {
+        if (m_buddy != nullptr) {
+            bool ok = false;
+            const int shown = m_buddy->text().trimmed().toInt(&ok);
+            if (ok) SetPos(shown);
+        }
+        SetPos(m_pos + delta);
+        if (m_buddy != nullptr) m_buddy->setText(QString::number(m_pos));
+        m_changed();
+    }
+    std::function<void()> m_changed;
+    int m_low = 0;
+    int m_high = 100;
+    int m_pos = 0;
+};
+
+QString FromMultiline(const QString& text)
+{
+    QString t = text;
+    return t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+QString ToMultiline(const QString& text)
+{
+    QString t = text;
+    return t.remove(QLatin1Char('\r'));
+}
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+TemplateDialog::TemplateDialog(QtDialogSite& site, QWidget* parent) : QDialog(parent), m_site(site) {}
+
+void TemplateDialog::accept() { m_site.Dialog().CommandOK(); }
+void TemplateDialog::reject() { m_site.Dialog().CommandCancel(); }
+
+void TemplateDialog::done(int result)
+{
+    // Only the dialog's EndDialog closes the window.
+    if (m_finishing) QDialog::done(result);
+}
+
+void TemplateDialog::Finish(int result)
+{
+    m_finishing = true;
+    QDialog::done(result);
+    m_finishing = false;
+}
+
+void TemplateDialog::SetClientImage(const QImage& image)
+{
+    m_image = image;
+    if (!image.isNull()) setFixedSize(image.size());
+    update();
+}
+
+void TemplateDialog::keyPressEvent(QKeyEvent* event)
+{
+    m_site.KeyPressed(event->key());
+    if (m_site.Ended()) return;
+    QDialog::keyPressEvent(event);
+}
+
+void TemplateDialog::mousePressEvent(QMouseEvent* event)
+{
+    m_site.MousePressed(static_cast<int>(event->button()));
+    QDialog::mousePressEvent(event);
+}
+
+void TemplateDialog::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (m_image.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(rect(), m_image);
+}
+
+// ---------------------------------------------------------------------------
+
+void QtDialogSite::RegisterKind(const QString& kind, Factory factory) { CustomKinds()[kind] = std::move(factory); }
+
+QtDialogSite::QtDialogSite(CDialog& dialog, QWidget* parent) : m_dialog(dialog)
+{
+    m_window = new TemplateDialog(*this, parent);
+    Build();
+    m_dialog.Attach(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const int id = IdOf(now);
+        if (id != 0 && id != m_focus) {
+            const int old = m_focus;
+            m_focus = id;
+            if (old != 0) m_dialog.Dispatch(old, Notify::KillFocus);
+            m_dialog.Dispatch(id, Notify::SetFocus);
+        }
+    });
+}
+
+QtDialogSite::~QtDialogSite()
+{
+    m_timers.clear();
+    m_dialog.Detach();
+    delete m_window.data();
+}
+
+void QtDialogSite::Build()
+{
+    const DialogTemplate* t = m_dialog.Template();
+    TemplateDialog* w = m_window;
+    Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (t->noCaption) flags = Qt::Dialog | Qt::FramelessWindowHint;
+    if (t->topmost) flags |= Qt::WindowStaysOnTopHint;
+    w->setWindowFlags(flags);
+    w->setWindowTitle(t->caption);
+
+    const bool buttonsRight = t->buttonsAt != u"bottom";
+    auto* outer = buttonsRight ? static_cast<QBoxLayout*>(new QHBoxLayout(w)) : new QVBoxLayout(w);
+    auto* body = new QVBoxLayout;
+    outer->addLayout(body, 1);
+    AddRows(t->rows, w, body);
+    body->addStretch(1);
+    if (!t->buttons.empty()) {
+        auto* buttons = buttonsRight ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
+        if (!buttonsRight) buttons->addStretch(1);
+        for (const ControlTemplate& c : t->buttons) buttons->addWidget(MakeControl(c, w));
+        if (buttonsRight) buttons->addStretch(1);
+        outer->addLayout(buttons);
+    }
+
+    // The template's size in dialog units is the least the window takes.
+    const QFontMetrics fm(w->font());
+    const int baseX = std::max(1, fm.averageCharWidth());
+    const int baseY = std::max(1, fm.height());
+    w->setMinimumSize(t->width * baseX / 4, t->height * baseY / 8);
+
+    // A static text with a mnemonic moves the focus to the control after it.
+    for (std::size_t i = 0; i < m_order.size(); ++i) {
+        auto* label = qobject_cast<QLabel*>(m_order[i].second);
+        if (label == nullptr || m_order[i].first->kind != u"static" || !m_order[i].first->text.contains(u'&'))
+            continue;
+        for (std::size_t j = i + 1; j < m_order.size(); ++j) {
+            if (m_order[j].first->HasTabStop()) {
+                label->setBuddy(m_order[j].second);
+                break;
+            }
+        }
+    }
+
+    // Radio buttons form groups from a control that starts a group to the
+    // next one; within a group one button is checked at a time.
+    QButtonGroup* radioGroup = nullptr;
+    for (const auto& [c, cw] : m_order) {
+        if (c->group) radioGroup = nullptr;
+        auto* radio = qobject_cast<QRadioButton*>(cw);
+        if (radio == nullptr || c->kind != u"radio") continue;
+        if (radioGroup == nullptr) radioGroup = new QButtonGroup(this);
+        radioGroup->addButton(radio);
+        m_radioGroups[c->id] = radioGroup;
+    }
+
+    // Tab order follows the template.
+    QWidget* previous = nullptr;
+    for (const auto& [c, cw] : m_order) {
+        if (!c->HasTabStop()) continue;
+        if (previous != nullptr) QWidget::setTabOrder(previous, cw);
+        previous = cw;
+    }
+}
+
+void QtDialogSite::AddRows(const std::vector<std::vector<ControlTemplate>>& rows, QWidget* parent, QBoxLayout* layout)
+{
+    for (const auto& row : rows) {
+        auto* line = new QHBoxLayout;
+        for (const ControlTemplate& c : row) line->addWidget(MakeControl(c, parent), c.kind == u"static" ? 0 : 1);
+        if (row.size() == 1 && row.front().kind != u"group") line->addStretch(0);
+        layout->addLayout(line);
+    }
+}
+
+QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
+{
+    QWidget* w = nullptr;
+    bool ordered = false;
+    const QFontMetrics fm(parent->font());
+    if (c.kind == u"static") {
+        auto* label = new QLabel(c.text, parent);
+        label->setTextFormat(Qt::PlainText);
+        if (c.align == u"center") label->setAlignment(Qt::AlignCenter);
+        if (c.align == u"right") label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setWordWrap(c.height > 10);
+        w = label;
+    } else if (c.kind == u"picture") {
+        auto* label = new QLabel(parent);
+        const QImage image = LoadBitmapResource(static_cast<UINT>(c.image));
+        if (!image.isNull()) label->setPixmap(QPixmap::fromImage(image));
+        w = label;
+    } else if (c.kind == u"edit") {
+        if (c.multiline) {
+            auto* edit = new QPlainTextEdit(c.text, parent);
+            edit->setReadOnly(c.readOnly);
+            w = edit;
+        } else {
+            auto* edit = new QLineEdit(c.text, parent);
+            edit->setReadOnly(c.readOnly);
+            if (c.limit > 0) edit->setMaxLength(c.limit);
+            if (c.number)
+                edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            w = edit;
+        }
+    } else if (c.kind == u"button") {
+        auto* button = new QPushButton(c.text, parent);
+        button->setDefault(c.isDefault);
+        if (c.isDefault) m_default = c.id;
+        w = button;
+    } else if (c.kind == u"check") {
+        w = new QCheckBox(c.text, parent);
+    } else if (c.kind == u"radio") {
+        auto* radio = new QRadioButton(c.text, parent);
+        radio->setAutoExclusive(false);
+        w = radio;
+    } else if (c.kind == u"group") {
+        auto* box = new QGroupBox(c.text, parent);
+        // The box comes before its contents in tab order.
+        m_order.emplace_back(&c, box);
+        ordered = true;
+        auto* inner = new QVBoxLayout(box);
+        AddRows(c.rows, box, inner);
+        w = box;
+    } else if (c.kind == u"combo" || c.kind == u"dropdown") {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(c.kind == u"dropdown");
+        combo->addItems(c.items);
+        combo->setCurrentIndex(-1);
+        w = combo;
+    } else if (c.kind == u"list") {
+        auto* list = new QListWidget(parent);
+        list->addItems(c.items);
+        w = list;
+    } else if (c.kind == u"spin") {
+        const int id = c.id;
+        auto* spin = new UpDown(parent, [this, id] { m_dialog.Dispatch(id, Notify::Scroll); });
+        spin->SetRange(c.rangeMin, c.rangeMax);
+        w = spin;
+    } else if (c.kind == u"slider") {
+        auto* slider = new QSlider(Qt::Horizontal, parent);
+        slider->setRange(c.rangeMin, c.rangeMax);
+        w = slider;
+    } else if (c.kind == u"progress") {
+        auto* bar = new QProgressBar(parent);
+        bar->setRange(c.rangeMin, c.rangeMax);
+        bar->setValue(c.rangeMin);
+        w = bar;
+    } else if (auto it = CustomKinds().find(c.kind); it != CustomKinds().end()) {
+        w = it->second(c, parent);
+    }
+    if (w == nullptr) {
+        auto* placeholder = new QLabel(QStringLiteral("[%1]").arg(c.kind), parent);
+        w = placeholder;
+    }
+    if (c.width > 0) w->setMinimumWidth(c.width * std::max(1, fm.averageCharWidth()) / 4);
+    if (c.height > 0) w->setMinimumHeight(c.height * std::max(1, fm.height()) / 8);
+    w->setEnabled(!c.disabled);
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+    if (c.hidden) w->setVisible(false);
+    if (!c.HasTabStop() && c.kind != u"radio") w->setFocusPolicy(Qt::ClickFocus);
+    if (c.id != IDC_STATIC) m_controls[c.id] = w;
+    m_ids[w] = c.id;
+    if (!ordered) m_order.emplace_back(&c, w);
+    Connect(c, w);
+    return w;
+}
+
+void QtDialogSite::Connect(const ControlTemplate& c, QWidget* w)
+{
+    const int id = c.id;
+    if (id == IDC_STATIC) return;
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        connect(button, &QAbstractButton::clicked, this, [this, id] {
+            if (m_programChange != 0) return;
+            m_focus = id;
+            m_dialog.Dispatch(id, Notify::Clicked);
+        });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        connect(edit, &QLineEdit::textChanged, this, [this, id] { m_dialog.Dispatch(id, Notify::Changed); });
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+        connect(text, &QPlainTextEdit::textChanged, this, [this, id] { m_dialog.Dispatch(id, Notify::Changed); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, id] {
+            if (m_programChange == 0) m_dialog.Dispatch(id, Notify::SelChange);
+        });
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        connect(list, &QListWidget::currentRowChanged, this, [this, id] {
+            if (m_programChange == 0) m_dialog.Dispatch(id, Notify::SelChange);
+        });
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, id] { m_dialog.Dispatch(id, Notify::DoubleClick); });
+    } else if (auto* slider = qobject_cast<QSlider*>(w)) {
+        connect(slider, &QSlider::valueChanged, this, [this, id] {
+            if (m_programChange == 0) m_dialog.Dispatch(id, Notify::Scroll);
+        });
+    }
+    if (c.kind == u"spin" && c.buddy != 0) {
+        // The buddy is made before its arrows in every template; link them now.
+        if (auto* buddy = qobject_cast<QLineEdit*>(Control(c.buddy))) static_cast<UpDown*>(w)->m_buddy = buddy;
+    }
+}
+
+bool QtDialogSite::Initialize()
+{
+    const bool focusFirst = m_dialog.OnInitDialog();
+    if (m_ended) return false;
+    if (focusFirst) {
+        for (const ControlTemplate* c : m_dialog.Template()->Controls()) {
+            if (!c->HasTabStop()) continue;
+            QWidget* w = Control(c->id);
+            if (w == nullptr || !w->isEnabled() || w->isHidden()) continue;
+            // Within a radio group the checked button takes the focus.
+            int target = c->id;
+            if (auto it = m_radioGroups.find(c->id); it != m_radioGroups.end() && it->second->checkedButton())
+                target = IdOf(it->second->checkedButton());
+            SetFocus(target);
+            break;
+        }
+    }
+    return true;
+}
+
+QWidget* QtDialogSite::Control(int id) const
+{
+    auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+int QtDialogSite::IdOf(const QWidget* w) const
+{
+    for (; w != nullptr && w != m_window; w = w->parentWidget()) {
+        auto it = m_ids.find(w);
+        if (it != m_ids.end()) return it->second == IDC_STATIC ? 0 : it->second;
+    }
+    return 0;
+}
+
+bool QtDialogSite::HasControl(int id) const { return Control(id) != nullptr; }
+
+QString QtDialogSite::GetText(int id) const
+{
+    QWidget* w = Control(id);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    if (auto* t = qobject_cast<QPlainTextEdit*>(w)) return FromMultiline(t->toPlainText());
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+    if (auto* list = qobject_cast<QListWidget*>(w)) return list->currentItem() ? list->currentItem()->text() : QString();
+    return {};
+}
+
+void QtDialogSite::SetText(int id, const QString& text)
+{
+    QWidget* w = Control(id);
+    ++m_programChange;
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setText(text);
+    } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+        t->setPlainText(ToMultiline(text));
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        b->setText(text);
+    } else if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setText(text);
+    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+        if (c->isEditable()) c->setEditText(text);
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        g->setTitle(text);
+    }
+    --m_programChange;
+}
+
+int QtDialogSite::GetCheck(int id) const
+{
+    auto* b = qobject_cast<QAbstractButton*>(Control(id));
+    if (b == nullptr) return 0;
+    if (auto* c = qobject_cast<QCheckBox*>(b); c != nullptr && c->checkState() == Qt::PartiallyChecked) return 2;
+    return b->isChecked() ? 1 : 0;
+}
+
+void QtDialogSite::SetCheck(int id, int state)
+{
+    auto* b = qobject_cast<QAbstractButton*>(Control(id));
+    if (b == nullptr) return;
+    ++m_programChange;
+    if (auto* c = qobject_cast<QCheckBox*>(b)) {
+        if (state == 2) c->setTristate(true);
+        c->setCheckState(state == 2 ? Qt::PartiallyChecked : (state != 0 ? Qt::Checked : Qt::Unchecked));
+    } else {
+        // Radio buttons may all be cleared; the group allows that only while
+        // it is not exclusive.
+        QButtonGroup* group = m_radioGroups.count(id) ? m_radioGroups.at(id) : nullptr;
+        if (group != nullptr && state == 0) group->setExclusive(false);
+        b->setChecked(state != 0);
+        if (group != nullptr) group->setExclusive(true);
+    }
+    --m_programChange;
+}
+
+bool QtDialogSite::IsEnabled(int id) const
+{
+    QWidget* w = Control(id);
+    return w != nullptr && w->isEnabled();
+}
+
+void QtDialogSite::Enable(int id, bool enable)
+{
+    if (QWidget* w = Control(id)) w->setEnabled(enable);
+}
+
+bool QtDialogSite::IsVisible(int id) const
+{
+    QWidget* w = Control(id);
+    return w != nullptr && !w->isHidden();
+}
+
+void QtDialogSite::Show(int id, bool show)
+{
+    if (QWidget* w = Control(id)) w->setVisible(show);
+}
+
+bool QtDialogSite::IsReadOnly(int id) const
+{
+    QWidget* w = Control(id);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->isReadOnly();
+    if (auto* t = qobject_cast<QPlainTextEdit*>(w)) return t->isReadOnly();
+    return false;
+}
+
+void QtDialogSite::SetReadOnly(int id, bool readOnly)
+{
+    QWidget* w = Control(id);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) e->setReadOnly(readOnly);
+    if (auto* t = qobject_cast<QPlainTextEdit*>(w)) t->setReadOnly(readOnly);
+}
+
+void QtDialogSite::SetFocus(int id)
+{
+    QWidget* w = Control(id);
+    if (w == nullptr) return;
+    m_focus = id;
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+int QtDialogSite::GetFocus() const { return m_focus; }
+
+void QtDialogSite::SetDefaultButton(int id)
+{
+    for (auto& [cid, w] : m_controls)
+        if (auto* b = qobject_cast<QPushButton*>(w)) b->setDefault(cid == id);
+    m_default = id;
+}
+
+int QtDialogSite::GetDefaultButton() const { return m_default; }
+
+void QtDialogSite::SetLimit(int id, int maxChars)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(Control(id))) e->setMaxLength(maxChars > 0 ? maxChars : 32767);
+}
+
+int QtDialogSite::GetLimit(int id) const
+{
+    auto* e = qobject_cast<QLineEdit*>(Control(id));
+    return e == nullptr || e->maxLength() == 32767 ? 0 : e->maxLength();
+}
+
+void QtDialogSite::SetSel(int id, int from, int to)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(Control(id))) {
+        const int end = to < 0 ? static_cast<int>(e->text().size()) : to;
+        e->setSelection(from, end - from);
+    }
+}
+
+int QtDialogSite::AddString(int id, const QString& text)
+{
+    QWidget* w = Control(id);
+    ++m_programChange;
+    int index = -1;
+    if (auto* c = qobject_cast<QComboBox*>(w)) {
+        const int current = c->currentIndex();
+        c->addItem(text);
+        c->setCurrentIndex(current);
+        index = c->count() - 1;
+    } else if (auto* l = qobject_cast<QListWidget*>(w)) {
+        l->addItem(text);
+        index = l->count() - 1;
+    }
+    --m_programChange;
+    return index;
+}
+
+void QtDialogSite::ResetContent(int id)
+{
+    QWidget* w = Control(id);
+    ++m_programChange;
+    if (auto* c = qobject_cast<QComboBox*>(w)) c->clear();
+    if (auto* l = qobject_cast<QListWidget*>(w)) l->clear();
+    --m_programChange;
+}
+
+int QtDialogSite::GetCount(int id) const
+{
+    QWidget* w = Control(id);
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->count();
+    if (auto* l = qobject_cast<QListWidget*>(w)) return l->count();
+    return 0;
+}
+
+QString QtDialogSite::GetItemText(int id, int index) const
+{
+    QWidget* w = Control(id);
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->itemText(index);
+    if (auto* l = qobject_cast<QListWidget*>(w)) return l->item(index) ? l->item(index)->text() : QString();
+    return {};
+}
+
+int QtDialogSite::GetCurSel(int id) const
+{
+    QWidget* w = Control(id);
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentIndex();
+    if (auto* l = qobject_cast<QListWidget*>(w)) return l->currentRow();
+    return -1;
+}
+
+void QtDialogSite::SetCurSel(int id, int index)
+{
+    QWidget* w = Control(id);
+    ++m_programChange;
+    if (auto* c = qobject_cast<QComboBox*>(w)) c->setCurrentIndex(index < c->count() ? index : -1);
+    if (auto* l = qobject_cast<QListWidget*>(w)) l->setCurrentRow(index < l->count() ? index : -1);
+    --m_programChange;
+}
+
+void QtDialogSite::SetRange(int id, int low, int high)
+{
+    QWidget* w = Control(id);
+    ++m_programChange;
+    if (auto* s = qobject_cast<QSlider*>(w)) s->setRange(low, high);
+    if (auto* p = qobject_cast<QProgressBar*>(w)) p->setRange(low, high);
+    if (auto* u = dynamic_cast<UpDown*>(w)) u->SetRange(low, high);
+    --m_programChange;
+}
+
+void QtDialogSite::SetPos(int id, int pos)
+{
+    QWidget* w = Control(id);
+    ++m_programChange;
+    if (auto* s = qobject_cast<QSlider*>(w)) s->setValue(pos);
+    if (auto* p = qobject_cast<QProgressBar*>(w)) p->setValue(pos);
+    if (auto* u = dynamic_cast<UpDown*>(w)) u->SetPos(pos);
+    --m_programChange;
+}
+
+int QtDialogSite::GetPos(int id) const
+{
+    QWidget* w = Control(id);
+    if (auto* s = qobject_cast<QSlider*>(w)) return s->value();
+    if (auto* p = qobject_cast<QProgressBar*>(w)) return p->value();
+    if (auto* u = dynamic_cast<UpDown*>(w)) return u->Pos();
+    return 0;
+}
+
+void QtDialogSite::SetImage(int id, const QImage& image)
+{
+    if (auto* l = qobject_cast<QLabel*>(Control(id))) l->setPixmap(QPixmap::fromImage(image));
+}
+
+void QtDialogSite::SetCaption(const QString& caption) { m_window->setWindowTitle(caption); }
+QString QtDialogSite::GetCaption() const { return m_window->windowTitle(); }
+
+void QtDialogSite::SetClientImage(const QImage& image)
+{
+    m_window->setMinimumSize(0, 0);
+    m_window->SetClientImage(image);
+}
+
+void QtDialogSite::SetTopmost(bool topmost)
+{
+    m_window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+}
+
+void QtDialogSite::CenterOnScreen()
+{
+    QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = m_window->size().expandedTo(m_window->minimumSize());
+    m_window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void QtDialogSite::SetTimer(UINT timerId, UINT milliseconds)
+{
+    auto& timer = m_timers[timerId];
+    if (!timer) {
+        timer = std::make_unique<QTimer>();
+        QObject::connect(timer.get(), &QTimer::timeout, this, [this, timerId] {
+            if (!m_ended) m_dialog.OnTimer(timerId);
+        });
+    }
+    timer->start(static_cast<int>(milliseconds));
+}
+
+void QtDialogSite::KillTimer(UINT timerId)
+{
+    auto it = m_timers.find(timerId);
+    if (it != m_timers.end()) it->second->stop();
+}
+
+bool QtDialogSite::IsTimerActive(UINT timerId) const
+{
+    auto it = m_timers.find(timerId);
+    return it != m_timers.end() && it->second->isActive();
+}
+
+UINT QtDialogSite::TimerInterval(UINT timerId) const
+{
+    auto it = m_timers.find(timerId);
+    return it == m_timers.end() ? 0 : static_cast<UINT>(it->second->interval());
+}
+
+void QtDialogSite::End(int result)
+{
+    m_ended = true;
+    m_result = result;
+    for (auto& [id, timer] : m_timers) timer->stop();
+    if (m_window) m_window->Finish(result);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The application's side of the platform layer: real message boxes, dialogs
+// shown modally, help pages in a window of their own.
+#include "platform/Dialog.h"
+#include "platform/Help.h"
+#include "platform/Messages.h"
+
+class QWidget;
+
+class QtMessageBoxHandler : public MessageHandler {
+public:
+    int Show(const QString& text, UINT style) override;
+};
+
+class QtDialogRunner : public DialogRunner {
+public:
+    int RunModal(CDialog& dialog) override;
+};
+
+class QtHelpViewer : public HelpViewer {
+public:
+    ~QtHelpViewer() override;
+    void ShowPage(const QString& resourcePath) override;
+
+private:
+    QWidget* m_window = nullptr;
+};
+
+// Installs the handlers above for the whole program.
+void InstallQtPlatform();

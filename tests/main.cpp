@@ -1,0 +1,30 @@
+// The test program: a Qt application on the offscreen platform (unless
+// QT_QPA_PLATFORM says otherwise), with handlers that fail any message box or
+// dialog a test did not expect.
+#include "support/Scripted.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+QtMessageHandler g_qtDefault = nullptr;
+
+// The offscreen platform cannot pass size hints on and says so for every
+// fixed-size window; nothing else is dropped.
+void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    if (g_qtDefault != nullptr) g_qtDefault(type, context, message);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_qtDefault = qInstallMessageHandler(FilterQtMessages);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new kt::test::StrictPlatformEnvironment);
+    return RUN_ALL_TESTS();
+}

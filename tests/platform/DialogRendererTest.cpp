@@ -1,0 +1,200 @@
+// The template renderer: every kind of control reachable by id, radio groups,
+// limits, filters, focus, default button, notifications, and a real
+// offscreen rendering.
+#include "platform/Dialog.h"
+#include "platform/ui/QtDialogSite.h"
+#include "support/Scripted.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+using kt::test::DialogDriver;
+using kt::test::ScriptedDialogs;
+using kt::test::ScriptedMessages;
+
+namespace {
+
+const char* const kTemplate = R"({
+  "id": 9001, "caption": "Every Control", "size": [220, 120],
+  "rows": [
+    [{"kind": "static", "text": "&Name"}, {"id": 100, "kind": "edit", "limit": 5}],
+    [{"kind": "static", "text": "N&umber"}, {"id": 101, "kind": "edit", "number": true}],
+    [{"id": 110, "kind": "radio", "text": "A", "group": true}, {"id": 111, "kind": "radio", "text": "B"}],
+    [{"id": 120, "kind": "group", "text": "Options", "group": true, "rows": [
+       [{"id": 121, "kind": "radio", "text": "C", "group": true}, {"id": 122, "kind": "radio", "text": "D"}],
+       [{"id": 123, "kind": "check", "text": "&Enabled", "group": true}]
+    ]}],
+    [{"id": 130, "kind": "combo", "items": ["200%", "100%"]}, {"id": 131, "kind": "list", "items": ["x", "y"]}],
+    [{"id": 140, "kind": "static", "text": "hidden", "hidden": true},
+     {"id": 141, "kind": "button", "text": "Off", "disabled": true}]
+  ],
+  "buttons": [
+    {"id": 1, "kind": "button", "text": "OK", "default": true, "group": true},
+    {"id": 2, "kind": "button", "text": "Cancel"}
+  ]
+})";
+
+class EveryControlDlg : public CDialog {
+public:
+    EveryControlDlg() : CDialog(Parse())
+    {
+        OnChange(100, [this] { ++changes; });
+        OnSelChange(130, [this] { ++selChanges; });
+        OnClicked(123, [this] { EnableDlgItem(141, IsDlgButtonChecked(123) != 0); });
+    }
+    static std::shared_ptr<const DialogTemplate> Parse()
+    {
+        QString error;
+        auto t = DialogTemplate::Parse(kTemplate, &error);
+        EXPECT_TRUE(t) << error.toStdString();
+        return t;
+    }
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, 100, name);
+        DDV_MaxChars(pDX, name, 5);
+        DDX_Text(pDX, 101, number);
+        DDV_MinMaxInt(pDX, number, 0, 255);
+        DDX_Radio(pDX, 110, first);
+        DDX_Radio(pDX, 121, second);
+        DDX_Check(pDX, 123, enabled);
+    }
+    QString name = QStringLiteral("ab");
+    std::int32_t number = 7;
+    std::int32_t first = 1;
+    std::int32_t second = -1;
+    std::int32_t enabled = 0;
+    int changes = 0;
+    int selChanges = 0;
+};
+
+} // namespace
+
+TEST(DialogRendererTest, ControlsByIdWithGroupsLimitsAndFocus)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9001, [](DialogDriver& d) {
+        auto& dlg = static_cast<EveryControlDlg&>(d.Dialog());
+        // Fields went into the controls; the edit's change was reported.
+        EXPECT_EQ(d.Text(100), QStringLiteral("ab"));
+        EXPECT_EQ(d.Text(101), QStringLiteral("7"));
+        EXPECT_EQ(d.Check(111), 1);
+        EXPECT_EQ(d.Check(121) + d.Check(122), 0);
+        EXPECT_EQ(dlg.changes, 1);
+        EXPECT_EQ(d.Focus(), 100);
+        EXPECT_EQ(d.DefaultButton(), IDOK);
+        EXPECT_FALSE(d.Visible(140));
+        EXPECT_FALSE(d.Enabled(141));
+
+        // Two radio groups do not clear each other.
+        d.Click(122);
+        EXPECT_EQ(d.Check(111), 1);
+        d.Click(110);
+        EXPECT_EQ(d.Check(111), 0);
+        EXPECT_EQ(d.Check(122), 1);
+
+        // Limits and filters act on what the user types.
+        d.Type(100, QStringLiteral("abcdefgh"));
+        EXPECT_EQ(d.Text(100), QStringLiteral("abcde"));
+        EXPECT_EQ(d.Limit(100), 5);
+        d.Type(101, QStringLiteral("1x2"));
+        EXPECT_EQ(d.Text(101), QStringLiteral("12"));
+        EXPECT_EQ(d.Focus(), 101);
+
+        // Clicking a check box runs its handler.
+        d.Click(123);
+        EXPECT_TRUE(d.Enabled(141));
+
+        // Selection changes are reported for the user only.
+        d.Site().SetCurSel(130, 1);
+        EXPECT_EQ(dlg.selChanges, 0);
+        d.Select(130, 0);
+        EXPECT_EQ(dlg.selChanges, 1);
+        EXPECT_EQ(d.Site().GetItemText(130, 1), QStringLiteral("100%"));
+        EXPECT_EQ(d.Site().GetCount(131), 2);
+
+        // A mnemonic label leads to the control after it.
+        auto labels = d.Site().Window()->findChildren<QLabel*>();
+        auto name = std::find_if(labels.begin(), labels.end(), [](QLabel* l) { return l->text() == u"&Name"; });
+        ASSERT_NE(name, labels.end());
+        EXPECT_EQ((*name)->buddy(), d.Widget(100));
+
+        d.Click(IDOK);
+    });
+    EveryControlDlg dlg;
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.name, QStringLiteral("abcde"));
+    EXPECT_EQ(dlg.number, 12);
+    EXPECT_EQ(dlg.first, 0);
+    EXPECT_EQ(dlg.second, 1);
+    EXPECT_EQ(dlg.enabled, 1);
+}
+
+TEST(DialogRendererTest, FailedValidationKeepsTheDialogAndFocusesTheField)
+{
+    ScriptedMessages messages;
+    messages.Expect("Please enter an integer between 0 and 255.", MB_OK | MB_ICONEXCLAMATION, IDOK);
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9001, [](DialogDriver& d) {
+        d.Type(101, QStringLiteral("300"));
+        d.Click(IDOK);
+        EXPECT_FALSE(d.Ended());
+        EXPECT_EQ(d.Focus(), 101);
+        EXPECT_EQ(static_cast<QLineEdit*>(d.Widget(101))->selectedText(), QStringLiteral("300"));
+        d.Type(101, QStringLiteral("30"));
+        d.Click(IDOK);
+        EXPECT_TRUE(d.Ended());
+    });
+    EveryControlDlg dlg;
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.number, 30);
+}
+
+TEST(DialogRendererTest, EscapeAndTheCloseBoxCancel)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9001, [](DialogDriver& d) { d.PressKey(Qt::Key_Escape); });
+    dialogs.Expect(9001, [](DialogDriver& d) { d.Site().Window()->close(); });
+    for (int i = 0; i < 2; ++i) {
+        EveryControlDlg dlg;
+        dlg.number = 5;
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(dlg.number, 5);
+    }
+}
+
+TEST(DialogRendererTest, RendersOffscreen)
+{
+    EveryControlDlg dlg;
+    QtDialogSite site(dlg, nullptr);
+    ASSERT_TRUE(site.Initialize());
+    site.Window()->adjustSize();
+    const QImage image = site.Window()->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GE(image.width(), 200);
+    EXPECT_GE(image.height(), 100);
+    // Something was drawn: the picture is not one flat colour.
+    const QRgb first = image.pixel(image.width() / 2, image.height() / 3);
+    bool varied = false;
+    for (int y = 0; y < image.height() && !varied; y += 3)
+        for (int x = 0; x < image.width() && !varied; x += 3) varied = image.pixel(x, y) != first;
+    EXPECT_TRUE(varied);
+}
+
+TEST(DialogTemplateTest, EveryResourceTemplateParses)
+{
+    const QStringList files = QDir(QStringLiteral(":/res/dialogs")).entryList({QStringLiteral("*.json")});
+    EXPECT_GE(files.size(), 3);
+    for (const QString& file : files) {
+        const UINT id = file.chopped(5).toUInt();
+        auto t = DialogTemplate::Load(id);
+        ASSERT_TRUE(t) << file.toStdString();
+        EXPECT_EQ(t->id, id) << "a template's id must match its file name";
+    }
+    QString error;
+    EXPECT_FALSE(DialogTemplate::Parse("{\"rows\": [[{\"id\": 3}]]}", &error));
+    EXPECT_FALSE(error.isEmpty());
+}

@@ -1,0 +1,224 @@
+#include "support/Scripted.h"
+
+#include "platform/Settings.h"
+#include "platform/ui/QtDialogSite.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace kt::test {
+
+namespace {
+class StrictMessages : public MessageHandler {
+public:
+    int Show(const QString& text, UINT style) override
+    {
+        ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\" style 0x" << std::hex << style;
+        return DefaultMessageResult(style);
+    }
+};
+
+class StrictDialogs : public DialogRunner {
+public:
+    int RunModal(CDialog& dialog) override
+    {
+        ADD_FAILURE() << "unexpected dialog " << dialog.GetTemplateId();
+        return IDCANCEL;
+    }
+};
+
+StrictMessages g_strictMessages;
+StrictDialogs g_strictDialogs;
+std::unique_ptr<TempSettings> g_settings;
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+ScriptedMessages::ScriptedMessages() : m_previous(GetMessageHandler()) { SetMessageHandler(this); }
+
+ScriptedMessages::~ScriptedMessages()
+{
+    SetMessageHandler(m_previous);
+    for (const Expected& e : m_expected)
+        ADD_FAILURE() << "expected message box never shown: \"" << e.text.toStdString() << "\"";
+}
+
+ScriptedMessages& ScriptedMessages::Expect(const QString& text, UINT style, int answer)
+{
+    m_expected.push_back({text, style, answer});
+    return *this;
+}
+
+int ScriptedMessages::Show(const QString& text, UINT style)
+{
+    seen.push_back({text, style});
+    if (m_expected.empty()) {
+        ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\" style 0x" << std::hex << style;
+        return DefaultMessageResult(style);
+    }
+    const Expected e = m_expected.front();
+    m_expected.pop_front();
+    EXPECT_EQ(e.text.toStdString(), text.toStdString());
+    EXPECT_EQ(e.style, style) << "style of \"" << text.toStdString() << "\"";
+    return e.answer;
+}
+
+// ---------------------------------------------------------------------------
+
+DialogDriver::DialogDriver(QtDialogSite& site) : m_site(site) {}
+
+CDialog& DialogDriver::Dialog() const { return m_site.Dialog(); }
+
+QWidget* DialogDriver::Widget(int id) const
+{
+    QWidget* w = m_site.Control(id);
+    if (w == nullptr) ADD_FAILURE() << "dialog " << Dialog().GetTemplateId() << " has no control " << id;
+    return w;
+}
+
+void DialogDriver::Type(int id, const QString& text)
+{
+    QWidget* w = Widget(id);
+    if (w == nullptr) return;
+    if (!w->isEnabled()) {
+        ADD_FAILURE() << "typing into disabled control " << id;
+        return;
+    }
+    m_site.SetFocus(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        edit->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(edit, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(edit, text);
+        }
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+        plain->selectAll();
+        QTest::keyClicks(plain, text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(w); combo != nullptr && combo->isEditable()) {
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), text);
+    } else {
+        ADD_FAILURE() << "control " << id << " takes no typing";
+    }
+}
+
+void DialogDriver::Click(int id)
+{
+    auto* button = qobject_cast<QAbstractButton*>(Widget(id));
+    if (button == nullptr) {
+        ADD_FAILURE() << "control " << id << " is not a button";
+        return;
+    }
+    if (!button->isEnabled() || button->isHidden()) {
+        ADD_FAILURE() << "clicking control " << id << ", which is disabled or hidden";
+        return;
+    }
+    button->click();
+}
+
+void DialogDriver::Select(int id, int index)
+{
+    QWidget* w = Widget(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->setCurrentIndex(index);
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        list->setCurrentRow(index);
+    } else {
+        ADD_FAILURE() << "control " << id << " has no selection";
+    }
+}
+
+void DialogDriver::FireTimer(UINT timerId)
+{
+    if (!m_site.IsTimerActive(timerId)) {
+        ADD_FAILURE() << "timer " << timerId << " is not running";
+        return;
+    }
+    Dialog().OnTimer(timerId);
+}
+
+void DialogDriver::PressKey(int key) { QTest::keyClick(m_site.Window(), static_cast<Qt::Key>(key)); }
+
+void DialogDriver::ClickDialog(int button)
+{
+    QTest::mouseClick(m_site.Window(), static_cast<Qt::MouseButton>(button));
+}
+
+bool DialogDriver::Ended() const { return m_site.Ended(); }
+int DialogDriver::Result() const { return m_site.Result(); }
+QString DialogDriver::Text(int id) const { return m_site.GetText(id); }
+int DialogDriver::Check(int id) const { return m_site.GetCheck(id); }
+bool DialogDriver::Enabled(int id) const { return m_site.IsEnabled(id); }
+bool DialogDriver::Visible(int id) const { return m_site.IsVisible(id); }
+int DialogDriver::Focus() const { return m_site.GetFocus(); }
+int DialogDriver::DefaultButton() const { return m_site.GetDefaultButton(); }
+int DialogDriver::Limit(int id) const { return m_site.GetLimit(id); }
+QString DialogDriver::Caption() const { return m_site.GetCaption(); }
+
+// ---------------------------------------------------------------------------
+
+ScriptedDialogs::ScriptedDialogs() : m_previous(GetDialogRunner()) { SetDialogRunner(this); }
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    SetDialogRunner(m_previous);
+    for (const Expected& e : m_expected) ADD_FAILURE() << "expected dialog " << e.templateId << " never shown";
+}
+
+ScriptedDialogs& ScriptedDialogs::Expect(UINT templateId, Script script)
+{
+    m_expected.push_back({templateId, std::move(script)});
+    return *this;
+}
+
+int ScriptedDialogs::RunModal(CDialog& dialog)
+{
+    ++m_ran;
+    if (m_expected.empty()) {
+        ADD_FAILURE() << "unexpected dialog " << dialog.GetTemplateId();
+        return IDCANCEL;
+    }
+    Expected e = std::move(m_expected.front());
+    m_expected.pop_front();
+    EXPECT_EQ(e.templateId, dialog.GetTemplateId());
+    QtDialogSite site(dialog, nullptr);
+    site.Window()->show();
+    if (site.Initialize()) {
+        DialogDriver driver(site);
+        if (e.script) e.script(driver);
+        if (!site.Ended()) ADD_FAILURE() << "the script left dialog " << dialog.GetTemplateId() << " open";
+    }
+    return site.Ended() ? site.Result() : IDCANCEL;
+}
+
+// ---------------------------------------------------------------------------
+
+RecordingHelp::RecordingHelp() : m_previous(GetHelpViewer()) { SetHelpViewer(this); }
+RecordingHelp::~RecordingHelp() { SetHelpViewer(m_previous); }
+
+TempSettings::TempSettings() { SetSettingsFilePath(Path()); }
+TempSettings::~TempSettings() { SetSettingsFilePath(g_settings && g_settings.get() != this ? g_settings->Path() : QString()); }
+QString TempSettings::Path() const { return m_dir.filePath(QStringLiteral("Kinetrace.ini")); }
+
+void StrictPlatformEnvironment::SetUp()
+{
+    SetMessageHandler(&g_strictMessages);
+    SetDialogRunner(&g_strictDialogs);
+    g_settings = std::make_unique<TempSettings>();
+}
+
+void StrictPlatformEnvironment::TearDown()
+{
+    SetMessageHandler(nullptr);
+    SetDialogRunner(nullptr);
+    g_settings.reset();
+}
+
+} // namespace kt::test

@@ -1,0 +1,133 @@
+#pragma once
+// Test doubles of the platform: message boxes answered from a script, dialogs
+// driven by a script, help pages recorded, settings in a temporary file.
+#include "platform/Dialog.h"
+#include "platform/Help.h"
+#include "platform/Messages.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+class QWidget;
+class QtDialogSite;
+
+namespace kt::test {
+
+// While it lives, every message box is checked against the expected ones in
+// order and answered as told. A message nobody expected fails the test.
+class ScriptedMessages : public MessageHandler {
+public:
+    ScriptedMessages();
+    ~ScriptedMessages() override;
+    ScriptedMessages& Expect(const QString& text, UINT style, int answer);
+    int Show(const QString& text, UINT style) override;
+
+    struct Seen {
+        QString text;
+        UINT style;
+    };
+    std::vector<Seen> seen;
+
+private:
+    struct Expected {
+        QString text;
+        UINT style;
+        int answer;
+    };
+    std::deque<Expected> m_expected;
+    MessageHandler* m_previous;
+};
+
+// What a script can do with a running dialog: act as the user on its
+// controls by id, and look at them.
+class DialogDriver {
+public:
+    explicit DialogDriver(QtDialogSite& site);
+    CDialog& Dialog() const;
+    QtDialogSite& Site() const { return m_site; }
+    QWidget* Widget(int id) const;
+
+    // Replaces the text of an edit as typed (limits and filters apply).
+    void Type(int id, const QString& text);
+    void Click(int id);
+    void Select(int id, int index);
+    // A timer of the dialog fires (it must be running).
+    void FireTimer(UINT timerId);
+    void PressKey(int key);
+    void ClickDialog(int button);
+
+    bool Ended() const;
+    int Result() const;
+    QString Text(int id) const;
+    int Check(int id) const;
+    bool Enabled(int id) const;
+    bool Visible(int id) const;
+    int Focus() const;
+    int DefaultButton() const;
+    int Limit(int id) const;
+    QString Caption() const;
+
+private:
+    QtDialogSite& m_site;
+};
+
+// While it lives, DoModal renders the dialog offscreen and plays the next
+// expected script against it. A dialog nobody expected fails the test; so
+// does a script that leaves its dialog open.
+class ScriptedDialogs : public DialogRunner {
+public:
+    using Script = std::function<void(DialogDriver&)>;
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+    ScriptedDialogs& Expect(UINT templateId, Script script);
+    int RunModal(CDialog& dialog) override;
+    int Ran() const { return m_ran; }
+
+private:
+    struct Expected {
+        UINT templateId;
+        Script script;
+    };
+    std::deque<Expected> m_expected;
+    DialogRunner* m_previous;
+    int m_ran = 0;
+};
+
+// Records the help pages asked for.
+class RecordingHelp : public HelpViewer {
+public:
+    RecordingHelp();
+    ~RecordingHelp() override;
+    void ShowPage(const QString& resourcePath) override { pages.push_back(resourcePath); }
+    std::vector<QString> pages;
+
+private:
+    HelpViewer* m_previous;
+};
+
+// Settings in a file of their own for the life of the object.
+class TempSettings {
+public:
+    TempSettings();
+    ~TempSettings();
+    QString Path() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Installed for the whole test run: message boxes and dialogs that no test
+// expects fail it, settings go to a temporary file.
+class StrictPlatformEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+} // namespace kt::test
