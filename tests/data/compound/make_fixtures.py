@@ -33,8 +33,12 @@ def Clsid(first):
 
 
 class Stream:
-    def __init__(self, name, data):
+    def __init__(self, name, data, same_sectors_as=None, claimed_size=None):
         self.name, self.data = name, data
+        # Damaged files: this stream's entry points at another's sectors, or
+        # gives a size other than that of its data.
+        self.same_sectors_as = same_sectors_as
+        self.claimed_size = claimed_size
 
 
 class Storage:
@@ -91,7 +95,7 @@ class Writer:
         self.Number(self.root)
         streams = [e for e in self.entries if isinstance(e, Stream)]
         small = [s for s in streams if 0 < len(s.data) < MINI_CUTOFF]
-        big = [s for s in streams if len(s.data) >= MINI_CUTOFF]
+        big = [s for s in streams if len(s.data) >= MINI_CUTOFF and not s.same_sectors_as]
 
         mini = bytearray()
         mini_fat = []
@@ -136,6 +140,9 @@ class Writer:
         self.root.start = Chain(bytes(mini), mini_sectors) if mini_sectors else END_OF_CHAIN
         for s, count in zip(big, big_sectors):
             s.start = Chain(s.data, count)
+        for s in streams:
+            if s.same_sectors_as:
+                s.start = s.same_sectors_as.start
         fat += [FREE] * (fat_sectors * self.sector // 4 - len(fat))
 
         directory = bytearray()
@@ -170,6 +177,8 @@ class Writer:
             kind, start, size, clsid = 1, 0, 0, e.clsid
         else:
             kind, start, size, clsid = 2, e.start, len(e.data), bytes(16)
+            if e.claimed_size is not None:
+                size = e.claimed_size
         out += struct.pack("<BBIII", kind, 0 if e.red else 1, e.left, e.right, e.child)
         out += clsid + bytes(4) + bytes(16)
         out += struct.pack("<IQ", start, size)
@@ -243,6 +252,11 @@ def CarriedTree():
     ], Clsid(0x10))
 
 
+def Overlapping():
+    contents = Stream("Contents", Pattern(1, 5000))
+    return Storage("Root Entry", [contents, Stream("Copy", contents.data, contents)])
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     fixtures = {
@@ -261,12 +275,22 @@ def main():
             Stream("Contents", Pattern(1, 10)),
             Stream("Bad\ud800", Pattern(2, 10)),
         ]), 9),
+        # Two streams on the same sectors: together they claim more bytes
+        # than the file holds.
+        "overlapping.hox": (Overlapping(), 9),
+        # A stream larger than the whole file: libgsf leaves such an entry
+        # out (and the entries below it in the directory tree).
+        "bogus-size.hox": (Storage("Root Entry", [
+            Stream("Contents", Pattern(1, 10)),
+            Stream("Huge", Pattern(2, 10), claimed_size=10000000),
+            Stream("Other", Pattern(3, 10)),
+        ]), 9),
     }
     for name, (root, shift) in fixtures.items():
         path = os.path.join(here, name)
         with open(path, "wb") as f:
             f.write(Writer(root, shift).Write())
-        if name != "bad-name.hox":
+        if name not in ("bad-name.hox", "overlapping.hox", "bogus-size.hox"):
             Check(path, root)
         print("wrote", path, os.path.getsize(path), "bytes")
 
