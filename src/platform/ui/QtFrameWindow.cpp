@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -45,7 +46,12 @@ void QtFrameWindow::Show(int showCommand)
 {
     switch (showCommand) {
     case SW_HIDE: hide(); break;
-    case SW_SHOWMAXIMIZED: showMaximized(); break;
+    case SW_SHOWMAXIMIZED:
+        // Without a window manager maximizing does nothing; cover the screen
+        // first so the window is as large either way.
+        if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+        showMaximized();
+        break;
     case SW_SHOWMINIMIZED: showMinimized(); break;
     case SW_RESTORE:
     case SW_SHOWNORMAL: showNormal(); break;
