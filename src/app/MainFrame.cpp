@@ -1,7 +1,11 @@
 #include "app/MainFrame.h"
 
 #include "app/HOXApp.h"
+#include "app/HOXRegistry.h"
 #include "platform/Help.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 CMainFrame::CMainFrame()
 {
@@ -26,3 +30,32 @@ bool CMainFrame::OnClose()
     if (CHOXApp* app = CHOXApp::Get()) app->m_nClosingWanted = 1;
     return true;
 }
+
+namespace {
+QString g_programDir;
+}
+
+void CMainFrame::SetProgramDirForTesting(const QString& dir) { g_programDir = dir; }
+
+QString CMainFrame::DefaultFileDir()
+{
+    const QString programDir = g_programDir.isEmpty() ? QCoreApplication::applicationDirPath() : g_programDir;
+    return QDir::cleanPath(programDir + QStringLiteral("/../PROG"));
+}
+
+void CMainFrame::ChangeToFileDir()
+{
+    QString dir = CHOXRegistry().ReadSerializeFileDir();
+    const bool remembered = !dir.isEmpty();
+    if (!remembered) dir = DefaultFileDir();
+    if (QDir::setCurrent(dir)) return;
+    // The remembered directory is gone (or the default is missing): the
+    // default, made when needed.
+    dir = DefaultFileDir();
+    if (!remembered) QDir().mkpath(dir);
+    if (QDir::setCurrent(dir)) return;
+    QDir().mkpath(dir);
+    QDir::setCurrent(dir);
+}
+
+bool CMainFrame::SetFileDir() { return CHOXRegistry().WriteString("SerializeFileDir", QDir::currentPath()); }

@@ -9,6 +9,16 @@ public:
 
     bool OnClose() override;
 
+    // Makes the remembered document directory current (or the "PROG"
+    // directory beside the program's, made when missing).
+    static void ChangeToFileDir();
+    // Remembers the current directory as the document directory.
+    static bool SetFileDir();
+    // The directory used when none is remembered.
+    static QString DefaultFileDir();
+    // Tests put the program's directory elsewhere.
+    static void SetProgramDirForTesting(const QString& dir);
+
 protected:
     bool OnCreate() override;
 };

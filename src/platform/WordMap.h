@@ -7,6 +7,8 @@
 #include "platform/Archive.h"
 #include "platform/Types.h"
 
+#include <QString>
+
 #include <array>
 #include <cstddef>
 #include <iterator>
@@ -14,16 +16,36 @@
 #include <utility>
 #include <vector>
 
-template <class K, class V>
+// Integer keys: the key without its low four bits.
+struct IntegerKeyHash {
+    template <class K>
+    std::uint32_t operator()(K key) const
+    {
+        return static_cast<std::uint32_t>(key) >> 4;
+    }
+};
+
+// Text keys: each 8-bit character (taken as signed) added to 33 times the
+// hash so far.
+struct TextKeyHash {
+    std::uint32_t operator()(const QString& key) const
+    {
+        std::uint32_t hash = 0;
+        for (QChar c : key) {
+            const auto byte = static_cast<signed char>(c.unicode() <= 0xFF ? c.unicode() : '?');
+            hash = (hash << 5) + hash + static_cast<std::uint32_t>(static_cast<std::int32_t>(byte));
+        }
+        return hash;
+    }
+};
+
+template <class K, class V, class Hash = IntegerKeyHash>
 class HashOrderMap {
 public:
     static constexpr std::size_t kBuckets = 17;
     using value_type = std::pair<K, V>;
 
-    static std::size_t BucketOf(K key)
-    {
-        return (static_cast<std::size_t>(static_cast<std::uint32_t>(key)) >> 4) % kBuckets;
-    }
+    static std::size_t BucketOf(const K& key) { return Hash()(key) % kBuckets; }
 
     // Walks the map in its order. Within a bucket entries are kept oldest
     // first, so the walk goes through each bucket from its back.
@@ -92,18 +114,18 @@ public:
     std::size_t GetCount() const { return m_count; }
     bool IsEmpty() const { return m_count == 0; }
 
-    V* Lookup(K key)
+    V* Lookup(const K& key)
     {
         for (auto& e : m_buckets[BucketOf(key)])
             if (e.first == key) return &e.second;
         return nullptr;
     }
-    const V* Lookup(K key) const { return const_cast<HashOrderMap*>(this)->Lookup(key); }
-    bool Contains(K key) const { return Lookup(key) != nullptr; }
+    const V* Lookup(const K& key) const { return const_cast<HashOrderMap*>(this)->Lookup(key); }
+    bool Contains(const K& key) const { return Lookup(key) != nullptr; }
 
     // A new key becomes the newest entry of its bucket; an existing key keeps
     // its place and gets the new value (the old one is destroyed).
-    void SetAt(K key, V value)
+    void SetAt(const K& key, V value)
     {
         if (V* existing = Lookup(key)) {
             *existing = std::move(value);
@@ -116,7 +138,7 @@ public:
     // Appends an entry after everything already in the map's order: used to
     // rebuild a map from entries listed in its iteration order. An existing
     // key keeps its place.
-    void AppendInOrder(K key, V value)
+    void AppendInOrder(const K& key, V value)
     {
         if (V* existing = Lookup(key)) {
             *existing = std::move(value);
@@ -129,7 +151,7 @@ public:
 
     // Takes the entry out and hands its value back; an empty value when the
     // key is not there.
-    V Take(K key)
+    V Take(const K& key)
     {
         auto& bucket = m_buckets[BucketOf(key)];
         for (auto it = bucket.begin(); it != bucket.end(); ++it) {
@@ -143,7 +165,7 @@ public:
         return V{};
     }
 
-    bool RemoveKey(K key)
+    bool RemoveKey(const K& key)
     {
         auto& bucket = m_buckets[BucketOf(key)];
         for (auto it = bucket.begin(); it != bucket.end(); ++it) {
@@ -177,6 +199,8 @@ private:
 
 template <class V>
 using WordMap = HashOrderMap<WORD, V>;
+template <class V>
+using StringMap = HashOrderMap<QString, V, TextKeyHash>;
 
 // The stored form of a word-keyed map of owned objects: the element count,
 // then per element in map order the 16-bit key and the object with its class.

@@ -105,3 +105,44 @@ TEST(RegistryTest, TheValueTableNamesEveryValue)
     EXPECT_EQ(CHOXRegistry::FindValue("SystemResponse")->type, RegistryValue::Dword);
     EXPECT_EQ(CHOXRegistry::FindValue("Nothing"), nullptr);
 }
+
+// The remembered document directory.
+#include "app/MainFrame.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+TEST(DocumentDirTest, RemembersTheDirectoryAndFallsBackToProg)
+{
+    TempSettings settings;
+    QTemporaryDir root;
+    const QString before = QDir::currentPath();
+    CMainFrame::SetProgramDirForTesting(root.filePath(QStringLiteral("bin")));
+    const QString prog = root.filePath(QStringLiteral("PROG"));
+
+    // Nothing remembered, no PROG yet: it is made and entered.
+    CMainFrame::ChangeToFileDir();
+    EXPECT_EQ(QDir::currentPath(), QDir(prog).canonicalPath());
+
+    // A confirmed directory is remembered and entered next time.
+    const QString work = root.filePath(QStringLiteral("work"));
+    QDir().mkpath(work);
+    QDir::setCurrent(work);
+    EXPECT_TRUE(CMainFrame::SetFileDir());
+    const QString remembered = CHOXRegistry().ReadSerializeFileDir();
+    EXPECT_EQ(QDir(remembered).canonicalPath(), QDir(work).canonicalPath());
+    QDir::setCurrent(before);
+    CMainFrame::ChangeToFileDir();
+    EXPECT_EQ(QDir::currentPath(), QDir(work).canonicalPath());
+
+    // Once it is gone, PROG again; the remembered value stays.
+    QDir::setCurrent(before);
+    QDir(work).removeRecursively();
+    QDir(prog).removeRecursively();
+    CMainFrame::ChangeToFileDir();
+    EXPECT_EQ(QDir::currentPath(), QDir(prog).canonicalPath());
+    EXPECT_EQ(CHOXRegistry().ReadSerializeFileDir(), remembered);
+
+    QDir::setCurrent(before);
+    CMainFrame::SetProgramDirForTesting(QString());
+}

@@ -1,0 +1,515 @@
+#include "app/HOXDoc.h"
+
+#include "app/HOXApp.h"
+#include "app/HOXRegistry.h"
+#include "app/MainFrame.h"
+#include "chart/HOXDrawObj.h"
+#include "chart/HOXFlowWnd.h"
+#include "chart/HOXView.h"
+#include "online/HOXMonWnd.h"
+#include "params/HOXParam.h"
+#include "platform/Archive.h"
+#include "platform/CompoundFile.h"
+#include "platform/Messages.h"
+#include "platform/Resources.h"
+#include "platform/Strings.h"
+#include "platform/View.h"
+#include "plc/HOXFounSeq.h"
+#include "symbols/flow/HOXFlowMonInfo.h"
+
+#include <QFileInfo>
+
+KT_IMPLEMENT_SERIAL(CHOXDoc, CObject, 0)
+
+namespace {
+// The most flow-chart windows a document holds.
+constexpr std::size_t kMaxWindows = 500;
+
+// Whether the last id of a kind came from the search after its counter ran
+// out (program-wide, not stored): then giving the id back does nothing.
+struct SearchFlags {
+    std::int32_t symbol = 0;
+    std::int32_t wire = 0;
+    std::int32_t ole = 0;
+    std::int32_t monObj = 0;
+};
+SearchFlags g_searching;
+} // namespace
+
+CHOXDoc::CHOXDoc()
+    : m_pParam(std::make_unique<CHOXParam>()), m_pMonWnd(std::make_unique<CHOXMonWnd>(this)),
+      m_pinBitmapTopBottom(LoadBitmapResource(4073)), m_pinBitmapSide(LoadBitmapResource(4072)),
+      m_pFounSeq(std::make_unique<CHOXFounSeq>())
+{
+    m_pParam->SetDocument(this);
+    m_pParam->SetDefaults();
+    m_pFounSeq->SetDocument(this);
+    m_nSystemResponse = static_cast<std::int32_t>(CHOXRegistry().ReadSystemResponse());
+
+    // Program-text windows of monitoring, and the default-position request.
+    OnCommand(32894, [this] { m_nShowProgTextX = m_nShowProgTextX == 1 ? 0 : 1; });
+    OnCommand(32897, [this] { m_nShowProgTextY = m_nShowProgTextY == 1 ? 0 : 1; });
+    OnCommand(32896, [this] { m_nShowProgTextSubtask = m_nShowProgTextSubtask == 1 ? 0 : 1; });
+    OnCommand(32898, [this] { m_nDefaultPosition = m_nDefaultPosition == 1 ? 0 : 1; });
+    // Commands that change the document or talk to the controller wait while
+    // monitoring; a command that is not handled stays disabled in any case.
+    for (UINT id : {32033u, 32034u, 32035u, 32036u, 32039u, 32015u, 32021u, 32037u, 32059u, 57603u, 57604u, 57606u,
+                    57607u, 57609u, 57664u})
+        OnUpdate(id, [this](CCmdUI* ui) {
+            if (!IsEditMode()) ui->Enable(false);
+        });
+    for (UINT id : {32038u, 32898u})
+        OnUpdate(id, [this](CCmdUI* ui) {
+            if (!IsMonitoring()) ui->Enable(false);
+        });
+    OnUpdate(32890, [this](CCmdUI* ui) { ui->SetRadio(IsMonitoring()); });
+    OnUpdate(32894, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextX == 1 ? 1 : 0); });
+    OnUpdate(32896, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextSubtask == 1 ? 1 : 0); });
+    OnUpdate(32897, [this](CCmdUI* ui) {
+        ui->Enable(m_nControllerType == 1);
+        ui->SetCheck(m_nShowProgTextY == 1 ? 1 : 0);
+    });
+}
+
+CHOXDoc::~CHOXDoc()
+{
+    m_mapWindows.RemoveAll();
+    m_pMonWnd.reset();
+    m_windowNames.clear();
+    m_blankWindowNames.clear();
+    ClearStepInfo();
+}
+
+QString CHOXDoc::ControllerTypeName(std::int32_t type)
+{
+    switch (type) {
+    case 0: return LoadStr(13530);
+    case 1: return LoadStr(13536);
+    case 2: return LoadStr(13537);
+    default: return LoadStr(13532);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The document file
+
+void CHOXDoc::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD>(m_windowNames.size()));
+        for (const QString& name : m_windowNames) ar << name;
+        ar.WriteCount(static_cast<DWORD>(m_stepMap.size()));
+        for (const auto& info : m_stepMap) ar.WriteObject(info.get());
+        m_pFounSeq->Serialize(ar);
+        ar << GetAppVersion();
+        ar << m_nControllerType;
+        ar.WriteObject(m_pMonWnd.get());
+        for (const CRect& r : m_rects) ar << r;
+        ar << m_nShowProgTextX << m_nShowProgTextY << m_nShowProgTextSubtask;
+        for (const CPoint& p : m_progTextPos) ar << p;
+        ar.WriteCount(static_cast<DWORD>(m_mapWindows.GetCount()));
+        for (auto& [name, wnd] : m_mapWindows) {
+            ar << name;
+            ar.WriteObject(wnd.get());
+        }
+        m_pParam->Serialize(ar);
+        // Embedded items: none can be made on this platform.
+        ar << DWORD(0);
+        return;
+    }
+
+    // Loading reads into new objects and puts them in place only when the
+    // whole file has been read; a damaged file leaves the document as it was.
+    const std::int32_t oldType = m_nControllerType;
+    try {
+        QStringList names;
+        const DWORD nameCount = ar.ReadCount(1);
+        for (DWORD i = 0; i < nameCount; ++i) {
+            QString name;
+            ar >> name;
+            names << name;
+        }
+        std::list<std::unique_ptr<CHOXFlowMonInfo>> steps;
+        const DWORD stepCount = ar.ReadCount(2);
+        for (DWORD i = 0; i < stepCount; ++i) {
+            auto info = ar.ReadOwned<CHOXFlowMonInfo>();
+            if (info) steps.push_back(std::move(info));
+        }
+        auto founSeq = std::make_unique<CHOXFounSeq>();
+        founSeq->SetDocument(this);
+        founSeq->Serialize(ar);
+        std::int32_t formatWord = 0;
+        ar >> formatWord; // no version test: every file reads the same way
+        ar >> m_nControllerType;
+        ar.m_pDocument = this;
+        auto monWnd = ar.ReadOwned<CHOXMonWnd>();
+        if (!monWnd) throw ArchiveError(ArchiveError::badClass, "the file has no monitor window");
+        std::array<CRect, 4> rects{};
+        for (CRect& r : rects) ar >> r;
+        std::int32_t showX = 0;
+        std::int32_t showY = 0;
+        std::int32_t showSubtask = 0;
+        ar >> showX >> showY >> showSubtask;
+        std::array<CPoint, 3> positions{};
+        for (CPoint& p : positions) ar >> p;
+        WindowMap windows;
+        const DWORD windowCount = ar.ReadCount(3);
+        for (DWORD i = 0; i < windowCount; ++i) {
+            QString name;
+            ar >> name;
+            auto wnd = ar.ReadOwned<CHOXFlowWnd>();
+            if (wnd) windows.AppendInOrder(name, std::move(wnd));
+        }
+        // The parameter set reads in place: its shape follows the controller
+        // type just read, and a failed read leaves it unchanged.
+        m_pParam->SetDocument(this);
+        m_pParam->Serialize(ar);
+        DWORD itemCount = 0;
+        ar >> itemCount;
+        if (itemCount != 0)
+            throw ArchiveError(ArchiveError::badClass, "the file holds embedded items, which this program cannot read");
+
+        m_windowNames = names;
+        m_stepMap = std::move(steps);
+        m_pFounSeq = std::move(founSeq);
+        m_pMonWnd = std::move(monWnd);
+        m_rects = rects;
+        m_nShowProgTextX = showX;
+        m_nShowProgTextY = showY;
+        m_nShowProgTextSubtask = showSubtask;
+        m_progTextPos = positions;
+        m_mapWindows = std::move(windows);
+    } catch (...) {
+        m_nControllerType = oldType;
+        throw;
+    }
+    AfterLoad();
+}
+
+void CHOXDoc::AfterLoad()
+{
+    // Every record marks the numbers its objects hold.
+    m_pointerNumbers.fill(0);
+    for (auto& row : m_programNumbers) row.fill(0);
+    for (auto& [name, wnd] : m_mapWindows) {
+        wnd->SetDocument(this);
+        for (auto& [key, node] : wnd->GetNodeMap()) MarkPointerNumberUsed(key);
+    }
+
+    auto raise = [](std::int32_t& counter, const ObjectMap& map) {
+        for (const auto& [key, object] : map)
+            if (static_cast<std::int64_t>(object->GetId()) >= counter)
+                counter = static_cast<std::int32_t>(object->GetId()) + 1;
+    };
+    for (auto& [name, wnd] : m_mapWindows) raise(m_nSymbolIdCounter, wnd->GetObjectMap());
+    raise(m_nSymbolIdCounter, m_pMonWnd->GetObjectMap());
+    for (auto& [name, wnd] : m_mapWindows) raise(m_nWireIdCounter, wnd->GetConnectMap());
+    raise(m_nShapeIdCounter, m_pMonWnd->GetShapeMap());
+    raise(m_nOleIdCounter, m_pMonWnd->GetOleMap());
+    raise(m_nMonObjIdCounter, m_pMonWnd->GetMonObjMap());
+}
+
+static void ShowStatusControllerType(std::int32_t type)
+{
+    CHOXApp* app = CHOXApp::Get();
+    if (app != nullptr && app->GetMainWnd() != nullptr && app->GetMainWnd()->Host() != nullptr)
+        app->GetMainWnd()->Host()->SetStatusText(1, CHOXDoc::ControllerTypeName(type));
+}
+
+bool CHOXDoc::OnNewDocument()
+{
+    m_pParam->SetDocument(this);
+    if (!CDocument::OnNewDocument()) return false;
+    m_file.reset();
+    ShowStatusControllerType(m_nControllerType);
+    return true;
+}
+
+bool CHOXDoc::OnOpenDocument(const QString& path)
+{
+    m_fileError.clear();
+    if (!QFileInfo::exists(path)) {
+        m_fileError = QStringLiteral("%1 does not exist").arg(path);
+        AfxMessageBox(FormatStr(61729, {path}), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    QString error;
+    std::optional<CompoundFile> file = CompoundFile::Open(path, &error);
+    if (!file) {
+        m_fileError = error;
+        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    try {
+        CArchive ar(file->Contents());
+        ar.m_pDocument = this;
+        Serialize(ar);
+    } catch (const ArchiveError& e) {
+        m_fileError = QString::fromStdString(e.what());
+        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    m_file = std::make_unique<CompoundFile>(std::move(*file));
+    SetPathName(path, true);
+    SetModifiedFlag(false);
+    m_pParam->SetDocument(this);
+    ShowStatusControllerType(m_nControllerType);
+    return true;
+}
+
+bool CHOXDoc::OnSaveDocument(const QString& path)
+{
+    m_fileError.clear();
+    if (path.size() < 3 || path.right(3).compare(LoadStr(13005), Qt::CaseInsensitive) != 0) {
+        AfxMessageBox(LoadStr(61728), MB_OK);
+        return false;
+    }
+    CArchive ar;
+    ar.m_pDocument = this;
+    try {
+        Serialize(ar);
+    } catch (const ArchiveError& e) {
+        m_fileError = QString::fromStdString(e.what());
+        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    // A document that did not come from a file of its own is written as a
+    // complete new file; one that did carries that file's other storages.
+    CompoundFile file;
+    if (m_file && m_nSaveAsNew == 0) file = *m_file;
+    file.SetContents(ar.Buffer());
+    QString error;
+    if (!file.Save(path, &error)) {
+        m_fileError = error;
+        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    // Only a save that succeeded ends save-as-new and takes the new path.
+    m_nSaveAsNew = 0;
+    m_file = std::make_unique<CompoundFile>(std::move(file));
+    SetPathName(path, false);
+    SetModifiedFlag(false);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Window map and ids
+
+CHOXFlowWnd* CHOXDoc::FindWindowByName(const QString& name) const
+{
+    const QString wanted = name.toUpper();
+    for (const auto& [key, wnd] : m_mapWindows)
+        if (wnd->GetName().toUpper() == wanted) return wnd.get();
+    return nullptr;
+}
+
+CHOXFlowWnd* CHOXDoc::FindWindowByView(const CView* view) const
+{
+    for (const auto& [key, wnd] : m_mapWindows)
+        if (wnd->GetView() != nullptr && static_cast<const CView*>(wnd->GetView()) == view) return wnd.get();
+    return nullptr;
+}
+
+std::unique_ptr<CHOXFlowWnd> CHOXDoc::NewFlowWindow(const QString& name, const QString& description)
+{
+    // The message says 500 windows at most; a 501st is refused.
+    if (m_mapWindows.GetCount() >= kMaxWindows) return nullptr;
+    auto wnd = std::make_unique<CHOXFlowWnd>(this);
+    wnd->SetNames(name, description);
+    return wnd;
+}
+
+void CHOXDoc::AddWindow(const QString& name, std::unique_ptr<CHOXFlowWnd> wnd, bool keepOutOfList)
+{
+    m_mapWindows.SetAt(name, std::move(wnd));
+    if (!keepOutOfList) m_windowNames << name;
+}
+
+std::unique_ptr<CHOXFlowWnd> CHOXDoc::RemoveWindow(const QString& name) { return m_mapWindows.Take(name); }
+
+void CHOXDoc::UpdateWindowName(const QString& oldName, bool remove, const QString& newName)
+{
+    const qsizetype at = m_windowNames.indexOf(oldName);
+    if (at < 0) return;
+    m_windowNames.removeAt(at);
+    if (!remove) m_windowNames.insert(at, newName);
+}
+
+bool CHOXDoc::IsObjectIdUsed(WORD id) const
+{
+    for (const auto& [name, wnd] : m_mapWindows)
+        if (wnd->GetObjectMap().Contains(id)) return true;
+    return false;
+}
+
+namespace {
+// The lowest id from `first` to `last` that no map uses; -1 (after the
+// message) when all are taken.
+template <class Maps>
+std::int32_t SearchFreeId(std::int32_t first, std::int32_t last, const Maps& maps, UINT message)
+{
+    for (std::int32_t candidate = first; candidate <= last; ++candidate) {
+        bool used = false;
+        for (const ObjectMap* map : maps) {
+            if (map->Contains(static_cast<WORD>(candidate))) {
+                used = true;
+                break;
+            }
+        }
+        if (!used) return candidate;
+    }
+    AfxMessageBox(message, MB_OK | MB_ICONHAND);
+    return -1;
+}
+} // namespace
+
+std::int32_t CHOXDoc::NewSymbolId()
+{
+    if (m_nSymbolIdCounter <= 3999) {
+        g_searching.symbol = 0;
+        return m_nSymbolIdCounter++;
+    }
+    g_searching.symbol = 1;
+    std::vector<const ObjectMap*> maps;
+    for (const auto& [name, wnd] : m_mapWindows) maps.push_back(&wnd->GetObjectMap());
+    return SearchFreeId(0, 4000, maps, 13646);
+}
+
+void CHOXDoc::ReleaseSymbolId()
+{
+    if (g_searching.symbol == 0) --m_nSymbolIdCounter;
+}
+
+std::int32_t CHOXDoc::NewWireId()
+{
+    if (m_nWireIdCounter <= 3999) {
+        g_searching.wire = 0;
+        return m_nWireIdCounter++;
+    }
+    g_searching.wire = 1;
+    std::vector<const ObjectMap*> maps;
+    for (const auto& [name, wnd] : m_mapWindows) maps.push_back(&wnd->GetConnectMap());
+    return SearchFreeId(0, 4000, maps, 13647);
+}
+
+void CHOXDoc::ReleaseWireId()
+{
+    if (g_searching.wire == 0) --m_nWireIdCounter;
+}
+
+std::int32_t CHOXDoc::NewShapeId()
+{
+    // Shape ids key a 16-bit map: past the word range the lowest id no
+    // shape uses is taken instead of wrapping onto an existing one.
+    if (m_nShapeIdCounter <= 0xFFFF) return m_nShapeIdCounter++;
+    for (std::int32_t candidate = 0; candidate <= 0xFFFF; ++candidate)
+        if (!m_pMonWnd->GetShapeMap().Contains(static_cast<WORD>(candidate))) return candidate;
+    return -1;
+}
+
+std::int32_t CHOXDoc::NewOleId()
+{
+    if (m_nOleIdCounter <= 3999) {
+        g_searching.ole = 0;
+        return m_nOleIdCounter++;
+    }
+    g_searching.ole = 1;
+    return SearchFreeId(0, 4000, std::vector<const ObjectMap*>{&m_pMonWnd->GetOleMap()}, 13648);
+}
+
+std::int32_t CHOXDoc::NewMonObjId()
+{
+    if (m_nMonObjIdCounter <= 3999) {
+        g_searching.monObj = 0;
+        return m_nMonObjIdCounter++;
+    }
+    g_searching.monObj = 1;
+    return SearchFreeId(20, 4020, std::vector<const ObjectMap*>{&m_pMonWnd->GetMonObjMap()}, 13649);
+}
+
+// ---------------------------------------------------------------------------
+// Pointer and program numbers
+
+bool CHOXDoc::IsValidPointerNumber(int n) const { return n >= 0 && n <= (m_nControllerType == 0 ? 127 : 255); }
+
+bool CHOXDoc::IsPointerNumberUsed(int n) const
+{
+    return IsValidPointerNumber(n) && m_pointerNumbers[static_cast<std::size_t>(n)] != 0;
+}
+
+int CHOXDoc::AllocPointerNumber()
+{
+    const int last = m_nControllerType == 0 ? 127 : 255;
+    for (int n = 0; n <= last; ++n) {
+        if (m_pointerNumbers[static_cast<std::size_t>(n)] == 0) {
+            m_pointerNumbers[static_cast<std::size_t>(n)] = 1;
+            return n;
+        }
+    }
+    return -1;
+}
+
+void CHOXDoc::FreePointerNumber(int n)
+{
+    if (IsValidPointerNumber(n)) m_pointerNumbers[static_cast<std::size_t>(n)] = 0;
+}
+
+void CHOXDoc::MarkPointerNumberUsed(int n)
+{
+    if (IsValidPointerNumber(n)) m_pointerNumbers[static_cast<std::size_t>(n)] = 1;
+}
+
+namespace {
+// The row of an axis selector: 1 is Y; 0 and 2 (both axes together) are X.
+// Selectors come from files too; any other value names no row.
+int ProgramRow(int axis) { return axis == 1 ? 1 : (axis == 0 || axis == 2) ? 0 : -1; }
+} // namespace
+
+bool CHOXDoc::IsProgramNumberUsed(int axis, int n) const
+{
+    const int row = ProgramRow(axis);
+    return row >= 0 && n >= 0 && n <= 99 && m_programNumbers[static_cast<std::size_t>(row)][static_cast<std::size_t>(n)] != 0;
+}
+
+int CHOXDoc::FindFreeProgramNumber(int axis) const
+{
+    const int row = ProgramRow(axis);
+    if (row < 0) return -1;
+    for (int n = 0; n <= 99; ++n)
+        if (m_programNumbers[static_cast<std::size_t>(row)][static_cast<std::size_t>(n)] == 0) return n;
+    return -1;
+}
+
+void CHOXDoc::FreeProgramNumber(int axis, int n)
+{
+    const int row = ProgramRow(axis);
+    if (row >= 0 && n >= 0 && n <= 99) m_programNumbers[static_cast<std::size_t>(row)][static_cast<std::size_t>(n)] = 0;
+}
+
+void CHOXDoc::MarkProgramNumberUsed(int axis, int n)
+{
+    const int row = ProgramRow(axis);
+    if (row >= 0 && n >= 0 && n <= 99) m_programNumbers[static_cast<std::size_t>(row)][static_cast<std::size_t>(n)] = 1;
+}
+
+// ---------------------------------------------------------------------------
+// Step map and small accessors
+
+const QImage& CHOXDoc::GetPinBitmap(int kind) const { return kind == 2 ? m_pinBitmapSide : m_pinBitmapTopBottom; }
+
+void CHOXDoc::AddStepInfo(std::unique_ptr<CHOXFlowMonInfo> info) { m_stepMap.push_back(std::move(info)); }
+
+void CHOXDoc::ClearStepInfo() { m_stepMap.clear(); }
+
+QString CHOXDoc::GetStepWindowName(int id) const
+{
+    for (const auto& info : m_stepMap)
+        if (info->GetSymbolId() == id) return info->GetWindowName();
+    return {};
+}
+
+void CHOXDoc::RenameStepWindow(const QString& oldName, const QString& newName)
+{
+    for (auto& info : m_stepMap)
+        if (info->GetWindowName() == oldName) info->SetWindowName(newName);
+}

@@ -1,0 +1,163 @@
+#pragma once
+// The document: everything one ".hox" file holds. It owns its flow-chart
+// window records (by name, with the list of names in creation order), the
+// monitor window record, the parameter set and the PLC foundation settings,
+// and hands out object ids and pointer and program numbers.
+#include "platform/Document.h"
+#include "platform/Geometry.h"
+#include "platform/WordMap.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <list>
+#include <memory>
+
+class CHOXFlowMonInfo;
+class CHOXFlowWnd;
+class CHOXFounSeq;
+class CHOXMonWnd;
+class CHOXParam;
+class CHOXView;
+class CHOXWnd;
+class CView;
+class CompoundFile;
+
+using WindowMap = StringMap<std::unique_ptr<CHOXFlowWnd>>;
+
+class CHOXDoc : public CDocument {
+    KT_DECLARE_SERIAL(CHOXDoc)
+public:
+    CHOXDoc();
+    ~CHOXDoc() override;
+
+    // The document file.
+    void Serialize(CArchive& ar) override;
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const QString& path) override;
+    bool OnSaveDocument(const QString& path) override;
+    // The next save writes a complete new file at its target.
+    void SetSaveAsNew() { m_nSaveAsNew = 1; }
+    bool IsSaveAsNew() const { return m_nSaveAsNew != 0; }
+    static std::int32_t GetAppVersion() { return 100; }
+    static std::int32_t GetDataVersion() { return 100; }
+    // The last error of opening or saving a file, in words.
+    const QString& GetFileError() const { return m_fileError; }
+
+    // Controller type: 0 "ZE-10RE", 1 "ZA-20VI ZOZ", 2 "DO-20VI RER".
+    std::int32_t GetControllerType() const { return m_nControllerType; }
+    void SetControllerType(std::int32_t type) { m_nControllerType = type; }
+    // The name of a controller type as the status bar shows it.
+    static QString ControllerTypeName(std::int32_t type);
+
+    // Window map and ids.
+    CHOXFlowWnd* FindWindowByName(const QString& name) const;
+    CHOXFlowWnd* FindWindowByView(const CView* view) const;
+    // A new flow-chart record with its names, not yet in the map; null when
+    // the document already holds 500 flow-chart windows.
+    std::unique_ptr<CHOXFlowWnd> NewFlowWindow(const QString& name, const QString& description);
+    // Puts the record into the map under the name (replacing a record of that
+    // name) and, unless told otherwise, appends the name to the name list.
+    void AddWindow(const QString& name, std::unique_ptr<CHOXFlowWnd> wnd, bool keepOutOfList = false);
+    // Takes the record out of the map and hands it to the caller; the name
+    // list is not changed.
+    std::unique_ptr<CHOXFlowWnd> RemoveWindow(const QString& name);
+    void UpdateWindowName(const QString& oldName, bool remove, const QString& newName);
+    const QStringList& GetWindowNameList() const { return m_windowNames; }
+    WindowMap& GetWindowMap() { return m_mapWindows; }
+    const WindowMap& GetWindowMap() const { return m_mapWindows; }
+    CHOXMonWnd* GetMonWnd() const { return m_pMonWnd.get(); }
+    bool IsObjectIdUsed(WORD id) const;
+    std::int32_t NewSymbolId();
+    void ReleaseSymbolId();
+    std::int32_t NewWireId();
+    void ReleaseWireId();
+    std::int32_t NewShapeId();
+    std::int32_t NewOleId();
+    std::int32_t NewMonObjId();
+
+    // Pointer and program numbers.
+    bool IsValidPointerNumber(int n) const;
+    bool IsPointerNumberUsed(int n) const;
+    int AllocPointerNumber();
+    void FreePointerNumber(int n);
+    void MarkPointerNumberUsed(int n);
+    bool IsProgramNumberUsed(int axis, int n) const;
+    int FindFreeProgramNumber(int axis) const;
+    void FreeProgramNumber(int axis, int n);
+    void MarkProgramNumberUsed(int axis, int n);
+
+    // Modes and flags.
+    bool IsEditMode() const { return m_nEditMode != 0; }
+    bool IsMonitoring() const { return m_nMonitoring != 0; }
+    bool IsProgTextXShown() const { return m_nShowProgTextX != 0; }
+    bool IsProgTextYShown() const { return m_nShowProgTextY != 0; }
+    bool IsProgTextSubtaskShown() const { return m_nShowProgTextSubtask != 0; }
+    bool GetPrintComment() const { return m_nPrintComment != 0; }
+    bool GetPrintContent() const { return m_nPrintContent != 0; }
+    void SetPrintComment(bool print) { m_nPrintComment = print ? 1 : 0; }
+    void SetPrintContent(bool print) { m_nPrintContent = print ? 1 : 0; }
+    std::int32_t GetSystemResponse() const { return m_nSystemResponse; }
+    CHOXParam& GetParam() { return *m_pParam; }
+    const CHOXParam& GetParam() const { return *m_pParam; }
+    CHOXFounSeq* GetFounSeq() const { return m_pFounSeq.get(); }
+    // The picture of a pin: kind 2 (side exit) or the top and bottom ones.
+    const QImage& GetPinBitmap(int kind) const;
+
+    // The step map: where each symbol's code starts, for monitoring.
+    const std::list<std::unique_ptr<CHOXFlowMonInfo>>& GetStepInfoList() const { return m_stepMap; }
+    void AddStepInfo(std::unique_ptr<CHOXFlowMonInfo> info);
+    void ClearStepInfo();
+    QString GetStepWindowName(int id) const;
+    void RenameStepWindow(const QString& oldName, const QString& newName);
+
+    // The four stored rectangles and the three program-text window positions.
+    std::array<CRect, 4> m_rects{};
+    std::array<CPoint, 3> m_progTextPos{};
+
+    // Counters of the id allocators (read by tests and the file fix-ups).
+    std::int32_t m_nSymbolIdCounter = 0;
+    std::int32_t m_nWireIdCounter = 0;
+    std::int32_t m_nShapeIdCounter = 0;
+    std::int32_t m_nOleIdCounter = 0;
+    std::int32_t m_nMonObjIdCounter = 20;
+
+    std::int32_t m_nPasteOffsetX = 10;
+    std::int32_t m_nPasteOffsetY = 10;
+    CHOXWnd* m_pDragSource = nullptr;
+    std::int32_t m_nDragPending = 1;
+    QStringList m_blankWindowNames;
+    std::int32_t m_nEditMode = 1;
+    std::int32_t m_nMonitoring = 0;
+    std::int32_t m_nDefaultPosition = 0;
+    std::int32_t m_nPrintComment = 1;
+    std::int32_t m_nPrintContent = 1;
+    std::int32_t m_nSaveAsNew = 0;
+    std::int32_t m_nShowProgTextX = 0;
+    std::int32_t m_nShowProgTextY = 0;
+    std::int32_t m_nShowProgTextSubtask = 0;
+
+private:
+    // Raises the id counters above every id in use after loading.
+    void AfterLoad();
+
+    std::unique_ptr<CHOXParam> m_pParam;
+    std::int32_t m_nControllerType = 1;
+    WindowMap m_mapWindows;
+    std::unique_ptr<CHOXMonWnd> m_pMonWnd;
+    QImage m_pinBitmapTopBottom;
+    QImage m_pinBitmapSide;
+    std::unique_ptr<CHOXFounSeq> m_pFounSeq;
+    std::array<std::int32_t, 256> m_pointerNumbers{};
+    std::array<std::array<std::int32_t, 100>, 2> m_programNumbers{};
+    std::list<std::unique_ptr<CHOXFlowMonInfo>> m_stepMap;
+    QStringList m_windowNames;
+    std::int32_t m_nSystemResponse = 0;
+    // The file the document was opened from, kept to carry its other
+    // storages through a save.
+    std::unique_ptr<CompoundFile> m_file;
+    QString m_fileError;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// The record of a flow chart (or of the subtask chart): symbols, wires and
+// nodes in word-keyed maps whose order is the order of hit tests and, in
+// reverse, of drawing.
+#include "chart/HOXWnd.h"
+
+#include <QString>
+
+class CHOXPin;
+
+class CHOXFlowWnd : public CHOXWnd {
+    KT_DECLARE_SERIAL(CHOXFlowWnd)
+public:
+    CHOXFlowWnd();
+    explicit CHOXFlowWnd(CHOXDoc* doc);
+    ~CHOXFlowWnd() override;
+
+    void Serialize(CArchive& ar) override;
+    int GetObjectType() const override { return 103; }
+    CHOXDrawObj* ObjectAt(CPoint point) override;
+    void Draw(CDC* pDC) override;
+
+    // The window named "Subtask" exactly.
+    bool IsSubtaskWindow() const;
+    void SetNames(const QString& name, const QString& description);
+    void GetNames(QString& name, QString& description) const;
+    const QString& GetName() const { return m_strName; }
+    const QString& GetDescription() const { return m_strDescription; }
+
+    ObjectMap& GetConnectMap() { return m_mapConnects; }
+    const ObjectMap& GetConnectMap() const { return m_mapConnects; }
+    void AddConnect(std::unique_ptr<CHOXDrawObj> wire);
+    std::unique_ptr<CHOXDrawObj> RemoveConnect(WORD id);
+    CHOXDrawObj* LookupConnect(WORD id) const;
+    ObjectMap& GetNodeMap() { return m_mapNodes; }
+    const ObjectMap& GetNodeMap() const { return m_mapNodes; }
+    void AddNode(std::unique_ptr<CHOXDrawObj> node);
+    std::unique_ptr<CHOXDrawObj> RemoveNode(WORD id);
+    CHOXDrawObj* LookupNode(WORD id) const;
+
+    // Monitor display flags: while monitoring, the symbols' first, second or
+    // third monitor mark decides their frame.
+    std::int32_t m_nDisplayFirst = 0;
+    std::int32_t m_nDisplaySecond = 0;
+    std::int32_t m_nDisplayThird = 0;
+
+private:
+    // After loading: owners and the document's number tables.
+    void AfterLoad();
+
+    ObjectMap m_mapConnects;
+    ObjectMap m_mapNodes;
+    QString m_strName;
+    QString m_strDescription;
+};

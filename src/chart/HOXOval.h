@@ -1,0 +1,11 @@
+#pragma once
+#include "chart/HOXShape.h"
+
+class CHOXOval : public CHOXShape {
+    KT_DECLARE_SERIAL(CHOXOval)
+public:
+    CHOXOval();
+    CHOXOval(const CRect& position, CHOXWnd* wnd);
+    int GetObjectType() const override { return 403; }
+    void Draw(CDC* pDC) override;
+};

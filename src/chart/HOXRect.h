@@ -1,0 +1,11 @@
+#pragma once
+#include "chart/HOXShape.h"
+
+class CHOXRect : public CHOXShape {
+    KT_DECLARE_SERIAL(CHOXRect)
+public:
+    CHOXRect();
+    CHOXRect(const CRect& position, CHOXWnd* wnd);
+    int GetObjectType() const override { return 402; }
+    void Draw(CDC* pDC) override;
+};

@@ -1,0 +1,112 @@
+#include "online/HOXMonObj.h"
+
+#include "app/HOXDoc.h"
+#include "chart/HOXView.h"
+#include "chart/HOXWnd.h"
+#include "platform/DC.h"
+#include "platform/Messages.h"
+#include "platform/Strings.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QRegion>
+
+KT_IMPLEMENT_SERIAL(CHOXMonObj, CHOXDrawObj, 0)
+
+namespace {
+
+
+// The owner's document, or null for an object not (yet) placed.
+CHOXDoc* DocumentOf(const CHOXWnd* wnd) { return wnd != nullptr ? wnd->GetDocument() : nullptr; }
+
+// Monitor objects may only be moved while nobody is monitoring. An object
+// without a document is never being monitored.
+bool InEditMode(const CHOXWnd* wnd)
+{
+    const CHOXDoc* doc = DocumentOf(wnd);
+    return doc == nullptr || doc->IsEditMode();
+}
+
+// The rectangle (document units) reaches into the part of the device that is
+// painted: the device's own area, cut down to the painter's clip when one is
+// set. A rectangle off the device (scrolled away, behind the window's edge)
+// or outside the clip is not visible; an empty one never is.
+bool RectVisible(CDC& dc, const CRect& bounds)
+{
+    const CRect r = bounds.Normalized();
+    if (r.IsRectEmpty()) return false;
+    QPainter& painter = dc.Painter();
+    const QPaintDevice* device = painter.device();
+    if (device == nullptr) return false;
+    // Compared in device pixels, where both the device's area and the clip
+    // are exact.
+    const QTransform toDevice = painter.combinedTransform();
+    QRegion area(0, 0, device->width(), device->height());
+    if (painter.hasClipping()) area &= toDevice.map(painter.clipRegion());
+    return area.intersects(toDevice.mapRect(QRectF(r.left, r.top, r.Width(), r.Height())).toAlignedRect());
+}
+
+} // namespace
+
+CHOXMonObj::CHOXMonObj() = default;
+
+CHOXMonObj::CHOXMonObj(CHOXWnd* wnd) : CHOXDrawObj(CRect(), wnd) { UpdateOneAxis(); }
+
+void CHOXMonObj::SetWnd(CHOXWnd* wnd)
+{
+    m_pWnd = wnd;
+    UpdateOneAxis();
+}
+
+void CHOXMonObj::UpdateOneAxis()
+{
+    const CHOXDoc* doc = DocumentOf(m_pWnd);
+    m_nOneAxis = doc != nullptr && doc->GetControllerType() == 0 ? 1 : 0;
+}
+
+void CHOXMonObj::UpdateVisibility(CDC* pDC)
+{
+    m_nVisible.store(pDC != nullptr && RectVisible(*pDC, m_position) ? 1 : 0, std::memory_order_relaxed);
+}
+
+void CHOXMonObj::OnLButtonDown(CHOXView* view, UINT flags, CPoint point)
+{
+    if (!InEditMode(m_pWnd)) return;
+    view->m_nTracking = 0;
+    const CPoint doc = view->ClientToDoc(point);
+    m_ptDragStart = doc;
+    m_ptPrevDrag = doc;
+    view->SetCursor(Cursor::Arrow);
+    CHOXDrawObj::OnLButtonDown(view, flags, point);
+}
+
+void CHOXMonObj::OnMouseMove(CHOXView* view, UINT flags, CPoint point)
+{
+    if (!InEditMode(m_pWnd)) return;
+    if (!view->HasCapture()) {
+        CHOXDrawObj::OnMouseMove(view, flags, point);
+        return;
+    }
+    const CPoint doc = view->ClientToDoc(point);
+    if (doc == m_ptDragStart) return;
+    m_nDragging = 1;
+    CRect moved = m_position;
+    moved.OffsetRect(doc - m_ptPrevDrag);
+    MoveTo(moved, view);
+    EnsureVisible(view);
+    SetModified();
+    UpdateAllViews();
+    m_ptPrevDrag = doc;
+    if (view->m_nTracking == 0) CHOXDrawObj::OnMouseMove(view, flags, point);
+}
+
+void CHOXMonObj::OnLButtonUp(CHOXView* view, UINT flags, CPoint point)
+{
+    if (!InEditMode(m_pWnd)) return;
+    m_nDragging = 0;
+    SettleAfterDrag(view);
+    UpdateAllViews();
+    CHOXDrawObj::OnLButtonUp(view, flags, point);
+    view->SetCursor(Cursor::Arrow);
+}
+

@@ -1,0 +1,42 @@
+#pragma once
+// The base of every monitor object on the monitor page: dragged with the
+// mouse while editing, polled by the monitoring thread only while some of it
+// can be seen.
+#include "chart/HOXDrawObj.h"
+
+#include <atomic>
+
+class CHOXMonObj : public CHOXDrawObj {
+    KT_DECLARE_SERIAL(CHOXMonObj)
+public:
+    // For loading.
+    CHOXMonObj();
+    // Empty bounds in the window record.
+    explicit CHOXMonObj(CHOXWnd* wnd);
+
+    int GetObjectType() const override { return 801; }
+    void Draw(CDC* pDC) override {}
+    // The mouse handlers act only while the document is in edit mode; they
+    // get the point in device pixels of the view.
+    void OnLButtonDown(CHOXView* view, UINT flags, CPoint point) override;
+    void OnLButtonUp(CHOXView* view, UINT flags, CPoint point) override;
+    void OnOpen(UINT flags, CPoint point) override {}
+    void OnMouseMove(CHOXView* view, UINT flags, CPoint point) override;
+    // Also recomputes the one-axis flag from the owner's document.
+    void SetWnd(CHOXWnd* wnd) override;
+
+    // While monitoring: whether the object's bounds are visible in the
+    // device context it is drawn on (only visible objects are polled).
+    void UpdateVisibility(CDC* pDC);
+    bool IsVisible() const { return m_nVisible.load(std::memory_order_relaxed) != 0; }
+    bool IsOneAxis() const { return m_nOneAxis != 0; }
+
+protected:
+    // 1 when the owner's document drives one axis (controller type 0).
+    std::int32_t m_nOneAxis = 0;
+    // Written by drawing, read by the monitoring thread: one word, no lock.
+    std::atomic<std::int32_t> m_nVisible{0};
+
+private:
+    void UpdateOneAxis();
+};

@@ -1,0 +1,86 @@
+#pragma once
+// Views: the program's view classes hold their logic here in the core; the
+// widget that shows one is its host and forwards input. Tests host a view in
+// memory.
+#include "platform/CmdTarget.h"
+#include "platform/Geometry.h"
+
+#include <cstdint>
+
+class CDC;
+class CDocument;
+
+enum class Cursor { Arrow, Cross, SizeNS, SizeWE, SizeNWSE, SizeNESW, SizeAll, No, Wait, Hand };
+
+// Mouse and key flags passed with input.
+constexpr UINT MK_LBUTTON = 0x0001;
+constexpr UINT MK_RBUTTON = 0x0002;
+constexpr UINT MK_SHIFT = 0x0004;
+constexpr UINT MK_CONTROL = 0x0008;
+
+// The device side of a view: its window.
+class ViewHost {
+public:
+    virtual ~ViewHost() = default;
+    virtual void Invalidate(bool erase) = 0;
+    // A rectangle in device pixels of the client area.
+    virtual void InvalidateRect(const CRect& rect, bool erase) = 0;
+    virtual void SetCapture() = 0;
+    virtual void ReleaseCapture() = 0;
+    virtual bool HasCapture() const = 0;
+    virtual void SetCursor(Cursor cursor) = 0;
+    // Scrolling in device pixels.
+    virtual CPoint GetScrollPosition() const = 0;
+    virtual void ScrollToPosition(CPoint position) = 0;
+    virtual void SetScrollSizes(CSize total) = 0;
+    virtual CSize GetTotalSize() const = 0;
+    virtual CRect GetClientRect() const = 0;
+    virtual int LogPixelsY() const { return 96; }
+    // The rectangle of the view's frame as it is when restored, in the
+    // coordinates of the area that holds the frames; false when unknown.
+    virtual bool GetFrameRestoredRect(CRect& rect) const { return false; }
+};
+
+class CView : public CCmdTarget {
+public:
+    CView();
+    ~CView() override;
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    // Called by the document when the view is added to or removed from it.
+    void SetDocument(CDocument* document) { m_pDocument = document; }
+    ViewHost* Host() const { return m_host; }
+    void SetHost(ViewHost* host) { m_host = host; }
+
+    virtual void OnInitialUpdate();
+    // Hint 0 redraws the whole view.
+    virtual void OnUpdate(CView* sender, std::intptr_t hint, CObject* hintObject);
+    virtual void OnPrepareDC(CDC* pDC);
+    virtual void OnDraw(CDC* pDC);
+    virtual bool IsSelected(const CObject* object) const;
+
+    // Input, in device pixels of the client area.
+    virtual void OnLButtonDown(UINT flags, CPoint point);
+    virtual void OnLButtonUp(UINT flags, CPoint point);
+    virtual void OnLButtonDblClk(UINT flags, CPoint point);
+    virtual void OnRButtonDown(UINT flags, CPoint point);
+    virtual void OnMouseMove(UINT flags, CPoint point);
+    virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+
+    // The host's services, harmless without a host.
+    void Invalidate(bool erase = true);
+    void InvalidateRect(const CRect& rect, bool erase = true);
+    void SetCapture();
+    void ReleaseCapture();
+    bool HasCapture() const;
+    void SetCursor(Cursor cursor);
+    CPoint GetScrollPosition() const;
+    void ScrollToPosition(CPoint position);
+    void SetScrollSizes(CSize total);
+    CSize GetTotalSize() const;
+    CRect GetClientRect() const;
+
+private:
+    CDocument* m_pDocument = nullptr;
+    ViewHost* m_host = nullptr;
+};
