@@ -3,12 +3,14 @@
 // menu and status bar panes, and the command routing through the active view
 // and document. The window itself is a host that the user interface makes.
 #include "platform/CmdTarget.h"
+#include "platform/Geometry.h"
 
 #include <QString>
 
 #include <memory>
 
 class CFrameWnd;
+class CMDIChildWnd;
 
 // How a frame is shown.
 constexpr int SW_HIDE = 0;
@@ -17,6 +19,27 @@ constexpr int SW_SHOWMINIMIZED = 2;
 constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_SHOW = 5;
 constexpr int SW_RESTORE = 9;
+
+// The window of a child frame inside the main frame's client area.
+class ChildFrameHost {
+public:
+    virtual ~ChildFrameHost() = default;
+    virtual void SetTitle(const QString& title) = 0;
+    virtual QString Title() const = 0;
+    // SW_HIDE, SW_SHOW, SW_SHOWNORMAL, SW_RESTORE, SW_SHOWMAXIMIZED,
+    // SW_SHOWMINIMIZED.
+    virtual void Show(int showCommand) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual bool IsIconic() const = 0;
+    virtual bool IsZoomed() const = 0;
+    // In the coordinates of the client area that holds the frames.
+    virtual CRect GetWindowRect() const = 0;
+    // The rectangle the frame has when it is neither minimized nor maximized.
+    virtual CRect GetRestoredRect() const = 0;
+    virtual void MoveWindow(const CRect& rect) = 0;
+    // Makes the frame the active child of the main frame.
+    virtual void Activate() = 0;
+};
 
 // The window that shows a frame.
 class FrameHost {
@@ -36,6 +59,12 @@ public:
     virtual void UpdateCommandStates() = 0;
     // Asks the window to close; the frame's OnClose decides.
     virtual void Close() = 0;
+
+    // Frames with child frames: a window for a child in the client area
+    // (hidden until shown), and the arrangements of the children.
+    virtual std::unique_ptr<ChildFrameHost> CreateChildHost(CMDIChildWnd& child) { return nullptr; }
+    virtual void CascadeChildren() {}
+    virtual void TileChildren() {}
 };
 
 // Makes the windows of frames; installed by the user interface (or a test).

@@ -1,6 +1,9 @@
 #include "platform/ui/QtFrameWindow.h"
 
+#include "platform/ui/QtChildFrame.h"
 #include "platform/ui/QtCommands.h"
+
+#include <QMdiArea>
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -12,6 +15,18 @@
 
 QtFrameWindow::QtFrameWindow(CFrameWnd& frame) : m_frame(frame)
 {
+    // The client area that holds the child frames.
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        auto* mdi = dynamic_cast<CMDIFrameWnd*>(&m_frame);
+        if (mdi == nullptr) return;
+        auto* child = qobject_cast<QtChildFrame*>(window);
+        mdi->ActiveChildChanged(child != nullptr ? child->Frame() : nullptr);
+    });
+
     // Status bar: the message pane, two panes of 70 pixels the document fills,
     // then the lock-key indicators.
     auto* bar = statusBar();
@@ -89,6 +104,19 @@ void QtFrameWindow::UpdateCommandStates()
 }
 
 void QtFrameWindow::Close() { close(); }
+
+std::unique_ptr<ChildFrameHost> QtFrameWindow::CreateChildHost(CMDIChildWnd& child)
+{
+    auto* window = new QtChildFrame(child);
+    m_mdiArea->addSubWindow(window);
+    const CRect r = child.InitialRect();
+    window->setGeometry(r.left, r.top, r.Width(), r.Height());
+    window->hide();
+    return std::make_unique<QtChildFrameHost>(window);
+}
+
+void QtFrameWindow::CascadeChildren() { m_mdiArea->cascadeSubWindows(); }
+void QtFrameWindow::TileChildren() { m_mdiArea->tileSubWindows(); }
 
 void QtFrameWindow::closeEvent(QCloseEvent* event)
 {

@@ -1,13 +1,14 @@
 #pragma once
 // The main window of the program: hosts a frame's title, menu bar, toolbars
 // and status bar, and forwards closing to the frame's logic.
-#include "platform/FrameWnd.h"
+#include "platform/MDI.h"
 
 #include <QMainWindow>
 
 #include <vector>
 
 class QLabel;
+class QMdiArea;
 class QTimer;
 
 class QtFrameWindow : public QMainWindow, public FrameHost {
@@ -27,6 +28,10 @@ public:
     QString StatusText(int pane) const override;
     void UpdateCommandStates() override;
     void Close() override;
+    std::unique_ptr<ChildFrameHost> CreateChildHost(CMDIChildWnd& child) override;
+    void CascadeChildren() override;
+    void TileChildren() override;
+    QMdiArea* MdiArea() const { return m_mdiArea; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,6 +40,7 @@ private:
     CFrameWnd& m_frame;
     std::vector<QLabel*> m_panes;
     QTimer* m_idle = nullptr;
+    QMdiArea* m_mdiArea = nullptr;
 };
 
 class QtWindowFactory : public WindowFactory {

@@ -1,0 +1,148 @@
+#include "platform/MDI.h"
+
+#include "platform/Document.h"
+#include "platform/View.h"
+
+#include <algorithm>
+
+CMDIChildWnd::CMDIChildWnd() = default;
+
+CMDIChildWnd::~CMDIChildWnd()
+{
+    if (m_view && m_view->GetDocument() != nullptr) m_view->GetDocument()->RemoveView(m_view.get());
+    // The window goes before the view it shows.
+    m_host.reset();
+}
+
+void CMDIChildWnd::SetView(std::unique_ptr<CView> view) { m_view = std::move(view); }
+
+CDocument* CMDIChildWnd::GetActiveDocument() const { return m_view ? m_view->GetDocument() : nullptr; }
+
+void CMDIChildWnd::SetWindowText(const QString& title)
+{
+    if (m_host) m_host->SetTitle(title);
+}
+QString CMDIChildWnd::GetWindowText() const { return m_host ? m_host->Title() : QString(); }
+void CMDIChildWnd::ShowWindow(int showCommand)
+{
+    if (m_host) m_host->Show(showCommand);
+}
+bool CMDIChildWnd::IsWindowVisible() const { return m_host && m_host->IsVisible(); }
+bool CMDIChildWnd::IsIconic() const { return m_host && m_host->IsIconic(); }
+bool CMDIChildWnd::IsZoomed() const { return m_host && m_host->IsZoomed(); }
+CRect CMDIChildWnd::GetWindowRect() const { return m_host ? m_host->GetWindowRect() : CRect(); }
+void CMDIChildWnd::MoveWindow(const CRect& rect)
+{
+    if (m_host) m_host->MoveWindow(rect);
+}
+void CMDIChildWnd::MDIActivate()
+{
+    if (m_frame != nullptr) m_frame->MDIActivate(this);
+}
+
+bool CMDIChildWnd::OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui)
+{
+    if (m_view && m_view->OnCmdMsg(id, mode, ui)) return true;
+    if (CDocument* doc = GetActiveDocument(); doc != nullptr && doc->OnCmdMsg(id, mode, ui)) return true;
+    return CCmdTarget::OnCmdMsg(id, mode, ui);
+}
+
+// ---------------------------------------------------------------------------
+
+CMDIFrameWnd::CMDIFrameWnd() = default;
+
+CMDIFrameWnd::~CMDIFrameWnd()
+{
+    m_active = nullptr;
+    m_children.clear();
+}
+
+bool CMDIFrameWnd::AddChild(std::unique_ptr<CMDIChildWnd> child)
+{
+    if (Host() == nullptr) return false;
+    std::unique_ptr<ChildFrameHost> host = Host()->CreateChildHost(*child);
+    if (!host) return false;
+    child->SetMDIFrame(this);
+    child->SetHost(std::move(host));
+    m_children.push_back(std::move(child));
+    return true;
+}
+
+void CMDIFrameWnd::DestroyChild(CMDIChildWnd* child)
+{
+    auto it = std::find_if(m_children.begin(), m_children.end(), [child](const auto& c) { return c.get() == child; });
+    if (it == m_children.end()) return;
+    if (m_active == child) m_active = nullptr;
+    std::unique_ptr<CMDIChildWnd> doomed = std::move(*it);
+    m_children.erase(it);
+    doomed.reset();
+}
+
+void CMDIFrameWnd::MDIActivate(CMDIChildWnd* child)
+{
+    if (child == nullptr || child->Host() == nullptr) return;
+    child->Host()->Activate();
+    // Hosts report the change themselves; one without a window system still
+    // needs the core to follow.
+    if (m_active != child) ActiveChildChanged(child);
+}
+
+void CMDIFrameWnd::MDICascade()
+{
+    if (Host() != nullptr) Host()->CascadeChildren();
+}
+
+void CMDIFrameWnd::MDITile()
+{
+    if (Host() != nullptr) Host()->TileChildren();
+}
+
+void CMDIFrameWnd::ActiveChildChanged(CMDIChildWnd* child)
+{
+    if (child == m_active) return;
+    CMDIChildWnd* old = m_active;
+    m_active = child;
+    if (old != nullptr) old->OnMDIActivate(false);
+    if (child != nullptr) child->OnMDIActivate(true);
+}
+
+CCmdTarget* CMDIFrameWnd::GetActiveViewTarget() const { return m_active ? m_active->GetActiveView() : nullptr; }
+
+CCmdTarget* CMDIFrameWnd::GetActiveDocumentTarget() const { return m_active ? m_active->GetActiveDocument() : nullptr; }
+
+bool CMDIFrameWnd::OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui)
+{
+    if (m_active != nullptr && m_active->OnCmdMsg(id, mode, ui)) return true;
+    return CCmdTarget::OnCmdMsg(id, mode, ui);
+}
+
+// ---------------------------------------------------------------------------
+
+CMultiDocTemplate::CMultiDocTemplate(UINT resourceId, FrameFactory frames, ViewFactory views)
+    : m_resourceId(resourceId), m_frames(std::move(frames)), m_views(std::move(views))
+{
+}
+
+CMDIChildWnd* CMultiDocTemplate::CreateNewFrame(CDocument* doc, CMDIFrameWnd* mainFrame) const
+{
+    if (mainFrame == nullptr) return nullptr;
+    std::unique_ptr<CMDIChildWnd> frame = m_frames();
+    std::unique_ptr<CView> view = m_views();
+    if (!frame || !view) return nullptr;
+    CView* rawView = view.get();
+    frame->SetView(std::move(view));
+    CMDIChildWnd* raw = frame.get();
+    if (!mainFrame->AddChild(std::move(frame))) return nullptr;
+    if (doc != nullptr) doc->AddView(rawView);
+    return raw;
+}
+
+void CMultiDocTemplate::InitialUpdateFrame(CMDIChildWnd* frame, CDocument*, bool visible) const
+{
+    if (frame == nullptr) return;
+    if (CView* view = frame->GetActiveView()) view->OnInitialUpdate();
+    if (visible) {
+        frame->ShowWindow(SW_SHOW);
+        frame->MDIActivate();
+    }
+}

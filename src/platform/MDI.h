@@ -1,0 +1,112 @@
+#pragma once
+// Multiple-document frames: the main frame holds child frames, each showing
+// one view of the document; document templates make frames with their view
+// class. The logic lives here; the windows are hosts the user interface makes.
+#include "platform/FrameWnd.h"
+#include "platform/Geometry.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CDocument;
+class CMDIFrameWnd;
+class CView;
+
+class CMDIChildWnd : public CCmdTarget {
+public:
+    CMDIChildWnd();
+    ~CMDIChildWnd() override;
+
+    // The rectangle a new frame is made with (left, top, width, height).
+    virtual CRect InitialRect() const { return CRect(0, 0, 550, 350); }
+    // The user asks to close the frame.
+    virtual void OnClose() {}
+    // The frame was resized, maximized, minimized or restored.
+    virtual void OnSize() {}
+    // The frame became active (true) or stopped being active.
+    virtual void OnMDIActivate(bool active) {}
+    // A system command such as 0xF060 (close) from the frame's own menu or
+    // keys: false lets it go on.
+    virtual bool OnSysCommand(UINT command) { return false; }
+
+    ChildFrameHost* Host() const { return m_host.get(); }
+    void SetHost(std::unique_ptr<ChildFrameHost> host) { m_host = std::move(host); }
+    CView* GetActiveView() const { return m_view.get(); }
+    void SetView(std::unique_ptr<CView> view);
+    CDocument* GetActiveDocument() const;
+    CMDIFrameWnd* GetMDIFrame() const { return m_frame; }
+    void SetMDIFrame(CMDIFrameWnd* frame) { m_frame = frame; }
+
+    void SetWindowText(const QString& title);
+    QString GetWindowText() const;
+    void ShowWindow(int showCommand);
+    bool IsWindowVisible() const;
+    bool IsIconic() const;
+    bool IsZoomed() const;
+    CRect GetWindowRect() const;
+    void MoveWindow(const CRect& rect);
+    void MDIActivate();
+
+    // View, then document, then the frame itself.
+    bool OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui) override;
+
+private:
+    std::unique_ptr<ChildFrameHost> m_host;
+    std::unique_ptr<CView> m_view;
+    CMDIFrameWnd* m_frame = nullptr;
+};
+
+class CMDIFrameWnd : public CFrameWnd {
+public:
+    CMDIFrameWnd();
+    ~CMDIFrameWnd() override;
+
+    // Takes the child: gives it a window in the client area (hidden until it
+    // is shown). False when no window could be made.
+    bool AddChild(std::unique_ptr<CMDIChildWnd> child);
+    // Destroys the child frame with its view.
+    void DestroyChild(CMDIChildWnd* child);
+    const std::vector<std::unique_ptr<CMDIChildWnd>>& GetChildren() const { return m_children; }
+    CMDIChildWnd* MDIGetActive() const { return m_active; }
+    void MDIActivate(CMDIChildWnd* child);
+    void MDICascade();
+    void MDITile();
+
+    // Called by the host when the active child changes (null: none).
+    void ActiveChildChanged(CMDIChildWnd* child);
+
+    CCmdTarget* GetActiveViewTarget() const override;
+    CCmdTarget* GetActiveDocumentTarget() const override;
+    // The active child frame first (its view, document and itself), then
+    // this frame.
+    bool OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui) override;
+
+private:
+    std::vector<std::unique_ptr<CMDIChildWnd>> m_children;
+    CMDIChildWnd* m_active = nullptr;
+};
+
+// Makes child frames with their view for a document.
+class CMultiDocTemplate {
+public:
+    using FrameFactory = std::function<std::unique_ptr<CMDIChildWnd>()>;
+    using ViewFactory = std::function<std::unique_ptr<CView>()>;
+
+    CMultiDocTemplate(UINT resourceId, FrameFactory frames, ViewFactory views);
+    UINT GetResourceId() const { return m_resourceId; }
+
+    // A new frame with a new view of the document, in the main frame's client
+    // area, hidden; null when it could not be made.
+    CMDIChildWnd* CreateNewFrame(CDocument* doc, CMDIFrameWnd* mainFrame) const;
+    // The view's initial update; with visible, the frame is shown and
+    // activated.
+    void InitialUpdateFrame(CMDIChildWnd* frame, CDocument* doc, bool visible) const;
+
+private:
+    UINT m_resourceId;
+    FrameFactory m_frames;
+    ViewFactory m_views;
+};

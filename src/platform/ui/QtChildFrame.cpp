@@ -1,0 +1,121 @@
+#include "platform/ui/QtChildFrame.h"
+
+#include "platform/ui/QtViewWidget.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+
+QtChildFrame::QtChildFrame(CMDIChildWnd& frame, QWidget* parent) : QMdiSubWindow(parent), m_frame(&frame)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_viewWidget = new QtViewWidget(frame.GetActiveView(), this);
+    setWidget(m_viewWidget);
+    const CRect r = frame.InitialRect();
+    setGeometry(r.left, r.top, r.Width(), r.Height());
+    m_normal = geometry();
+}
+
+QtChildFrame::~QtChildFrame() = default;
+
+void QtChildFrame::Detach()
+{
+    m_frame = nullptr;
+    if (m_viewWidget != nullptr) m_viewWidget->DetachView();
+}
+
+CRect QtChildFrame::GetRestoredRect() const
+{
+    const QRect r = (isMaximized() || isMinimized()) ? m_normal : geometry();
+    return CRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+}
+
+void QtChildFrame::RememberNormalGeometry()
+{
+    if (!isMaximized() && !isMinimized()) m_normal = geometry();
+}
+
+void QtChildFrame::closeEvent(QCloseEvent* event)
+{
+    // The frame's logic decides: hide, refuse, or destroy later.
+    event->ignore();
+    if (m_frame == nullptr) return;
+    if (m_frame->OnSysCommand(0xF060)) return;
+    m_frame->OnClose();
+}
+
+void QtChildFrame::changeEvent(QEvent* event)
+{
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && m_frame != nullptr) m_frame->OnSize();
+}
+
+void QtChildFrame::resizeEvent(QResizeEvent* event)
+{
+    QMdiSubWindow::resizeEvent(event);
+    RememberNormalGeometry();
+    if (m_frame != nullptr) m_frame->OnSize();
+}
+
+void QtChildFrame::moveEvent(QMoveEvent* event)
+{
+    QMdiSubWindow::moveEvent(event);
+    RememberNormalGeometry();
+}
+
+// ---------------------------------------------------------------------------
+
+QtChildFrameHost::~QtChildFrameHost()
+{
+    if (!m_window) return;
+    m_window->Detach();
+    m_window->hide();
+    if (QMdiArea* area = m_window->mdiArea()) area->removeSubWindow(m_window);
+    m_window->deleteLater();
+}
+
+void QtChildFrameHost::SetTitle(const QString& title)
+{
+    if (m_window) m_window->setWindowTitle(title);
+}
+
+QString QtChildFrameHost::Title() const { return m_window ? m_window->windowTitle() : QString(); }
+
+void QtChildFrameHost::Show(int showCommand)
+{
+    if (!m_window) return;
+    switch (showCommand) {
+    case SW_HIDE: m_window->hide(); break;
+    case SW_SHOWMAXIMIZED: m_window->showMaximized(); break;
+    case SW_SHOWMINIMIZED: m_window->showMinimized(); break;
+    case SW_RESTORE:
+    case SW_SHOWNORMAL: m_window->showNormal(); break;
+    default: m_window->show(); break;
+    }
+}
+
+bool QtChildFrameHost::IsVisible() const { return m_window && !m_window->isHidden(); }
+bool QtChildFrameHost::IsIconic() const { return m_window && m_window->isMinimized(); }
+bool QtChildFrameHost::IsZoomed() const { return m_window && m_window->isMaximized(); }
+
+CRect QtChildFrameHost::GetWindowRect() const
+{
+    if (!m_window) return {};
+    const QRect r = m_window->geometry();
+    return CRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+}
+
+CRect QtChildFrameHost::GetRestoredRect() const { return m_window ? m_window->GetRestoredRect() : CRect(); }
+
+void QtChildFrameHost::MoveWindow(const CRect& rect)
+{
+    if (!m_window) return;
+    const CRect r = rect.Normalized();
+    if (m_window->isMaximized() || m_window->isMinimized()) m_window->showNormal();
+    m_window->setGeometry(r.left, r.top, r.Width(), r.Height());
+}
+
+void QtChildFrameHost::Activate()
+{
+    if (!m_window) return;
+    if (QMdiArea* area = m_window->mdiArea()) area->setActiveSubWindow(m_window);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The window of a child frame: a subwindow of the main window's client area
+// holding the widget of the frame's view. Closing asks the frame's logic.
+#include "platform/MDI.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+class QtViewWidget;
+
+class QtChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    QtChildFrame(CMDIChildWnd& frame, QWidget* parent = nullptr);
+    ~QtChildFrame() override;
+
+    CMDIChildWnd* Frame() const { return m_frame; }
+    QtViewWidget* ViewWidget() const { return m_viewWidget; }
+    CRect GetRestoredRect() const;
+    // The frame's logic is going away.
+    void Detach();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void RememberNormalGeometry();
+
+    CMDIChildWnd* m_frame;
+    QtViewWidget* m_viewWidget = nullptr;
+    QRect m_normal;
+};
+
+// The host the frame's logic holds: it can outlive neither the frame nor
+// the window, and takes the window down with it.
+class QtChildFrameHost : public ChildFrameHost {
+public:
+    explicit QtChildFrameHost(QtChildFrame* window) : m_window(window) {}
+    ~QtChildFrameHost() override;
+    QtChildFrame* Window() const { return m_window; }
+
+    void SetTitle(const QString& title) override;
+    QString Title() const override;
+    void Show(int showCommand) override;
+    bool IsVisible() const override;
+    bool IsIconic() const override;
+    bool IsZoomed() const override;
+    CRect GetWindowRect() const override;
+    CRect GetRestoredRect() const override;
+    void MoveWindow(const CRect& rect) override;
+    void Activate() override;
+
+private:
+    QPointer<QtChildFrame> m_window;
+};

@@ -1,0 +1,192 @@
+#include "platform/ui/QtViewWidget.h"
+
+#include "platform/DC.h"
+#include "platform/ui/QtChildFrame.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+UINT FlagsOf(const QMouseEvent* event)
+{
+    UINT flags = 0;
+    if (event->buttons() & Qt::LeftButton) flags |= MK_LBUTTON;
+    if (event->buttons() & Qt::RightButton) flags |= MK_RBUTTON;
+    if (event->modifiers() & Qt::ShiftModifier) flags |= MK_SHIFT;
+    if (event->modifiers() & Qt::ControlModifier) flags |= MK_CONTROL;
+    return flags;
+}
+
+CPoint PointOf(const QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    return {p.x(), p.y()};
+}
+
+UINT KeyCodeOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab: return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_F1: return VK_F1;
+    default: return key >= 0x20 && key <= 0x7E ? static_cast<UINT>(key) : 0;
+    }
+}
+
+Qt::CursorShape ShapeOf(Cursor cursor)
+{
+    switch (cursor) {
+    case Cursor::Cross: return Qt::CrossCursor;
+    case Cursor::SizeNS: return Qt::SizeVerCursor;
+    case Cursor::SizeWE: return Qt::SizeHorCursor;
+    case Cursor::SizeNWSE: return Qt::SizeFDiagCursor;
+    case Cursor::SizeNESW: return Qt::SizeBDiagCursor;
+    case Cursor::SizeAll: return Qt::SizeAllCursor;
+    case Cursor::No: return Qt::ForbiddenCursor;
+    case Cursor::Wait: return Qt::WaitCursor;
+    case Cursor::Hand: return Qt::PointingHandCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+} // namespace
+
+QtViewWidget::QtViewWidget(CView* view, QWidget* parent) : QAbstractScrollArea(parent), m_view(view)
+{
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    if (m_view != nullptr) m_view->SetHost(this);
+}
+
+QtViewWidget::~QtViewWidget() { DetachView(); }
+
+void QtViewWidget::DetachView()
+{
+    if (m_view != nullptr && m_view->Host() == this) m_view->SetHost(nullptr);
+    m_view = nullptr;
+}
+
+void QtViewWidget::Invalidate(bool) { viewport()->update(); }
+
+void QtViewWidget::InvalidateRect(const CRect& rect, bool)
+{
+    const CRect r = rect.Normalized();
+    viewport()->update(QRect(r.left, r.top, r.Width(), r.Height()));
+}
+
+void QtViewWidget::SetCapture() { m_capture = true; }
+void QtViewWidget::ReleaseCapture() { m_capture = false; }
+bool QtViewWidget::HasCapture() const { return m_capture; }
+void QtViewWidget::SetCursor(Cursor cursor) { viewport()->setCursor(ShapeOf(cursor)); }
+
+CPoint QtViewWidget::GetScrollPosition() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void QtViewWidget::ScrollToPosition(CPoint position)
+{
+    horizontalScrollBar()->setValue(position.x);
+    verticalScrollBar()->setValue(position.y);
+}
+
+void QtViewWidget::SetScrollSizes(CSize total)
+{
+    m_total = total;
+    UpdateScrollBars();
+}
+
+CSize QtViewWidget::GetTotalSize() const { return m_total; }
+
+CRect QtViewWidget::GetClientRect() const
+{
+    return CRect(0, 0, viewport()->width(), viewport()->height());
+}
+
+int QtViewWidget::LogPixelsY() const { return logicalDpiY() > 0 ? logicalDpiY() : 96; }
+
+bool QtViewWidget::GetFrameRestoredRect(CRect& rect) const
+{
+    for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (auto* frame = qobject_cast<QtChildFrame*>(w)) {
+            rect = frame->GetRestoredRect();
+            return true;
+        }
+    }
+    return false;
+}
+
+void QtViewWidget::UpdateScrollBars()
+{
+    const QSize area = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, m_total.cx - area.width()));
+    horizontalScrollBar()->setPageStep(std::max(1, area.width()));
+    horizontalScrollBar()->setSingleStep(std::max(1, area.width() / 10));
+    verticalScrollBar()->setRange(0, std::max(0, m_total.cy - area.height()));
+    verticalScrollBar()->setPageStep(std::max(1, area.height()));
+    verticalScrollBar()->setSingleStep(std::max(1, area.height() / 10));
+}
+
+void QtViewWidget::paintEvent(QPaintEvent*)
+{
+    if (m_view == nullptr) return;
+    QPainter painter(viewport());
+    CDC dc(painter);
+    m_view->OnPrepareDC(&dc);
+    m_view->OnDraw(&dc);
+}
+
+void QtViewWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (m_view == nullptr) return;
+    if (event->button() == Qt::LeftButton) m_view->OnLButtonDown(FlagsOf(event), PointOf(event));
+    if (event->button() == Qt::RightButton) m_view->OnRButtonDown(FlagsOf(event), PointOf(event));
+}
+
+void QtViewWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_view != nullptr && event->button() == Qt::LeftButton) m_view->OnLButtonUp(FlagsOf(event), PointOf(event));
+}
+
+void QtViewWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (m_view != nullptr && event->button() == Qt::LeftButton) m_view->OnLButtonDblClk(FlagsOf(event), PointOf(event));
+}
+
+void QtViewWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_view != nullptr) m_view->OnMouseMove(FlagsOf(event), PointOf(event));
+}
+
+void QtViewWidget::keyPressEvent(QKeyEvent* event)
+{
+    const UINT code = KeyCodeOf(event->key());
+    if (m_view == nullptr || code == 0) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    m_view->OnKeyDown(code, static_cast<UINT>(event->isAutoRepeat() ? 1 : 0), 0);
+}
+
+void QtViewWidget::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void QtViewWidget::scrollContentsBy(int, int) { viewport()->update(); }

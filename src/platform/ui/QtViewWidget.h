@@ -1,0 +1,49 @@
+#pragma once
+// The widget that shows a view: it paints through the view's OnDraw with the
+// view's mapping, forwards mouse and keys, and keeps the scroll range.
+#include "platform/View.h"
+
+#include <QAbstractScrollArea>
+
+class QtViewWidget : public QAbstractScrollArea, public ViewHost {
+    Q_OBJECT
+public:
+    explicit QtViewWidget(CView* view, QWidget* parent = nullptr);
+    ~QtViewWidget() override;
+
+    CView* View() const { return m_view; }
+    // The view is going away: the widget stops talking to it.
+    void DetachView();
+
+    // ViewHost
+    void Invalidate(bool erase) override;
+    void InvalidateRect(const CRect& rect, bool erase) override;
+    void SetCapture() override;
+    void ReleaseCapture() override;
+    bool HasCapture() const override;
+    void SetCursor(Cursor cursor) override;
+    CPoint GetScrollPosition() const override;
+    void ScrollToPosition(CPoint position) override;
+    void SetScrollSizes(CSize total) override;
+    CSize GetTotalSize() const override;
+    CRect GetClientRect() const override;
+    int LogPixelsY() const override;
+    bool GetFrameRestoredRect(CRect& rect) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void UpdateScrollBars();
+
+    CView* m_view;
+    CSize m_total;
+    bool m_capture = false;
+};

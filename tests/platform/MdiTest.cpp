@@ -1,0 +1,121 @@
+// Child frames in the main window: made hidden by a template, shown and
+// activated by the initial update, routed to for commands, closed through
+// the frame's logic, destroyed without leaving their view behind.
+#include "platform/Document.h"
+#include "platform/MDI.h"
+#include "platform/View.h"
+#include "platform/WinApp.h"
+#include "platform/ui/QtChildFrame.h"
+#include "platform/ui/QtFrameWindow.h"
+#include "platform/ui/QtViewWidget.h"
+
+#include <QMdiArea>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CountingView : public CView {
+public:
+    CountingView() { OnCommand(100, [this] { ++commands; }); }
+    void OnInitialUpdate() override { ++initialUpdates; }
+    int initialUpdates = 0;
+    int commands = 0;
+};
+
+class HidingFrame : public CMDIChildWnd {
+public:
+    void OnClose() override
+    {
+        ++closes;
+        ShowWindow(SW_HIDE);
+    }
+    void OnMDIActivate(bool active) override { activations += active ? 1 : 0; }
+    int closes = 0;
+    int activations = 0;
+};
+
+class TestMainFrame : public CMDIFrameWnd {};
+
+class MdiTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetWindowFactory(&m_windows);
+        auto frame = std::make_unique<TestMainFrame>();
+        ASSERT_TRUE(frame->LoadFrame(2));
+        m_main = frame.get();
+        m_app.SetMainWnd(std::move(frame));
+        m_main->ShowWindow(SW_SHOW);
+    }
+    void TearDown() override
+    {
+        m_app.DestroyMainWnd();
+        SetWindowFactory(nullptr);
+    }
+    QtWindowFactory m_windows;
+    CWinApp m_app;
+    TestMainFrame* m_main = nullptr;
+    CMultiDocTemplate m_template{1002, [] { return std::make_unique<HidingFrame>(); },
+                                 [] { return std::make_unique<CountingView>(); }};
+};
+
+} // namespace
+
+TEST_F(MdiTest, TemplateMakesHiddenFramesThatTheInitialUpdateShows)
+{
+    CDocument doc;
+    CMDIChildWnd* one = m_template.CreateNewFrame(&doc, m_main);
+    ASSERT_NE(one, nullptr);
+    EXPECT_FALSE(one->IsWindowVisible());
+    EXPECT_EQ(doc.GetViews().size(), 1u);
+    EXPECT_EQ(one->GetActiveDocument(), &doc);
+    EXPECT_EQ(one->GetWindowRect(), CRect(0, 0, 550, 350));
+
+    m_template.InitialUpdateFrame(one, &doc, true);
+    auto* view = static_cast<CountingView*>(one->GetActiveView());
+    EXPECT_EQ(view->initialUpdates, 1);
+    EXPECT_TRUE(one->IsWindowVisible());
+    EXPECT_EQ(m_main->MDIGetActive(), one);
+
+    // Commands reach the active frame's view.
+    EXPECT_TRUE(GetCommandRouter()->Execute(100));
+    EXPECT_EQ(view->commands, 1);
+
+    CMDIChildWnd* two = m_template.CreateNewFrame(&doc, m_main);
+    m_template.InitialUpdateFrame(two, &doc, true);
+    EXPECT_EQ(m_main->MDIGetActive(), two);
+    m_main->MDIActivate(one);
+    EXPECT_EQ(m_main->MDIGetActive(), one);
+    EXPECT_GE(static_cast<HidingFrame*>(one)->activations, 2);
+}
+
+TEST_F(MdiTest, ClosingAsksTheFramesLogicAndDestroyingTakesTheViewAway)
+{
+    CDocument doc;
+    CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+    m_template.InitialUpdateFrame(frame, &doc, true);
+    frame->SetWindowText(QStringLiteral("Flow Chart1"));
+    auto* host = static_cast<QtChildFrameHost*>(frame->Host());
+    EXPECT_EQ(host->Window()->windowTitle(), QStringLiteral("Flow Chart1"));
+
+    host->Window()->close();
+    EXPECT_EQ(static_cast<HidingFrame*>(frame)->closes, 1);
+    EXPECT_FALSE(frame->IsWindowVisible());
+    EXPECT_EQ(m_main->GetChildren().size(), 1u);
+
+    frame->ShowWindow(SW_SHOWMAXIMIZED);
+    EXPECT_TRUE(frame->IsZoomed());
+    frame->ShowWindow(SW_RESTORE);
+    frame->MoveWindow(CRect(20, 30, 320, 230));
+    EXPECT_EQ(frame->GetWindowRect(), CRect(20, 30, 320, 230));
+    frame->ShowWindow(SW_SHOWMAXIMIZED);
+    CRect restored;
+    ASSERT_TRUE(host->Window()->ViewWidget()->GetFrameRestoredRect(restored));
+    EXPECT_EQ(restored, CRect(20, 30, 320, 230));
+
+    m_main->DestroyChild(frame);
+    EXPECT_TRUE(m_main->GetChildren().empty());
+    EXPECT_TRUE(doc.GetViews().empty());
+    EXPECT_EQ(m_main->MDIGetActive(), nullptr);
+}
