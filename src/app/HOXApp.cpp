@@ -3,6 +3,7 @@
 #include "app/HOXLogoDlg.h"
 #include "app/HOXRegistry.h"
 #include "app/MainFrame.h"
+#include "chart/HOXSystemIcon.h"
 #include "platform/Strings.h"
 
 QString FileNameOfPath(const QString& path)
@@ -34,6 +35,8 @@ bool CHOXApp::InitInstance()
     if (!registry.ReadString("CommPort", port, CHOXRegistry::FindValue("CommPort")->maxBytes))
         registry.WriteString("CommPort", QStringLiteral("COM1"));
 
+    LoadSymbolIcons();
+
     auto frame = std::make_unique<CMainFrame>();
     if (!frame->LoadFrame(2)) return false;
     SetMainWnd(std::move(frame));
@@ -50,7 +53,11 @@ bool CHOXApp::InitInstance()
     return true;
 }
 
-int CHOXApp::ExitInstance() { return CWinApp::ExitInstance(); }
+int CHOXApp::ExitInstance()
+{
+    m_mapIcons.RemoveAll();
+    return CWinApp::ExitInstance();
+}
 
 void CHOXApp::SetMainTitleUntitled()
 {

@@ -2,10 +2,15 @@
 // The application object: start-up, the main window's title and the flags
 // the document and the frames consult.
 #include "platform/WinApp.h"
+#include "platform/WordMap.h"
 
 #include <cstdint>
+#include <memory>
 
+class CDC;
+class CHOXSystemIcon;
 class CMainFrame;
+class QImage;
 
 class CHOXApp : public CWinApp {
 public:
@@ -26,6 +31,17 @@ public:
     void OnFileNew();
     void OnAppExit();
 
+    // Symbol pictures, by the exact symbol name.
+    void LoadSymbolIcons();
+    void AddIcon(const QString& name, std::unique_ptr<CHOXSystemIcon> icon);
+    CHOXSystemIcon* LookupIcon(const QString& name) const;
+    // The state's picture, or null when the name or the state has none.
+    virtual const QImage* GetSymbolIcon(const QString& name, int state) const;
+    // Draws the state's picture at x, y scaled with the device's mapping
+    // (printing); false when the name has no pictures.
+    bool DrawIcon(const QString& name, int state, CDC* pDC, int x, int y) const;
+    std::size_t GetIconCount() const { return m_mapIcons.GetCount(); }
+
     // 1: File New asks for the controller type.
     std::int32_t m_nAskType = 1;
     // 1 until start-up has ended; File New does nothing meanwhile.
@@ -36,6 +52,9 @@ public:
     std::int32_t m_nFrameAtOrigin = 1;
     // Set by the last File Save.
     std::int32_t m_nLastSaveSucceeded = 1;
+
+private:
+    StringMap<std::unique_ptr<CHOXSystemIcon>> m_mapIcons;
 };
 
 // The part of a path after its last "/" or "\" (the whole path without one).

@@ -10,14 +10,17 @@
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
 #include "platform/CompoundFile.h"
+#include "platform/DC.h"
 #include "platform/Messages.h"
 #include "platform/Resources.h"
 #include "platform/Strings.h"
 #include "platform/View.h"
 #include "plc/HOXFounSeq.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
+#include "symbols/flow/HOXFlowSubRtn.h"
 
 #include <QFileInfo>
+#include <QPainter>
 
 KT_IMPLEMENT_SERIAL(CHOXDoc, CObject, 0)
 
@@ -194,6 +197,7 @@ void CHOXDoc::AfterLoad()
     for (auto& [name, wnd] : m_mapWindows) {
         wnd->SetDocument(this);
         for (auto& [key, node] : wnd->GetNodeMap()) MarkPointerNumberUsed(key);
+        wnd->MarkSymbolNumbersUsed();
     }
 
     auto raise = [](std::int32_t& counter, const ObjectMap& map) {
@@ -492,8 +496,39 @@ void CHOXDoc::MarkProgramNumberUsed(int axis, int n)
     if (row >= 0 && n >= 0 && n <= 99) m_programNumbers[static_cast<std::size_t>(row)][static_cast<std::size_t>(n)] = 1;
 }
 
+bool CHOXDoc::IsSubroutineDefined(int n) const
+{
+    if (!IsPointerNumberUsed(n)) return false;
+    for (const auto& [name, wnd] : m_mapWindows)
+        for (const auto& [key, object] : wnd->GetObjectMap())
+            if (const auto* subroutine = dynamic_cast<const CHOXFlowSubRtn*>(object.get()))
+                if (subroutine->GetPointerNumber() == n) return true;
+    return false;
+}
+
 // ---------------------------------------------------------------------------
 // Step map and small accessors
+
+bool CHOXDoc::DrawSymbolIcon(CDC* pDC, const QString& symbolName, int state, CPoint topLeft)
+{
+    const CHOXApp* app = CHOXApp::Get();
+    if (pDC == nullptr || app == nullptr) return false;
+    // The printout falls back like the screen does, so no symbol prints blank.
+    if (state != 0 && app->GetSymbolIcon(symbolName, state) == nullptr) state = 0;
+    if (pDC->IsPrinting()) return app->DrawIcon(symbolName, state, pDC, topLeft.x, topLeft.y);
+
+    const QImage* bitmap = app->GetSymbolIcon(symbolName, state);
+    if (bitmap == nullptr || bitmap->isNull()) return false;
+    const CRect target(topLeft, CSize(bitmap->width(), bitmap->height()));
+    // Filtered when shrunk, so thin lines do not drop out; enlarged pictures
+    // keep their pixels sharp.
+    QPainter& painter = pDC->Painter();
+    const bool wasSmooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, pDC->LPtoDP(target).Width() < bitmap->width());
+    pDC->DrawImage(target, *bitmap);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
+    return true;
+}
 
 const QImage& CHOXDoc::GetPinBitmap(int kind) const { return kind == 2 ? m_pinBitmapSide : m_pinBitmapTopBottom; }
 

@@ -24,6 +24,7 @@ class CHOXParam;
 class CHOXView;
 class CHOXWnd;
 class CView;
+class CDC;
 class CompoundFile;
 
 using WindowMap = StringMap<std::unique_ptr<CHOXFlowWnd>>;
@@ -89,6 +90,9 @@ public:
     int FindFreeProgramNumber(int axis) const;
     void FreeProgramNumber(int axis, int n);
     void MarkProgramNumberUsed(int axis, int n);
+    // True when n is a used pointer number that a SUBROUTINE symbol of some
+    // window holds.
+    bool IsSubroutineDefined(int n) const;
 
     // Modes and flags.
     bool IsEditMode() const { return m_nEditMode != 0; }
@@ -106,6 +110,10 @@ public:
     CHOXFounSeq* GetFounSeq() const { return m_pFounSeq.get(); }
     // The picture of a pin: kind 2 (side exit) or the top and bottom ones.
     const QImage& GetPinBitmap(int kind) const;
+    // Draws the picture of a symbol name in a state (the normal picture when
+    // the state has none) with its top-left corner at the point, scaled with
+    // the device's mapping; true when something was drawn.
+    static bool DrawSymbolIcon(CDC* pDC, const QString& symbolName, int state, CPoint topLeft);
 
     // The step map: where each symbol's code starts, for monitoring.
     const std::list<std::unique_ptr<CHOXFlowMonInfo>>& GetStepInfoList() const { return m_stepMap; }

@@ -98,6 +98,7 @@ void CHOXDrawObj::MoveHandleTo(int n, CPoint point, CHOXView* view)
 
 void CHOXDrawObj::OnLButtonDown(CHOXView* view, UINT, CPoint)
 {
+    m_rectAtPress = m_position;
     const CPoint scroll = view->GetScrollPosition();
     m_nScrollPosY = scroll.y;
     m_nScrollPosX = scroll.x;

@@ -85,4 +85,6 @@ public:
     CPoint m_ptPrevDrag;
     CPoint m_ptDragStart;
     std::int32_t m_nResized = 0;
+    // The bounds when the mouse was last pressed on the object.
+    CRect m_rectAtPress;
 };

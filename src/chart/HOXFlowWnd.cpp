@@ -1,12 +1,23 @@
 #include "chart/HOXFlowWnd.h"
 
 #include "app/HOXDoc.h"
+#include "chart/ChartLookup.h"
 #include "chart/HOXBaseRect.h"
+#include "chart/HOXConnect.h"
 #include "chart/HOXDrawObj.h"
+#include "chart/HOXNode.h"
+#include "chart/HOXPin.h"
+#include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Strings.h"
+#include "symbols/flow/HOXFlowEnd.h"
+#include "symbols/flow/HOXFlowJumpEnd.h"
+#include "symbols/flow/HOXFlowPointer.h"
+#include "symbols/flow/HOXFlowRet.h"
+#include "symbols/flow/HOXFlowStart.h"
+#include "symbols/flow/HOXFlowSubRtn.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowWnd, CHOXWnd, 0)
 
@@ -38,9 +49,15 @@ void CHOXFlowWnd::Serialize(CArchive& ar)
     ObjectMap nodes;
     QString name;
     QString description;
-    SerializeObjectMap(ar, objects);
-    SerializeObjectMap(ar, connects);
-    SerializeObjectMap(ar, nodes);
+    // Each map holds its own kind of object; anything else is a damaged file.
+    SerializeObjectMap(ar, objects, RUNTIME_CLASS(CHOXSymbol));
+    SerializeObjectMap(ar, connects, RUNTIME_CLASS(CHOXConnect));
+    SerializeObjectMap(ar, nodes, RUNTIME_CLASS(CHOXNode));
+    // Every entry of a chart's maps is an object: drawing, hit tests and the
+    // fix-ups below walk them all.
+    for (const ObjectMap* map : {&objects, &connects, &nodes})
+        for (const auto& [key, object] : *map)
+            if (!object) throw ArchiveError(ArchiveError::badClass, "a flow chart holds an empty map entry");
     ar >> name >> description;
     m_mapObjects = std::move(objects);
     m_mapConnects = std::move(connects);
@@ -53,8 +70,25 @@ void CHOXFlowWnd::Serialize(CArchive& ar)
 void CHOXFlowWnd::AfterLoad()
 {
     if (GetBaseRect() != nullptr) GetBaseRect()->SetWnd(this);
-    for (auto& [id, object] : m_mapObjects) object->SetWnd(this);
-    for (auto& [id, wire] : m_mapConnects) wire->SetWnd(this);
+    for (auto& [id, object] : m_mapObjects) {
+        object->SetWnd(this);
+        auto* symbol = dynamic_cast<CHOXSymbol*>(object.get());
+        if (symbol == nullptr) continue;
+        symbol->CalcSteps();
+        symbol->UpdateText();
+    }
+    MarkSymbolNumbersUsed();
+    for (auto& [id, object] : m_mapObjects)
+        if (auto* symbol = dynamic_cast<CHOXSymbol*>(object.get())) symbol->CalcSteps();
+    for (auto& [id, wire] : m_mapConnects) {
+        wire->SetWnd(this);
+        auto* connect = dynamic_cast<CHOXConnect*>(wire.get());
+        if (connect == nullptr) continue;
+        if (connect->GetJumpEnd() != nullptr) connect->GetJumpEnd()->SetWnd(this);
+        // A JUMP behind a conditional jump's side exit learns it again: its
+        // caption mode is not stored.
+        connect->NotifyJumpSymbol(0);
+    }
     for (auto& [id, node] : m_mapNodes) {
         node->SetWnd(this);
         // A node's id is its pointer number.
@@ -95,8 +129,17 @@ CHOXDrawObj* CHOXFlowWnd::ObjectAt(CPoint point)
         if (object->Intersects(square)) return object.get();
     for (auto& [id, node] : m_mapNodes)
         if (node->Intersects(square)) return node.get();
-    for (auto& [id, wire] : m_mapConnects)
-        if (wire->Intersects(square)) return wire.get();
+    // The jump-end markers of wires that end at nodes, then the wires by
+    // their segments rather than by their bounds.
+    for (auto& [id, wire] : m_mapConnects) {
+        const auto* connect = dynamic_cast<const CHOXConnect*>(wire.get());
+        if (connect == nullptr || connect->GetTargetKind() != 0 || connect->GetJumpEnd() == nullptr) continue;
+        if (connect->GetJumpEnd()->Intersects(square)) return connect->GetJumpEnd();
+    }
+    for (auto& [id, wire] : m_mapConnects) {
+        const auto* connect = dynamic_cast<const CHOXConnect*>(wire.get());
+        if (connect != nullptr ? connect->HitsRect(square) : wire->Intersects(square)) return wire.get();
+    }
     return nullptr;
 }
 
@@ -119,4 +162,91 @@ void CHOXFlowWnd::Draw(CDC* pDC)
         it->second->Draw(pDC);
         if (handles && m_pView->IsSelected(it->second.get())) it->second->DrawTracker(pDC);
     }
+}
+
+// ---------------------------------------------------------------------------
+// Symbols, numbers and steps
+
+void CHOXFlowWnd::MarkSymbolNumbersUsed()
+{
+    if (m_pDocument == nullptr) return;
+    for (auto& [id, object] : m_mapObjects) {
+        if (const auto* pointer = dynamic_cast<const CHOXFlowPointer*>(object.get()))
+            m_pDocument->MarkPointerNumberUsed(pointer->GetPointerNumber());
+        else if (const auto* subroutine = dynamic_cast<const CHOXFlowSubRtn*>(object.get()))
+            m_pDocument->MarkPointerNumberUsed(subroutine->GetPointerNumber());
+        else if (const auto* start = dynamic_cast<const CHOXFlowStart*>(object.get()))
+            m_pDocument->MarkProgramNumberUsed(start->GetAxis(), start->GetProgramNumber());
+    }
+}
+
+CHOXPin* CHOXFlowWnd::GetSymbolPin(DWORD symbolId, int pinIndex) const
+{
+    const CHOXSymbol* symbol = chart::FindSymbol(this, symbolId);
+    return symbol != nullptr ? symbol->GetPin(pinIndex) : nullptr;
+}
+
+int CHOXFlowWnd::CountProgramSteps()
+{
+    int steps = 0;
+    for (auto& [id, object] : m_mapObjects) {
+        auto* symbol = dynamic_cast<CHOXSymbol*>(object.get());
+        if (symbol == nullptr) continue;
+        // A JUMP's count depends on the wire that leads into it.
+        if (symbol->GetObjectType() == 306) symbol->CalcSteps();
+        steps += symbol->GetSteps();
+        if (symbol->GetPinCount() == 0) continue;
+        const int out = symbol->GetPinCount() > 1 ? 1 : 0;
+        if (!symbol->IsPinWireToNode(out)) continue;
+        const CHOXConnect* wire = chart::FindWire(this, symbol->GetPin(out)->GetLinkId());
+        if (wire != nullptr && wire->GetJumpEnd() != nullptr) steps += wire->GetJumpEnd()->GetSteps();
+    }
+    return steps + 2 * static_cast<int>(m_mapNodes.GetCount());
+}
+
+void CHOXFlowWnd::CreateInitialSymbols(int kind)
+{
+    if (m_pDocument == nullptr || GetBaseRect() == nullptr || kind < 0 || kind > 2) return;
+    const std::int32_t first = m_pDocument->NewSymbolId();
+    if (first == -1) return;
+    const CRect& sheet = GetBaseRect()->GetRect();
+    const CPoint upperPoint(137, sheet.top + 32);
+    const CPoint lowerPoint(137, sheet.bottom - 64);
+
+    std::unique_ptr<CHOXSymbol> upper;
+    switch (kind) {
+    case 0: {
+        const int axis = m_pDocument->GetControllerType() == 2 ? 2 : 0;
+        if (IsSubtaskWindow() || m_pDocument->FindFreeProgramNumber(axis) != -1)
+            upper = std::make_unique<CHOXFlowStart>(upperPoint, this);
+        break;
+    }
+    case 1: upper = std::make_unique<CHOXFlowPointer>(upperPoint, this); break;
+    default: upper = std::make_unique<CHOXFlowSubRtn>(upperPoint, this); break;
+    }
+    // Once the id counter has run out, ids come from a search of the maps:
+    // the upper symbol is in the map before the second id is asked for, so
+    // the two cannot get the same id.
+    const bool placedUpper = upper != nullptr;
+    if (placedUpper) {
+        upper->SetId(static_cast<DWORD>(first));
+        AddObject(std::move(upper));
+    }
+    const std::int32_t second = m_pDocument->NewSymbolId();
+    if (second == -1) {
+        if (placedUpper) {
+            // It goes again with the numbers it took; it has no wires yet.
+            std::unique_ptr<CHOXDrawObj> gone = RemoveObject(static_cast<WORD>(first));
+            if (gone) gone->Remove();
+        }
+        m_pDocument->ReleaseSymbolId();
+        return;
+    }
+    std::unique_ptr<CHOXSymbol> lower;
+    if (kind == 2)
+        lower = std::make_unique<CHOXFlowRet>(lowerPoint, this);
+    else
+        lower = std::make_unique<CHOXFlowEnd>(lowerPoint, this);
+    lower->SetId(static_cast<DWORD>(second));
+    AddObject(std::move(lower));
 }

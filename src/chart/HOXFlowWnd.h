@@ -38,6 +38,19 @@ public:
     std::unique_ptr<CHOXDrawObj> RemoveNode(WORD id);
     CHOXDrawObj* LookupNode(WORD id) const;
 
+    // The pin of a symbol of the object map; null when the symbol or the pin
+    // is not there.
+    CHOXPin* GetSymbolPin(DWORD symbolId, int pinIndex) const;
+    // The window's share of the program memory: the symbols' steps, the jumps
+    // of the wires that end at nodes, and 2 per node.
+    int CountProgramSteps();
+    // The first two symbols of a new chart: kind 0 START (when a program
+    // number is free) and END, 1 POINTER and END, 2 SUBROUTINE and RET.
+    void CreateInitialSymbols(int kind);
+    // Marks the pointer and program numbers that the symbols hold in the
+    // document's tables.
+    void MarkSymbolNumbersUsed();
+
     // Monitor display flags: while monitoring, the symbols' first, second or
     // third monitor mark decides their frame.
     std::int32_t m_nDisplayFirst = 0;

@@ -1,6 +1,8 @@
 #include "chart/HOXView.h"
 
 #include "chart/HOXDrawObj.h"
+#include "chart/HOXUndo.h"
+#include "chart/HOXWnd.h"
 #include "platform/DC.h"
 
 #include <algorithm>
@@ -18,6 +20,7 @@ LONG Scale(LONG a, LONG b, LONG c)
 } // namespace
 
 std::int32_t CHOXView::s_nOutOfSheetWarned = 0;
+std::int32_t CHOXView::s_nDropRefused = 0;
 
 CHOXView::CHOXView() = default;
 CHOXView::~CHOXView() = default;
@@ -104,4 +107,19 @@ void CHOXView::Deselect(CHOXDrawObj* object)
 {
     auto it = std::find(m_selection.begin(), m_selection.end(), object);
     if (it != m_selection.end()) m_selection.erase(it);
+}
+
+void CHOXView::RecordSelectionMove()
+{
+    CHOXUndo* undo = m_pWnd != nullptr ? m_pWnd->GetUndo() : nullptr;
+    if (undo == nullptr) return;
+    for (CHOXDrawObj* object : m_selection) {
+        if (CHOXUndo::KindOf(object) == CHOXUndoRecord::kWire) return;
+        if (object->m_ptDragStart == object->m_ptPrevDrag) continue;
+        undo->Clear();
+        // A wire follows its symbols; it is never moved on its own.
+        for (CHOXDrawObj* moved : m_selection)
+            if (CHOXUndo::KindOf(moved) != CHOXUndoRecord::kWire) undo->RecordMove(moved);
+        return;
+    }
 }

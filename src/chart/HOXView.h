@@ -49,6 +49,10 @@ public:
     void Deselect(CHOXDrawObj* object);
     const std::vector<CHOXDrawObj*>& GetSelection() const { return m_selection; }
     std::size_t GetSelectionCount() const { return m_selection.size(); }
+    // After a mouse action: when the first selected object that is a wire or
+    // was moved is a moved one, the shown record's undo store takes the
+    // moves of the whole selection as a new step.
+    void RecordSelectionMove();
 
     // 1 while an object that follows the mouse itself has it.
     std::int32_t m_nTracking = 0;
@@ -56,6 +60,9 @@ public:
     // Program-wide: the out-of-sheet warning was shown during the current
     // mouse action (cleared when a mouse button is pressed or released).
     static std::int32_t s_nOutOfSheetWarned;
+    // Program-wide: set for the moment while a drop is refused, so that the
+    // object that then gets the release keeps quiet.
+    static std::int32_t s_nDropRefused;
 
 protected:
     std::vector<CHOXDrawObj*> m_selection;

@@ -205,10 +205,11 @@ using StringMap = HashOrderMap<QString, V, TextKeyHash>;
 // The stored form of a word-keyed map of owned objects: the element count,
 // then per element in map order the 16-bit key and the object with its class.
 // Loading keeps the order the map had when it was saved, and checks that every
-// object is a T.
+// object is of the class `required` (a T or a class derived from it).
 template <class T>
-void SerializeObjectMap(CArchive& ar, WordMap<std::unique_ptr<T>>& map)
+void SerializeObjectMap(CArchive& ar, WordMap<std::unique_ptr<T>>& map, const CRuntimeClass* required = nullptr)
 {
+    if (required == nullptr || !required->IsDerivedFrom(T::ThisClass())) required = T::ThisClass();
     if (ar.IsStoring()) {
         ar.WriteCount(static_cast<DWORD>(map.GetCount()));
         for (auto& [key, object] : map) {
@@ -222,7 +223,8 @@ void SerializeObjectMap(CArchive& ar, WordMap<std::unique_ptr<T>>& map)
     for (DWORD i = 0; i < count; ++i) {
         WORD key = 0;
         ar >> key;
-        loaded.AppendInOrder(key, ar.ReadOwned<T>());
+        std::unique_ptr<CObject> object = ar.ReadOwned(required);
+        loaded.AppendInOrder(key, std::unique_ptr<T>(static_cast<T*>(object.release())));
     }
     map = std::move(loaded);
 }

@@ -2,6 +2,9 @@
 // same bytes, and damaged or refused files leaving the document as it was.
 #include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"
+#include "chart/HOXConnect.h"
+#include "chart/HOXNode.h"
+#include "chart/HOXSymbol.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXLine.h"
 #include "chart/HOXOval.h"
@@ -60,10 +63,16 @@ protected:
         for (int chart = 1; chart <= 3; ++chart) {
             const QString name = QStringLiteral("Flow Chart%1").arg(chart);
             auto wnd = doc.NewFlowWindow(name, QStringLiteral("second name %1").arg(chart));
-            for (DWORD id = 0; id < 20; ++id)
-                Place<CHOXRect>(wnd->GetObjectMap(), wnd.get(), 20 * chart + id, CRect(id, id * 3, id + 64, id * 3 + 32));
-            Place<CHOXLine>(wnd->GetConnectMap(), wnd.get(), 5 * chart, CRect(10, 10, 90, 90));
-            Place<CHOXOval>(wnd->GetNodeMap(), wnd.get(), 100 + chart, CRect(40, 40, 50, 50));
+            for (DWORD id = 0; id < 20; ++id) {
+                auto symbol = std::make_unique<CHOXSymbol>(CPoint(id, id * 3), wnd.get());
+                symbol->SetId(20 * chart + id);
+                wnd->AddObject(std::move(symbol));
+            }
+            auto wire = std::make_unique<CHOXConnect>(CRect(10, 10, 90, 90), wnd.get());
+            wire->SetId(5 * chart);
+            wnd->AddConnect(std::move(wire));
+            auto node = std::make_unique<CHOXNode>(100 + chart, CRect(40, 40, 50, 50), 5 * chart, wnd.get());
+            wnd->AddNode(std::move(node));
             wnd->SetWndRect(CRect(0, 0, 400, 300 + chart));
             wnd->SetScrollPos(chart, 2 * chart);
             wnd->SetZoomIndex(chart);

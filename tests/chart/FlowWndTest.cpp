@@ -124,3 +124,22 @@ TEST(FlowWndTest, StoredFormAfterTheWindowPart)
     EXPECT_EQ(back->GetDocument(), &doc);
     EXPECT_EQ(back->GetBaseRect()->GetWnd(), back.get());
 }
+
+TEST(FlowWndTest, LoadingRefusesObjectsOfTheWrongKind)
+{
+    TempSettings settings;
+    CHOXDoc doc;
+    CHOXFlowWnd wnd(&doc);
+    PlaceRect(wnd, 3, CRect(0, 0, 10, 10)); // a shape where only symbols belong
+    CArchive out;
+    out.m_pDocument = &doc;
+    out.WriteObject(&wnd);
+    CArchive in(out.Buffer());
+    in.m_pDocument = &doc;
+    try {
+        in.ReadOwned<CHOXFlowWnd>();
+        ADD_FAILURE() << "read without error";
+    } catch (const ArchiveError& e) {
+        EXPECT_EQ(e.cause(), ArchiveError::badClass);
+    }
+}

@@ -3,13 +3,16 @@
 //   tools/artwork/build.sh && tools/artwork/artwork src/res/bitmaps
 #include <QDir>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -113,6 +116,324 @@ QImage NoticeIcon()
     p.end();
     return image;
 }
+
+// ---------------------------------------------------------------------------
+// Symbol pictures: 64 x 32, one per symbol name and state, drawn from the
+// table below. Flow control is green, positioning codes blue, function
+// instructions amber; the error state is red with a "!" badge, the missing
+// state a grey dashed outline with a "?" badge.
+
+enum class Shape {
+    Terminal, // rounded ends: start, end, subroutine, return
+    Call,     // box with inner side bars
+    Jump,     // pentagon pointing down: control leaves here
+    Pointer,  // round connector
+    Decision, // diamond, the side exit at its right corner
+    Text,     // sheet with a wavy lower edge
+    Code,     // box with a stripe on its left
+    Function, // box with cut corners
+};
+
+enum class Look { Normal, Error, Missing };
+
+// Which edges a wire reaches: a short stub joins the shape to the pin.
+enum Stub { kNone = 0, kTop = 1, kBottom = 2, kBoth = 3 };
+
+struct Palette {
+    QColor fill, stroke, text;
+};
+
+const Palette kFlow{QColor(0xe2, 0xf3, 0xe5), QColor(0x2e, 0x7a, 0x4b), QColor(0x17, 0x4a, 0x2b)};
+const Palette kCode{QColor(0xdf, 0xeb, 0xfa), QColor(0x2a, 0x5e, 0x9e), QColor(0x14, 0x34, 0x5c)};
+const Palette kFunc{QColor(0xfd, 0xea, 0xd2), QColor(0xb0, 0x60, 0x1a), QColor(0x66, 0x33, 0x07)};
+const Palette kError{QColor(0xfb, 0xdf, 0xdc), QColor(0xc6, 0x28, 0x28), QColor(0x8e, 0x1b, 0x1b)};
+const Palette kMissing{QColor(0xf7, 0xf7, 0xf7), QColor(0x86, 0x8c, 0x95), QColor(0x6e, 0x74, 0x7c)};
+
+struct SymbolArt {
+    int id;
+    Shape shape;
+    Look look;
+    Stub stubs;
+    const char* label; // the instruction's short name
+    const char* note;  // small second line, may be empty
+};
+
+const SymbolArt kSymbols[] = {
+    // Flow control.
+    {4014, Shape::Terminal, Look::Normal, kBottom, "START", ""},
+    {4082, Shape::Terminal, Look::Error, kBottom, "START", ""},
+    {4094, Shape::Terminal, Look::Missing, kBottom, "START", ""},
+    {4009, Shape::Terminal, Look::Normal, kTop, "END", ""},
+    {4095, Shape::Terminal, Look::Missing, kTop, "END", ""},
+    {4007, Shape::Terminal, Look::Normal, kBottom, "SUB", ""},
+    {4086, Shape::Terminal, Look::Error, kBottom, "SUB", ""},
+    {4013, Shape::Terminal, Look::Normal, kTop, "RET", ""},
+    {4015, Shape::Call, Look::Normal, kBoth, "CALL", ""},
+    {4085, Shape::Call, Look::Error, kBoth, "CALL", ""},
+    {4010, Shape::Jump, Look::Normal, kTop, "JMP", "END"},
+    {4084, Shape::Jump, Look::Error, kTop, "JMP", "END"},
+    {390, Shape::Jump, Look::Normal, kTop, "JMP", ""},
+    {4011, Shape::Pointer, Look::Normal, kBottom, "P", ""},
+    {4087, Shape::Pointer, Look::Error, kBottom, "P", ""},
+    {4008, Shape::Decision, Look::Normal, kNone, "CJ", ""},
+    {4012, Shape::Text, Look::Normal, kBoth, "TEXT", ""},
+    {4083, Shape::Text, Look::Error, kBoth, "TEXT", ""},
+    // Positioning codes.
+    {4034, Shape::Code, Look::Normal, kBoth, "DRV", "cod00"},
+    {4035, Shape::Code, Look::Normal, kBoth, "DRVZ", "cod28"},
+    {4038, Shape::Code, Look::Normal, kBoth, "LIN", "cod01"},
+    {4032, Shape::Code, Look::Normal, kBoth, "CW/CCW", "cod02/03"},
+    {4036, Shape::Code, Look::Normal, kBoth, "INC/ABS", "cod91/90"},
+    {4030, Shape::Code, Look::Normal, kBoth, "TIM", "cod04"},
+    {4040, Shape::Code, Look::Normal, kBoth, "SET", "cod92"},
+    {4031, Shape::Code, Look::Normal, kBoth, "CHK", "cod09"},
+    {4029, Shape::Code, Look::Normal, kBoth, "DRVR", "cod30"},
+    {4037, Shape::Code, Look::Normal, kBoth, "S/DINT", "cod71/72"},
+    {4033, Shape::Code, Look::Normal, kBoth, "COMP", "cod73-76"},
+    {4039, Shape::Code, Look::Normal, kBoth, "M", "m code"},
+    {4024, Shape::Code, Look::Normal, kBoth, "INT", "cod31"},
+    {4018, Shape::Code, Look::Normal, kBoth, "CW", "cod02"},
+    {4017, Shape::Code, Look::Normal, kBoth, "CCW", "cod03"},
+    {4023, Shape::Code, Look::Normal, kBoth, "INC", "cod91"},
+    {4025, Shape::Code, Look::Normal, kBoth, "ABS", "cod90"},
+    {4028, Shape::Code, Look::Normal, kBoth, "SETR", "cod29"},
+    {4027, Shape::Code, Look::Normal, kBoth, "SINT", "cod71"},
+    {4022, Shape::Code, Look::Normal, kBoth, "DINT", "cod72"},
+    {4020, Shape::Code, Look::Normal, kBoth, "MOVC", "cod73"},
+    {4019, Shape::Code, Look::Normal, kBoth, "CNTC", "cod74"},
+    {4021, Shape::Code, Look::Normal, kBoth, "RADC", "cod75"},
+    {4016, Shape::Code, Look::Normal, kBoth, "CANC", "cod76"},
+    // One-axis interpolation.
+    {4089, Shape::Code, Look::Normal, kBoth, "LIN", "cod01 X"},
+    {4090, Shape::Code, Look::Normal, kBoth, "INT", "cod31 X"},
+    // Function instructions.
+    {4047, Shape::Function, Look::Normal, kBoth, "RPT", "FNC08"},
+    {4057, Shape::Function, Look::Normal, kBoth, "RPE", "FNC09"},
+    {4046, Shape::Function, Look::Normal, kBoth, "MOV", "FNC12"},
+    {4054, Shape::Function, Look::Normal, kBoth, "MMOV", "FNC13"},
+    {4056, Shape::Function, Look::Normal, kBoth, "RMOV", "FNC14"},
+    {4050, Shape::Function, Look::Normal, kBoth, "BCD", "FNC18"},
+    {4043, Shape::Function, Look::Normal, kBoth, "BIN", "FNC19"},
+    {4042, Shape::Function, Look::Normal, kBoth, "ADD", "FNC20"},
+    {4059, Shape::Function, Look::Normal, kBoth, "SUB", "FNC21"},
+    {4055, Shape::Function, Look::Normal, kBoth, "MUL", "FNC22"},
+    {4052, Shape::Function, Look::Normal, kBoth, "DIV", "FNC23"},
+    {4053, Shape::Function, Look::Normal, kBoth, "INC", "FNC24"},
+    {4051, Shape::Function, Look::Normal, kBoth, "DEC", "FNC25"},
+    {4045, Shape::Function, Look::Normal, kBoth, "WAND", "FNC26"},
+    {4060, Shape::Function, Look::Normal, kBoth, "WOR", "FNC27"},
+    {4061, Shape::Function, Look::Normal, kBoth, "WXOR", "FNC28"},
+    {4063, Shape::Function, Look::Normal, kBoth, "NEG", "FNC29"},
+    {4044, Shape::Function, Look::Normal, kBoth, "EXT", "FNC72"},
+    {4048, Shape::Function, Look::Normal, kBoth, "SEGL", "FNC74"},
+    {4049, Shape::Function, Look::Normal, kBoth, "XAB", "FNC92"},
+    {4062, Shape::Function, Look::Normal, kBoth, "YAB", "FNC93"},
+    {4041, Shape::Function, Look::Normal, kBoth, "SET", "bit on"},
+    {4058, Shape::Function, Look::Normal, kBoth, "RST", "bit off"},
+};
+
+constexpr int kSymbolWidth = 64;
+constexpr int kSymbolHeight = 32;
+
+const Palette& PaletteOf(const SymbolArt& art)
+{
+    switch (art.look) {
+    case Look::Error: return kError;
+    case Look::Missing: return kMissing;
+    case Look::Normal: break;
+    }
+    switch (art.shape) {
+    case Shape::Code: return kCode;
+    case Shape::Function: return kFunc;
+    default: return kFlow;
+    }
+}
+
+// The outline of the shape; lines run on pixel centres so 1-pixel strokes
+// stay sharp.
+QPainterPath Outline(Shape shape)
+{
+    QPainterPath path;
+    const QRectF box(2.5, 2.5, 59, 27);
+    switch (shape) {
+    case Shape::Terminal:
+        path.addRoundedRect(box, 13.5, 13.5);
+        break;
+    case Shape::Call:
+    case Shape::Code:
+        path.addRect(box);
+        break;
+    case Shape::Function:
+        path.addPolygon(QPolygonF({{7.5, 2.5}, {56.5, 2.5}, {61.5, 7.5}, {61.5, 24.5}, {56.5, 29.5},
+                                   {7.5, 29.5}, {2.5, 24.5}, {2.5, 7.5}, {7.5, 2.5}}));
+        break;
+    case Shape::Jump:
+        path.addPolygon(QPolygonF({{6.5, 2.5}, {57.5, 2.5}, {57.5, 18.5}, {32, 29.5}, {6.5, 18.5}, {6.5, 2.5}}));
+        break;
+    case Shape::Pointer:
+        path.addEllipse(QRectF(18.5, 2.5, 27, 27));
+        break;
+    case Shape::Decision:
+        path.addPolygon(QPolygonF({{32, 0.5}, {63.5, 16}, {32, 31.5}, {0.5, 16}, {32, 0.5}}));
+        break;
+    case Shape::Text:
+        path.moveTo(2.5, 2.5);
+        path.lineTo(61.5, 2.5);
+        path.lineTo(61.5, 25.5);
+        path.cubicTo(47, 19.5, 40, 31.5, 32, 28.5);
+        path.cubicTo(24, 25.5, 14, 25.5, 2.5, 28.5);
+        path.closeSubpath();
+        break;
+    }
+    return path;
+}
+
+// The largest font up to the wanted pixel size that fits the width: the
+// normal face first, then the condensed one.
+QFont FitFont(const QString& text, int pixelSize, qreal width, bool bold)
+{
+    for (int size = pixelSize; size >= 7; --size) {
+        for (const char* family : {"DejaVu Sans", "DejaVu Sans Condensed"}) {
+            QFont font(QString::fromLatin1(family));
+            font.setPixelSize(size);
+            font.setBold(bold);
+            font.setHintingPreference(QFont::PreferFullHinting);
+            if (QFontMetricsF(font).horizontalAdvance(text) <= width) return font;
+        }
+    }
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(7);
+    font.setBold(bold);
+    return font;
+}
+
+// Where the texts go inside each shape.
+struct TextPlace {
+    QRectF label, note;
+};
+
+TextPlace PlaceText(Shape shape, bool hasNote)
+{
+    switch (shape) {
+    case Shape::Terminal: return {QRectF(10, 3, 44, 26), {}};
+    case Shape::Call: return {QRectF(10, 3, 44, 26), {}};
+    case Shape::Pointer: return {QRectF(19, 3, 26, 26), {}};
+    case Shape::Decision: return {QRectF(18, 8, 28, 16), {}};
+    case Shape::Text: return {QRectF(4, 3, 56, 21), {}};
+    case Shape::Jump:
+        return hasNote ? TextPlace{QRectF(8, 3, 48, 14), QRectF(20, 17, 24, 9)} : TextPlace{QRectF(8, 3, 48, 18), {}};
+    case Shape::Code:
+        return hasNote ? TextPlace{QRectF(8, 3, 52, 15), QRectF(8, 18, 52, 10)} : TextPlace{QRectF(8, 3, 52, 26), {}};
+    case Shape::Function:
+        return hasNote ? TextPlace{QRectF(5, 3, 54, 15), QRectF(5, 18, 54, 10)} : TextPlace{QRectF(5, 3, 54, 26), {}};
+    }
+    return {};
+}
+
+void DrawBadge(QPainter& p, const QColor& color, const char* mark)
+{
+    const QRectF disc(50.5, 1.5, 12, 12);
+    p.setPen(QPen(Qt::white, 1.5));
+    p.setBrush(color);
+    p.drawEllipse(disc);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(10);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(disc, Qt::AlignCenter, QString::fromLatin1(mark));
+}
+
+QImage SymbolPicture(const SymbolArt& art)
+{
+    QImage image(kSymbolWidth, kSymbolHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const Palette& pal = PaletteOf(art);
+    const bool missing = art.look == Look::Missing;
+    const qreal strokeWidth = art.look == Look::Error ? 2.0 : 1.0;
+
+    // Stubs to the pins.
+    p.setPen(Qt::NoPen);
+    p.setBrush(pal.stroke);
+    if (art.stubs & kTop) p.drawRect(QRectF(31, 0, 2, 3));
+    if (art.stubs & kBottom) p.drawRect(QRectF(31, 29, 2, 3));
+
+    const QPainterPath outline = Outline(art.shape);
+    p.setBrush(pal.fill);
+    p.setPen(Qt::NoPen);
+    p.drawPath(outline);
+
+    // Inner details of some shapes.
+    p.setPen(QPen(pal.stroke, 1));
+    if (art.shape == Shape::Call) {
+        p.drawLine(QPointF(7.5, 2.5), QPointF(7.5, 29.5));
+        p.drawLine(QPointF(56.5, 2.5), QPointF(56.5, 29.5));
+    } else if (art.shape == Shape::Code) {
+        p.fillRect(QRectF(3, 3, 3, 26), missing ? pal.fill : pal.stroke);
+    }
+
+    QPen pen(pal.stroke, strokeWidth);
+    if (missing) pen.setDashPattern({2, 2});
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    if (strokeWidth > 1) {
+        // A 2-pixel line sits between pixel edges: the outline moves half a
+        // pixel inwards.
+        QTransform inwards;
+        inwards.translate(32, 16);
+        inwards.scale(58.0 / 59.0, 26.0 / 27.0);
+        inwards.translate(-32, -16);
+        p.drawPath(inwards.map(outline));
+    } else {
+        p.drawPath(outline);
+    }
+
+    const QString label = QString::fromLatin1(art.label);
+    const QString note = QString::fromLatin1(art.note);
+    const TextPlace place = PlaceText(art.shape, !note.isEmpty());
+    const int labelSize = note.isEmpty() && art.shape != Shape::Pointer ? 12 : 11;
+    p.setPen(pal.text);
+    p.setFont(FitFont(label, art.shape == Shape::Pointer ? 15 : labelSize, place.label.width(), true));
+    p.drawText(place.label, Qt::AlignCenter, label);
+    if (!note.isEmpty()) {
+        p.setFont(FitFont(note, 8, place.note.width(), false));
+        p.drawText(place.note, Qt::AlignHCenter | Qt::AlignTop, note);
+    }
+
+    if (art.look == Look::Error) DrawBadge(p, kError.stroke, "!");
+    if (missing) DrawBadge(p, kMissing.stroke, "?");
+    p.end();
+    return image;
+}
+
+// The pins: a wedge pointing down for the top and bottom pins (8 x 5) and
+// one pointing right for the side exit (5 x 8), drawn pixel by pixel.
+QImage PinPicture(bool side)
+{
+    const int w = side ? 5 : 8;
+    const int h = side ? 8 : 5;
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    const QRgb ink = kInk.rgb();
+    // Row r of the wedge (along the flow) covers columns r .. 7 - r across
+    // it; the tip stays two pixels wide.
+    for (int along = 0; along < 5; ++along) {
+        const int from = std::min(along, 3);
+        const int to = 7 - from;
+        for (int across = from; across <= to; ++across) {
+            if (side) {
+                image.setPixel(along, across, ink);
+            } else {
+                image.setPixel(across, along, ink);
+            }
+        }
+    }
+    return image;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -123,5 +444,8 @@ int main(int argc, char** argv)
     QDir().mkpath(dir);
     Save(Logo(), dir, 4088);
     Save(NoticeIcon(), dir, 4093);
+    for (const SymbolArt& art : kSymbols) Save(SymbolPicture(art), dir, art.id);
+    Save(PinPicture(false), dir, 4073);
+    Save(PinPicture(true), dir, 4072);
     return 0;
 }

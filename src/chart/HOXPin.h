@@ -1,0 +1,47 @@
+#pragma once
+// A symbol's connection point: an input or an output at a fixed place on the
+// symbol, holding the id of the one wire attached to it.
+#include "platform/Geometry.h"
+#include "platform/Object.h"
+
+#include <cstdint>
+
+class CHOXWnd;
+
+class CHOXPin : public CObject {
+    KT_DECLARE_SERIAL(CHOXPin)
+public:
+    static constexpr DWORD kFree = 0xFFFFFFFFu;
+
+    CHOXPin() = default;
+    void Serialize(CArchive& ar) override;
+    int GetObjectType() const { return 501; }
+
+    // Kind: 0 top centre, 1 bottom centre, 2 right side; side: 1 input, 0
+    // output.
+    void Set(std::int32_t number, std::int32_t x, std::int32_t y, std::int32_t kind, std::int32_t side);
+    std::int32_t GetNumber() const { return m_nNumber; }
+    CPoint GetOffset() const { return m_ptOffset; }
+    std::int32_t GetKind() const { return m_nKind; }
+    DWORD GetLinkId() const { return m_nLink; }
+    void SetLinkId(DWORD id) { m_nLink = id; }
+    void SetWnd(CHOXWnd* wnd) { m_pWnd = wnd; }
+    CHOXWnd* GetWnd() const { return m_pWnd; }
+    bool IsFree() const { return m_nLink == kFree; }
+    bool IsInputSide() const { return m_nSide == 1; }
+    // The link becomes the id, or free when it already was that id.
+    void ToggleLink(DWORD id);
+    // Asked of the pin where a wire starts with the side of the pin where it
+    // ends; refuses input to input and output to output (with a message).
+    bool CheckConnectDirection(bool otherIsInput) const;
+    // The attached wire computes its route again.
+    void RerouteWire();
+
+private:
+    std::int32_t m_nNumber = 0;
+    std::int32_t m_nKind = 0;
+    std::int32_t m_nSide = 0;
+    DWORD m_nLink = kFree;
+    CHOXWnd* m_pWnd = nullptr;
+    CPoint m_ptOffset;
+};

@@ -1,0 +1,117 @@
+#pragma once
+// The base of every flow-chart symbol: its name (which picks its icon), its
+// comment and instruction label, state and monitor marks, step count and the
+// pins through which wires join symbols; and the virtual operations through
+// which the symbol classes produce their program text.
+#include "chart/HOXDrawObj.h"
+
+#include <QFont>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class CHOXPin;
+
+class CHOXSymbol : public CHOXDrawObj {
+    KT_DECLARE_SERIAL(CHOXSymbol)
+public:
+    // For loading.
+    CHOXSymbol();
+    // A new symbol of 64 by 32 units with its top-left corner at the point.
+    CHOXSymbol(CPoint topLeft, CHOXWnd* wnd);
+    ~CHOXSymbol() override;
+
+    void Serialize(CArchive& ar) override;
+    int GetObjectType() const override { return 300; }
+    void Draw(CDC* pDC) override;
+    // Gives back the numbers the symbol holds in the document; the caller
+    // keeps the object (for undo), so this answers false.
+    bool Remove() override;
+    void OnLButtonDown(CHOXView* view, UINT flags, CPoint point) override;
+    void OnLButtonUp(CHOXView* view, UINT flags, CPoint point) override;
+    void OnOpen(UINT flags, CPoint point) override {}
+    void OnMouseMove(CHOXView* view, UINT flags, CPoint point) override;
+    void MoveTo(const CRect& position, CHOXView* view) override;
+    void SetWnd(CHOXWnd* wnd) override;
+
+    virtual void CreatePins();
+    // Takes every pin away; the wire of each is taken out of the chart and
+    // handed to the window's undo store.
+    virtual void DeletePins();
+    virtual void UpdateText() {}
+    virtual QString GetCode() { return QString(); }
+    // 0 complete, 1 incomplete or invalid, 2 uses an invalid file register.
+    virtual int GetErrorState() { return 0; }
+    virtual void CalcSteps() {}
+    virtual void AssignNewNumber();
+    virtual int GetMcodeMode() { return 0; }
+    virtual int GetMcode() { return 1; }
+    // Draws the label left of the symbol.
+    virtual void PrintText(CDC* pDC);
+
+    const QString& GetSymbolName() const { return m_strSymbolName; }
+    const QString& GetComment() const { return m_strComment; }
+    void SetComment(const QString& comment) { m_strComment = comment; }
+    std::int32_t GetDisplayComment() const { return m_nDisplayComment; }
+    void SetDisplayComment(std::int32_t display) { m_nDisplayComment = display; }
+    const QString& GetLabel() const { return m_strLabel; }
+    std::int32_t GetDisplayContents() const { return m_nDisplayContents; }
+    void SetDisplayContents(std::int32_t display) { m_nDisplayContents = display; }
+    // 0 normal, 2 error, 3 missing.
+    std::int32_t GetState() const { return m_nState; }
+    void SetState(std::int32_t state) { m_nState = state; }
+    std::int32_t GetMonitorMark1() const { return m_nMonitorMark1; }
+    std::int32_t GetMonitorMark2() const { return m_nMonitorMark2; }
+    std::int32_t GetMonitorMark3() const { return m_nMonitorMark3; }
+    void SetMonitorMark1(std::int32_t mark) { m_nMonitorMark1 = mark; }
+    void SetMonitorMark2(std::int32_t mark) { m_nMonitorMark2 = mark; }
+    void SetMonitorMark3(std::int32_t mark) { m_nMonitorMark3 = mark; }
+    // 0 flow-control symbol, 1 positioning code, 2 function instruction.
+    std::int32_t GetCategory() const { return m_nCategory; }
+    std::int32_t GetSteps() const { return m_nSteps; }
+
+    const std::vector<std::unique_ptr<CHOXPin>>& GetPins() const { return m_pins; }
+    int GetPinCount() const { return static_cast<int>(m_pins.size()); }
+    CHOXPin* GetPin(int i) const;
+    void SetPinCount(int n);
+    void SetPin(int i, std::unique_ptr<CHOXPin> pin);
+    // The symbol's top-left corner plus the pin's offset; (0, 0) without the
+    // pin.
+    CPoint GetPinPosition(int i) const;
+    // The free pin whose catch area holds the point; -1 (after a message)
+    // when there is none.
+    int FindFreePinAt(CPoint point);
+    bool GetLinkedSymbolId(int i, DWORD* id) const;
+    CHOXSymbol* GetLinkedSymbol(int i) const;
+    bool GetTargetIdAt(int i, DWORD* id) const;
+    bool IsPinWireToNode(int i) const;
+    void ClearPinLinks();
+    void RenumberWireNode(int n);
+
+    // Drawing parts.
+    CPoint GetCommentOrigin() const;
+    CPoint GetLabelOrigin(CDC* pDC) const;
+    void DrawBody(CDC* pDC);
+    void DrawPins(CDC* pDC);
+    void DrawComment(CDC* pDC);
+    // The font of the text beside symbols and nodes.
+    static QFont LabelFont();
+
+protected:
+    // State, marks, display flags and texts of a new symbol, then UpdateText.
+    void Init();
+
+    QString m_strSymbolName;
+    QString m_strComment;
+    std::int32_t m_nDisplayComment = 1;
+    QString m_strLabel;
+    std::int32_t m_nDisplayContents = 1;
+    std::int32_t m_nState = 0;
+    std::int32_t m_nMonitorMark1 = 0;
+    std::int32_t m_nMonitorMark2 = 0;
+    std::int32_t m_nMonitorMark3 = 0;
+    std::int32_t m_nCategory = 0;
+    std::int32_t m_nSteps = 0;
+    std::vector<std::unique_ptr<CHOXPin>> m_pins;
+};

@@ -1,0 +1,29 @@
+#pragma once
+// END: where a program ends, with END or, in the subtask, SEND.
+#include "chart/HOXSymbol.h"
+
+#include <cstdint>
+
+class CHOXFlowEnd : public CHOXSymbol {
+    KT_DECLARE_SERIAL(CHOXFlowEnd)
+public:
+    CHOXFlowEnd();
+    // In the subtask chart the end is SEND.
+    CHOXFlowEnd(CPoint topLeft, CHOXWnd* wnd);
+
+    // The symbol part, then the end kind.
+    void Serialize(CArchive& ar) override;
+    int GetObjectType() const override { return 302; }
+    void CreatePins() override;
+    QString GetCode() override;
+    void CalcSteps() override;
+    // In the subtask chart a pasted END becomes SEND.
+    void AssignNewNumber() override;
+
+    // 0 END, 1 SEND.
+    std::int32_t GetEndKind() const { return m_nEndKind; }
+    void SetEndKind(std::int32_t kind) { m_nEndKind = kind; }
+
+private:
+    std::int32_t m_nEndKind = 0;
+};

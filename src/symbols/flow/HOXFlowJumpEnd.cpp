@@ -1,0 +1,57 @@
+#include "symbols/flow/HOXFlowJumpEnd.h"
+
+#include "platform/Archive.h"
+#include "platform/DC.h"
+#include "platform/Strings.h"
+#include "symbols/flow/FlowSymbolHelpers.h"
+
+KT_IMPLEMENT_SERIAL(CHOXFlowJumpEnd, CHOXRect, 0)
+
+using namespace flowsym;
+
+CHOXFlowJumpEnd::CHOXFlowJumpEnd() { m_nId = 0xFFFFFFFFu; }
+
+CHOXFlowJumpEnd::CHOXFlowJumpEnd(int pointerNumber, const CRect& position, CHOXWnd* wnd)
+    : CHOXRect(position, wnd), m_nPointerNumber(pointerNumber)
+{
+    m_nId = 0xFFFFFFFFu;
+    if (IsFlowWindow(wnd)) m_nEndKind = IsSubtaskWindow(wnd) ? 1 : 0;
+}
+
+void CHOXFlowJumpEnd::Serialize(CArchive& ar)
+{
+    CHOXDrawObj::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << m_nEndFollows << m_nEndKind;
+        return;
+    }
+    std::int32_t follows = 0;
+    std::int32_t kind = 0;
+    ar >> follows >> kind;
+    m_nEndFollows = follows;
+    m_nEndKind = kind;
+}
+
+void CHOXFlowJumpEnd::Draw(CDC* pDC)
+{
+    const QPen oldPen = pDC->SelectPen(MakeShapePen());
+    const QBrush oldBrush = pDC->SelectBrush(m_nEndFollows == 1 ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+    pDC->Rectangle(m_position);
+    pDC->SelectPen(oldPen);
+    pDC->SelectBrush(oldBrush);
+}
+
+QString CHOXFlowJumpEnd::GetCode() const
+{
+    QString code = LoadStr(13103) + QStringLiteral(" P") + QString::number(m_nPointerNumber) + LoadStr(13090);
+    if (m_nEndFollows != 0) code += QStringLiteral("\n") + EndLine(IsSubtaskWindow(m_pWnd), m_nEndKind);
+    return code;
+}
+
+int CHOXFlowJumpEnd::GetSteps() const { return m_nEndFollows > 0 ? 6 : 4; }
+
+CArchive& operator>>(CArchive& ar, std::unique_ptr<CHOXFlowJumpEnd>& marker)
+{
+    marker = ar.ReadOwned<CHOXFlowJumpEnd>();
+    return ar;
+}

@@ -1,0 +1,20 @@
+#include "symbols/flow/HOXFlowPointer.h"
+
+#include "symbols/flow/FlowSymbolHelpers.h"
+
+KT_IMPLEMENT_SERIAL(CHOXFlowPointer, CHOXFlowLabel, 0)
+
+CHOXFlowPointer::CHOXFlowPointer() : CHOXFlowLabel("POINTER") {}
+
+CHOXFlowPointer::CHOXFlowPointer(CPoint topLeft, CHOXWnd* wnd) : CHOXFlowLabel("POINTER", topLeft, wnd)
+{
+    UpdateText();
+}
+
+void CHOXFlowPointer::UpdateText()
+{
+    if (flowsym::IsMonitorWindow(m_pWnd))
+        m_strLabel.clear();
+    else
+        SetLabelFromNumber();
+}

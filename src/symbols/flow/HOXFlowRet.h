@@ -1,0 +1,15 @@
+#pragma once
+// RET: the return at the end of a subroutine.
+#include "chart/HOXSymbol.h"
+
+class CHOXFlowRet : public CHOXSymbol {
+    KT_DECLARE_SERIAL(CHOXFlowRet)
+public:
+    CHOXFlowRet();
+    CHOXFlowRet(CPoint topLeft, CHOXWnd* wnd);
+
+    int GetObjectType() const override { return 309; }
+    void CreatePins() override;
+    QString GetCode() override;
+    void CalcSteps() override;
+};

@@ -1,0 +1,118 @@
+#include "symbols/flow/HOXFlowStart.h"
+
+#include "platform/Archive.h"
+#include "platform/Strings.h"
+#include "symbols/flow/FlowSymbolHelpers.h"
+
+KT_IMPLEMENT_SERIAL(CHOXFlowStart, CHOXSymbol, 0)
+
+using namespace flowsym;
+
+CHOXFlowStart::CHOXFlowStart() { m_strSymbolName = QStringLiteral("START"); }
+
+CHOXFlowStart::CHOXFlowStart(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd)
+{
+    m_nAxis = 0;
+    CHOXDoc* doc = DocumentOf(wnd);
+    if (IsSubtaskWindow(wnd)) {
+        m_nAxis = 2;
+        m_nProgramNumber = 100;
+    } else if (!IsFlowWindow(wnd) || doc == nullptr) {
+        m_nAxis = 2;
+        m_nProgramNumber = 0;
+    } else {
+        switch (doc->GetControllerType()) {
+        case 2:
+            m_nAxis = 2;
+            m_nProgramNumber = doc->FindFreeProgramNumber(2);
+            break;
+        case 1:
+            m_nProgramNumber = doc->FindFreeProgramNumber(0);
+            if (m_nProgramNumber == -1) {
+                m_nAxis = 1;
+                m_nProgramNumber = doc->FindFreeProgramNumber(1);
+            }
+            break;
+        default:
+            m_nProgramNumber = doc->FindFreeProgramNumber(0);
+            break;
+        }
+        doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
+    }
+    CreatePins();
+    CalcSteps();
+    m_strSymbolName = QStringLiteral("START");
+    UpdateText();
+}
+
+void CHOXFlowStart::Serialize(CArchive& ar)
+{
+    CHOXSymbol::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << m_nAxis << m_nProgramNumber;
+        return;
+    }
+    std::int32_t axis = 0;
+    std::int32_t number = 0;
+    ar >> axis >> number;
+    m_nAxis = axis;
+    m_nProgramNumber = number;
+}
+
+void CHOXFlowStart::CreatePins()
+{
+    if (IsMonitorWindow(m_pWnd)) return;
+    SetPinCount(1);
+    SetPin(0, MakePin(0, 32, 32, 1, 0, m_pWnd));
+}
+
+void CHOXFlowStart::UpdateText()
+{
+    if (IsMonitorWindow(m_pWnd) || m_nProgramNumber == -1 || m_nState == 3) {
+        m_strLabel.clear();
+        return;
+    }
+    const char* prefix = m_nAxis == 0 ? "Ox" : m_nAxis == 1 ? "Oy" : "O";
+    m_strLabel = QString::fromLatin1(prefix) + QString::number(m_nProgramNumber);
+}
+
+QString CHOXFlowStart::GetCode()
+{
+    if (m_nState == 3) return QString();
+    return m_strLabel + LoadStr(13090);
+}
+
+void CHOXFlowStart::CalcSteps()
+{
+    if (IsMonitorWindow(m_pWnd) || m_nState == 3) {
+        m_nSteps = 0;
+        return;
+    }
+    m_nSteps = 3;
+}
+
+void CHOXFlowStart::AssignNewNumber()
+{
+    if (!IsFlowWindow(m_pWnd)) {
+        m_strLabel.clear();
+        return;
+    }
+    if (IsSubtaskWindow(m_pWnd)) {
+        m_nAxis = 2;
+        m_nProgramNumber = 100;
+    } else if (CHOXDoc* doc = DocumentOf(m_pWnd)) {
+        m_nProgramNumber = doc->FindFreeProgramNumber(m_nAxis);
+        doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
+    }
+    CalcSteps();
+    UpdateText();
+}
+
+void CHOXFlowStart::SetProgramNumber(std::int32_t number)
+{
+    CHOXDoc* doc = DocumentOf(m_pWnd);
+    if (doc != nullptr) doc->FreeProgramNumber(m_nAxis, m_nProgramNumber);
+    m_nProgramNumber = number;
+    if (doc != nullptr && m_nState != 2) doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
+    UpdateText();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// SUBROUTINE: where a subroutine begins.
+#include "symbols/flow/HOXFlowLabel.h"
+
+class CHOXFlowSubRtn : public CHOXFlowLabel {
+    KT_DECLARE_SERIAL(CHOXFlowSubRtn)
+public:
+    CHOXFlowSubRtn();
+    CHOXFlowSubRtn(CPoint topLeft, CHOXWnd* wnd);
+    int GetObjectType() const override { return 303; }
+    void UpdateText() override { SetLabelFromNumber(); }
+};

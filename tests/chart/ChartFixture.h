@@ -1,0 +1,91 @@
+#pragma once
+// A document with one flow chart, and helpers that place symbols, wires and
+// nodes in it by id the way the editor does.
+#include "app/HOXDoc.h"
+#include "chart/HOXBaseRect.h"
+#include "chart/HOXConnect.h"
+#include "chart/HOXFlowWnd.h"
+#include "chart/HOXNode.h"
+#include "chart/HOXPin.h"
+#include "chart/HOXSymbol.h"
+#include "chart/HOXUndo.h"
+#include "chart/HOXView.h"
+#include "support/MemoryViewHost.h"
+#include "support/Scripted.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace kt::test {
+
+// A conditional jump as far as wiring is concerned: type 307 with its side
+// output (pin 2) at (64, 16).
+class SideExitSymbol : public CHOXSymbol {
+public:
+    using CHOXSymbol::CHOXSymbol;
+    int GetObjectType() const override { return 307; }
+    void CreatePins() override
+    {
+        CHOXSymbol::CreatePins();
+        auto side = std::make_unique<CHOXPin>();
+        side->Set(2, 64, 16, 2, 0);
+        side->SetWnd(m_pWnd);
+        SetPin(2, std::move(side));
+    }
+};
+
+class ChartFixture : public ::testing::Test {
+protected:
+    ChartFixture()
+    {
+        auto chart = doc.NewFlowWindow(QStringLiteral("Flow Chart1"), QString());
+        wnd = chart.get();
+        doc.AddWindow(QStringLiteral("Flow Chart1"), std::move(chart));
+    }
+
+    // A symbol whose own constructor has made its pins, under the id.
+    template <class T = CHOXSymbol>
+    T* Place(DWORD id, CPoint topLeft)
+    {
+        auto symbol = std::make_unique<T>(topLeft, wnd);
+        if (symbol->GetPinCount() == 0) symbol->CreatePins();
+        symbol->SetId(id);
+        T* raw = symbol.get();
+        wnd->AddObject(std::move(symbol));
+        return raw;
+    }
+
+    // A finished, routed wire.
+    CHOXConnect* Wire(DWORD id, DWORD source, int pin, DWORD target, int kind = CHOXConnect::kTargetSymbol)
+    {
+        auto wire = std::make_unique<CHOXConnect>(CRect(), wnd);
+        wire->SetId(id);
+        wire->SetSource(source, pin);
+        wire->SetTarget(target, kind);
+        CHOXConnect* raw = wire.get();
+        wnd->AddConnect(std::move(wire));
+        if (kind == CHOXConnect::kTargetNode) {
+            if (auto* node = dynamic_cast<CHOXNode*>(wnd->LookupNode(static_cast<WORD>(target)))) node->AddInWire(id);
+        }
+        raw->RerouteAll();
+        raw->SetLineWidth(2);
+        return raw;
+    }
+
+    // A node made on a wire the way the editor's CreateNode does it.
+    CHOXNode* NodeOn(CHOXConnect* wire)
+    {
+        EXPECT_TRUE(wire->CreateNode());
+        return dynamic_cast<CHOXNode*>(wnd->LookupNode(static_cast<WORD>(wire->GetNodeId())));
+    }
+
+    std::vector<CPoint> RouteOf(const CHOXConnect* wire) const { return wire->GetPoints(); }
+
+    TempSettings settings;
+    CHOXDoc doc;
+    CHOXFlowWnd* wnd = nullptr;
+};
+
+} // namespace kt::test
