@@ -1,6 +1,8 @@
 #include "app/HOXApp.h"
 
+#include "app/HOXDoc.h"
 #include "app/HOXLogoDlg.h"
+#include "platform/MDI.h"
 #include "app/HOXRegistry.h"
 #include "app/MainFrame.h"
 #include "chart/HOXSystemIcon.h"

@@ -4,12 +4,18 @@
 #include "platform/WinApp.h"
 #include "platform/WordMap.h"
 
+#include <QStringList>
+
 #include <cstdint>
 #include <memory>
 
 class CDC;
 class CHOXSystemIcon;
 class CMainFrame;
+class CHOXDoc;
+class CMDIChildWnd;
+class CMultiDocTemplate;
+class CView;
 class QImage;
 
 class CHOXApp : public CWinApp {
@@ -30,6 +36,30 @@ public:
 
     void OnFileNew();
     void OnAppExit();
+
+    // Documents: one at a time, made on the monitor template; flow charts are
+    // further frames of it, made with the flow-chart template.
+    CMultiDocTemplate* GetMonitorTemplate() const { return m_pMonitorTemplate.get(); }
+    CMultiDocTemplate* GetFlowTemplate() const { return m_pFlowTemplate.get(); }
+    CHOXDoc* GetDocument() const { return m_pDocument.get(); }
+    // Opens a file (closing the open document first); the document, or null.
+    CHOXDoc* OpenDocumentFile(const QString& path);
+    // The closing steps before another document or none: asks to save,
+    // stops monitoring, closes. False when the user cancelled.
+    bool CloseOpenDocument();
+    void OnFileClose();
+    void OnCloseAll();
+    int CountVisibleWindows() const;
+    int GetFlowChartCount() const;
+    void ShowWindowByTitle(const QString& title);
+    void DestroyWindowByTitle(const QString& title);
+    void ActivateMonitorFrame();
+    // The frame that shows the view, or null.
+    CMDIChildWnd* FrameOfView(const CView* view) const;
+    void ShowCommError(int code);
+    // The eight most recent files, newest first.
+    void AddToRecentFileList(const QString& path);
+    QStringList GetRecentFiles() const;
 
     // Symbol pictures, by the exact symbol name.
     void LoadSymbolIcons();
@@ -55,6 +85,9 @@ public:
 
 private:
     StringMap<std::unique_ptr<CHOXSystemIcon>> m_mapIcons;
+    std::unique_ptr<CMultiDocTemplate> m_pMonitorTemplate;
+    std::unique_ptr<CMultiDocTemplate> m_pFlowTemplate;
+    std::unique_ptr<CHOXDoc> m_pDocument;
 };
 
 // The part of a path after its last "/" or "\" (the whole path without one).

@@ -59,3 +59,37 @@ void CMainFrame::ChangeToFileDir()
 }
 
 bool CMainFrame::SetFileDir() { return CHOXRegistry().WriteString("SerializeFileDir", QDir::currentPath()); }
+
+// ---------------------------------------------------------------------------
+// Not built yet: the bars, chart windows and workspace commands.
+
+void CMainFrame::ShowEditBars() {}
+void CMainFrame::HideEditBars() {}
+void CMainFrame::HideEditToolBars() {}
+void CMainFrame::ShowFlowChartBars() {}
+void CMainFrame::ShowPaletteBars() {}
+void CMainFrame::HidePaletteBars() {}
+void CMainFrame::FillSymbolPalette() {}
+void CMainFrame::SetConnectButtonState(bool) {}
+void CMainFrame::RebuildWorkspaceTree() {}
+void CMainFrame::BuildWorkspaceTree() {}
+void CMainFrame::ClearWorkspaceTree() {}
+void CMainFrame::CreateFlowChartWindow(const QString&, const QString&, int) {}
+void CMainFrame::CreateHiddenFlowChartWindow(const QString&) {}
+CHOXView* CMainFrame::ReopenFlowChartWindow(const QString&) { return nullptr; }
+bool CMainFrame::WindowNameExists(const QString&) { return false; }
+QString CMainFrame::PromptForFileName(const QString&) { return {}; }
+void CMainFrame::OnFileOpen() {}
+void CMainFrame::OnNewFlowChart() {}
+void CMainFrame::OnNewSubtask() {}
+void CMainFrame::OnUpdateWindow() {}
+void CMainFrame::OnDeleteWindow() {}
+int CMainFrame::GetZoomBoxSelection() const { return Host() ? Host()->GetZoomBoxSelection() : -1; }
+void CMainFrame::SetZoomBoxSelection(int index)
+{
+    if (Host()) Host()->SetZoomBoxSelection(index);
+}
+void CMainFrame::SetStatusPaneText(int pane, const QString& text)
+{
+    if (Host()) Host()->SetStatusText(pane, text);
+}

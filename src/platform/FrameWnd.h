@@ -6,11 +6,13 @@
 #include "platform/Geometry.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
 class CFrameWnd;
 class CMDIChildWnd;
+struct ToolbarResource;
 
 // How a frame is shown.
 constexpr int SW_HIDE = 0;
@@ -65,6 +67,22 @@ public:
     virtual std::unique_ptr<ChildFrameHost> CreateChildHost(CMDIChildWnd& child) { return nullptr; }
     virtual void CascadeChildren() {}
     virtual void TileChildren() {}
+
+    // Toolbars made from resources, in order.
+    virtual void AddToolBar(const ToolbarResource& bar, bool visible) {}
+    virtual void ShowToolBar(UINT id, bool show) {}
+    virtual bool IsToolBarVisible(UINT id) const { return false; }
+    virtual void ShowStatusBar(bool show) {}
+    virtual bool IsStatusBarVisible() const { return false; }
+    // The zoom box of the standard toolbar (command 32079): selection (-1
+    // none) and enabled state. A change by the user runs command 32079.
+    virtual void SetZoomBoxSelection(int index) {}
+    virtual int GetZoomBoxSelection() const { return -1; }
+    virtual void EnableZoomBox(bool enable) {}
+    virtual bool IsZoomBoxEnabled() const { return false; }
+    // The recent files shown in the File menu (commands 57616 and on).
+    virtual void SetRecentFiles(const QStringList& paths) {}
+    virtual void SetWaitCursor(bool wait) {}
 };
 
 // Makes the windows of frames; installed by the user interface (or a test).

@@ -207,8 +207,11 @@ TempSettings::TempSettings() { SetSettingsFilePath(Path()); }
 TempSettings::~TempSettings() { SetSettingsFilePath(g_settings && g_settings.get() != this ? g_settings->Path() : QString()); }
 QString TempSettings::Path() const { return m_dir.filePath(QStringLiteral("Kinetrace.ini")); }
 
+void InstallStrictFileDialogs();
+
 void StrictPlatformEnvironment::SetUp()
 {
+    InstallStrictFileDialogs();
     SetMessageHandler(&g_strictMessages);
     SetDialogRunner(&g_strictDialogs);
     g_settings = std::make_unique<TempSettings>();
@@ -220,5 +223,50 @@ void StrictPlatformEnvironment::TearDown()
     SetDialogRunner(nullptr);
     g_settings.reset();
 }
+
+} // namespace kt::test
+
+namespace kt::test {
+
+namespace {
+class StrictFiles : public FileDialogRunner {
+public:
+    QString Run(const FileDialogRequest& request) override
+    {
+        ADD_FAILURE() << "unexpected file dialog \"" << request.title.toStdString() << "\"";
+        return {};
+    }
+};
+StrictFiles g_strictFiles;
+} // namespace
+
+ScriptedFiles::ScriptedFiles() : m_previous(GetFileDialogRunner()) { SetFileDialogRunner(this); }
+
+ScriptedFiles::~ScriptedFiles()
+{
+    SetFileDialogRunner(m_previous);
+    for (const auto& e : m_expected) ADD_FAILURE() << "expected file dialog never shown (answer \"" << e.first.toStdString() << "\")";
+}
+
+ScriptedFiles& ScriptedFiles::Expect(QString answer, Check check)
+{
+    m_expected.emplace_back(std::move(answer), std::move(check));
+    return *this;
+}
+
+QString ScriptedFiles::Run(const FileDialogRequest& request)
+{
+    seen.push_back(request);
+    if (m_expected.empty()) {
+        ADD_FAILURE() << "unexpected file dialog \"" << request.title.toStdString() << "\"";
+        return {};
+    }
+    auto [answer, check] = std::move(m_expected.front());
+    m_expected.pop_front();
+    if (check) check(request);
+    return answer;
+}
+
+void InstallStrictFileDialogs() { SetFileDialogRunner(&g_strictFiles); }
 
 } // namespace kt::test

@@ -131,3 +131,25 @@ public:
 };
 
 } // namespace kt::test
+
+#include "platform/FileDialog.h"
+
+namespace kt::test {
+
+// While it lives, file dialogs answer from a script: each expected dialog
+// gives a path (empty: cancel) and can check the request.
+class ScriptedFiles : public FileDialogRunner {
+public:
+    using Check = std::function<void(const FileDialogRequest&)>;
+    ScriptedFiles();
+    ~ScriptedFiles() override;
+    ScriptedFiles& Expect(QString answer, Check check = {});
+    QString Run(const FileDialogRequest& request) override;
+    std::vector<FileDialogRequest> seen;
+
+private:
+    std::deque<std::pair<QString, Check>> m_expected;
+    FileDialogRunner* m_previous;
+};
+
+} // namespace kt::test

@@ -4,6 +4,8 @@
 #include "platform/ui/QtDialogSite.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -92,8 +94,27 @@ void QtHelpViewer::ShowPage(const QString& resourcePath)
     m_window->activateWindow();
 }
 
+QString QtFileDialogRunner::Run(const FileDialogRequest& request)
+{
+    QFileDialog dialog(ModalParent(), request.title);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDirectory(request.directory.isEmpty() ? QDir::currentPath() : request.directory);
+    dialog.setNameFilters(request.filters);
+    if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    // The directory the user confirmed in becomes current, as the program
+    // remembers it from there.
+    QDir::setCurrent(dialog.directory().absolutePath());
+    return dialog.selectedFiles().front();
+}
+
 void InstallQtPlatform()
 {
+    static QtFileDialogRunner files;
+    SetFileDialogRunner(&files);
     static QtMessageBoxHandler messages;
     static QtDialogRunner dialogs;
     static QtHelpViewer help;

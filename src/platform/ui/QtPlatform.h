@@ -2,6 +2,7 @@
 // The application's side of the platform layer: real message boxes, dialogs
 // shown modally, help pages in a window of their own.
 #include "platform/Dialog.h"
+#include "platform/FileDialog.h"
 #include "platform/Help.h"
 #include "platform/Messages.h"
 
@@ -24,6 +25,11 @@ public:
 
 private:
     QWidget* m_window = nullptr;
+};
+
+class QtFileDialogRunner : public FileDialogRunner {
+public:
+    QString Run(const FileDialogRequest& request) override;
 };
 
 // Installs the handlers above for the whole program.

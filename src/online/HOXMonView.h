@@ -1,0 +1,19 @@
+#pragma once
+// The view of the document's monitor window.
+#include "chart/HOXView.h"
+
+class CHOXMonView : public CHOXView {
+public:
+    CHOXMonView();
+    ~CHOXMonView() override;
+
+    int GetViewType() const override { return 202; }
+    void UpdateScrollSizes() override;
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, std::intptr_t hint, CObject* hintObject) override;
+    void OnDraw(CDC* pDC) override;
+
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+};

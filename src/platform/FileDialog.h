@@ -1,0 +1,27 @@
+#pragma once
+// File dialogs for documents and text files. The application shows real
+// dialogs; the tests answer from a script.
+#include <QString>
+#include <QStringList>
+
+struct FileDialogRequest {
+    bool save = false;          // a save dialog (else an open dialog)
+    QString title;              // empty: the usual "Open" / "Save As"
+    QString initialName;        // file name proposed
+    QString directory;          // where the dialog starts (the current directory when empty)
+    QStringList filters;        // "Hox Files (*.hox)", "All Files (*.*)"
+    QString defaultSuffix;      // "hox": added when the user types none
+    bool confirmOverwrite = true;
+};
+
+class FileDialogRunner {
+public:
+    virtual ~FileDialogRunner() = default;
+    // The chosen full path, or empty when the user cancelled.
+    virtual QString Run(const FileDialogRequest& request) = 0;
+};
+
+void SetFileDialogRunner(FileDialogRunner* runner);
+FileDialogRunner* GetFileDialogRunner();
+// Runs the installed dialog; empty (cancelled) when none is installed.
+QString RunFileDialog(const FileDialogRequest& request);
