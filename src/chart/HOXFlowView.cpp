@@ -1,20 +1,27 @@
 #include "chart/HOXFlowView.h"
 
 #include "chart/HOXWnd.h"
-#include "platform/DC.h"
 
 CHOXFlowView::CHOXFlowView() = default;
 CHOXFlowView::~CHOXFlowView() = default;
-void CHOXFlowView::UpdateScrollSizes() {}
-void CHOXFlowView::OnInitialUpdate() { CHOXView::OnInitialUpdate(); }
-void CHOXFlowView::OnUpdate(CView* sender, std::intptr_t hint, CObject* hintObject)
+
+void CHOXFlowView::UpdateScrollSizes() { FitScrollSizesToSheet(); }
+
+void CHOXFlowView::OnInitialUpdate()
 {
-    CHOXView::OnUpdate(sender, hint, hintObject);
+    CHOXView::OnInitialUpdate();
+    SetInitialPageSize();
 }
-void CHOXFlowView::OnDraw(CDC* pDC)
+
+void CHOXFlowView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject)
 {
-    if (GetWnd() != nullptr) GetWnd()->Draw(pDC);
+    InvalidateForHint(hint, hintObject);
 }
-void CHOXFlowView::OnLButtonDown(UINT, CPoint) {}
-void CHOXFlowView::OnMouseMove(UINT, CPoint) {}
-void CHOXFlowView::OnLButtonUp(UINT, CPoint) {}
+
+void CHOXFlowView::OnDraw(CDC* pDC) { DrawRecordOnPage(pDC); }
+
+void CHOXFlowView::OnLButtonDown(UINT flags, CPoint point) { SheetMouseDown(flags, point); }
+
+void CHOXFlowView::OnMouseMove(UINT flags, CPoint point) { SheetMouseMove(flags, point); }
+
+void CHOXFlowView::OnLButtonUp(UINT flags, CPoint point) { SheetMouseUp(flags, point); }

@@ -1,6 +1,24 @@
 #include "chart/HOXView.h"
 
+#include "app/HOXApp.h"
+#include "app/HOXDoc.h"
+#include "app/MainFrame.h"
+#include "chart/HOXBaseRect.h"
 #include "chart/HOXDrawObj.h"
+#include "chart/HOXFlowWnd.h"
+#include "online/HOXMonWnd.h"
+#include "platform/MDI.h"
+#include "platform/Strings.h"
+#include "platform/DC.h"
+
+#include <QPainter>
+#include "symbols/flow/HOXFlowCall.h"
+#include "symbols/flow/HOXFlowEnd.h"
+#include "symbols/flow/HOXFlowJump.h"
+#include "symbols/flow/HOXFlowPointer.h"
+#include "symbols/flow/HOXFlowRet.h"
+#include "symbols/flow/HOXFlowStart.h"
+#include "symbols/flow/HOXFlowSubRtn.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXWnd.h"
 #include "platform/DC.h"
@@ -20,9 +38,19 @@ LONG Scale(LONG a, LONG b, LONG c)
 } // namespace
 
 std::int32_t CHOXView::s_nOutOfSheetWarned = 0;
+std::int32_t CHOXView::s_nToolMode = 0;
+UINT CHOXView::s_nCurrentTool = 0;
+std::int32_t CHOXView::s_nToolChosen = 0;
 std::int32_t CHOXView::s_nDropRefused = 0;
 
-CHOXView::CHOXView() = default;
+CHOXView::CHOXView()
+{
+    OnCommandRange(32066, 32072, [this](UINT id) { OnZoom(id); });
+    OnCommand(32079, [this] { OnZoomComboSelChange(); });
+    OnUpdateRange(32066, 32072, [this](CCmdUI* ui) { UpdateZoomItem(ui); });
+    CCmdTarget::OnUpdate(32079, [this](CCmdUI* ui) { UpdateZoomItem(ui); });
+    OnCommandRange(20100, 20308, [this](UINT id) { OnToolSelected(id); });
+}
 CHOXView::~CHOXView() = default;
 
 int CHOXView::ZoomPercent(int index)
@@ -122,4 +150,198 @@ void CHOXView::RecordSelectionMove()
             if (CHOXUndo::KindOf(moved) != CHOXUndoRecord::kWire) undo->RecordMove(moved);
         return;
     }
+}
+
+// ---------------------------------------------------------------------------
+
+CHOXWnd* CHOXView::GetWnd() const
+{
+    if (m_pWnd != nullptr) return m_pWnd;
+    auto* doc = dynamic_cast<CHOXDoc*>(GetDocument());
+    if (doc == nullptr) return nullptr;
+    if (GetViewType() == 201) return doc->FindWindowByView(this);
+    return doc->GetMonWnd();
+}
+
+QString CHOXView::GetWindowName() const
+{
+    CHOXApp* app = CHOXApp::Get();
+    CMDIChildWnd* frame = app != nullptr ? app->FrameOfView(this) : nullptr;
+    if (frame == nullptr) return {};
+    QString title = frame->GetWindowText();
+    const QString monitorMode = LoadStr(13196);
+    if (!monitorMode.isEmpty() && title.endsWith(monitorMode)) return title.chopped(monitorMode.size());
+    while (title.startsWith(u' ')) title.remove(0, 1);
+    return title;
+}
+
+void CHOXView::OnInitialUpdate()
+{
+    CView::OnInitialUpdate();
+    SetScrollSizes(CSize(100, 100));
+    SetZoom(100, 100, 100, 100);
+}
+
+void CHOXView::OnActivateView(bool activate)
+{
+    CHOXApp* app = CHOXApp::Get();
+    if (activate && GetWnd() != nullptr && app != nullptr && app->MainFrame() != nullptr)
+        app->MainFrame()->SetZoomBoxSelection(GetWnd()->GetZoomIndex());
+    if (app == nullptr) return;
+    if (CDocument* doc = GetDocument(); doc != nullptr && !doc->GetPathName().isEmpty()) {
+        app->SetMainTitle(doc->GetPathName());
+    } else {
+        app->SetMainTitleUntitled();
+    }
+}
+
+void CHOXView::SetPageSize(int cx, int cy)
+{
+    SetScrollSizes(CSize(cx, cy));
+    if (GetDocument() != nullptr) GetDocument()->UpdateAllViews(nullptr);
+}
+
+void CHOXView::DeselectWiresAndNodes()
+{
+    std::erase_if(m_selection, [](const CHOXDrawObj* o) {
+        const int type = o->GetObjectType();
+        return type == 500 || type == 502;
+    });
+}
+
+void CHOXView::OnToolSelected(UINT id)
+{
+    if (id < 20100 || id > 20308) return;
+    s_nCurrentTool = id;
+    s_nToolChosen = 1;
+    Select(nullptr);
+}
+
+std::unique_ptr<CHOXDrawObj> CHOXView::CreateSymbol(CPoint point)
+{
+    CHOXWnd* wnd = GetWnd();
+    if (wnd == nullptr) return nullptr;
+    switch (s_nCurrentTool) {
+    case 20101: return std::make_unique<CHOXFlowStart>(point, wnd);
+    case 20102: return std::make_unique<CHOXFlowEnd>(point, wnd);
+    case 20103: return std::make_unique<CHOXFlowSubRtn>(point, wnd);
+    case 20104: return std::make_unique<CHOXFlowRet>(point, wnd);
+    case 20106: return std::make_unique<CHOXFlowCall>(point, wnd);
+    case 20108: return std::make_unique<CHOXFlowJump>(point, wnd);
+    case 20109: return std::make_unique<CHOXFlowPointer>(point, wnd);
+    default: return nullptr;
+    }
+}
+
+void CHOXView::OnZoom(UINT id)
+{
+    const int index = id >= 32067 && id <= 32072 ? static_cast<int>(id - 32066) : 0;
+    ApplyZoomIndex(index);
+}
+
+void CHOXView::OnZoomComboSelChange()
+{
+    CHOXApp* app = CHOXApp::Get();
+    if (app == nullptr || app->MainFrame() == nullptr) return;
+    ApplyZoomIndex(app->MainFrame()->GetZoomBoxSelection());
+}
+
+void CHOXView::ApplyZoomIndex(int index)
+{
+    if (CHOXWnd* wnd = GetWnd()) wnd->SetZoomIndex(index);
+    CHOXApp* app = CHOXApp::Get();
+    if (app != nullptr && app->MainFrame() != nullptr) app->MainFrame()->SetZoomBoxSelection(index);
+    SetZoomIndex(index);
+}
+
+void CHOXView::UpdateZoomItem(CCmdUI* ui)
+{
+    CHOXApp* app = CHOXApp::Get();
+    const int selected = app != nullptr && app->MainFrame() != nullptr ? app->MainFrame()->GetZoomBoxSelection() : -1;
+    if (ui->m_nID != 32079) ui->SetCheck(selected >= 0 && ui->m_nID == 32066u + static_cast<UINT>(selected) ? 1 : 0);
+    auto* doc = dynamic_cast<CHOXDoc*>(GetDocument());
+    ui->Enable(doc != nullptr && doc->IsEditMode());
+}
+
+CSize CHOXView::DocToClient(CSize size) const
+{
+    const CPoint origin = DocToClient(CPoint(0, 0));
+    const CPoint extent = DocToClient(CPoint(size.cx, size.cy));
+    return {extent.x - origin.x, extent.y - origin.y};
+}
+
+void CHOXView::FitScrollSizesToSheet()
+{
+    CHOXWnd* wnd = GetWnd();
+    if (wnd == nullptr || wnd->GetBaseRect() == nullptr) return;
+    const CRect& sheet = wnd->GetBaseRect()->GetRect();
+    SetScrollSizes(DocToClient(CSize(sheet.right + 15, sheet.bottom + 15)));
+}
+
+void CHOXView::SetInitialPageSize()
+{
+    CHOXWnd* wnd = GetWnd();
+    if (wnd == nullptr || wnd->GetBaseRect() == nullptr) return;
+    const CRect& sheet = wnd->GetBaseRect()->GetRect();
+    if (sheet.Height() <= 300) {
+        SetPageSize(515, 315);
+    } else {
+        SetPageSize(sheet.Width() + 15, sheet.Height() + 15);
+    }
+}
+
+void CHOXView::DrawRecordOnPage(CDC* pDC)
+{
+    if (!pDC->IsPrinting()) {
+        const CRect client = GetClientRect();
+        QPainter& painter = pDC->Painter();
+        painter.save();
+        painter.resetTransform();
+        painter.fillRect(QRect(client.left, client.top, client.Width(), client.Height()), Qt::white);
+        painter.restore();
+    }
+    if (CHOXWnd* wnd = GetWnd()) wnd->Draw(pDC);
+}
+
+bool CHOXView::InvalidateForHint(std::intptr_t hint, CObject* hintObject)
+{
+    switch (hint) {
+    case 0: Invalidate(false); return true;
+    case 1:
+        if (auto* object = dynamic_cast<CHOXDrawObj*>(hintObject)) InvalObj(object);
+        return true;
+    case 2:
+        for (CHOXDrawObj* object : m_selection) InvalObj(object);
+        return true;
+    case 3:
+        for (CHOXDrawObj* object : std::vector<CHOXDrawObj*>(m_selection)) {
+            InvalObj(object);
+            Deselect(object);
+        }
+        return true;
+    default: return false;
+    }
+}
+
+void CHOXView::SheetMouseDown(UINT flags, CPoint point)
+{
+    s_nOutOfSheetWarned = 0;
+    CHOXWnd* wnd = GetWnd();
+    if (wnd == nullptr || wnd->GetBaseRect() == nullptr) return;
+    CHOXBaseRect* sheet = wnd->GetBaseRect();
+    sheet->HitTestBorder(this, flags, ClientToDoc(point));
+    if (sheet->IsOnResizeHandle()) sheet->OnLButtonDown(this, flags, point);
+}
+
+void CHOXView::SheetMouseMove(UINT flags, CPoint point)
+{
+    CHOXWnd* wnd = GetWnd();
+    if (wnd != nullptr && wnd->GetBaseRect() != nullptr) wnd->GetBaseRect()->OnMouseMove(this, flags, point);
+}
+
+void CHOXView::SheetMouseUp(UINT flags, CPoint point)
+{
+    s_nOutOfSheetWarned = 0;
+    CHOXWnd* wnd = GetWnd();
+    if (wnd != nullptr && wnd->GetBaseRect() != nullptr && HasCapture()) wnd->GetBaseRect()->OnLButtonUp(this, flags, point);
 }

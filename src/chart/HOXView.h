@@ -4,6 +4,9 @@
 // monitor views derive from it.
 #include "platform/View.h"
 
+#include <QString>
+
+#include <memory>
 #include <vector>
 
 class CHOXDrawObj;
@@ -20,9 +23,25 @@ public:
     // Fits the scroll range to the shown record's base sheet.
     virtual void UpdateScrollSizes() {}
 
-    // The window record shown.
-    CHOXWnd* GetWnd() const { return m_pWnd; }
+    // The window record shown: the one given to the view; else the flow
+    // chart whose view this is, or the monitor window for other views.
+    CHOXWnd* GetWnd() const;
     void SetWnd(CHOXWnd* wnd) { m_pWnd = wnd; }
+    // The name of the window shown: the frame's title without the monitor
+    // mode ending or leading blanks.
+    QString GetWindowName() const;
+
+    void OnInitialUpdate() override;
+    void OnActivateView(bool activate) override;
+    // Scroll sizes in device pixels, then every view of the document redraws.
+    void SetPageSize(int cx, int cy);
+    // A size in document units as device pixels at the present zoom.
+    CSize DocToClient(CSize size) const;
+    // The scroll range of the shown record's sheet and a margin of 15.
+    void FitScrollSizesToSheet();
+    // The page size a new view starts with: 515 by 315 for a sheet of at
+    // most 300 units high, else the sheet and a margin of 15.
+    void SetInitialPageSize();
 
     // Zoom: index 0 to 6 is 200, 150, 100, 75, 50, 25, 10 %; any other value
     // is the percentage itself (a percentage of 0 or less counts as 100).
@@ -49,6 +68,22 @@ public:
     void Deselect(CHOXDrawObj* object);
     const std::vector<CHOXDrawObj*>& GetSelection() const { return m_selection; }
     std::size_t GetSelectionCount() const { return m_selection.size(); }
+    // Takes wires (500) and nodes (502) out of the selection.
+    void DeselectWiresAndNodes();
+    // The selection, in order.
+    std::vector<CHOXDrawObj*> CopySelection() const { return m_selection; }
+
+    // Palette tools (20100 to 20308): the chosen tool becomes the current one
+    // and the selection is cleared.
+    void OnToolSelected(UINT id);
+    // A new symbol of the current tool with its top-left corner at the
+    // document point, owned by the shown record's kind of window; null for a
+    // tool without a symbol. The caller gives it an id and places it.
+    std::unique_ptr<CHOXDrawObj> CreateSymbol(CPoint point);
+
+    // Zoom commands and the zoom box.
+    void OnZoom(UINT id);
+    void OnZoomComboSelChange();
     // After a mouse action: when the first selected object that is a wire or
     // was moved is a moved one, the shown record's undo store takes the
     // moves of the whole selection as a new step.
@@ -63,9 +98,34 @@ public:
     // Program-wide: set for the moment while a drop is refused, so that the
     // object that then gets the release keeps quiet.
     static std::int32_t s_nDropRefused;
+    // Program-wide editing state: the tool mode (0 select, 1 place the
+    // current tool, 2 wires, 4 to 6 shapes of the monitor window), the
+    // current palette tool and whether one was chosen.
+    static std::int32_t s_nToolMode;
+    static UINT s_nCurrentTool;
+    static std::int32_t s_nToolChosen;
 
 protected:
     std::vector<CHOXDrawObj*> m_selection;
+
+protected:
+    // What the flow and monitor views share: the record drawn on a white
+    // page; invalidation by update hint (0 all, 1 the object, 2 the
+    // selection, 3 the selection goes; false for other hints); and resizing
+    // the base sheet with the mouse.
+    void DrawRecordOnPage(CDC* pDC);
+    bool InvalidateForHint(std::intptr_t hint, CObject* hintObject);
+    void SheetMouseDown(UINT flags, CPoint point);
+    void SheetMouseMove(UINT flags, CPoint point);
+    void SheetMouseUp(UINT flags, CPoint point);
+
+private:
+    // Stores the zoom step in the record, shows it in the zoom box and
+    // applies it.
+    void ApplyZoomIndex(int index);
+    void UpdateZoomItem(CCmdUI* ui);
+
+protected:
 
 private:
     CHOXWnd* m_pWnd = nullptr;

@@ -1,20 +1,29 @@
 #include "online/HOXMonView.h"
 
-#include "chart/HOXWnd.h"
-#include "platform/DC.h"
+#include "online/HOXMonWnd.h"
 
 CHOXMonView::CHOXMonView() = default;
 CHOXMonView::~CHOXMonView() = default;
-void CHOXMonView::UpdateScrollSizes() {}
-void CHOXMonView::OnInitialUpdate() { CHOXView::OnInitialUpdate(); }
-void CHOXMonView::OnUpdate(CView* sender, std::intptr_t hint, CObject* hintObject)
+
+void CHOXMonView::UpdateScrollSizes() { FitScrollSizesToSheet(); }
+
+void CHOXMonView::OnInitialUpdate()
 {
-    CHOXView::OnUpdate(sender, hint, hintObject);
+    CHOXView::OnInitialUpdate();
+    SetInitialPageSize();
 }
-void CHOXMonView::OnDraw(CDC* pDC)
+
+void CHOXMonView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject)
 {
-    if (GetWnd() != nullptr) GetWnd()->Draw(pDC);
+    if (InvalidateForHint(hint, hintObject) || hint != 4) return;
+    if (auto* wnd = dynamic_cast<CHOXMonWnd*>(GetWnd()))
+        for (const auto& [id, ole] : wnd->GetOleMap()) InvalObj(ole.get());
 }
-void CHOXMonView::OnLButtonDown(UINT, CPoint) {}
-void CHOXMonView::OnMouseMove(UINT, CPoint) {}
-void CHOXMonView::OnLButtonUp(UINT, CPoint) {}
+
+void CHOXMonView::OnDraw(CDC* pDC) { DrawRecordOnPage(pDC); }
+
+void CHOXMonView::OnLButtonDown(UINT flags, CPoint point) { SheetMouseDown(flags, point); }
+
+void CHOXMonView::OnMouseMove(UINT flags, CPoint point) { SheetMouseMove(flags, point); }
+
+void CHOXMonView::OnLButtonUp(UINT flags, CPoint point) { SheetMouseUp(flags, point); }

@@ -102,8 +102,14 @@ void CMDIFrameWnd::ActiveChildChanged(CMDIChildWnd* child)
     if (child == m_active) return;
     CMDIChildWnd* old = m_active;
     m_active = child;
-    if (old != nullptr) old->OnMDIActivate(false);
-    if (child != nullptr) child->OnMDIActivate(true);
+    if (old != nullptr) {
+        old->OnMDIActivate(false);
+        if (old->GetActiveView() != nullptr) old->GetActiveView()->OnActivateView(false);
+    }
+    if (child != nullptr) {
+        child->OnMDIActivate(true);
+        if (child->GetActiveView() != nullptr) child->GetActiveView()->OnActivateView(true);
+    }
 }
 
 CCmdTarget* CMDIFrameWnd::GetActiveViewTarget() const { return m_active ? m_active->GetActiveView() : nullptr; }

@@ -75,6 +75,8 @@ public:
     virtual void OnPrepareDC(CDC* pDC);
     virtual void OnDraw(CDC* pDC);
     virtual bool IsSelected(const CObject* object) const;
+    // The view's frame became the active one (true) or stopped being it.
+    virtual void OnActivateView(bool activate) {}
 
     // Input, in device pixels of the client area.
     virtual void OnLButtonDown(UINT flags, CPoint point);

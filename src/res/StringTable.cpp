@@ -16,6 +16,7 @@ const StringEntry kStringTable[] = {
     {13100, "CALL(FNC02)"},
     {13102, "RET(FNC03)"},
     {13103, "JMP(FNC04)"},
+    {13196, " - Monitor Mode"},
     {13530, "ZE-10RE"},
     {13532, "Unknown"},
     {13536, "ZA-20VI ZOZ"},
