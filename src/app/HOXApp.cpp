@@ -1,11 +1,14 @@
 #include "app/HOXApp.h"
 
+#include "app/ChildFrame.h"
 #include "app/HOXDoc.h"
 #include "app/HOXLogoDlg.h"
 #include "platform/MDI.h"
 #include "app/HOXRegistry.h"
 #include "app/MainFrame.h"
+#include "chart/HOXFlowView.h"
 #include "chart/HOXSystemIcon.h"
+#include "online/HOXMonView.h"
 #include "platform/Strings.h"
 
 QString FileNameOfPath(const QString& path)
@@ -17,9 +20,30 @@ QString FileNameOfPath(const QString& path)
 CHOXApp::CHOXApp()
 {
     OnCommand(57665, [this] { OnAppExit(); });
+    OnCommand(57600, [this] { OnFileNew(); });
+    OnCommand(32043, [this] { OnFileClose(); });
+    OnCommand(32019, [this] { OnCloseAll(); });
+    OnUpdate(32019, [this](CCmdUI* ui) { OnUpdateCloseAll(ui); });
+    // Cascade and Tile are the frame's arrangements.
+    OnCommand(57650, [this] {
+        if (MainFrame() != nullptr) MainFrame()->MDICascade();
+    });
+    OnCommand(57651, [this] {
+        if (MainFrame() != nullptr) MainFrame()->MDITile();
+    });
+    OnUpdate(57650, [this](CCmdUI* ui) { OnUpdateWindowCascade(ui); });
+    OnUpdate(57651, [this](CCmdUI* ui) { OnUpdateWindowTile(ui); });
+    OnCommandRange(57616, 57623, [this](UINT id) { OnOpenRecentFile(id); });
+    OnUpdateRange(57616, 57623, [this](CCmdUI* ui) {
+        ui->Enable(static_cast<int>(ui->m_nID - 57616) < GetRecentFiles().size());
+    });
 }
 
-CHOXApp::~CHOXApp() = default;
+CHOXApp::~CHOXApp()
+{
+    // Frames and views go before the document they show.
+    DestroyDocument();
+}
 
 CHOXApp* CHOXApp::Get() { return dynamic_cast<CHOXApp*>(AfxGetApp()); }
 
@@ -37,22 +61,51 @@ bool CHOXApp::InitInstance()
     if (!registry.ReadString("CommPort", port, CHOXRegistry::FindValue("CommPort")->maxBytes))
         registry.WriteString("CommPort", QStringLiteral("COM1"));
 
+    // Both kinds of chart window are frames of the one document: the
+    // monitor window (every document is made with it) and the flow charts.
+    m_pMonitorTemplate = std::make_unique<CMultiDocTemplate>(
+        1003, [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CHOXMonView>(); });
+    m_pFlowTemplate = std::make_unique<CMultiDocTemplate>(
+        1002, [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CHOXFlowView>(); });
+
     LoadSymbolIcons();
 
     auto frame = std::make_unique<CMainFrame>();
     if (!frame->LoadFrame(2)) return false;
     SetMainWnd(std::move(frame));
+    ShowRecentFiles();
 
     CHOXLogoDlg logo;
     logo.DoModal();
 
     GetMainWnd()->DragAcceptFiles(true);
+    if (!ProcessCommandLine()) return false;
     GetMainWnd()->ShowWindow(SW_SHOWMAXIMIZED);
     GetMainWnd()->UpdateWindow();
 
     m_nClosingWanted = 0;
     m_nStarting = 0;
     return true;
+}
+
+bool CHOXApp::ProcessCommandLine()
+{
+    // A document to open; "/p" and "/pt" (print, print to a printer, with
+    // the printer, driver and port after the file) are accepted. Printing
+    // from the command line is not available yet: the file is only opened.
+    QString file;
+    for (const QString& argument : CommandLine()) {
+        const QString flag = argument.toLower();
+        if (flag == QLatin1String("/p") || flag == QLatin1String("/pt") || flag == QLatin1String("-p") ||
+            flag == QLatin1String("-pt"))
+            continue;
+        if (file.isEmpty()) file = argument;
+    }
+    if (file.isEmpty()) {
+        OnFileNew(); // ignored while starting: no document at launch
+        return true;
+    }
+    return OpenDocumentFile(file) != nullptr;
 }
 
 int CHOXApp::ExitInstance()
@@ -71,13 +124,6 @@ void CHOXApp::SetMainTitle(const QString& path)
 {
     if (GetMainWnd() == nullptr) return;
     GetMainWnd()->SetWindowText(LoadStr(2) + LoadStr(13006) + FileNameOfPath(path));
-}
-
-void CHOXApp::OnFileNew()
-{
-    // The File New of start-up opens nothing: the program starts without a
-    // document.
-    if (m_nStarting != 0) return;
 }
 
 void CHOXApp::OnAppExit()

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+class CCmdUI;
 class CDC;
 class CHOXSystemIcon;
 class CMainFrame;
@@ -33,6 +34,8 @@ public:
     void SetMainTitleUntitled();
     // The product code, " - " and the file name of the path.
     void SetMainTitle(const QString& path);
+    // The title for the open document: its file name, or the untitled form.
+    void UpdateMainTitle();
 
     void OnFileNew();
     void OnAppExit();
@@ -47,19 +50,33 @@ public:
     // The closing steps before another document or none: asks to save,
     // stops monitoring, closes. False when the user cancelled.
     bool CloseOpenDocument();
+    // The document (there must be none yet) with its monitor frame, shown,
+    // active and titled "Monitoring Window"; null when no frame could be
+    // made.
+    CHOXDoc* CreateMonitorDocument();
+    // Destroys the document's frames and views, then the document (called
+    // by the document when it really closes).
+    void DestroyDocument();
     void OnFileClose();
     void OnCloseAll();
+    void OnUpdateCloseAll(CCmdUI* ui);
+    void OnUpdateWindowCascade(CCmdUI* ui);
+    void OnUpdateWindowTile(CCmdUI* ui);
     int CountVisibleWindows() const;
     int GetFlowChartCount() const;
+    // Chart frames are found through their window records, never by their
+    // text alone: a chart may bear any name.
     void ShowWindowByTitle(const QString& title);
     void DestroyWindowByTitle(const QString& title);
     void ActivateMonitorFrame();
     // The frame that shows the view, or null.
     CMDIChildWnd* FrameOfView(const CView* view) const;
     void ShowCommError(int code);
-    // The eight most recent files, newest first.
+    // The eight most recent files, newest first, kept in the settings.
     void AddToRecentFileList(const QString& path);
     QStringList GetRecentFiles() const;
+    // Commands 57616 to 57623: the recent file of that place.
+    void OnOpenRecentFile(UINT id);
 
     // Symbol pictures, by the exact symbol name.
     void LoadSymbolIcons();
@@ -84,6 +101,14 @@ public:
     std::int32_t m_nLastSaveSucceeded = 1;
 
 private:
+    // Opens the file as the new document on the monitor template; null
+    // (after the document's own message) when it cannot be read.
+    CHOXDoc* OpenDocumentOnTemplate(const QString& path);
+    // The command line: opens a file named on it.
+    bool ProcessCommandLine();
+    void SetRecentFiles(const QStringList& paths);
+    void ShowRecentFiles() const;
+
     StringMap<std::unique_ptr<CHOXSystemIcon>> m_mapIcons;
     std::unique_ptr<CMultiDocTemplate> m_pMonitorTemplate;
     std::unique_ptr<CMultiDocTemplate> m_pFlowTemplate;

@@ -16,9 +16,13 @@
 #include "platform/Strings.h"
 #include "platform/View.h"
 #include "plc/HOXFounSeq.h"
+#include "platform/FileDialog.h"
+#include "platform/MDI.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
+#include "symbols/flow/HOXFlowPointer.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -54,6 +58,8 @@ CHOXDoc::CHOXDoc()
     OnCommand(32897, [this] { m_nShowProgTextY = m_nShowProgTextY == 1 ? 0 : 1; });
     OnCommand(32896, [this] { m_nShowProgTextSubtask = m_nShowProgTextSubtask == 1 ? 0 : 1; });
     OnCommand(32898, [this] { m_nDefaultPosition = m_nDefaultPosition == 1 ? 0 : 1; });
+    OnCommand(57603, [this] { OnFileSave(); });
+    OnCommand(57604, [this] { OnFileSaveAs(); });
     // Commands that change the document or talk to the controller wait while
     // monitoring; a command that is not handled stays disabled in any case.
     for (UINT id : {32033u, 32034u, 32035u, 32036u, 32039u, 32015u, 32021u, 32037u, 32059u, 57603u, 57604u, 57606u,
@@ -257,6 +263,16 @@ bool CHOXDoc::OnOpenDocument(const QString& path)
     SetPathName(path, true);
     SetModifiedFlag(false);
     m_pParam->SetDocument(this);
+    // The application's document comes back with its bars and windows.
+    CHOXApp* app = CHOXApp::Get();
+    if (app != nullptr && app->GetDocument() == this && app->MainFrame() != nullptr) {
+        CMainFrame* main = app->MainFrame();
+        main->FillSymbolPalette();
+        main->RebuildWorkspaceTree();
+        main->ShowFlowChartBars();
+        main->ShowEditBars();
+        RestoreWindows();
+    }
     ShowStatusControllerType(m_nControllerType);
     return true;
 }
@@ -547,4 +563,281 @@ void CHOXDoc::RenameStepWindow(const QString& oldName, const QString& newName)
 {
     for (auto& info : m_stepMap)
         if (info->GetWindowName() == oldName) info->SetWindowName(newName);
+}
+
+// ---------------------------------------------------------------------------
+// Opening, closing and saving with the application's frames
+
+namespace {
+CMainFrame* MainFrameOf(const CHOXApp* app) { return app != nullptr ? app->MainFrame() : nullptr; }
+
+CMDIChildWnd* FrameOf(const CView* view)
+{
+    const CHOXApp* app = CHOXApp::Get();
+    return app != nullptr && view != nullptr ? app->FrameOfView(view) : nullptr;
+}
+
+// How the questions name a document without a path: "Untitled.hox".
+QString UntitledName() { return LoadStr(13004) + QStringLiteral(".") + LoadStr(13005); }
+
+// The document template's filter.
+const char* const kHoxFilter = "Hox Files (*.hox)";
+} // namespace
+
+void CHOXDoc::SetPathName(const QString& path, bool addToRecentFiles)
+{
+    CDocument::SetPathName(path, addToRecentFiles);
+    CHOXApp* app = CHOXApp::Get();
+    if (addToRecentFiles && app != nullptr && app->GetDocument() == this) app->AddToRecentFileList(path);
+}
+
+void CHOXDoc::RestoreWindows()
+{
+    CHOXApp* app = CHOXApp::Get();
+    CMainFrame* main = MainFrameOf(app);
+    if (main == nullptr || GetViews().empty()) return;
+    CMDIChildWnd* frame = app->FrameOfView(GetViews().front());
+    if (frame == nullptr) return;
+    app->GetMonitorTemplate()->InitialUpdateFrame(frame, this, true);
+    frame->SetWindowText(LoadStr(13001));
+    auto* monView = dynamic_cast<CHOXView*>(frame->GetActiveView());
+    m_pMonWnd->SetView(monView);
+    if (monView != nullptr) monView->SetWnd(m_pMonWnd.get());
+    frame->MoveWindow(m_pMonWnd->GetWndRect());
+    app->ActivateMonitorFrame();
+
+    for (const QString& name : m_windowNames) {
+        const auto* entry = m_mapWindows.Lookup(name);
+        if (entry == nullptr) continue;
+        CHOXFlowWnd* wnd = entry->get();
+        CHOXView* view = main->ReopenFlowChartWindow(name);
+        wnd->SetView(view);
+        if (view == nullptr) continue;
+        view->SetWnd(wnd);
+        // Reopened hidden at its place, zoom and scroll position; now shown.
+        if (CMDIChildWnd* chart = app->FrameOfView(view)) chart->ShowWindow(SW_SHOW);
+    }
+}
+
+void CHOXDoc::OnCloseDocument()
+{
+    CHOXApp* app = CHOXApp::Get();
+    CMainFrame* main = MainFrameOf(app);
+    if (app != nullptr && app->m_nClosingWanted == 1) {
+        if (app->GetDocument() == this)
+            app->DestroyDocument(); // this document is gone from here on
+        else
+            CDocument::OnCloseDocument();
+    }
+    if (main != nullptr) {
+        main->HideEditToolBars();
+        main->HidePaletteBars();
+        main->SetStatusPaneText(1, QString());
+        main->SetStatusPaneText(2, QString());
+    }
+}
+
+bool CHOXDoc::CanCloseFrame(CMDIChildWnd* frame)
+{
+    if (frame == nullptr) return true;
+    const bool wasMaximized = frame->IsZoomed();
+    if (wasMaximized) frame->ShowWindow(SW_RESTORE);
+    frame->ShowWindow(SW_HIDE);
+
+    const std::vector<CView*> views = GetViews();
+    std::size_t at = 0;
+    while (at < views.size() && FrameOf(views[at]) != frame) ++at;
+    if (at == views.size()) return true;
+    // The monitor frame hands on to the charts after it; a chart to the
+    // one before it and then those after it.
+    for (std::size_t i = at == 0 ? 1 : at - 1; i < views.size(); ++i) {
+        CMDIChildWnd* other = FrameOf(views[i]);
+        if (other == nullptr || other == frame || !other->IsWindowVisible()) continue;
+        if (wasMaximized) other->ShowWindow(SW_SHOWMAXIMIZED);
+        other->MDIActivate();
+        break;
+    }
+    return true;
+}
+
+bool CHOXDoc::SaveModified()
+{
+    // Embedded items cannot exist on this platform: only the document's own
+    // changes are asked about.
+    if (!IsModified()) return true;
+    const QString name = GetPathName().isEmpty() ? UntitledName() : GetPathName();
+    switch (AfxMessageBox(FormatStr(61699, {name}), MB_YESNOCANCEL)) {
+    case IDCANCEL: return false;
+    case IDNO: SetModifiedFlag(false); return true;
+    default: break;
+    }
+    const QString oldTitle = GetTitle();
+    SetTitle(LoadStr(13004));
+    const QString oldDir = QDir::currentPath();
+    CMainFrame::ChangeToFileDir();
+    if (!DoFileSave()) {
+        SetTitle(oldTitle);
+        CMainFrame::SetFileDir();
+        return false;
+    }
+    CMainFrame::SetFileDir();
+    QDir::setCurrent(oldDir);
+    return true;
+}
+
+bool CHOXDoc::DoFileSave()
+{
+    const QFileInfo file(GetPathName());
+    // A read-only file is not replaced (not even by a user who could): the
+    // user chooses where to save.
+    const bool readOnly = file.exists() && (!file.isWritable() || !file.permission(QFileDevice::WriteOwner));
+    if (GetPathName().isEmpty() || readOnly) return DoSave(QString(), true);
+    return DoSave(GetPathName(), true);
+}
+
+bool CHOXDoc::DoSave(const QString& path, bool replace)
+{
+    QString target = path;
+    if (target.isEmpty()) {
+        QString proposal = GetPathName();
+        if (proposal.isEmpty()) {
+            proposal = GetTitle();
+            for (QChar bad : {u':', u'/', u'\\'}) {
+                const qsizetype cut = proposal.indexOf(bad);
+                if (cut >= 0) proposal.truncate(cut);
+            }
+            proposal += QStringLiteral(".") + LoadStr(13005);
+        }
+        FileDialogRequest request;
+        request.save = true;
+        request.initialName = proposal;
+        request.directory = QDir::currentPath();
+        request.filters = {QString::fromLatin1(kHoxFilter), QStringLiteral("All Files (*.*)")};
+        request.defaultSuffix = LoadStr(13005);
+        target = RunFileDialog(request);
+        if (target.isEmpty()) return false;
+        // The dialog leaves the chosen file's folder current, as the
+        // system's own does; the callers remember it from there.
+        QDir::setCurrent(QFileInfo(target).absolutePath());
+    }
+    if (!OnSaveDocument(target)) return false;
+    if (replace) SetPathName(target, true);
+    return true;
+}
+
+void CHOXDoc::SaveCommand(bool saveAs)
+{
+    CHOXApp* app = CHOXApp::Get();
+    CMainFrame* main = MainFrameOf(app);
+    const QString oldDir = QDir::currentPath();
+    CMainFrame::ChangeToFileDir();
+    const QString oldText = main != nullptr ? main->GetWindowText() : QString();
+    CMDIChildWnd* monitorFrame = GetViews().empty() ? nullptr : FrameOf(GetViews().front());
+    const bool maximized = monitorFrame != nullptr && monitorFrame->IsZoomed();
+    const QString oldTitle = GetTitle();
+    SetTitle(LoadStr(13004));
+
+    const bool saved = saveAs ? DoSave(QString(), true) : DoFileSave();
+    if (saved) CMainFrame::SetFileDir();
+    if (!saveAs && app != nullptr) app->m_nLastSaveSucceeded = saved ? 1 : 0;
+    QDir::setCurrent(oldDir);
+
+    if (main == nullptr) return;
+    if (GetPathName().isEmpty()) {
+        QString text = oldText;
+        const qsizetype at = oldTitle.isEmpty() ? -1 : oldText.indexOf(oldTitle);
+        // A short text cannot lose more than it has.
+        if (maximized && at >= 0) text = oldText.left(std::max<qsizetype>(0, at - 4));
+        main->SetWindowText(text);
+    } else {
+        app->SetMainTitle(GetPathName());
+    }
+}
+
+void CHOXDoc::OnFileSave() { SaveCommand(false); }
+
+void CHOXDoc::OnFileSaveAs() { SaveCommand(true); }
+
+// ---------------------------------------------------------------------------
+// Jump and call targets
+
+void CHOXDoc::OpenJumpTarget(int n) { OpenTarget(n, true); }
+
+void CHOXDoc::OpenCallTarget(int n) { OpenTarget(n, false); }
+
+void CHOXDoc::OpenTarget(int n, bool jump)
+{
+    if (!IsValidPointerNumber(n)) {
+        AfxMessageBox(13227, MB_OK | MB_ICONHAND);
+        return;
+    }
+    if (!IsPointerNumberUsed(n)) {
+        CMainFrame* main = MainFrameOf(CHOXApp::Get());
+        if (main == nullptr) return;
+        // The next number may already name a chart (after a delete or a
+        // rename): the first free name is taken, so no chart is replaced.
+        QString name;
+        for (std::size_t k = m_mapWindows.GetCount() + 1;; ++k) {
+            name = LoadStr(20001) + QString::number(k);
+            if (FindWindowByName(name) == nullptr) break;
+        }
+        main->CreateFlowChartWindow(name, QString(), jump ? 1 : 2);
+        CHOXFlowWnd* wnd = FindWindowByName(name);
+        if (wnd == nullptr) return;
+        for (auto& [key, object] : wnd->GetObjectMap()) {
+            if (jump) {
+                if (auto* pointer = dynamic_cast<CHOXFlowPointer*>(object.get())) pointer->SetPointerNumber(n);
+            } else if (auto* subroutine = dynamic_cast<CHOXFlowSubRtn*>(object.get())) {
+                subroutine->SetPointerNumber(n);
+            }
+        }
+        if (wnd->GetView() != nullptr) wnd->GetView()->Invalidate();
+        return;
+    }
+    for (auto& [name, wnd] : m_mapWindows) {
+        CHOXView* view = wnd->GetView();
+        if (view != nullptr) view->Select(nullptr);
+        for (auto& [key, object] : wnd->GetObjectMap()) {
+            auto* label = dynamic_cast<CHOXFlowLabel*>(object.get());
+            if (label == nullptr || label->GetPointerNumber() != n) continue;
+            const bool isSubroutine = dynamic_cast<CHOXFlowSubRtn*>(label) != nullptr;
+            const bool isPointer = dynamic_cast<CHOXFlowPointer*>(label) != nullptr;
+            if (jump ? isSubroutine : isPointer) {
+                AfxMessageBox(jump ? 13275 : 13274, MB_OK | MB_ICONHAND);
+                return;
+            }
+            if (!(jump ? isPointer : isSubroutine)) continue;
+            if (CMDIChildWnd* frame = FrameOf(view)) {
+                if (!frame->IsWindowVisible()) frame->ShowWindow(SW_SHOW);
+                frame->MDIActivate();
+            }
+            if (view != nullptr) view->Select(label, true);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Modes
+
+void CHOXDoc::StopMonitoringIfActive()
+{
+    if (m_nEditMode == 0) OnMonitorStop();
+}
+
+void CHOXDoc::OnMonitorStop()
+{
+    if (m_nEditMode == 1) return;
+    // Ending the worker and putting the chart windows back belong to
+    // monitoring itself.
+    m_nEditMode = 1;
+    m_nMonitoring = 0;
+}
+
+void CHOXDoc::SetMenusEnabled(bool, CView*)
+{
+    // Menu items take their state from the update handlers, which read the
+    // mode: asking for the states again switches them.
+    const CHOXApp* app = CHOXApp::Get();
+    if (app != nullptr && app->GetMainWnd() != nullptr && app->GetMainWnd()->Host() != nullptr)
+        app->GetMainWnd()->Host()->UpdateCommandStates();
 }

@@ -23,6 +23,7 @@ class CHOXMonWnd;
 class CHOXParam;
 class CHOXView;
 class CHOXWnd;
+class CMDIChildWnd;
 class CView;
 class CDC;
 class CompoundFile;
@@ -40,6 +41,22 @@ public:
     bool OnNewDocument() override;
     bool OnOpenDocument(const QString& path) override;
     bool OnSaveDocument(const QString& path) override;
+    // Only a real close (the application asks for it) takes the frames and
+    // the document away; the bars of an open document go in any case.
+    void OnCloseDocument() override;
+    // Adds the path to the recent files when asked to.
+    void SetPathName(const QString& path, bool addToRecentFiles = true) override;
+    // Closing a chart frame hides it and activates a visible neighbour;
+    // always true.
+    bool CanCloseFrame(CMDIChildWnd* frame);
+    // Asks whether to save: true to go on, false to stop.
+    bool SaveModified();
+    // Commands 57603 and 57604.
+    void OnFileSave();
+    void OnFileSaveAs();
+    // After a file is read: the monitor frame and the flow-chart frames of
+    // the name list come back as they were stored.
+    void RestoreWindows();
     // The next save writes a complete new file at its target.
     void SetSaveAsNew() { m_nSaveAsNew = 1; }
     bool IsSaveAsNew() const { return m_nSaveAsNew != 0; }
@@ -93,9 +110,18 @@ public:
     // True when n is a used pointer number that a SUBROUTINE symbol of some
     // window holds.
     bool IsSubroutineDefined(int n) const;
+    // Shows and selects the POINTER (jump) or SUBROUTINE (call) of n, or
+    // makes a new flow chart for a number that nothing holds.
+    void OpenJumpTarget(int n);
+    void OpenCallTarget(int n);
 
     // Modes and flags.
     bool IsEditMode() const { return m_nEditMode != 0; }
+    // Ends monitoring when it runs (before the document closes).
+    void StopMonitoringIfActive();
+    void OnMonitorStop();
+    // The menus follow the mode when a frame becomes active.
+    void SetMenusEnabled(bool enable, CView* view);
     bool IsMonitoring() const { return m_nMonitoring != 0; }
     bool IsProgTextXShown() const { return m_nShowProgTextX != 0; }
     bool IsProgTextYShown() const { return m_nShowProgTextY != 0; }
@@ -151,6 +177,15 @@ public:
 private:
     // Raises the id counters above every id in use after loading.
     void AfterLoad();
+    // The framework's save: to the path, or after asking for one when it
+    // has none (or its file is read-only).
+    bool DoFileSave();
+    // Without a path the file dialog asks for one; with replace the
+    // document takes the new path.
+    bool DoSave(const QString& path, bool replace);
+    void SaveCommand(bool saveAs);
+    // Jump (true) or call target.
+    void OpenTarget(int n, bool jump);
 
     std::unique_ptr<CHOXParam> m_pParam;
     std::int32_t m_nControllerType = 1;

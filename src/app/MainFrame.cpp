@@ -1,35 +1,438 @@
 #include "app/MainFrame.h"
 
 #include "app/HOXApp.h"
+#include "app/HOXDoc.h"
+#include "app/HOXNewFlowChartDlg.h"
 #include "app/HOXRegistry.h"
+#include "chart/HOXDrawObj.h"
+#include "chart/HOXFlowWnd.h"
+#include "chart/HOXView.h"
+#include "platform/FileDialog.h"
 #include "platform/Help.h"
+#include "platform/MenuResource.h"
+#include "platform/Messages.h"
+#include "platform/Strings.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+
+namespace {
+// Toolbars by resource id: the standard one (with the zoom box), the
+// controller's and the drawing one.
+constexpr UINT kStandardBar = 2;
+constexpr UINT kControllerBar = 1007;
+constexpr UINT kDrawingBar = 1005;
+
+// The framework's message for a command that could not be carried out.
+void CommandFailed() { AfxMessageBox(61705, MB_OK); }
+
+// The workspace tree's part in the window commands.
+void AddWindowItem(const QString&, const QString&) {}
+void DeleteSelectedItem() {}
+
+// The key under which the document's map holds the record.
+QString KeyOfWindow(const CHOXDoc& doc, const CHOXFlowWnd* wnd)
+{
+    for (const auto& [key, record] : doc.GetWindowMap())
+        if (record.get() == wnd) return key;
+    return {};
+}
+
+// Gives back the pointer and program numbers a chart's objects hold, by the
+// rules of their own removal; numbers that another chart still holds stay
+// taken.
+void ReleaseWindowNumbers(CHOXDoc& doc, CHOXFlowWnd& wnd)
+{
+    for (auto& [id, object] : wnd.GetObjectMap()) object->Remove();
+    for (auto& [id, node] : wnd.GetNodeMap()) doc.FreePointerNumber(static_cast<int>(id));
+    for (auto& [name, other] : doc.GetWindowMap()) {
+        if (other.get() == &wnd) continue;
+        other->MarkSymbolNumbersUsed();
+        for (auto& [id, node] : other->GetNodeMap()) doc.MarkPointerNumberUsed(static_cast<int>(id));
+    }
+}
+
+void SetMainTitleFor(CHOXApp* app, const CHOXDoc* doc)
+{
+    if (app == nullptr || doc == nullptr) return;
+    if (doc->GetPathName().isEmpty()) {
+        app->SetMainTitleUntitled();
+    } else {
+        app->SetMainTitle(doc->GetPathName());
+    }
+}
+} // namespace
 
 CMainFrame::CMainFrame()
 {
+    m_szComPort = CHOXRegistry().ReadCommPort();
+
+    OnCommand(57601, [this] { OnFileOpen(); });
+    OnCommand(32063, [this] { OnNewFlowChart(); });
+    OnCommand(32064, [this] { OnNewSubtask(); });
+    OnCommand(32041, [this] { OnUpdateWindow(); });
+    OnCommand(32042, [this] { OnDeleteWindow(); });
+
+    // View: each bar shows or hides, checked while shown.
+    for (const auto& [command, bar] : {std::pair{59392u, kStandardBar}, std::pair{32074u, kControllerBar},
+                                       std::pair{32005u, kDrawingBar}}) {
+        OnCommand(command, [this, bar] {
+            if (Host() != nullptr) Host()->ShowToolBar(bar, !Host()->IsToolBarVisible(bar));
+        });
+        OnUpdate(command, [this, bar](CCmdUI* ui) {
+            ui->SetCheck(Host() != nullptr && Host()->IsToolBarVisible(bar) ? 1 : 0);
+        });
+    }
+    OnCommand(59393, [this] {
+        if (Host() != nullptr) Host()->ShowStatusBar(!Host()->IsStatusBarVisible());
+    });
+    OnUpdate(59393, [this](CCmdUI* ui) { ui->SetCheck(Host() != nullptr && Host()->IsStatusBarVisible() ? 1 : 0); });
+
     OnCommand(57667, [] { AfxHelpContents(); }); // Help > Contents
     OnCommand(57671, [] { AfxHelpContents(); }); // default help
     OnCommand(57670, [] { AfxHelpContents(); }); // F1 without a chart: the contents
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The port chosen in this run is the one of the next.
+    CHOXRegistry().WriteString("CommPort", m_szComPort);
+}
 
 bool CMainFrame::OnCreate()
 {
+    FrameHost* host = Host();
+    for (const auto& [bar, visible] :
+         {std::pair{kStandardBar, true}, std::pair{kControllerBar, false}, std::pair{kDrawingBar, false}}) {
+        const ToolbarResource* resource = FindToolbarResource(bar);
+        if (resource == nullptr) return false;
+        host->AddToolBar(*resource, visible);
+    }
+    // The zoom box works only while a document is edited.
+    host->SetZoomBoxSelection(-1);
+    host->EnableZoomBox(false);
+    host->ShowStatusBar(true);
     // Both document panes of the status bar start empty.
-    Host()->SetStatusText(1, QString());
-    Host()->SetStatusText(2, QString());
+    host->SetStatusText(1, QString());
+    host->SetStatusText(2, QString());
     return true;
 }
 
 bool CMainFrame::OnClose()
 {
+    CHOXApp* app = CHOXApp::Get();
+    if (app == nullptr) return true;
+    // The document goes first, asking to save it; a cancel keeps the window.
+    if (app->GetDocument() != nullptr && !app->CloseOpenDocument()) {
+        app->m_nClosingWanted = 0;
+        return false;
+    }
     // From here on, closing the document really closes it.
-    if (CHOXApp* app = CHOXApp::Get()) app->m_nClosingWanted = 1;
+    app->m_nClosingWanted = 1;
     return true;
 }
+
+void CMainFrame::SetMenuForActiveFrame()
+{
+    if (Host() == nullptr) return;
+    // With a document but no active frame, the menu of the document's own
+    // template, the monitor window's.
+    const CHOXApp* app = CHOXApp::Get();
+    UINT menu = app != nullptr && app->GetDocument() != nullptr ? 1003 : 2;
+    if (CMDIChildWnd* child = MDIGetActive()) {
+        if (const auto* view = dynamic_cast<const CHOXView*>(child->GetActiveView()))
+            menu = view->GetViewType() == 202 ? 1003 : 1002;
+    }
+    Host()->SetMenu(menu);
+}
+
+// ---------------------------------------------------------------------------
+// Bars
+
+void CMainFrame::ShowEditBars()
+{
+    if (Host() == nullptr) return;
+    Host()->ShowToolBar(kDrawingBar, true);
+    Host()->ShowToolBar(kControllerBar, true);
+    Host()->ShowToolBar(kStandardBar, true);
+    Host()->EnableZoomBox(true);
+    SetMenuForActiveFrame();
+}
+
+void CMainFrame::HideEditBars()
+{
+    if (Host() == nullptr) return;
+    Host()->ShowToolBar(kDrawingBar, false);
+    Host()->ShowToolBar(kControllerBar, false);
+    Host()->ShowToolBar(kStandardBar, false);
+    Host()->EnableZoomBox(false);
+    Host()->SetZoomBoxSelection(-1);
+}
+
+void CMainFrame::HideEditToolBars()
+{
+    if (Host() == nullptr) return;
+    Host()->ShowToolBar(kDrawingBar, false);
+    Host()->ShowToolBar(kControllerBar, false);
+    Host()->EnableZoomBox(false);
+    SetMenuForActiveFrame();
+}
+
+void CMainFrame::ShowFlowChartBars() {}
+void CMainFrame::ShowPaletteBars() {}
+void CMainFrame::HidePaletteBars() {}
+void CMainFrame::FillSymbolPalette() {}
+void CMainFrame::SetConnectButtonState(bool) {}
+void CMainFrame::RebuildWorkspaceTree()
+{
+    ClearWorkspaceTree();
+    BuildWorkspaceTree();
+}
+void CMainFrame::BuildWorkspaceTree() {}
+void CMainFrame::ClearWorkspaceTree() {}
+
+int CMainFrame::GetZoomBoxSelection() const { return Host() ? Host()->GetZoomBoxSelection() : -1; }
+
+void CMainFrame::SetZoomBoxSelection(int index)
+{
+    if (Host()) Host()->SetZoomBoxSelection(index);
+}
+
+void CMainFrame::SetStatusPaneText(int pane, const QString& text)
+{
+    if (Host()) Host()->SetStatusText(pane, text);
+}
+
+// ---------------------------------------------------------------------------
+// Chart windows
+
+namespace {
+// The document the window commands work on: the active frame's, else the
+// program's one document (every frame may be hidden).
+CHOXDoc* ActiveDocument(const CMainFrame& frame)
+{
+    if (CMDIChildWnd* child = frame.MDIGetActive())
+        if (auto* doc = dynamic_cast<CHOXDoc*>(child->GetActiveDocument())) return doc;
+    CHOXApp* app = CHOXApp::Get();
+    return app != nullptr ? app->GetDocument() : nullptr;
+}
+
+CHOXView* ViewOf(CMDIChildWnd* frame) { return frame ? dynamic_cast<CHOXView*>(frame->GetActiveView()) : nullptr; }
+
+enum class NewWindow { Shown, Hidden };
+
+void MakeFlowChartWindow(CMainFrame& main, const QString& name, const QString& description, int kind, NewWindow how)
+{
+    CHOXApp* app = CHOXApp::Get();
+    CHOXDoc* doc = ActiveDocument(main);
+    CMultiDocTemplate* flowTemplate = app != nullptr ? app->GetFlowTemplate() : nullptr;
+    if (doc == nullptr || flowTemplate == nullptr) {
+        CommandFailed();
+        return;
+    }
+    // The map holds one window per name: a second one would take the first
+    // one's place and lose it.
+    if (doc->FindWindowByName(name) != nullptr) {
+        AfxMessageBox(13018, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    app->m_nFrameAtOrigin = 0;
+    std::unique_ptr<CHOXFlowWnd> wnd = doc->NewFlowWindow(name, description);
+    if (!wnd) {
+        AfxMessageBox(13486, MB_OK);
+        return;
+    }
+    CMDIChildWnd* frame = flowTemplate->CreateNewFrame(doc, &main);
+    if (frame == nullptr) {
+        CommandFailed();
+        return;
+    }
+    const bool hidden = how == NewWindow::Hidden;
+    if (!hidden) AddWindowItem(name, LoadStr(20001));
+    frame->SetWindowText(name);
+    if (!hidden) wnd->CreateInitialSymbols(kind);
+    CHOXFlowWnd* record = wnd.get();
+    doc->AddWindow(name, std::move(wnd), hidden);
+    // View and record know each other before the view's first update.
+    if (CHOXView* view = ViewOf(frame)) {
+        view->SetWnd(record);
+        record->SetView(view);
+    }
+    flowTemplate->InitialUpdateFrame(frame, doc, true);
+    if (hidden) frame->ShowWindow(SW_HIDE);
+    SetMainTitleFor(app, doc);
+    if (!hidden) doc->SetModifiedFlag();
+    main.SetMenuForActiveFrame();
+}
+} // namespace
+
+bool CMainFrame::WindowNameExists(const QString& name)
+{
+    CHOXDoc* doc = ActiveDocument(*this);
+    if (doc == nullptr) {
+        CommandFailed();
+        return false;
+    }
+    return doc->FindWindowByName(name) != nullptr;
+}
+
+void CMainFrame::CreateFlowChartWindow(const QString& name, const QString& description, int kind)
+{
+    MakeFlowChartWindow(*this, name, description, kind, NewWindow::Shown);
+}
+
+void CMainFrame::CreateHiddenFlowChartWindow(const QString& name)
+{
+    MakeFlowChartWindow(*this, name, QString(), 0, NewWindow::Hidden);
+}
+
+CHOXView* CMainFrame::ReopenFlowChartWindow(const QString& name)
+{
+    CHOXApp* app = CHOXApp::Get();
+    CHOXDoc* doc = ActiveDocument(*this);
+    CMultiDocTemplate* flowTemplate = app != nullptr ? app->GetFlowTemplate() : nullptr;
+    CHOXFlowWnd* record = doc != nullptr ? doc->FindWindowByName(name) : nullptr;
+    if (record == nullptr || flowTemplate == nullptr) {
+        CommandFailed();
+        return nullptr;
+    }
+    app->m_nFrameAtOrigin = 1;
+    CMDIChildWnd* frame = flowTemplate->CreateNewFrame(doc, this);
+    if (frame == nullptr) {
+        CommandFailed();
+        return nullptr;
+    }
+    AddWindowItem(name, LoadStr(20001));
+    frame->SetWindowText(name);
+    CHOXView* view = ViewOf(frame);
+    if (view != nullptr) {
+        view->SetWnd(record);
+        record->SetView(view);
+    }
+    flowTemplate->InitialUpdateFrame(frame, doc, true);
+    frame->ShowWindow(SW_HIDE);
+
+    // The stored place; a record that never had one keeps the frame's own.
+    const CRect& rect = record->GetWndRect();
+    if (rect.Width() > 0 && rect.Height() > 0) frame->MoveWindow(rect);
+    if (view != nullptr) {
+        view->SetZoomIndex(record->GetZoomIndex());
+        CPoint position = view->GetScrollPosition();
+        if (record->GetScrollPosX() > 0) position.x = record->GetScrollPosX();
+        if (record->GetScrollPosY() > 0) position.y = record->GetScrollPosY();
+        if (record->GetScrollPosX() > 0 || record->GetScrollPosY() > 0) view->ScrollToPosition(position);
+    }
+    SetMenuForActiveFrame();
+    return view;
+}
+
+// ---------------------------------------------------------------------------
+// Workspace commands
+
+void CMainFrame::OnNewFlowChart()
+{
+    CHOXNewFlowChartDlg dlg(this);
+    dlg.SetCaption(LoadStr(13014));
+    CHOXApp* app = CHOXApp::Get();
+    CHOXDoc* doc = ActiveDocument(*this);
+    if (app == nullptr || doc == nullptr) {
+        CommandFailed();
+        return;
+    }
+    int count = app->GetFlowChartCount();
+    if (doc->FindWindowByName(LoadStr(20000)) != nullptr) --count;
+    QString proposal = LoadStr(20001) + QString::number(count + 1);
+    if (WindowNameExists(proposal)) proposal = LoadStr(20001) + QString::number(count + 2);
+    dlg.SetTitleAndDescription(proposal, QString());
+    if (dlg.DoModal() != IDOK) return;
+    CreateFlowChartWindow(dlg.m_strTitle, dlg.m_strDescription, 0);
+}
+
+void CMainFrame::OnNewSubtask()
+{
+    CHOXNewFlowChartDlg dlg(this);
+    dlg.SetCaption(LoadStr(13017));
+    dlg.SetTitleAndDescription(LoadStr(20000), QString());
+    if (dlg.DoModal() != IDOK) return;
+    CreateFlowChartWindow(dlg.m_strTitle, dlg.m_strDescription, 0);
+}
+
+void CMainFrame::OnUpdateWindow()
+{
+    const QString oldName = GetClickedItemText();
+    CHOXApp* app = CHOXApp::Get();
+    CHOXDoc* doc = ActiveDocument(*this);
+    CHOXFlowWnd* record = doc != nullptr ? doc->FindWindowByName(oldName) : nullptr;
+    if (app == nullptr || record == nullptr) {
+        CommandFailed();
+        return;
+    }
+    CHOXNewFlowChartDlg dlg(this);
+    QString title;
+    QString description;
+    record->GetNames(title, description);
+    dlg.SetCaption(LoadStr(oldName == LoadStr(20000) ? 13015 : 13016));
+    dlg.SetTitleAndDescription(title, description);
+    if (dlg.DoModal() != IDOK) return;
+
+    QString newName = dlg.m_strTitle;
+    while (!newName.isEmpty() && newName.front().isSpace()) newName.remove(0, 1);
+
+    app->ShowWindowByTitle(oldName);
+    if (newName != oldName) {
+        const QString key = KeyOfWindow(*doc, record);
+        std::unique_ptr<CHOXFlowWnd> owned = doc->RemoveWindow(key);
+        doc->AddWindow(newName, std::move(owned), true);
+        doc->UpdateWindowName(key, false, newName);
+        doc->RenameStepWindow(oldName, newName);
+    }
+    record->SetNames(newName, dlg.m_strDescription);
+    SetClickedItemText(newName);
+    CMDIChildWnd* frame = app->FrameOfView(record->GetView());
+    if (frame == nullptr) frame = MDIGetActive();
+    if (frame != nullptr) frame->SetWindowText(newName);
+    doc->SetModifiedFlag();
+}
+
+void CMainFrame::OnDeleteWindow()
+{
+    const QString name = GetClickedItemText();
+    CHOXApp* app = CHOXApp::Get();
+    if (app == nullptr || app->GetFlowChartCount() <= 1) {
+        AfxMessageBox(13247, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    if (AfxMessageBox(13020, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) return;
+    CHOXDoc* doc = ActiveDocument(*this);
+    CHOXFlowWnd* record = doc != nullptr ? doc->FindWindowByName(name) : nullptr;
+    if (record == nullptr) {
+        CommandFailed();
+        return;
+    }
+    const QString key = KeyOfWindow(*doc, record);
+    ReleaseWindowNumbers(*doc, *record);
+    // The frame goes before the record its view shows, and no frame may go
+    // on showing it.
+    const CView* view = record->GetView();
+    app->DestroyWindowByTitle(name);
+    for (const auto& child : GetChildren()) {
+        if (view != nullptr && child->GetActiveView() == view) {
+            DestroyChild(child.get());
+            break;
+        }
+    }
+    record->SetView(nullptr);
+    std::unique_ptr<CHOXFlowWnd> gone = doc->RemoveWindow(key);
+    doc->UpdateWindowName(key, true, QString());
+    gone.reset();
+    DeleteSelectedItem();
+    doc->SetModifiedFlag();
+    SetMenuForActiveFrame();
+}
+
+// ---------------------------------------------------------------------------
+// The document directory and File Open
 
 namespace {
 QString g_programDir;
@@ -60,36 +463,33 @@ void CMainFrame::ChangeToFileDir()
 
 bool CMainFrame::SetFileDir() { return CHOXRegistry().WriteString("SerializeFileDir", QDir::currentPath()); }
 
-// ---------------------------------------------------------------------------
-// Not built yet: the bars, chart windows and workspace commands.
-
-void CMainFrame::ShowEditBars() {}
-void CMainFrame::HideEditBars() {}
-void CMainFrame::HideEditToolBars() {}
-void CMainFrame::ShowFlowChartBars() {}
-void CMainFrame::ShowPaletteBars() {}
-void CMainFrame::HidePaletteBars() {}
-void CMainFrame::FillSymbolPalette() {}
-void CMainFrame::SetConnectButtonState(bool) {}
-void CMainFrame::RebuildWorkspaceTree() {}
-void CMainFrame::BuildWorkspaceTree() {}
-void CMainFrame::ClearWorkspaceTree() {}
-void CMainFrame::CreateFlowChartWindow(const QString&, const QString&, int) {}
-void CMainFrame::CreateHiddenFlowChartWindow(const QString&) {}
-CHOXView* CMainFrame::ReopenFlowChartWindow(const QString&) { return nullptr; }
-bool CMainFrame::WindowNameExists(const QString&) { return false; }
-QString CMainFrame::PromptForFileName(const QString&) { return {}; }
-void CMainFrame::OnFileOpen() {}
-void CMainFrame::OnNewFlowChart() {}
-void CMainFrame::OnNewSubtask() {}
-void CMainFrame::OnUpdateWindow() {}
-void CMainFrame::OnDeleteWindow() {}
-int CMainFrame::GetZoomBoxSelection() const { return Host() ? Host()->GetZoomBoxSelection() : -1; }
-void CMainFrame::SetZoomBoxSelection(int index)
+QString CMainFrame::PromptForFileName(const QString& initialName)
 {
-    if (Host()) Host()->SetZoomBoxSelection(index);
+    const QString saved = QDir::currentPath();
+    ChangeToFileDir();
+    FileDialogRequest request;
+    request.save = false;
+    request.initialName = initialName;
+    request.directory = QDir::currentPath();
+    request.filters = {QStringLiteral("Hox Files (*.hox)"), QStringLiteral("All Files (*.*)")};
+    request.defaultSuffix = LoadStr(13005);
+    request.confirmOverwrite = true;
+    const QString path = RunFileDialog(request);
+    if (path.isEmpty()) {
+        QDir::setCurrent(saved);
+        return {};
+    }
+    // The directory the user confirmed in is the one remembered.
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QDir::setCurrent(QFileInfo(full).absolutePath());
+    SetFileDir();
+    QDir::setCurrent(saved);
+    return full;
 }
-void CMainFrame::SetStatusPaneText(int pane, const QString& text)
+
+void CMainFrame::OnFileOpen()
 {
-    if (Host()) Host()->SetStatusText(pane, text);
+    const QString path = PromptForFileName(QString());
+    if (path.isEmpty()) return;
+    if (CHOXApp* app = CHOXApp::Get()) app->OpenDocumentFile(path);
 }

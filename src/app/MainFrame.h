@@ -66,6 +66,11 @@ public:
     // Tests put the program's directory elsewhere.
     static void SetProgramDirForTesting(const QString& dir);
 
+    // The menu of the active child frame's kind (1002 a flow chart, 1003 the
+    // monitor window); 1003 with a document but no active frame, menu 2
+    // without a document. Call when frames come, go or change places.
+    void SetMenuForActiveFrame();
+
 protected:
     bool OnCreate() override;
 

@@ -153,6 +153,24 @@ TEST(DialogRendererTest, FailedValidationKeepsTheDialogAndFocusesTheField)
     EXPECT_EQ(dlg.number, 30);
 }
 
+TEST(DialogRendererTest, ALongerPresetIsKeptAndRefusedByTheLengthCheck)
+{
+    ScriptedMessages messages;
+    messages.Expect("Please enter no more than 5 characters.", MB_OK | MB_ICONEXCLAMATION, IDOK);
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9001, [](DialogDriver& d) {
+        EXPECT_EQ(d.Text(100), QStringLiteral("abcdefgh")); // not cut to the limit
+        d.Click(IDOK);
+        EXPECT_FALSE(d.Ended());
+        d.Type(100, QStringLiteral("xyz"));
+        d.Click(IDOK);
+    });
+    EveryControlDlg dlg;
+    dlg.name = QStringLiteral("abcdefgh");
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.name, QStringLiteral("xyz"));
+}
+
 TEST(DialogRendererTest, EscapeAndTheCloseBoxCancel)
 {
     ScriptedDialogs dialogs;

@@ -13,7 +13,9 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 namespace {
 const QColor kInk(0x1d, 0x2b, 0x3a);
@@ -434,6 +436,324 @@ QImage PinPicture(bool side)
     }
     return image;
 }
+
+// ---------------------------------------------------------------------------
+// Toolbar buttons: one 16 x 15 picture per button, side by side in the order
+// of the toolbar's buttons, drawn on a transparent ground.
+
+const QColor kPaper(0xfb, 0xfc, 0xfd);
+const QColor kFolder(0xf2, 0xc1, 0x4e);
+const QColor kFolderDark(0x9a, 0x6b, 0x0c);
+const QColor kGo(0x2e, 0x8b, 0x57);
+const QColor kBox(0x3b, 0x4a, 0x5a);
+
+using ButtonPainter = void (*)(QPainter&);
+
+QImage ToolbarStrip(std::initializer_list<ButtonPainter> buttons)
+{
+    QImage image(16 * static_cast<int>(buttons.size()), 15, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    int x = 0;
+    for (ButtonPainter paint : buttons) {
+        p.save();
+        p.translate(x, 0);
+        p.setClipRect(0, 0, 16, 15);
+        paint(p);
+        p.restore();
+        x += 16;
+    }
+    p.end();
+    return image;
+}
+
+void Pen(QPainter& p, const QColor& color, qreal width = 1)
+{
+    p.setPen(QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+}
+
+// A sheet with its top-right corner folded down.
+void Sheet(QPainter& p, int left, int top, int width, int height)
+{
+    const int r = left + width - 1;
+    const int b = top + height - 1;
+    const QPolygon outline({QPoint(left, top), QPoint(r - 3, top), QPoint(r, top + 3), QPoint(r, b), QPoint(left, b)});
+    p.setBrush(kPaper);
+    Pen(p, kInk);
+    p.drawPolygon(outline);
+    p.drawLine(r - 3, top, r - 3, top + 3);
+    p.drawLine(r - 3, top + 3, r, top + 3);
+}
+
+// The controller: a dark case with a lamp and two keys.
+void Controller(QPainter& p, int left, int top, int width, int height)
+{
+    p.setBrush(kBox);
+    Pen(p, kInk);
+    p.drawRect(left, top, width - 1, height - 1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x7c, 0xe0, 0x8c));
+    p.drawRect(left + 2, top + 2, 2, 2);
+    p.setBrush(QColor(0xc9, 0xd3, 0xdd));
+    p.drawRect(left + width - 5, top + height - 4, 2, 1);
+    p.drawRect(left + width - 8, top + height - 4, 2, 1);
+}
+
+void NewButton(QPainter& p)
+{
+    Sheet(p, 3, 1, 10, 13);
+}
+
+void OpenButton(QPainter& p)
+{
+    Pen(p, kFolderDark);
+    p.setBrush(kFolder.darker(115));
+    p.drawPolygon(QPolygon({QPoint(1, 3), QPoint(5, 3), QPoint(6, 4), QPoint(12, 4), QPoint(12, 12), QPoint(1, 12)}));
+    p.setBrush(kFolder);
+    p.drawPolygon(QPolygon({QPoint(3, 7), QPoint(15, 7), QPoint(12, 12), QPoint(1, 12)}));
+}
+
+void SaveButton(QPainter& p)
+{
+    Pen(p, kInk);
+    p.setBrush(kSteel);
+    p.drawPolygon(QPolygon({QPoint(1, 1), QPoint(13, 1), QPoint(14, 2), QPoint(14, 13), QPoint(1, 13)}));
+    p.setBrush(kPaper);
+    p.drawRect(3, 1, 8, 5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xc9, 0xd3, 0xdd));
+    p.drawRect(4, 9, 7, 4);
+    p.setBrush(kInk);
+    p.drawRect(8, 10, 2, 2);
+}
+
+void CutButton(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kSteel, 1.4));
+    p.drawLine(QPointF(4.5, 1), QPointF(10, 9.5));
+    p.drawLine(QPointF(11.5, 1), QPointF(6, 9.5));
+    p.setPen(QPen(kInk, 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(4.5, 11.5), 2.5, 2.5);
+    p.drawEllipse(QPointF(11.5, 11.5), 2.5, 2.5);
+}
+
+void CopyButton(QPainter& p)
+{
+    Sheet(p, 1, 1, 9, 10);
+    Sheet(p, 6, 4, 9, 10);
+}
+
+void PasteButton(QPainter& p)
+{
+    Pen(p, kFolderDark);
+    p.setBrush(QColor(0xc0, 0x8a, 0x4a));
+    p.drawRect(1, 2, 10, 12);
+    p.setBrush(QColor(0xc9, 0xd3, 0xdd));
+    Pen(p, kInk);
+    p.drawRect(4, 1, 4, 2);
+    Sheet(p, 6, 5, 9, 10);
+}
+
+void PrintButton(QPainter& p)
+{
+    Pen(p, kInk);
+    p.setBrush(kPaper);
+    p.drawRect(4, 1, 8, 5);
+    p.setBrush(QColor(0xc9, 0xd3, 0xdd));
+    p.drawRect(1, 6, 14, 6);
+    p.setBrush(kPaper);
+    p.drawRect(4, 10, 8, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGo);
+    p.drawRect(12, 8, 2, 1);
+}
+
+void AboutButton(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kSteel.darker(130), 1));
+    p.setBrush(kSteel);
+    p.drawEllipse(QRectF(1.5, 1, 13, 13));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(7, 3.2, 2, 2));
+    p.drawRect(QRectF(7, 6.5, 2, 5));
+}
+
+// Context help: the arrow of the pointer and a question mark.
+void HelpButton(QPainter& p)
+{
+    Pen(p, kInk);
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygon({QPoint(1, 1), QPoint(1, 12), QPoint(4, 9), QPoint(6, 13), QPoint(8, 12), QPoint(6, 8),
+                            QPoint(9, 8)}));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(10);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(kSteel);
+    p.drawText(QRect(9, 0, 7, 11), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+void AlignButton(QPainter& p)
+{
+    Pen(p, kInk);
+    p.drawLine(1, 0, 1, 14);
+    p.setBrush(kAccent);
+    p.drawRect(2, 2, 11, 2);
+    p.setBrush(kSteel);
+    p.drawRect(2, 6, 7, 2);
+    p.setBrush(kGo);
+    p.drawRect(2, 10, 12, 2);
+}
+
+void Arrow(QPainter& p, QPoint from, QPoint to)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kGo, 2, Qt::SolidLine, Qt::FlatCap));
+    const QPointF a(from);
+    const QPointF b(to);
+    const QPointF d = (b - a) / std::hypot(b.x() - a.x(), b.y() - a.y());
+    const QPointF n(-d.y(), d.x());
+    p.drawLine(a, b - d * 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGo);
+    p.drawPolygon(QPolygonF({b + d, b - d * 4 + n * 3.5, b - d * 4 - n * 3.5}));
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// Read: the program comes up out of the controller.
+void ReadButton(QPainter& p)
+{
+    Controller(p, 1, 8, 14, 7);
+    Arrow(p, QPoint(8, 8), QPoint(8, 0));
+}
+
+// Write: the program goes down into the controller.
+void WriteButton(QPainter& p)
+{
+    Controller(p, 1, 8, 14, 7);
+    Arrow(p, QPoint(8, 0), QPoint(8, 7));
+}
+
+void VerifyButton(QPainter& p)
+{
+    Controller(p, 1, 8, 14, 7);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kGo, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(4, 3.5), QPointF(7, 6.5), QPointF(13, 0.5)}));
+}
+
+void DiagnosisButton(QPainter& p)
+{
+    Controller(p, 1, 8, 11, 7);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kInk, 1.3));
+    p.setBrush(QColor(0xdf, 0xeb, 0xfa, 200));
+    p.drawEllipse(QPointF(10, 5), 4, 4);
+    p.setPen(QPen(kAccent, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(12.8, 7.8), QPointF(15, 10.5));
+}
+
+// Monitoring: a screen that shows a running curve.
+void MonitorButton(QPainter& p)
+{
+    Pen(p, kInk);
+    p.setBrush(kBox);
+    p.drawRect(1, 1, 13, 10);
+    p.setBrush(QColor(0xc9, 0xd3, 0xdd));
+    p.drawRect(5, 12, 5, 2);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x7c, 0xe0, 0x8c), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({QPointF(2.5, 8), QPointF(5, 8), QPointF(7, 3.5), QPointF(9, 8.5), QPointF(11, 5),
+                              QPointF(13, 5)}));
+}
+
+// The default position: a cross-hair on its mark.
+void DefaultPositionButton(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kSteel, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(8, 7.5), 5, 5);
+    p.setPen(QPen(kInk, 1));
+    p.drawLine(QPointF(8, 0.5), QPointF(8, 14.5));
+    p.drawLine(QPointF(1, 7.5), QPointF(15, 7.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawEllipse(QPointF(8, 7.5), 2, 2);
+}
+
+void LineButton(QPainter& p)
+{
+    Pen(p, kInk);
+    p.drawLine(2, 13, 13, 2);
+}
+
+void RectangleButton(QPainter& p)
+{
+    Pen(p, kInk);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(1, 3, 13, 9);
+}
+
+void OvalButton(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(1.5, 3.5, 13, 8));
+}
+
+void WidthButton(QPainter& p, int width)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawRect(1, 7 - width / 2, 14, width);
+}
+
+void ThinLineButton(QPainter& p) { WidthButton(p, 1); }
+void MediumLineButton(QPainter& p) { WidthButton(p, 2); }
+void ThickLineButton(QPainter& p) { WidthButton(p, 4); }
+
+void ColorBar(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xc6, 0x28, 0x28));
+    p.drawRect(1, 12, 5, 3);
+    p.setBrush(kGo);
+    p.drawRect(6, 12, 5, 3);
+    p.setBrush(kSteel);
+    p.drawRect(11, 12, 4, 3);
+}
+
+// Line colour: a pen over the colours.
+void LineColorButton(QPainter& p)
+{
+    ColorBar(p);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kFolder);
+    p.drawPolygon(QPolygonF({QPointF(3, 10), QPointF(4, 7.5), QPointF(11, 0.5), QPointF(13, 2.5), QPointF(6, 9.5)}));
+    p.setBrush(kInk);
+    p.drawPolygon(QPolygonF({QPointF(3, 10), QPointF(3.6, 8.6), QPointF(4.4, 9.4)}));
+}
+
+// Fill colour: a tipped bucket over the colours.
+void BrushColorButton(QPainter& p)
+{
+    ColorBar(p);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(0xc9, 0xd3, 0xdd));
+    p.drawPolygon(QPolygonF({QPointF(3, 5), QPointF(8, 0.5), QPointF(13, 5.5), QPointF(8, 10.5)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kSteel);
+    p.drawEllipse(QPointF(13.5, 8.5), 1.5, 2);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -447,5 +767,14 @@ int main(int argc, char** argv)
     for (const SymbolArt& art : kSymbols) Save(SymbolPicture(art), dir, art.id);
     Save(PinPicture(false), dir, 4073);
     Save(PinPicture(true), dir, 4072);
+    // Standard toolbar (the zoom box's slot has no picture), controller and
+    // drawing toolbars.
+    Save(ToolbarStrip({NewButton, OpenButton, SaveButton, CutButton, CopyButton, PasteButton, PrintButton, AboutButton,
+                       HelpButton, AlignButton, ReadButton}),
+         dir, 2);
+    Save(ToolbarStrip({WriteButton, VerifyButton, DiagnosisButton, MonitorButton, DefaultPositionButton}), dir, 1007);
+    Save(ToolbarStrip({LineButton, RectangleButton, OvalButton, ThinLineButton, MediumLineButton, ThickLineButton,
+                       LineColorButton, BrushColorButton}),
+         dir, 1005);
     return 0;
 }

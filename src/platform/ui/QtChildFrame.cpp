@@ -3,11 +3,17 @@
 #include "platform/ui/QtViewWidget.h"
 
 #include <QCloseEvent>
+#include <QIcon>
+#include <QPixmap>
 #include <QMdiArea>
 
 QtChildFrame::QtChildFrame(CMDIChildWnd& frame, QWidget* parent) : QMdiSubWindow(parent), m_frame(&frame)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // No toolkit emblem in the frame's corner.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    setWindowIcon(QIcon(blank));
     m_viewWidget = new QtViewWidget(frame.GetActiveView(), this);
     setWidget(m_viewWidget);
     const CRect r = frame.InitialRect();

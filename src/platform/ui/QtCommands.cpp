@@ -4,14 +4,18 @@
 #include "platform/Resources.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 const char* const kCommandProperty = "kinetraceCommand";
 const char* const kTextProperty = "kinetraceText";
+const char* const kAcceleratorProperty = "kinetraceAccelerator";
 } // namespace
 
 UINT CommandIdOf(const QAction* action)
@@ -42,13 +46,22 @@ void UpdateCommandAction(QAction* action)
     if (state.m_bTextChanged) action->setText(state.m_strText);
 }
 
-void FillMenu(QMenu* menu, const std::vector<MenuItem>& items)
+void FillMenu(QMenu* menu, const std::vector<MenuItem>& items, const QStringList& recentFiles)
 {
     for (const MenuItem& item : items) {
         if (item.IsSeparator()) {
             menu->addSeparator();
         } else if (item.IsPopup()) {
-            FillMenu(menu->addMenu(item.text), item.items);
+            FillMenu(menu->addMenu(item.text), item.items, recentFiles);
+        } else if (item.id == kFirstRecentFileCommand && !recentFiles.isEmpty()) {
+            const int count = std::min<int>(static_cast<int>(recentFiles.size()), kMaxRecentFiles);
+            for (int i = 0; i < count; ++i) {
+                // "&" in a path would become a mnemonic.
+                QString path = QDir::toNativeSeparators(recentFiles[i]);
+                path.replace(u'&', QStringLiteral("&&"));
+                menu->addAction(MakeCommandAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path),
+                                                  kFirstRecentFileCommand + static_cast<UINT>(i), menu));
+            }
         } else {
             // Accelerators are bound separately; the text after the tab only
             // shows the key.
@@ -60,23 +73,33 @@ void FillMenu(QMenu* menu, const std::vector<MenuItem>& items)
     });
 }
 
-void FillMenuBar(QMenuBar* bar, const MenuResource& menu)
+void FillMenuBar(QMenuBar* bar, const MenuResource& menu, const QStringList& recentFiles)
 {
+    // The old popups go with their items, so switching menus leaves nothing
+    // behind.
+    for (QAction* action : bar->actions())
+        if (QMenu* popup = action->menu()) popup->deleteLater();
     bar->clear();
     for (const MenuItem& popup : menu.popups) {
         if (popup.IsPopup()) {
-            FillMenu(bar->addMenu(popup.text), popup.items);
+            FillMenu(bar->addMenu(popup.text), popup.items, recentFiles);
         } else if (!popup.IsSeparator()) {
             bar->addAction(MakeCommandAction(popup.text, popup.id, bar));
         }
     }
 }
 
-void FillToolBar(QToolBar* bar, const ToolbarResource& toolbar)
+void FillToolBar(QToolBar* bar, const ToolbarResource& toolbar, const ToolbarControlFactory& makeControl)
 {
     const QImage strip = LoadBitmapResource(toolbar.bitmap);
     int image = 0;
     for (const ToolbarButton& button : toolbar.buttons) {
+        if (button.width > 0) {
+            if (makeControl) {
+                if (QWidget* control = makeControl(button, bar)) bar->addWidget(control);
+            }
+            continue;
+        }
         if (button.id == 0) {
             bar->addSeparator();
             continue;
@@ -92,8 +115,11 @@ void FillToolBar(QToolBar* bar, const ToolbarResource& toolbar)
 
 void InstallAccelerators(QWidget* window, const std::vector<Accelerator>& table)
 {
+    for (QShortcut* old : window->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly))
+        if (old->property(kAcceleratorProperty).toBool()) delete old;
     for (const Accelerator& a : table) {
         auto* shortcut = new QShortcut(QKeySequence(a.key), window);
+        shortcut->setProperty(kAcceleratorProperty, true);
         shortcut->setContext(Qt::WindowShortcut);
         const UINT id = a.id;
         QObject::connect(shortcut, &QShortcut::activated, window, [id] {

@@ -18,7 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QScreen>
 #include <QSlider>
 #include <QStyle>
@@ -76,6 +76,29 @@ private:
     int m_high = 100;
     int m_pos = 0;
 };
+
+// The limit of an edit: what the user types stops at the most characters
+// (and, for number edits, takes digits only); text the program puts in is
+// kept whole, as a field may hold a longer value from elsewhere.
+class EditLimit : public QValidator {
+public:
+    EditLimit(int maxChars, bool digitsOnly, QObject* parent)
+        : QValidator(parent), m_maxChars(maxChars), m_digitsOnly(digitsOnly)
+    {
+    }
+    State validate(QString& input, int&) const override
+    {
+        if (m_maxChars > 0 && input.size() > m_maxChars) return Invalid;
+        if (m_digitsOnly)
+            for (QChar c : input)
+                if (!c.isDigit()) return Invalid;
+        return Acceptable;
+    }
+    int m_maxChars;
+    bool m_digitsOnly;
+};
+
+EditLimit* LimitOf(const QLineEdit* edit) { return edit ? dynamic_cast<EditLimit*>(const_cast<QValidator*>(edit->validator())) : nullptr; }
 
 QString FromMultiline(const QString& text)
 {
@@ -263,9 +286,7 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
         } else {
             auto* edit = new QLineEdit(c.text, parent);
             edit->setReadOnly(c.readOnly);
-            if (c.limit > 0) edit->setMaxLength(c.limit);
-            if (c.number)
-                edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            edit->setValidator(new EditLimit(c.limit, c.number, edit));
             w = edit;
         }
     } else if (c.kind == u"button") {
@@ -522,13 +543,13 @@ int QtDialogSite::GetDefaultButton() const { return m_default; }
 
 void QtDialogSite::SetLimit(int id, int maxChars)
 {
-    if (auto* e = qobject_cast<QLineEdit*>(Control(id))) e->setMaxLength(maxChars > 0 ? maxChars : 32767);
+    if (EditLimit* limit = LimitOf(qobject_cast<QLineEdit*>(Control(id)))) limit->m_maxChars = std::max(0, maxChars);
 }
 
 int QtDialogSite::GetLimit(int id) const
 {
-    auto* e = qobject_cast<QLineEdit*>(Control(id));
-    return e == nullptr || e->maxLength() == 32767 ? 0 : e->maxLength();
+    const EditLimit* limit = LimitOf(qobject_cast<QLineEdit*>(Control(id)));
+    return limit != nullptr ? limit->m_maxChars : 0;
 }
 
 void QtDialogSite::SetSel(int id, int from, int to)

@@ -1,17 +1,21 @@
 #include "platform/ui/QtFrameWindow.h"
 
+#include "platform/Strings.h"
 #include "platform/ui/QtChildFrame.h"
 #include "platform/ui/QtCommands.h"
 
-#include <QMdiArea>
-
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QScreen>
+#include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 
 QtFrameWindow::QtFrameWindow(CFrameWnd& frame) : m_frame(frame)
 {
@@ -52,7 +56,10 @@ QtFrameWindow::QtFrameWindow(CFrameWnd& frame) : m_frame(frame)
     m_idle->start(250);
 }
 
-QtFrameWindow::~QtFrameWindow() = default;
+QtFrameWindow::~QtFrameWindow()
+{
+    if (m_waitCursor) QApplication::restoreOverrideCursor();
+}
 
 void QtFrameWindow::SetTitle(const QString& title) { setWindowTitle(title); }
 QString QtFrameWindow::Title() const { return windowTitle(); }
@@ -79,7 +86,12 @@ bool QtFrameWindow::IsMaximized() const { return isMaximized() || (windowState()
 
 void QtFrameWindow::SetMenu(UINT menuId)
 {
-    if (const MenuResource* menu = FindMenuResource(menuId)) FillMenuBar(menuBar(), *menu);
+    if (menuId == m_menuId) return;
+    const MenuResource* menu = FindMenuResource(menuId);
+    if (menu == nullptr) return;
+    m_menuId = menuId;
+    FillMenuBar(menuBar(), *menu, m_recentFiles);
+    // A menu without a table of its own keeps the keys of the one before.
     if (const auto* table = FindAcceleratorTable(menuId)) InstallAccelerators(this, *table);
 }
 
@@ -126,6 +138,171 @@ void QtFrameWindow::closeEvent(QCloseEvent* event)
         QCoreApplication::quit();
     } else {
         event->ignore();
+    }
+}
+
+void QtFrameWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    ArrangeToolBars();
+}
+
+// ---------------------------------------------------------------------------
+// Toolbars, zoom box, status bar, recent files
+
+QComboBox* QtFrameWindow::MakeZoomBox(QToolBar* bar, int width)
+{
+    // The box sits 6 pixels inside its slot on either side.
+    auto* slot = new QWidget(bar);
+    auto* layout = new QHBoxLayout(slot);
+    layout->setContentsMargins(6, 0, 6, 0);
+    auto* box = new QComboBox(slot);
+    box->setObjectName(QStringLiteral("ZoomBox"));
+    box->setEditable(false);
+    box->setFixedWidth(std::max(width - 12, 1));
+    // An entry's position is the view's zoom step.
+    for (const char* entry : {"200%", "150%", "100%", "75%", "50%", "25%", "10%"})
+        box->addItem(QString::fromLatin1(entry));
+    box->setMaxVisibleItems(7);
+    // The face of the string table where the system has it; else the
+    // narrow sans-serif face the program draws "Arial" with.
+    QFont font;
+    font.setFamilies({LoadStr(13003), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    font.setBold(true);
+    box->setFont(font);
+    box->setCurrentIndex(-1);
+    box->setEnabled(false);
+    layout->addWidget(box);
+    // Only a choice of the user runs the command; the program's own
+    // selections do not.
+    connect(box, &QComboBox::activated, box, [](int) {
+        if (CommandRouter* router = GetCommandRouter()) router->Execute(32079);
+    });
+    m_zoomBox = box;
+    return box;
+}
+
+void QtFrameWindow::AddToolBar(const ToolbarResource& resource, bool visible)
+{
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolBar%1").arg(resource.id));
+    // Bars stay where the program puts them.
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 15));
+    FillToolBar(bar, resource, [this](const ToolbarButton& slot, QToolBar* owner) -> QWidget* {
+        if (slot.id != 32079 || m_zoomBox != nullptr) return nullptr;
+        return MakeZoomBox(owner, slot.width)->parentWidget();
+    });
+    addToolBar(Qt::TopToolBarArea, bar);
+    bar->setVisible(visible);
+    m_toolBars.emplace_back(resource.id, bar);
+    m_rows.clear();
+    ArrangeToolBars();
+}
+
+QToolBar* QtFrameWindow::ToolBar(UINT id) const
+{
+    for (const auto& [barId, bar] : m_toolBars)
+        if (barId == id) return bar;
+    return nullptr;
+}
+
+void QtFrameWindow::ShowToolBar(UINT id, bool show)
+{
+    QToolBar* bar = ToolBar(id);
+    if (bar == nullptr) return;
+    bar->setVisible(show);
+    ArrangeToolBars();
+}
+
+bool QtFrameWindow::IsToolBarVisible(UINT id) const
+{
+    const QToolBar* bar = ToolBar(id);
+    return bar != nullptr && !bar->isHidden();
+}
+
+std::vector<std::vector<UINT>> QtFrameWindow::ToolBarRows(const std::vector<ToolBarPlace>& bars, int frameRight)
+{
+    std::vector<std::vector<UINT>> rows;
+    if (bars.empty()) return rows;
+    rows.emplace_back();
+    std::vector<UINT> wrapped;
+    long long total = 0;
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        total += bars[i].width;
+        if (i == 0 || !bars[i].visible || total < frameRight) {
+            rows.front().push_back(bars[i].id);
+        } else {
+            wrapped.push_back(bars[i].id);
+        }
+    }
+    for (auto it = wrapped.rbegin(); it != wrapped.rend(); ++it) rows.push_back({*it});
+    return rows;
+}
+
+void QtFrameWindow::ArrangeToolBars()
+{
+    if (m_arranging || m_toolBars.empty()) return;
+    std::vector<ToolBarPlace> places;
+    for (const auto& [id, bar] : m_toolBars) places.push_back({id, bar->sizeHint().width(), !bar->isHidden()});
+    const QRect frame = frameGeometry();
+    const auto rows = ToolBarRows(places, frame.x() + frame.width());
+    if (rows == m_rows) return;
+    m_arranging = true;
+    std::map<UINT, bool> shown;
+    for (const auto& [id, bar] : m_toolBars) {
+        shown[id] = !bar->isHidden();
+        removeToolBar(bar);
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r > 0) addToolBarBreak(Qt::TopToolBarArea);
+        for (UINT id : rows[r]) {
+            QToolBar* bar = ToolBar(id);
+            addToolBar(Qt::TopToolBarArea, bar);
+            bar->setVisible(shown[id]);
+        }
+    }
+    m_rows = rows;
+    m_arranging = false;
+}
+
+void QtFrameWindow::ShowStatusBar(bool show) { statusBar()->setVisible(show); }
+
+bool QtFrameWindow::IsStatusBarVisible() const { return !statusBar()->isHidden(); }
+
+void QtFrameWindow::SetZoomBoxSelection(int index)
+{
+    if (m_zoomBox == nullptr) return;
+    const QSignalBlocker quiet(m_zoomBox);
+    m_zoomBox->setCurrentIndex(index >= 0 && index < m_zoomBox->count() ? index : -1);
+}
+
+int QtFrameWindow::GetZoomBoxSelection() const { return m_zoomBox != nullptr ? m_zoomBox->currentIndex() : -1; }
+
+void QtFrameWindow::EnableZoomBox(bool enable)
+{
+    if (m_zoomBox != nullptr) m_zoomBox->setEnabled(enable);
+}
+
+bool QtFrameWindow::IsZoomBoxEnabled() const { return m_zoomBox != nullptr && m_zoomBox->isEnabledTo(this); }
+
+void QtFrameWindow::SetRecentFiles(const QStringList& paths)
+{
+    m_recentFiles = paths;
+    if (const MenuResource* menu = FindMenuResource(m_menuId)) FillMenuBar(menuBar(), *menu, m_recentFiles);
+}
+
+void QtFrameWindow::SetWaitCursor(bool wait)
+{
+    if (wait == m_waitCursor) return;
+    m_waitCursor = wait;
+    if (wait) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
     }
 }
 

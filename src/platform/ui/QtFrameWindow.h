@@ -4,12 +4,16 @@
 #include "platform/MDI.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
+#include <map>
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QMdiArea;
 class QTimer;
+class QToolBar;
 
 class QtFrameWindow : public QMainWindow, public FrameHost {
     Q_OBJECT
@@ -31,16 +35,60 @@ public:
     std::unique_ptr<ChildFrameHost> CreateChildHost(CMDIChildWnd& child) override;
     void CascadeChildren() override;
     void TileChildren() override;
+
+    void AddToolBar(const ToolbarResource& bar, bool visible) override;
+    void ShowToolBar(UINT id, bool show) override;
+    bool IsToolBarVisible(UINT id) const override;
+    void ShowStatusBar(bool show) override;
+    bool IsStatusBarVisible() const override;
+    void SetZoomBoxSelection(int index) override;
+    int GetZoomBoxSelection() const override;
+    void EnableZoomBox(bool enable) override;
+    bool IsZoomBoxEnabled() const override;
+    void SetRecentFiles(const QStringList& paths) override;
+    void SetWaitCursor(bool wait) override;
+
     QMdiArea* MdiArea() const { return m_mdiArea; }
+    UINT MenuId() const { return m_menuId; }
+    QToolBar* ToolBar(UINT id) const;
+    QComboBox* ZoomBox() const { return m_zoomBox; }
+
+    struct ToolBarPlace {
+        UINT id;
+        int width;
+        bool visible;
+    };
+    // Where the toolbars go, in the order they were added: the first one
+    // starts the top row; each later visible one stays in that row while the
+    // toolbars up to and including it are narrower together than the frame's
+    // right edge, else it gets a row of its own below, the later-added bars'
+    // rows above the earlier ones'. Rows of ids, top to bottom; hidden
+    // toolbars stay in the top row.
+    static std::vector<std::vector<UINT>> ToolBarRows(const std::vector<ToolBarPlace>& bars, int frameRight);
+    // Lays the toolbars out by that rule for the present widths.
+    void ArrangeToolBars();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // The toolbars are the program's to show and hide, not a menu's.
+    QMenu* createPopupMenu() override { return nullptr; }
 
 private:
+    QComboBox* MakeZoomBox(QToolBar* bar, int width);
+
     CFrameWnd& m_frame;
     std::vector<QLabel*> m_panes;
     QTimer* m_idle = nullptr;
     QMdiArea* m_mdiArea = nullptr;
+    UINT m_menuId = 0;
+    QStringList m_recentFiles;
+    // Toolbars by resource id, in the order they were added.
+    std::vector<std::pair<UINT, QToolBar*>> m_toolBars;
+    QComboBox* m_zoomBox = nullptr;
+    std::vector<std::vector<UINT>> m_rows;
+    bool m_waitCursor = false;
+    bool m_arranging = false;
 };
 
 class QtWindowFactory : public WindowFactory {
