@@ -78,12 +78,14 @@ CHOXDoc::CHOXDoc()
         ui->Enable(m_nControllerType == 1);
         ui->SetCheck(m_nShowProgTextY == 1 ? 1 : 0);
     });
+    InitPalette();
 }
 
 CHOXDoc::~CHOXDoc()
 {
     m_mapWindows.RemoveAll();
     m_pMonWnd.reset();
+    ReleasePalette();
     m_windowNames.clear();
     m_blankWindowNames.clear();
     ClearStepInfo();

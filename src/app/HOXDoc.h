@@ -148,6 +148,13 @@ public:
     QString GetStepWindowName(int id) const;
     void RenameStepWindow(const QString& oldName, const QString& newName);
 
+    // The symbol palette: commands 8450 (up) and 8449 (down) scroll the
+    // shown group by a row; the buttons of positions first to last of a
+    // group come back in slots 0 upward.
+    void OnPaletteScrollUp();
+    void OnPaletteScrollDown();
+    void ShowPaletteItems(int group, int first, int last);
+
     // The four stored rectangles and the three program-text window positions.
     std::array<CRect, 4> m_rects{};
     std::array<CPoint, 3> m_progTextPos{};
@@ -175,6 +182,12 @@ public:
     std::int32_t m_nShowProgTextSubtask = 0;
 
 private:
+    // The palette's program-wide scroll state and slider for a new
+    // document, and its commands.
+    void InitPalette();
+    // The palette's buttons and items go with the document.
+    void ReleasePalette();
+    void ScrollPalette(int rows);
     // Raises the id counters above every id in use after loading.
     void AfterLoad();
     // The framework's save: to the path, or after asking for one when it

@@ -28,8 +28,14 @@ constexpr UINT kDrawingBar = 1005;
 void CommandFailed() { AfxMessageBox(61705, MB_OK); }
 
 // The workspace tree's part in the window commands.
-void AddWindowItem(const QString&, const QString&) {}
-void DeleteSelectedItem() {}
+void AddWindowItem(CMainFrame& main, const QString& name, const QString& group)
+{
+    if (CHOXWorkspaceBar* bar = main.GetWorkspaceBar()) bar->AddWindowItem(name, group);
+}
+void DeleteSelectedItem(CMainFrame& main)
+{
+    if (CHOXWorkspaceBar* bar = main.GetWorkspaceBar()) bar->DeleteSelectedItem();
+}
 
 // The key under which the document's map holds the record.
 QString KeyOfWindow(const CHOXDoc& doc, const CHOXFlowWnd* wnd)
@@ -73,6 +79,7 @@ CMainFrame::CMainFrame()
     OnCommand(32064, [this] { OnNewSubtask(); });
     OnCommand(32041, [this] { OnUpdateWindow(); });
     OnCommand(32042, [this] { OnDeleteWindow(); });
+    OnCommand(32891, [this] { OnEnterKey(); });
 
     // View: each bar shows or hides, checked while shown.
     for (const auto& [command, bar] : {std::pair{59392u, kStandardBar}, std::pair{32074u, kControllerBar},
@@ -89,6 +96,7 @@ CMainFrame::CMainFrame()
     });
     OnUpdate(59393, [this](CCmdUI* ui) { ui->SetCheck(Host() != nullptr && Host()->IsStatusBarVisible() ? 1 : 0); });
 
+    RegisterPaletteCommands();
     OnCommand(57667, [] { AfxHelpContents(); }); // Help > Contents
     OnCommand(57671, [] { AfxHelpContents(); }); // default help
     OnCommand(57670, [] { AfxHelpContents(); }); // F1 without a chart: the contents
@@ -116,6 +124,10 @@ bool CMainFrame::OnCreate()
     // Both document panes of the status bar start empty.
     host->SetStatusText(1, QString());
     host->SetStatusText(2, QString());
+    // The workspace bar, hidden until a document is shown.
+    if (!m_pWorkspaceBar->Create(this)) return false;
+    // The palette's bars, hidden until a document is shown.
+    if (!CreatePaletteBars()) return false;
     return true;
 }
 
@@ -179,18 +191,28 @@ void CMainFrame::HideEditToolBars()
     SetMenuForActiveFrame();
 }
 
-void CMainFrame::ShowFlowChartBars() {}
-void CMainFrame::ShowPaletteBars() {}
-void CMainFrame::HidePaletteBars() {}
-void CMainFrame::FillSymbolPalette() {}
-void CMainFrame::SetConnectButtonState(bool) {}
+void CMainFrame::ShowFlowChartBars()
+{
+    // The workspace bar goes on top of the palette's Flow group, at its
+    // template size.
+    CHOXWorkspaceBar& bar = *m_pWorkspaceBar;
+    bar.CalcDynamicLayout(0, LM_HORZDOCK | LM_VERTDOCK);
+    bar.ShowWindow(SW_HIDE);
+    bar.EnableCustomDocking();
+    ShowFlowChartPaletteBars();
+    bar.ShowWindow(SW_SHOW);
+    bar.DockLeft();
+}
 void CMainFrame::RebuildWorkspaceTree()
 {
     ClearWorkspaceTree();
     BuildWorkspaceTree();
 }
-void CMainFrame::BuildWorkspaceTree() {}
-void CMainFrame::ClearWorkspaceTree() {}
+void CMainFrame::BuildWorkspaceTree() { m_pWorkspaceBar->BuildTree(); }
+void CMainFrame::ClearWorkspaceTree()
+{
+    if (m_pWorkspaceBar->HasWindow()) m_pWorkspaceBar->DeleteAllItems();
+}
 
 int CMainFrame::GetZoomBoxSelection() const { return Host() ? Host()->GetZoomBoxSelection() : -1; }
 
@@ -249,7 +271,7 @@ void MakeFlowChartWindow(CMainFrame& main, const QString& name, const QString& d
         return;
     }
     const bool hidden = how == NewWindow::Hidden;
-    if (!hidden) AddWindowItem(name, LoadStr(20001));
+    if (!hidden) AddWindowItem(main, name, LoadStr(20001));
     frame->SetWindowText(name);
     if (!hidden) wnd->CreateInitialSymbols(kind);
     CHOXFlowWnd* record = wnd.get();
@@ -303,7 +325,7 @@ CHOXView* CMainFrame::ReopenFlowChartWindow(const QString& name)
         CommandFailed();
         return nullptr;
     }
-    AddWindowItem(name, LoadStr(20001));
+    AddWindowItem(*this, name, LoadStr(20001));
     frame->SetWindowText(name);
     CHOXView* view = ViewOf(frame);
     if (view != nullptr) {
@@ -388,7 +410,7 @@ void CMainFrame::OnUpdateWindow()
         doc->RenameStepWindow(oldName, newName);
     }
     record->SetNames(newName, dlg.m_strDescription);
-    SetClickedItemText(newName);
+    m_pWorkspaceBar->SetSelectedItemText(newName);
     CMDIChildWnd* frame = app->FrameOfView(record->GetView());
     if (frame == nullptr) frame = MDIGetActive();
     if (frame != nullptr) frame->SetWindowText(newName);
@@ -426,7 +448,7 @@ void CMainFrame::OnDeleteWindow()
     std::unique_ptr<CHOXFlowWnd> gone = doc->RemoveWindow(key);
     doc->UpdateWindowName(key, true, QString());
     gone.reset();
-    DeleteSelectedItem();
+    DeleteSelectedItem(*this);
     doc->SetModifiedFlag();
     SetMenuForActiveFrame();
 }
@@ -492,4 +514,22 @@ void CMainFrame::OnFileOpen()
     const QString path = PromptForFileName(QString());
     if (path.isEmpty()) return;
     if (CHOXApp* app = CHOXApp::Get()) app->OpenDocumentFile(path);
+}
+
+// ---------------------------------------------------------------------------
+// The workspace bar
+
+QString CMainFrame::GetClickedItemText() const { return m_pWorkspaceBar->GetClickedItemText(); }
+
+void CMainFrame::SetClickedItemText(const QString& text) { m_pWorkspaceBar->SetClickedItemText(text); }
+
+void CMainFrame::GetWorkspaceFloatSize(CSize& size) const { size = m_pWorkspaceBar->GetFloatingSize(); }
+
+void CMainFrame::GetWorkspaceDockSize(CSize& size) const { size = m_pWorkspaceBar->GetDockedSize(); }
+
+void CMainFrame::OnEnterKey()
+{
+    // Enter opens a tree item only while the tree has the keyboard focus.
+    if (m_pWorkspaceBar->IsWindowVisible() && m_pWorkspaceBar->GetTreeCtrl().HasFocus())
+        m_pWorkspaceBar->OpenSelectedItem();
 }

@@ -4,7 +4,16 @@
 // make, reopen, rename and delete chart windows.
 #include "platform/MDI.h"
 
+#include "app/HOXBitmapButton.h"
+#include "app/HOXDialogBar.h"
+#include "app/HOXPaletteItem.h"
+#include "app/HOXWorkspaceBar.h"
+#include "platform/WordMap.h"
+
 #include <QString>
+
+#include <array>
+#include <memory>
 
 class CHOXView;
 
@@ -53,8 +62,9 @@ public:
     void SetZoomBoxSelection(int index);
     void SetStatusPaneText(int pane, const QString& text);
     // The text of the workspace tree's item last right-clicked.
-    QString GetClickedItemText() const { return m_clickedItemText; }
-    void SetClickedItemText(const QString& text) { m_clickedItemText = text; }
+    QString GetClickedItemText() const;
+    // Clicks the tree's window item of that name as a right-click does.
+    void SetClickedItemText(const QString& text);
 
     // Makes the remembered document directory current (or the "PROG"
     // directory beside the program's, made when missing).
@@ -76,5 +86,107 @@ protected:
 
 private:
     QString m_szComPort = QStringLiteral("COM1");
-    QString m_clickedItemText;
+
+    // -----------------------------------------------------------------------
+    // The symbol palette: a group selector, one bar per group with eight
+    // symbol buttons, and a tools bar with the scroll buttons, the slider and
+    // the connect button.
+public:
+    using PaletteItemMap = WordMap<std::unique_ptr<CHOXPaletteItem>>;
+
+    // The palette group shown last: 0 Flow, 1 Code, 2 Func.
+    int m_nPaletteGroup = 0;
+
+    // The buttons of the tools in slots 0 to 7 (caption, command id, slot).
+    void AddFlowButton(const QString& caption, UINT id, int slot);
+    void AddCodeButton(const QString& caption, UINT id, int slot);
+    void AddFuncButton(const QString& caption, UINT id, int slot);
+    void AddPaletteButton(int group, const QString& caption, UINT id, int slot);
+    // Destroys the buttons of positions first to last, which sit in slots 0
+    // upward.
+    void DestroyFlowButtons(int first, int last);
+    void DestroyCodeButtons(int first, int last);
+    void DestroyFuncButtons(int first, int last);
+    void DestroyPaletteButtons(int group, int first, int last);
+    // Deletes every item of the three groups.
+    void DeletePaletteItems();
+
+    void ShowFlowGroup();
+    void ShowCodeGroup();
+    void ShowFuncGroup();
+    // Commands 8001, 8003 and 8002.
+    void OnFlowGroup();
+    void OnCodeGroup();
+    void OnFuncGroup();
+    // The palette's share of showing a new document's bars: the Flow group
+    // with the selector and the tools bar.
+    void ShowFlowChartPaletteBars();
+    void DockPaletteBars();
+    void DockPaletteBarsFloating();
+
+    // The slider set for a group with its last position and first shown one.
+    void SetPaletteSlider(int last, int first, bool redraw = true);
+    // The slider of the tools bar moved.
+    void OnPaletteVScroll(UINT code, int pos, CSliderCtrl* slider);
+    // The help context at a screen point of the palette.
+    int PaletteHelpHitTest(CPoint screen);
+    int FlowHelpHitTest(int first, CPoint screen);
+    int CodeHelpHitTest(int first, CPoint screen);
+    int FuncHelpHitTest(int first, CPoint screen);
+
+    // The first of the Flow, Code and Func groups whose bar is visible; -1
+    // for none.
+    int GetVisiblePaletteGroup() const;
+    CHOXDialogBar& GetGroupBar() { return m_wndGroupBar; }
+    CHOXDialogBar& GetToolsBar() { return m_wndToolsBar; }
+    CHOXDialogBar& GetPaletteGroupBar(int group);
+    const CHOXDialogBar& GetPaletteGroupBar(int group) const;
+    CButton& GetSymbolButton(int group, int slot);
+    CBitmapButton& GetGroupButton(int index) { return m_btnGroup[static_cast<std::size_t>(index)]; }
+    CBitmapButton& GetScrollUpButton() { return m_btnUp; }
+    CBitmapButton& GetScrollDownButton() { return m_btnDown; }
+    CHOXBitmapButton& GetConnectButton() { return m_btnConnect; }
+    // The slider of the tools bar, or null before the bar exists.
+    CSliderCtrl* GetPaletteSlider() const;
+    PaletteItemMap& GetPaletteItems(int group);
+
+private:
+    void RegisterPaletteCommands();
+    bool CreatePaletteBars();
+    bool CreateGroupBar();
+    bool CreateToolsBar();
+    void ShowPaletteGroup(int group);
+    void OnPaletteGroup(int group);
+    void SetGroupButtonStates(int pressed);
+    void DockPaletteColumn(bool withWorkspace);
+
+    // The bars go after their buttons (members go in reverse order).
+    CHOXDialogBar m_wndGroupBar;
+    CHOXDialogBar m_wndFlowBar;
+    CHOXDialogBar m_wndFuncBar;
+    CHOXDialogBar m_wndCodeBar;
+    CHOXDialogBar m_wndToolsBar;
+    PaletteItemMap m_mapFlowItems;
+    PaletteItemMap m_mapCodeItems;
+    PaletteItemMap m_mapFuncItems;
+    CBitmapButton m_btnUp;
+    CBitmapButton m_btnDown;
+    CHOXBitmapButton m_btnConnect;
+    std::array<CBitmapButton, 3> m_btnGroup;
+    std::array<CButton, 8> m_btnFlow;
+    std::array<CButton, 8> m_btnFunc;
+    std::array<CButton, 8> m_btnCode;
+
+    // -----------------------------------------------------------------------
+    // The workspace bar with the tree of the document's windows.
+public:
+    CHOXWorkspaceBar* GetWorkspaceBar() const { return m_pWorkspaceBar.get(); }
+    void GetWorkspaceFloatSize(CSize& size) const;
+    void GetWorkspaceDockSize(CSize& size) const;
+    // Command 32891, the Enter key: opens the tree's selected item while the
+    // tree has the keyboard focus.
+    void OnEnterKey();
+
+private:
+    std::unique_ptr<CHOXWorkspaceBar> m_pWorkspaceBar = std::make_unique<CHOXWorkspaceBar>();
 };

@@ -49,7 +49,9 @@ CHOXView::CHOXView()
     OnCommand(32079, [this] { OnZoomComboSelChange(); });
     OnUpdateRange(32066, 32072, [this](CCmdUI* ui) { UpdateZoomItem(ui); });
     CCmdTarget::OnUpdate(32079, [this](CCmdUI* ui) { UpdateZoomItem(ui); });
-    OnCommandRange(20100, 20308, [this](UINT id) { OnToolSelected(id); });
+    // The palette's tools: three runs of ids with gaps between them.
+    for (const auto& [first, last] : {std::pair{20101u, 20109u}, std::pair{20201u, 20212u}, std::pair{20300u, 20308u}})
+        OnCommandRange(first, last, [this](UINT id) { OnToolSelected(id); });
 }
 CHOXView::~CHOXView() = default;
 

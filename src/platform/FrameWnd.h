@@ -3,6 +3,8 @@
 // menu and status bar panes, and the command routing through the active view
 // and document. The window itself is a host that the user interface makes.
 #include "platform/CmdTarget.h"
+#include "platform/ControlBar.h"
+#include "platform/DockBar.h"
 #include "platform/Geometry.h"
 
 #include <QString>
@@ -12,6 +14,7 @@
 
 class CFrameWnd;
 class CMDIChildWnd;
+class CTreeCtrl;
 struct ToolbarResource;
 
 // How a frame is shown.
@@ -83,6 +86,18 @@ public:
     // The recent files shown in the File menu (commands 57616 and on).
     virtual void SetRecentFiles(const QStringList& paths) {}
     virtual void SetWaitCursor(bool wait) {}
+
+    // A bar at the left edge that holds a tree control (shown as the control
+    // id treeId), hidden until shown; null when the window cannot have one.
+    virtual std::unique_ptr<DockBarHost> CreateTreeBar(DockBarClient& client, CTreeCtrl& tree, UINT barId, int treeId,
+                                                       const QString& title)
+    {
+        return nullptr;
+    }
+
+    // A dialog bar at the left edge that shows the bar's controls, hidden
+    // until shown; null when the window cannot have one.
+    virtual std::unique_ptr<BarHost> CreateBarHost(CDialogBar& bar) { return nullptr; }
 };
 
 // Makes the windows of frames; installed by the user interface (or a test).

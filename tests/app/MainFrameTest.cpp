@@ -144,9 +144,9 @@ TEST_F(MainFrameTest, ViewCommandsShowAndHideTheBarsWithCheckMarks)
 
 TEST_F(MainFrameTest, CommandsOfPartsNotYetThereAreDisabled)
 {
-    // The palette toggle, the port choice, reading from the controller and
-    // the text import without a document.
-    for (UINT id : {32006u, 32015u, 32034u, 32892u}) EXPECT_FALSE(GetCommandRouter()->QueryState(id).m_bEnabled) << id;
+    // The port choice, reading from the controller and the text import
+    // without a document.
+    for (UINT id : {32015u, 32034u, 32892u}) EXPECT_FALSE(GetCommandRouter()->QueryState(id).m_bEnabled) << id;
     EXPECT_TRUE(GetCommandRouter()->QueryState(57601).m_bEnabled);
 }
 

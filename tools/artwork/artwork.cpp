@@ -754,6 +754,189 @@ void BrushColorButton(QPainter& p)
     p.setBrush(kSteel);
     p.drawEllipse(QPointF(13.5, 8.5), 1.5, 2);
 }
+
+// ---------------------------------------------------------------------------
+// Workspace tree items: 16 x 16 on a transparent ground.
+
+const QColor kTitleBlue(0x2a, 0x5e, 0x9e);
+
+QImage TreeIcon(ButtonPainter paint)
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    paint(p);
+    p.end();
+    return image;
+}
+
+// A folder with its tab at the back, closed.
+void ClosedFolder(QPainter& p)
+{
+    Pen(p, kFolderDark);
+    p.setBrush(kFolder.darker(110));
+    p.drawPolygon(QPolygon({QPoint(1, 3), QPoint(6, 3), QPoint(7, 4), QPoint(14, 4), QPoint(14, 13), QPoint(1, 13)}));
+    p.setBrush(kFolder);
+    p.drawRect(1, 6, 13, 7);
+    p.setPen(QColor(0xfb, 0xe3, 0x9a));
+    p.drawLine(2, 7, 13, 7);
+}
+
+// The same folder opened: the front leans forward over the back.
+void OpenFolder(QPainter& p)
+{
+    Pen(p, kFolderDark);
+    p.setBrush(kFolder.darker(115));
+    p.drawPolygon(QPolygon({QPoint(1, 3), QPoint(6, 3), QPoint(7, 4), QPoint(13, 4), QPoint(13, 13), QPoint(1, 13)}));
+    p.setBrush(kPaper);
+    Pen(p, kSteel);
+    p.drawRect(3, 5, 8, 4);
+    Pen(p, kFolderDark);
+    p.setBrush(kFolder);
+    p.drawPolygon(QPolygon({QPoint(4, 8), QPoint(15, 8), QPoint(13, 13), QPoint(1, 13)}));
+}
+
+// A chart window: a blue title bar over a sheet with two steps and their
+// wire.
+void ChartWindow(QPainter& p)
+{
+    Pen(p, kInk);
+    p.setBrush(kPaper);
+    p.drawRect(0, 1, 15, 13);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTitleBlue);
+    p.drawRect(1, 2, 14, 3);
+    p.setBrush(QColor(0xdf, 0xeb, 0xfa));
+    p.drawRect(12, 3, 2, 1);
+    Pen(p, kGo);
+    p.setBrush(QColor(0xe2, 0xf3, 0xe5));
+    p.drawRect(4, 6, 7, 2);
+    p.drawLine(7, 9, 7, 9);
+    Pen(p, kTitleBlue);
+    p.setBrush(QColor(0xdf, 0xeb, 0xfa));
+    p.drawRect(4, 10, 7, 2);
+}
+
+// ---------------------------------------------------------------------------
+// Symbol palette: the group buttons (45 x 20, normal and selected), the row
+// scroll buttons (33 x 15, up and pressed) and the connect button (57 x 36,
+// up, down and each with the focus). Faces are raised or sunken panels with
+// a one-pixel bevel; the group colours are those of the symbol pictures.
+
+const QColor kFace(0xe4, 0xe7, 0xeb);
+const QColor kLight(0xff, 0xff, 0xff);
+const QColor kShade(0x8a, 0x93, 0x9c);
+const QColor kDark(0x3d, 0x44, 0x4c);
+
+// A panel with a two-step bevel: light above and left when raised, below and
+// right when sunken.
+void Panel(QPainter& p, const QRect& r, bool sunken, const QColor& fill)
+{
+    p.fillRect(r, fill);
+    const QColor outerTl = sunken ? kDark : kLight;
+    const QColor outerBr = sunken ? kLight : kDark;
+    const QColor innerTl = sunken ? kShade : fill.lighter(108);
+    const QColor innerBr = sunken ? fill.lighter(104) : kShade;
+    const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
+    p.setPen(outerTl);
+    p.drawLine(l, t, rr - 1, t);
+    p.drawLine(l, t, l, b - 1);
+    p.setPen(outerBr);
+    p.drawLine(l, b, rr, b);
+    p.drawLine(rr, t, rr, b);
+    p.setPen(innerTl);
+    p.drawLine(l + 1, t + 1, rr - 2, t + 1);
+    p.drawLine(l + 1, t + 1, l + 1, b - 2);
+    p.setPen(innerBr);
+    p.drawLine(l + 1, b - 1, rr - 1, b - 1);
+    p.drawLine(rr - 1, t + 1, rr - 1, b - 1);
+}
+
+QImage PaletteGroupButton(const Palette& group, const char* name, bool selected)
+{
+    QImage image(45, 20, QImage::Format_RGB32);
+    QPainter p(&image);
+    Panel(p, QRect(0, 0, 45, 20), selected, selected ? group.fill : kFace);
+    const int shift = selected ? 1 : 0;
+    // Selected, a bar of the group's colour under the name.
+    if (selected) p.fillRect(QRect(6 + shift, 15 + shift, 32, 2), group.stroke);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    p.setFont(font);
+    p.setPen(selected ? group.text : group.stroke);
+    p.drawText(QRectF(2 + shift, 1 + shift, 41, selected ? 14 : 17), Qt::AlignCenter, QString::fromLatin1(name));
+    p.end();
+    return image;
+}
+
+// A wide arrow head pointing up or down.
+QImage PaletteScrollButton(bool up, bool pressed)
+{
+    QImage image(33, 15, QImage::Format_RGB32);
+    QPainter p(&image);
+    Panel(p, QRect(0, 0, 33, 15), pressed, kFace);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal shift = pressed ? 1 : 0;
+    const qreal cx = 16.5 + shift;
+    const qreal cy = 7.5 + shift;
+    QPolygonF head = up ? QPolygonF({{cx - 6, cy + 3}, {cx, cy - 3}, {cx + 6, cy + 3}})
+                        : QPolygonF({{cx - 6, cy - 3}, {cx, cy + 3}, {cx + 6, cy - 3}});
+    p.setPen(QPen(kInk, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kInk);
+    p.drawPolygon(head);
+    p.end();
+    return image;
+}
+
+// Two pins joined by a routed wire; down, the face sinks and takes the
+// accent's light tint, as the wire tool is the current tool.
+QImage PaletteConnectButton(bool down, bool focus)
+{
+    QImage image(57, 36, QImage::Format_RGB32);
+    QPainter p(&image);
+    Panel(p, QRect(0, 0, 57, 36), down, down ? QColor(0xfc, 0xe6, 0xcf) : kFace);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = down ? 1 : 0;
+    const QColor wire = down ? kAccent.darker(130) : kSteel;
+    // The two symbols the wire joins: a small box above left, one below
+    // right, each with its pin.
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(0xdf, 0xeb, 0xfa));
+    p.drawRect(QRectF(8.5 + s, 5.5 + s, 14, 8));
+    p.drawRect(QRectF(34.5 + s, 22.5 + s, 14, 8));
+    p.setPen(QPen(wire, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath route;
+    route.moveTo(15.5 + s, 14 + s);
+    route.lineTo(15.5 + s, 18 + s);
+    route.lineTo(41.5 + s, 18 + s);
+    route.lineTo(41.5 + s, 22 + s);
+    p.drawPath(route);
+    p.setPen(Qt::NoPen);
+    p.setBrush(wire);
+    p.drawEllipse(QPointF(15.5 + s, 14.5 + s), 2, 2);
+    p.drawPolygon(QPolygonF({{38 + s, 19.5 + s}, {45 + s, 19.5 + s}, {41.5 + s, 23 + s}}));
+    if (focus) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        QPen dots(kInk, 1, Qt::CustomDashLine);
+        dots.setDashPattern({1, 1});
+        p.setPen(dots);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(4 + static_cast<int>(s), 4 + static_cast<int>(s), 48, 27));
+    }
+    p.end();
+    return image;
+}
+
+void SaveNamed(const QImage& image, const QString& dir, const char* name)
+{
+    const QString path = dir + QStringLiteral("/%1.png").arg(QString::fromLatin1(name));
+    if (!image.save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -776,5 +959,25 @@ int main(int argc, char** argv)
     Save(ToolbarStrip({LineButton, RectangleButton, OvalButton, ThinLineButton, MediumLineButton, ThickLineButton,
                        LineColorButton, BrushColorButton}),
          dir, 1005);
+    // Workspace tree: closed and open folder, chart window.
+    Save(TreeIcon(ClosedFolder), dir, 1008);
+    Save(TreeIcon(OpenFolder), dir, 1009);
+    Save(TreeIcon(ChartWindow), dir, 1010);
+    // Symbol palette: group buttons (normal, selected), row scroll buttons
+    // and the connect button.
+    Save(PaletteGroupButton(kFlow, "Flow", false), dir, 4002);
+    Save(PaletteGroupButton(kFlow, "Flow", true), dir, 4001);
+    Save(PaletteGroupButton(kCode, "Code", false), dir, 4005);
+    Save(PaletteGroupButton(kCode, "Code", true), dir, 4003);
+    Save(PaletteGroupButton(kFunc, "Func", false), dir, 4004);
+    Save(PaletteGroupButton(kFunc, "Func", true), dir, 4006);
+    SaveNamed(PaletteScrollButton(true, false), dir, "BUTTONUPU");
+    SaveNamed(PaletteScrollButton(true, true), dir, "BUTTONUPD");
+    SaveNamed(PaletteScrollButton(false, false), dir, "BUTTONDOWNU");
+    SaveNamed(PaletteScrollButton(false, true), dir, "BUTTONDOWND");
+    SaveNamed(PaletteConnectButton(false, false), dir, "BITBTNCONNECTU");
+    SaveNamed(PaletteConnectButton(true, false), dir, "BITBTNCONNECTD");
+    SaveNamed(PaletteConnectButton(false, true), dir, "BITBTNCONNECTB");
+    SaveNamed(PaletteConnectButton(true, true), dir, "BITBTNCONNECTX");
     return 0;
 }

@@ -3,6 +3,8 @@
 #include "platform/Strings.h"
 #include "platform/ui/QtChildFrame.h"
 #include "platform/ui/QtCommands.h"
+#include "platform/ui/QtDialogBar.h"
+#include "platform/ui/QtDockBar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -309,4 +311,21 @@ void QtFrameWindow::SetWaitCursor(bool wait)
 std::unique_ptr<FrameHost> QtWindowFactory::CreateMainFrameHost(CFrameWnd& frame)
 {
     return std::make_unique<QtFrameWindow>(frame);
+}
+
+// ---------------------------------------------------------------------------
+// Bars with a tree control
+
+std::unique_ptr<DockBarHost> QtFrameWindow::CreateTreeBar(DockBarClient& client, CTreeCtrl& tree, UINT barId,
+                                                          int treeId, const QString& title)
+{
+    return std::make_unique<QtDockBarHost>(new QtDockBar(*this, client, tree, barId, treeId, title));
+}
+
+// ---------------------------------------------------------------------------
+// Dialog bars
+
+std::unique_ptr<BarHost> QtFrameWindow::CreateBarHost(CDialogBar& bar)
+{
+    return std::make_unique<QtDialogBarHost>(new QtDialogBar(*this, bar));
 }

@@ -47,6 +47,9 @@ public:
     bool IsZoomBoxEnabled() const override;
     void SetRecentFiles(const QStringList& paths) override;
     void SetWaitCursor(bool wait) override;
+    std::unique_ptr<DockBarHost> CreateTreeBar(DockBarClient& client, CTreeCtrl& tree, UINT barId, int treeId,
+                                               const QString& title) override;
+    std::unique_ptr<BarHost> CreateBarHost(CDialogBar& bar) override;
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     UINT MenuId() const { return m_menuId; }

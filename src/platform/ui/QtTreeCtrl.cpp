@@ -1,0 +1,217 @@
+#include "platform/ui/QtTreeCtrl.h"
+
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QStyle>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+const int kHandleRole = Qt::UserRole + 1;
+}
+
+QtTreeCtrl::QtTreeCtrl(CTreeCtrl& tree, int controlId, QWidget* parent)
+    : QTreeWidget(parent), m_tree(&tree), m_controlId(controlId)
+{
+    setObjectName(QStringLiteral("Control%1").arg(controlId));
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setIconSize(QSize(16, 16));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setExpandsOnDoubleClick(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::StyledPanel);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        if (!m_updating && m_tree != nullptr) m_tree->UserExpanded(ItemOf(item), true);
+    });
+    connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
+        if (!m_updating && m_tree != nullptr) m_tree->UserExpanded(ItemOf(item), false);
+    });
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
+        if (!m_updating && m_tree != nullptr) m_tree->UserSelected(ItemOf(current));
+    });
+    tree.SetHost(this);
+}
+
+QtTreeCtrl::~QtTreeCtrl()
+{
+    if (m_tree != nullptr && m_tree->GetHost() == this) m_tree->SetHost(nullptr);
+}
+
+QTreeWidgetItem* QtTreeCtrl::WidgetItem(HTREEITEM item) const
+{
+    auto it = m_items.find(item);
+    return it == m_items.end() ? nullptr : it->second;
+}
+
+HTREEITEM QtTreeCtrl::ItemOf(const QTreeWidgetItem* widgetItem) const
+{
+    return widgetItem != nullptr ? widgetItem->data(0, kHandleRole).toUInt() : 0;
+}
+
+HTREEITEM QtTreeCtrl::HitTest(const QPoint& viewportPoint) const
+{
+    QTreeWidgetItem* item = itemAt(viewportPoint);
+    if (item == nullptr) return 0;
+    // The picture and the label, not the rest of the row.
+    const QRect row = visualItemRect(item);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int right = row.left() + iconSize().width() + 3 * margin + fontMetrics().horizontalAdvance(item->text(0));
+    if (viewportPoint.x() < row.left() || viewportPoint.x() > right) return 0;
+    return ItemOf(item);
+}
+
+void QtTreeCtrl::ApplyLook(HTREEITEM item, QTreeWidgetItem* widgetItem) const
+{
+    widgetItem->setText(0, m_tree->GetItemText(item));
+    int image = 0;
+    int selectedImage = 0;
+    m_tree->GetItemImage(item, image, selectedImage);
+    const std::vector<QImage>* images = m_tree->GetImageList();
+    QIcon icon;
+    auto valid = [images](int index) {
+        return images != nullptr && index >= 0 && index < static_cast<int>(images->size());
+    };
+    if (valid(image)) icon.addPixmap(QPixmap::fromImage((*images)[static_cast<std::size_t>(image)]), QIcon::Normal);
+    if (valid(selectedImage))
+        icon.addPixmap(QPixmap::fromImage((*images)[static_cast<std::size_t>(selectedImage)]), QIcon::Selected);
+    widgetItem->setIcon(0, icon);
+}
+
+QTreeWidgetItem* QtTreeCtrl::MakeItem(HTREEITEM item)
+{
+    auto* widgetItem = new QTreeWidgetItem();
+    widgetItem->setData(0, kHandleRole, item);
+    widgetItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    ApplyLook(item, widgetItem);
+    m_items[item] = widgetItem;
+    return widgetItem;
+}
+
+// Puts the item (with its children) at its place among its siblings.
+void QtTreeCtrl::Insert(HTREEITEM item)
+{
+    const HTREEITEM parent = m_tree->GetParentItem(item);
+    const auto& siblings = m_tree->GetChildren(parent == 0 ? TVI_ROOT : parent);
+    const int index = static_cast<int>(std::find(siblings.begin(), siblings.end(), item) - siblings.begin());
+    QTreeWidgetItem* widgetItem = MakeItem(item);
+    if (parent == 0) {
+        insertTopLevelItem(index, widgetItem);
+    } else if (QTreeWidgetItem* parentItem = WidgetItem(parent)) {
+        parentItem->insertChild(index, widgetItem);
+    }
+    for (HTREEITEM child : m_tree->GetChildren(item)) Insert(child);
+    widgetItem->setExpanded(m_tree->IsExpanded(item));
+}
+
+void QtTreeCtrl::Forget(QTreeWidgetItem* widgetItem)
+{
+    for (int i = 0; i < widgetItem->childCount(); ++i) Forget(widgetItem->child(i));
+    m_items.erase(ItemOf(widgetItem));
+}
+
+void QtTreeCtrl::ItemInserted(HTREEITEM item)
+{
+    const bool updating = std::exchange(m_updating, true);
+    Insert(item);
+    // A new first child opens no group by itself.
+    if (QTreeWidgetItem* parent = WidgetItem(m_tree->GetParentItem(item)))
+        parent->setExpanded(m_tree->IsExpanded(m_tree->GetParentItem(item)));
+    m_updating = updating;
+}
+
+void QtTreeCtrl::ItemDeleting(HTREEITEM item)
+{
+    QTreeWidgetItem* widgetItem = WidgetItem(item);
+    if (widgetItem == nullptr) return;
+    const bool updating = std::exchange(m_updating, true);
+    Forget(widgetItem);
+    delete widgetItem;
+    m_updating = updating;
+}
+
+void QtTreeCtrl::ItemChanged(HTREEITEM item)
+{
+    if (QTreeWidgetItem* widgetItem = WidgetItem(item)) ApplyLook(item, widgetItem);
+}
+
+void QtTreeCtrl::ItemExpandedChanged(HTREEITEM item)
+{
+    QTreeWidgetItem* widgetItem = WidgetItem(item);
+    if (widgetItem == nullptr) return;
+    const bool updating = std::exchange(m_updating, true);
+    widgetItem->setExpanded(m_tree->IsExpanded(item));
+    m_updating = updating;
+}
+
+void QtTreeCtrl::SelectionChanged()
+{
+    const bool updating = std::exchange(m_updating, true);
+    QTreeWidgetItem* widgetItem = WidgetItem(m_tree->GetSelectedItem());
+    if (widgetItem != nullptr) {
+        setCurrentItem(widgetItem);
+        scrollToItem(widgetItem);
+    } else {
+        clearSelection();
+        setCurrentItem(nullptr);
+    }
+    m_updating = updating;
+}
+
+void QtTreeCtrl::Reset()
+{
+    const bool updating = std::exchange(m_updating, true);
+    clear();
+    m_items.clear();
+    if (m_tree != nullptr) {
+        for (HTREEITEM item : m_tree->GetChildren(TVI_ROOT)) Insert(item);
+    }
+    m_updating = updating;
+    SelectionChanged();
+}
+
+void QtTreeCtrl::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+void QtTreeCtrl::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    if (m_tree == nullptr) return;
+    // A menu asked for by the keyboard has no point, so it meets no item.
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        m_tree->UserContextMenu(0, CPoint(-1, -1));
+        return;
+    }
+    const QPoint screen = event->globalPos();
+    m_tree->UserContextMenu(HitTest(event->pos()), CPoint(screen.x(), screen.y()));
+}
+
+void QtTreeCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The tree's own part first: the item is selected, a group opens or
+    // closes.
+    const HTREEITEM hit = HitTest(event->position().toPoint());
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (m_tree != nullptr && event->button() == Qt::LeftButton) m_tree->UserDoubleClicked(hit);
+}
+
+void QtTreeCtrl::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    if (m_tree != nullptr) m_tree->FocusChanged(true);
+}
+
+void QtTreeCtrl::focusOutEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusOutEvent(event);
+    if (m_tree != nullptr) m_tree->FocusChanged(false);
+}
