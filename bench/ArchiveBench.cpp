@@ -1,8 +1,6 @@
 // Writing and reading back an archive of 100,000 small objects.
 #include "platform/Archive.h"
 
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -82,12 +80,3 @@ void BM_ArchiveRead100k(benchmark::State& state)
 BENCHMARK(BM_ArchiveRead100k)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
