@@ -1,5 +1,7 @@
 #include "platform/MDI.h"
 
+#include "platform/MenuResource.h"
+
 #include "platform/Document.h"
 #include "platform/View.h"
 
@@ -49,7 +51,32 @@ bool CMDIChildWnd::OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui)
 
 // ---------------------------------------------------------------------------
 
-CMDIFrameWnd::CMDIFrameWnd() = default;
+CMDIFrameWnd::CMDIFrameWnd()
+{
+    constexpr UINT last = kFirstWindowListCommand + kMaxWindowListEntries - 1;
+    OnCommandRange(kFirstWindowListCommand, last, [this](UINT id) {
+        const std::vector<CMDIChildWnd*> frames = WindowListFrames();
+        const std::size_t index = id - kFirstWindowListCommand;
+        if (index >= frames.size()) return;
+        CMDIChildWnd* frame = frames[index];
+        if (frame->IsIconic()) frame->ShowWindow(SW_RESTORE);
+        MDIActivate(frame);
+    });
+    OnUpdateRange(kFirstWindowListCommand, last, [this](CCmdUI* ui) {
+        const std::vector<CMDIChildWnd*> frames = WindowListFrames();
+        const std::size_t index = ui->m_nID - kFirstWindowListCommand;
+        if (index >= frames.size()) {
+            ui->SetText(QString());
+            ui->Enable(false);
+            return;
+        }
+        // "&" in a title would become a mnemonic.
+        QString title = frames[index]->GetWindowText();
+        title.replace(u'&', QStringLiteral("&&"));
+        ui->SetText(QStringLiteral("&%1 %2").arg(index + 1).arg(title));
+        ui->SetCheck(frames[index] == m_active ? 1 : 0);
+    });
+}
 
 CMDIFrameWnd::~CMDIFrameWnd()
 {
@@ -95,6 +122,24 @@ void CMDIFrameWnd::MDICascade()
 void CMDIFrameWnd::MDITile()
 {
     if (Host() != nullptr) Host()->TileChildren();
+}
+
+std::vector<CMDIChildWnd*> CMDIFrameWnd::WindowListFrames() const
+{
+    std::vector<CMDIChildWnd*> frames;
+    bool activeListed = false;
+    for (const auto& child : m_children) {
+        if (!child->IsWindowVisible()) continue;
+        if (static_cast<int>(frames.size()) < kMaxWindowListEntries) {
+            frames.push_back(child.get());
+            activeListed = activeListed || child.get() == m_active;
+        } else if (child.get() == m_active && !activeListed) {
+            // Beyond the ninth, the active frame takes the last place.
+            frames.back() = child.get();
+            activeListed = true;
+        }
+    }
+    return frames;
 }
 
 void CMDIFrameWnd::ActiveChildChanged(CMDIChildWnd* child)

@@ -74,6 +74,10 @@ public:
     void MDIActivate(CMDIChildWnd* child);
     void MDICascade();
     void MDITile();
+    // The frames the Window menu lists (commands kFirstWindowListCommand
+    // on), in the order they were made: the visible ones, at most nine, the
+    // active one always among them. Entries without a frame have no text.
+    std::vector<CMDIChildWnd*> WindowListFrames() const;
 
     // Called by the host when the active child changes (null: none).
     void ActiveChildChanged(CMDIChildWnd* child);

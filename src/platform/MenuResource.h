@@ -16,6 +16,11 @@ struct MenuItem {
     bool IsPopup() const { return !items.empty(); }
 };
 
+// The Window menu's list of open windows: its item in a menu stands for a
+// separator and up to nine entries, one for each visible child frame.
+constexpr UINT kFirstWindowListCommand = 0xFF00;
+constexpr int kMaxWindowListEntries = 9;
+
 struct MenuResource {
     UINT id = 0;
     std::vector<MenuItem> popups;

@@ -73,10 +73,11 @@ MenuItem ParametersMenu()
                   Separator(), Item("&Initialize", 32016), Item("Show &All", 32017)});
 }
 
-// The window list of the framework follows the first three items.
+// The list of open windows follows the first three items.
 MenuItem WindowMenu()
 {
-    return Popup("&Window", {Item("&Cascade", 57650), Item("&Tile", 57651), Item("Close &All", 32019)});
+    return Popup("&Window", {Item("&Cascade", 57650), Item("&Tile", 57651), Item("Close &All", 32019),
+                             Item("", kFirstWindowListCommand)});
 }
 
 MenuItem HelpMenu()

@@ -341,8 +341,11 @@ TEST(MainFrameMenusTest, ItemsSitWhereTheyBelongWithTheirTexts)
     EXPECT_EQ(FindMenuResource(1003)->popups.size(), 9u);
     EXPECT_EQ(FindMenuResource(1002)->popups[4].text, QStringLiteral("KZ-&QW"));
     EXPECT_EQ(FindMenuResource(1003)->popups[5].text, QStringLiteral("KZ-&QW"));
-    // The window list of the framework follows the first three items.
-    EXPECT_EQ(FindMenuResource(1002)->popups[6].items.size(), 3u);
+    // The list of open windows follows the first three items.
+    const auto& window = FindMenuResource(1002)->popups[6].items;
+    ASSERT_EQ(window.size(), 4u);
+    EXPECT_EQ(window[2].id, 32019u);
+    EXPECT_EQ(window[3].id, kFirstWindowListCommand);
 }
 
 TEST(MainFrameMenusTest, OneAcceleratorTableServesTheMainWindow)

@@ -3,6 +3,7 @@
 // the frame's logic, destroyed without leaving their view behind.
 #include "platform/Document.h"
 #include "platform/MDI.h"
+#include "platform/MenuResource.h"
 #include "platform/View.h"
 #include "platform/WinApp.h"
 #include "platform/ui/QtChildFrame.h"
@@ -10,6 +11,8 @@
 #include "platform/ui/QtViewWidget.h"
 
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <gtest/gtest.h>
 
@@ -118,4 +121,83 @@ TEST_F(MdiTest, ClosingAsksTheFramesLogicAndDestroyingTakesTheViewAway)
     EXPECT_TRUE(m_main->GetChildren().empty());
     EXPECT_TRUE(doc.GetViews().empty());
     EXPECT_EQ(m_main->MDIGetActive(), nullptr);
+}
+
+TEST_F(MdiTest, TheWindowListNamesTheVisibleFramesAndActivatesTheChosenOne)
+{
+    CDocument doc;
+    const QString titles[] = {QStringLiteral("Nuts & Bolts"), QStringLiteral("Hidden"), QStringLiteral("Press")};
+    std::vector<CMDIChildWnd*> frames;
+    for (const QString& title : titles) {
+        CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+        m_template.InitialUpdateFrame(frame, &doc, true);
+        frame->SetWindowText(title);
+        frames.push_back(frame);
+    }
+    frames[1]->ShowWindow(SW_HIDE);
+    m_main->MDIActivate(frames[2]);
+
+    CommandRouter* router = GetCommandRouter();
+    const CCmdUI first = router->QueryState(kFirstWindowListCommand);
+    EXPECT_EQ(first.m_strText, QStringLiteral("&1 Nuts && Bolts"));
+    EXPECT_EQ(first.m_nCheck, 0);
+    const CCmdUI second = router->QueryState(kFirstWindowListCommand + 1);
+    EXPECT_EQ(second.m_strText, QStringLiteral("&2 Press"));
+    EXPECT_EQ(second.m_nCheck, 1);
+    const CCmdUI third = router->QueryState(kFirstWindowListCommand + 2);
+    EXPECT_TRUE(third.m_bTextChanged);
+    EXPECT_TRUE(third.m_strText.isEmpty());
+    EXPECT_FALSE(third.m_bEnabled);
+
+    // A minimized frame comes back when it is chosen.
+    frames[0]->ShowWindow(SW_SHOWMINIMIZED);
+    EXPECT_TRUE(router->Execute(kFirstWindowListCommand));
+    EXPECT_EQ(m_main->MDIGetActive(), frames[0]);
+    EXPECT_FALSE(frames[0]->IsIconic());
+    EXPECT_FALSE(router->Execute(kFirstWindowListCommand + 2));
+    EXPECT_EQ(m_main->MDIGetActive(), frames[0]);
+
+    // In the menu: a separator and one entry a visible frame, nothing more.
+    m_main->Host()->SetMenu(1002);
+    QMenuBar* bar = dynamic_cast<QtFrameWindow*>(m_main->Host())->menuBar();
+    QMenu* window = nullptr;
+    for (QAction* action : bar->actions())
+        if (action->text() == QStringLiteral("&Window")) window = action->menu();
+    ASSERT_NE(window, nullptr);
+    const auto shown = [window] {
+        emit window->aboutToShow();
+        QStringList texts;
+        for (QAction* action : window->actions())
+            if (action->isVisible()) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return texts;
+    };
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("Close &All"),
+                                    QStringLiteral("-"), QStringLiteral("&1 Nuts && Bolts"),
+                                    QStringLiteral("&2 Press")}));
+    frames[0]->ShowWindow(SW_HIDE);
+    frames[2]->ShowWindow(SW_HIDE);
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("Close &All")}));
+}
+
+TEST_F(MdiTest, PastTheNinthFrameTheActiveOneTakesTheLastPlace)
+{
+    CDocument doc;
+    std::vector<CMDIChildWnd*> frames;
+    for (int i = 1; i <= 12; ++i) {
+        CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+        m_template.InitialUpdateFrame(frame, &doc, true);
+        frame->SetWindowText(QStringLiteral("Chart%1").arg(i));
+        frames.push_back(frame);
+    }
+    m_main->MDIActivate(frames[3]);
+    std::vector<CMDIChildWnd*> listed = m_main->WindowListFrames();
+    ASSERT_EQ(listed.size(), 9u);
+    EXPECT_EQ(listed[8], frames[8]);
+
+    m_main->MDIActivate(frames[10]);
+    listed = m_main->WindowListFrames();
+    ASSERT_EQ(listed.size(), 9u);
+    EXPECT_EQ(listed[7], frames[7]);
+    EXPECT_EQ(listed[8], frames[10]);
+    EXPECT_EQ(GetCommandRouter()->QueryState(kFirstWindowListCommand + 8).m_strText, QStringLiteral("&9 Chart11"));
 }

@@ -16,6 +16,12 @@ namespace {
 const char* const kCommandProperty = "kinetraceCommand";
 const char* const kTextProperty = "kinetraceText";
 const char* const kAcceleratorProperty = "kinetraceAccelerator";
+const char* const kWindowListProperty = "kinetraceWindowList";
+
+bool IsWindowListCommand(UINT id)
+{
+    return id >= kFirstWindowListCommand && id < kFirstWindowListCommand + kMaxWindowListEntries;
+}
 } // namespace
 
 UINT CommandIdOf(const QAction* action)
@@ -44,6 +50,7 @@ void UpdateCommandAction(QAction* action)
     action->setCheckable(state.m_nCheck != 0 || action->isCheckable());
     action->setChecked(state.m_nCheck != 0);
     if (state.m_bTextChanged) action->setText(state.m_strText);
+    if (IsWindowListCommand(id)) action->setVisible(!action->text().isEmpty());
 }
 
 void FillMenu(QMenu* menu, const std::vector<MenuItem>& items, const QStringList& recentFiles)
@@ -62,6 +69,15 @@ void FillMenu(QMenu* menu, const std::vector<MenuItem>& items, const QStringList
                 menu->addAction(MakeCommandAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path),
                                                   kFirstRecentFileCommand + static_cast<UINT>(i), menu));
             }
+        } else if (item.id == kFirstWindowListCommand) {
+            QAction* separator = menu->addSeparator();
+            separator->setProperty(kWindowListProperty, true);
+            separator->setVisible(false);
+            for (int i = 0; i < kMaxWindowListEntries; ++i) {
+                QAction* entry = MakeCommandAction(QString(), kFirstWindowListCommand + static_cast<UINT>(i), menu);
+                entry->setVisible(false);
+                menu->addAction(entry);
+            }
         } else {
             // Accelerators are bound separately; the text after the tab only
             // shows the key.
@@ -70,6 +86,12 @@ void FillMenu(QMenu* menu, const std::vector<MenuItem>& items, const QStringList
     }
     QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
         for (QAction* action : menu->actions()) UpdateCommandAction(action);
+        // The window list's separator stands only above entries.
+        bool anyWindow = false;
+        for (QAction* action : menu->actions())
+            anyWindow = anyWindow || (IsWindowListCommand(CommandIdOf(action)) && action->isVisible());
+        for (QAction* action : menu->actions())
+            if (action->property(kWindowListProperty).toBool()) action->setVisible(anyWindow);
     });
 }
 

@@ -27,6 +27,8 @@ constexpr int kMaxRecentFiles = 16;
 
 // The recent files replace the menu's recent-file item, numbered "&1 path";
 // without any the item stays as it is (and disabled, having no handler).
+// The window-list item becomes a separator and nine entries, shown while
+// their update handler gives them a text.
 void FillMenuBar(QMenuBar* bar, const MenuResource& menu, const QStringList& recentFiles = {});
 void FillMenu(QMenu* menu, const std::vector<MenuItem>& items, const QStringList& recentFiles = {});
 // A slot with a width holds a control made by makeControl (none without it);
