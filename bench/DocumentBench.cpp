@@ -4,6 +4,7 @@
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXSymbol.h"
+#include "online/HOXMonWnd.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -36,8 +37,11 @@ void Fill(CHOXDoc& doc)
             wire->SetId(wireId++);
             wnd->AddConnect(std::move(wire));
         }
+        wnd->SetWndRect(CRect(20, 20, 570, 370));
         doc.AddWindow(name, std::move(wnd));
     }
+    // As the program saves it: with frames, so with a monitor window place.
+    doc.GetMonWnd()->SetWndRect(CRect(0, 0, 550, 350));
 }
 
 void BM_DocumentSave500Windows(benchmark::State& state)
