@@ -736,7 +736,6 @@ void CHOXDoc::SaveCommand(bool saveAs)
     const QString oldText = main != nullptr ? main->GetWindowText() : QString();
     CMDIChildWnd* monitorFrame = GetViews().empty() ? nullptr : FrameOf(GetViews().front());
     const bool maximized = monitorFrame != nullptr && monitorFrame->IsZoomed();
-    const QString oldTitle = GetTitle();
     SetTitle(LoadStr(13004));
 
     const bool saved = saveAs ? DoSave(QString(), true) : DoFileSave();
@@ -746,11 +745,14 @@ void CHOXDoc::SaveCommand(bool saveAs)
 
     if (main == nullptr) return;
     if (GetPathName().isEmpty()) {
-        QString text = oldText;
-        const qsizetype at = oldTitle.isEmpty() ? -1 : oldText.indexOf(oldTitle);
-        // A short text cannot lose more than it has.
-        if (maximized && at >= 0) text = oldText.left(std::max<qsizetype>(0, at - 4));
-        main->SetWindowText(text);
+        // Cutting the old text before the document's former title would eat
+        // into the program's name (the title is "Untitled" from the first
+        // save on, and the text holds "Untitled.hox"); with the monitoring
+        // frame maximized the main window names the untitled document anew.
+        if (maximized && app != nullptr)
+            app->SetMainTitleUntitled();
+        else
+            main->SetWindowText(oldText);
     } else {
         app->SetMainTitle(GetPathName());
     }

@@ -411,9 +411,9 @@ void CMainFrame::OnUpdateWindow()
     }
     record->SetNames(newName, dlg.m_strDescription);
     m_pWorkspaceBar->SetSelectedItemText(newName);
-    CMDIChildWnd* frame = app->FrameOfView(record->GetView());
-    if (frame == nullptr) frame = MDIGetActive();
-    if (frame != nullptr) frame->SetWindowText(newName);
+    // Only the window's own frame takes the name: a window without a frame
+    // must not rename whichever other window happens to be active.
+    if (CMDIChildWnd* frame = app->FrameOfView(record->GetView())) frame->SetWindowText(newName);
     doc->SetModifiedFlag();
 }
 

@@ -379,7 +379,6 @@ void CMainFrame::OnPaletteVScroll(UINT code, int pos, CSliderCtrl* slider)
     const int group = GetVisiblePaletteGroup();
     if (group < 0) return;
     PaletteScroll& scroll = PaletteScrollOf(group);
-    DestroyPaletteButtons(group, scroll.first, PaletteShownLast(scroll.first, scroll.last));
     int first = scroll.first;
     if (code == TB_THUMBPOSITION) {
         first = 2 * pos;
@@ -388,8 +387,15 @@ void CMainFrame::OnPaletteVScroll(UINT code, int pos, CSliderCtrl* slider)
     } else {
         first -= 2;
     }
-    scroll.first = std::clamp(first, 0, std::max(0, 2 * slider->GetRangeMax()));
-    doc->ShowPaletteItems(group, scroll.first, PaletteShownLast(scroll.first, scroll.last));
+    first = std::clamp(first, 0, std::max(0, 2 * slider->GetRangeMax()));
+    // A move past either end, or a thumb let go where it was, keeps the
+    // shown buttons: making them again would take the focus and a press
+    // in progress away from them.
+    if (first != scroll.first) {
+        DestroyPaletteButtons(group, scroll.first, PaletteShownLast(scroll.first, scroll.last));
+        scroll.first = first;
+        doc->ShowPaletteItems(group, scroll.first, PaletteShownLast(scroll.first, scroll.last));
+    }
     SetPaletteSlider(scroll.last, scroll.first);
 }
 

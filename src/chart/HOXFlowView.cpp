@@ -1,9 +1,27 @@
 #include "chart/HOXFlowView.h"
 
+#include "app/HOXApp.h"
+#include "app/MainFrame.h"
 #include "chart/HOXWnd.h"
 
-CHOXFlowView::CHOXFlowView() = default;
+CHOXFlowView::CHOXFlowView()
+{
+    OnCommand(kWireCommand, [this] { OnWireTool(); });
+    OnCommand(kConnectButton, [this] { OnWireTool(); });
+    CCmdTarget::OnUpdate(kWireCommand, [](CCmdUI* ui) { ui->SetRadio(s_nToolMode == 2); });
+    CCmdTarget::OnUpdate(kConnectButton, [](CCmdUI*) {
+        if (CHOXApp* app = CHOXApp::Get(); app != nullptr && app->MainFrame() != nullptr)
+            app->MainFrame()->SetConnectButtonState(s_nToolMode == 2);
+    });
+}
+
 CHOXFlowView::~CHOXFlowView() = default;
+
+void CHOXFlowView::OnWireTool()
+{
+    s_nToolMode = s_nToolMode == 2 ? 0 : 2;
+    Select(nullptr);
+}
 
 void CHOXFlowView::UpdateScrollSizes() { FitScrollSizesToSheet(); }
 

@@ -19,4 +19,10 @@ public:
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
+
+    // The Wire command and the palette's connect button switch the wire tool
+    // on and off; the selection is cleared either way.
+    static constexpr UINT kWireCommand = 32078;
+    static constexpr UINT kConnectButton = 8300;
+    void OnWireTool();
 };

@@ -214,6 +214,9 @@ void CHOXView::DeselectWiresAndNodes()
 void CHOXView::OnToolSelected(UINT id)
 {
     if (id < 20100 || id > 20308) return;
+    // A chosen tool is placed with the next press, whatever mode was on
+    // (the wire tool included).
+    s_nToolMode = 1;
     s_nCurrentTool = id;
     s_nToolChosen = 1;
     Select(nullptr);

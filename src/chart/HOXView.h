@@ -74,7 +74,8 @@ public:
     std::vector<CHOXDrawObj*> CopySelection() const { return m_selection; }
 
     // Palette tools (20101 to 20109, 20201 to 20212, 20300 to 20308): the
-    // chosen tool becomes the current one and the selection is cleared.
+    // chosen tool becomes the current one, the tool mode becomes placing
+    // (1) and the selection is cleared.
     void OnToolSelected(UINT id);
     // A new symbol of the current tool with its top-left corner at the
     // document point, owned by the shown record's kind of window; null for a

@@ -79,7 +79,11 @@ bool CTreeCtrl::DeleteItem(HTREEITEM item)
     if (m_host != nullptr) m_host->ItemDeleting(item);
     std::vector<HTREEITEM>& siblings = SiblingsOf(found->parent);
     siblings.erase(std::find(siblings.begin(), siblings.end(), item));
+    const HTREEITEM selected = m_selected;
     Forget(item);
+    // The window would otherwise show a neighbour of its own choosing as
+    // selected, one that clicks on it would not select here.
+    if (m_selected != selected && m_host != nullptr) m_host->SelectionChanged();
     return true;
 }
 
@@ -244,7 +248,24 @@ bool CTreeCtrl::Expand(HTREEITEM item, UINT code)
     if (expanded == found->expanded) return true;
     found->expanded = expanded;
     if (m_host != nullptr) m_host->ItemExpandedChanged(item);
+    if (!expanded) SelectCollapsedOverSelection(item);
     return true;
+}
+
+bool CTreeCtrl::IsAncestorOf(HTREEITEM item, HTREEITEM descendant) const
+{
+    for (HTREEITEM up = GetParentItem(descendant); up != 0; up = GetParentItem(up))
+        if (up == item) return true;
+    return false;
+}
+
+// A selected item is shown: folded away, the selection goes to the item that
+// folded it.
+void CTreeCtrl::SelectCollapsedOverSelection(HTREEITEM item)
+{
+    if (!IsAncestorOf(item, m_selected)) return;
+    m_selected = item;
+    if (m_host != nullptr) m_host->SelectionChanged();
 }
 
 bool CTreeCtrl::SelectItem(HTREEITEM item)
@@ -268,6 +289,7 @@ void CTreeCtrl::UserExpanded(HTREEITEM item, bool expanded)
     Item* found = Find(item);
     if (found == nullptr || found->expanded == expanded) return;
     found->expanded = expanded;
+    if (!expanded) SelectCollapsedOverSelection(item);
     if (onItemExpanded) onItemExpanded(item, expanded ? TVE_EXPAND : TVE_COLLAPSE);
 }
 

@@ -65,6 +65,7 @@ public:
     // 0 and 0 and the value 0.
     HTREEITEM InsertItem(const QString& text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST);
     // Removes the item with its children; false when it is not in the tree.
+    // A selection among them is cleared.
     bool DeleteItem(HTREEITEM item);
     void DeleteAllItems();
 
@@ -92,7 +93,9 @@ public:
     bool GetItemImage(HTREEITEM item, int& image, int& selectedImage) const;
     bool SetItemImage(HTREEITEM item, int image, int selectedImage);
     bool IsExpanded(HTREEITEM item) const;
-    // Expands or collapses by the program; no notification follows.
+    // Expands or collapses by the program; no notification follows. Whether
+    // by the program or the user, collapsing an item above the selected one
+    // selects it.
     bool Expand(HTREEITEM item, UINT code);
 
     HTREEITEM GetSelectedItem() const { return m_selected; }
@@ -133,6 +136,8 @@ private:
     std::vector<HTREEITEM>& SiblingsOf(HTREEITEM parent);
     void Forget(HTREEITEM item);
     HTREEITEM LastVisibleUnder(HTREEITEM item) const;
+    bool IsAncestorOf(HTREEITEM item, HTREEITEM descendant) const;
+    void SelectCollapsedOverSelection(HTREEITEM item);
 
     std::map<HTREEITEM, Item> m_items;
     std::vector<HTREEITEM> m_topLevel;

@@ -149,6 +149,7 @@ const std::map<UINT, std::vector<Accelerator>>& Accelerators()
              {QStringLiteral("Ctrl+Home"), 32068},
              {QStringLiteral("Ctrl+PgDown"), 32070},
              {QStringLiteral("Return"), 32891},
+             {QStringLiteral("Enter"), 32891}, // the keypad's
              {QStringLiteral("Esc"), 32003},
              {QStringLiteral("F1"), 57670},
              {QStringLiteral("Shift+F1"), 57669},

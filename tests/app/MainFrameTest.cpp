@@ -358,7 +358,8 @@ TEST(MainFrameMenusTest, OneAcceleratorTableServesTheMainWindow)
         {"Ctrl+N", 57600},    {"Ctrl+O", 57601},    {"Ctrl+S", 57603},      {"Ctrl+P", 57607},   {"Ctrl+Z", 57643},
         {"Ctrl+Y", 57644},    {"Ctrl+X", 57635},    {"Ctrl+C", 57634},      {"Ctrl+Ins", 57634}, {"Ctrl+V", 57637},
         {"Shift+Ins", 57637}, {"Del", 32004},       {"Ctrl+A", 57642},      {"Ctrl+PgUp", 32066}, {"Ctrl+Home", 32068},
-        {"Ctrl+PgDown", 32070}, {"Return", 32891}, {"Esc", 32003},        {"F1", 57670},       {"Shift+F1", 57669},
+        {"Ctrl+PgDown", 32070}, {"Return", 32891}, {"Enter", 32891},      {"Esc", 32003},      {"F1", 57670},
+        {"Shift+F1", 57669},
     };
     EXPECT_EQ(keys, expected);
     for (const auto& [key, id] : keys) EXPECT_FALSE(QKeySequence(key).isEmpty()) << key.toStdString();
@@ -672,6 +673,35 @@ TEST_F(MainFrameTest, UpdateWithoutANewNameStillStoresTheDescription)
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(FrameOf(QStringLiteral("Flow Chart1"))->IsWindowVisible());
     EXPECT_EQ(m_main->MDIGetActive(), FrameOf(QStringLiteral("Flow Chart1")));
+}
+
+// A window whose frame could not be made is renamed in the document only;
+// the frame that happens to be active keeps its own name.
+TEST_F(MainFrameTest, UpdateOfAWindowWithoutAFrameLeavesTheActiveFrameAlone)
+{
+    CHOXDoc* doc = NewDocument();
+    m_main->CreateFlowChartWindow(QStringLiteral("Flow Chart2"), QString(), 0);
+    CHOXFlowWnd* wnd = doc->FindWindowByName(QStringLiteral("Flow Chart2"));
+    CMDIChildWnd* first = FrameOf(QStringLiteral("Flow Chart1"));
+    CMDIChildWnd* second = FrameOf(QStringLiteral("Flow Chart2"));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    first->MDIActivate();
+    wnd->SetView(nullptr);
+
+    m_main->SetClickedItemText(QStringLiteral("Flow Chart2"));
+    ScriptedDialogs dialogs;
+    dialogs.Expect(2066, [](DialogDriver& d) {
+        d.Type(8087, QStringLiteral("Main"));
+        d.Click(IDOK);
+    });
+    m_main->OnUpdateWindow();
+    EXPECT_EQ(doc->FindWindowByName(QStringLiteral("Main")), wnd);
+    EXPECT_EQ(doc->GetWindowNameList(), QStringList({"Flow Chart1", "Main"}));
+    EXPECT_EQ(m_main->MDIGetActive(), first);
+    EXPECT_EQ(first->GetWindowText(), QStringLiteral("Flow Chart1"));
+    EXPECT_EQ(second->GetWindowText(), QStringLiteral("Flow Chart2"));
+    EXPECT_TRUE(doc->IsModified());
 }
 
 TEST_F(MainFrameTest, UpdateOfTheSubtaskAndACancelledUpdate)

@@ -15,6 +15,7 @@
 #include <QDockWidget>
 #include <QLayout>
 #include <QSlider>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -472,6 +473,41 @@ TEST_F(PaletteTest, TheSliderScrollsByPagesAndThumbPositions)
     }
 }
 
+// A request that leaves the first shown row where it is must not make the
+// buttons again: the widgets the user works with stay.
+TEST_F(PaletteTest, TheSliderKeepsTheButtonsWhenTheRowsStay)
+{
+    const struct {
+        UINT groupCommand;
+        int group;
+        int start;
+        UINT code;
+        int pos;
+    } cases[] = {
+        {8001, kFlowGroup, 0, TB_PAGEUP, 0},        {8001, kFlowGroup, 2, TB_PAGEDOWN, 0},
+        {8001, kFlowGroup, 2, TB_THUMBPOSITION, 1}, {8001, kFlowGroup, 2, TB_THUMBPOSITION, 5},
+        {8003, kCodeGroup, 4, TB_PAGEDOWN, 0},      {8003, kCodeGroup, 0, TB_THUMBPOSITION, -2},
+        {8003, kCodeGroup, 2, TB_THUMBPOSITION, 1}, {8002, kFuncGroup, 0, TB_THUMBPOSITION, 0},
+    };
+    ASSERT_NE(NewDocument(), nullptr);
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Run(c.groupCommand));
+        Main()->GetToolsBar().OnVScroll(TB_THUMBPOSITION, c.start / 2, Slider());
+        ASSERT_EQ(First(c.group), c.start);
+        QtDialogBar* bar = BarWindow(Main()->GetPaletteGroupBar(c.group));
+        std::vector<QWidget*> before;
+        for (UINT id : Shown(c.group)) before.push_back(id != 0 ? bar->ControlWidget(id) : nullptr);
+        Main()->GetToolsBar().OnVScroll(c.code, c.pos, Slider());
+        EXPECT_EQ(First(c.group), c.start) << c.groupCommand << " code " << c.code << " pos " << c.pos;
+        EXPECT_EQ(Shown(c.group), Expected(c.group, c.start));
+        std::vector<QWidget*> after;
+        for (UINT id : Shown(c.group)) after.push_back(id != 0 ? bar->ControlWidget(id) : nullptr);
+        EXPECT_EQ(after, before) << c.groupCommand << " code " << c.code << " pos " << c.pos;
+        EXPECT_EQ(Slider()->GetPos(), c.start / 2);
+        EXPECT_EQ(Slider()->GetRangeMax(), PaletteSliderMax(PaletteScrollOf(c.group).last));
+    }
+}
+
 TEST_F(PaletteTest, TheSliderDoesNothingWithoutADocumentOrForAnotherControl)
 {
     ResetPaletteScroll();
@@ -555,6 +591,36 @@ TEST_F(PaletteTest, TheConnectButtonShowsTheWireToolsState)
     Main()->SetConnectButtonState(false);
     EXPECT_TRUE(connect.IsUp());
     EXPECT_EQ(connect.GetInvalidateCount(), paints + 2);
+}
+
+TEST_F(PaletteTest, TheConnectButtonAndTheWireCommandToggleTheWireTool)
+{
+    ASSERT_NE(NewDocument(), nullptr);
+    CHOXView::s_nToolMode = 0;
+    CHOXBitmapButton& connect = Main()->GetConnectButton();
+    const auto wireShown = [&connect] {
+        // The bar asks the view for the button's state, as it does when idle.
+        GetCommandRouter()->QueryState(8300);
+        return !connect.IsUp();
+    };
+    EXPECT_FALSE(wireShown());
+
+    ASSERT_TRUE(Run(8300));
+    EXPECT_EQ(CHOXView::s_nToolMode, 2);
+    EXPECT_TRUE(wireShown());
+    EXPECT_EQ(GetCommandRouter()->QueryState(32078).m_nCheck, 1);
+
+    ASSERT_TRUE(Run(32078));
+    EXPECT_EQ(CHOXView::s_nToolMode, 0);
+    EXPECT_FALSE(wireShown());
+    EXPECT_EQ(GetCommandRouter()->QueryState(32078).m_nCheck, 0);
+
+    // A symbol chosen in the palette ends the wire tool.
+    ASSERT_TRUE(Run(32078));
+    ASSERT_TRUE(Run(Main()->GetSymbolButton(kFlowGroup, 0).GetDlgCtrlID()));
+    EXPECT_EQ(CHOXView::s_nToolMode, 1);
+    EXPECT_FALSE(wireShown());
+    CHOXView::s_nToolMode = 0;
 }
 
 TEST_F(PaletteTest, ContextHelpAnswersTheToolUnderThePoint)
@@ -784,6 +850,28 @@ TEST_F(PaletteTest, TheSliderWidgetShowsTheShownRows)
     EXPECT_EQ(First(kCodeGroup), 4);
     EXPECT_EQ(slider->value(), 2);
     EXPECT_EQ(Slider()->GetPos(), 2);
+}
+
+TEST_F(PaletteTest, TheWheelOverTheSliderMovesNeitherRowsNorThumb)
+{
+    ASSERT_NE(NewDocument(), nullptr);
+    ASSERT_TRUE(Run(8003));
+    ASSERT_TRUE(Run(8449));
+    QtDialogBar* tools = BarWindow(Main()->GetToolsBar());
+    auto* slider = qobject_cast<QSlider*>(tools->ControlWidget(8452));
+    ASSERT_NE(slider, nullptr);
+    ASSERT_EQ(slider->value(), 1);
+    // Down and up, in both wheel directions a whole notch.
+    for (int delta : {-120, 120, -240, 240}) {
+        const QPointF at(slider->width() / 2.0, slider->height() / 2.0);
+        QWheelEvent wheel(at, slider->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(slider, &wheel);
+        EXPECT_EQ(First(kCodeGroup), 2) << delta;
+        EXPECT_EQ(slider->value(), 1) << delta;
+        EXPECT_EQ(slider->sliderPosition(), 1) << delta;
+        EXPECT_EQ(Slider()->GetPos(), 1) << delta;
+    }
 }
 
 TEST_F(PaletteTest, OwnerDrawnButtonsShowTheirPictures)

@@ -697,6 +697,12 @@ TEST_F(WorkspaceBarTest, TheEnterKeyInTheTreeOpensTheSelectedChart)
     QTest::keyClick(TreeWidget(), Qt::Key_Return);
     EXPECT_TRUE(frame->IsWindowVisible());
     EXPECT_EQ(Main()->MDIGetActive(), frame);
+
+    // The keypad's Enter does the same.
+    frame->ShowWindow(SW_HIDE);
+    TreeWidget()->setFocus();
+    QTest::keyClick(TreeWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(frame->IsWindowVisible());
 }
 
 TEST_F(WorkspaceBarTest, EnterOnAGroupOpensAndClosesIt)
@@ -812,4 +818,40 @@ TEST_F(WorkspaceBarTest, TheFloatingBarCannotBeClosed)
     QCoreApplication::processEvents();
     EXPECT_FALSE(dock->close());
     EXPECT_TRUE(Bar().IsWindowVisible());
+}
+
+// The item the widget shows selected is the one Enter and a double-click
+// act on, also after the selected item went or was folded away.
+TEST_F(WorkspaceBarTest, TheWidgetsSelectionIsTheTreesAfterDeleteAndCollapse)
+{
+    DocumentWith({"Flow Chart2", "Flow Chart3"});
+    Layout();
+    QtTreeCtrl* widget = TreeWidget();
+    CMDIChildWnd* third = ChartFrame(QStringLiteral("Flow Chart3"));
+    third->ShowWindow(SW_HIDE);
+
+    // Deleting the selected chart leaves nothing selected in the widget
+    // either; a double-click on the next chart then opens it.
+    DeleteWindow("Flow Chart2");
+    EXPECT_EQ(Tree().GetSelectedItem(), 0u);
+    EXPECT_EQ(widget->currentItem(), nullptr);
+    EXPECT_TRUE(widget->selectedItems().isEmpty());
+    const HTREEITEM item = WindowItem("Flow Chart3");
+    QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, LabelPoint(item));
+    EXPECT_EQ(Tree().GetSelectedItem(), item);
+    EXPECT_EQ(Bar().GetClickedItem(), item);
+    EXPECT_TRUE(third->IsWindowVisible());
+    EXPECT_EQ(Main()->MDIGetActive(), third);
+
+    // Folding the group of the selected chart selects the group: Enter then
+    // opens the group again rather than the chart no longer shown.
+    third->ShowWindow(SW_HIDE);
+    const HTREEITEM group = Item(Kind::FlowCharts);
+    widget->WidgetItem(group)->setExpanded(false);
+    EXPECT_EQ(Tree().GetSelectedItem(), group);
+    EXPECT_EQ(widget->currentItem(), widget->WidgetItem(group));
+    Tree().SetFocus();
+    Main()->OnEnterKey();
+    EXPECT_TRUE(Tree().IsExpanded(group));
+    EXPECT_FALSE(third->IsWindowVisible());
 }

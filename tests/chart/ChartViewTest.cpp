@@ -142,6 +142,37 @@ TEST_F(ChartViewTest, TheSymbolFactoryMakesTheCurrentTool)
     EXPECT_EQ(CHOXView::s_nCurrentTool, 20101u);
 }
 
+TEST_F(ChartViewTest, APaletteToolSwitchesToPlacingFromAnyMode)
+{
+    const struct {
+        int modeBefore;
+        UINT command;
+        int modeAfter;
+        UINT toolAfter;
+        int chosen;
+        std::size_t selected;
+    } cases[] = {
+        {0, 20103, 1, 20103, 1, 0}, // select mode
+        {2, 20205, 1, 20205, 1, 0}, // the wire tool is on
+        {1, 20308, 1, 20308, 1, 0}, // another tool was chosen
+        {2, 20400, 2, 20101, 0, 1}, // not a palette tool: nothing changes
+    };
+    for (const auto& c : cases) {
+        CHOXView::s_nToolMode = c.modeBefore;
+        CHOXView::s_nCurrentTool = 20101;
+        CHOXView::s_nToolChosen = 0;
+        view.Select(wnd->GetBaseRect());
+        view.OnToolSelected(c.command);
+        EXPECT_EQ(CHOXView::s_nToolMode, c.modeAfter) << c.command;
+        EXPECT_EQ(CHOXView::s_nCurrentTool, c.toolAfter) << c.command;
+        EXPECT_EQ(CHOXView::s_nToolChosen, c.chosen) << c.command;
+        EXPECT_EQ(view.GetSelectionCount(), c.selected) << c.command;
+    }
+    CHOXView::s_nToolMode = 0;
+    CHOXView::s_nCurrentTool = 0;
+    CHOXView::s_nToolChosen = 0;
+}
+
 TEST_F(ChartViewTest, TheProgramFontScalesWithTheZoom)
 {
     view.SetZoomIndex(2);

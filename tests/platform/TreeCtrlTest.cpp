@@ -129,3 +129,70 @@ TEST(TreeCtrlTest, OnlyTheUsersExpansionsAreReported)
     s.tree.UserContextMenu(s.b1, CPoint(3, 4));
     EXPECT_EQ(hits, (std::vector<HTREEITEM>{s.c, 0, s.b1}));
 }
+
+namespace {
+// Counts what the tree tells its window about the selection.
+struct SelectionHost : TreeCtrlHost {
+    int selectionChanges = 0;
+    void ItemInserted(HTREEITEM) override {}
+    void ItemDeleting(HTREEITEM) override {}
+    void ItemChanged(HTREEITEM) override {}
+    void ItemExpandedChanged(HTREEITEM) override {}
+    void SelectionChanged() override { ++selectionChanges; }
+    void Reset() override {}
+    void SetFocus() override {}
+};
+} // namespace
+
+// The selected item stays a shown one, and the window hears of every change
+// of the selection that it did not make itself.
+TEST(TreeCtrlTest, TheSelectionFollowsCollapsesAndDeletions)
+{
+    const struct {
+        const char* what;
+        bool byUser;
+        HTREEITEM Sample::*collapsed;
+        HTREEITEM Sample::*selected;
+        HTREEITEM Sample::*after; // nullptr: the collapsed item
+        int told;
+    } cases[] = {
+        {"user folds the parent", true, &Sample::a, &Sample::a2, nullptr, 1},
+        {"program folds the parent", false, &Sample::a, &Sample::a2, nullptr, 1},
+        {"user folds the root", true, &Sample::root, &Sample::b1, nullptr, 1},
+        {"user folds another group", true, &Sample::b, &Sample::a2, &Sample::a2, 0},
+        {"user folds the selected item", true, &Sample::a, &Sample::a, &Sample::a, 0},
+    };
+    for (const auto& c : cases) {
+        Sample s;
+        SelectionHost host;
+        s.tree.SetHost(&host);
+        s.tree.SelectItem(s.*c.selected);
+        s.tree.Expand(s.a, TVE_EXPAND);
+        s.tree.Expand(s.b, TVE_EXPAND);
+        host.selectionChanges = 0;
+        if (c.byUser) {
+            s.tree.UserExpanded(s.*c.collapsed, false);
+        } else {
+            s.tree.Expand(s.*c.collapsed, TVE_COLLAPSE);
+        }
+        EXPECT_EQ(s.tree.GetSelectedItem(), c.after != nullptr ? s.*c.after : s.*c.collapsed) << c.what;
+        EXPECT_EQ(host.selectionChanges, c.told) << c.what;
+        EXPECT_TRUE(s.tree.IsItemVisible(s.tree.GetSelectedItem())) << c.what;
+        s.tree.SetHost(nullptr);
+    }
+
+    // Deleting the selected item (or its parent) clears the selection, and
+    // the window is told; deleting another item leaves both alone.
+    Sample s;
+    SelectionHost host;
+    s.tree.SetHost(&host);
+    s.tree.SelectItem(s.b1);
+    host.selectionChanges = 0;
+    s.tree.DeleteItem(s.a1);
+    EXPECT_EQ(s.tree.GetSelectedItem(), s.b1);
+    EXPECT_EQ(host.selectionChanges, 0);
+    s.tree.DeleteItem(s.b);
+    EXPECT_EQ(s.tree.GetSelectedItem(), 0u);
+    EXPECT_EQ(host.selectionChanges, 1);
+    s.tree.SetHost(nullptr);
+}

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+#include <QWheelEvent>
 #include <qdrawutil.h>
 
 #include <algorithm>
@@ -144,6 +145,9 @@ void QtDialogBar::MakeWidget(CBarCtrl& control)
         connect(slider, &QAbstractSlider::actionTriggered, this,
                 [this, core](int action) { SliderAction(core, action); });
         connect(slider, &QAbstractSlider::sliderReleased, this, [this, core] { SliderReleased(core); });
+        // The wheel would move the thumb without a notification the bar
+        // acts on, leaving it away from the shown rows.
+        slider->installEventFilter(this);
         widget = slider;
     } else {
         auto& button = static_cast<CButton&>(control);
@@ -217,6 +221,22 @@ void QtDialogBar::SliderReleased(CSliderCtrl* slider)
 
 bool QtDialogBar::eventFilter(QObject* watched, QEvent* event)
 {
+    // The wheel over a slider steps it by lines, as the arrow keys do.
+    if (event->type() == QEvent::Wheel) {
+        CSliderCtrl* wheeled = nullptr;
+        for (const auto& [control, widget] : m_widgets)
+            if (widget != nullptr && widget.data() == watched && qobject_cast<QSlider*>(widget.data()) != nullptr)
+                wheeled = static_cast<CSliderCtrl*>(control);
+        if (wheeled != nullptr) {
+            const QPoint delta = static_cast<QWheelEvent*>(event)->angleDelta();
+            const int steps = delta.y() != 0 ? delta.y() : delta.x();
+            if (steps != 0)
+                SliderAction(wheeled, steps > 0 ? QAbstractSlider::SliderSingleStepSub
+                                                : QAbstractSlider::SliderSingleStepAdd);
+            event->accept();
+            return true;
+        }
+    }
     // Context help over the bar's area (help events of its controls come
     // here when the controls leave them).
     if (watched == m_client) {
