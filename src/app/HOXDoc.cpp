@@ -171,10 +171,13 @@ void CHOXDoc::Serialize(CArchive& ar)
             auto wnd = ar.ReadOwned<CHOXFlowWnd>();
             if (wnd) windows.AppendInOrder(name, std::move(wnd));
         }
-        // The parameter set reads in place: its shape follows the controller
-        // type just read, and a failed read leaves it unchanged.
-        m_pParam->SetDocument(this);
-        m_pParam->Serialize(ar);
+        // The parameter section's shape follows the controller type just
+        // read. It is read into a copy: the item count after it can still
+        // fail, and the document's own set is the one the dialogs hold.
+        CHOXParam param;
+        param.SetDocument(this);
+        param.CopyValuesFrom(*m_pParam);
+        param.Serialize(ar);
         DWORD itemCount = 0;
         ar >> itemCount;
         if (itemCount != 0)
@@ -190,6 +193,7 @@ void CHOXDoc::Serialize(CArchive& ar)
         m_nShowProgTextSubtask = showSubtask;
         m_progTextPos = positions;
         m_mapWindows = std::move(windows);
+        m_pParam->CopyValuesFrom(param);
     } catch (...) {
         m_nControllerType = oldType;
         throw;

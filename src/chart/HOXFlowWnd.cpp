@@ -11,6 +11,7 @@
 #include "chart/HOXView.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
+#include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowJumpEnd.h"
@@ -204,6 +205,16 @@ int CHOXFlowWnd::CountProgramSteps()
     return steps + 2 * static_cast<int>(m_mapNodes.GetCount());
 }
 
+std::int32_t CHOXFlowWnd::FreeSymbolIdBesidesMine() const
+{
+    for (std::int32_t id = 0; id <= 4000; ++id) {
+        const auto key = static_cast<WORD>(id);
+        if (LookupObject(key) == nullptr && !m_pDocument->IsObjectIdUsed(key)) return id;
+    }
+    AfxMessageBox(13646, MB_OK | MB_ICONHAND);
+    return -1;
+}
+
 void CHOXFlowWnd::CreateInitialSymbols(int kind)
 {
     if (m_pDocument == nullptr || GetBaseRect() == nullptr || kind < 0 || kind > 2) return;
@@ -232,7 +243,11 @@ void CHOXFlowWnd::CreateInitialSymbols(int kind)
         upper->SetId(static_cast<DWORD>(first));
         AddObject(std::move(upper));
     }
-    const std::int32_t second = m_pDocument->NewSymbolId();
+    std::int32_t second = m_pDocument->NewSymbolId();
+    // The id search looks through the records the document holds, and a new
+    // chart is put among them only after its first symbols are made: the
+    // search can then hand back the id the upper symbol has just taken.
+    if (second != -1 && LookupObject(static_cast<WORD>(second)) != nullptr) second = FreeSymbolIdBesidesMine();
     if (second == -1) {
         if (placedUpper) {
             // It goes again with the numbers it took; it has no wires yet.

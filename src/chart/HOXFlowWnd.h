@@ -60,6 +60,9 @@ public:
 private:
     // After loading: owners and the document's number tables.
     void AfterLoad();
+    // The lowest symbol id that neither this record nor any record of the
+    // document uses; -1 (after the message) when all are taken.
+    std::int32_t FreeSymbolIdBesidesMine() const;
 
     ObjectMap m_mapConnects;
     ObjectMap m_mapNodes;

@@ -307,17 +307,27 @@ void CHOXNode::OnOpen(UINT, CPoint)
     if (dlg.DoModal() != IDOK) return;
     if (wnd->GetUndo() != nullptr) wnd->GetUndo()->Clear();
     const int n = dlg.GetNumber();
+    const DWORD old = m_nId;
+    const bool changed = n != static_cast<std::int32_t>(old);
     CHOXConnect* out = FindWire(m_nOutWireId);
     CHOXSymbol* source = out != nullptr ? chart::FindSymbol(m_pWnd, out->GetSourceId()) : nullptr;
-    if (source != nullptr) {
-        const bool changed = n != static_cast<std::int32_t>(m_nId);
-        if (auto* pointer = dynamic_cast<CHOXFlowPointer*>(source)) {
-            pointer->SetPointerNumber(n);
-            if (changed)
-                AfxMessageBox(QStringLiteral("Caution :Pointer Number of FlowPointer symbol is also updated"),
-                              MB_OK | MB_ICONINFORMATION);
+    auto* pointer = dynamic_cast<CHOXFlowPointer*>(source);
+    if (pointer != nullptr) {
+        pointer->SetPointerNumber(n);
+        if (changed)
+            AfxMessageBox(QStringLiteral("Caution :Pointer Number of FlowPointer symbol is also updated"),
+                          MB_OK | MB_ICONINFORMATION);
+    }
+    if (changed) {
+        // The dialog has already moved the number in the pointer table, so
+        // the node follows even when its wire names no source; a node that
+        // cannot take the number (no wire) puts the table back.
+        Renumber(static_cast<DWORD>(n));
+        CHOXDoc* doc = wnd->GetDocument();
+        if (m_nId == old && pointer == nullptr && doc != nullptr) {
+            doc->FreePointerNumber(n);
+            doc->MarkPointerNumberUsed(static_cast<int>(old));
         }
-        if (changed) Renumber(static_cast<DWORD>(n));
     }
     if (wnd->GetView() != nullptr) wnd->GetView()->Invalidate();
 }

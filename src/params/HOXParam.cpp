@@ -130,6 +130,14 @@ void CHOXParam::SetDefaults()
     m_common[0] = oneAxis ? 1 : 0;
 }
 
+void CHOXParam::CopyValuesFrom(const CHOXParam& other)
+{
+    m_axisA = other.m_axisA;
+    m_axisB = other.m_axisB;
+    m_common = other.m_common;
+    m_lengthUnit = other.m_lengthUnit;
+}
+
 bool CHOXParam::IsOneAxisModel() const { return m_pDoc != nullptr && m_pDoc->GetControllerType() == 0; }
 
 std::int32_t CHOXParam::GetLengthUnit(int axis) const

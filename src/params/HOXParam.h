@@ -61,6 +61,9 @@ public:
     // document is a two-axis set.
     bool IsOneAxisModel() const;
     CHOXDoc* GetDocument() const { return m_pDoc; }
+    // Takes every value and both length units of the other set; the owning
+    // document stays.
+    void CopyValuesFrom(const CHOXParam& other);
     void SetDocument(CHOXDoc* doc) { m_pDoc = doc; }
 
     // 0 millimetres, 1 degrees, 2 inches; 0 for an axis other than 0 or 1,

@@ -89,6 +89,8 @@ protected:
         doc.m_rects[2] = CRect(1, 2, 3, 4);
         doc.m_progTextPos[1] = CPoint(-5, 6);
         doc.m_nShowProgTextY = 1;
+        const std::int32_t jogY = 12345;
+        EXPECT_TRUE(doc.GetParam().SetParam(&jogY, 5, 1));
     }
 
     TempSettings settings;
@@ -150,6 +152,9 @@ TEST_F(HOXDocFileTest, SaveLoadSaveGivesTheSameBytes)
     EXPECT_EQ(loaded.m_rects[2], CRect(1, 2, 3, 4));
     EXPECT_EQ(loaded.m_progTextPos[1], CPoint(-5, 6));
     EXPECT_TRUE(loaded.IsProgTextYShown());
+    std::int32_t jogY = 0;
+    EXPECT_TRUE(loaded.GetParam().GetParam(&jogY, 5, 1));
+    EXPECT_EQ(jogY, 12345);
 
     // Counters rise above every id in use; node numbers are taken again.
     EXPECT_EQ(loaded.m_nSymbolIdCounter, 80);
@@ -203,6 +208,7 @@ TEST_F(HOXDocFileTest, DamagedFilesAreRefusedAndChangeNothing)
         {"no monitor window", QByteArray::fromHex("00000000") + good.mid(4, good.indexOf("CHOXMonWnd") - 4 - 6) +
                                    QByteArray::fromHex("0000")},
         {"embedded items", good.left(good.size() - 4) + QByteArray::fromHex("01000000")},
+        {"cut in the item count", good.left(good.size() - 2)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -214,6 +220,13 @@ TEST_F(HOXDocFileTest, DamagedFilesAreRefusedAndChangeNothing)
         auto keep = doc.NewFlowWindow(QStringLiteral("Kept"), QString());
         doc.AddWindow(QStringLiteral("Kept"), std::move(keep));
         CHOXMonWnd* monitor = doc.GetMonWnd();
+        // The parameters come after everything else but the items: a file
+        // that fails there must not leave its parameters behind either.
+        const std::int32_t speedX = 4321;
+        const std::int32_t speedY = 8765;
+        ASSERT_TRUE(doc.GetParam().SetParam(&speedX, 4, 0));
+        ASSERT_TRUE(doc.GetParam().SetParam(&speedY, 4, 1));
+        doc.GetParam().SetLengthUnit(0, CHOXParam::unitInch);
         ScriptedMessages messages;
         messages.Expect("Unexpected file format.", MB_OK | MB_ICONEXCLAMATION, IDOK);
         EXPECT_FALSE(doc.OnOpenDocument(Path("bad.hox")));
@@ -223,6 +236,12 @@ TEST_F(HOXDocFileTest, DamagedFilesAreRefusedAndChangeNothing)
         EXPECT_EQ(doc.GetWindowNameList(), QStringList{"Kept"});
         EXPECT_NE(doc.FindWindowByName(QStringLiteral("Kept")), nullptr);
         EXPECT_TRUE(doc.GetPathName().isEmpty());
+        std::int32_t value = 0;
+        EXPECT_TRUE(doc.GetParam().GetParam(&value, 4, 0));
+        EXPECT_EQ(value, speedX);
+        EXPECT_TRUE(doc.GetParam().GetParam(&value, 4, 1));
+        EXPECT_EQ(value, speedY);
+        EXPECT_EQ(doc.GetParam().GetLengthUnit(0), CHOXParam::unitInch);
     }
 }
 

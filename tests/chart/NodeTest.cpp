@@ -276,6 +276,48 @@ TEST_F(NodeTest, DoubleClickRenumbersThroughTheDialog)
     EXPECT_FALSE(doc.IsPointerNumberUsed(34));
 }
 
+TEST_F(NodeTest, TheTableAndTheNodeAgreeAfterTheDialogWhateverItsWire)
+{
+    // A wire whose source names nothing still carries its node: the node
+    // takes the number the dialog moved in the table.
+    Place(2, {68, 250});
+    CHOXConnect* sourceless = Wire(3, 99, 1, 2);
+    doc.MarkPointerNumberUsed(4);
+    wnd->AddNode(std::make_unique<CHOXNode>(4, CRect(95, 203, 105, 213), 3, wnd));
+    auto* node = dynamic_cast<CHOXNode*>(wnd->LookupNode(4));
+    sourceless->SetNodeId(4);
+    // A node whose wire is gone cannot take a number: the table stays.
+    doc.MarkPointerNumberUsed(8);
+    wnd->AddNode(std::make_unique<CHOXNode>(8, CRect(0, 0, 10, 10), 77, wnd));
+    auto* orphan = dynamic_cast<CHOXNode*>(wnd->LookupNode(8));
+    const struct {
+        const char* what;
+        CHOXNode* node;
+        int typed;
+        DWORD idAfter;
+    } cases[] = {
+        {"wire without a source", node, 33, 33},
+        {"no wire", orphan, 34, 8},
+    };
+    ScriptedDialogs dialogs;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int old = static_cast<int>(c.node->GetId());
+        const QString typed = QString::number(c.typed);
+        dialogs.Expect(2063, [typed](DialogDriver& d) {
+            d.Type(kEdit, typed);
+            d.Click(IDOK);
+        });
+        c.node->OnOpen(0, CPoint());
+        EXPECT_EQ(c.node->GetId(), c.idAfter);
+        EXPECT_EQ(wnd->LookupNode(static_cast<WORD>(c.idAfter)), c.node);
+        const bool renumbered = c.idAfter != static_cast<DWORD>(old);
+        EXPECT_EQ(doc.IsPointerNumberUsed(c.typed), renumbered);
+        EXPECT_EQ(doc.IsPointerNumberUsed(old), !renumbered);
+    }
+    EXPECT_EQ(sourceless->GetNodeId(), 33u);
+}
+
 TEST_F(NodeTest, RenumberingAPointersNodeRenumbersThePointer)
 {
     auto* pointer = Place<CHOXFlowPointer>(1, {68, 50});

@@ -258,6 +258,16 @@ TEST(ParamStoreTest, RoundTripRestoresEveryValue)
     EXPECT_EQ(target.GetLengthUnit(1), 2);
 }
 
+TEST(ParamStoreTest, CopyTakesEveryValueButNotTheOwner)
+{
+    CHOXParam source;
+    MarkFields(source);
+    CHOXParam target;
+    target.CopyValuesFrom(source);
+    EXPECT_EQ(Store(target).toHex(), QByteArray(kMarkedTwoAxis));
+    EXPECT_EQ(target.GetDocument(), nullptr);
+}
+
 TEST(ParamStoreTest, LoadingReadsOnlyItsSection)
 {
     QByteArray bytes = Hex(kMarkedTwoAxis);

@@ -210,6 +210,49 @@ TEST_F(FlowWindowSymbolsTest, WhenSymbolIdsRunOut)
     }
 }
 
+// A new chart gets its first symbols before the document holds it, so the
+// document's id search cannot see the upper symbol's id.
+TEST_F(FlowWindowSymbolsTest, WhenSymbolIdsRunOutForAChartNotYetInTheDocument)
+{
+    const struct {
+        std::vector<int> free;
+        int counter;
+        bool message;
+        std::vector<DWORD> ids;
+    } cases[] = {
+        {{17, 4000}, 4000, false, {17, 4000}},
+        {{3999, 4000}, 3999, false, {3999, 4000}}, // the counter's last id, then the search
+        {{17}, 4000, true, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ids.size());
+        MakeDocument(1);
+        CHOXFlowWnd* other = AddChart(QStringLiteral("Full"));
+        for (int id = 0; id <= 4000; ++id) {
+            if (std::find(c.free.begin(), c.free.end(), id) != c.free.end()) continue;
+            auto rect = std::make_unique<CHOXRect>(CRect(0, 0, 1, 1), other);
+            rect->SetId(static_cast<DWORD>(id));
+            other->AddObject(std::move(rect));
+        }
+        doc->m_nSymbolIdCounter = c.counter;
+        std::unique_ptr<CHOXFlowWnd> fresh = doc->NewFlowWindow(QStringLiteral("Flow Chart9"), QString());
+        ScriptedMessages messages;
+        if (c.message) messages.Expect("ERROR : Number of Symbols exceeded the limit.", MB_OK | MB_ICONHAND, IDOK);
+        fresh->CreateInitialSymbols(1);
+        std::vector<DWORD> ids;
+        std::vector<int> types;
+        for (const auto& [key, object] : fresh->GetObjectMap()) {
+            ids.push_back(object->GetId());
+            types.push_back(object->GetObjectType());
+        }
+        std::sort(ids.begin(), ids.end());
+        std::sort(types.begin(), types.end());
+        EXPECT_EQ(ids, c.ids);
+        EXPECT_EQ(types, c.ids.empty() ? std::vector<int>{} : (std::vector<int>{302, 304}));
+        EXPECT_EQ(UsedPointerNumbers(), c.ids.empty() ? 0 : 1);
+    }
+}
+
 TEST_F(FlowWindowSymbolsTest, GetSymbolPinFindsThePinOfASymbolById)
 {
     CHOXFlowCall* call = Place<CHOXFlowCall>(chart);
