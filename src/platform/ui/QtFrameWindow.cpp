@@ -112,9 +112,11 @@ QString QtFrameWindow::StatusText(int pane) const
 
 void QtFrameWindow::UpdateCommandStates()
 {
+    // Only the toolbars: menus ask when they open, dialog bars ask for their
+    // own buttons, and walking the client area would visit every child
+    // frame with all its widgets four times a second.
     for (QAction* action : actions()) UpdateCommandAction(action);
-    for (QObject* child : children())
-        if (auto* w = qobject_cast<QWidget*>(child); w != nullptr && w != menuBar()) UpdateCommandActions(w);
+    for (QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) UpdateCommandActions(bar);
 }
 
 void QtFrameWindow::Close() { close(); }
