@@ -282,8 +282,10 @@ void CDialogBar::OnUpdateCmdUI(CommandRouter* target, bool disableIfNoHandler)
         if (control->GetKind() != CBarCtrl::Kind::Button) continue;
         const UINT id = control->GetDlgCtrlID();
         CCmdUI ui(id);
-        if (target->RouteCmdMsg(id, CmdMode::Update, &ui)) {
-            if (ui.m_bEnableChanged) control->EnableWindow(ui.m_bEnabled);
+        // An update handler that leaves the enabling alone (one that only
+        // shows a state) lets the command handler decide, as without one.
+        if (target->RouteCmdMsg(id, CmdMode::Update, &ui) && ui.m_bEnableChanged) {
+            control->EnableWindow(ui.m_bEnabled);
             continue;
         }
         if (disableIfNoHandler) control->EnableWindow(target->RouteCmdMsg(id, CmdMode::Probe, nullptr));

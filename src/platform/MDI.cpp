@@ -1,8 +1,7 @@
 #include "platform/MDI.h"
 
-#include "platform/MenuResource.h"
-
 #include "platform/Document.h"
+#include "platform/MenuResource.h"
 #include "platform/View.h"
 
 #include <algorithm>

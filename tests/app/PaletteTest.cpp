@@ -621,6 +621,15 @@ TEST_F(PaletteTest, TheConnectButtonAndTheWireCommandToggleTheWireTool)
     EXPECT_EQ(CHOXView::s_nToolMode, 1);
     EXPECT_FALSE(wireShown());
     CHOXView::s_nToolMode = 0;
+
+    // Only a chart's view takes the button; it comes back with the chart.
+    CommandRouter* router = GetCommandRouter();
+    MonitorFrame()->MDIActivate();
+    Main()->GetToolsBar().OnUpdateCmdUI(router, true);
+    EXPECT_FALSE(connect.IsWindowEnabled());
+    ChartFrame(QStringLiteral("Flow Chart1"))->MDIActivate();
+    Main()->GetToolsBar().OnUpdateCmdUI(router, true);
+    EXPECT_TRUE(connect.IsWindowEnabled());
 }
 
 TEST_F(PaletteTest, ContextHelpAnswersTheToolUnderThePoint)
