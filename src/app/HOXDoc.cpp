@@ -168,6 +168,10 @@ void CHOXDoc::Serialize(CArchive& ar)
         for (DWORD i = 0; i < windowCount; ++i) {
             QString name;
             ar >> name;
+            // One name, one chart: a second one would replace the first.
+            if (windows.Contains(name))
+                throw ArchiveError(ArchiveError::duplicateKey,
+                                   "the window \"" + name.toStdString() + "\" is stored twice");
             auto wnd = ar.ReadOwned<CHOXFlowWnd>();
             if (wnd) windows.AppendInOrder(name, std::move(wnd));
         }

@@ -27,4 +27,9 @@ void CHOXLogoDlg::OnTimer(UINT timerId)
 
 void CHOXLogoDlg::OnKeyDown(int) { EndDialog(IDOK); }
 
-void CHOXLogoDlg::OnMouseButtonDown(int) { EndDialog(IDOK); }
+void CHOXLogoDlg::OnMouseButtonDown(int button)
+{
+    // The three usual buttons only; the side buttons of some mice are left
+    // alone.
+    if (button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton) EndDialog(IDOK);
+}

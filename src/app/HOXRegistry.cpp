@@ -103,11 +103,13 @@ QString CHOXRegistry::ReadCommPort()
 
 int CHOXRegistry::ReadKzqwType()
 {
+    // One digit fits the field; anything but 0, 1 or 2 (a digit of another
+    // script included) is no choice at all.
     QString text;
-    if (!ReadString("KzqwType", text, FindValue("KzqwType")->maxBytes) || text.isEmpty() || !text[0].isDigit())
+    if (!ReadString("KzqwType", text, FindValue("KzqwType")->maxBytes) || text.size() != 1 || text[0] < u'0' ||
+        text[0] > u'2')
         return -1;
-    const int type = DecimalValue(text);
-    return type >= 0 && type <= 2 ? type : -1;
+    return text[0].unicode() - u'0';
 }
 
 QString CHOXRegistry::ReadSerializeFileDir()

@@ -9,6 +9,7 @@
 #include "platform/DC.h"
 
 #include <algorithm>
+#include <string>
 
 KT_IMPLEMENT_SERIAL(CHOXMonWnd, CHOXWnd, 0)
 
@@ -24,6 +25,11 @@ ObjectMap ReadObjectMap(CArchive& ar)
     for (DWORD i = 0; i < count; ++i) {
         WORD key = 0;
         ar >> key;
+        // A second entry under one key would delete the first while later
+        // references in the file may still name it.
+        if (map.Contains(key))
+            throw ArchiveError(ArchiveError::duplicateKey,
+                               "the key " + std::to_string(key) + " is stored twice in a monitor window map");
         // An empty entry would be a null object for every user of the map.
         if (std::unique_ptr<T> object = ar.ReadOwned<T>()) map.AppendInOrder(key, std::move(object));
     }

@@ -188,7 +188,13 @@ void CArchive::WriteClass(const CRuntimeClass* cls)
         }
         return;
     }
+    // A file naming a class that cannot be made by name, or by a name longer
+    // than a reader takes, could never be opened again: refuse to write it
+    // rather than report a save that cannot be loaded.
     const std::size_t nameLen = std::strlen(cls->m_lpszClassName);
+    if (cls->m_pfnCreateObject == nullptr || nameLen > kMaxClassName)
+        throw ArchiveError(ArchiveError::writeError,
+                           std::string("an object of class \"") + cls->m_lpszClassName + "\" cannot be stored");
     *this << kNewClassTag << cls->m_wSchema << static_cast<WORD>(nameLen);
     Write(cls->m_lpszClassName, nameLen);
     CheckCount();
@@ -272,7 +278,9 @@ const CRuntimeClass* CArchive::ReadClassTag(const CRuntimeClass* required, DWORD
     return cls;
 }
 
-CObject* CArchive::ReadObject(const CRuntimeClass* required)
+CObject* CArchive::ReadObject(const CRuntimeClass* required) { return ReadObjectFor(required, false); }
+
+CObject* CArchive::ReadObjectFor(const CRuntimeClass* required, bool toOwn)
 {
     const std::size_t tagAt = m_pos;
     DWORD index = 0;
@@ -283,6 +291,12 @@ CObject* CArchive::ReadObject(const CRuntimeClass* required)
                                                            " names no object read before (index " +
                                                            std::to_string(index) + ")");
         CObject* object = m_loadArray[index].object;
+        // An object that has an owner already may have been deleted by it
+        // since (a replaced map entry, say): it is refused before it is
+        // looked at.
+        if (toOwn && object != nullptr && (m_building.count(object) != 0 || m_unclaimed.count(object) == 0))
+            throw ArchiveError(ArchiveError::sharedObject, "an object at offset " + std::to_string(tagAt) +
+                                                               " is stored twice but can have only one owner");
         if (object != nullptr && required != nullptr && !object->IsKindOf(required))
             throw ArchiveError(ArchiveError::badClass,
                                std::string("a reference to an object of class \"") +
@@ -326,7 +340,7 @@ std::unique_ptr<CObject> CArchive::Claim(CObject* object)
 std::unique_ptr<CObject> CArchive::ReadOwned(const CRuntimeClass* required)
 {
     const std::size_t tagAt = m_pos;
-    CObject* object = ReadObject(required);
+    CObject* object = ReadObjectFor(required, true);
     if (object == nullptr) return nullptr;
     std::unique_ptr<CObject> owned = Claim(object);
     if (!owned)

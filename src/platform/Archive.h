@@ -29,7 +29,8 @@ public:
         badCount,     // a count or length larger than the data that is left
         sharedObject, // an object that is stored twice where it can have only one owner
         tooDeep,      // objects nested deeper than any document of this program
-        writeError,   // an item too large to be written
+        duplicateKey, // a map that holds one key twice
+        writeError,   // an item too large to be written, or of a class that cannot be read back
     };
     ArchiveError(Cause cause, const std::string& what) : std::runtime_error(what), m_cause(cause) {}
     Cause cause() const { return m_cause; }
@@ -113,6 +114,8 @@ public:
     // Reads an object reference without taking ownership: null, a
     // back-reference, or a new object. A new object stays with the archive
     // until Claim takes it; objects nobody claimed are deleted with the archive.
+    // A back-reference to a claimed object is only as good as its owner: the
+    // owner must keep it while this archive reads.
     CObject* ReadObject(const CRuntimeClass* required);
     bool IsUnclaimed(const CObject* object) const { return m_unclaimed.count(object) != 0; }
     std::unique_ptr<CObject> Claim(CObject* object);
@@ -128,6 +131,9 @@ private:
     void Need(std::size_t n) const;
     void CheckCount() const;
     void WriteClass(const CRuntimeClass* cls);
+    // ReadObject; when the caller is to own the object, a reference to one
+    // that cannot be claimed fails without the object being touched.
+    CObject* ReadObjectFor(const CRuntimeClass* required, bool toOwn);
     // Reads the tag and, for a new object, its class. Returns the class of a
     // new object, or null with *objectIndex set for a reference.
     const CRuntimeClass* ReadClassTag(const CRuntimeClass* required, DWORD* objectIndex);

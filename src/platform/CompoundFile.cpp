@@ -65,6 +65,10 @@ void EnsureGsf()
         const auto levels = GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION);
         g_log_set_handler("libgsf:msole", levels, OnGsfLog, nullptr);
         g_log_set_handler("libgsf", levels, OnGsfLog, nullptr);
+        // Parts of libgsf log without a domain (a directory entry it cannot
+        // open, say); outside this file's reads and writes such messages go
+        // on to GLib's default handler as before.
+        g_log_set_handler(nullptr, levels, OnGsfLog, nullptr);
         return true;
     }();
     (void)initialised;

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <iterator>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -205,7 +206,8 @@ using StringMap = HashOrderMap<QString, V, TextKeyHash>;
 // The stored form of a word-keyed map of owned objects: the element count,
 // then per element in map order the 16-bit key and the object with its class.
 // Loading keeps the order the map had when it was saved, and checks that every
-// object is of the class `required` (a T or a class derived from it).
+// object is of the class `required` (a T or a class derived from it) and that
+// no key comes twice.
 template <class T>
 void SerializeObjectMap(CArchive& ar, WordMap<std::unique_ptr<T>>& map, const CRuntimeClass* required = nullptr)
 {
@@ -223,6 +225,12 @@ void SerializeObjectMap(CArchive& ar, WordMap<std::unique_ptr<T>>& map, const CR
     for (DWORD i = 0; i < count; ++i) {
         WORD key = 0;
         ar >> key;
+        // A map never holds a key twice; taking the second entry would delete
+        // the first while later references in the file may still name it.
+        if (loaded.Contains(key))
+            throw ArchiveError(ArchiveError::duplicateKey, "the key " + std::to_string(key) +
+                                                               " is stored twice in one map (offset " +
+                                                               std::to_string(ar.Position() - 2) + ")");
         std::unique_ptr<CObject> object = ar.ReadOwned(required);
         loaded.AppendInOrder(key, std::unique_ptr<T>(static_cast<T*>(object.release())));
     }

@@ -209,6 +209,7 @@ TEST_F(HOXDocFileTest, DamagedFilesAreRefusedAndChangeNothing)
                                    QByteArray::fromHex("0000")},
         {"embedded items", good.left(good.size() - 4) + QByteArray::fromHex("01000000")},
         {"cut in the item count", good.left(good.size() - 2)},
+        {"one window name twice", QByteArray(good).replace("Flow Chart2", "Flow Chart1")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

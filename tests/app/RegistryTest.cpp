@@ -63,11 +63,12 @@ TEST(RegistryTest, TypedValuesFallBackToTheirDefaults)
     const struct {
         const char* stored;
         int expected;
-    } types[] = {{nullptr, -1}, {"0", 0}, {"2", 2}, {"3", -1}, {"12", -1}, {"x", -1}, {"-1", -1}};
+    } types[] = {{nullptr, -1}, {"0", 0}, {"1", 1}, {"2", 2}, {"3", -1}, {"9", -1}, {"12", -1},
+                 {"x", -1},     {"-1", -1}, {"", -1}, {" ", -1}, {"\xd9\xa2", -1} /* a digit of another script */};
     for (const auto& c : types) {
         TempSettings settings;
         CHOXRegistry reg;
-        if (c.stored) reg.WriteString("KzqwType", QString::fromLatin1(c.stored));
+        if (c.stored) reg.WriteString("KzqwType", QString::fromUtf8(c.stored));
         EXPECT_EQ(reg.ReadKzqwType(), c.expected) << (c.stored ? c.stored : "(none)");
     }
 

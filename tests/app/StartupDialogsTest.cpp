@@ -45,6 +45,21 @@ TEST(LogoDialogTest, AnyKeyOrMouseButtonClosesIt)
     }
 }
 
+TEST(LogoDialogTest, SideMouseButtonsLeaveItOpen)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(2002, [](DialogDriver& d) {
+        for (Qt::MouseButton button : {Qt::BackButton, Qt::ForwardButton}) {
+            d.ClickDialog(button);
+            EXPECT_FALSE(d.Ended()) << button;
+            EXPECT_TRUE(d.Site().IsTimerActive(CHOXLogoDlg::kTimerId)) << button;
+        }
+        d.FireTimer(CHOXLogoDlg::kTimerId);
+    });
+    CHOXLogoDlg logo;
+    EXPECT_EQ(logo.DoModal(), IDOK);
+}
+
 TEST(TimedMessageTest, ShowsTheTextAndClosesAfterTwoSeconds)
 {
     ScriptedDialogs dialogs;

@@ -303,6 +303,17 @@ TEST_F(MonWndTest, LoadingRefusesObjectsOfTheWrongClassOrCutShortAndKeepsTheMaps
         for (std::size_t i = emptyBefore.size() + 1; i < 4; ++i) ar.WriteCount(0);
         return ar.Buffer();
     };
+    // The monitor map with two entries under one key.
+    auto twice = [](CObject* object) {
+        CArchive ar;
+        for (int i = 0; i < 3; ++i) ar.WriteCount(0);
+        ar.WriteCount(2);
+        ar << WORD(9);
+        ar.WriteObject(object);
+        ar << WORD(9);
+        ar.WriteObject(object);
+        return ar.Buffer();
+    };
     CHOXDrawObj plain(CRect(0, 0, 5, 5), nullptr);
     plain.SetId(9);
     CHOXMonObj monitor;
@@ -325,6 +336,7 @@ TEST_F(MonWndTest, LoadingRefusesObjectsOfTheWrongClassOrCutShortAndKeepsTheMaps
         {"last map missing", good.left(good.size() - 2), ArchiveError::endOfFile},
         {"cut inside an object", windowPart + tail({0, 0, 0}, &monitor).chopped(3), ArchiveError::endOfFile},
         {"cut in the window part", windowPart.left(windowPart.size() - 5), ArchiveError::endOfFile},
+        {"one key twice", windowPart + twice(&monitor), ArchiveError::duplicateKey},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

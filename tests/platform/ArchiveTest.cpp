@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace {
@@ -69,6 +70,12 @@ public:
 };
 KT_IMPLEMENT_SERIAL(TestRef, CObject, 0)
 
+// Known by kind only: it cannot be made by name, so it cannot be stored.
+class TestAbstract : public CObject {
+    KT_DECLARE_DYNAMIC(TestAbstract)
+};
+KT_IMPLEMENT_DYNAMIC(TestAbstract, CObject)
+
 class ArchiveTest : public ::testing::Test {
 protected:
     void SetUp() override { TestNode::alive = 0; }
@@ -101,7 +108,7 @@ TEST_F(ArchiveTest, StringsAtTheirSizeBoundaries)
         const char* prefix;
     } cases[] = {
         {0, "00"}, {1, "01"}, {254, "fe"}, {255, "ffff00"}, {256, "ff0001"}, {0xFFFD, "fffdff"},
-        {0xFFFE, "ffffff feff0000"}, {0x10000, "ffffff00000100"},
+        {0xFFFE, "ffffff feff0000"}, {0xFFFF, "ffffff ffff0000"}, {0x10000, "ffffff00000100"},
     };
     for (const auto& c : cases) {
         QString s(c.length, QLatin1Char('a'));
@@ -322,6 +329,33 @@ TEST_F(ArchiveTest, DeepNestingIsRefused)
     }
 }
 
+TEST_F(ArchiveTest, AnObjectThatCouldNotBeReadBackIsNotWritten)
+{
+    TestAbstract object;
+    CArchive out;
+    try {
+        out.WriteObject(&object);
+        ADD_FAILURE() << "written without error";
+    } catch (const ArchiveError& e) {
+        EXPECT_EQ(e.cause(), ArchiveError::writeError) << e.what();
+    }
+}
+
+TEST_F(ArchiveTest, AnObjectThatHasAnOwnerIsNotHandedToAnother)
+{
+    // The node's first owner lets it go before a later reference in the file
+    // names it again: the reference must fail without the node being looked at.
+    const QByteArray bytes = Hex("ffff00000800") + QByteArray("TestNode") + Hex("01000000" "0000") + Hex("0200");
+    CArchive in(bytes);
+    in.ReadOwned<TestNode>().reset();
+    try {
+        in.ReadOwned<TestNode>();
+        ADD_FAILURE() << "read without error";
+    } catch (const ArchiveError& e) {
+        EXPECT_EQ(e.cause(), ArchiveError::sharedObject) << e.what();
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Word-keyed maps
 
@@ -382,6 +416,145 @@ TEST(WordMapTest, AFailedLoadLeavesTheMapAsItWas)
     EXPECT_THROW(SerializeObjectMap(in, map), ArchiveError);
     ASSERT_EQ(map.GetCount(), 1u);
     EXPECT_EQ((*map.Lookup(7))->value, 7);
+}
+
+TEST(WordMapTest, DamagedMapsFailCleanly)
+{
+    TestNode::alive = 0;
+    const QByteArray node = Hex("ffff00000800") + QByteArray("TestNode");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        ArchiveError::Cause cause;
+    } cases[] = {
+        // The second entry under key 1 would delete the first, which the
+        // third entry then names.
+        {"key stored twice", Hex("0300") + Hex("0100") + node + Hex("01000000" "0000") + Hex("0100") + Hex("0180") +
+                                 Hex("02000000" "0000") + Hex("0200") + Hex("0200"),
+         ArchiveError::duplicateKey},
+        {"one object under two keys", Hex("0200") + Hex("0100") + node + Hex("01000000" "0000") + Hex("0200") + Hex("0200"),
+         ArchiveError::sharedObject},
+        {"more entries than data", Hex("0900") + Hex("0100") + node + Hex("01000000" "0000"), ArchiveError::badCount},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WordMap<std::unique_ptr<TestNode>> map;
+        map.SetAt(7, std::make_unique<TestNode>(7));
+        CArchive in(c.bytes);
+        try {
+            SerializeObjectMap(in, map);
+            ADD_FAILURE() << "read without error";
+        } catch (const ArchiveError& e) {
+            EXPECT_EQ(e.cause(), c.cause) << e.what();
+        }
+        ASSERT_EQ(map.Keys(), std::vector<WORD>{7});
+        EXPECT_EQ((*map.Lookup(7))->value, 7);
+    }
+    EXPECT_EQ(TestNode::alive, 0);
+}
+
+// ---------------------------------------------------------------------------
+// Damage anywhere: a sample archive with every kind of item, cut at every
+// length and with bytes changed at random (fixed seed). Reading either
+// succeeds or throws ArchiveError, and leaves no object behind.
+
+namespace {
+
+QByteArray SampleArchive()
+{
+    TestLeaf leaf;
+    leaf.tag = 0x5A;
+    TestRef ref;
+    ref.target = &leaf;
+    WordMap<std::unique_ptr<TestNode>> map;
+    for (WORD key : {3, 19, 272, 40000}) {
+        auto node = std::make_unique<TestNode>(key);
+        node->child = std::make_unique<TestNode>(-key);
+        map.SetAt(key, std::move(node));
+    }
+    CArchive out;
+    out << QString(300, QLatin1Char('s')) << QStringLiteral("short");
+    out.WriteCount(2);
+    out << std::int32_t(1) << std::int32_t(2);
+    SerializeObjectMap(out, map);
+    out.WriteObject(&leaf);
+    out.WriteObject(&ref);
+    out << CRect(1, 2, 3, 4) << CPoint(5, 6);
+    out.WriteObject(&leaf);
+    out.WriteObject(nullptr);
+    return out.Buffer();
+}
+
+// Reads SampleArchive's items back; throws ArchiveError on damage.
+void ReadSample(CArchive& in)
+{
+    QString longText;
+    QString shortText;
+    in >> longText >> shortText;
+    const DWORD n = in.ReadCount(4);
+    for (DWORD i = 0; i < n; ++i) {
+        std::int32_t v = 0;
+        in >> v;
+    }
+    WordMap<std::unique_ptr<TestNode>> map;
+    SerializeObjectMap(in, map);
+    auto leaf = in.ReadOwned<TestLeaf>();
+    auto ref = in.ReadOwned<TestRef>();
+    CRect r;
+    CPoint p;
+    in >> r >> p;
+    in.ReadObject(RUNTIME_CLASS(TestLeaf));
+    in.ReadObject(nullptr);
+}
+
+} // namespace
+
+TEST(ArchiveFuzzTest, EveryTruncationFails)
+{
+    TestNode::alive = 0;
+    const QByteArray whole = SampleArchive();
+    {
+        CArchive in(whole);
+        ReadSample(in);
+        EXPECT_EQ(in.BytesLeft(), 0u);
+    }
+    for (qsizetype len = 0; len < whole.size(); ++len) {
+        SCOPED_TRACE(len);
+        try {
+            CArchive in(whole.left(len));
+            ReadSample(in);
+            ADD_FAILURE() << "a cut archive read without error";
+        } catch (const ArchiveError& e) {
+            EXPECT_TRUE(e.cause() == ArchiveError::endOfFile || e.cause() == ArchiveError::badCount) << e.what();
+        }
+        ASSERT_EQ(TestNode::alive, 0);
+    }
+}
+
+TEST(ArchiveFuzzTest, ChangedBytesFailCleanly)
+{
+    TestNode::alive = 0;
+    const QByteArray whole = SampleArchive();
+    std::mt19937 random(20261210);
+    int failed = 0;
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes = whole;
+        const int changes = 1 + static_cast<int>(random() % 3);
+        for (int i = 0; i < changes; ++i) {
+            const auto at = static_cast<qsizetype>(random() % static_cast<std::uint32_t>(bytes.size()));
+            bytes[at] = static_cast<char>(random() % 4 == 0 ? 0xFF : random() & 0xFF);
+        }
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        try {
+            CArchive in(bytes);
+            ReadSample(in);
+        } catch (const ArchiveError&) {
+            ++failed;
+        }
+        ASSERT_EQ(TestNode::alive, 0) << "round " << round;
+    }
+    // Most damage is caught; if none were, the changes missed the data.
+    EXPECT_GT(failed, 500);
 }
 
 } // namespace
