@@ -12,6 +12,21 @@
 
 KT_IMPLEMENT_SERIAL(CHOXDrawObj, CObject, 0)
 
+namespace {
+
+// Coordinates from a file may lie anywhere in 32 bits; sums are taken wide
+// and brought back into range.
+LONG Clamp32(std::int64_t v) { return static_cast<LONG>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+// A square of the given reach around the point, kept within 32 bits.
+CRect SquareAround(CPoint p, int before, int after)
+{
+    return CRect(Clamp32(std::int64_t(p.x) - before), Clamp32(std::int64_t(p.y) - before),
+                 Clamp32(std::int64_t(p.x) + after), Clamp32(std::int64_t(p.y) + after));
+}
+
+} // namespace
+
 CHOXDrawObj::CHOXDrawObj() = default;
 
 CHOXDrawObj::CHOXDrawObj(const CRect& position, CHOXWnd* wnd) : m_nId(0), m_position(position), m_pWnd(wnd) {}
@@ -47,8 +62,7 @@ CPoint CHOXDrawObj::GetHandle(int n) const
 
 CRect CHOXDrawObj::GetHandleRect(int n, const CHOXView* view) const
 {
-    const CPoint p = view->DocToClient(GetHandle(n));
-    return view->ClientToDoc(CRect(p.x - 3, p.y - 3, p.x + 3, p.y + 3));
+    return view->ClientToDoc(SquareAround(view->DocToClient(GetHandle(n)), 3, 3));
 }
 
 void CHOXDrawObj::Draw(CDC*) {}
@@ -145,7 +159,10 @@ bool CHOXDrawObj::IsOutsideBaseRect() const
 {
     if (m_pWnd == nullptr || m_pWnd->GetBaseRect() == nullptr) return false;
     CRect sheet = m_pWnd->GetBaseRect()->m_position;
-    if (m_pWnd->GetObjectType() == 103) sheet.OffsetRect(-15, -15);
+    if (m_pWnd->GetObjectType() == 103) {
+        sheet = CRect(Clamp32(std::int64_t(sheet.left) - 15), Clamp32(std::int64_t(sheet.top) - 15),
+                      Clamp32(std::int64_t(sheet.right) - 15), Clamp32(std::int64_t(sheet.bottom) - 15));
+    }
     const CRect r = m_position.Normalized();
     for (const CPoint corner : {r.TopLeft(), CPoint(r.right, r.top), r.BottomRight(), CPoint(r.left, r.bottom)})
         if (!sheet.PtInRect(corner)) return true;
@@ -161,10 +178,7 @@ void CHOXDrawObj::DrawTracker(CDC* pDC) const
 {
     if (m_nDragging == 1) return;
     const int count = GetHandleCount();
-    for (int n = 1; n <= count; ++n) {
-        const CPoint p = GetHandle(n);
-        pDC->InvertRect(CRect(p.x - 2, p.y - 2, p.x + 3, p.y + 3));
-    }
+    for (int n = 1; n <= count; ++n) pDC->InvertRect(SquareAround(GetHandle(n), 2, 3));
 }
 
 void CHOXDrawObj::RestoreScroll(CHOXView* view) const { view->ScrollToPosition(CPoint(m_nScrollPosX, m_nScrollPosY)); }
@@ -175,27 +189,31 @@ void CHOXDrawObj::EnsureVisible(CHOXView* view) const
     const CRect& sheet = m_pWnd->GetBaseRect()->m_position;
     // The scroll size in device pixels: the sheet's extent and a margin of 15.
     const CPoint origin = view->DocToClient(CPoint(0, 0));
-    const CPoint extent = view->DocToClient(CPoint(sheet.right + 15, sheet.bottom + 15));
-    const CSize total(extent.x - origin.x, extent.y - origin.y);
+    const CPoint extent =
+        view->DocToClient(CPoint(Clamp32(std::int64_t(sheet.right) + 15), Clamp32(std::int64_t(sheet.bottom) + 15)));
+    const CSize total(Clamp32(std::int64_t(extent.x) - origin.x), Clamp32(std::int64_t(extent.y) - origin.y));
     view->SetScrollSizes(total);
 
     const CRect visible = view->ClientToDoc(view->GetClientRect());
-    CPoint scroll = view->GetScrollPosition();
+    const CPoint before = view->GetScrollPosition();
+    std::int64_t y = before.y;
+    std::int64_t x = before.x;
     const CRect r = m_position;
-    if (total.cy > visible.bottom && scroll.y >= 0) {
+    if (total.cy > visible.bottom && y >= 0) {
         if (r.bottom > visible.bottom) {
-            scroll.y += r.bottom - visible.bottom;
+            y += std::int64_t(r.bottom) - visible.bottom;
         } else if (r.top < visible.top) {
-            scroll.y += r.top - visible.top;
+            y += std::int64_t(r.top) - visible.top;
         }
     }
-    if (total.cx > visible.right && scroll.x >= 0) {
+    if (total.cx > visible.right && x >= 0) {
         if (r.right > visible.right) {
-            scroll.x += r.right - visible.right;
+            x += std::int64_t(r.right) - visible.right;
         } else if (r.left < visible.left) {
-            scroll.x += r.left - visible.left;
+            x += std::int64_t(r.left) - visible.left;
         }
     }
+    const CPoint scroll(Clamp32(x), Clamp32(y));
     if (scroll != view->GetScrollPosition()) view->ScrollToPosition(scroll);
 }
 
@@ -219,9 +237,21 @@ void CHOXDrawObj::SettleAfterDrag(CHOXView* view)
         AfxMessageBox(13064, MB_OK | MB_ICONHAND); // "ERROR:  Cannot draw out side the  Base Rectangle."
         CHOXView::s_nOutOfSheetWarned = 1;
     }
-    CRect back = m_position;
-    back.OffsetRect(m_ptDragStart - m_ptPrevDrag);
-    MoveTo(back, view);
+    MoveTo(Shifted(m_position, std::int64_t(m_ptDragStart.x) - m_ptPrevDrag.x,
+                   std::int64_t(m_ptDragStart.y) - m_ptPrevDrag.y),
+           view);
     m_ptPrevDrag = m_ptDragStart;
     RestoreScroll(view);
+}
+
+CRect CHOXDrawObj::Shifted(const CRect& r, std::int64_t dx, std::int64_t dy)
+{
+    // Each offset is held to what the outermost coordinate can still take.
+    auto limit = [](std::int64_t d, LONG a, LONG b) {
+        return std::clamp<std::int64_t>(d, std::int64_t(INT32_MIN) - std::min(a, b),
+                                        std::int64_t(INT32_MAX) - std::max(a, b));
+    };
+    const auto x = static_cast<LONG>(limit(dx, r.left, r.right));
+    const auto y = static_cast<LONG>(limit(dy, r.top, r.bottom));
+    return CRect(r.left + x, r.top + y, r.right + x, r.bottom + y);
 }

@@ -75,6 +75,10 @@ public:
     // otherwise its area is redrawn.
     void SettleAfterDrag(CHOXView* view);
 
+    // The rectangle moved by (dx, dy), its size kept; bounds read from a file
+    // may lie at the ends of the 32-bit range, where the move stops short.
+    static CRect Shifted(const CRect& r, std::int64_t dx, std::int64_t dy);
+
     std::int32_t m_nCurrentHandle = 0;
     std::int32_t m_nDragging = 0;
     std::int32_t m_nScrollPosX = 0;

@@ -150,7 +150,22 @@ void CHOXFlowWnd::Draw(CDC* pDC)
     // Symbols show their handles only while editing; wires and nodes always.
     const bool handles = !pDC->IsPrinting() && m_pView != nullptr;
     const bool symbolHandles = handles && m_pDocument != nullptr && m_pDocument->IsEditMode();
-    for (auto it = m_mapObjects.rbegin(); it != m_mapObjects.rend(); ++it) it->second->Draw(pDC);
+    // While monitoring each symbol's frame shows whether the monitored step
+    // is in it: the mark of the axis this window follows, else its state.
+    const bool monitoring = m_pDocument != nullptr && !m_pDocument->IsEditMode();
+    for (auto it = m_mapObjects.rbegin(); it != m_mapObjects.rend(); ++it) {
+        it->second->Draw(pDC);
+        const auto* symbol = monitoring ? dynamic_cast<const CHOXSymbol*>(it->second.get()) : nullptr;
+        if (symbol == nullptr) continue;
+        const std::int32_t shown = m_nDisplayFirst != 0    ? symbol->GetMonitorMark1()
+                                   : m_nDisplaySecond != 0 ? symbol->GetMonitorMark2()
+                                   : m_nDisplayThird != 0  ? symbol->GetMonitorMark3()
+                                                           : symbol->GetState();
+        if (shown == 1)
+            pDC->FrameRect(symbol->GetRect(), RGB(255, 0, 0), 3);
+        else
+            pDC->FrameRect(symbol->GetRect(), RGB(0, 0, 0), 1);
+    }
     if (symbolHandles) {
         for (auto it = m_mapObjects.rbegin(); it != m_mapObjects.rend(); ++it)
             if (m_pView->IsSelected(it->second.get())) it->second->DrawTracker(pDC);

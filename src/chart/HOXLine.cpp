@@ -102,14 +102,21 @@ void CHOXLine::Draw(CDC* pDC)
     const long long l = m_position.left, t = m_position.top, r = m_position.right, b = m_position.bottom;
     const long long w = m_logpen.width.x;
     long long y1, y2, x1, x2;
-    if (b >= t) {
+    // A horizontal or vertical line has no extent across its stroke: pulling
+    // its ends in that way would tilt it, so it stays on its own row or
+    // column.
+    if (b == t) {
+        y1 = y2 = t;
+    } else if (b > t) {
         y1 = t + (w + 1) / 2;
         y2 = b - w / 2;
     } else {
         y1 = t - w / 2;
         y2 = b + (w + 1) / 2;
     }
-    if (l <= r) {
+    if (l == r) {
+        x1 = x2 = l;
+    } else if (l < r) {
         x1 = l + (w + 1) / 2;
         x2 = r - w / 2;
     } else {

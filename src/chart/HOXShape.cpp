@@ -12,9 +12,6 @@
 
 KT_IMPLEMENT_SERIAL(CHOXShape, CHOXDrawObj, 0)
 
-namespace {
-} // namespace
-
 CHOXShape::CHOXShape() = default;
 
 CHOXShape::CHOXShape(const CRect& position, CHOXWnd* wnd) : CHOXDrawObj(position, wnd)
@@ -73,16 +70,22 @@ void CHOXShape::OnMouseMove(CHOXView* view, UINT flags, CPoint point)
     }
     if (p == m_ptDragStart) return;
     m_nDragging = 1;
+    CPoint reached = p;
     if (m_nCurrentHandle != 0) {
         MoveHandleTo(m_nCurrentHandle, p, view);
         m_nResized = 1;
     } else {
-        CRect r = m_position;
-        r.OffsetRect(p - m_ptPrevDrag);
-        MoveTo(r, view);
+        const CRect moved =
+            Shifted(m_position, std::int64_t(p.x) - m_ptPrevDrag.x, std::int64_t(p.y) - m_ptPrevDrag.y);
+        // Where the object stops short at the end of the coordinate range the
+        // drag counts only what it moved, so that taking it back (or undoing)
+        // returns it exactly.
+        reached = CPoint(static_cast<LONG>(m_ptPrevDrag.x + (std::int64_t(moved.left) - m_position.left)),
+                         static_cast<LONG>(m_ptPrevDrag.y + (std::int64_t(moved.top) - m_position.top)));
+        MoveTo(moved, view);
     }
     UpdateAllViews();
-    m_ptPrevDrag = p;
+    m_ptPrevDrag = reached;
     EnsureVisible(view);
     if (view->m_nTracking == 0) CHOXDrawObj::OnMouseMove(view, flags, point);
 }

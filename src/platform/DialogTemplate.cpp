@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <set>
 
 bool ControlTemplate::HasTabStop() const
 {
@@ -30,12 +31,33 @@ void Collect(const std::vector<std::vector<ControlTemplate>>& rows, std::vector<
 
 bool ParseRows(const QJsonValue& value, std::vector<std::vector<ControlTemplate>>& rows, QString* error);
 
+// Kinds the dialog addresses by id: without one they would be unreachable.
+bool NeedsId(const QString& kind)
+{
+    return kind == u"edit" || kind == u"button" || kind == u"check" || kind == u"radio" || kind == u"combo" ||
+           kind == u"dropdown" || kind == u"list" || kind == u"spin" || kind == u"slider" || kind == u"progress";
+}
+
 bool ParseControl(const QJsonObject& o, ControlTemplate& c, QString* error)
 {
-    c.id = o.value(u"id").toInt(IDC_STATIC);
+    const QJsonValue id = o.value(u"id");
+    if (!id.isUndefined()) {
+        // "8044" or 8044.5 must not quietly become a static control.
+        const double number = id.toDouble(0.5);
+        if (!id.isDouble() || number < IDC_STATIC || number > 0xFFFF ||
+            number != static_cast<double>(static_cast<int>(number))) {
+            *error = QStringLiteral("a control id is not a number from -1 to 65535");
+            return false;
+        }
+        c.id = static_cast<int>(number);
+    }
     c.kind = o.value(u"kind").toString();
     if (c.kind.isEmpty()) {
         *error = QStringLiteral("control %1 has no kind").arg(c.id);
+        return false;
+    }
+    if (c.id == IDC_STATIC && NeedsId(c.kind)) {
+        *error = QStringLiteral("a control of kind %1 has no id").arg(c.kind);
         return false;
     }
     c.text = o.value(u"text").toString();
@@ -81,6 +103,10 @@ bool ParseRow(const QJsonValue& value, std::vector<ControlTemplate>& row, QStrin
 
 bool ParseRows(const QJsonValue& value, std::vector<std::vector<ControlTemplate>>& rows, QString* error)
 {
+    if (!value.isArray()) {
+        *error = QStringLiteral("rows are not a list");
+        return false;
+    }
     for (const QJsonValue& rowValue : value.toArray()) {
         std::vector<ControlTemplate> row;
         if (!ParseRow(rowValue, row, error)) return false;
@@ -107,10 +133,16 @@ const ControlTemplate* DialogTemplate::Find(int controlId) const
 
 std::shared_ptr<const DialogTemplate> DialogTemplate::Parse(const QByteArray& json, QString* error)
 {
+    QString ignored;
+    if (error == nullptr) error = &ignored;
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        *error = QStringLiteral("%1 at offset %2").arg(parseError.errorString()).arg(parseError.offset);
+        return nullptr;
+    }
     if (!doc.isObject()) {
-        *error = parseError.errorString();
+        *error = QStringLiteral("the template is not an object");
         return nullptr;
     }
     const QJsonObject o = doc.object();
@@ -125,10 +157,25 @@ std::shared_ptr<const DialogTemplate> DialogTemplate::Parse(const QByteArray& js
     t->noCaption = o.value(u"nocaption").toBool();
     t->topmost = o.value(u"topmost").toBool();
     if (o.contains(u"buttonsAt")) t->buttonsAt = o.value(u"buttonsAt").toString();
-    if (!ParseRows(o.value(u"rows"), t->rows, error)) return nullptr;
-    std::vector<ControlTemplate> buttons;
-    if (!ParseRow(o.value(u"buttons").toArray(), buttons, error)) return nullptr;
-    t->buttons = std::move(buttons);
+    if (o.contains(u"rows") && !ParseRows(o.value(u"rows"), t->rows, error)) return nullptr;
+    if (o.contains(u"buttons")) {
+        if (!o.value(u"buttons").isArray()) {
+            *error = QStringLiteral("buttons are not a list");
+            return nullptr;
+        }
+        std::vector<ControlTemplate> buttons;
+        if (!ParseRow(o.value(u"buttons"), buttons, error)) return nullptr;
+        t->buttons = std::move(buttons);
+    }
+    // The dialog finds its controls by id: two controls with one id would
+    // leave one of them out of its reach.
+    std::set<int> ids;
+    for (const ControlTemplate* c : t->Controls()) {
+        if (c->id != IDC_STATIC && !ids.insert(c->id).second) {
+            *error = QStringLiteral("control id %1 is used twice").arg(c->id);
+            return nullptr;
+        }
+    }
     return t;
 }
 

@@ -4,6 +4,7 @@
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXRect.h"
+#include "symbols/flow/HOXFlowEnd.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "support/Scripted.h"
@@ -142,4 +143,60 @@ TEST(FlowWndTest, LoadingRefusesObjectsOfTheWrongKind)
     } catch (const ArchiveError& e) {
         EXPECT_EQ(e.cause(), ArchiveError::badClass);
     }
+}
+
+TEST(FlowWndTest, WhileMonitoringTheFrameShowsTheMarkOfTheFollowedAxis)
+{
+    TempSettings settings;
+    CHOXDoc doc;
+    CHOXFlowWnd wnd(&doc);
+    auto end = std::make_unique<CHOXFlowEnd>(CPoint(100, 100), &wnd);
+    end->SetId(1);
+    CHOXFlowEnd* symbol = end.get();
+    wnd.AddObject(std::move(end));
+    const CRect r = symbol->GetRect();
+    ASSERT_FALSE(r.IsRectEmpty());
+    struct Case {
+        int editMode, first, second, third, mark1, mark2, mark3, state;
+        bool red;
+    };
+    const Case cases[] = {
+        {0, 1, 0, 0, 1, 0, 0, 0, true},  // the first flag takes the first mark
+        {0, 1, 0, 0, 0, 1, 1, 1, false}, // ... and nothing else
+        {0, 0, 1, 0, 0, 1, 0, 0, true},
+        {0, 1, 1, 0, 0, 1, 0, 0, false}, // the first flag wins over the second
+        {0, 0, 0, 1, 0, 0, 1, 0, true},
+        {0, 0, 1, 1, 0, 0, 1, 0, false},
+        {0, 0, 0, 0, 0, 0, 0, 1, true}, // no flag: the state
+        {0, 0, 0, 0, 1, 1, 1, 0, false},
+        {0, 0, 0, 0, 0, 0, 0, 2, false}, // only 1 is marked
+        {1, 1, 0, 0, 1, 0, 0, 1, false}, // editing: never a red frame
+    };
+    for (const Case& c : cases) {
+        doc.m_nEditMode = c.editMode;
+        wnd.m_nDisplayFirst = c.first;
+        wnd.m_nDisplaySecond = c.second;
+        wnd.m_nDisplayThird = c.third;
+        symbol->SetMonitorMark1(c.mark1);
+        symbol->SetMonitorMark2(c.mark2);
+        symbol->SetMonitorMark3(c.mark3);
+        symbol->SetState(c.state);
+        QImage image(400, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            CDC dc(painter);
+            wnd.Draw(&dc);
+        }
+        const int midY = r.top + r.Height() / 2;
+        const int midX = r.left + r.Width() / 2;
+        const QColor expected = c.red ? QColor(255, 0, 0) : QColor(0, 0, 0);
+        SCOPED_TRACE(::testing::Message() << "edit " << c.editMode << " flags " << c.first << c.second << c.third
+                                          << " marks " << c.mark1 << c.mark2 << c.mark3 << " state " << c.state);
+        EXPECT_EQ(QColor(image.pixel(r.left, midY)), expected);
+        EXPECT_EQ(QColor(image.pixel(midX, r.bottom - 1)), expected);
+        // The red frame is three units thick, the black one a single unit.
+        EXPECT_EQ(QColor(image.pixel(r.left + 2, midY)) == QColor(255, 0, 0), c.red);
+    }
+    doc.m_nEditMode = 1;
 }

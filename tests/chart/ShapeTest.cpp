@@ -2,6 +2,7 @@
 // and alignment, and the mouse handling that moves, sizes and tidies them.
 #include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"
+#include "chart/HOXFlowWnd.h"
 #include "chart/HOXLine.h"
 #include "chart/HOXOval.h"
 #include "chart/HOXRect.h"
@@ -17,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 
 using kt::test::MemoryViewHost;
@@ -352,6 +355,40 @@ TEST(ShapeDraw, LineEndsArePulledInByHalfThePen)
     EXPECT_EQ(Painted([&](CDC& dc) { line.Draw(&dc); }), image);
 }
 
+TEST(ShapeDraw, HorizontalAndVerticalLinesStayStraight)
+{
+    // Pulling the ends in across the stroke would tilt these; they keep their
+    // row or column whichever way they were drawn and however wide the pen.
+    const CRect lines[] = {CRect(10, 50, 110, 50), CRect(110, 50, 10, 50), CRect(50, 10, 50, 110),
+                           CRect(50, 110, 50, 10)};
+    for (const CRect& bounds : lines) {
+        for (int width : {1, 5, 10}) {
+            CHOXLine line(bounds, nullptr);
+            line.SetLineWidth(width);
+            const QImage image = Painted([&](CDC& dc) { line.Draw(&dc); });
+            const bool horizontal = bounds.top == bounds.bottom;
+            // The stroke across the line is the same near either end.
+            for (int across = 30; across < 70; ++across) {
+                const QRgb nearFirst = horizontal ? image.pixel(20, across) : image.pixel(across, 20);
+                const QRgb nearLast = horizontal ? image.pixel(100, across) : image.pixel(across, 100);
+                EXPECT_EQ(nearFirst, nearLast) << bounds.left << "," << bounds.top << " width " << width
+                                               << " at " << across;
+            }
+            EXPECT_EQ(horizontal ? image.pixel(60, 50) : image.pixel(50, 60), qRgb(0, 0, 0));
+        }
+    }
+}
+
+TEST(ShapeDraw, HandlesAtTheEndsOfTheRangeFromAFile)
+{
+    constexpr LONG lo = std::numeric_limits<LONG>::min();
+    constexpr LONG hi = std::numeric_limits<LONG>::max();
+    CHOXRect rect(CRect(lo, lo, hi, hi), nullptr);
+    // The handle squares are cut off at the range instead of wrapping round.
+    const QImage image = Painted([&](CDC& dc) { rect.DrawTracker(&dc); });
+    EXPECT_EQ(image.pixel(100, 100), qRgb(255, 255, 255));
+}
+
 // Shapes in the monitor window of a document, shown in a view at 100 %.
 class ShapeMouse : public ::testing::Test {
 protected:
@@ -576,4 +613,59 @@ TEST_F(ShapeMouse, SettersMarkTheDocumentModified)
     EXPECT_EQ(rect->GetLineWidth(), 3);
     EXPECT_EQ(rect->GetLineColor(), RGB(1, 2, 3));
     EXPECT_EQ(rect->GetFillColor(), RGB(4, 5, 6));
+}
+
+TEST_F(ShapeMouse, ShapesReachingTheEndsOfTheRangeFromAFile)
+{
+    constexpr LONG lo = std::numeric_limits<LONG>::min();
+    constexpr LONG hi = std::numeric_limits<LONG>::max();
+    auto* rect = Add<CHOXRect>(CRect(0, 0, hi, 100), 1);
+    auto* line = Add<CHOXLine>(CRect(lo, hi, hi, lo), 2);
+
+    // Handle squares at the end of the range: none under an ordinary point.
+    EXPECT_EQ(rect->HitTest(CPoint(200, 50), &view), 0);
+    EXPECT_EQ(line->HitTest(CPoint(200, 50), &view), 0);
+    rect->OnMouseMove(&view, 0, CPoint(200, 50));
+    EXPECT_EQ(host.cursor, Cursor::Arrow);
+    EXPECT_EQ(rect->HitTest(CPoint(0, 0), &view), 1);
+
+    // A move stops short at the end of the range, keeping the size.
+    const struct {
+        CRect from;
+        std::int64_t dx, dy;
+        CRect to;
+    } moves[] = {
+        {CRect(0, 0, hi, 100), 10, 10, CRect(0, 10, hi, 110)},
+        {CRect(0, 0, hi - 4, 100), 10, -10, CRect(4, -10, hi, 90)},
+        {CRect(lo, hi, hi, lo), -10, 10, CRect(lo, hi, hi, lo)},
+        {CRect(lo + 3, 0, 0, 0), -10, 0, CRect(lo, 0, -3, 0)},
+        {CRect(5, 6, 7, 8), -5, -6, CRect(0, 0, 2, 2)},
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(CHOXDrawObj::Shifted(m.from, m.dx, m.dy), m.to) << m.from.left << "," << m.dx;
+}
+
+TEST(Shape, OutsideTheSheetOfAFlowChartAtTheEndsOfTheRange)
+{
+    TempSettings settings;
+    CHOXDoc doc;
+    auto chart = doc.NewFlowWindow(QStringLiteral("Flow Chart1"), QString());
+    CHOXWnd* wnd = chart.get();
+    doc.AddWindow(QStringLiteral("Flow Chart1"), std::move(chart));
+    constexpr LONG lo = std::numeric_limits<LONG>::min();
+    // A flow chart's sheet counts 15 units up and to the left of where it
+    // stands; a sheet read from a file may start at the very end of the range.
+    wnd->GetBaseRect()->m_position = CRect(lo, lo, 500, 300);
+    const struct {
+        CRect bounds;
+        bool outside;
+    } cases[] = {
+        {CRect(lo, lo, 100, 100), false},
+        {CRect(0, 0, 485, 100), true},
+        {CRect(0, 0, 484, 284), false},
+    };
+    for (const auto& c : cases) {
+        CHOXRect rect(c.bounds, wnd);
+        EXPECT_EQ(rect.IsOutsideBaseRect(), c.outside) << c.bounds.right << "," << c.bounds.bottom;
+    }
 }

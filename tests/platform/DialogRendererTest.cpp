@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 using kt::test::DialogDriver;
@@ -171,6 +174,24 @@ TEST(DialogRendererTest, ALongerPresetIsKeptAndRefusedByTheLengthCheck)
     EXPECT_EQ(dlg.name, QStringLiteral("xyz"));
 }
 
+// A script may do only what a user can: nothing with a control that is
+// disabled.
+TEST(DialogRendererTest, ScriptsCannotUseDisabledControls)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9001, [](DialogDriver& d) {
+        d.Site().Enable(130, false);
+        d.Site().Enable(100, false);
+        EXPECT_NONFATAL_FAILURE(d.Select(130, 1), "disabled or hidden");
+        EXPECT_NONFATAL_FAILURE(d.Type(100, QStringLiteral("x")), "disabled control");
+        EXPECT_NONFATAL_FAILURE(d.Click(141), "disabled or hidden");
+        EXPECT_EQ(d.Site().GetCurSel(130), -1);
+        d.Click(IDCANCEL);
+    });
+    EveryControlDlg dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
 TEST(DialogRendererTest, EscapeAndTheCloseBoxCancel)
 {
     ScriptedDialogs dialogs;
@@ -212,7 +233,83 @@ TEST(DialogTemplateTest, EveryResourceTemplateParses)
         ASSERT_TRUE(t) << file.toStdString();
         EXPECT_EQ(t->id, id) << "a template's id must match its file name";
     }
+}
+
+// A damaged template is refused with its reason, never half read: a control
+// that silently lost its id would leave the dialog's code talking to nothing.
+TEST(DialogTemplateTest, DamagedTemplatesFailWithAReason)
+{
+    const struct {
+        const char* json;
+        const char* reason;
+    } cases[] = {
+        {R"({"rows": [[{"id": 3}]]})", "no kind"},
+        {R"({"rows": [[{"id": 3, "kind": "edit"}]] )", "offset"},
+        {R"([1, 2])", "not an object"},
+        {R"({"rows": [[{"id": "8044", "kind": "radio"}]]})", "not a number"},
+        {R"({"rows": [[{"id": 80.5, "kind": "edit"}]]})", "not a number"},
+        {R"({"rows": [[{"id": 1e12, "kind": "edit"}]]})", "not a number"},
+        {R"({"rows": [[{"kind": "edit"}]]})", "kind edit has no id"},
+        {R"({"buttons": [{"kind": "button", "text": "OK"}]})", "kind button has no id"},
+        {R"({"rows": [[{"id": 5, "kind": "edit"}]], "buttons": [{"id": 5, "kind": "button"}]})", "5 is used twice"},
+        {R"({"rows": [[{"id": 9, "kind": "group", "rows": [[{"id": 9, "kind": "check"}]]}]]})", "9 is used twice"},
+        {R"({"rows": {"id": 5, "kind": "edit"}})", "rows are not a list"},
+        {R"({"rows": [[{"id": 9, "kind": "group", "rows": 3}]]})", "rows are not a list"},
+        {R"({"buttons": {"id": 1, "kind": "button"}})", "buttons are not a list"},
+        {R"({"rows": [[5]]})", "not a control"},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_FALSE(DialogTemplate::Parse(c.json, &error)) << c.json;
+        EXPECT_TRUE(error.contains(QLatin1String(c.reason))) << c.json << " -> " << error.toStdString();
+        EXPECT_FALSE(DialogTemplate::Parse(c.json, nullptr)) << c.json;
+    }
+    // Statics and group boxes need no id, and several may go without one.
     QString error;
-    EXPECT_FALSE(DialogTemplate::Parse("{\"rows\": [[{\"id\": 3}]]}", &error));
-    EXPECT_FALSE(error.isEmpty());
+    auto t = DialogTemplate::Parse(
+        R"({"rows": [[{"kind": "static", "text": "a"}, {"kind": "static", "text": "b"}, {"id": 0, "kind": "edit"}],
+                     [{"kind": "group", "rows": [[{"id": 65535, "kind": "check"}]]}]]})",
+        &error);
+    ASSERT_TRUE(t) << error.toStdString();
+    EXPECT_EQ(t->Controls().size(), 5u);
+    EXPECT_TRUE(t->Find(65535));
+}
+
+namespace {
+class SpinFirstDlg : public CDialog {
+public:
+    SpinFirstDlg() : CDialog(Parse()) {}
+    static std::shared_ptr<const DialogTemplate> Parse()
+    {
+        QString error;
+        auto t = DialogTemplate::Parse(R"({"id": 9002, "rows": [
+            [{"id": 201, "kind": "spin", "buddy": 200, "range": [0, 9]}, {"id": 200, "kind": "edit", "text": "4"}],
+            [{"id": 202, "kind": "edit"}]],
+          "buttons": [{"id": 1, "kind": "button", "text": "OK", "default": true}]})",
+                                       &error);
+        EXPECT_TRUE(t) << error.toStdString();
+        return t;
+    }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 202, other); }
+    QString other;
+};
+} // namespace
+
+// Arrows step their edit wherever the template lists it, and Enter in an
+// edit presses the default button.
+TEST(DialogRendererTest, SpinBeforeItsBuddyAndEnterInAnEdit)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9002, [](DialogDriver& d) {
+        auto arrows = d.Widget(201)->findChildren<QToolButton*>();
+        ASSERT_EQ(arrows.size(), 2);
+        arrows[0]->click();
+        EXPECT_EQ(d.Text(200), QStringLiteral("5"));
+        d.Type(202, QStringLiteral("typed"));
+        QTest::keyClick(d.Widget(202), Qt::Key_Return);
+        EXPECT_TRUE(d.Ended());
+    });
+    SpinFirstDlg dlg;
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.other, QStringLiteral("typed"));
 }

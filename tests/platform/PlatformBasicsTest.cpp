@@ -3,9 +3,17 @@
 #include "platform/Help.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "platform/ui/QtPlatform.h"
 #include "res/StringTable.h"
 #include "support/Scripted.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 using kt::test::RecordingHelp;
@@ -59,6 +67,67 @@ TEST(MessagesTest, ScriptAnswersByTextOrStringId)
     EXPECT_EQ(AfxMessageBox(QStringLiteral("Save?"), MB_YESNO | MB_ICONQUESTION), IDNO);
     EXPECT_EQ(AfxMessageBox(2), IDOK);
     ASSERT_EQ(messages.seen.size(), 2u);
+}
+
+TEST(MessagesTest, AScriptCannotAnswerWithAButtonTheBoxLacks)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedMessages messages;
+            messages.Expect("Save?", MB_YESNO, IDCANCEL);
+            AfxMessageBox(QStringLiteral("Save?"), MB_YESNO);
+        },
+        "none of its buttons");
+}
+
+// The real boxes: Esc and the close box answer Cancel, or OK in a box with OK
+// alone; a Yes/No or Abort/Retry/Ignore box can only be answered with one of
+// its buttons.
+TEST(MessagesTest, RealBoxesTakeEscOnlyWhereTheStyleAllowsIt)
+{
+    const struct {
+        UINT style;
+        bool viaCloseBox;
+        int expected; // after Esc (or close), then the default button if still open
+    } cases[] = {
+        {MB_OK | MB_ICONINFORMATION, false, IDOK},
+        {MB_OKCANCEL, false, IDCANCEL},
+        {MB_YESNOCANCEL | MB_ICONQUESTION, false, IDCANCEL},
+        {MB_RETRYCANCEL, true, IDCANCEL},
+        {MB_YESNO | MB_ICONQUESTION, false, IDYES},
+        {MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2, true, IDNO},
+        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON2, false, IDRETRY},
+        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, true, IDIGNORE},
+    };
+    QtMessageBoxHandler handler;
+    for (const auto& c : cases) {
+        bool found = false;
+        QTimer::singleShot(0, qApp, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (box == nullptr || !box->isVisible()) continue;
+                found = true;
+                if (c.viaCloseBox) {
+                    box->close();
+                } else {
+                    QTest::keyClick(box, Qt::Key_Escape);
+                }
+                if (box->isVisible()) box->defaultButton()->click();
+                return;
+            }
+        });
+        const int result = handler.Show(QStringLiteral("Question?"), c.style);
+        ASSERT_TRUE(found) << "style 0x" << std::hex << c.style;
+        EXPECT_EQ(result, c.expected) << "style 0x" << std::hex << c.style;
+    }
+}
+
+TEST(FileDialogTest, AllFilesMeansEveryFileNotOnlyNamesWithADot)
+{
+    EXPECT_EQ(QtFileDialogRunner::NameFilters({QStringLiteral("Hox Files (*.hox)"), QStringLiteral("All Files (*.*)"),
+                                               QStringLiteral("Text files(*.txt *.*)"), QStringLiteral("Plain")}),
+              (QStringList{QStringLiteral("Hox Files (*.hox)"), QStringLiteral("All Files (*)"),
+                           QStringLiteral("Text files(*.txt *)"), QStringLiteral("Plain")}));
 }
 
 TEST(GeometryTest, RectanglesExcludeRightAndBottom)

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace kt::test {
@@ -66,6 +67,12 @@ int ScriptedMessages::Show(const QString& text, UINT style)
     m_expected.pop_front();
     EXPECT_EQ(e.text.toStdString(), text.toStdString());
     EXPECT_EQ(e.style, style) << "style of \"" << text.toStdString() << "\"";
+    // An answer the box cannot give would send the code under test down a
+    // path no user can reach.
+    const std::vector<int> buttons = MessageButtons(style);
+    EXPECT_NE(std::find(buttons.begin(), buttons.end(), e.answer), buttons.end())
+        << "the script answers \"" << text.toStdString() << "\" with " << e.answer
+        << ", which is none of its buttons";
     return e.answer;
 }
 
@@ -126,6 +133,10 @@ void DialogDriver::Click(int id)
 void DialogDriver::Select(int id, int index)
 {
     QWidget* w = Widget(id);
+    if (w != nullptr && (!w->isEnabled() || w->isHidden())) {
+        ADD_FAILURE() << "selecting in control " << id << ", which is disabled or hidden";
+        return;
+    }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setCurrentIndex(index);
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {

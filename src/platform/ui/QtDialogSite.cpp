@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <cstdio>
+
 namespace {
 std::map<QString, QtDialogSite::Factory>& CustomKinds()
 {
@@ -242,6 +244,13 @@ void QtDialogSite::Build()
         m_radioGroups[c->id] = radioGroup;
     }
 
+    // Arrows step their buddy edit wherever the template puts it.
+    for (const auto& [c, cw] : m_order) {
+        if (c->kind != u"spin" || c->buddy == 0) continue;
+        auto* upDown = dynamic_cast<UpDown*>(cw);
+        if (upDown != nullptr) upDown->m_buddy = qobject_cast<QLineEdit*>(Control(c->buddy));
+    }
+
     // Tab order follows the template.
     QWidget* previous = nullptr;
     for (const auto& [c, cw] : m_order) {
@@ -336,6 +345,8 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
         w = it->second(c, parent);
     }
     if (w == nullptr) {
+        std::fprintf(stderr, "kinetrace: dialog %u: no renderer for control %d of kind %s\n",
+                     m_dialog.GetTemplateId(), c.id, qPrintable(c.kind));
         auto* placeholder = new QLabel(QStringLiteral("[%1]").arg(c.kind), parent);
         w = placeholder;
     }
@@ -381,10 +392,6 @@ void QtDialogSite::Connect(const ControlTemplate& c, QWidget* w)
         connect(slider, &QSlider::valueChanged, this, [this, id] {
             if (m_programChange == 0) m_dialog.Dispatch(id, Notify::Scroll);
         });
-    }
-    if (c.kind == u"spin" && c.buddy != 0) {
-        // The buddy is made before its arrows in every template; link them now.
-        if (auto* buddy = qobject_cast<QLineEdit*>(Control(c.buddy))) static_cast<UpDown*>(w)->m_buddy = buddy;
     }
 }
 

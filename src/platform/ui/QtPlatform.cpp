@@ -4,16 +4,43 @@
 #include "platform/ui/QtDialogSite.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 
 namespace {
+// A box with several buttons and no Cancel (Yes/No, Abort/Retry/Ignore) must
+// be answered with one of them: Esc and the close box do nothing, where Qt
+// would otherwise pick No or Abort on the user's behalf.
+class AnswerBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool m_mustAnswer = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (m_mustAnswer && event->matches(QKeySequence::Cancel)) return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (m_mustAnswer && clickedButton() == nullptr) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+};
+
 QWidget* ModalParent()
 {
     if (QWidget* w = QApplication::activeModalWidget()) return w;
@@ -26,7 +53,7 @@ QWidget* ModalParent()
 
 int QtMessageBoxHandler::Show(const QString& text, UINT style)
 {
-    QMessageBox box(ModalParent());
+    AnswerBox box(ModalParent());
     box.setWindowTitle(LoadStr(2));
     box.setText(text);
     switch (style & MB_ICONMASK) {
@@ -46,6 +73,9 @@ int QtMessageBoxHandler::Show(const QString& text, UINT style)
         {IDNO, {QMessageBox::No, QMessageBox::NoRole}},
     };
     const std::vector<int> results = MessageButtons(style);
+    const bool hasCancel = std::find(results.begin(), results.end(), IDCANCEL) != results.end();
+    box.m_mustAnswer = results.size() > 1 && !hasCancel;
+    if (box.m_mustAnswer) box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     std::map<QAbstractButton*, int> resultOf;
     for (int result : results) {
         QAbstractButton* b = box.addButton(kButtons.at(result).first);
@@ -56,7 +86,12 @@ int QtMessageBoxHandler::Show(const QString& text, UINT style)
     }
     box.exec();
     auto it = resultOf.find(box.clickedButton());
-    return it != resultOf.end() ? it->second : (results.size() == 1 ? results.front() : IDCANCEL);
+    if (it != resultOf.end()) return it->second;
+    // Closed from outside without an answer (the program is quitting): the
+    // answer that goes no further, and always one of the box's own.
+    for (int safe : {IDCANCEL, IDNO, IDABORT})
+        if (std::find(results.begin(), results.end(), safe) != results.end()) return safe;
+    return results.front();
 }
 
 int QtDialogRunner::RunModal(CDialog& dialog)
@@ -94,13 +129,33 @@ void QtHelpViewer::ShowPage(const QString& resourcePath)
     m_window->activateWindow();
 }
 
+QStringList QtFileDialogRunner::NameFilters(const QStringList& filters)
+{
+    QStringList out;
+    for (const QString& filter : filters) {
+        // Only the patterns in the last parentheses are matched; the name
+        // before them stays as the program wrote it.
+        const qsizetype open = filter.lastIndexOf(u'(');
+        const qsizetype close = filter.lastIndexOf(u')');
+        if (open < 0 || close < open) {
+            out << filter;
+            continue;
+        }
+        QStringList patterns = filter.mid(open + 1, close - open - 1).split(u' ', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            if (pattern == u"*.*") pattern = QStringLiteral("*");
+        out << filter.left(open + 1) + patterns.join(u' ') + filter.mid(close);
+    }
+    return out;
+}
+
 QString QtFileDialogRunner::Run(const FileDialogRequest& request)
 {
     QFileDialog dialog(ModalParent(), request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDirectory(request.directory.isEmpty() ? QDir::currentPath() : request.directory);
-    dialog.setNameFilters(request.filters);
+    dialog.setNameFilters(NameFilters(request.filters));
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);

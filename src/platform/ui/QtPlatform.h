@@ -30,6 +30,9 @@ private:
 class QtFileDialogRunner : public FileDialogRunner {
 public:
     QString Run(const FileDialogRequest& request) override;
+    // The filters as Qt matches them: "*.*" means every file, as it does in
+    // the program's filters, not only names with a dot.
+    static QStringList NameFilters(const QStringList& filters);
 };
 
 // Installs the handlers above for the whole program.
