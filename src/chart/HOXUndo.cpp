@@ -162,8 +162,9 @@ void CHOXUndo::RecordMove(CHOXDrawObj* object)
         // where it was: its bounds at the press are.
         former = object->m_rectAtPress;
     } else {
-        former = object->GetRect();
-        former.OffsetRect(object->m_ptDragStart - object->m_ptPrevDrag);
+        former = CHOXDrawObj::Shifted(object->GetRect(),
+                                      std::int64_t(object->m_ptDragStart.x) - object->m_ptPrevDrag.x,
+                                      std::int64_t(object->m_ptDragStart.y) - object->m_ptPrevDrag.y);
     }
     object->m_ptDragStart = object->m_ptPrevDrag;
 

@@ -27,13 +27,17 @@
 #include <cstdlib>
 
 namespace {
+// Coordinates read from a file may stand at the ends of the 32-bit range;
+// what is worked out from them stops there rather than wrapping.
+LONG Clamped(long long v) { return static_cast<LONG>(std::clamp<long long>(v, INT32_MIN, INT32_MAX)); }
+
 // a * b / c rounded to the nearest integer, halves away from zero.
-LONG Scale(LONG a, LONG b, LONG c)
+LONG Scale(long long a, LONG b, LONG c)
 {
-    if (c == 0) return a;
-    const long long n = static_cast<long long>(a) * b;
+    if (c == 0) return Clamped(a);
+    const long long n = a * b;
     const long long q = (std::llabs(n) * 2 + std::llabs(c)) / (2 * std::llabs(static_cast<long long>(c)));
-    return static_cast<LONG>(((n < 0) != (c < 0)) ? -q : q);
+    return Clamped(((n < 0) != (c < 0)) ? -q : q);
 }
 } // namespace
 
@@ -90,7 +94,8 @@ void CHOXView::OnPrepareDC(CDC* pDC)
 CPoint CHOXView::ClientToDoc(CPoint point) const
 {
     const CPoint scroll = GetScrollPosition();
-    return {Scale(point.x + scroll.x, m_nZoomDenX, m_nZoomNumX), Scale(point.y + scroll.y, m_nZoomDenY, m_nZoomNumY)};
+    return {Scale(static_cast<long long>(point.x) + scroll.x, m_nZoomDenX, m_nZoomNumX),
+            Scale(static_cast<long long>(point.y) + scroll.y, m_nZoomDenY, m_nZoomNumY)};
 }
 
 CRect CHOXView::ClientToDoc(const CRect& rect) const
@@ -101,7 +106,8 @@ CRect CHOXView::ClientToDoc(const CRect& rect) const
 CPoint CHOXView::DocToClient(CPoint point) const
 {
     const CPoint scroll = GetScrollPosition();
-    return {Scale(point.x, m_nZoomNumX, m_nZoomDenX) - scroll.x, Scale(point.y, m_nZoomNumY, m_nZoomDenY) - scroll.y};
+    return {Clamped(static_cast<long long>(Scale(point.x, m_nZoomNumX, m_nZoomDenX)) - scroll.x),
+            Clamped(static_cast<long long>(Scale(point.y, m_nZoomNumY, m_nZoomDenY)) - scroll.y)};
 }
 
 CRect CHOXView::DocToClient(const CRect& rect) const
@@ -111,9 +117,10 @@ CRect CHOXView::DocToClient(const CRect& rect) const
 
 void CHOXView::InvalObj(const CHOXDrawObj* object)
 {
-    CRect r = DocToClient(object->m_position);
-    r.InflateRect(5, 5);
-    InvalidateRect(r, false);
+    const CRect r = DocToClient(object->m_position);
+    InvalidateRect(CRect(Clamped(static_cast<long long>(r.left) - 5), Clamped(static_cast<long long>(r.top) - 5),
+                         Clamped(static_cast<long long>(r.right) + 5), Clamped(static_cast<long long>(r.bottom) + 5)),
+                   false);
 }
 
 bool CHOXView::IsSelected(const CObject* object) const

@@ -90,13 +90,16 @@ void CHOXMonObj::OnMouseMove(CHOXView* view, UINT flags, CPoint point)
     const CPoint doc = view->ClientToDoc(point);
     if (doc == m_ptDragStart) return;
     m_nDragging = 1;
-    CRect moved = m_position;
-    moved.OffsetRect(doc - m_ptPrevDrag);
+    const CRect moved = Shifted(m_position, std::int64_t(doc.x) - m_ptPrevDrag.x, std::int64_t(doc.y) - m_ptPrevDrag.y);
+    // Stopped short at the end of the coordinate range, the drag counts only
+    // what the object moved, so that putting it back returns it exactly.
+    const CPoint reached(static_cast<LONG>(m_ptPrevDrag.x + (std::int64_t(moved.left) - m_position.left)),
+                         static_cast<LONG>(m_ptPrevDrag.y + (std::int64_t(moved.top) - m_position.top)));
     MoveTo(moved, view);
     EnsureVisible(view);
     SetModified();
     UpdateAllViews();
-    m_ptPrevDrag = doc;
+    m_ptPrevDrag = reached;
     if (view->m_nTracking == 0) CHOXDrawObj::OnMouseMove(view, flags, point);
 }
 

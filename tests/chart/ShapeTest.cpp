@@ -643,6 +643,15 @@ TEST_F(ShapeMouse, ShapesReachingTheEndsOfTheRangeFromAFile)
     };
     for (const auto& m : moves)
         EXPECT_EQ(CHOXDrawObj::Shifted(m.from, m.dx, m.dy), m.to) << m.from.left << "," << m.dx;
+
+    // Selecting such shapes and converting their bounds for the window
+    // stays within the range.
+    view.Select(rect);
+    view.Select(line, true);
+    EXPECT_TRUE(view.IsSelected(rect));
+    const CRect client = view.DocToClient(line->GetRect());
+    EXPECT_GE(view.ClientToDoc(CPoint(hi, hi)).x, 0);
+    EXPECT_LE(client.left, client.right);
 }
 
 TEST(Shape, OutsideTheSheetOfAFlowChartAtTheEndsOfTheRange)
