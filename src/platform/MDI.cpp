@@ -79,6 +79,10 @@ CMDIFrameWnd::CMDIFrameWnd()
 
 CMDIFrameWnd::~CMDIFrameWnd()
 {
+    // The children go one at a time and the window system hands activation
+    // on to the next; none of them may be told so while this frame is half
+    // gone.
+    m_destroying = true;
     m_active = nullptr;
     m_children.clear();
 }
@@ -143,7 +147,7 @@ std::vector<CMDIChildWnd*> CMDIFrameWnd::WindowListFrames() const
 
 void CMDIFrameWnd::ActiveChildChanged(CMDIChildWnd* child)
 {
-    if (child == m_active) return;
+    if (m_destroying || child == m_active) return;
     CMDIChildWnd* old = m_active;
     m_active = child;
     if (old != nullptr) {

@@ -91,6 +91,7 @@ public:
 private:
     std::vector<std::unique_ptr<CMDIChildWnd>> m_children;
     CMDIChildWnd* m_active = nullptr;
+    bool m_destroying = false;
 };
 
 // Makes child frames with their view for a document.

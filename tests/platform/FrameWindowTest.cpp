@@ -8,10 +8,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -232,4 +234,40 @@ TEST_F(MainFrameWindowTest, StatusBarShowsAndHides)
     EXPECT_FALSE(m_window->IsStatusBarVisible());
     m_window->ShowStatusBar(true);
     EXPECT_TRUE(m_window->IsStatusBarVisible());
+}
+
+TEST_F(MainFrameWindowTest, StatusBarPanesComeInTheirOrderAndTheDocumentsPanesStartEmpty)
+{
+    const struct {
+        int pane;
+        QString text;
+    } panes[] = {
+        {1, QString()}, {2, QString()}, {3, QStringLiteral("CAP")}, {4, QStringLiteral("NUM")},
+        {5, QStringLiteral("SCRL")}, {6, QString()}, {-1, QString()},
+    };
+    for (const auto& p : panes) EXPECT_EQ(m_window->StatusText(p.pane), p.text) << p.pane;
+
+    m_window->SetStatusText(1, QStringLiteral("ZA-20VI ZOZ"));
+    m_window->SetStatusText(2, QStringLiteral("Steps 12"));
+    m_window->SetStatusText(6, QStringLiteral("nowhere"));
+    EXPECT_EQ(m_window->StatusText(1), QStringLiteral("ZA-20VI ZOZ"));
+    EXPECT_EQ(m_window->StatusText(2), QStringLiteral("Steps 12"));
+    EXPECT_EQ(m_window->StatusText(6), QString());
+
+    // Left to right: the message pane, the two of the document, the keys.
+    m_window->show();
+    m_window->resize(800, 400);
+    m_window->layout()->activate();
+    auto* bar = m_window->statusBar();
+    bar->layout()->activate();
+    std::vector<std::pair<int, QString>> byLeft;
+    for (QLabel* label : bar->findChildren<QLabel*>()) byLeft.push_back({label->geometry().left(), label->text()});
+    std::sort(byLeft.begin(), byLeft.end());
+    QStringList order;
+    for (const auto& [left, text] : byLeft) order << text;
+    EXPECT_EQ(order, QStringList({QString(), QStringLiteral("ZA-20VI ZOZ"), QStringLiteral("Steps 12"),
+                                  QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}));
+    for (QLabel* label : bar->findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("Steps 12") || label->text() == QStringLiteral("ZA-20VI ZOZ"))
+            EXPECT_GE(label->width(), 70) << label->text().toStdString();
 }

@@ -201,3 +201,174 @@ TEST_F(MdiTest, PastTheNinthFrameTheActiveOneTakesTheLastPlace)
     EXPECT_EQ(listed[8], frames[10]);
     EXPECT_EQ(GetCommandRouter()->QueryState(kFirstWindowListCommand + 8).m_strText, QStringLiteral("&9 Chart11"));
 }
+
+namespace {
+
+// Records every activation change of its frames, in order.
+using ActivationLog = std::vector<std::pair<CMDIChildWnd*, bool>>;
+
+class LoggingFrame : public CMDIChildWnd {
+public:
+    explicit LoggingFrame(ActivationLog& log) : m_log(log) {}
+    void OnClose() override { ShowWindow(SW_HIDE); }
+    void OnMDIActivate(bool active) override { m_log.push_back({this, active}); }
+
+private:
+    ActivationLog& m_log;
+};
+
+} // namespace
+
+TEST_F(MdiTest, EachActivationChangeIsReportedOnceAndTheWindowFollowsTheActiveFrame)
+{
+    ActivationLog log;
+    CDocument doc;
+    CMultiDocTemplate logging{1002, [&log] { return std::make_unique<LoggingFrame>(log); },
+                              [] { return std::make_unique<CountingView>(); }};
+    CMDIChildWnd* one = logging.CreateNewFrame(&doc, m_main);
+    CMDIChildWnd* two = logging.CreateNewFrame(&doc, m_main);
+    CMDIChildWnd* hidden = logging.CreateNewFrame(&doc, m_main);
+    logging.InitialUpdateFrame(one, &doc, true);
+    logging.InitialUpdateFrame(two, &doc, true);
+    EXPECT_EQ(log, ActivationLog({{one, true}, {one, false}, {two, true}}));
+    log.clear();
+
+    // Activating the active frame again changes nothing.
+    m_main->MDIActivate(two);
+    EXPECT_TRUE(log.empty());
+
+    // A hidden frame can be made active (commands then still reach its
+    // document); the shown one stops being active, in the window too, so
+    // that a click on it makes it active again.
+    m_main->MDIActivate(hidden);
+    EXPECT_EQ(m_main->MDIGetActive(), hidden);
+    EXPECT_EQ(log, ActivationLog({{two, false}, {hidden, true}}));
+    QMdiArea* area = dynamic_cast<QtFrameWindow*>(m_main->Host())->MdiArea();
+    EXPECT_EQ(area->activeSubWindow(), nullptr);
+    log.clear();
+    area->setActiveSubWindow(static_cast<QtChildFrameHost*>(two->Host())->Window());
+    EXPECT_EQ(m_main->MDIGetActive(), two);
+    EXPECT_EQ(log, ActivationLog({{hidden, false}, {two, true}}));
+    EXPECT_TRUE(GetCommandRouter()->Execute(100));
+    EXPECT_EQ(static_cast<CountingView*>(two->GetActiveView())->commands, 1);
+
+    log.clear();
+    hidden->ShowWindow(SW_SHOW);
+    m_main->MDIActivate(hidden);
+    EXPECT_EQ(m_main->MDIGetActive(), hidden);
+    EXPECT_EQ(log, ActivationLog({{two, false}, {hidden, true}}));
+}
+
+TEST_F(MdiTest, DestroyingTheActiveFrameHandsOnToAVisibleOne)
+{
+    ActivationLog log;
+    CDocument doc;
+    CMultiDocTemplate logging{1002, [&log] { return std::make_unique<LoggingFrame>(log); },
+                              [] { return std::make_unique<CountingView>(); }};
+    CMDIChildWnd* one = logging.CreateNewFrame(&doc, m_main);
+    CMDIChildWnd* hidden = logging.CreateNewFrame(&doc, m_main);
+    CMDIChildWnd* two = logging.CreateNewFrame(&doc, m_main);
+    logging.InitialUpdateFrame(one, &doc, true);
+    logging.InitialUpdateFrame(two, &doc, true);
+    log.clear();
+
+    m_main->DestroyChild(two);
+    EXPECT_EQ(m_main->MDIGetActive(), one);
+    EXPECT_EQ(log, ActivationLog({{one, true}}));
+    EXPECT_TRUE(GetCommandRouter()->Execute(100));
+    EXPECT_EQ(static_cast<CountingView*>(one->GetActiveView())->commands, 1);
+
+    // With only hidden frames left there is no active one.
+    log.clear();
+    m_main->DestroyChild(one);
+    EXPECT_EQ(m_main->MDIGetActive(), nullptr);
+    EXPECT_TRUE(log.empty());
+    EXPECT_FALSE(hidden->IsWindowVisible());
+}
+
+TEST_F(MdiTest, ClosingTheMainWindowWithFramesTellsNoFrameOfActivation)
+{
+    ActivationLog log;
+    CDocument doc;
+    CMultiDocTemplate logging{1002, [&log] { return std::make_unique<LoggingFrame>(log); },
+                              [] { return std::make_unique<CountingView>(); }};
+    std::vector<CMDIChildWnd*> frames;
+    for (int i = 0; i < 3; ++i) {
+        frames.push_back(logging.CreateNewFrame(&doc, m_main));
+        logging.InitialUpdateFrame(frames.back(), &doc, true);
+    }
+    // The first made is active: its neighbours would take over one by one.
+    m_main->MDIActivate(frames.front());
+    log.clear();
+    m_app.DestroyMainWnd();
+    m_main = nullptr;
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(doc.GetViews().empty());
+}
+
+TEST_F(MdiTest, TheRestoredRectangleSurvivesEveryShowState)
+{
+    CDocument doc;
+    CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+    m_template.InitialUpdateFrame(frame, &doc, true);
+    frame->MoveWindow(CRect(40, 50, 440, 350));
+    const CRect placed(40, 50, 440, 350);
+    const struct {
+        std::vector<int> shows;
+        bool zoomed;
+        bool iconic;
+    } cases[] = {
+        {{SW_SHOWMAXIMIZED}, true, false},
+        {{SW_SHOWMINIMIZED}, false, true},
+        {{SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED}, false, true},
+        {{SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED}, true, false},
+        {{SW_SHOWMAXIMIZED, SW_RESTORE}, false, false},
+        {{SW_SHOWMINIMIZED, SW_SHOWNORMAL}, false, false},
+    };
+    for (const auto& c : cases) {
+        for (int show : c.shows) frame->ShowWindow(show);
+        EXPECT_EQ(frame->IsZoomed(), c.zoomed) << c.shows.size();
+        EXPECT_EQ(frame->IsIconic(), c.iconic) << c.shows.size();
+        EXPECT_EQ(frame->Host()->GetRestoredRect(), placed) << c.shows.size();
+        frame->ShowWindow(SW_RESTORE);
+        EXPECT_EQ(frame->GetWindowRect(), placed) << c.shows.size();
+    }
+}
+
+TEST_F(MdiTest, CascadeAndTileArrangeOnlyTheShownFrames)
+{
+    CDocument doc;
+    CMDIChildWnd* one = m_template.CreateNewFrame(&doc, m_main);
+    CMDIChildWnd* hidden = m_template.CreateNewFrame(&doc, m_main);
+    CMDIChildWnd* two = m_template.CreateNewFrame(&doc, m_main);
+    m_template.InitialUpdateFrame(one, &doc, true);
+    m_template.InitialUpdateFrame(two, &doc, true);
+    hidden->MoveWindow(CRect(300, 200, 500, 300));
+    for (const bool tile : {false, true}) {
+        two->ShowWindow(SW_SHOWMAXIMIZED);
+        tile ? m_main->MDITile() : m_main->MDICascade();
+        EXPECT_FALSE(hidden->IsWindowVisible()) << tile;
+        EXPECT_EQ(hidden->GetWindowRect(), CRect(300, 200, 500, 300)) << tile;
+        EXPECT_FALSE(two->IsZoomed()) << tile;
+        EXPECT_NE(one->GetWindowRect(), two->GetWindowRect()) << tile;
+    }
+}
+
+TEST_F(MdiTest, AFrameMovedWhileHiddenKeepsThatPlaceAsItsRestoredRectangle)
+{
+    const CRect stored(60, 70, 460, 370);
+    for (const int show : {SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED, SW_SHOWNORMAL}) {
+        CDocument doc;
+        CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+        frame->MoveWindow(stored);
+        frame->ShowWindow(show);
+        EXPECT_EQ(frame->Host()->GetRestoredRect(), stored) << show;
+        CRect restored;
+        QtViewWidget* view = static_cast<QtChildFrameHost*>(frame->Host())->Window()->ViewWidget();
+        ASSERT_TRUE(view->GetFrameRestoredRect(restored));
+        EXPECT_EQ(restored, stored) << show;
+        frame->ShowWindow(SW_RESTORE);
+        EXPECT_EQ(frame->GetWindowRect(), stored) << show;
+        m_main->DestroyChild(frame);
+    }
+}

@@ -123,5 +123,15 @@ void QtChildFrameHost::MoveWindow(const CRect& rect)
 void QtChildFrameHost::Activate()
 {
     if (!m_window) return;
-    if (QMdiArea* area = m_window->mdiArea()) area->setActiveSubWindow(m_window);
+    QMdiArea* area = m_window->mdiArea();
+    if (area == nullptr) return;
+    if (m_window->isHidden()) {
+        // The client area will not take a hidden window, yet the frame's
+        // logic makes it active (so commands still reach the document).
+        // The shown window that was active must stop being so, or a click
+        // on it later would not make it active again.
+        area->setActiveSubWindow(nullptr);
+        return;
+    }
+    area->setActiveSubWindow(m_window);
 }
