@@ -104,6 +104,9 @@ private:
     // Opens the file as the new document on the monitor template; null
     // (after the document's own message) when it cannot be read.
     CHOXDoc* OpenDocumentOnTemplate(const QString& path);
+    // A new document with its monitor frame, hidden until its initial
+    // update; null (after the message) when the frame cannot be made.
+    CMDIChildWnd* NewDocumentWithFrame();
     // The command line: opens a file named on it.
     bool ProcessCommandLine();
     void SetRecentFiles(const QStringList& paths);

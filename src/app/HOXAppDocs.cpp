@@ -50,23 +50,25 @@ bool IsRecordOf(const CHOXDoc& doc, const CHOXWnd* wnd)
 // ---------------------------------------------------------------------------
 // Creating, opening and closing
 
-CHOXDoc* CHOXApp::CreateMonitorDocument()
+CMDIChildWnd* CHOXApp::NewDocumentWithFrame()
 {
-    CMainFrame* main = MainFrame();
-    if (main == nullptr || m_pDocument) return nullptr;
     m_pDocument = std::make_unique<CHOXDoc>();
-    CHOXDoc* doc = m_pDocument.get();
-    CMDIChildWnd* frame = m_pMonitorTemplate->CreateNewFrame(doc, main);
+    CMDIChildWnd* frame = m_pMonitorTemplate->CreateNewFrame(m_pDocument.get(), MainFrame());
     if (frame == nullptr) {
         m_pDocument.reset();
         AfxMessageBox(61700, MB_OK | MB_ICONEXCLAMATION);
-        return nullptr;
     }
+    return frame;
+}
+
+CHOXDoc* CHOXApp::CreateMonitorDocument()
+{
+    if (MainFrame() == nullptr || m_pDocument) return nullptr;
+    CMDIChildWnd* frame = NewDocumentWithFrame();
+    if (frame == nullptr) return nullptr;
+    CHOXDoc* doc = m_pDocument.get();
     m_pMonitorTemplate->InitialUpdateFrame(frame, doc, true);
-    frame->SetWindowText(LoadStr(13001));
-    auto* view = dynamic_cast<CHOXView*>(frame->GetActiveView());
-    doc->GetMonWnd()->SetView(view);
-    if (view != nullptr) view->SetWnd(doc->GetMonWnd());
+    doc->ShowMonitorWindowIn(frame);
     return doc;
 }
 
@@ -147,16 +149,10 @@ void CHOXApp::OnFileNew()
 
 CHOXDoc* CHOXApp::OpenDocumentOnTemplate(const QString& path)
 {
-    CMainFrame* main = MainFrame();
-    if (main == nullptr) return nullptr;
-    m_pDocument = std::make_unique<CHOXDoc>();
+    if (MainFrame() == nullptr) return nullptr;
+    CMDIChildWnd* frame = NewDocumentWithFrame();
+    if (frame == nullptr) return nullptr;
     CHOXDoc* doc = m_pDocument.get();
-    CMDIChildWnd* frame = m_pMonitorTemplate->CreateNewFrame(doc, main);
-    if (frame == nullptr) {
-        m_pDocument.reset();
-        AfxMessageBox(61700, MB_OK | MB_ICONEXCLAMATION);
-        return nullptr;
-    }
     if (!doc->OnOpenDocument(path)) {
         // The document has said why.
         DestroyDocument();

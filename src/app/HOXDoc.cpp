@@ -601,6 +601,14 @@ void CHOXDoc::SetPathName(const QString& path, bool addToRecentFiles)
     if (addToRecentFiles && app != nullptr && app->GetDocument() == this) app->AddToRecentFileList(path);
 }
 
+void CHOXDoc::ShowMonitorWindowIn(CMDIChildWnd* frame)
+{
+    frame->SetWindowText(LoadStr(13001));
+    auto* view = dynamic_cast<CHOXView*>(frame->GetActiveView());
+    m_pMonWnd->SetView(view);
+    if (view != nullptr) view->SetWnd(m_pMonWnd.get());
+}
+
 void CHOXDoc::RestoreWindows()
 {
     CHOXApp* app = CHOXApp::Get();
@@ -609,10 +617,7 @@ void CHOXDoc::RestoreWindows()
     CMDIChildWnd* frame = app->FrameOfView(GetViews().front());
     if (frame == nullptr) return;
     app->GetMonitorTemplate()->InitialUpdateFrame(frame, this, true);
-    frame->SetWindowText(LoadStr(13001));
-    auto* monView = dynamic_cast<CHOXView*>(frame->GetActiveView());
-    m_pMonWnd->SetView(monView);
-    if (monView != nullptr) monView->SetWnd(m_pMonWnd.get());
+    ShowMonitorWindowIn(frame);
     frame->MoveWindow(m_pMonWnd->GetWndRect());
     app->ActivateMonitorFrame();
 

@@ -57,6 +57,9 @@ public:
     // After a file is read: the monitor frame and the flow-chart frames of
     // the name list come back as they were stored.
     void RestoreWindows();
+    // The monitor frame takes its title and its view shows the monitor
+    // window record.
+    void ShowMonitorWindowIn(CMDIChildWnd* frame);
     // The next save writes a complete new file at its target.
     void SetSaveAsNew() { m_nSaveAsNew = 1; }
     bool IsSaveAsNew() const { return m_nSaveAsNew != 0; }

@@ -277,10 +277,7 @@ void MakeFlowChartWindow(CMainFrame& main, const QString& name, const QString& d
     CHOXFlowWnd* record = wnd.get();
     doc->AddWindow(name, std::move(wnd), hidden);
     // View and record know each other before the view's first update.
-    if (CHOXView* view = ViewOf(frame)) {
-        view->SetWnd(record);
-        record->SetView(view);
-    }
+    if (CHOXView* view = ViewOf(frame)) view->ShowRecord(record);
     flowTemplate->InitialUpdateFrame(frame, doc, true);
     if (hidden) frame->ShowWindow(SW_HIDE);
     SetMainTitleFor(app, doc);
@@ -328,10 +325,7 @@ CHOXView* CMainFrame::ReopenFlowChartWindow(const QString& name)
     AddWindowItem(*this, name, LoadStr(20001));
     frame->SetWindowText(name);
     CHOXView* view = ViewOf(frame);
-    if (view != nullptr) {
-        view->SetWnd(record);
-        record->SetView(view);
-    }
+    if (view != nullptr) view->ShowRecord(record);
     flowTemplate->InitialUpdateFrame(frame, doc, true);
     frame->ShowWindow(SW_HIDE);
 

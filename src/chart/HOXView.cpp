@@ -115,6 +115,12 @@ CRect CHOXView::DocToClient(const CRect& rect) const
     return CRect(DocToClient(rect.TopLeft()), DocToClient(rect.BottomRight())).Normalized();
 }
 
+void CHOXView::ShowRecord(CHOXWnd* wnd)
+{
+    m_pWnd = wnd;
+    if (wnd != nullptr) wnd->SetView(this);
+}
+
 void CHOXView::InvalObj(const CHOXDrawObj* object)
 {
     const CRect r = DocToClient(object->m_position);

@@ -27,6 +27,8 @@ public:
     // chart whose view this is, or the monitor window for other views.
     CHOXWnd* GetWnd() const;
     void SetWnd(CHOXWnd* wnd) { m_pWnd = wnd; }
+    // The view shows the record, and the record knows its view.
+    void ShowRecord(CHOXWnd* wnd);
     // The name of the window shown: the frame's title without the monitor
     // mode ending or leading blanks.
     QString GetWindowName() const;
