@@ -1,0 +1,21 @@
+#pragma once
+// The three controller types a document is made for, and the rules that
+// depend on them. The document stores the type as a 32-bit int (file bytes
+// stay as they are); any other value is kept and shown as "Unknown".
+#include <cstdint>
+
+namespace ctype {
+
+constexpr std::int32_t kOneAxis = 0;      // "ZE-10RE": the X axis only
+constexpr std::int32_t kTwoAxes = 1;      // "ZA-20VI ZOZ": X and Y independent
+constexpr std::int32_t kInterpolated = 2; // "DO-20VI RER": X and Y simultaneous
+
+constexpr bool IsKnown(std::int32_t type) { return type >= kOneAxis && type <= kInterpolated; }
+// One axis: no Y program, no Y operands, fewer pointer numbers.
+constexpr bool IsOneAxis(std::int32_t type) { return type == kOneAxis; }
+// Two axes driven together: one program for both.
+constexpr bool IsInterpolated(std::int32_t type) { return type == kInterpolated; }
+// Pointer numbers run from P0 to this.
+constexpr int HighestPointerNumber(std::int32_t type) { return IsOneAxis(type) ? 127 : 255; }
+
+} // namespace ctype
