@@ -1,7 +1,8 @@
 #include "platform/CompoundFile.h"
 
+#include "platform/SafeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -113,6 +114,87 @@ QString Join(const QString& parent, const QString& name)
 {
     return parent.isEmpty() ? Printable(name) : parent + QLatin1Char('/') + Printable(name);
 }
+
+// A document's directory holds a handful of entries; libgsf walks a
+// storage's entries with one stack frame each and slows down with their
+// square, so a file with many thousands would exhaust the stack or hang.
+constexpr qint64 kMaxDirectoryEntries = 4096;
+constexpr quint32 kMaxRegularSector = 0xFFFFFFFA;
+constexpr qsizetype kDirectoryEntrySize = 128;
+constexpr qsizetype kEntryTypeOffset = 66;
+
+// The compound file's own structures, read without trusting them: a value
+// that leads outside the file ends the reading.
+class RawLayout {
+public:
+    explicit RawLayout(const QByteArray& bytes) : m_bytes(bytes) {}
+
+    // The directory entries in use, counted until the count passes the
+    // limit; -1 when the header or the directory's chain cannot be
+    // followed (libgsf then says what is wrong).
+    qint64 CountDirectoryEntries(qint64 limit)
+    {
+        const std::optional<quint32> shift = U16(0x1E);
+        if (!shift || (*shift != 9 && *shift != 12)) return -1;
+        m_sector = qsizetype(1) << *shift;
+        if (!ReadFatLocations()) return -1;
+        qint64 used = 0;
+        std::optional<quint32> sector = U32(0x30);
+        for (qsizetype steps = 0; sector && *sector <= kMaxRegularSector; ++steps) {
+            const qsizetype at = Offset(*sector);
+            // More steps than the file has sectors: the chain runs in a loop.
+            if (steps > m_bytes.size() / m_sector || at + m_sector > m_bytes.size()) return -1;
+            for (qsizetype e = 0; e < m_sector; e += kDirectoryEntrySize)
+                if (m_bytes[at + e + kEntryTypeOffset] != 0) ++used;
+            if (used > limit) return used;
+            sector = Next(*sector);
+        }
+        return sector ? used : -1;
+    }
+
+private:
+    bool ReadFatLocations()
+    {
+        const std::optional<quint32> count = U32(0x2C);
+        if (!count) return false;
+        for (qsizetype i = 0; i < 109 && qsizetype(m_fat.size()) < *count; ++i) m_fat.push_back(*U32(0x4C + 4 * i));
+        std::optional<quint32> difat = U32(0x44);
+        for (qsizetype steps = 0; qsizetype(m_fat.size()) < *count && difat && *difat <= kMaxRegularSector; ++steps) {
+            const qsizetype at = Offset(*difat);
+            if (steps > m_bytes.size() / m_sector || at + m_sector > m_bytes.size()) return false;
+            for (qsizetype j = 0; j + 4 < m_sector && qsizetype(m_fat.size()) < *count; j += 4)
+                m_fat.push_back(*U32(at + j));
+            difat = U32(at + m_sector - 4);
+        }
+        return true;
+    }
+
+    std::optional<quint32> Next(quint32 sector) const
+    {
+        const qsizetype perSector = m_sector / 4;
+        const qsizetype index = qsizetype(sector) / perSector;
+        if (index >= qsizetype(m_fat.size())) return std::nullopt;
+        return U32(Offset(m_fat[std::size_t(index)]) + (qsizetype(sector) % perSector) * 4);
+    }
+
+    // The header fills the first sector; sector n follows it.
+    qsizetype Offset(quint32 sector) const { return (qsizetype(sector) + 1) * m_sector; }
+
+    std::optional<quint32> U16(qsizetype at) const
+    {
+        if (at < 0 || at + 2 > m_bytes.size()) return std::nullopt;
+        return quint32(quint8(m_bytes[at])) | quint32(quint8(m_bytes[at + 1])) << 8;
+    }
+    std::optional<quint32> U32(qsizetype at) const
+    {
+        if (at < 0 || at + 4 > m_bytes.size()) return std::nullopt;
+        return *U16(at) | *U16(at + 2) << 16;
+    }
+
+    const QByteArray& m_bytes;
+    qsizetype m_sector = 512;
+    std::vector<quint32> m_fat;
+};
 
 class Reader {
 public:
@@ -265,6 +347,13 @@ std::optional<CompoundFile> CompoundFile::Open(const QString& path, QString* err
         return std::nullopt;
     }
 
+    if (RawLayout(bytes).CountDirectoryEntries(kMaxDirectoryEntries) > kMaxDirectoryEntries) {
+        SetError(error, QStringLiteral("%1 is not a document file (its directory holds more than %2 entries)")
+                            .arg(path)
+                            .arg(kMaxDirectoryEntries));
+        return std::nullopt;
+    }
+
     CompoundFile result;
     std::vector<Entry> entries;
     {
@@ -352,21 +441,10 @@ bool CompoundFile::Save(const QString& path, QString* error) const
         return false;
     }
 
-    // QSaveFile writes a temporary file in the same directory and renames it
-    // over the target only once everything is written and synced; on any
-    // failure it removes the temporary file and leaves the target alone.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        SetError(error, QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
-        return false;
-    }
-    if (out.write(reinterpret_cast<const char*>(image), imageSize) != imageSize) {
-        SetError(error, QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit()) {
-        SetError(error, QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
+    QString why;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(image), imageSize);
+    if (!safefile::Write(path, bytes, &why)) {
+        SetError(error, QStringLiteral("cannot write %1: %2").arg(path, why));
         return false;
     }
     return true;
