@@ -216,10 +216,16 @@ void CHOXDoc::AfterLoad()
         wnd->MarkSymbolNumbersUsed();
     }
 
+    // A file may hold any 32-bit id, and maps key objects by its low word
+    // (or by a word of their own). The counter rises above both, worked out
+    // in 64 bits and held at the top of its range: once past 3999 (a shape
+    // counter past the word range) the allocators search for an id no map
+    // uses, so a new object never replaces a loaded one.
     auto raise = [](std::int32_t& counter, const ObjectMap& map) {
+        std::int64_t next = counter;
         for (const auto& [key, object] : map)
-            if (static_cast<std::int64_t>(object->GetId()) >= counter)
-                counter = static_cast<std::int32_t>(object->GetId()) + 1;
+            next = std::max({next, std::int64_t{key} + 1, std::int64_t{object->GetId()} + 1});
+        counter = static_cast<std::int32_t>(std::min<std::int64_t>(next, INT32_MAX));
     };
     for (auto& [name, wnd] : m_mapWindows) raise(m_nSymbolIdCounter, wnd->GetObjectMap());
     raise(m_nSymbolIdCounter, m_pMonWnd->GetObjectMap());
@@ -257,7 +263,7 @@ bool CHOXDoc::OnOpenDocument(const QString& path)
     std::optional<CompoundFile> file = CompoundFile::Open(path, &error);
     if (!file) {
         m_fileError = error;
-        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION, m_fileError);
         return false;
     }
     try {
@@ -266,7 +272,7 @@ bool CHOXDoc::OnOpenDocument(const QString& path)
         Serialize(ar);
     } catch (const ArchiveError& e) {
         m_fileError = QString::fromStdString(e.what());
-        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION, m_fileError);
         return false;
     }
     m_file = std::make_unique<CompoundFile>(std::move(*file));
@@ -300,7 +306,7 @@ bool CHOXDoc::OnSaveDocument(const QString& path)
         Serialize(ar);
     } catch (const ArchiveError& e) {
         m_fileError = QString::fromStdString(e.what());
-        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION, m_fileError);
         return false;
     }
     // A document that did not come from a file of its own is written as a
@@ -311,7 +317,7 @@ bool CHOXDoc::OnSaveDocument(const QString& path)
     QString error;
     if (!file.Save(path, &error)) {
         m_fileError = error;
-        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION, m_fileError);
         return false;
     }
     // Only a save that succeeded ends save-as-new and takes the new path.

@@ -30,11 +30,15 @@ int DefaultMessageResult(UINT style)
 void SetMessageHandler(MessageHandler* handler) { g_handler = handler; }
 MessageHandler* GetMessageHandler() { return g_handler; }
 
-int AfxMessageBox(const QString& text, UINT style)
+int AfxMessageBox(const QString& text, UINT style, const QString& detail)
 {
-    if (g_handler != nullptr) return g_handler->Show(text, style);
+    if (g_handler != nullptr) return g_handler->Show(text, style, detail);
     std::fprintf(stderr, "kinetrace: %s\n", text.toLocal8Bit().constData());
+    if (!detail.isEmpty()) std::fprintf(stderr, "kinetrace: %s\n", detail.toLocal8Bit().constData());
     return DefaultMessageResult(style);
 }
 
-int AfxMessageBox(UINT stringId, UINT style) { return AfxMessageBox(LoadStr(stringId), style); }
+int AfxMessageBox(UINT stringId, UINT style, const QString& detail)
+{
+    return AfxMessageBox(LoadStr(stringId), style, detail);
+}

@@ -49,8 +49,10 @@ int DefaultMessageResult(UINT style);
 class MessageHandler {
 public:
     virtual ~MessageHandler() = default;
-    // Shows the text and returns the result of the button chosen.
-    virtual int Show(const QString& text, UINT style) = 0;
+    // Shows the text and returns the result of the button chosen. The
+    // detail (empty for most messages) says more than the text: why a file
+    // could not be written, which lines were refused.
+    virtual int Show(const QString& text, UINT style, const QString& detail) = 0;
 };
 
 // The handler every message goes to; null restores the fallback, which writes
@@ -58,5 +60,5 @@ public:
 void SetMessageHandler(MessageHandler* handler);
 MessageHandler* GetMessageHandler();
 
-int AfxMessageBox(const QString& text, UINT style = MB_OK);
-int AfxMessageBox(UINT stringId, UINT style = MB_OK);
+int AfxMessageBox(const QString& text, UINT style = MB_OK, const QString& detail = QString());
+int AfxMessageBox(UINT stringId, UINT style = MB_OK, const QString& detail = QString());

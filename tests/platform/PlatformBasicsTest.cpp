@@ -116,9 +116,33 @@ TEST(MessagesTest, RealBoxesTakeEscOnlyWhereTheStyleAllowsIt)
                 return;
             }
         });
-        const int result = handler.Show(QStringLiteral("Question?"), c.style);
+        const int result = handler.Show(QStringLiteral("Question?"), c.style, QString());
         ASSERT_TRUE(found) << "style 0x" << std::hex << c.style;
         EXPECT_EQ(result, c.expected) << "style 0x" << std::hex << c.style;
+    }
+}
+
+// The reason behind a message (why a file could not be written) stays out of
+// the message's own text and shows as the box's details.
+TEST(MessagesTest, ARealBoxShowsTheDetailApart)
+{
+    QtMessageBoxHandler handler;
+    for (const QString& detail : {QStringLiteral("No space left on device"), QString()}) {
+        QString text;
+        QString shownDetail;
+        QTimer::singleShot(0, qApp, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (box == nullptr || !box->isVisible()) continue;
+                text = box->text();
+                shownDetail = box->detailedText();
+                box->defaultButton()->click();
+                return;
+            }
+        });
+        EXPECT_EQ(handler.Show(QStringLiteral("Cannot save."), MB_OK | MB_ICONEXCLAMATION, detail), IDOK);
+        EXPECT_EQ(text, QStringLiteral("Cannot save."));
+        EXPECT_EQ(shownDetail, detail);
     }
 }
 

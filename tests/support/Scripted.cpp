@@ -18,9 +18,10 @@ namespace kt::test {
 namespace {
 class StrictMessages : public MessageHandler {
 public:
-    int Show(const QString& text, UINT style) override
+    int Show(const QString& text, UINT style, const QString& detail) override
     {
-        ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\" style 0x" << std::hex << style;
+        ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\" style 0x" << std::hex << style
+                      << " detail \"" << detail.toStdString() << "\"";
         return DefaultMessageResult(style);
     }
 };
@@ -56,9 +57,9 @@ ScriptedMessages& ScriptedMessages::Expect(const QString& text, UINT style, int 
     return *this;
 }
 
-int ScriptedMessages::Show(const QString& text, UINT style)
+int ScriptedMessages::Show(const QString& text, UINT style, const QString& detail)
 {
-    seen.push_back({text, style});
+    seen.push_back({text, style, detail});
     if (m_expected.empty()) {
         ADD_FAILURE() << "unexpected message box: \"" << text.toStdString() << "\" style 0x" << std::hex << style;
         return DefaultMessageResult(style);

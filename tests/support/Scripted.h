@@ -26,11 +26,13 @@ public:
     ScriptedMessages();
     ~ScriptedMessages() override;
     ScriptedMessages& Expect(const QString& text, UINT style, int answer);
-    int Show(const QString& text, UINT style) override;
+    int Show(const QString& text, UINT style, const QString& detail) override;
 
+    // Every box shown, with its detail (empty for most).
     struct Seen {
         QString text;
         UINT style;
+        QString detail;
     };
     std::vector<Seen> seen;
 

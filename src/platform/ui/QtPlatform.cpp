@@ -51,11 +51,12 @@ QWidget* ModalParent()
 }
 } // namespace
 
-int QtMessageBoxHandler::Show(const QString& text, UINT style)
+int QtMessageBoxHandler::Show(const QString& text, UINT style, const QString& detail)
 {
     AnswerBox box(ModalParent());
     box.setWindowTitle(LoadStr(2));
     box.setText(text);
+    if (!detail.isEmpty()) box.setDetailedText(detail);
     switch (style & MB_ICONMASK) {
     case MB_ICONHAND: box.setIcon(QMessageBox::Critical); break;
     case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;

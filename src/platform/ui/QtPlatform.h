@@ -10,7 +10,7 @@ class QWidget;
 
 class QtMessageBoxHandler : public MessageHandler {
 public:
-    int Show(const QString& text, UINT style) override;
+    int Show(const QString& text, UINT style, const QString& detail) override;
 };
 
 class QtDialogRunner : public DialogRunner {
