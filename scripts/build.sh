@@ -7,7 +7,7 @@ kind=${1:-release}
 shift || true
 case "$kind" in
   release) dir="$top/build/release"; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINETRACE_TESTS=OFF) ;;
-  debug-sanitize) dir="$top/build/debug-sanitize"; opts=(-DCMAKE_BUILD_TYPE=Debug -DKINETRACE_SANITIZE=ON -DKINETRACE_TESTS=ON) ;;
+  debug-sanitize) dir="$top/build/debug-sanitize"; opts=(-DCMAKE_BUILD_TYPE=Debug -DKINETRACE_SANITIZE=ON -DKINETRACE_TESTS=ON -DKINETRACE_WERROR=ON) ;;
   *) echo "build.sh: unknown build kind '$kind'" >&2; exit 2 ;;
 esac
 cmake -S "$top" -B "$dir" -G Ninja "${opts[@]}" "$@" >/dev/null

@@ -267,7 +267,9 @@ TEST_F(MainFrameWindowTest, StatusBarPanesComeInTheirOrderAndTheDocumentsPanesSt
     for (const auto& [left, text] : byLeft) order << text;
     EXPECT_EQ(order, QStringList({QString(), QStringLiteral("ZA-20VI ZOZ"), QStringLiteral("Steps 12"),
                                   QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}));
-    for (QLabel* label : bar->findChildren<QLabel*>())
-        if (label->text() == QStringLiteral("Steps 12") || label->text() == QStringLiteral("ZA-20VI ZOZ"))
+    for (QLabel* label : bar->findChildren<QLabel*>()) {
+        if (label->text() == QStringLiteral("Steps 12") || label->text() == QStringLiteral("ZA-20VI ZOZ")) {
             EXPECT_GE(label->width(), 70) << label->text().toStdString();
+        }
+    }
 }
