@@ -227,12 +227,18 @@ void CHOXDoc::AfterLoad()
             next = std::max({next, std::int64_t{key} + 1, std::int64_t{object->GetId()} + 1});
         counter = static_cast<std::int32_t>(std::min<std::int64_t>(next, INT32_MAX));
     };
-    for (auto& [name, wnd] : m_mapWindows) raise(m_nSymbolIdCounter, wnd->GetObjectMap());
-    raise(m_nSymbolIdCounter, m_pMonWnd->GetObjectMap());
-    for (auto& [name, wnd] : m_mapWindows) raise(m_nWireIdCounter, wnd->GetConnectMap());
-    raise(m_nShapeIdCounter, m_pMonWnd->GetShapeMap());
-    raise(m_nOleIdCounter, m_pMonWnd->GetOleMap());
-    raise(m_nMonObjIdCounter, m_pMonWnd->GetMonObjMap());
+    for (auto& [name, wnd] : m_mapWindows) raise(m_idCounters.symbol, wnd->GetObjectMap());
+    raise(m_idCounters.symbol, m_pMonWnd->GetObjectMap());
+    for (auto& [name, wnd] : m_mapWindows) raise(m_idCounters.wire, wnd->GetConnectMap());
+    raise(m_idCounters.shape, m_pMonWnd->GetShapeMap());
+    raise(m_idCounters.ole, m_pMonWnd->GetOleMap());
+    raise(m_idCounters.monObj, m_pMonWnd->GetMonObjMap());
+}
+
+void CHOXDoc::SetProgTextShown(int which, bool shown)
+{
+    std::int32_t* flags[] = {&m_nShowProgTextX, &m_nShowProgTextY, &m_nShowProgTextSubtask};
+    if (which >= 0 && which < 3) *flags[which] = shown ? 1 : 0;
 }
 
 static void ShowStatusControllerType(std::int32_t type)
@@ -401,9 +407,9 @@ std::int32_t SearchFreeId(std::int32_t first, std::int32_t last, const Maps& map
 
 std::int32_t CHOXDoc::NewSymbolId()
 {
-    if (m_nSymbolIdCounter <= 3999) {
+    if (m_idCounters.symbol <= 3999) {
         g_searching.symbol = 0;
-        return m_nSymbolIdCounter++;
+        return m_idCounters.symbol++;
     }
     g_searching.symbol = 1;
     std::vector<const ObjectMap*> maps;
@@ -413,14 +419,14 @@ std::int32_t CHOXDoc::NewSymbolId()
 
 void CHOXDoc::ReleaseSymbolId()
 {
-    if (g_searching.symbol == 0) --m_nSymbolIdCounter;
+    if (g_searching.symbol == 0) --m_idCounters.symbol;
 }
 
 std::int32_t CHOXDoc::NewWireId()
 {
-    if (m_nWireIdCounter <= 3999) {
+    if (m_idCounters.wire <= 3999) {
         g_searching.wire = 0;
-        return m_nWireIdCounter++;
+        return m_idCounters.wire++;
     }
     g_searching.wire = 1;
     std::vector<const ObjectMap*> maps;
@@ -430,14 +436,14 @@ std::int32_t CHOXDoc::NewWireId()
 
 void CHOXDoc::ReleaseWireId()
 {
-    if (g_searching.wire == 0) --m_nWireIdCounter;
+    if (g_searching.wire == 0) --m_idCounters.wire;
 }
 
 std::int32_t CHOXDoc::NewShapeId()
 {
     // Shape ids key a 16-bit map: past the word range the lowest id no
     // shape uses is taken instead of wrapping onto an existing one.
-    if (m_nShapeIdCounter <= 0xFFFF) return m_nShapeIdCounter++;
+    if (m_idCounters.shape <= 0xFFFF) return m_idCounters.shape++;
     for (std::int32_t candidate = 0; candidate <= 0xFFFF; ++candidate)
         if (!m_pMonWnd->GetShapeMap().Contains(static_cast<WORD>(candidate))) return candidate;
     return -1;
@@ -445,9 +451,9 @@ std::int32_t CHOXDoc::NewShapeId()
 
 std::int32_t CHOXDoc::NewOleId()
 {
-    if (m_nOleIdCounter <= 3999) {
+    if (m_idCounters.ole <= 3999) {
         g_searching.ole = 0;
-        return m_nOleIdCounter++;
+        return m_idCounters.ole++;
     }
     g_searching.ole = 1;
     return SearchFreeId(0, 4000, std::vector<const ObjectMap*>{&m_pMonWnd->GetOleMap()}, 13648);
@@ -455,9 +461,9 @@ std::int32_t CHOXDoc::NewOleId()
 
 std::int32_t CHOXDoc::NewMonObjId()
 {
-    if (m_nMonObjIdCounter <= 3999) {
+    if (m_idCounters.monObj <= 3999) {
         g_searching.monObj = 0;
-        return m_nMonObjIdCounter++;
+        return m_idCounters.monObj++;
     }
     g_searching.monObj = 1;
     return SearchFreeId(20, 4020, std::vector<const ObjectMap*>{&m_pMonWnd->GetMonObjMap()}, 13649);

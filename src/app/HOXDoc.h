@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <list>
 #include <memory>
@@ -158,31 +159,50 @@ public:
     void OnPaletteScrollDown();
     void ShowPaletteItems(int group, int first, int last);
 
-    // The four stored rectangles and the three program-text window positions.
-    std::array<CRect, 4> m_rects{};
-    std::array<CPoint, 3> m_progTextPos{};
+    // The four stored rectangles (kept for the file, read by nothing else)
+    // and the positions of the three program-text windows: X, Y, subtask.
+    const CRect& GetStoredRect(int i) const { return m_rects.at(std::size_t(i)); }
+    void SetStoredRect(int i, const CRect& rect) { m_rects.at(std::size_t(i)) = rect; }
+    CPoint GetProgTextPos(int which) const { return m_progTextPos.at(std::size_t(which)); }
+    void SetProgTextPos(int which, CPoint pos) { m_progTextPos.at(std::size_t(which)) = pos; }
+    void SetProgTextShown(int which, bool shown);
 
-    // Counters of the id allocators (read by tests and the file fix-ups).
-    std::int32_t m_nSymbolIdCounter = 0;
-    std::int32_t m_nWireIdCounter = 0;
-    std::int32_t m_nShapeIdCounter = 0;
-    std::int32_t m_nOleIdCounter = 0;
-    std::int32_t m_nMonObjIdCounter = 20;
+    // The id allocators' counters: the next id of each kind.
+    struct IdCounters {
+        std::int32_t symbol = 0;
+        std::int32_t wire = 0;
+        std::int32_t shape = 0;
+        std::int32_t ole = 0;
+        std::int32_t monObj = 20;
+    };
+    const IdCounters& GetIdCounters() const { return m_idCounters; }
+    // Tests start the allocators where they need them.
+    void SetIdCounters(const IdCounters& counters) { m_idCounters = counters; }
 
-    std::int32_t m_nPasteOffsetX = 10;
-    std::int32_t m_nPasteOffsetY = 10;
-    CHOXWnd* m_pDragSource = nullptr;
-    std::int32_t m_nDragPending = 1;
-    QStringList m_blankWindowNames;
-    std::int32_t m_nEditMode = 1;
-    std::int32_t m_nMonitoring = 0;
-    std::int32_t m_nDefaultPosition = 0;
-    std::int32_t m_nPrintComment = 1;
-    std::int32_t m_nPrintContent = 1;
-    std::int32_t m_nSaveAsNew = 0;
-    std::int32_t m_nShowProgTextX = 0;
-    std::int32_t m_nShowProgTextY = 0;
-    std::int32_t m_nShowProgTextSubtask = 0;
+    // How far pasted objects move from their source; cut and copy reset it,
+    // paste and delete read and advance it.
+    CSize GetPasteOffset() const { return CSize(m_nPasteOffsetX, m_nPasteOffsetY); }
+    void SetPasteOffset(CSize offset)
+    {
+        m_nPasteOffsetX = offset.cx;
+        m_nPasteOffsetY = offset.cy;
+    }
+    // The record a drag of objects started from, and whether no other window
+    // has taken the drop yet.
+    CHOXWnd* GetDragSource() const { return m_pDragSource; }
+    void SetDragSource(CHOXWnd* wnd) { m_pDragSource = wnd; }
+    bool IsDragPending() const { return m_nDragPending != 0; }
+    void SetDragPending(bool pending) { m_nDragPending = pending ? 1 : 0; }
+    // The hidden blank windows that monitoring opens.
+    const QStringList& GetBlankWindowNames() const { return m_blankWindowNames; }
+    void SetBlankWindowNames(const QStringList& names) { m_blankWindowNames = names; }
+
+    // The monitoring worker reads these while the user-interface thread
+    // changes them.
+    void SetEditMode(bool edit) { m_nEditMode = edit ? 1 : 0; }
+    void SetMonitoring(bool monitoring) { m_nMonitoring = monitoring ? 1 : 0; }
+    bool IsDefaultPositionRequested() const { return m_nDefaultPosition != 0; }
+    void SetDefaultPositionRequest(bool request) { m_nDefaultPosition = request ? 1 : 0; }
 
 private:
     // The palette's program-wide scroll state and slider for a new
@@ -203,6 +223,23 @@ private:
     // Jump (true) or call target.
     void OpenTarget(int n, bool jump);
 
+    std::array<CRect, 4> m_rects{};
+    std::array<CPoint, 3> m_progTextPos{};
+    IdCounters m_idCounters;
+    std::int32_t m_nPasteOffsetX = 10;
+    std::int32_t m_nPasteOffsetY = 10;
+    CHOXWnd* m_pDragSource = nullptr;
+    std::int32_t m_nDragPending = 1;
+    QStringList m_blankWindowNames;
+    std::atomic<std::int32_t> m_nEditMode{1};
+    std::atomic<std::int32_t> m_nMonitoring{0};
+    std::atomic<std::int32_t> m_nDefaultPosition{0};
+    std::int32_t m_nPrintComment = 1;
+    std::int32_t m_nPrintContent = 1;
+    std::int32_t m_nSaveAsNew = 0;
+    std::int32_t m_nShowProgTextX = 0;
+    std::int32_t m_nShowProgTextY = 0;
+    std::int32_t m_nShowProgTextSubtask = 0;
     std::unique_ptr<CHOXParam> m_pParam;
     std::int32_t m_nControllerType = 1;
     WindowMap m_mapWindows;

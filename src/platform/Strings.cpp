@@ -1,7 +1,5 @@
 #include "platform/Strings.h"
 
-#include "res/StringTable.h"
-
 #include <QSet>
 
 #include <algorithm>

@@ -6,6 +6,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+
+// The table the texts come from, sorted by id. The platform only declares it:
+// the program's resources fill it.
+struct StringEntry {
+    UINT id;
+    const char* text; // Latin-1
+};
+extern const StringEntry kStringTable[];
+extern const std::size_t kStringTableSize;
+
 // The text of a string id; empty (and reported once on stderr) when the table
 // has no such id.
 QString LoadStr(UINT id);

@@ -1,7 +1,7 @@
 // The program's texts, kept to the byte (double blanks and spelling included):
 // stored documents, the controller and the user's habits rely on them.
 // Keep the entries sorted by id; a test checks it.
-#include "res/StringTable.h"
+#include "platform/Strings.h"
 
 const StringEntry kStringTable[] = {
     {2, "RQT4P-VEDID-E"},

@@ -106,13 +106,13 @@ TEST_F(ChildFrameTest, WhileMonitoringTheFramesCannotBeClosed)
         bool ignored;
     } cases[] = {{0, 0xF060, true}, {0, 0xF061, false}, {0, 0xF020, false}, {1, 0xF060, false}};
     for (const auto& c : cases) {
-        Doc()->m_nEditMode = c.editMode;
+        Doc()->SetEditMode(c.editMode != 0);
         EXPECT_EQ(frame->OnSysCommand(c.command), c.ignored) << std::hex << c.command;
     }
-    Doc()->m_nEditMode = 0;
+    Doc()->SetEditMode(false);
     CloseByUser(frame);
     EXPECT_TRUE(frame->IsWindowVisible());
-    Doc()->m_nEditMode = 1;
+    Doc()->SetEditMode(true);
     CloseByUser(frame);
     EXPECT_FALSE(frame->IsWindowVisible());
 }

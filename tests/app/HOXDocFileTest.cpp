@@ -86,9 +86,9 @@ protected:
         auto info = std::make_unique<CHOXFlowMonInfo>();
         info->Set(12, 21, QStringLiteral("Flow Chart1"));
         doc.AddStepInfo(std::move(info));
-        doc.m_rects[2] = CRect(1, 2, 3, 4);
-        doc.m_progTextPos[1] = CPoint(-5, 6);
-        doc.m_nShowProgTextY = 1;
+        doc.SetStoredRect(2, CRect(1, 2, 3, 4));
+        doc.SetProgTextPos(1, CPoint(-5, 6));
+        doc.SetProgTextShown(1, true);
         const std::int32_t jogY = 12345;
         EXPECT_TRUE(doc.GetParam().SetParam(&jogY, 5, 1));
     }
@@ -149,19 +149,19 @@ TEST_F(HOXDocFileTest, SaveLoadSaveGivesTheSameBytes)
     for (const auto& [id, object] : wnd->GetObjectMap()) EXPECT_EQ(object->GetWnd(), wnd);
     EXPECT_EQ(wnd->GetBaseRect()->GetWnd(), wnd);
     EXPECT_EQ(loaded.GetStepWindowName(21), QStringLiteral("Flow Chart1"));
-    EXPECT_EQ(loaded.m_rects[2], CRect(1, 2, 3, 4));
-    EXPECT_EQ(loaded.m_progTextPos[1], CPoint(-5, 6));
+    EXPECT_EQ(loaded.GetStoredRect(2), CRect(1, 2, 3, 4));
+    EXPECT_EQ(loaded.GetProgTextPos(1), CPoint(-5, 6));
     EXPECT_TRUE(loaded.IsProgTextYShown());
     std::int32_t jogY = 0;
     EXPECT_TRUE(loaded.GetParam().GetParam(&jogY, 5, 1));
     EXPECT_EQ(jogY, 12345);
 
     // Counters rise above every id in use; node numbers are taken again.
-    EXPECT_EQ(loaded.m_nSymbolIdCounter, 80);
-    EXPECT_EQ(loaded.m_nWireIdCounter, 16);
-    EXPECT_EQ(loaded.m_nShapeIdCounter, 8);
-    EXPECT_EQ(loaded.m_nMonObjIdCounter, 58);
-    EXPECT_EQ(loaded.m_nOleIdCounter, 0);
+    EXPECT_EQ(loaded.GetIdCounters().symbol, 80);
+    EXPECT_EQ(loaded.GetIdCounters().wire, 16);
+    EXPECT_EQ(loaded.GetIdCounters().shape, 8);
+    EXPECT_EQ(loaded.GetIdCounters().monObj, 58);
+    EXPECT_EQ(loaded.GetIdCounters().ole, 0);
     EXPECT_TRUE(loaded.IsPointerNumberUsed(101));
     EXPECT_TRUE(loaded.IsPointerNumberUsed(103));
     EXPECT_FALSE(loaded.IsPointerNumberUsed(100));
@@ -175,8 +175,8 @@ TEST_F(HOXDocFileTest, ANewDocumentWithoutChartsReopensOnlyItsMonitorWindow)
     ASSERT_TRUE(loaded.OnOpenDocument(Path("empty.hox")));
     EXPECT_EQ(loaded.GetWindowMap().GetCount(), 0u);
     ASSERT_NE(loaded.GetMonWnd(), nullptr);
-    EXPECT_EQ(loaded.m_nSymbolIdCounter, 0);
-    EXPECT_EQ(loaded.m_nMonObjIdCounter, 20);
+    EXPECT_EQ(loaded.GetIdCounters().symbol, 0);
+    EXPECT_EQ(loaded.GetIdCounters().monObj, 20);
 }
 
 TEST_F(HOXDocFileTest, AnyFormatWordLoads)

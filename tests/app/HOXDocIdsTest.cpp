@@ -51,8 +51,8 @@ TEST_F(HOXDocTest, StartsWithTheDocumentedValues)
     EXPECT_FALSE(doc.IsMonitoring());
     EXPECT_TRUE(doc.GetPrintComment());
     EXPECT_TRUE(doc.GetPrintContent());
-    EXPECT_EQ(doc.m_nMonObjIdCounter, 20);
-    EXPECT_EQ(doc.m_nPasteOffsetX, 10);
+    EXPECT_EQ(doc.GetIdCounters().monObj, 20);
+    EXPECT_EQ(doc.GetPasteOffset().cx, 10);
     ASSERT_NE(doc.GetMonWnd(), nullptr);
     EXPECT_EQ(doc.GetMonWnd()->GetDocument(), &doc);
     EXPECT_TRUE(doc.GetWindowNameList().isEmpty());
@@ -98,21 +98,20 @@ TEST_F(HOXDocTest, SymbolIdsCountThenSearch)
     EXPECT_EQ(doc.NewSymbolId(), 1);
 
     // Counter used up: the lowest id no window uses.
-    doc.m_nSymbolIdCounter = 4000;
+    doc.SetIdCounters({.symbol = 4000});
     EXPECT_EQ(doc.NewSymbolId(), 0); // no windows at all
     AddChart(QStringLiteral("A"), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     AddChart(QStringLiteral("B"), {10});
     EXPECT_EQ(doc.NewSymbolId(), 11);
     // A searched id is not given back: the next search finds it again.
     doc.ReleaseSymbolId();
-    EXPECT_EQ(doc.m_nSymbolIdCounter, 4000);
+    EXPECT_EQ(doc.GetIdCounters().symbol, 4000);
     EXPECT_EQ(doc.NewSymbolId(), 11);
 }
 
 TEST_F(HOXDocTest, ExhaustedIdsShowTheirMessage)
 {
-    doc.m_nSymbolIdCounter = 4000;
-    doc.m_nWireIdCounter = 4000;
+    doc.SetIdCounters({.symbol = 4000, .wire = 4000});
     std::vector<int> all;
     for (int i = 0; i <= 4000; ++i) all.push_back(i);
     auto wnd = doc.NewFlowWindow(QStringLiteral("Full"), QString());
@@ -134,8 +133,7 @@ TEST_F(HOXDocTest, ExhaustedIdsShowTheirMessage)
 
 TEST_F(HOXDocTest, MonitorAndOleIdsSearchTheMonitorWindow)
 {
-    doc.m_nMonObjIdCounter = 4000;
-    doc.m_nOleIdCounter = 4000;
+    doc.SetIdCounters({.ole = 4000, .monObj = 4000});
     EXPECT_EQ(doc.NewMonObjId(), 20);
     EXPECT_EQ(doc.NewOleId(), 0);
     ScriptedMessages messages;
@@ -152,7 +150,7 @@ TEST_F(HOXDocTest, ShapeIdsNeverWrapOntoAnExistingKey)
 {
     EXPECT_EQ(doc.NewShapeId(), 0);
     EXPECT_EQ(doc.NewShapeId(), 1);
-    doc.m_nShapeIdCounter = 0x10000;
+    doc.SetIdCounters({.shape = 0x10000});
     for (int id : {0, 1, 2}) {
         auto shape = std::make_unique<CHOXDrawObj>(CRect(), doc.GetMonWnd());
         shape->SetId(static_cast<DWORD>(id));
@@ -234,8 +232,8 @@ TEST_F(HOXDocTest, ModeCommandsAndTheirStates)
     // for monitoring.
     EXPECT_FALSE(std::get<1>(state(32038)));
     EXPECT_TRUE(std::get<1>(state(57603)));
-    doc.m_nEditMode = 0;
-    doc.m_nMonitoring = 1;
+    doc.SetEditMode(false);
+    doc.SetMonitoring(true);
     EXPECT_FALSE(std::get<1>(state(57603)));
     EXPECT_TRUE(std::get<1>(state(32038)));
     EXPECT_EQ(std::get<2>(state(32890)), 1);

@@ -174,14 +174,14 @@ TEST_F(LifecycleTest, FileNewWhileMonitoringStopsMonitoringFirst)
 {
     ASSERT_TRUE(Start());
     CHOXDoc* doc = NewDocument();
-    doc->m_nEditMode = 0;
-    doc->m_nMonitoring = 1;
+    doc->SetEditMode(false);
+    doc->SetMonitoring(true);
     doc->StopMonitoringIfActive();
     EXPECT_TRUE(doc->IsEditMode());
     EXPECT_FALSE(doc->IsMonitoring());
 
-    doc->m_nEditMode = 0;
-    doc->m_nMonitoring = 1;
+    doc->SetEditMode(false);
+    doc->SetMonitoring(true);
     CHOXDoc* next = NewDocument();
     ASSERT_NE(next, nullptr);
     EXPECT_TRUE(next->IsEditMode());

@@ -217,8 +217,8 @@ TEST_F(SaveTest, SavingWaitsWhileMonitoring)
 {
     EXPECT_TRUE(Enabled(57603));
     EXPECT_TRUE(Enabled(57604));
-    Doc()->m_nEditMode = 0;
+    Doc()->SetEditMode(false);
     EXPECT_FALSE(Enabled(57603));
     EXPECT_FALSE(Enabled(57604));
-    Doc()->m_nEditMode = 1;
+    Doc()->SetEditMode(true);
 }

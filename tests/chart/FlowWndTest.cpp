@@ -173,7 +173,7 @@ TEST(FlowWndTest, WhileMonitoringTheFrameShowsTheMarkOfTheFollowedAxis)
         {1, 1, 0, 0, 1, 0, 0, 1, false}, // editing: never a red frame
     };
     for (const Case& c : cases) {
-        doc.m_nEditMode = c.editMode;
+        doc.SetEditMode(c.editMode != 0);
         wnd.m_nDisplayFirst = c.first;
         wnd.m_nDisplaySecond = c.second;
         wnd.m_nDisplayThird = c.third;
@@ -198,5 +198,5 @@ TEST(FlowWndTest, WhileMonitoringTheFrameShowsTheMarkOfTheFollowedAxis)
         // The red frame is three units thick, the black one a single unit.
         EXPECT_EQ(QColor(image.pixel(r.left + 2, midY)) == QColor(255, 0, 0), c.red);
     }
-    doc.m_nEditMode = 1;
+    doc.SetEditMode(true);
 }

@@ -656,7 +656,7 @@ TEST_F(MonObjMouseTest, ReleaseOutsideTheSheetWarnsOnceAndPutsTheObjectBack)
 
 TEST_F(MonObjMouseTest, WhileMonitoringTheMouseDoesNothing)
 {
-    doc.m_nEditMode = 0;
+    doc.SetEditMode(false);
     view.m_nTracking = 1;
     object->OnLButtonDown(&view, MK_LBUTTON, CPoint(110, 110));
     EXPECT_EQ(view.m_nTracking, 1);
@@ -669,5 +669,5 @@ TEST_F(MonObjMouseTest, WhileMonitoringTheMouseDoesNothing)
     EXPECT_TRUE(host.capture);
     EXPECT_TRUE(host.cursors.empty());
     EXPECT_FALSE(doc.IsModified());
-    doc.m_nEditMode = 1;
+    doc.SetEditMode(true);
 }

@@ -4,7 +4,6 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "platform/ui/QtPlatform.h"
-#include "res/StringTable.h"
 #include "support/Scripted.h"
 
 #include <QApplication>

@@ -171,7 +171,7 @@ TEST_F(FlowWindowSymbolsTest, AnUnknownKindTakesNothing)
     for (int kind : {-1, 3}) {
         chart->CreateInitialSymbols(kind);
         EXPECT_TRUE(chart->GetObjectMap().IsEmpty());
-        EXPECT_EQ(doc->m_nSymbolIdCounter, 0);
+        EXPECT_EQ(doc->GetIdCounters().symbol, 0);
     }
 }
 
@@ -197,7 +197,9 @@ TEST_F(FlowWindowSymbolsTest, WhenSymbolIdsRunOut)
             rect->SetId(static_cast<DWORD>(id));
             other->AddObject(std::move(rect));
         }
-        doc->m_nSymbolIdCounter = 4000;
+        CHOXDoc::IdCounters counters = doc->GetIdCounters();
+        counters.symbol = 4000;
+        doc->SetIdCounters(counters);
         ScriptedMessages messages;
         if (c.message) messages.Expect("ERROR : Number of Symbols exceeded the limit.", MB_OK | MB_ICONHAND, IDOK);
         chart->CreateInitialSymbols(1);
@@ -234,7 +236,9 @@ TEST_F(FlowWindowSymbolsTest, WhenSymbolIdsRunOutForAChartNotYetInTheDocument)
             rect->SetId(static_cast<DWORD>(id));
             other->AddObject(std::move(rect));
         }
-        doc->m_nSymbolIdCounter = c.counter;
+        CHOXDoc::IdCounters counters = doc->GetIdCounters();
+        counters.symbol = c.counter;
+        doc->SetIdCounters(counters);
         std::unique_ptr<CHOXFlowWnd> fresh = doc->NewFlowWindow(QStringLiteral("Flow Chart9"), QString());
         ScriptedMessages messages;
         if (c.message) messages.Expect("ERROR : Number of Symbols exceeded the limit.", MB_OK | MB_ICONHAND, IDOK);
