@@ -1,6 +1,7 @@
 // The test program: a Qt application on the offscreen platform (unless
 // QT_QPA_PLATFORM says otherwise), with handlers that fail any message box or
 // dialog a test did not expect.
+#include "app/ProgramState.h"
 #include "support/Scripted.h"
 
 #include <QApplication>
@@ -17,6 +18,11 @@ void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const Q
     if (message.contains(QLatin1String("propagateSizeHints"))) return;
     if (g_qtDefault != nullptr) g_qtDefault(type, context, message);
 }
+// Every test starts with the program-wide state of a program just started,
+// whatever ran before it.
+class FreshProgramState : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { Program().Reset(); }
+};
 } // namespace
 
 int main(int argc, char** argv)
@@ -26,5 +32,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new kt::test::StrictPlatformEnvironment);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshProgramState);
     return RUN_ALL_TESTS();
 }

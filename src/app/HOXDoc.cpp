@@ -3,6 +3,7 @@
 #include "app/HOXApp.h"
 #include "app/HOXRegistry.h"
 #include "app/MainFrame.h"
+#include "app/ProgramState.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXView.h"
@@ -32,15 +33,9 @@ namespace {
 // The most flow-chart windows a document holds.
 constexpr std::size_t kMaxWindows = 500;
 
-// Whether the last id of a kind came from the search after its counter ran
-// out (program-wide, not stored): then giving the id back does nothing.
-struct SearchFlags {
-    std::int32_t symbol = 0;
-    std::int32_t wire = 0;
-    std::int32_t ole = 0;
-    std::int32_t monObj = 0;
-};
-SearchFlags g_searching;
+// Whether the last id of a kind came from the search (program-wide, not
+// stored): then giving the id back does nothing.
+ProgramState::IdSearch& Searching() { return Program().searching; }
 } // namespace
 
 CHOXDoc::CHOXDoc()
@@ -408,10 +403,10 @@ std::int32_t SearchFreeId(std::int32_t first, std::int32_t last, const Maps& map
 std::int32_t CHOXDoc::NewSymbolId()
 {
     if (m_idCounters.symbol <= 3999) {
-        g_searching.symbol = 0;
+        Searching().symbol = 0;
         return m_idCounters.symbol++;
     }
-    g_searching.symbol = 1;
+    Searching().symbol = 1;
     std::vector<const ObjectMap*> maps;
     for (const auto& [name, wnd] : m_mapWindows) maps.push_back(&wnd->GetObjectMap());
     return SearchFreeId(0, 4000, maps, 13646);
@@ -419,16 +414,16 @@ std::int32_t CHOXDoc::NewSymbolId()
 
 void CHOXDoc::ReleaseSymbolId()
 {
-    if (g_searching.symbol == 0) --m_idCounters.symbol;
+    if (Searching().symbol == 0) --m_idCounters.symbol;
 }
 
 std::int32_t CHOXDoc::NewWireId()
 {
     if (m_idCounters.wire <= 3999) {
-        g_searching.wire = 0;
+        Searching().wire = 0;
         return m_idCounters.wire++;
     }
-    g_searching.wire = 1;
+    Searching().wire = 1;
     std::vector<const ObjectMap*> maps;
     for (const auto& [name, wnd] : m_mapWindows) maps.push_back(&wnd->GetConnectMap());
     return SearchFreeId(0, 4000, maps, 13647);
@@ -436,7 +431,7 @@ std::int32_t CHOXDoc::NewWireId()
 
 void CHOXDoc::ReleaseWireId()
 {
-    if (g_searching.wire == 0) --m_idCounters.wire;
+    if (Searching().wire == 0) --m_idCounters.wire;
 }
 
 std::int32_t CHOXDoc::NewShapeId()
@@ -452,20 +447,20 @@ std::int32_t CHOXDoc::NewShapeId()
 std::int32_t CHOXDoc::NewOleId()
 {
     if (m_idCounters.ole <= 3999) {
-        g_searching.ole = 0;
+        Searching().ole = 0;
         return m_idCounters.ole++;
     }
-    g_searching.ole = 1;
+    Searching().ole = 1;
     return SearchFreeId(0, 4000, std::vector<const ObjectMap*>{&m_pMonWnd->GetOleMap()}, 13648);
 }
 
 std::int32_t CHOXDoc::NewMonObjId()
 {
     if (m_idCounters.monObj <= 3999) {
-        g_searching.monObj = 0;
+        Searching().monObj = 0;
         return m_idCounters.monObj++;
     }
-    g_searching.monObj = 1;
+    Searching().monObj = 1;
     return SearchFreeId(20, 4020, std::vector<const ObjectMap*>{&m_pMonWnd->GetMonObjMap()}, 13649);
 }
 

@@ -4,6 +4,7 @@
 #include "app/HOXDoc.h"
 #include "app/HOXNewFlowChartDlg.h"
 #include "app/HOXRegistry.h"
+#include "app/ProgramState.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXView.h"
@@ -450,15 +451,12 @@ void CMainFrame::OnDeleteWindow()
 // ---------------------------------------------------------------------------
 // The document directory and File Open
 
-namespace {
-QString g_programDir;
-}
-
-void CMainFrame::SetProgramDirForTesting(const QString& dir) { g_programDir = dir; }
+void CMainFrame::SetProgramDirForTesting(const QString& dir) { Program().programDir = dir; }
 
 QString CMainFrame::DefaultFileDir()
 {
-    const QString programDir = g_programDir.isEmpty() ? QCoreApplication::applicationDirPath() : g_programDir;
+    const QString programDir =
+        Program().programDir.isEmpty() ? QCoreApplication::applicationDirPath() : Program().programDir;
     return QDir::cleanPath(programDir + QStringLiteral("/../PROG"));
 }
 

@@ -1,5 +1,7 @@
 #include "app/PaletteTools.h"
 
+#include "app/ProgramState.h"
+
 #include "platform/Strings.h"
 
 #include <algorithm>
@@ -45,7 +47,6 @@ constexpr PaletteTool kFuncTools[] = {
     {20308, "SET", 0x10086},
 };
 
-std::array<PaletteScroll, kPaletteGroups> g_scroll;
 PaletteScroll g_none;
 } // namespace
 
@@ -113,7 +114,7 @@ PaletteScroll& PaletteScrollOf(int group)
         g_none = {};
         return g_none;
     }
-    return g_scroll[static_cast<std::size_t>(group)];
+    return Program().palette[static_cast<std::size_t>(group)];
 }
 
 void ResetPaletteScroll()

@@ -3,6 +3,7 @@
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/MainFrame.h"
+#include "app/ProgramState.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
@@ -41,11 +42,11 @@ LONG Scale(long long a, LONG b, LONG c)
 }
 } // namespace
 
-std::int32_t CHOXView::s_nOutOfSheetWarned = 0;
-std::int32_t CHOXView::s_nToolMode = 0;
-UINT CHOXView::s_nCurrentTool = 0;
-std::int32_t CHOXView::s_nToolChosen = 0;
-std::int32_t CHOXView::s_nDropRefused = 0;
+std::int32_t& CHOXView::s_nOutOfSheetWarned = Program().editing.outOfSheetWarned;
+std::int32_t& CHOXView::s_nToolMode = Program().editing.toolMode;
+UINT& CHOXView::s_nCurrentTool = Program().editing.currentTool;
+std::int32_t& CHOXView::s_nToolChosen = Program().editing.toolChosen;
+std::int32_t& CHOXView::s_nDropRefused = Program().editing.dropRefused;
 
 CHOXView::CHOXView()
 {

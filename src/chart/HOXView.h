@@ -95,18 +95,17 @@ public:
     // 1 while an object that follows the mouse itself has it.
     std::int32_t m_nTracking = 0;
 
-    // Program-wide: the out-of-sheet warning was shown during the current
-    // mouse action (cleared when a mouse button is pressed or released).
-    static std::int32_t s_nOutOfSheetWarned;
-    // Program-wide: set for the moment while a drop is refused, so that the
-    // object that then gets the release keeps quiet.
-    static std::int32_t s_nDropRefused;
-    // Program-wide editing state: the tool mode (0 select, 1 place the
-    // current tool, 2 wires, 4 to 6 shapes of the monitor window), the
-    // current palette tool and whether one was chosen.
-    static std::int32_t s_nToolMode;
-    static UINT s_nCurrentTool;
-    static std::int32_t s_nToolChosen;
+    // The program-wide editing state (app/ProgramState.h), under the names
+    // the views use: the out-of-sheet warning was shown during the current
+    // mouse action (cleared when a mouse button is pressed or released); a
+    // drop is being refused; the tool mode (0 select, 1 place the current
+    // tool, 2 wires, 4 to 6 shapes of the monitor window), the current
+    // palette tool and whether one was chosen.
+    static std::int32_t& s_nOutOfSheetWarned;
+    static std::int32_t& s_nDropRefused;
+    static std::int32_t& s_nToolMode;
+    static UINT& s_nCurrentTool;
+    static std::int32_t& s_nToolChosen;
 
 protected:
     std::vector<CHOXDrawObj*> m_selection;

@@ -510,7 +510,6 @@ TEST_F(PaletteTest, TheSliderKeepsTheButtonsWhenTheRowsStay)
 
 TEST_F(PaletteTest, TheSliderDoesNothingWithoutADocumentOrForAnotherControl)
 {
-    ResetPaletteScroll();
     Main()->ShowFlowChartPaletteBars();
     Main()->GetToolsBar().OnVScroll(TB_PAGEDOWN, 0, Slider());
     EXPECT_EQ(First(kFlowGroup), 0);
@@ -526,7 +525,6 @@ TEST_F(PaletteTest, TheSliderDoesNothingWithoutADocumentOrForAnotherControl)
 TEST_F(PaletteTest, PressingASymbolButtonMakesItsToolTheViewsTool)
 {
     ASSERT_NE(NewDocument(), nullptr);
-    CHOXView::s_nCurrentTool = 0;
     const CButton& subroutine = Main()->GetSymbolButton(kFlowGroup, 2);
     EXPECT_TRUE(GetCommandRouter()->QueryState(subroutine.GetDlgCtrlID()).m_bEnabled);
     ASSERT_TRUE(Run(subroutine.GetDlgCtrlID()));
@@ -596,7 +594,6 @@ TEST_F(PaletteTest, TheConnectButtonShowsTheWireToolsState)
 TEST_F(PaletteTest, TheConnectButtonAndTheWireCommandToggleTheWireTool)
 {
     ASSERT_NE(NewDocument(), nullptr);
-    CHOXView::s_nToolMode = 0;
     CHOXBitmapButton& connect = Main()->GetConnectButton();
     const auto wireShown = [&connect] {
         // The bar asks the view for the button's state, as it does when idle.
@@ -804,7 +801,6 @@ TEST_F(PaletteTest, TheBarsStandAtTheLeftEdgeUnderTheWorkspace)
 TEST_F(PaletteTest, ClickingTheButtonsWorksThroughTheWidgets)
 {
     ASSERT_NE(NewDocument(), nullptr);
-    CHOXView::s_nCurrentTool = 0;
     QtDialogBar* flow = BarWindow(Main()->GetPaletteGroupBar(kFlowGroup));
     auto* pointer = qobject_cast<QAbstractButton*>(flow->ControlWidget(20109));
     ASSERT_NE(pointer, nullptr);

@@ -168,9 +168,6 @@ TEST_F(ChartViewTest, APaletteToolSwitchesToPlacingFromAnyMode)
         EXPECT_EQ(CHOXView::s_nToolChosen, c.chosen) << c.command;
         EXPECT_EQ(view.GetSelectionCount(), c.selected) << c.command;
     }
-    CHOXView::s_nToolMode = 0;
-    CHOXView::s_nCurrentTool = 0;
-    CHOXView::s_nToolChosen = 0;
 }
 
 TEST_F(ChartViewTest, TheProgramFontScalesWithTheZoom)

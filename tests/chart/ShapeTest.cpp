@@ -394,7 +394,6 @@ class ShapeMouse : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CHOXView::s_nOutOfSheetWarned = 0;
         doc.SetModifiedFlag(false);
         view.SetHost(&host);
         view.SetWnd(mon);

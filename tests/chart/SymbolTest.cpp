@@ -21,12 +21,6 @@ namespace {
 
 class SymbolTest : public ChartFixture {
 protected:
-    ~SymbolTest() override
-    {
-        CHOXView::s_nOutOfSheetWarned = 0;
-        CHOXView::s_nDropRefused = 0;
-    }
-
     // The texts drawn by the symbol, with their top-left corners.
     std::vector<std::pair<QString, QPoint>> DrawnTexts(CHOXSymbol* symbol, bool printing = false)
     {

@@ -75,7 +75,6 @@ class UndoMonTest : public ::testing::Test {
 public:
     void SetUp() override
     {
-        CHOXView::s_nOutOfSheetWarned = 0;
         wnd = doc.GetMonWnd();
         view.SetHost(&host);
         view.SetWnd(wnd);
@@ -561,7 +560,6 @@ class UndoFlowTest : public ::testing::Test {
 public:
     void SetUp() override
     {
-        CHOXView::s_nOutOfSheetWarned = 0;
         doc.SetControllerType(1);
         flow = AddChart(QStringLiteral("Flow Chart1"));
         other = AddChart(QStringLiteral("Flow Chart2"));

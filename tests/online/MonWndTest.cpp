@@ -100,8 +100,6 @@ public:
 
 class MonWndTest : public ::testing::Test {
 protected:
-    void SetUp() override { CHOXView::s_nOutOfSheetWarned = 0; }
-
     TempSettings settings;
     CHOXDoc doc;
 };

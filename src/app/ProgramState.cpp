@@ -1,0 +1,7 @@
+#include "app/ProgramState.h"
+
+ProgramState& Program()
+{
+    static ProgramState state;
+    return state;
+}

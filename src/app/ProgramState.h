@@ -1,0 +1,48 @@
+#pragma once
+// State that belongs to the running program rather than to a document or a
+// window: which palette tool the chart views place, whether an id came from
+// the search, how far each palette group is scrolled, where the program
+// lives. It stays across documents; Reset() gives the values of a program
+// that has just started (the tests call it before each test).
+#include "app/PaletteTools.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+struct ProgramState {
+    // The chart views' editing state.
+    struct Editing {
+        // 0 select, 1 place the current tool, 2 wires, 4 to 6 shapes of the
+        // monitor window.
+        std::int32_t toolMode = 0;
+        UINT currentTool = 0;
+        std::int32_t toolChosen = 0;
+        // The out-of-sheet warning was shown during the current mouse action.
+        std::int32_t outOfSheetWarned = 0;
+        // Set for the moment while a drop is refused, so that the object that
+        // then gets the release keeps quiet.
+        std::int32_t dropRefused = 0;
+    } editing;
+
+    // Whether the last id of a kind came from the search after its counter
+    // ran out: then giving the id back does nothing.
+    struct IdSearch {
+        std::int32_t symbol = 0;
+        std::int32_t wire = 0;
+        std::int32_t ole = 0;
+        std::int32_t monObj = 0;
+    } searching;
+
+    // The first and last shown item of each palette group.
+    std::array<PaletteScroll, kPaletteGroups> palette{};
+
+    // The folder the program runs from; empty: the executable's own.
+    QString programDir;
+
+    void Reset() { *this = ProgramState(); }
+};
+
+// The program's one instance.
+ProgramState& Program();
