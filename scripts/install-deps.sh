@@ -9,6 +9,7 @@ packages=(
   libgsf-1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-olefile
+  shared-mime-info desktop-file-utils
   xvfb xauth
   fonts-dejavu-core fonts-liberation
 )

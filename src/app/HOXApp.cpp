@@ -1,6 +1,7 @@
 #include "app/HOXApp.h"
 
 #include "app/ChildFrame.h"
+#include "app/DesktopRegistration.h"
 #include "app/HOXDoc.h"
 #include "app/HOXLogoDlg.h"
 #include "platform/MDI.h"
@@ -10,6 +11,8 @@
 #include "chart/HOXSystemIcon.h"
 #include "online/HOXMonView.h"
 #include "platform/Strings.h"
+
+#include <QCoreApplication>
 
 QString FileNameOfPath(const QString& path)
 {
@@ -79,6 +82,9 @@ bool CHOXApp::InitInstance()
     logo.DoModal();
 
     GetMainWnd()->DragAcceptFiles(true);
+    // A failed registration costs the desktop its icon and double-click, not
+    // the program its start: it is not reported.
+    desktopreg::Register({desktopreg::UserDataFolder(), QCoreApplication::applicationFilePath(), {}});
     if (!ProcessCommandLine()) return false;
     GetMainWnd()->ShowWindow(SW_SHOWMAXIMIZED);
     GetMainWnd()->UpdateWindow();

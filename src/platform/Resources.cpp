@@ -1,5 +1,6 @@
 #include "platform/Resources.h"
 
+#include <QFile>
 #include <QString>
 
 QImage LoadBitmapResource(UINT id)
@@ -11,4 +12,11 @@ QImage LoadNamedBitmapResource(const QString& name)
 {
     if (name.isEmpty()) return {};
     return QImage(QStringLiteral(":/res/bitmaps/%1.png").arg(name.toUpper()));
+}
+
+QByteArray NamedBitmapFile(const QString& name)
+{
+    if (name.isEmpty()) return {};
+    QFile file(QStringLiteral(":/res/bitmaps/%1.png").arg(name.toUpper()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

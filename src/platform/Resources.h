@@ -3,6 +3,7 @@
 // (res/bitmaps/<NAME>.png, names in upper case): our own artwork.
 #include "platform/Types.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -10,3 +11,6 @@
 QImage LoadBitmapResource(UINT id);
 // The bitmap of that name in any letter case, or a null image.
 QImage LoadNamedBitmapResource(const QString& name);
+// The stored PNG file of that name (any letter case) as it is, for handing
+// on to other programs; empty when there is none.
+QByteArray NamedBitmapFile(const QString& name);

@@ -1,10 +1,15 @@
 // Start-up of the application object: the settings it makes sure of, the
-// logo, and the main window with its title and no document.
+// logo, the document type registered with the desktop, and the main window
+// with its title and no document.
 #include "app/HOXApp.h"
 #include "app/HOXRegistry.h"
 #include "app/MainFrame.h"
 #include "platform/ui/QtFrameWindow.h"
 #include "support/Scripted.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -92,4 +97,21 @@ TEST_F(AppStartupTest, FileNewDuringStartUpOpensNothingAndExitClosesTheWindow)
     EXPECT_TRUE(GetCommandRouter()->Execute(57665));
     EXPECT_FALSE(app.GetMainWnd()->Host()->IsVisible());
     EXPECT_EQ(app.m_nClosingWanted, 1);
+}
+
+TEST_F(AppStartupTest, RegistersTheDocumentTypeInTheUsersDataFolder)
+{
+    QTemporaryDir data;
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    {
+        CHOXApp app;
+        Start(app);
+    }
+    qputenv("XDG_DATA_HOME", previous);
+    QFile entry(data.filePath(QStringLiteral("applications/kinetrace.desktop")));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QByteArray exec = "\nExec=\"" + QFile::encodeName(QCoreApplication::applicationFilePath()) + "\" %f\n";
+    EXPECT_TRUE(entry.readAll().contains(exec));
+    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("mime/packages/kinetrace.xml"))));
 }

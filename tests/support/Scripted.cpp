@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -38,6 +39,8 @@ public:
 StrictMessages g_strictMessages;
 StrictDialogs g_strictDialogs;
 std::unique_ptr<TempSettings> g_settings;
+// Start-up registers the document type with the desktop; tests do it here.
+std::unique_ptr<QTemporaryDir> g_dataHome;
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -227,6 +230,8 @@ void StrictPlatformEnvironment::SetUp()
     SetMessageHandler(&g_strictMessages);
     SetDialogRunner(&g_strictDialogs);
     g_settings = std::make_unique<TempSettings>();
+    g_dataHome = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(g_dataHome->path()));
 }
 
 void StrictPlatformEnvironment::TearDown()
@@ -234,6 +239,8 @@ void StrictPlatformEnvironment::TearDown()
     SetMessageHandler(nullptr);
     SetDialogRunner(nullptr);
     g_settings.reset();
+    qunsetenv("XDG_DATA_HOME");
+    g_dataHome.reset();
 }
 
 } // namespace kt::test

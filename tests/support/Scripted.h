@@ -125,7 +125,8 @@ private:
 };
 
 // Installed for the whole test run: message boxes and dialogs that no test
-// expects fail it, settings go to a temporary file.
+// expects fail it, settings go to a temporary file, the desktop's data
+// folder ($XDG_DATA_HOME) to a temporary folder.
 class StrictPlatformEnvironment : public ::testing::Environment {
 public:
     void SetUp() override;

@@ -119,6 +119,50 @@ QImage NoticeIcon()
     return image;
 }
 
+// The program's icon on the desktop, for the program and its documents: a
+// sheet with a START step feeding a motion curve, drawn on a 48-unit grid and
+// scaled to the size asked for.
+QImage ProgramIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 48.0, size / 48.0);
+    QLinearGradient sky(0, 2, 0, 46);
+    sky.setColorAt(0, QColor(0xf4, 0xf7, 0xfa));
+    sky.setColorAt(1, QColor(0xd9, 0xe3, 0xec));
+    p.setBrush(sky);
+    p.setPen(QPen(kSteel, 1.5));
+    p.drawRoundedRect(QRectF(3, 3, 42, 42), 6, 6);
+
+    // START above one step, joined by an arrow.
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(0xff, 0xf1, 0xe0));
+    p.drawRoundedRect(QRectF(7, 8, 14, 7), 3.5, 3.5);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(7, 24, 14, 7));
+    p.drawLine(QPointF(14, 15), QPointF(14, 21));
+    p.setBrush(kInk);
+    p.drawPolygon(QPolygonF({QPointF(14, 24), QPointF(12, 20.5), QPointF(16, 20.5)}));
+
+    // The motion it drives: accelerate, travel, decelerate.
+    const QPointF origin(24, 39);
+    p.setPen(QPen(kSteel, 1.2));
+    p.drawLine(origin, origin + QPointF(17, 0));
+    p.drawLine(origin, origin - QPointF(0, 28));
+    QPainterPath profile;
+    profile.moveTo(origin);
+    profile.cubicTo(origin + QPointF(2.5, 0), origin + QPointF(3, -22), origin + QPointF(6, -22));
+    profile.lineTo(origin + QPointF(10, -22));
+    profile.cubicTo(origin + QPointF(13, -22), origin + QPointF(13.5, 0), origin + QPointF(16, 0));
+    p.setPen(QPen(kAccent, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(profile);
+    p.end();
+    return image;
+}
+
 // ---------------------------------------------------------------------------
 // Symbol pictures: 64 x 32, one per symbol name and state, drawn from the
 // table below. Flow control is green, positioning codes blue, function
@@ -959,6 +1003,8 @@ int main(int argc, char** argv)
     Save(ToolbarStrip({LineButton, RectangleButton, OvalButton, ThinLineButton, MediumLineButton, ThickLineButton,
                        LineColorButton, BrushColorButton}),
          dir, 1005);
+    SaveNamed(ProgramIcon(48), dir, "PROGRAMICON48");
+    SaveNamed(ProgramIcon(256), dir, "PROGRAMICON256");
     // Workspace tree: closed and open folder, chart window.
     Save(TreeIcon(ClosedFolder), dir, 1008);
     Save(TreeIcon(OpenFolder), dir, 1009);
