@@ -6,10 +6,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
+
 // The text of a string id; empty (and reported once on stderr) when the table
 // has no such id.
 QString LoadStr(UINT id);
 bool HasStr(UINT id);
+// The same text as the table stores it, 8-bit, for code that works on Latin-1
+// bytes; empty (and reported once) when the table has no such id.
+std::string_view LoadStrLatin1(UINT id);
 
 // Replaces %1 .. %9 by the arguments; a placeholder without an argument
 // becomes "?", any other "%" stays as it is.
