@@ -15,6 +15,11 @@ constexpr bool IsKnown(std::int32_t type) { return type >= kOneAxis && type <= k
 constexpr bool IsOneAxis(std::int32_t type) { return type == kOneAxis; }
 // Two axes driven together: one program for both.
 constexpr bool IsInterpolated(std::int32_t type) { return type == kInterpolated; }
+// X and Y both exist, driven apart or together: Y operands are accepted.
+constexpr bool HasYAxis(std::int32_t type) { return type == kTwoAxes || type == kInterpolated; }
+// Each axis runs a program of its own: program numbers name their axis ("Ox",
+// "Oy"), and no code moves the axes on a common path (LIN, INT).
+constexpr bool HasIndependentAxes(std::int32_t type) { return type == kTwoAxes; }
 // Pointer numbers run from P0 to this.
 constexpr int HighestPointerNumber(std::int32_t type) { return IsOneAxis(type) ? 127 : 255; }
 

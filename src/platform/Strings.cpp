@@ -18,14 +18,28 @@ const StringEntry* Find(UINT id)
 
 bool HasStr(UINT id) { return Find(id) != nullptr; }
 
-QString LoadStr(UINT id)
+namespace {
+void ReportMissing(UINT id)
 {
-    if (const StringEntry* e = Find(id)) return QString::fromLatin1(e->text);
     static QSet<UINT> reported;
     if (!reported.contains(id)) {
         reported.insert(id);
         std::fprintf(stderr, "kinetrace: no text for string id %u\n", id);
     }
+}
+} // namespace
+
+QString LoadStr(UINT id)
+{
+    if (const StringEntry* e = Find(id)) return QString::fromLatin1(e->text);
+    ReportMissing(id);
+    return {};
+}
+
+std::string_view LoadStrLatin1(UINT id)
+{
+    if (const StringEntry* e = Find(id)) return e->text;
+    ReportMissing(id);
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <string_view>
 
 // The table the texts come from, sorted by id. The platform only declares it:
 // the program's resources fill it.
@@ -21,6 +22,9 @@ extern const std::size_t kStringTableSize;
 // has no such id.
 QString LoadStr(UINT id);
 bool HasStr(UINT id);
+// The same text as the table stores it, 8-bit, for code that works on Latin-1
+// bytes; empty (and reported once) when the table has no such id.
+std::string_view LoadStrLatin1(UINT id);
 
 // Replaces %1 .. %9 by the arguments; a placeholder without an argument
 // becomes "?", any other "%" stays as it is.

@@ -27,6 +27,8 @@ TEST(StringTableTest, IsSortedWithoutDuplicatesAndKeepsTexts)
     EXPECT_EQ(LoadStr(101),
               QStringLiteral("OLE initialization failed.  Make sure that the OLE libraries are the correct version."));
     EXPECT_EQ(LoadStr(13006), QStringLiteral(" - "));
+    // The stored bytes themselves, for code that works on 8-bit text.
+    EXPECT_EQ(LoadStrLatin1(13006), std::string_view(" - "));
     EXPECT_FALSE(HasStr(1));
 }
 
