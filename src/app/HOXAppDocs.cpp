@@ -121,7 +121,7 @@ void CHOXApp::OnFileNew()
 
     CHOXRegistry registry;
     int type = registry.ReadKzqwType();
-    if (type < 0) type = 1;
+    if (type < 0) type = ctype::kTwoAxes;
     if (m_nAskType == 1) {
         CHOXNewUnitTypeDlg dlg;
         dlg.m_nUnitType = type;

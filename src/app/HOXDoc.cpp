@@ -75,7 +75,7 @@ CHOXDoc::CHOXDoc()
     OnUpdate(32894, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextX == 1 ? 1 : 0); });
     OnUpdate(32896, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextSubtask == 1 ? 1 : 0); });
     OnUpdate(32897, [this](CCmdUI* ui) {
-        ui->Enable(m_nControllerType == 1);
+        ui->Enable(m_nControllerType == ctype::kTwoAxes);
         ui->SetCheck(m_nShowProgTextY == 1 ? 1 : 0);
     });
     InitPalette();
@@ -94,9 +94,9 @@ CHOXDoc::~CHOXDoc()
 QString CHOXDoc::ControllerTypeName(std::int32_t type)
 {
     switch (type) {
-    case 0: return LoadStr(13530);
-    case 1: return LoadStr(13536);
-    case 2: return LoadStr(13537);
+    case ctype::kOneAxis: return LoadStr(13530);
+    case ctype::kTwoAxes: return LoadStr(13536);
+    case ctype::kInterpolated: return LoadStr(13537);
     default: return LoadStr(13532);
     }
 }
@@ -460,7 +460,7 @@ std::int32_t CHOXDoc::NewMonObjId()
 // ---------------------------------------------------------------------------
 // Pointer and program numbers
 
-bool CHOXDoc::IsValidPointerNumber(int n) const { return n >= 0 && n <= (m_nControllerType == 0 ? 127 : 255); }
+bool CHOXDoc::IsValidPointerNumber(int n) const { return n >= 0 && n <= ctype::HighestPointerNumber(m_nControllerType); }
 
 bool CHOXDoc::IsPointerNumberUsed(int n) const
 {
@@ -469,7 +469,7 @@ bool CHOXDoc::IsPointerNumberUsed(int n) const
 
 int CHOXDoc::AllocPointerNumber()
 {
-    const int last = m_nControllerType == 0 ? 127 : 255;
+    const int last = ctype::HighestPointerNumber(m_nControllerType);
     for (int n = 0; n <= last; ++n) {
         if (m_pointerNumbers[static_cast<std::size_t>(n)] == 0) {
             m_pointerNumbers[static_cast<std::size_t>(n)] = 1;

@@ -3,6 +3,7 @@
 // window records (by name, with the list of names in creation order), the
 // monitor window record, the parameter set and the PLC foundation settings,
 // and hands out object ids and pointer and program numbers.
+#include "app/ControllerType.h"
 #include "platform/Document.h"
 #include "platform/Geometry.h"
 #include "platform/WordMap.h"
@@ -204,7 +205,7 @@ private:
     void OpenTarget(int n, bool jump);
 
     std::unique_ptr<CHOXParam> m_pParam;
-    std::int32_t m_nControllerType = 1;
+    std::int32_t m_nControllerType = ctype::kTwoAxes;
     WindowMap m_mapWindows;
     std::unique_ptr<CHOXMonWnd> m_pMonWnd;
     QImage m_pinBitmapTopBottom;

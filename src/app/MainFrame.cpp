@@ -154,7 +154,7 @@ void CMainFrame::SetMenuForActiveFrame()
     UINT menu = app != nullptr && app->GetDocument() != nullptr ? 1003 : 2;
     if (CMDIChildWnd* child = MDIGetActive()) {
         if (const auto* view = dynamic_cast<const CHOXView*>(child->GetActiveView()))
-            menu = view->GetViewType() == 202 ? 1003 : 1002;
+            menu = view->GetViewType() == objtype::kMonView ? 1003 : 1002;
     }
     Host()->SetMenu(menu);
 }

@@ -7,7 +7,7 @@ public:
     CHOXFlowView();
     ~CHOXFlowView() override;
 
-    int GetViewType() const override { return 201; }
+    int GetViewType() const override { return objtype::kFlowView; }
     void UpdateScrollSizes() override;
     void OnInitialUpdate() override;
     // Hint 0 all, 1 the object, 2 the selection, 3 the selection goes.

@@ -24,7 +24,7 @@ bool CHOXNodeDlg::OnInitDialog()
 {
     m_nInitialNumber = m_nNumber;
     const CHOXDoc* doc = m_pWnd != nullptr ? m_pWnd->GetDocument() : nullptr;
-    const int highest = doc != nullptr && doc->GetControllerType() == 0 ? 127 : 255;
+    const int highest = ctype::HighestPointerNumber(doc != nullptr ? doc->GetControllerType() : ctype::kTwoAxes);
     if (Site() != nullptr) {
         Site()->SetRange(kNumberSpin, 0, highest);
         Site()->SetPos(kNumberSpin, m_nNumber);

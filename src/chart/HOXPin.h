@@ -1,6 +1,7 @@
 #pragma once
 // A symbol's connection point: an input or an output at a fixed place on the
 // symbol, holding the id of the one wire attached to it.
+#include "chart/ObjectTypes.h"
 #include "platform/Geometry.h"
 #include "platform/Object.h"
 
@@ -15,7 +16,7 @@ public:
 
     CHOXPin() = default;
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const { return 501; }
+    int GetObjectType() const { return objtype::kPin; }
 
     // Kind: 0 top centre, 1 bottom centre, 2 right side; side: 1 input, 0
     // output.

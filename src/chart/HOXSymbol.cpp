@@ -25,9 +25,6 @@ using chart::Pt;
 using chart::Sat;
 
 namespace {
-bool IsFlow(const CHOXWnd* wnd) { return wnd != nullptr && wnd->GetObjectType() == 103; }
-bool IsMonitor(const CHOXWnd* wnd) { return wnd != nullptr && wnd->GetObjectType() == 104; }
-
 // The font, background and colour of side text, given back when it goes.
 class SideTextScope {
 public:
@@ -145,7 +142,7 @@ void CHOXSymbol::SetPin(int i, std::unique_ptr<CHOXPin> pin)
 void CHOXSymbol::CreatePins()
 {
     m_pins.clear();
-    if (IsMonitor(m_pWnd)) return;
+    if (chart::IsMonitorRecord(m_pWnd)) return;
     auto input = std::make_unique<CHOXPin>();
     input->Set(0, 32, 0, 0, 1);
     input->SetWnd(m_pWnd);
@@ -183,7 +180,7 @@ int CHOXSymbol::FindFreePinAt(CPoint point)
     const std::int64_t r = m_position.right;
     const std::int64_t b = m_position.bottom;
     // The conditional jump's side pin takes the right end of its edges.
-    const std::int64_t d = GetObjectType() == 307 ? 14 : 0;
+    const std::int64_t d = GetObjectType() == objtype::kFlowCJump ? 14 : 0;
     for (int i = 0; i < GetPinCount(); ++i) {
         const CHOXPin* pin = GetPin(i);
         if (pin == nullptr) continue;
@@ -254,7 +251,7 @@ void CHOXSymbol::RenumberWireNode(int n)
 
 void CHOXSymbol::AssignNewNumber()
 {
-    if (IsFlow(m_pWnd)) UpdateText();
+    if (chart::IsFlowRecord(m_pWnd)) UpdateText();
     CalcSteps();
 }
 
@@ -272,7 +269,7 @@ void CHOXSymbol::Draw(CDC* pDC)
         return;
     }
     DrawBody(pDC);
-    if (!IsFlow(m_pWnd)) return;
+    if (!chart::IsFlowRecord(m_pWnd)) return;
     DrawPins(pDC);
     CHOXDoc* doc = m_pWnd->GetDocument();
     const bool printing = pDC->IsPrinting();
@@ -292,7 +289,7 @@ void CHOXSymbol::DrawBody(CDC* pDC)
 
 void CHOXSymbol::DrawPins(CDC* pDC)
 {
-    if (GetObjectType() == 307) return;
+    if (GetObjectType() == objtype::kFlowCJump) return;
     CHOXDoc* doc = m_pWnd != nullptr ? m_pWnd->GetDocument() : nullptr;
     if (doc == nullptr) return;
     for (int i = 0; i < GetPinCount(); ++i) {
@@ -409,7 +406,7 @@ void CHOXSymbol::MoveTo(const CRect& position, CHOXView* view)
 {
     if (position == m_position) return;
     CHOXDrawObj::MoveTo(position, view);
-    if (IsFlow(m_pWnd)) {
+    if (chart::IsFlowRecord(m_pWnd)) {
         for (int i = 0; i < GetPinCount(); ++i) {
             CHOXPin* pin = GetPin(i);
             if (pin == nullptr || pin->IsFree()) continue;
@@ -437,7 +434,7 @@ void CHOXSymbol::SetWnd(CHOXWnd* wnd)
 
 bool CHOXSymbol::Remove()
 {
-    if (IsMonitor(m_pWnd) || m_pWnd == nullptr) return false;
+    if (chart::IsMonitorRecord(m_pWnd) || m_pWnd == nullptr) return false;
     CHOXDoc* doc = m_pWnd->GetDocument();
     if (doc == nullptr || m_nState == 2) return false;
     if (const auto* start = dynamic_cast<const CHOXFlowStart*>(this)) {

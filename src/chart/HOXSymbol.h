@@ -23,7 +23,7 @@ public:
     ~CHOXSymbol() override;
 
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 300; }
+    int GetObjectType() const override { return objtype::kSymbol; }
     void Draw(CDC* pDC) override;
     // Gives back the numbers the symbol holds in the document; the caller
     // keeps the object (for undo), so this answers false.

@@ -174,7 +174,7 @@ CHOXWnd* CHOXView::GetWnd() const
     if (m_pWnd != nullptr) return m_pWnd;
     auto* doc = dynamic_cast<CHOXDoc*>(GetDocument());
     if (doc == nullptr) return nullptr;
-    if (GetViewType() == 201) return doc->FindWindowByView(this);
+    if (GetViewType() == objtype::kFlowView) return doc->FindWindowByView(this);
     return doc->GetMonWnd();
 }
 
@@ -220,7 +220,7 @@ void CHOXView::DeselectWiresAndNodes()
 {
     std::erase_if(m_selection, [](const CHOXDrawObj* o) {
         const int type = o->GetObjectType();
-        return type == 500 || type == 502;
+        return type == objtype::kConnect || type == objtype::kNode;
     });
 }
 

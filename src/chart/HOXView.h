@@ -2,6 +2,7 @@
 // The view that shows one window record: zoom and the mapping between
 // document units and device pixels, and the selection. The flow-chart and
 // monitor views derive from it.
+#include "chart/ObjectTypes.h"
 #include "platform/View.h"
 
 #include <QString>
@@ -18,8 +19,8 @@ public:
     CHOXView();
     ~CHOXView() override;
 
-    // 0 here; 201 the flow-chart view, 202 the monitor view.
-    virtual int GetViewType() const { return 0; }
+    // The view type: each view class answers its own (objtype).
+    virtual int GetViewType() const { return objtype::kView; }
     // Fits the scroll range to the shown record's base sheet.
     virtual void UpdateScrollSizes() {}
 
@@ -70,7 +71,7 @@ public:
     void Deselect(CHOXDrawObj* object);
     const std::vector<CHOXDrawObj*>& GetSelection() const { return m_selection; }
     std::size_t GetSelectionCount() const { return m_selection.size(); }
-    // Takes wires (500) and nodes (502) out of the selection.
+    // Takes wires and nodes out of the selection.
     void DeselectWiresAndNodes();
     // The selection, in order.
     std::vector<CHOXDrawObj*> CopySelection() const { return m_selection; }

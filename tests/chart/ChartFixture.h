@@ -25,7 +25,7 @@ namespace kt::test {
 class SideExitSymbol : public CHOXSymbol {
 public:
     using CHOXSymbol::CHOXSymbol;
-    int GetObjectType() const override { return 307; }
+    int GetObjectType() const override { return objtype::kFlowCJump; }
     void CreatePins() override
     {
         CHOXSymbol::CreatePins();

@@ -4,6 +4,7 @@
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXPin.h"
 #include "chart/HOXWnd.h"
+#include "chart/RecordCasts.h"
 
 #include <QString>
 
@@ -12,10 +13,10 @@
 namespace flowsym {
 
 // A flow-chart record (type 103); the subtask chart is one too.
-inline bool IsFlowWindow(const CHOXWnd* wnd) { return wnd != nullptr && wnd->GetObjectType() == 103; }
+inline bool IsFlowWindow(const CHOXWnd* wnd) { return chart::IsFlowRecord(wnd); }
 
 // The monitor window record (type 104).
-inline bool IsMonitorWindow(const CHOXWnd* wnd) { return wnd != nullptr && wnd->GetObjectType() == 104; }
+inline bool IsMonitorWindow(const CHOXWnd* wnd) { return chart::IsMonitorRecord(wnd); }
 
 inline bool IsSubtaskWindow(const CHOXWnd* wnd)
 {

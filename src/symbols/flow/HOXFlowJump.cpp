@@ -73,7 +73,7 @@ void CHOXFlowJump::CalcSteps()
         }
         if (wire->GetSourcePin() == 2) {
             const CHOXSymbol* source = chart::FindSymbol(m_pWnd, wire->GetSourceId());
-            if (source != nullptr && source->GetObjectType() == 307) {
+            if (source != nullptr && source->GetObjectType() == objtype::kFlowCJump) {
                 m_nSteps = 0;
                 return;
             }

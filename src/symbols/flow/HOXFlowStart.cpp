@@ -22,11 +22,11 @@ CHOXFlowStart::CHOXFlowStart(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft,
         m_nProgramNumber = 0;
     } else {
         switch (doc->GetControllerType()) {
-        case 2:
+        case ctype::kInterpolated:
             m_nAxis = 2;
             m_nProgramNumber = doc->FindFreeProgramNumber(2);
             break;
-        case 1:
+        case ctype::kTwoAxes:
             m_nProgramNumber = doc->FindFreeProgramNumber(0);
             if (m_nProgramNumber == -1) {
                 m_nAxis = 1;
