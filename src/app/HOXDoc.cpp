@@ -5,6 +5,8 @@
 #include "app/MainFrame.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
+#include "chart/HOXPin.h"
+#include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
 #include "online/HOXMonWnd.h"
 #include "params/HOXParam.h"
@@ -540,7 +542,7 @@ bool CHOXDoc::DrawSymbolIcon(CDC* pDC, const QString& symbolName, int state, CPo
     const CHOXApp* app = CHOXApp::Get();
     if (pDC == nullptr || app == nullptr) return false;
     // The printout falls back like the screen does, so no symbol prints blank.
-    if (state != 0 && app->GetSymbolIcon(symbolName, state) == nullptr) state = 0;
+    if (state != CHOXSymbol::kNormal && app->GetSymbolIcon(symbolName, state) == nullptr) state = CHOXSymbol::kNormal;
     if (pDC->IsPrinting()) return app->DrawIcon(symbolName, state, pDC, topLeft.x, topLeft.y);
 
     const QImage* bitmap = app->GetSymbolIcon(symbolName, state);
@@ -556,7 +558,7 @@ bool CHOXDoc::DrawSymbolIcon(CDC* pDC, const QString& symbolName, int state, CPo
     return true;
 }
 
-const QImage& CHOXDoc::GetPinBitmap(int kind) const { return kind == 2 ? m_pinBitmapSide : m_pinBitmapTopBottom; }
+const QImage& CHOXDoc::GetPinBitmap(int kind) const { return kind == CHOXPin::kSideExit ? m_pinBitmapSide : m_pinBitmapTopBottom; }
 
 void CHOXDoc::AddStepInfo(std::unique_ptr<CHOXFlowMonInfo> info) { m_stepMap.push_back(std::move(info)); }
 

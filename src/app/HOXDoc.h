@@ -138,7 +138,8 @@ public:
     CHOXParam& GetParam() { return *m_pParam; }
     const CHOXParam& GetParam() const { return *m_pParam; }
     CHOXFounSeq* GetFounSeq() const { return m_pFounSeq.get(); }
-    // The picture of a pin: kind 2 (side exit) or the top and bottom ones.
+    // The picture of a pin of the kind: the side exit's or the one of the top
+    // and bottom pins.
     const QImage& GetPinBitmap(int kind) const;
     // Draws the picture of a symbol name in a state (the normal picture when
     // the state has none) with its top-left corner at the point, scaled with

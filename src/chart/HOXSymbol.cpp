@@ -8,6 +8,7 @@
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
+#include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
@@ -63,7 +64,7 @@ CHOXSymbol::~CHOXSymbol() = default;
 
 void CHOXSymbol::Init()
 {
-    m_nState = 0;
+    m_nState = kNormal;
     m_nMonitorMark1 = 0;
     m_nMonitorMark2 = 0;
     m_nMonitorMark3 = 0;
@@ -143,14 +144,8 @@ void CHOXSymbol::CreatePins()
 {
     m_pins.clear();
     if (chart::IsMonitorRecord(m_pWnd)) return;
-    auto input = std::make_unique<CHOXPin>();
-    input->Set(0, 32, 0, 0, 1);
-    input->SetWnd(m_pWnd);
-    auto output = std::make_unique<CHOXPin>();
-    output->Set(1, 32, 32, 1, 0);
-    output->SetWnd(m_pWnd);
-    m_pins.push_back(std::move(input));
-    m_pins.push_back(std::move(output));
+    m_pins.push_back(chart::MakePin(0, 32, 0, CHOXPin::kTop, CHOXPin::kInput, m_pWnd));
+    m_pins.push_back(chart::MakePin(1, 32, 32, CHOXPin::kBottom, CHOXPin::kOutput, m_pWnd));
 }
 
 void CHOXSymbol::DeletePins()
@@ -186,9 +181,9 @@ int CHOXSymbol::FindFreePinAt(CPoint point)
         if (pin == nullptr) continue;
         CRect area;
         switch (pin->GetKind()) {
-        case 0: area = CRect(Pt(l, t - 14), Pt(r - d, t + 14)); break;
-        case 1: area = CRect(Pt(l, b - 14), Pt(r - d, b + 14)); break;
-        case 2: area = CRect(Pt(r - 14, t + 9), Pt(r + 14, t + 23)); break;
+        case CHOXPin::kTop: area = CRect(Pt(l, t - 14), Pt(r - d, t + 14)); break;
+        case CHOXPin::kBottom: area = CRect(Pt(l, b - 14), Pt(r - d, b + 14)); break;
+        case CHOXPin::kSideExit: area = CRect(Pt(r - 14, t + 9), Pt(r + 14, t + 23)); break;
         default: continue;
         }
         if (!area.Normalized().PtInRect(point)) continue;
@@ -302,9 +297,9 @@ void CHOXSymbol::DrawPins(CDC* pDC)
         const std::int64_t h = bitmap.height();
         CPoint at = p;
         switch (pin->GetKind()) {
-        case 0: at = Pt(p.x - w / 2, p.y - h); break;
-        case 1: at = Pt(p.x - w / 2, p.y); break;
-        case 2: at = Pt(p.x, p.y - h / 2); break;
+        case CHOXPin::kTop: at = Pt(p.x - w / 2, p.y - h); break;
+        case CHOXPin::kBottom: at = Pt(p.x - w / 2, p.y); break;
+        case CHOXPin::kSideExit: at = Pt(p.x, p.y - h / 2); break;
         default: break;
         }
         const CRect target(at, Pt(std::int64_t(at.x) + w, std::int64_t(at.y) + h));
@@ -436,7 +431,7 @@ bool CHOXSymbol::Remove()
 {
     if (chart::IsMonitorRecord(m_pWnd) || m_pWnd == nullptr) return false;
     CHOXDoc* doc = m_pWnd->GetDocument();
-    if (doc == nullptr || m_nState == 2) return false;
+    if (doc == nullptr || m_nState == kError) return false;
     if (const auto* start = dynamic_cast<const CHOXFlowStart*>(this)) {
         const auto* flow = chart::AsFlowWnd(m_pWnd);
         if (flow == nullptr || !flow->IsSubtaskWindow()) doc->FreeProgramNumber(start->GetAxis(), start->GetProgramNumber());

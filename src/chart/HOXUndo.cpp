@@ -414,7 +414,7 @@ bool CHOXUndo::HoldsNumber(const CHOXSymbol* symbol) const
     // took its number, a START of the subtask carries one outside the table,
     // and a POINTER shares its number with a node on its wire.
     CHOXFlowWnd* flow = chart::AsFlowWnd(m_pOwner);
-    if (flow == nullptr || symbol->GetState() == 2) return false;
+    if (flow == nullptr || symbol->GetState() == CHOXSymbol::kError) return false;
     switch (symbol->GetObjectType()) {
     case objtype::kFlowStart: return !flow->IsSubtaskWindow();
     case objtype::kFlowSubRtn: return true;

@@ -30,7 +30,7 @@ public:
     {
         CHOXSymbol::CreatePins();
         auto side = std::make_unique<CHOXPin>();
-        side->Set(2, 64, 16, 2, 0);
+        side->Set(2, 64, 16, CHOXPin::kSideExit, CHOXPin::kOutput);
         side->SetWnd(m_pWnd);
         SetPin(2, std::move(side));
     }

@@ -1,6 +1,6 @@
 #include "symbols/flow/HOXFlowPointer.h"
 
-#include "symbols/flow/FlowSymbolHelpers.h"
+#include "chart/SymbolSupport.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowPointer, CHOXFlowLabel, 0)
 
@@ -13,7 +13,7 @@ CHOXFlowPointer::CHOXFlowPointer(CPoint topLeft, CHOXWnd* wnd) : CHOXFlowLabel("
 
 void CHOXFlowPointer::UpdateText()
 {
-    if (flowsym::IsMonitorWindow(m_pWnd))
+    if (chart::IsMonitorRecord(m_pWnd))
         m_strLabel.clear();
     else
         SetLabelFromNumber();
