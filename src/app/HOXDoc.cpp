@@ -20,6 +20,7 @@
 #include "plc/HOXFounSeq.h"
 #include "platform/FileDialog.h"
 #include "platform/MDI.h"
+#include "res/CommandIds.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
 #include "symbols/flow/HOXFlowPointer.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
@@ -56,27 +57,29 @@ CHOXDoc::CHOXDoc()
     m_nSystemResponse = static_cast<std::int32_t>(CHOXRegistry().ReadSystemResponse());
 
     // Program-text windows of monitoring, and the default-position request.
-    OnCommand(32894, [this] { m_nShowProgTextX = m_nShowProgTextX == 1 ? 0 : 1; });
-    OnCommand(32897, [this] { m_nShowProgTextY = m_nShowProgTextY == 1 ? 0 : 1; });
-    OnCommand(32896, [this] { m_nShowProgTextSubtask = m_nShowProgTextSubtask == 1 ? 0 : 1; });
-    OnCommand(32898, [this] { m_nDefaultPosition = m_nDefaultPosition == 1 ? 0 : 1; });
-    OnCommand(57603, [this] { OnFileSave(); });
-    OnCommand(57604, [this] { OnFileSaveAs(); });
+    OnCommand(ID_PROGTEXT_X, [this] { m_nShowProgTextX = m_nShowProgTextX == 1 ? 0 : 1; });
+    OnCommand(ID_PROGTEXT_Y, [this] { m_nShowProgTextY = m_nShowProgTextY == 1 ? 0 : 1; });
+    OnCommand(ID_PROGTEXT_SUBTASK, [this] { m_nShowProgTextSubtask = m_nShowProgTextSubtask == 1 ? 0 : 1; });
+    OnCommand(ID_DEFAULT_POSITION, [this] { m_nDefaultPosition = m_nDefaultPosition == 1 ? 0 : 1; });
+    OnCommand(ID_FILE_SAVE, [this] { OnFileSave(); });
+    OnCommand(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
     // Commands that change the document or talk to the controller wait while
     // monitoring; a command that is not handled stays disabled in any case.
-    for (UINT id : {32033u, 32034u, 32035u, 32036u, 32039u, 32015u, 32021u, 32037u, 32059u, 57603u, 57604u, 57606u,
-                    57607u, 57609u, 57664u})
+    for (UINT id : {ID_CONTROLLER_WRITE, ID_CONTROLLER_READ, ID_CONTROLLER_VERIFY, ID_CONTROLLER_INITIALIZE,
+                    ID_CONTROLLER_DIAGNOSIS, ID_COM_PORT, ID_USED_MEMORY, ID_MONITOR_START, ID_IMPORT_TEXT,
+                    ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT_SETUP, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                    ID_APP_ABOUT})
         OnUpdate(id, [this](CCmdUI* ui) {
             if (!IsEditMode()) ui->Enable(false);
         });
-    for (UINT id : {32038u, 32898u})
+    for (UINT id : {ID_MONITOR_STOP, ID_DEFAULT_POSITION})
         OnUpdate(id, [this](CCmdUI* ui) {
             if (!IsMonitoring()) ui->Enable(false);
         });
-    OnUpdate(32890, [this](CCmdUI* ui) { ui->SetRadio(IsMonitoring()); });
-    OnUpdate(32894, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextX == 1 ? 1 : 0); });
-    OnUpdate(32896, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextSubtask == 1 ? 1 : 0); });
-    OnUpdate(32897, [this](CCmdUI* ui) {
+    OnUpdate(ID_MONITOR_TOGGLE, [this](CCmdUI* ui) { ui->SetRadio(IsMonitoring()); });
+    OnUpdate(ID_PROGTEXT_X, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextX == 1 ? 1 : 0); });
+    OnUpdate(ID_PROGTEXT_SUBTASK, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextSubtask == 1 ? 1 : 0); });
+    OnUpdate(ID_PROGTEXT_Y, [this](CCmdUI* ui) {
         ui->Enable(m_nControllerType == ctype::kTwoAxes);
         ui->SetCheck(m_nShowProgTextY == 1 ? 1 : 0);
     });

@@ -52,7 +52,7 @@ public:
     bool CanCloseFrame(CMDIChildWnd* frame);
     // Asks whether to save: true to go on, false to stop.
     bool SaveModified();
-    // Commands 57603 and 57604.
+    // File > Save and File > Save As.
     void OnFileSave();
     void OnFileSaveAs();
     // After a file is read: the monitor frame and the flow-chart frames of
@@ -153,7 +153,7 @@ public:
     QString GetStepWindowName(int id) const;
     void RenameStepWindow(const QString& oldName, const QString& newName);
 
-    // The symbol palette: commands 8450 (up) and 8449 (down) scroll the
+    // The symbol palette: commands ID_PALETTE_UP and ID_PALETTE_DOWN scroll the
     // shown group by a row; the buttons of positions first to last of a
     // group come back in slots 0 upward.
     void OnPaletteScrollUp();

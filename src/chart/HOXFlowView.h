@@ -22,7 +22,5 @@ public:
 
     // The Wire command and the palette's connect button switch the wire tool
     // on and off; the selection is cleared either way.
-    static constexpr UINT kWireCommand = 32078;
-    static constexpr UINT kConnectButton = 8300;
     void OnWireTool();
 };

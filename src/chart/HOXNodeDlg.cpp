@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXNode.h"
 #include "chart/HOXWnd.h"
+#include "platform/Help.h"
 #include "platform/Messages.h"
 
 CHOXNodeDlg::CHOXNodeDlg(CHOXWnd* wnd, int number, bool numberTaken)
@@ -62,4 +63,4 @@ void CHOXNodeDlg::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-void CHOXNodeDlg::OnHelp() { OpenHelp(0x20000 + 2063); }
+void CHOXNodeDlg::OnHelp() { OpenHelp(HID_BASE_RESOURCE + 2063); }

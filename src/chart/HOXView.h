@@ -76,13 +76,14 @@ public:
     // The selection, in order.
     std::vector<CHOXDrawObj*> CopySelection() const { return m_selection; }
 
-    // Palette tools (20101 to 20109, 20201 to 20212, 20300 to 20308): the
-    // chosen tool becomes the current one, the tool mode becomes placing
-    // (1) and the selection is cleared.
+    // Palette tools (the three runs of ID_TOOL_ ids): the chosen tool
+    // becomes the current one, the tool mode becomes placing (1) and the
+    // selection is cleared.
     void OnToolSelected(UINT id);
     // A new symbol of the current tool with its top-left corner at the
-    // document point, owned by the shown record's kind of window; null for a
-    // tool without a symbol. The caller gives it an id and places it.
+    // document point, owned by the shown record, made by the maker that the
+    // symbol class registered for the tool; null for a tool without one. The
+    // caller gives it an id and places it.
     std::unique_ptr<CHOXDrawObj> CreateSymbol(CPoint point);
 
     // Zoom commands and the zoom box.

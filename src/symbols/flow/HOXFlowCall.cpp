@@ -1,10 +1,12 @@
 #include "symbols/flow/HOXFlowCall.h"
 
+#include "app/PaletteTools.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowCall, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_CALL, CHOXFlowCall)
 
 using namespace chart;
 

@@ -1,10 +1,12 @@
 #include "symbols/flow/HOXFlowEnd.h"
 
+#include "app/PaletteTools.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowEnd, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_END, CHOXFlowEnd)
 
 using namespace chart;
 using flowsym::EndLine;

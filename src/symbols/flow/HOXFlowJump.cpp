@@ -1,5 +1,6 @@
 #include "symbols/flow/HOXFlowJump.h"
 
+#include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
@@ -7,6 +8,7 @@
 #include "symbols/flow/FlowSymbolHelpers.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJump, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_JUMP, CHOXFlowJump)
 
 using namespace chart;
 using flowsym::EndLine;

@@ -1,8 +1,10 @@
 #include "symbols/flow/HOXFlowPointer.h"
 
+#include "app/PaletteTools.h"
 #include "chart/SymbolSupport.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowPointer, CHOXFlowLabel, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_POINTER, CHOXFlowPointer)
 
 CHOXFlowPointer::CHOXFlowPointer() : CHOXFlowLabel("POINTER") {}
 

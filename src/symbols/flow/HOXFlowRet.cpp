@@ -1,9 +1,11 @@
 #include "symbols/flow/HOXFlowRet.h"
 
+#include "app/PaletteTools.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Strings.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowRet, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_RET, CHOXFlowRet)
 
 using namespace chart;
 

@@ -1,11 +1,13 @@
 #include "symbols/flow/HOXFlowStart.h"
 
 #include "app/HOXDoc.h"
+#include "app/PaletteTools.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowStart, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_START, CHOXFlowStart)
 
 using namespace chart;
 
