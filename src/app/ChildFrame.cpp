@@ -7,7 +7,6 @@
 namespace {
 constexpr LONG kWidth = 550;
 constexpr LONG kHeight = 350;
-constexpr UINT kSysClose = 0xF060;
 } // namespace
 
 CChildFrame::CChildFrame() = default;
@@ -57,5 +56,5 @@ bool CChildFrame::OnSysCommand(UINT command)
     // While the controller is monitored its windows cannot be closed.
     const CHOXApp* app = CHOXApp::Get();
     const CHOXDoc* doc = app != nullptr ? app->GetDocument() : nullptr;
-    return doc != nullptr && !doc->IsEditMode() && command == kSysClose;
+    return doc != nullptr && !doc->IsEditMode() && command == SC_CLOSE;
 }

@@ -5,12 +5,14 @@
 #include "app/HOXDoc.h"
 #include "app/HOXLogoDlg.h"
 #include "platform/MDI.h"
+#include "platform/MenuResource.h"
 #include "app/HOXRegistry.h"
 #include "app/MainFrame.h"
 #include "chart/HOXFlowView.h"
 #include "chart/HOXSystemIcon.h"
 #include "online/HOXMonView.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 
 #include <QCoreApplication>
 
@@ -22,23 +24,24 @@ QString FileNameOfPath(const QString& path)
 
 CHOXApp::CHOXApp()
 {
-    OnCommand(57665, [this] { OnAppExit(); });
-    OnCommand(57600, [this] { OnFileNew(); });
-    OnCommand(32043, [this] { OnFileClose(); });
-    OnCommand(32019, [this] { OnCloseAll(); });
-    OnUpdate(32019, [this](CCmdUI* ui) { OnUpdateCloseAll(ui); });
+    OnCommand(ID_APP_EXIT, [this] { OnAppExit(); });
+    OnCommand(ID_FILE_NEW, [this] { OnFileNew(); });
+    OnCommand(ID_DOCUMENT_CLOSE, [this] { OnFileClose(); });
+    OnCommand(ID_WINDOW_CLOSE_ALL, [this] { OnCloseAll(); });
+    OnUpdate(ID_WINDOW_CLOSE_ALL, [this](CCmdUI* ui) { OnUpdateCloseAll(ui); });
     // Cascade and Tile are the frame's arrangements.
-    OnCommand(57650, [this] {
+    OnCommand(ID_WINDOW_CASCADE, [this] {
         if (MainFrame() != nullptr) MainFrame()->MDICascade();
     });
-    OnCommand(57651, [this] {
+    OnCommand(ID_WINDOW_TILE_HORZ, [this] {
         if (MainFrame() != nullptr) MainFrame()->MDITile();
     });
-    OnUpdate(57650, [this](CCmdUI* ui) { OnUpdateWindowCascade(ui); });
-    OnUpdate(57651, [this](CCmdUI* ui) { OnUpdateWindowTile(ui); });
-    OnCommandRange(57616, 57623, [this](UINT id) { OnOpenRecentFile(id); });
-    OnUpdateRange(57616, 57623, [this](CCmdUI* ui) {
-        ui->Enable(static_cast<int>(ui->m_nID - 57616) < GetRecentFiles().size());
+    OnUpdate(ID_WINDOW_CASCADE, [this](CCmdUI* ui) { OnUpdateWindowCascade(ui); });
+    OnUpdate(ID_WINDOW_TILE_HORZ, [this](CCmdUI* ui) { OnUpdateWindowTile(ui); });
+    constexpr UINT lastRecentFile = kFirstRecentFileCommand + kRecentFileCount - 1;
+    OnCommandRange(kFirstRecentFileCommand, lastRecentFile, [this](UINT id) { OnOpenRecentFile(id); });
+    OnUpdateRange(kFirstRecentFileCommand, lastRecentFile, [this](CCmdUI* ui) {
+        ui->Enable(static_cast<int>(ui->m_nID - kFirstRecentFileCommand) < GetRecentFiles().size());
     });
 }
 
@@ -67,14 +70,14 @@ bool CHOXApp::InitInstance()
     // Both kinds of chart window are frames of the one document: the
     // monitor window (every document is made with it) and the flow charts.
     m_pMonitorTemplate = std::make_unique<CMultiDocTemplate>(
-        1003, [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CHOXMonView>(); });
+        IDR_MONITOR, [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CHOXMonView>(); });
     m_pFlowTemplate = std::make_unique<CMultiDocTemplate>(
-        1002, [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CHOXFlowView>(); });
+        IDR_FLOWCHART, [] { return std::make_unique<CChildFrame>(); }, [] { return std::make_unique<CHOXFlowView>(); });
 
     LoadSymbolIcons();
 
     auto frame = std::make_unique<CMainFrame>();
-    if (!frame->LoadFrame(2)) return false;
+    if (!frame->LoadFrame(IDR_MAINFRAME)) return false;
     SetMainWnd(std::move(frame));
     ShowRecentFiles();
 
@@ -123,13 +126,14 @@ int CHOXApp::ExitInstance()
 void CHOXApp::SetMainTitleUntitled()
 {
     if (GetMainWnd() == nullptr) return;
-    GetMainWnd()->SetWindowText(LoadStr(2) + LoadStr(13006) + LoadStr(13004) + QStringLiteral(".") + LoadStr(13005));
+    GetMainWnd()->SetWindowText(LoadStr(IDR_MAINFRAME) + LoadStr(13006) + LoadStr(13004) + QStringLiteral(".") +
+                                LoadStr(13005));
 }
 
 void CHOXApp::SetMainTitle(const QString& path)
 {
     if (GetMainWnd() == nullptr) return;
-    GetMainWnd()->SetWindowText(LoadStr(2) + LoadStr(13006) + FileNameOfPath(path));
+    GetMainWnd()->SetWindowText(LoadStr(IDR_MAINFRAME) + LoadStr(13006) + FileNameOfPath(path));
 }
 
 void CHOXApp::OnAppExit()

@@ -73,9 +73,11 @@ public:
     CMDIChildWnd* FrameOfView(const CView* view) const;
     void ShowCommError(int code);
     // The eight most recent files, newest first, kept in the settings.
+    static constexpr int kRecentFileCount = 8;
     void AddToRecentFileList(const QString& path);
     QStringList GetRecentFiles() const;
-    // Commands 57616 to 57623: the recent file of that place.
+    // The commands of the recent-file list (kFirstRecentFileCommand and on):
+    // the recent file of that place.
     void OnOpenRecentFile(UINT id);
 
     // Symbol pictures, by the exact symbol name.

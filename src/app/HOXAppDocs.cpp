@@ -12,9 +12,11 @@
 #include "online/HOXMonWnd.h"
 #include "params/HOXParam.h"
 #include "platform/MDI.h"
+#include "platform/MenuResource.h"
 #include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 
 #include <QFileInfo>
 #include <QThread>
@@ -23,10 +25,6 @@
 #include <utility>
 
 namespace {
-// The standard toolbar, by its resource.
-constexpr UINT kStandardToolBar = 2;
-constexpr UINT kFirstRecentFile = 57616;
-constexpr int kRecentFileCount = 8;
 const char* const kRecentFileGroup = "Recent File List";
 
 // The record a frame title stands for: the chart of that exact name; the
@@ -86,7 +84,7 @@ void CHOXApp::DestroyDocument()
             if (CMDIChildWnd* frame = FrameOfView(view)) main->DestroyChild(frame);
         main->ClearWorkspaceTree();
         // Without a document the main window bears the program's name alone.
-        main->SetWindowText(LoadStr(2));
+        main->SetWindowText(LoadStr(IDR_MAINFRAME));
     }
     doc.reset();
 }
@@ -117,11 +115,11 @@ void CHOXApp::OnFileNew()
     if (!CloseOpenDocument()) return;
     CMainFrame* main = MainFrame();
     if (main == nullptr) return;
-    if (main->Host() != nullptr) main->Host()->ShowToolBar(kStandardToolBar, true);
+    if (main->Host() != nullptr) main->Host()->ShowToolBar(IDR_MAINFRAME, true);
 
     CHOXRegistry registry;
     int type = registry.ReadKzqwType();
-    if (type < 0) type = 1;
+    if (type < 0) type = ctype::kTwoAxes;
     if (m_nAskType == 1) {
         CHOXNewUnitTypeDlg dlg;
         dlg.m_nUnitType = type;
@@ -202,7 +200,7 @@ void CHOXApp::OnFileClose()
 {
     if (!m_pDocument) return;
     if (CloseOpenDocument() && MainFrame() != nullptr && MainFrame()->Host() != nullptr)
-        MainFrame()->Host()->ShowToolBar(kStandardToolBar, true);
+        MainFrame()->Host()->ShowToolBar(IDR_MAINFRAME, true);
 }
 
 // ---------------------------------------------------------------------------
@@ -402,7 +400,7 @@ void CHOXApp::AddToRecentFileList(const QString& path)
 void CHOXApp::OnOpenRecentFile(UINT id)
 {
     const QStringList files = GetRecentFiles();
-    const int index = static_cast<int>(id) - static_cast<int>(kFirstRecentFile);
+    const int index = static_cast<int>(id) - static_cast<int>(kFirstRecentFileCommand);
     if (index < 0 || index >= files.size()) return;
     const QString path = files[index];
     // A file that cannot be opened any more leaves the list.

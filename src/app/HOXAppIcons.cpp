@@ -2,6 +2,7 @@
 // the symbols and the palette.
 #include "app/HOXApp.h"
 #include "app/SymbolIconTable.h"
+#include "chart/HOXSymbol.h"
 #include "chart/HOXSystemIcon.h"
 
 #include <QImage>
@@ -10,9 +11,9 @@ void CHOXApp::LoadSymbolIcons()
 {
     for (const SymbolIconResources& entry : SymbolIconTable()) {
         auto icon = std::make_unique<CHOXSystemIcon>();
-        icon->LoadBitmap(entry.normal, 0);
-        if (entry.error != 0) icon->LoadBitmap(entry.error, 2);
-        if (entry.missing != 0) icon->LoadBitmap(entry.missing, 3);
+        icon->LoadBitmap(entry.normal, CHOXSymbol::kNormal);
+        if (entry.error != 0) icon->LoadBitmap(entry.error, CHOXSymbol::kError);
+        if (entry.missing != 0) icon->LoadBitmap(entry.missing, CHOXSymbol::kMissing);
         AddIcon(QString::fromLatin1(entry.name), std::move(icon));
     }
 }

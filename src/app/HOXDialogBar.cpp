@@ -1,6 +1,7 @@
 #include "app/HOXDialogBar.h"
 
 #include "app/MainFrame.h"
+#include "res/CommandIds.h"
 
 void CHOXDialogBar::OnVScroll(UINT code, int pos, CSliderCtrl* slider)
 {
@@ -11,7 +12,7 @@ int CHOXDialogBar::OnHelpHitTest(CPoint point)
 {
     // A group button answers for itself.
     const int own = CDialogBar::OnHelpHitTest(point);
-    for (UINT group : {8001u, 8003u, 8002u})
+    for (UINT group : {ID_FLOW_GROUP, ID_CODE_GROUP, ID_FUNC_GROUP})
         if (own == static_cast<int>(HID_BASE_COMMAND + group)) return own;
     auto* frame = dynamic_cast<CMainFrame*>(GetOwner());
     return frame != nullptr ? frame->PaletteHelpHitTest(ClientToScreen(point)) : -1;

@@ -6,6 +6,8 @@
 #include "app/ProgramState.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
+#include "chart/HOXPin.h"
+#include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
 #include "online/HOXMonWnd.h"
 #include "params/HOXParam.h"
@@ -19,6 +21,7 @@
 #include "plc/HOXFounSeq.h"
 #include "platform/FileDialog.h"
 #include "platform/MDI.h"
+#include "res/CommandIds.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
 #include "symbols/flow/HOXFlowPointer.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
@@ -49,28 +52,30 @@ CHOXDoc::CHOXDoc()
     m_nSystemResponse = static_cast<std::int32_t>(CHOXRegistry().ReadSystemResponse());
 
     // Program-text windows of monitoring, and the default-position request.
-    OnCommand(32894, [this] { m_nShowProgTextX = m_nShowProgTextX == 1 ? 0 : 1; });
-    OnCommand(32897, [this] { m_nShowProgTextY = m_nShowProgTextY == 1 ? 0 : 1; });
-    OnCommand(32896, [this] { m_nShowProgTextSubtask = m_nShowProgTextSubtask == 1 ? 0 : 1; });
-    OnCommand(32898, [this] { m_nDefaultPosition = m_nDefaultPosition == 1 ? 0 : 1; });
-    OnCommand(57603, [this] { OnFileSave(); });
-    OnCommand(57604, [this] { OnFileSaveAs(); });
+    OnCommand(ID_PROGTEXT_X, [this] { m_nShowProgTextX = m_nShowProgTextX == 1 ? 0 : 1; });
+    OnCommand(ID_PROGTEXT_Y, [this] { m_nShowProgTextY = m_nShowProgTextY == 1 ? 0 : 1; });
+    OnCommand(ID_PROGTEXT_SUBTASK, [this] { m_nShowProgTextSubtask = m_nShowProgTextSubtask == 1 ? 0 : 1; });
+    OnCommand(ID_DEFAULT_POSITION, [this] { m_nDefaultPosition = m_nDefaultPosition == 1 ? 0 : 1; });
+    OnCommand(ID_FILE_SAVE, [this] { OnFileSave(); });
+    OnCommand(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
     // Commands that change the document or talk to the controller wait while
     // monitoring; a command that is not handled stays disabled in any case.
-    for (UINT id : {32033u, 32034u, 32035u, 32036u, 32039u, 32015u, 32021u, 32037u, 32059u, 57603u, 57604u, 57606u,
-                    57607u, 57609u, 57664u})
+    for (UINT id : {ID_CONTROLLER_WRITE, ID_CONTROLLER_READ, ID_CONTROLLER_VERIFY, ID_CONTROLLER_INITIALIZE,
+                    ID_CONTROLLER_DIAGNOSIS, ID_COM_PORT, ID_USED_MEMORY, ID_MONITOR_START, ID_IMPORT_TEXT,
+                    ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT_SETUP, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                    ID_APP_ABOUT})
         OnUpdate(id, [this](CCmdUI* ui) {
             if (!IsEditMode()) ui->Enable(false);
         });
-    for (UINT id : {32038u, 32898u})
+    for (UINT id : {ID_MONITOR_STOP, ID_DEFAULT_POSITION})
         OnUpdate(id, [this](CCmdUI* ui) {
             if (!IsMonitoring()) ui->Enable(false);
         });
-    OnUpdate(32890, [this](CCmdUI* ui) { ui->SetRadio(IsMonitoring()); });
-    OnUpdate(32894, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextX == 1 ? 1 : 0); });
-    OnUpdate(32896, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextSubtask == 1 ? 1 : 0); });
-    OnUpdate(32897, [this](CCmdUI* ui) {
-        ui->Enable(m_nControllerType == 1);
+    OnUpdate(ID_MONITOR_TOGGLE, [this](CCmdUI* ui) { ui->SetRadio(IsMonitoring()); });
+    OnUpdate(ID_PROGTEXT_X, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextX == 1 ? 1 : 0); });
+    OnUpdate(ID_PROGTEXT_SUBTASK, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextSubtask == 1 ? 1 : 0); });
+    OnUpdate(ID_PROGTEXT_Y, [this](CCmdUI* ui) {
+        ui->Enable(m_nControllerType == ctype::kTwoAxes);
         ui->SetCheck(m_nShowProgTextY == 1 ? 1 : 0);
     });
     InitPalette();
@@ -89,9 +94,9 @@ CHOXDoc::~CHOXDoc()
 QString CHOXDoc::ControllerTypeName(std::int32_t type)
 {
     switch (type) {
-    case 0: return LoadStr(13530);
-    case 1: return LoadStr(13536);
-    case 2: return LoadStr(13537);
+    case ctype::kOneAxis: return LoadStr(13530);
+    case ctype::kTwoAxes: return LoadStr(13536);
+    case ctype::kInterpolated: return LoadStr(13537);
     default: return LoadStr(13532);
     }
 }
@@ -467,7 +472,7 @@ std::int32_t CHOXDoc::NewMonObjId()
 // ---------------------------------------------------------------------------
 // Pointer and program numbers
 
-bool CHOXDoc::IsValidPointerNumber(int n) const { return n >= 0 && n <= (m_nControllerType == 0 ? 127 : 255); }
+bool CHOXDoc::IsValidPointerNumber(int n) const { return n >= 0 && n <= ctype::HighestPointerNumber(m_nControllerType); }
 
 bool CHOXDoc::IsPointerNumberUsed(int n) const
 {
@@ -476,7 +481,7 @@ bool CHOXDoc::IsPointerNumberUsed(int n) const
 
 int CHOXDoc::AllocPointerNumber()
 {
-    const int last = m_nControllerType == 0 ? 127 : 255;
+    const int last = ctype::HighestPointerNumber(m_nControllerType);
     for (int n = 0; n <= last; ++n) {
         if (m_pointerNumbers[static_cast<std::size_t>(n)] == 0) {
             m_pointerNumbers[static_cast<std::size_t>(n)] = 1;
@@ -547,7 +552,7 @@ bool CHOXDoc::DrawSymbolIcon(CDC* pDC, const QString& symbolName, int state, CPo
     const CHOXApp* app = CHOXApp::Get();
     if (pDC == nullptr || app == nullptr) return false;
     // The printout falls back like the screen does, so no symbol prints blank.
-    if (state != 0 && app->GetSymbolIcon(symbolName, state) == nullptr) state = 0;
+    if (state != CHOXSymbol::kNormal && app->GetSymbolIcon(symbolName, state) == nullptr) state = CHOXSymbol::kNormal;
     if (pDC->IsPrinting()) return app->DrawIcon(symbolName, state, pDC, topLeft.x, topLeft.y);
 
     const QImage* bitmap = app->GetSymbolIcon(symbolName, state);
@@ -563,7 +568,7 @@ bool CHOXDoc::DrawSymbolIcon(CDC* pDC, const QString& symbolName, int state, CPo
     return true;
 }
 
-const QImage& CHOXDoc::GetPinBitmap(int kind) const { return kind == 2 ? m_pinBitmapSide : m_pinBitmapTopBottom; }
+const QImage& CHOXDoc::GetPinBitmap(int kind) const { return kind == CHOXPin::kSideExit ? m_pinBitmapSide : m_pinBitmapTopBottom; }
 
 void CHOXDoc::AddStepInfo(std::unique_ptr<CHOXFlowMonInfo> info) { m_stepMap.push_back(std::move(info)); }
 

@@ -3,6 +3,7 @@
 // window records (by name, with the list of names in creation order), the
 // monitor window record, the parameter set and the PLC foundation settings,
 // and hands out object ids and pointer and program numbers.
+#include "app/ControllerType.h"
 #include "platform/Document.h"
 #include "platform/Geometry.h"
 #include "platform/WordMap.h"
@@ -52,7 +53,7 @@ public:
     bool CanCloseFrame(CMDIChildWnd* frame);
     // Asks whether to save: true to go on, false to stop.
     bool SaveModified();
-    // Commands 57603 and 57604.
+    // File > Save and File > Save As.
     void OnFileSave();
     void OnFileSaveAs();
     // After a file is read: the monitor frame and the flow-chart frames of
@@ -138,7 +139,8 @@ public:
     CHOXParam& GetParam() { return *m_pParam; }
     const CHOXParam& GetParam() const { return *m_pParam; }
     CHOXFounSeq* GetFounSeq() const { return m_pFounSeq.get(); }
-    // The picture of a pin: kind 2 (side exit) or the top and bottom ones.
+    // The picture of a pin of the kind: the side exit's or the one of the top
+    // and bottom pins.
     const QImage& GetPinBitmap(int kind) const;
     // Draws the picture of a symbol name in a state (the normal picture when
     // the state has none) with its top-left corner at the point, scaled with
@@ -152,7 +154,7 @@ public:
     QString GetStepWindowName(int id) const;
     void RenameStepWindow(const QString& oldName, const QString& newName);
 
-    // The symbol palette: commands 8450 (up) and 8449 (down) scroll the
+    // The symbol palette: commands ID_PALETTE_UP and ID_PALETTE_DOWN scroll the
     // shown group by a row; the buttons of positions first to last of a
     // group come back in slots 0 upward.
     void OnPaletteScrollUp();
@@ -241,7 +243,7 @@ private:
     std::int32_t m_nShowProgTextY = 0;
     std::int32_t m_nShowProgTextSubtask = 0;
     std::unique_ptr<CHOXParam> m_pParam;
-    std::int32_t m_nControllerType = 1;
+    std::int32_t m_nControllerType = ctype::kTwoAxes;
     WindowMap m_mapWindows;
     std::unique_ptr<CHOXMonWnd> m_pMonWnd;
     QImage m_pinBitmapTopBottom;

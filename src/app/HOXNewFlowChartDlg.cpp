@@ -2,6 +2,7 @@
 
 #include "app/HOXApp.h"
 #include "app/MainFrame.h"
+#include "platform/Help.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 
@@ -89,4 +90,4 @@ void CHOXNewFlowChartDlg::OnOK()
     EndDialog(IDOK);
 }
 
-void CHOXNewFlowChartDlg::OnHelp() { OpenHelp(0x20000 + 2066); }
+void CHOXNewFlowChartDlg::OnHelp() { OpenHelp(HID_BASE_RESOURCE + 2066); }

@@ -1,10 +1,12 @@
 #include "app/HOXNewUnitTypeDlg.h"
 
+#include "platform/Help.h"
+
 CHOXNewUnitTypeDlg::CHOXNewUnitTypeDlg() : CDialog(2060)
 {
-    OnClicked(8372, [this] { OnHelp(); });
+    OnClicked(kHelpButton, [this] { OnHelp(); });
 }
 
-void CHOXNewUnitTypeDlg::DoDataExchange(CDataExchange* pDX) { DDX_Radio(pDX, 8044, m_nUnitType); }
+void CHOXNewUnitTypeDlg::DoDataExchange(CDataExchange* pDX) { DDX_Radio(pDX, kFirstTypeRadio, m_nUnitType); }
 
-void CHOXNewUnitTypeDlg::OnHelp() { OpenHelp(0x20000 + 2060); }
+void CHOXNewUnitTypeDlg::OnHelp() { OpenHelp(HID_BASE_RESOURCE + 2060); }

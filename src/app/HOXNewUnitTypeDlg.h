@@ -1,5 +1,6 @@
 #pragma once
 // "Select Positioning Unit Type": the controller type of a new document.
+#include "app/ControllerType.h"
 #include "platform/Dialog.h"
 
 #include <cstdint>
@@ -11,6 +12,10 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnHelp();
 
-    // 0 one axis, 1 two independent axes, 2 two simultaneous axes.
-    std::int32_t m_nUnitType = 1;
+    // The controller type (ctype), the index of its radio button.
+    std::int32_t m_nUnitType = ctype::kTwoAxes;
+
+    // Controls of the template.
+    static constexpr int kFirstTypeRadio = 8044;
+    static constexpr int kHelpButton = 8372;
 };

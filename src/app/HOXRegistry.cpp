@@ -1,5 +1,6 @@
 #include "app/HOXRegistry.h"
 
+#include "app/ControllerType.h"
 #include "platform/Settings.h"
 
 #include <cstring>
@@ -106,10 +107,9 @@ int CHOXRegistry::ReadKzqwType()
     // One digit fits the field; anything but 0, 1 or 2 (a digit of another
     // script included) is no choice at all.
     QString text;
-    if (!ReadString("KzqwType", text, FindValue("KzqwType")->maxBytes) || text.size() != 1 || text[0] < u'0' ||
-        text[0] > u'2')
-        return -1;
-    return text[0].unicode() - u'0';
+    if (!ReadString("KzqwType", text, FindValue("KzqwType")->maxBytes) || text.size() != 1) return -1;
+    const int type = text[0].unicode() - u'0';
+    return ctype::IsKnown(type) ? type : -1;
 }
 
 QString CHOXRegistry::ReadSerializeFileDir()

@@ -7,6 +7,7 @@
 #include "platform/MenuResource.h"
 #include "platform/Resources.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 
 namespace {
 // The template of the bar, in dialog units, and the base units of its font:
@@ -290,16 +291,16 @@ void CHOXWorkspaceBar::OnContextMenu(HTREEITEM hit, CPoint screen)
     m_wndTree.SelectItem(hit);
     const MenuState state = GetMenuState(hit);
     if (!state.show) return;
-    const MenuResource* menu = FindMenuResource(kMenuId);
+    const MenuResource* menu = FindMenuResource(IDR_WORKSPACE_MENU);
     if (menu == nullptr || menu->popups.empty() || m_host == nullptr) return;
     std::vector<PopupMenuItem> items;
     for (const MenuItem& entry : menu->popups.front().items) {
         PopupMenuItem item{entry.text, entry.id, false};
         switch (entry.id) {
-        case 32063: item.enabled = state.newFlowChart; break;
-        case 32064: item.enabled = state.newSubtask; break;
-        case 32041: item.enabled = state.update; break;
-        case 32042: item.enabled = state.remove; break;
+        case ID_NEW_FLOW_CHART: item.enabled = state.newFlowChart; break;
+        case ID_NEW_SUBTASK: item.enabled = state.newSubtask; break;
+        case ID_WINDOW_UPDATE: item.enabled = state.update; break;
+        case ID_WINDOW_DELETE: item.enabled = state.remove; break;
         default: break;
         }
         items.push_back(item);

@@ -9,6 +9,7 @@
 // text of a label ("Monitoring", "System", "Subtask"), so the rules ask what
 // an item is, never only what it reads.
 #include "platform/DockBar.h"
+#include "platform/Help.h"
 #include "platform/TreeCtrl.h"
 
 #include <QImage>
@@ -69,8 +70,7 @@ public:
 
     static constexpr UINT kBarId = 2003;
     static constexpr int kTreeId = 8004;
-    static constexpr UINT kMenuId = 1004;
-    static constexpr UINT kHelpContext = 0x20000 + 2003;
+    static constexpr UINT kHelpContext = HID_BASE_RESOURCE + kBarId;
     // Pictures of the items: folders closed and open, and a chart window.
     static constexpr int kImageClosed = 0;
     static constexpr int kImageOpen = 1;

@@ -13,18 +13,13 @@
 #include "platform/MenuResource.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
-// Toolbars by resource id: the standard one (with the zoom box), the
-// controller's and the drawing one.
-constexpr UINT kStandardBar = 2;
-constexpr UINT kControllerBar = 1007;
-constexpr UINT kDrawingBar = 1005;
-
 // The framework's message for a command that could not be carried out.
 void CommandFailed() { AfxMessageBox(61705, MB_OK); }
 
@@ -75,16 +70,17 @@ CMainFrame::CMainFrame()
 {
     m_szComPort = CHOXRegistry().ReadCommPort();
 
-    OnCommand(57601, [this] { OnFileOpen(); });
-    OnCommand(32063, [this] { OnNewFlowChart(); });
-    OnCommand(32064, [this] { OnNewSubtask(); });
-    OnCommand(32041, [this] { OnUpdateWindow(); });
-    OnCommand(32042, [this] { OnDeleteWindow(); });
-    OnCommand(32891, [this] { OnEnterKey(); });
+    OnCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    OnCommand(ID_NEW_FLOW_CHART, [this] { OnNewFlowChart(); });
+    OnCommand(ID_NEW_SUBTASK, [this] { OnNewSubtask(); });
+    OnCommand(ID_WINDOW_UPDATE, [this] { OnUpdateWindow(); });
+    OnCommand(ID_WINDOW_DELETE, [this] { OnDeleteWindow(); });
+    OnCommand(ID_ENTER_KEY, [this] { OnEnterKey(); });
 
     // View: each bar shows or hides, checked while shown.
-    for (const auto& [command, bar] : {std::pair{59392u, kStandardBar}, std::pair{32074u, kControllerBar},
-                                       std::pair{32005u, kDrawingBar}}) {
+    for (const auto& [command, bar] : {std::pair{ID_VIEW_TOOLBAR, IDR_MAINFRAME},
+                                       std::pair{ID_VIEW_CONTROLLER_BAR, IDR_CONTROLLER_BAR},
+                                       std::pair{ID_VIEW_DRAWING_BAR, IDR_DRAWING_BAR}}) {
         OnCommand(command, [this, bar] {
             if (Host() != nullptr) Host()->ShowToolBar(bar, !Host()->IsToolBarVisible(bar));
         });
@@ -92,15 +88,16 @@ CMainFrame::CMainFrame()
             ui->SetCheck(Host() != nullptr && Host()->IsToolBarVisible(bar) ? 1 : 0);
         });
     }
-    OnCommand(59393, [this] {
+    OnCommand(ID_VIEW_STATUS_BAR, [this] {
         if (Host() != nullptr) Host()->ShowStatusBar(!Host()->IsStatusBarVisible());
     });
-    OnUpdate(59393, [this](CCmdUI* ui) { ui->SetCheck(Host() != nullptr && Host()->IsStatusBarVisible() ? 1 : 0); });
+    OnUpdate(ID_VIEW_STATUS_BAR,
+             [this](CCmdUI* ui) { ui->SetCheck(Host() != nullptr && Host()->IsStatusBarVisible() ? 1 : 0); });
 
     RegisterPaletteCommands();
-    OnCommand(57667, [] { AfxHelpContents(); }); // Help > Contents
-    OnCommand(57671, [] { AfxHelpContents(); }); // default help
-    OnCommand(57670, [] { AfxHelpContents(); }); // F1 without a chart: the contents
+    OnCommand(ID_HELP_FINDER, [] { AfxHelpContents(); }); // Help > Contents
+    OnCommand(ID_DEFAULT_HELP, [] { AfxHelpContents(); }); // default help
+    OnCommand(ID_HELP, [] { AfxHelpContents(); }); // F1 without a chart: the contents
 }
 
 CMainFrame::~CMainFrame()
@@ -113,7 +110,7 @@ bool CMainFrame::OnCreate()
 {
     FrameHost* host = Host();
     for (const auto& [bar, visible] :
-         {std::pair{kStandardBar, true}, std::pair{kControllerBar, false}, std::pair{kDrawingBar, false}}) {
+         {std::pair{IDR_MAINFRAME, true}, std::pair{IDR_CONTROLLER_BAR, false}, std::pair{IDR_DRAWING_BAR, false}}) {
         const ToolbarResource* resource = FindToolbarResource(bar);
         if (resource == nullptr) return false;
         host->AddToolBar(*resource, visible);
@@ -152,10 +149,10 @@ void CMainFrame::SetMenuForActiveFrame()
     // With a document but no active frame, the menu of the document's own
     // template, the monitor window's.
     const CHOXApp* app = CHOXApp::Get();
-    UINT menu = app != nullptr && app->GetDocument() != nullptr ? 1003 : 2;
+    UINT menu = app != nullptr && app->GetDocument() != nullptr ? IDR_MONITOR : IDR_MAINFRAME;
     if (CMDIChildWnd* child = MDIGetActive()) {
         if (const auto* view = dynamic_cast<const CHOXView*>(child->GetActiveView()))
-            menu = view->GetViewType() == 202 ? 1003 : 1002;
+            menu = view->GetViewType() == objtype::kMonView ? IDR_MONITOR : IDR_FLOWCHART;
     }
     Host()->SetMenu(menu);
 }
@@ -166,9 +163,9 @@ void CMainFrame::SetMenuForActiveFrame()
 void CMainFrame::ShowEditBars()
 {
     if (Host() == nullptr) return;
-    Host()->ShowToolBar(kDrawingBar, true);
-    Host()->ShowToolBar(kControllerBar, true);
-    Host()->ShowToolBar(kStandardBar, true);
+    Host()->ShowToolBar(IDR_DRAWING_BAR, true);
+    Host()->ShowToolBar(IDR_CONTROLLER_BAR, true);
+    Host()->ShowToolBar(IDR_MAINFRAME, true);
     Host()->EnableZoomBox(true);
     SetMenuForActiveFrame();
 }
@@ -176,9 +173,9 @@ void CMainFrame::ShowEditBars()
 void CMainFrame::HideEditBars()
 {
     if (Host() == nullptr) return;
-    Host()->ShowToolBar(kDrawingBar, false);
-    Host()->ShowToolBar(kControllerBar, false);
-    Host()->ShowToolBar(kStandardBar, false);
+    Host()->ShowToolBar(IDR_DRAWING_BAR, false);
+    Host()->ShowToolBar(IDR_CONTROLLER_BAR, false);
+    Host()->ShowToolBar(IDR_MAINFRAME, false);
     Host()->EnableZoomBox(false);
     Host()->SetZoomBoxSelection(-1);
 }
@@ -186,8 +183,8 @@ void CMainFrame::HideEditBars()
 void CMainFrame::HideEditToolBars()
 {
     if (Host() == nullptr) return;
-    Host()->ShowToolBar(kDrawingBar, false);
-    Host()->ShowToolBar(kControllerBar, false);
+    Host()->ShowToolBar(IDR_DRAWING_BAR, false);
+    Host()->ShowToolBar(IDR_CONTROLLER_BAR, false);
     Host()->EnableZoomBox(false);
     SetMenuForActiveFrame();
 }

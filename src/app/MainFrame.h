@@ -76,9 +76,10 @@ public:
     // Tests put the program's directory elsewhere.
     static void SetProgramDirForTesting(const QString& dir);
 
-    // The menu of the active child frame's kind (1002 a flow chart, 1003 the
-    // monitor window); 1003 with a document but no active frame, menu 2
-    // without a document. Call when frames come, go or change places.
+    // The menu of the active child frame's kind (IDR_FLOWCHART or
+    // IDR_MONITOR); IDR_MONITOR with a document but no active frame,
+    // IDR_MAINFRAME without a document. Call when frames come, go or change
+    // places.
     void SetMenuForActiveFrame();
 
 protected:
@@ -114,7 +115,7 @@ public:
     void ShowFlowGroup();
     void ShowCodeGroup();
     void ShowFuncGroup();
-    // Commands 8001, 8003 and 8002.
+    // The group buttons ID_FLOW_GROUP, ID_CODE_GROUP and ID_FUNC_GROUP.
     void OnFlowGroup();
     void OnCodeGroup();
     void OnFuncGroup();
@@ -183,7 +184,7 @@ public:
     CHOXWorkspaceBar* GetWorkspaceBar() const { return m_pWorkspaceBar.get(); }
     void GetWorkspaceFloatSize(CSize& size) const;
     void GetWorkspaceDockSize(CSize& size) const;
-    // Command 32891, the Enter key: opens the tree's selected item while the
+    // Command ID_ENTER_KEY: opens the tree's selected item while the
     // tree has the keyboard focus.
     void OnEnterKey();
 

@@ -80,14 +80,14 @@ void CMainFrame::RegisterPaletteCommands()
     OnCommand(ID_CODE_GROUP, [this] { OnCodeGroup(); });
     OnCommand(ID_FUNC_GROUP, [this] { OnFuncGroup(); });
     // View > Accessories Toolbar: checked while the selector is shown.
-    OnCommand(32006, [this] {
+    OnCommand(ID_VIEW_ACCESSORIES_BAR, [this] {
         if (m_wndGroupBar.IsWindowVisible()) {
             HidePaletteBars();
         } else {
             ShowPaletteBars();
         }
     });
-    OnUpdate(32006, [this](CCmdUI* ui) { ui->SetCheck(m_wndGroupBar.IsWindowVisible() ? 1 : 0); });
+    OnUpdate(ID_VIEW_ACCESSORIES_BAR, [this](CCmdUI* ui) { ui->SetCheck(m_wndGroupBar.IsWindowVisible() ? 1 : 0); });
 }
 
 // ---------------------------------------------------------------------------

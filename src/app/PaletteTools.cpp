@@ -1,50 +1,51 @@
 #include "app/PaletteTools.h"
 
 #include "app/ProgramState.h"
-
+#include "chart/HOXSymbol.h"
 #include "platform/Strings.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
-constexpr PaletteTool kFlowTools[] = {
-    {20101, "START", 0x1006A},
-    {20102, "END", 0x1006B},
-    {20103, "SUBROUTINE", 0x1008D},
-    {20104, "RET", 0x1006C},
-    {20105, "PROGRAM in TEXT", 0x1006D},
-    {20108, "JUMP", 0x1006E},
-    {20109, "POINTER", 0x1006F},
-    {20107, "CONDITIONAL JUMP", 0x10070},
-    {20106, "SUBROUTINE CALL", 0x10071},
+// Constant until the symbol classes register their makers at start-up.
+constinit PaletteTool kFlowTools[] = {
+    {ID_TOOL_FLOW_START, "START", 0x1006A},
+    {ID_TOOL_FLOW_END, "END", 0x1006B},
+    {ID_TOOL_FLOW_SUBRTN, "SUBROUTINE", 0x1008D},
+    {ID_TOOL_FLOW_RET, "RET", 0x1006C},
+    {ID_TOOL_FLOW_PROGTEXT, "PROGRAM in TEXT", 0x1006D},
+    {ID_TOOL_FLOW_JUMP, "JUMP", 0x1006E},
+    {ID_TOOL_FLOW_POINTER, "POINTER", 0x1006F},
+    {ID_TOOL_FLOW_CJUMP, "CONDITIONAL JUMP", 0x10070},
+    {ID_TOOL_FLOW_CALL, "SUBROUTINE CALL", 0x10071},
 };
 
-constexpr PaletteTool kCodeTools[] = {
-    {20201, "DRIVE", 0x10072},
-    {20202, "DRIVE TO ZERO", 0x10073},
-    {20203, "LINEAR", 0x10074},
-    {20204, "CIRCULAR", 0x10075},
-    {20205, "INCREMENTAL OR ABSOLUTE", 0x10076},
-    {20206, "TIMER", 0x10077},
-    {20207, "SET ADDRESS", 0x1008C},
-    {20208, "CHK", 0x10079},
-    {20209, "DRVR", 0x1007A},
-    {20210, "INTERRUPT", 0x1007B},
-    {20211, "COMPENSATION", 0x1007C},
-    {20212, "MCODE", 0x1007D},
+constinit PaletteTool kCodeTools[] = {
+    {ID_TOOL_CODE_DRV, "DRIVE", 0x10072},
+    {ID_TOOL_CODE_DRVZ, "DRIVE TO ZERO", 0x10073},
+    {ID_TOOL_CODE_LINE, "LINEAR", 0x10074},
+    {ID_TOOL_CODE_CIR, "CIRCULAR", 0x10075},
+    {ID_TOOL_CODE_INCABS, "INCREMENTAL OR ABSOLUTE", 0x10076},
+    {ID_TOOL_CODE_TIME, "TIMER", 0x10077},
+    {ID_TOOL_CODE_SETADDR, "SET ADDRESS", 0x1008C},
+    {ID_TOOL_CODE_CHK, "CHK", 0x10079},
+    {ID_TOOL_CODE_SETRDRVR, "DRVR", 0x1007A},
+    {ID_TOOL_CODE_INT, "INTERRUPT", 0x1007B},
+    {ID_TOOL_CODE_COMP, "COMPENSATION", 0x1007C},
+    {ID_TOOL_CODE_MCODE, "MCODE", 0x1007D},
 };
 
-constexpr PaletteTool kFuncTools[] = {
-    {20300, "REPEAT", 0x1007E},
-    {20301, "MOVE", 0x1007F},
-    {20302, "BIN - BCD", 0x10080},
-    {20303, "ARITHMETIC", 0x10081},
-    {20304, "LOGICAL", 0x10082},
-    {20305, "X-ABSOLUTE", 0x10083},
-    {20306, "EXTERNAL DIGITAL SWITCH", 0x10084},
-    {20307, "SEGMENT DISPLAY", 0x10085},
-    {20308, "SET", 0x10086},
+constinit PaletteTool kFuncTools[] = {
+    {ID_TOOL_FUNC_REPEAT, "REPEAT", 0x1007E},
+    {ID_TOOL_FUNC_MOVE, "MOVE", 0x1007F},
+    {ID_TOOL_FUNC_BCDBIN, "BIN - BCD", 0x10080},
+    {ID_TOOL_FUNC_ARTH, "ARITHMETIC", 0x10081},
+    {ID_TOOL_FUNC_LOGICAL, "LOGICAL", 0x10082},
+    {ID_TOOL_FUNC_ABS, "X-ABSOLUTE", 0x10083},
+    {ID_TOOL_FUNC_EXT, "EXTERNAL DIGITAL SWITCH", 0x10084},
+    {ID_TOOL_FUNC_SEGL, "SEGMENT DISPLAY", 0x10085},
+    {ID_TOOL_FUNC_SETRST, "SET", 0x10086},
 };
 
 PaletteScroll g_none;
@@ -70,6 +71,32 @@ const PaletteTool* FindPaletteTool(UINT id)
 
 bool IsPaletteTool(UINT id) { return FindPaletteTool(id) != nullptr; }
 
+namespace {
+PaletteTool* FindToolRow(UINT id)
+{
+    for (std::span<PaletteTool> tools : {std::span<PaletteTool>(kFlowTools), std::span<PaletteTool>(kCodeTools),
+                                         std::span<PaletteTool>(kFuncTools)})
+        for (PaletteTool& tool : tools)
+            if (tool.id == id) return &tool;
+    return nullptr;
+}
+} // namespace
+
+bool RegisterSymbolMaker(UINT tool, SymbolMaker maker)
+{
+    PaletteTool* row = FindToolRow(tool);
+    if (row == nullptr) return false;
+    row->maker = maker;
+    return true;
+}
+
+std::unique_ptr<CHOXSymbol> MakeToolSymbol(UINT tool, CPoint topLeft, CHOXWnd* wnd)
+{
+    const PaletteTool* row = FindPaletteTool(tool);
+    if (row == nullptr || row->maker == nullptr) return nullptr;
+    return row->maker(topLeft, wnd);
+}
+
 UINT PaletteGroupCommand(int group)
 {
     switch (group) {
@@ -86,7 +113,7 @@ QString PaletteToolTip(UINT id)
     case ID_FLOW_GROUP: text = 13010; break;
     case ID_FUNC_GROUP: text = 13008; break;
     case ID_CODE_GROUP: text = 13009; break;
-    case ID_CONNECT_BUTTON: text = 32078; break;
+    case ID_CONNECT_BUTTON: text = ID_WIRE_TOOL; break;
     case ID_PALETTE_DOWN:
     case ID_PALETTE_UP:
     case ID_PALETTE_SLIDER: text = 13011; break;

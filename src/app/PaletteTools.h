@@ -3,12 +3,22 @@
 // positioning codes, function instructions), and the scroll state that the
 // whole program shares: per group the first shown position and the last one.
 // A group's bar shows eight tools, two to a row; it scrolls by rows.
+#include "platform/Geometry.h"
 #include "platform/Types.h"
+#include "res/CommandIds.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <span>
+
+class CHOXSymbol;
+class CHOXWnd;
+
+// Makes a tool's symbol: a new symbol with its top-left corner at the point,
+// owned by the window record, without an id.
+using SymbolMaker = std::unique_ptr<CHOXSymbol> (*)(CPoint topLeft, CHOXWnd* wnd);
 
 // Groups in the order of `m_nPaletteGroup`.
 constexpr int kFlowGroup = 0;
@@ -18,20 +28,13 @@ constexpr int kPaletteGroups = 3;
 // Buttons a group bar shows at a time.
 constexpr int kPaletteSlots = 8;
 
-// Commands and controls of the palette.
-constexpr UINT ID_FLOW_GROUP = 8001;
-constexpr UINT ID_FUNC_GROUP = 8002;
-constexpr UINT ID_CODE_GROUP = 8003;
-constexpr UINT ID_CONNECT_BUTTON = 8300;
-constexpr UINT ID_PALETTE_DOWN = 8449;
-constexpr UINT ID_PALETTE_UP = 8450;
-constexpr UINT ID_PALETTE_SLIDER = 8452;
-
 struct PaletteTool {
     UINT id;
     // The tool's name; also the key of its picture among the symbol icons.
     const char* caption;
     UINT helpContext;
+    // Registered by the symbol class; null while the tool has no symbol.
+    SymbolMaker maker = nullptr;
 };
 
 // The tools of a group in position order; empty for another group number.
@@ -39,7 +42,25 @@ std::span<const PaletteTool> PaletteTools(int group);
 // The tool with that command id, or null.
 const PaletteTool* FindPaletteTool(UINT id);
 bool IsPaletteTool(UINT id);
-// The group's command (8001 Flow, 8003 Code, 8002 Func); its help context
+
+// A symbol class names the maker of its tool once, as it registers for
+// creation by class name (KT_REGISTER_SYMBOL_TOOL); false when the id is no
+// tool.
+bool RegisterSymbolMaker(UINT tool, SymbolMaker maker);
+// The tool's symbol; null for an id that is no tool or a tool without a
+// symbol.
+std::unique_ptr<CHOXSymbol> MakeToolSymbol(UINT tool, CPoint topLeft, CHOXWnd* wnd);
+
+template <class T>
+std::unique_ptr<CHOXSymbol> MakeSymbolOf(CPoint topLeft, CHOXWnd* wnd)
+{
+    return std::make_unique<T>(topLeft, wnd);
+}
+
+// In the symbol class's source file: the tool makes symbols of the class.
+#define KT_REGISTER_SYMBOL_TOOL(tool, cls)                                                                           \
+    [[maybe_unused]] static const bool kt_tool_##cls = RegisterSymbolMaker(tool, &MakeSymbolOf<cls>);
+// The group's command (ID_FLOW_GROUP, ID_CODE_GROUP, ID_FUNC_GROUP); its help context
 // is the group's default one.
 UINT PaletteGroupCommand(int group);
 // The tip over a palette control (tool, group button, scroll control or the

@@ -6,6 +6,7 @@
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXNode.h"
 #include "chart/HOXSymbol.h"
+#include "chart/RecordCasts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,11 +17,6 @@ namespace chart {
 // the 32-bit range.
 inline LONG Sat(std::int64_t v) { return static_cast<LONG>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); }
 inline CPoint Pt(std::int64_t x, std::int64_t y) { return CPoint(Sat(x), Sat(y)); }
-
-inline CHOXFlowWnd* AsFlowWnd(CHOXWnd* wnd)
-{
-    return wnd != nullptr && wnd->GetObjectType() == 103 ? static_cast<CHOXFlowWnd*>(wnd) : nullptr;
-}
 
 inline bool IsKey(DWORD id) { return id <= 0xFFFFu; }
 

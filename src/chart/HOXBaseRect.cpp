@@ -4,6 +4,7 @@
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
+#include "chart/RecordCasts.h"
 #include "chart/HOXWnd.h"
 #include "online/HOXMonWnd.h"
 #include "platform/DC.h"
@@ -96,12 +97,11 @@ void CHOXBaseRect::MoveHandleTo(int n, CPoint point, CHOXView* view)
 
     // The sheet may not shrink over the objects of its window.
     Limits limits;
-    if (m_pWnd != nullptr && m_pWnd->GetObjectType() == 104) {
-        auto* mon = static_cast<CHOXMonWnd*>(m_pWnd);
+    if (auto* mon = chart::AsMonWnd(m_pWnd)) {
         for (const auto& [id, shape] : mon->GetShapeMap()) {
             if (!shape) continue;
             const CRect& s = shape->m_position;
-            if (shape->GetObjectType() == 404) {
+            if (shape->GetObjectType() == objtype::kLine) {
                 limits.Take(std::max(s.left, s.right), std::max(s.top, s.bottom), 1);
             } else {
                 limits.Take(s, 1);
@@ -110,11 +110,10 @@ void CHOXBaseRect::MoveHandleTo(int n, CPoint point, CHOXView* view)
         for (const auto& [id, ole] : mon->GetOleMap())
             if (ole) limits.Take(ole->m_position, 1);
         for (const auto& [id, object] : mon->GetObjectMap())
-            if (object && object->GetObjectType() != 300) limits.Take(object->m_position, 1);
+            if (object && object->GetObjectType() != objtype::kSymbol) limits.Take(object->m_position, 1);
         for (const auto& [id, object] : mon->GetMonObjMap())
             if (object) limits.Take(object->m_position, 1);
-    } else if (m_pWnd != nullptr && m_pWnd->GetObjectType() == 103) {
-        auto* flow = static_cast<CHOXFlowWnd*>(m_pWnd);
+    } else if (auto* flow = chart::AsFlowWnd(m_pWnd)) {
         for (const auto& [id, symbol] : flow->GetObjectMap())
             if (symbol) limits.Take(symbol->m_position, 15);
         for (const auto& [id, wire] : flow->GetConnectMap())

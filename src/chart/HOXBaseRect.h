@@ -9,7 +9,7 @@ class CHOXBaseRect : public CHOXRect {
 public:
     CHOXBaseRect();
     CHOXBaseRect(const CRect& position, CHOXWnd* wnd);
-    int GetObjectType() const override { return 405; }
+    int GetObjectType() const override { return objtype::kBaseRect; }
     void Draw(CDC* pDC) override;
     void MoveHandleTo(int n, CPoint point, CHOXView* view) override;
     void OnLButtonDown(CHOXView* view, UINT flags, CPoint point) override;

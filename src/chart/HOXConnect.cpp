@@ -195,7 +195,7 @@ CHOXConnect* CHOXConnect::FindWire(DWORD id) const { return chart::FindWire(m_pW
 bool CHOXConnect::IsSideExit() const
 {
     const CHOXSymbol* source = FindSymbol(m_nSourceId);
-    return source != nullptr && source->GetObjectType() == 307 && m_nSourcePin == 2;
+    return source != nullptr && source->GetObjectType() == objtype::kFlowCJump && m_nSourcePin == 2;
 }
 
 void CHOXConnect::RecomputeBounds()
@@ -560,7 +560,7 @@ void CHOXConnect::OnOpen(UINT, CPoint point)
     }
     if (m_nNodeId != kNone) return;
     const CHOXSymbol* target = IsNodeTarget() ? nullptr : FindSymbol(m_nTargetId);
-    if (IsNodeTarget() || (target != nullptr && target->GetObjectType() == 306)) {
+    if (IsNodeTarget() || (target != nullptr && target->GetObjectType() == objtype::kFlowJump)) {
         AfxMessageBox(QStringLiteral("ERROR :  Cannot create Node on this Wire Object."), MB_OK | MB_ICONHAND);
         return;
     }

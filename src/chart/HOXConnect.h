@@ -35,7 +35,7 @@ public:
     ~CHOXConnect() override;
 
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 500; }
+    int GetObjectType() const override { return objtype::kConnect; }
     // One handle per point of the polyline.
     int GetHandleCount() const override;
     CPoint GetHandle(int n) const override;

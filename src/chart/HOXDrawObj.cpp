@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXView.h"
+#include "chart/RecordCasts.h"
 #include "chart/HOXWnd.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
@@ -159,7 +160,7 @@ bool CHOXDrawObj::IsOutsideBaseRect() const
 {
     if (m_pWnd == nullptr || m_pWnd->GetBaseRect() == nullptr) return false;
     CRect sheet = m_pWnd->GetBaseRect()->m_position;
-    if (m_pWnd->GetObjectType() == 103) {
+    if (chart::IsFlowRecord(m_pWnd)) {
         sheet = CRect(Clamp32(std::int64_t(sheet.left) - 15), Clamp32(std::int64_t(sheet.top) - 15),
                       Clamp32(std::int64_t(sheet.right) - 15), Clamp32(std::int64_t(sheet.bottom) - 15));
     }

@@ -2,6 +2,7 @@
 // The base of every object placed in a chart window: its id, its bounds in
 // document units and its window record, and the operations through which the
 // views select, resize, drag, draw and remove any object.
+#include "chart/ObjectTypes.h"
 #include "platform/Geometry.h"
 #include "platform/Object.h"
 #include "platform/View.h"
@@ -22,7 +23,7 @@ public:
     void Serialize(CArchive& ar) override;
 
     // The type code of the class.
-    virtual int GetObjectType() const { return 400; }
+    virtual int GetObjectType() const { return objtype::kDrawObj; }
     virtual int GetHandleCount() const { return 8; }
     // Document point of handle n: 1 top-left, then clockwise to 8
     // left-middle; any other n the top-left corner.

@@ -3,13 +3,14 @@
 #include "app/HOXApp.h"
 #include "app/MainFrame.h"
 #include "chart/HOXWnd.h"
+#include "res/CommandIds.h"
 
 CHOXFlowView::CHOXFlowView()
 {
-    OnCommand(kWireCommand, [this] { OnWireTool(); });
-    OnCommand(kConnectButton, [this] { OnWireTool(); });
-    CCmdTarget::OnUpdate(kWireCommand, [](CCmdUI* ui) { ui->SetRadio(s_nToolMode == 2); });
-    CCmdTarget::OnUpdate(kConnectButton, [](CCmdUI*) {
+    OnCommand(ID_WIRE_TOOL, [this] { OnWireTool(); });
+    OnCommand(ID_CONNECT_BUTTON, [this] { OnWireTool(); });
+    CCmdTarget::OnUpdate(ID_WIRE_TOOL, [](CCmdUI* ui) { ui->SetRadio(s_nToolMode == 2); });
+    CCmdTarget::OnUpdate(ID_CONNECT_BUTTON, [](CCmdUI*) {
         if (CHOXApp* app = CHOXApp::Get(); app != nullptr && app->MainFrame() != nullptr)
             app->MainFrame()->SetConnectButtonState(s_nToolMode == 2);
     });

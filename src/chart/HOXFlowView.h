@@ -7,7 +7,7 @@ public:
     CHOXFlowView();
     ~CHOXFlowView() override;
 
-    int GetViewType() const override { return 201; }
+    int GetViewType() const override { return objtype::kFlowView; }
     void UpdateScrollSizes() override;
     void OnInitialUpdate() override;
     // Hint 0 all, 1 the object, 2 the selection, 3 the selection goes.
@@ -22,7 +22,5 @@ public:
 
     // The Wire command and the palette's connect button switch the wire tool
     // on and off; the selection is cleared either way.
-    static constexpr UINT kWireCommand = 32078;
-    static constexpr UINT kConnectButton = 8300;
     void OnWireTool();
 };

@@ -209,7 +209,7 @@ int CHOXFlowWnd::CountProgramSteps()
         auto* symbol = dynamic_cast<CHOXSymbol*>(object.get());
         if (symbol == nullptr) continue;
         // A JUMP's count depends on the wire that leads into it.
-        if (symbol->GetObjectType() == 306) symbol->CalcSteps();
+        if (symbol->GetObjectType() == objtype::kFlowJump) symbol->CalcSteps();
         steps += symbol->GetSteps();
         if (symbol->GetPinCount() == 0) continue;
         const int out = symbol->GetPinCount() > 1 ? 1 : 0;
@@ -242,7 +242,7 @@ void CHOXFlowWnd::CreateInitialSymbols(int kind)
     std::unique_ptr<CHOXSymbol> upper;
     switch (kind) {
     case 0: {
-        const int axis = m_pDocument->GetControllerType() == 2 ? 2 : 0;
+        const int axis = ctype::IsInterpolated(m_pDocument->GetControllerType()) ? 2 : 0;
         if (IsSubtaskWindow() || m_pDocument->FindFreeProgramNumber(axis) != -1)
             upper = std::make_unique<CHOXFlowStart>(upperPoint, this);
         break;

@@ -16,7 +16,7 @@ public:
     ~CHOXFlowWnd() override;
 
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 103; }
+    int GetObjectType() const override { return objtype::kFlowWnd; }
     CHOXDrawObj* ObjectAt(CPoint point) override;
     void Draw(CDC* pDC) override;
 

@@ -8,7 +8,7 @@ class CHOXLine : public CHOXShape {
 public:
     CHOXLine();
     CHOXLine(const CRect& position, CHOXWnd* wnd);
-    int GetObjectType() const override { return 404; }
+    int GetObjectType() const override { return objtype::kLine; }
     int GetHandleCount() const override { return 2; }
     CPoint GetHandle(int n) const override;
     void Draw(CDC* pDC) override;

@@ -160,7 +160,7 @@ bool CHOXNode::Remove()
     // A POINTER's node carries the POINTER's own number.
     const CHOXSymbol* source = chart::FindSymbol(m_pWnd, out->GetSourceId());
     CHOXDoc* doc = m_pWnd->GetDocument();
-    if ((source == nullptr || source->GetObjectType() != 304) && doc != nullptr)
+    if ((source == nullptr || source->GetObjectType() != objtype::kFlowPointer) && doc != nullptr)
         doc->FreePointerNumber(static_cast<int>(m_nId));
     m_inWires.clear();
     return false;
@@ -172,7 +172,7 @@ void CHOXNode::Release(const CHOXConnect* outgoing)
     const CHOXConnect* out = outgoing != nullptr ? outgoing : FindWire(m_nOutWireId);
     const CHOXSymbol* source = out != nullptr ? chart::FindSymbol(m_pWnd, out->GetSourceId()) : nullptr;
     CHOXDoc* doc = m_pWnd != nullptr ? m_pWnd->GetDocument() : nullptr;
-    if (source != nullptr && source->GetObjectType() != 304 && doc != nullptr)
+    if (source != nullptr && source->GetObjectType() != objtype::kFlowPointer && doc != nullptr)
         doc->FreePointerNumber(static_cast<int>(m_nId));
     m_inWires.clear();
 }
@@ -279,7 +279,7 @@ void CHOXNode::MoveTo(const CRect& position, CHOXView*)
     m_position = position;
     if (CHOXConnect* out = FindWire(m_nOutWireId)) {
         const CHOXSymbol* source = chart::FindSymbol(m_pWnd, out->GetSourceId());
-        if (source != nullptr && source->GetObjectType() != 307) out->SetNodeSegment(out->SegmentAt(position));
+        if (source != nullptr && source->GetObjectType() != objtype::kFlowCJump) out->SetNodeSegment(out->SegmentAt(position));
     }
     const CPoint c = CentreOf(position);
     const std::vector<DWORD> in = m_inWires;

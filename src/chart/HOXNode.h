@@ -23,7 +23,7 @@ public:
     ~CHOXNode() override;
 
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 502; }
+    int GetObjectType() const override { return objtype::kNode; }
     void Draw(CDC* pDC) override;
     // Taken out on its own; the caller has taken it out of the node map and
     // keeps it for undo (answers false). The wires that jump to it go to the

@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXNode.h"
 #include "chart/HOXWnd.h"
+#include "platform/Help.h"
 #include "platform/Messages.h"
 
 CHOXNodeDlg::CHOXNodeDlg(CHOXWnd* wnd, int number, bool numberTaken)
@@ -24,7 +25,7 @@ bool CHOXNodeDlg::OnInitDialog()
 {
     m_nInitialNumber = m_nNumber;
     const CHOXDoc* doc = m_pWnd != nullptr ? m_pWnd->GetDocument() : nullptr;
-    const int highest = doc != nullptr && doc->GetControllerType() == 0 ? 127 : 255;
+    const int highest = ctype::HighestPointerNumber(doc != nullptr ? doc->GetControllerType() : ctype::kTwoAxes);
     if (Site() != nullptr) {
         Site()->SetRange(kNumberSpin, 0, highest);
         Site()->SetPos(kNumberSpin, m_nNumber);
@@ -62,4 +63,4 @@ void CHOXNodeDlg::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-void CHOXNodeDlg::OnHelp() { OpenHelp(0x20000 + 2063); }
+void CHOXNodeDlg::OnHelp() { OpenHelp(HID_BASE_RESOURCE + 2063); }

@@ -6,6 +6,6 @@ class CHOXOval : public CHOXShape {
 public:
     CHOXOval();
     CHOXOval(const CRect& position, CHOXWnd* wnd);
-    int GetObjectType() const override { return 403; }
+    int GetObjectType() const override { return objtype::kOval; }
     void Draw(CDC* pDC) override;
 };

@@ -29,7 +29,7 @@ void CHOXPin::Serialize(CArchive& ar)
     m_nLink = link;
 }
 
-void CHOXPin::Set(std::int32_t number, std::int32_t x, std::int32_t y, std::int32_t kind, std::int32_t side)
+void CHOXPin::Set(std::int32_t number, std::int32_t x, std::int32_t y, Kind kind, Side side)
 {
     m_nNumber = number;
     m_ptOffset = CPoint(x, y);

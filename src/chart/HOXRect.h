@@ -6,6 +6,6 @@ class CHOXRect : public CHOXShape {
 public:
     CHOXRect();
     CHOXRect(const CRect& position, CHOXWnd* wnd);
-    int GetObjectType() const override { return 402; }
+    int GetObjectType() const override { return objtype::kRect; }
     void Draw(CDC* pDC) override;
 };

@@ -27,7 +27,7 @@ public:
     CHOXShape(const CRect& position, CHOXWnd* wnd);
 
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 401; }
+    int GetObjectType() const override { return objtype::kShape; }
     void OnLButtonDown(CHOXView* view, UINT flags, CPoint point) override;
     void OnLButtonUp(CHOXView* view, UINT flags, CPoint point) override;
     void OnMouseMove(CHOXView* view, UINT flags, CPoint point) override;

@@ -8,6 +8,7 @@
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
+#include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
@@ -25,9 +26,6 @@ using chart::Pt;
 using chart::Sat;
 
 namespace {
-bool IsFlow(const CHOXWnd* wnd) { return wnd != nullptr && wnd->GetObjectType() == 103; }
-bool IsMonitor(const CHOXWnd* wnd) { return wnd != nullptr && wnd->GetObjectType() == 104; }
-
 // The font, background and colour of side text, given back when it goes.
 class SideTextScope {
 public:
@@ -66,7 +64,7 @@ CHOXSymbol::~CHOXSymbol() = default;
 
 void CHOXSymbol::Init()
 {
-    m_nState = 0;
+    m_nState = kNormal;
     m_nMonitorMark1 = 0;
     m_nMonitorMark2 = 0;
     m_nMonitorMark3 = 0;
@@ -145,15 +143,9 @@ void CHOXSymbol::SetPin(int i, std::unique_ptr<CHOXPin> pin)
 void CHOXSymbol::CreatePins()
 {
     m_pins.clear();
-    if (IsMonitor(m_pWnd)) return;
-    auto input = std::make_unique<CHOXPin>();
-    input->Set(0, 32, 0, 0, 1);
-    input->SetWnd(m_pWnd);
-    auto output = std::make_unique<CHOXPin>();
-    output->Set(1, 32, 32, 1, 0);
-    output->SetWnd(m_pWnd);
-    m_pins.push_back(std::move(input));
-    m_pins.push_back(std::move(output));
+    if (chart::IsMonitorRecord(m_pWnd)) return;
+    m_pins.push_back(chart::MakePin(0, 32, 0, CHOXPin::kTop, CHOXPin::kInput, m_pWnd));
+    m_pins.push_back(chart::MakePin(1, 32, 32, CHOXPin::kBottom, CHOXPin::kOutput, m_pWnd));
 }
 
 void CHOXSymbol::DeletePins()
@@ -183,15 +175,15 @@ int CHOXSymbol::FindFreePinAt(CPoint point)
     const std::int64_t r = m_position.right;
     const std::int64_t b = m_position.bottom;
     // The conditional jump's side pin takes the right end of its edges.
-    const std::int64_t d = GetObjectType() == 307 ? 14 : 0;
+    const std::int64_t d = GetObjectType() == objtype::kFlowCJump ? 14 : 0;
     for (int i = 0; i < GetPinCount(); ++i) {
         const CHOXPin* pin = GetPin(i);
         if (pin == nullptr) continue;
         CRect area;
         switch (pin->GetKind()) {
-        case 0: area = CRect(Pt(l, t - 14), Pt(r - d, t + 14)); break;
-        case 1: area = CRect(Pt(l, b - 14), Pt(r - d, b + 14)); break;
-        case 2: area = CRect(Pt(r - 14, t + 9), Pt(r + 14, t + 23)); break;
+        case CHOXPin::kTop: area = CRect(Pt(l, t - 14), Pt(r - d, t + 14)); break;
+        case CHOXPin::kBottom: area = CRect(Pt(l, b - 14), Pt(r - d, b + 14)); break;
+        case CHOXPin::kSideExit: area = CRect(Pt(r - 14, t + 9), Pt(r + 14, t + 23)); break;
         default: continue;
         }
         if (!area.Normalized().PtInRect(point)) continue;
@@ -254,7 +246,7 @@ void CHOXSymbol::RenumberWireNode(int n)
 
 void CHOXSymbol::AssignNewNumber()
 {
-    if (IsFlow(m_pWnd)) UpdateText();
+    if (chart::IsFlowRecord(m_pWnd)) UpdateText();
     CalcSteps();
 }
 
@@ -272,7 +264,7 @@ void CHOXSymbol::Draw(CDC* pDC)
         return;
     }
     DrawBody(pDC);
-    if (!IsFlow(m_pWnd)) return;
+    if (!chart::IsFlowRecord(m_pWnd)) return;
     DrawPins(pDC);
     CHOXDoc* doc = m_pWnd->GetDocument();
     const bool printing = pDC->IsPrinting();
@@ -292,7 +284,7 @@ void CHOXSymbol::DrawBody(CDC* pDC)
 
 void CHOXSymbol::DrawPins(CDC* pDC)
 {
-    if (GetObjectType() == 307) return;
+    if (GetObjectType() == objtype::kFlowCJump) return;
     CHOXDoc* doc = m_pWnd != nullptr ? m_pWnd->GetDocument() : nullptr;
     if (doc == nullptr) return;
     for (int i = 0; i < GetPinCount(); ++i) {
@@ -305,9 +297,9 @@ void CHOXSymbol::DrawPins(CDC* pDC)
         const std::int64_t h = bitmap.height();
         CPoint at = p;
         switch (pin->GetKind()) {
-        case 0: at = Pt(p.x - w / 2, p.y - h); break;
-        case 1: at = Pt(p.x - w / 2, p.y); break;
-        case 2: at = Pt(p.x, p.y - h / 2); break;
+        case CHOXPin::kTop: at = Pt(p.x - w / 2, p.y - h); break;
+        case CHOXPin::kBottom: at = Pt(p.x - w / 2, p.y); break;
+        case CHOXPin::kSideExit: at = Pt(p.x, p.y - h / 2); break;
         default: break;
         }
         const CRect target(at, Pt(std::int64_t(at.x) + w, std::int64_t(at.y) + h));
@@ -409,7 +401,7 @@ void CHOXSymbol::MoveTo(const CRect& position, CHOXView* view)
 {
     if (position == m_position) return;
     CHOXDrawObj::MoveTo(position, view);
-    if (IsFlow(m_pWnd)) {
+    if (chart::IsFlowRecord(m_pWnd)) {
         for (int i = 0; i < GetPinCount(); ++i) {
             CHOXPin* pin = GetPin(i);
             if (pin == nullptr || pin->IsFree()) continue;
@@ -437,9 +429,9 @@ void CHOXSymbol::SetWnd(CHOXWnd* wnd)
 
 bool CHOXSymbol::Remove()
 {
-    if (IsMonitor(m_pWnd) || m_pWnd == nullptr) return false;
+    if (chart::IsMonitorRecord(m_pWnd) || m_pWnd == nullptr) return false;
     CHOXDoc* doc = m_pWnd->GetDocument();
-    if (doc == nullptr || m_nState == 2) return false;
+    if (doc == nullptr || m_nState == kError) return false;
     if (const auto* start = dynamic_cast<const CHOXFlowStart*>(this)) {
         const auto* flow = chart::AsFlowWnd(m_pWnd);
         if (flow == nullptr || !flow->IsSubtaskWindow()) doc->FreeProgramNumber(start->GetAxis(), start->GetProgramNumber());

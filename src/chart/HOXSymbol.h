@@ -16,6 +16,11 @@ class CHOXPin;
 class CHOXSymbol : public CHOXDrawObj {
     KT_DECLARE_SERIAL(CHOXSymbol)
 public:
+    // The state picks the picture a symbol is drawn with: text import and
+    // reading back from the controller mark symbols in error or missing.
+    // Stored as a 32-bit word.
+    enum State : std::int32_t { kNormal = 0, kError = 2, kMissing = 3 };
+
     // For loading.
     CHOXSymbol();
     // A new symbol of 64 by 32 units with its top-left corner at the point.
@@ -23,7 +28,7 @@ public:
     ~CHOXSymbol() override;
 
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 300; }
+    int GetObjectType() const override { return objtype::kSymbol; }
     void Draw(CDC* pDC) override;
     // Gives back the numbers the symbol holds in the document; the caller
     // keeps the object (for undo), so this answers false.
@@ -58,7 +63,6 @@ public:
     const QString& GetLabel() const { return m_strLabel; }
     std::int32_t GetDisplayContents() const { return m_nDisplayContents; }
     void SetDisplayContents(std::int32_t display) { m_nDisplayContents = display; }
-    // 0 normal, 2 error, 3 missing.
     std::int32_t GetState() const { return m_nState; }
     void SetState(std::int32_t state) { m_nState = state; }
     std::int32_t GetMonitorMark1() const { return m_nMonitorMark1; }
@@ -107,7 +111,7 @@ protected:
     std::int32_t m_nDisplayComment = 1;
     QString m_strLabel;
     std::int32_t m_nDisplayContents = 1;
-    std::int32_t m_nState = 0;
+    std::int32_t m_nState = kNormal;
     std::int32_t m_nMonitorMark1 = 0;
     std::int32_t m_nMonitorMark2 = 0;
     std::int32_t m_nMonitorMark3 = 0;

@@ -8,6 +8,7 @@
 #include "chart/HOXShape.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
+#include "chart/RecordCasts.h"
 #include "online/HOXMonObj.h"
 #include "online/HOXMonWnd.h"
 #include "symbols/flow/HOXFlowPointer.h"
@@ -23,16 +24,6 @@ namespace {
 constexpr std::int32_t kMove = 0;
 constexpr std::int32_t kAdd = 1;
 constexpr std::int32_t kDelete = 2;
-
-constexpr int kLineType = 404;
-constexpr int kOleType = 410;
-constexpr int kStartType = 301;
-constexpr int kSubRtnType = 303;
-constexpr int kPointerType = 304;
-
-CHOXFlowWnd* AsFlow(CHOXWnd* wnd) { return wnd != nullptr && wnd->GetObjectType() == 103 ? static_cast<CHOXFlowWnd*>(wnd) : nullptr; }
-
-CHOXMonWnd* AsMon(CHOXWnd* wnd) { return wnd != nullptr && wnd->GetObjectType() == 104 ? static_cast<CHOXMonWnd*>(wnd) : nullptr; }
 
 WORD Key(DWORD id) { return static_cast<WORD>(id); }
 
@@ -55,7 +46,7 @@ CRect FormerRectOfResize(const CHOXDrawObj& object)
     const CPoint from = object.m_ptDragStart;
     const CPoint to = object.m_ptPrevDrag;
     int handle = object.m_nCurrentHandle;
-    if (object.GetObjectType() == kLineType) {
+    if (object.GetObjectType() == objtype::kLine) {
         if (handle == 2) handle = 5;
         CRect r = now;
         if (CPoint(r.right, r.bottom) == to) {
@@ -112,7 +103,7 @@ std::int32_t CHOXUndo::KindOf(const CHOXDrawObj* object)
     if (dynamic_cast<const CHOXSymbol*>(object) != nullptr) return CHOXUndoRecord::kSymbol;
     if (dynamic_cast<const CHOXShape*>(object) != nullptr)
         return dynamic_cast<const CHOXNode*>(object) != nullptr ? CHOXUndoRecord::kNode : CHOXUndoRecord::kShape;
-    if (object->GetObjectType() == kOleType) return CHOXUndoRecord::kOle;
+    if (object->GetObjectType() == objtype::kOle) return CHOXUndoRecord::kOle;
     if (dynamic_cast<const CHOXConnect*>(object) != nullptr) return CHOXUndoRecord::kWire;
     if (dynamic_cast<const CHOXMonObj*>(object) != nullptr) return CHOXUndoRecord::kMonObj;
     return CHOXUndoRecord::kNone;
@@ -129,7 +120,7 @@ void CHOXUndo::Clear()
     for (auto& object : kept) {
         if (!object) continue;
         // An OLE holder takes its item out of the document for good.
-        if (object->GetObjectType() == kOleType) object->Remove();
+        if (object->GetObjectType() == objtype::kOle) object->Remove();
         object.reset();
     }
 }
@@ -253,7 +244,7 @@ void CHOXUndo::ApplyMoves(bool undo)
 void CHOXUndo::ApplyResize(CHOXDrawObj* object, const CRect& rect)
 {
     object->MoveTo(rect, m_pOwner != nullptr ? m_pOwner->GetView() : nullptr);
-    if (object->GetObjectType() != kLineType) object->m_position.NormalizeRect();
+    if (object->GetObjectType() != objtype::kLine) object->m_position.NormalizeRect();
 }
 
 // ---------------------------------------------------------------------------
@@ -272,7 +263,7 @@ bool CHOXUndo::RemoveStepObjects()
     }
 
     CHOXDoc* doc = m_pOwner != nullptr ? m_pOwner->GetDocument() : nullptr;
-    CHOXFlowWnd* flow = AsFlow(m_pOwner);
+    CHOXFlowWnd* flow = chart::AsFlowWnd(m_pOwner);
     CHOXView* view = m_pOwner != nullptr ? m_pOwner->GetView() : nullptr;
     std::vector<std::unique_ptr<CHOXUndoRecord>> records = std::move(m_records);
     m_records.clear();
@@ -292,7 +283,7 @@ bool CHOXUndo::RemoveStepObjects()
             // A node on the wire that leaves a POINTER carries the POINTER's
             // own number, which stays taken.
             const CHOXDrawObj* source = wire != nullptr ? flow->LookupObject(Key(wire->GetSourceId())) : nullptr;
-            const bool pointersNumber = source != nullptr && source->GetObjectType() == kPointerType;
+            const bool pointersNumber = source != nullptr && source->GetObjectType() == objtype::kFlowPointer;
             if (wire != nullptr) wire->SetNodeId(CHOXConnect::kNone);
             node->ClearInWires();
             if (doc != nullptr && !pointersNumber) doc->FreePointerNumber(static_cast<int>(node->GetId()));
@@ -355,7 +346,7 @@ bool CHOXUndo::RestoreStepObjects()
         restored.emplace_back(object, kind);
     }
 
-    CHOXFlowWnd* flow = AsFlow(m_pOwner);
+    CHOXFlowWnd* flow = chart::AsFlowWnd(m_pOwner);
     for (const auto& [object, kind] : restored) {
         if (kind == CHOXUndoRecord::kWire) {
             static_cast<CHOXConnect*>(object)->RestoreLinks();
@@ -405,11 +396,11 @@ bool CHOXUndo::CanRestore(const CHOXDrawObj* object) const
     const WORD key = Key(object->GetId());
     switch (kind) {
     case CHOXUndoRecord::kSymbol: return m_pOwner != nullptr && !m_pOwner->GetObjectMap().Contains(key);
-    case CHOXUndoRecord::kShape: return AsMon(m_pOwner) != nullptr && !AsMon(m_pOwner)->GetShapeMap().Contains(key);
-    case CHOXUndoRecord::kOle: return AsMon(m_pOwner) != nullptr && !AsMon(m_pOwner)->GetOleMap().Contains(key);
-    case CHOXUndoRecord::kMonObj: return AsMon(m_pOwner) != nullptr && !AsMon(m_pOwner)->GetMonObjMap().Contains(key);
-    case CHOXUndoRecord::kWire: return AsFlow(m_pOwner) != nullptr && !AsFlow(m_pOwner)->GetConnectMap().Contains(key);
-    case CHOXUndoRecord::kNode: return AsFlow(m_pOwner) != nullptr && !AsFlow(m_pOwner)->GetNodeMap().Contains(key);
+    case CHOXUndoRecord::kShape: return chart::AsMonWnd(m_pOwner) != nullptr && !chart::AsMonWnd(m_pOwner)->GetShapeMap().Contains(key);
+    case CHOXUndoRecord::kOle: return chart::AsMonWnd(m_pOwner) != nullptr && !chart::AsMonWnd(m_pOwner)->GetOleMap().Contains(key);
+    case CHOXUndoRecord::kMonObj: return chart::AsMonWnd(m_pOwner) != nullptr && !chart::AsMonWnd(m_pOwner)->GetMonObjMap().Contains(key);
+    case CHOXUndoRecord::kWire: return chart::AsFlowWnd(m_pOwner) != nullptr && !chart::AsFlowWnd(m_pOwner)->GetConnectMap().Contains(key);
+    case CHOXUndoRecord::kNode: return chart::AsFlowWnd(m_pOwner) != nullptr && !chart::AsFlowWnd(m_pOwner)->GetNodeMap().Contains(key);
     default: return false;
     }
 }
@@ -422,12 +413,12 @@ bool CHOXUndo::HoldsNumber(const CHOXSymbol* symbol) const
     // The same rules as a symbol's Remove: a symbol in the error state never
     // took its number, a START of the subtask carries one outside the table,
     // and a POINTER shares its number with a node on its wire.
-    CHOXFlowWnd* flow = AsFlow(m_pOwner);
-    if (flow == nullptr || symbol->GetState() == 2) return false;
+    CHOXFlowWnd* flow = chart::AsFlowWnd(m_pOwner);
+    if (flow == nullptr || symbol->GetState() == CHOXSymbol::kError) return false;
     switch (symbol->GetObjectType()) {
-    case kStartType: return !flow->IsSubtaskWindow();
-    case kSubRtnType: return true;
-    case kPointerType: {
+    case objtype::kFlowStart: return !flow->IsSubtaskWindow();
+    case objtype::kFlowSubRtn: return true;
+    case objtype::kFlowPointer: {
         const int n = static_cast<const CHOXFlowPointer*>(symbol)->GetPointerNumber();
         return n < 0 || flow->LookupNode(Key(static_cast<DWORD>(n))) == nullptr;
     }
@@ -440,13 +431,13 @@ void CHOXUndo::GiveBackNumber(CHOXSymbol* symbol)
     CHOXDoc* doc = m_pOwner != nullptr ? m_pOwner->GetDocument() : nullptr;
     if (doc == nullptr || !HoldsNumber(symbol)) return;
     switch (symbol->GetObjectType()) {
-    case kStartType: {
+    case objtype::kFlowStart: {
         const auto* start = static_cast<const CHOXFlowStart*>(symbol);
         doc->FreeProgramNumber(start->GetAxis(), start->GetProgramNumber());
         break;
     }
-    case kSubRtnType: doc->FreePointerNumber(static_cast<const CHOXFlowSubRtn*>(symbol)->GetPointerNumber()); break;
-    case kPointerType: doc->FreePointerNumber(static_cast<const CHOXFlowPointer*>(symbol)->GetPointerNumber()); break;
+    case objtype::kFlowSubRtn: doc->FreePointerNumber(static_cast<const CHOXFlowSubRtn*>(symbol)->GetPointerNumber()); break;
+    case objtype::kFlowPointer: doc->FreePointerNumber(static_cast<const CHOXFlowPointer*>(symbol)->GetPointerNumber()); break;
     default: break;
     }
 }
@@ -456,7 +447,7 @@ void CHOXUndo::TakeNumberAgain(CHOXSymbol* symbol)
     CHOXDoc* doc = m_pOwner != nullptr ? m_pOwner->GetDocument() : nullptr;
     if (doc == nullptr) return;
     switch (symbol->GetObjectType()) {
-    case kStartType: {
+    case objtype::kFlowStart: {
         const auto* start = static_cast<const CHOXFlowStart*>(symbol);
         const int axis = start->GetAxis();
         const int n = start->GetProgramNumber();
@@ -469,9 +460,9 @@ void CHOXUndo::TakeNumberAgain(CHOXSymbol* symbol)
         }
         break;
     }
-    case kSubRtnType:
-    case kPointerType: {
-        const int n = symbol->GetObjectType() == kSubRtnType
+    case objtype::kFlowSubRtn:
+    case objtype::kFlowPointer: {
+        const int n = symbol->GetObjectType() == objtype::kFlowSubRtn
                           ? static_cast<const CHOXFlowSubRtn*>(symbol)->GetPointerNumber()
                           : static_cast<const CHOXFlowPointer*>(symbol)->GetPointerNumber();
         if (!doc->IsPointerNumberUsed(n)) {
@@ -497,11 +488,11 @@ CHOXDrawObj* CHOXUndo::Lookup(std::int32_t kind, DWORD id) const
     const WORD key = Key(id);
     switch (kind) {
     case CHOXUndoRecord::kSymbol: return m_pOwner != nullptr ? m_pOwner->LookupObject(key) : nullptr;
-    case CHOXUndoRecord::kShape: return AsMon(m_pOwner) != nullptr ? AsMon(m_pOwner)->LookupShape(key) : nullptr;
-    case CHOXUndoRecord::kOle: return AsMon(m_pOwner) != nullptr ? AsMon(m_pOwner)->LookupOleObject(key) : nullptr;
-    case CHOXUndoRecord::kMonObj: return AsMon(m_pOwner) != nullptr ? AsMon(m_pOwner)->LookupMonObj(key) : nullptr;
-    case CHOXUndoRecord::kWire: return AsFlow(m_pOwner) != nullptr ? AsFlow(m_pOwner)->LookupConnect(key) : nullptr;
-    case CHOXUndoRecord::kNode: return AsFlow(m_pOwner) != nullptr ? AsFlow(m_pOwner)->LookupNode(key) : nullptr;
+    case CHOXUndoRecord::kShape: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->LookupShape(key) : nullptr;
+    case CHOXUndoRecord::kOle: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->LookupOleObject(key) : nullptr;
+    case CHOXUndoRecord::kMonObj: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->LookupMonObj(key) : nullptr;
+    case CHOXUndoRecord::kWire: return chart::AsFlowWnd(m_pOwner) != nullptr ? chart::AsFlowWnd(m_pOwner)->LookupConnect(key) : nullptr;
+    case CHOXUndoRecord::kNode: return chart::AsFlowWnd(m_pOwner) != nullptr ? chart::AsFlowWnd(m_pOwner)->LookupNode(key) : nullptr;
     default: return nullptr;
     }
 }
@@ -511,11 +502,11 @@ std::unique_ptr<CHOXDrawObj> CHOXUndo::TakeOut(std::int32_t kind, DWORD id)
     const WORD key = Key(id);
     switch (kind) {
     case CHOXUndoRecord::kSymbol: return m_pOwner != nullptr ? m_pOwner->RemoveObject(key) : nullptr;
-    case CHOXUndoRecord::kShape: return AsMon(m_pOwner) != nullptr ? AsMon(m_pOwner)->RemoveShape(key) : nullptr;
-    case CHOXUndoRecord::kOle: return AsMon(m_pOwner) != nullptr ? AsMon(m_pOwner)->RemoveOleObject(key) : nullptr;
-    case CHOXUndoRecord::kMonObj: return AsMon(m_pOwner) != nullptr ? AsMon(m_pOwner)->RemoveMonObj(key) : nullptr;
-    case CHOXUndoRecord::kWire: return AsFlow(m_pOwner) != nullptr ? AsFlow(m_pOwner)->RemoveConnect(key) : nullptr;
-    case CHOXUndoRecord::kNode: return AsFlow(m_pOwner) != nullptr ? AsFlow(m_pOwner)->RemoveNode(key) : nullptr;
+    case CHOXUndoRecord::kShape: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->RemoveShape(key) : nullptr;
+    case CHOXUndoRecord::kOle: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->RemoveOleObject(key) : nullptr;
+    case CHOXUndoRecord::kMonObj: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->RemoveMonObj(key) : nullptr;
+    case CHOXUndoRecord::kWire: return chart::AsFlowWnd(m_pOwner) != nullptr ? chart::AsFlowWnd(m_pOwner)->RemoveConnect(key) : nullptr;
+    case CHOXUndoRecord::kNode: return chart::AsFlowWnd(m_pOwner) != nullptr ? chart::AsFlowWnd(m_pOwner)->RemoveNode(key) : nullptr;
     default: return nullptr;
     }
 }
@@ -525,13 +516,13 @@ void CHOXUndo::PutBack(std::int32_t kind, std::unique_ptr<CHOXDrawObj> object)
     // CanRestore has made sure the map exists.
     switch (kind) {
     case CHOXUndoRecord::kSymbol: m_pOwner->AddObject(std::move(object)); break;
-    case CHOXUndoRecord::kShape: AsMon(m_pOwner)->AddShape(std::move(object)); break;
-    case CHOXUndoRecord::kOle: AsMon(m_pOwner)->AddOleObject(std::move(object)); break;
+    case CHOXUndoRecord::kShape: chart::AsMonWnd(m_pOwner)->AddShape(std::move(object)); break;
+    case CHOXUndoRecord::kOle: chart::AsMonWnd(m_pOwner)->AddOleObject(std::move(object)); break;
     case CHOXUndoRecord::kMonObj:
-        AsMon(m_pOwner)->AddMonObj(std::unique_ptr<CHOXMonObj>(static_cast<CHOXMonObj*>(object.release())));
+        chart::AsMonWnd(m_pOwner)->AddMonObj(std::unique_ptr<CHOXMonObj>(static_cast<CHOXMonObj*>(object.release())));
         break;
-    case CHOXUndoRecord::kWire: AsFlow(m_pOwner)->AddConnect(std::move(object)); break;
-    case CHOXUndoRecord::kNode: AsFlow(m_pOwner)->AddNode(std::move(object)); break;
+    case CHOXUndoRecord::kWire: chart::AsFlowWnd(m_pOwner)->AddConnect(std::move(object)); break;
+    case CHOXUndoRecord::kNode: chart::AsFlowWnd(m_pOwner)->AddNode(std::move(object)); break;
     default: break;
     }
 }

@@ -2,6 +2,7 @@
 // The one-step undo store of a window record: the last move, addition or
 // deletion of objects in the window, which Undo takes back and Redo does
 // again.
+#include "chart/ObjectTypes.h"
 #include "platform/Geometry.h"
 #include "platform/Types.h"
 
@@ -18,12 +19,12 @@ class CHOXUndoRecord {
 public:
     // Kinds: they name the map the object lives in.
     static constexpr std::int32_t kNone = 0;
-    static constexpr std::int32_t kSymbol = 300;
-    static constexpr std::int32_t kShape = 401;
-    static constexpr std::int32_t kOle = 410;
-    static constexpr std::int32_t kWire = 500;
-    static constexpr std::int32_t kNode = 502;
-    static constexpr std::int32_t kMonObj = 801;
+    static constexpr std::int32_t kSymbol = objtype::kSymbol;
+    static constexpr std::int32_t kShape = objtype::kShape;
+    static constexpr std::int32_t kOle = objtype::kOle;
+    static constexpr std::int32_t kWire = objtype::kConnect;
+    static constexpr std::int32_t kNode = objtype::kNode;
+    static constexpr std::int32_t kMonObj = objtype::kMonObj;
 
     CHOXUndoRecord(std::int32_t kind, DWORD id, const CRect& rect) : m_nKind(kind), m_nId(id), m_rect(rect) {}
     virtual ~CHOXUndoRecord() = default;

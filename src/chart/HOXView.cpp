@@ -3,26 +3,21 @@
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/MainFrame.h"
+#include "app/PaletteTools.h"
 #include "app/ProgramState.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
-#include "online/HOXMonWnd.h"
-#include "platform/MDI.h"
-#include "platform/Strings.h"
-#include "platform/DC.h"
-
-#include <QPainter>
-#include "symbols/flow/HOXFlowCall.h"
-#include "symbols/flow/HOXFlowEnd.h"
-#include "symbols/flow/HOXFlowJump.h"
-#include "symbols/flow/HOXFlowPointer.h"
-#include "symbols/flow/HOXFlowRet.h"
-#include "symbols/flow/HOXFlowStart.h"
-#include "symbols/flow/HOXFlowSubRtn.h"
+#include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXWnd.h"
+#include "online/HOXMonWnd.h"
 #include "platform/DC.h"
+#include "platform/MDI.h"
+#include "platform/Strings.h"
+#include "res/CommandIds.h"
+
+#include <QPainter>
 
 #include <algorithm>
 #include <cstdlib>
@@ -50,12 +45,14 @@ std::int32_t& CHOXView::s_nDropRefused = Program().editing.dropRefused;
 
 CHOXView::CHOXView()
 {
-    OnCommandRange(32066, 32072, [this](UINT id) { OnZoom(id); });
-    OnCommand(32079, [this] { OnZoomComboSelChange(); });
-    OnUpdateRange(32066, 32072, [this](CCmdUI* ui) { UpdateZoomItem(ui); });
-    CCmdTarget::OnUpdate(32079, [this](CCmdUI* ui) { UpdateZoomItem(ui); });
+    OnCommandRange(ID_ZOOM_200, ID_ZOOM_10, [this](UINT id) { OnZoom(id); });
+    OnCommand(ID_ZOOM_BOX, [this] { OnZoomComboSelChange(); });
+    OnUpdateRange(ID_ZOOM_200, ID_ZOOM_10, [this](CCmdUI* ui) { UpdateZoomItem(ui); });
+    CCmdTarget::OnUpdate(ID_ZOOM_BOX, [this](CCmdUI* ui) { UpdateZoomItem(ui); });
     // The palette's tools: three runs of ids with gaps between them.
-    for (const auto& [first, last] : {std::pair{20101u, 20109u}, std::pair{20201u, 20212u}, std::pair{20300u, 20308u}})
+    for (const auto& [first, last] : {std::pair{ID_TOOL_FLOW_START, ID_TOOL_FLOW_POINTER},
+                                      std::pair{ID_TOOL_CODE_DRV, ID_TOOL_CODE_MCODE},
+                                      std::pair{ID_TOOL_FUNC_REPEAT, ID_TOOL_FUNC_SETRST}})
         OnCommandRange(first, last, [this](UINT id) { OnToolSelected(id); });
 }
 CHOXView::~CHOXView() = default;
@@ -175,7 +172,7 @@ CHOXWnd* CHOXView::GetWnd() const
     if (m_pWnd != nullptr) return m_pWnd;
     auto* doc = dynamic_cast<CHOXDoc*>(GetDocument());
     if (doc == nullptr) return nullptr;
-    if (GetViewType() == 201) return doc->FindWindowByView(this);
+    if (GetViewType() == objtype::kFlowView) return doc->FindWindowByView(this);
     return doc->GetMonWnd();
 }
 
@@ -221,13 +218,13 @@ void CHOXView::DeselectWiresAndNodes()
 {
     std::erase_if(m_selection, [](const CHOXDrawObj* o) {
         const int type = o->GetObjectType();
-        return type == 500 || type == 502;
+        return type == objtype::kConnect || type == objtype::kNode;
     });
 }
 
 void CHOXView::OnToolSelected(UINT id)
 {
-    if (id < 20100 || id > 20308) return;
+    if (id < ID_TOOL_FIRST || id > ID_TOOL_LAST) return;
     // A chosen tool is placed with the next press, whatever mode was on
     // (the wire tool included).
     s_nToolMode = 1;
@@ -240,21 +237,12 @@ std::unique_ptr<CHOXDrawObj> CHOXView::CreateSymbol(CPoint point)
 {
     CHOXWnd* wnd = GetWnd();
     if (wnd == nullptr) return nullptr;
-    switch (s_nCurrentTool) {
-    case 20101: return std::make_unique<CHOXFlowStart>(point, wnd);
-    case 20102: return std::make_unique<CHOXFlowEnd>(point, wnd);
-    case 20103: return std::make_unique<CHOXFlowSubRtn>(point, wnd);
-    case 20104: return std::make_unique<CHOXFlowRet>(point, wnd);
-    case 20106: return std::make_unique<CHOXFlowCall>(point, wnd);
-    case 20108: return std::make_unique<CHOXFlowJump>(point, wnd);
-    case 20109: return std::make_unique<CHOXFlowPointer>(point, wnd);
-    default: return nullptr;
-    }
+    return MakeToolSymbol(s_nCurrentTool, point, wnd);
 }
 
 void CHOXView::OnZoom(UINT id)
 {
-    const int index = id >= 32067 && id <= 32072 ? static_cast<int>(id - 32066) : 0;
+    const int index = id >= ID_ZOOM_150 && id <= ID_ZOOM_10 ? static_cast<int>(id - ID_ZOOM_200) : 0;
     ApplyZoomIndex(index);
 }
 
@@ -277,7 +265,8 @@ void CHOXView::UpdateZoomItem(CCmdUI* ui)
 {
     CHOXApp* app = CHOXApp::Get();
     const int selected = app != nullptr && app->MainFrame() != nullptr ? app->MainFrame()->GetZoomBoxSelection() : -1;
-    if (ui->m_nID != 32079) ui->SetCheck(selected >= 0 && ui->m_nID == 32066u + static_cast<UINT>(selected) ? 1 : 0);
+    if (ui->m_nID != ID_ZOOM_BOX)
+        ui->SetCheck(selected >= 0 && ui->m_nID == ID_ZOOM_200 + static_cast<UINT>(selected) ? 1 : 0);
     auto* doc = dynamic_cast<CHOXDoc*>(GetDocument());
     ui->Enable(doc != nullptr && doc->IsEditMode());
 }

@@ -2,6 +2,7 @@
 // The view that shows one window record: zoom and the mapping between
 // document units and device pixels, and the selection. The flow-chart and
 // monitor views derive from it.
+#include "chart/ObjectTypes.h"
 #include "platform/View.h"
 
 #include <QString>
@@ -18,8 +19,8 @@ public:
     CHOXView();
     ~CHOXView() override;
 
-    // 0 here; 201 the flow-chart view, 202 the monitor view.
-    virtual int GetViewType() const { return 0; }
+    // The view type: each view class answers its own (objtype).
+    virtual int GetViewType() const { return objtype::kView; }
     // Fits the scroll range to the shown record's base sheet.
     virtual void UpdateScrollSizes() {}
 
@@ -70,18 +71,19 @@ public:
     void Deselect(CHOXDrawObj* object);
     const std::vector<CHOXDrawObj*>& GetSelection() const { return m_selection; }
     std::size_t GetSelectionCount() const { return m_selection.size(); }
-    // Takes wires (500) and nodes (502) out of the selection.
+    // Takes wires and nodes out of the selection.
     void DeselectWiresAndNodes();
     // The selection, in order.
     std::vector<CHOXDrawObj*> CopySelection() const { return m_selection; }
 
-    // Palette tools (20101 to 20109, 20201 to 20212, 20300 to 20308): the
-    // chosen tool becomes the current one, the tool mode becomes placing
-    // (1) and the selection is cleared.
+    // Palette tools (the three runs of ID_TOOL_ ids): the chosen tool
+    // becomes the current one, the tool mode becomes placing (1) and the
+    // selection is cleared.
     void OnToolSelected(UINT id);
     // A new symbol of the current tool with its top-left corner at the
-    // document point, owned by the shown record's kind of window; null for a
-    // tool without a symbol. The caller gives it an id and places it.
+    // document point, owned by the shown record, made by the maker that the
+    // symbol class registered for the tool; null for a tool without one. The
+    // caller gives it an id and places it.
     std::unique_ptr<CHOXDrawObj> CreateSymbol(CPoint point);
 
     // Zoom commands and the zoom box.

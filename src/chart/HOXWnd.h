@@ -2,6 +2,7 @@
 // The record of one chart window inside the document (not a window of the
 // system): it survives the closing of its frame, is stored in the document
 // file and owns the objects placed in it.
+#include "chart/ObjectTypes.h"
 #include "platform/Geometry.h"
 #include "platform/Object.h"
 #include "platform/WordMap.h"
@@ -34,7 +35,7 @@ public:
 
     void Serialize(CArchive& ar) override;
 
-    virtual int GetObjectType() const { return 102; }
+    virtual int GetObjectType() const { return objtype::kWnd; }
     // The object under a document point, or null.
     virtual CHOXDrawObj* ObjectAt(CPoint point);
     virtual void Draw(CDC* pDC);

@@ -61,7 +61,7 @@ void CHOXMonObj::SetWnd(CHOXWnd* wnd)
 void CHOXMonObj::UpdateOneAxis()
 {
     const CHOXDoc* doc = DocumentOf(m_pWnd);
-    m_nOneAxis = doc != nullptr && doc->GetControllerType() == 0 ? 1 : 0;
+    m_nOneAxis = doc != nullptr && ctype::IsOneAxis(doc->GetControllerType()) ? 1 : 0;
 }
 
 void CHOXMonObj::UpdateVisibility(CDC* pDC)

@@ -14,7 +14,7 @@ public:
     // Empty bounds in the window record.
     explicit CHOXMonObj(CHOXWnd* wnd);
 
-    int GetObjectType() const override { return 801; }
+    int GetObjectType() const override { return objtype::kMonObj; }
     void Draw(CDC* pDC) override {}
     // The mouse handlers act only while the document is in edit mode; they
     // get the point in device pixels of the view.

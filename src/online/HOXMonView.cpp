@@ -1,5 +1,6 @@
 #include "online/HOXMonView.h"
 
+#include "chart/RecordCasts.h"
 #include "online/HOXMonWnd.h"
 
 CHOXMonView::CHOXMonView() = default;
@@ -16,7 +17,7 @@ void CHOXMonView::OnInitialUpdate()
 void CHOXMonView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject)
 {
     if (InvalidateForHint(hint, hintObject) || hint != 4) return;
-    if (auto* wnd = dynamic_cast<CHOXMonWnd*>(GetWnd()))
+    if (auto* wnd = chart::AsMonWnd(GetWnd()))
         for (const auto& [id, ole] : wnd->GetOleMap()) InvalObj(ole.get());
 }
 

@@ -7,7 +7,7 @@ public:
     CHOXMonView();
     ~CHOXMonView() override;
 
-    int GetViewType() const override { return 202; }
+    int GetViewType() const override { return objtype::kMonView; }
     void UpdateScrollSizes() override;
     void OnInitialUpdate() override;
     void OnUpdate(CView* sender, std::intptr_t hint, CObject* hintObject) override;

@@ -17,7 +17,7 @@ public:
 
     // The window part, then the object, shape, OLE and monitor-object maps.
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 104; }
+    int GetObjectType() const override { return objtype::kMonWnd; }
     // Within 3 units of the point: monitor objects topmost first, then the
     // object map, the shapes and the OLE objects.
     CHOXDrawObj* ObjectAt(CPoint point) override;

@@ -138,7 +138,7 @@ void CHOXParam::CopyValuesFrom(const CHOXParam& other)
     m_lengthUnit = other.m_lengthUnit;
 }
 
-bool CHOXParam::IsOneAxisModel() const { return m_pDoc != nullptr && m_pDoc->GetControllerType() == 0; }
+bool CHOXParam::IsOneAxisModel() const { return m_pDoc != nullptr && ctype::IsOneAxis(m_pDoc->GetControllerType()); }
 
 std::int32_t CHOXParam::GetLengthUnit(int axis) const
 {

@@ -77,13 +77,15 @@ public:
     virtual bool IsToolBarVisible(UINT id) const { return false; }
     virtual void ShowStatusBar(bool show) {}
     virtual bool IsStatusBarVisible() const { return false; }
-    // The zoom box of the standard toolbar (command 32079): selection (-1
-    // none) and enabled state. A change by the user runs command 32079.
+    // The zoom box of the standard toolbar (the slot that holds a control):
+    // selection (-1 none) and enabled state. A change by the user runs the
+    // slot's command.
     virtual void SetZoomBoxSelection(int index) {}
     virtual int GetZoomBoxSelection() const { return -1; }
     virtual void EnableZoomBox(bool enable) {}
     virtual bool IsZoomBoxEnabled() const { return false; }
-    // The recent files shown in the File menu (commands 57616 and on).
+    // The recent files shown in the File menu (commands kFirstRecentFileCommand
+    // and on).
     virtual void SetRecentFiles(const QStringList& paths) {}
     virtual void SetWaitCursor(bool wait) {}
 

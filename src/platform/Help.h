@@ -6,6 +6,9 @@
 
 #include <QString>
 
+// The help context of a dialog or view: this base plus its resource id.
+constexpr UINT HID_BASE_RESOURCE = 0x20000;
+
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;

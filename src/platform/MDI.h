@@ -11,6 +11,9 @@
 #include <memory>
 #include <vector>
 
+// The system command that closes a frame.
+constexpr UINT SC_CLOSE = 0xF060;
+
 class CDocument;
 class CMDIFrameWnd;
 class CView;
@@ -28,8 +31,8 @@ public:
     virtual void OnSize() {}
     // The frame became active (true) or stopped being active.
     virtual void OnMDIActivate(bool active) {}
-    // A system command such as 0xF060 (close) from the frame's own menu or
-    // keys: false lets it go on.
+    // A system command such as SC_CLOSE from the frame's own menu or keys:
+    // false lets it go on.
     virtual bool OnSysCommand(UINT command) { return false; }
 
     ChildFrameHost* Host() const { return m_host.get(); }

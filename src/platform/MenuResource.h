@@ -16,6 +16,10 @@ struct MenuItem {
     bool IsPopup() const { return !items.empty(); }
 };
 
+// The first command of the recent-file list; its item in a menu stands for
+// the list.
+constexpr UINT kFirstRecentFileCommand = 57616;
+
 // The Window menu's list of open windows: its item in a menu stands for a
 // separator and up to nine entries, one for each visible child frame.
 constexpr UINT kFirstWindowListCommand = 0xFF00;
@@ -34,7 +38,7 @@ struct Accelerator {
 struct ToolbarButton {
     UINT id = 0; // 0: a separator
     QString tip;
-    int width = 0; // a separator that holds a control (the zoom box): its width
+    int width = 0; // a slot that holds the zoom box, whose choices run the id: its width
 };
 
 struct ToolbarResource {

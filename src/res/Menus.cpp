@@ -1,5 +1,6 @@
 // Menus, accelerators and toolbars of the main window.
 #include "platform/MenuResource.h"
+#include "res/CommandIds.h"
 
 #include <map>
 
@@ -14,114 +15,127 @@ MenuItem Popup(const char* text, std::vector<MenuItem> items)
 // The File menu of a document: the no-document items and the document's own.
 MenuItem DocumentFileMenu()
 {
-    return Popup("&File", {Item("&New\tCtrl+N", 57600), Item("&Open...\tCtrl+O", 57601), Item("&Close", 32043),
-                           Item("&Save\tCtrl+S", 57603), Item("Save &As...", 57604), Separator(),
-                           Item("Import &Text", 32059), Item("&Export Text", 32058), Separator(),
-                           Item("&Print...\tCtrl+P", 57607), Item("Print Pre&view", 57609),
-                           Item("P&rint Setup...", 57606), Separator(), Item("Recent File", 57616), Separator(),
-                           Item("E&xit", 57665)});
+    return Popup("&File",
+                 {Item("&New\tCtrl+N", ID_FILE_NEW), Item("&Open...\tCtrl+O", ID_FILE_OPEN),
+                  Item("&Close", ID_DOCUMENT_CLOSE), Item("&Save\tCtrl+S", ID_FILE_SAVE),
+                  Item("Save &As...", ID_FILE_SAVE_AS), Separator(), Item("Import &Text", ID_IMPORT_TEXT),
+                  Item("&Export Text", ID_EXPORT_TEXT), Separator(), Item("&Print...\tCtrl+P", ID_FILE_PRINT),
+                  Item("Print Pre&view", ID_FILE_PRINT_PREVIEW), Item("P&rint Setup...", ID_FILE_PRINT_SETUP),
+                  Separator(), Item("Recent File", kFirstRecentFileCommand), Separator(), Item("E&xit", ID_APP_EXIT)});
 }
 
 MenuItem EditMenu()
 {
-    return Popup("&Edit", {Item("&Undo\tCtrl+Z", 57643), Item("&Redo\tCtrl+Y", 57644), Separator(),
-                           Item("Cu&t\tCtrl+X", 57635), Item("&Copy\tCtrl+C", 57634), Item("&Paste\tCtrl+V", 57637),
-                           Item("&Delete\tDel", 32004), Separator(), Item("Select &All\tCtrl+A", 57642)});
+    return Popup("&Edit", {Item("&Undo\tCtrl+Z", ID_EDIT_UNDO), Item("&Redo\tCtrl+Y", ID_EDIT_REDO), Separator(),
+                           Item("Cu&t\tCtrl+X", ID_EDIT_CUT), Item("&Copy\tCtrl+C", ID_EDIT_COPY),
+                           Item("&Paste\tCtrl+V", ID_EDIT_PASTE), Item("&Delete\tDel", ID_EDIT_DELETE), Separator(),
+                           Item("Select &All\tCtrl+A", ID_EDIT_SELECT_ALL)});
 }
 
 MenuItem DocumentViewMenu()
 {
-    return Popup("&View", {Item("Standard &Toolbar", 59392), Item("KZ-&QW Toolbar", 32074),
-                           Item("&Drawing Toolbar", 32005), Item("&Accessories Toolbar", 32006),
-                           Item("&Status Bar", 59393), Separator(),
-                           Popup("&Zoom ", {Item("Zoom Large size [Ctrl + PgUp]", 32066), Item("150%  Zoom", 32067),
-                                            Item("Zoom Normal size [Ctrl + Home]", 32068), Item("75%  Zoom", 32069),
-                                            Item("50%  Zoom [Ctrl + PgDown]", 32070), Item("25%  Zoom", 32071),
-                                            Item("Zoom Small size", 32072)})});
+    return Popup("&View",
+                 {Item("Standard &Toolbar", ID_VIEW_TOOLBAR), Item("KZ-&QW Toolbar", ID_VIEW_CONTROLLER_BAR),
+                  Item("&Drawing Toolbar", ID_VIEW_DRAWING_BAR), Item("&Accessories Toolbar", ID_VIEW_ACCESSORIES_BAR),
+                  Item("&Status Bar", ID_VIEW_STATUS_BAR), Separator(),
+                  Popup("&Zoom ", {Item("Zoom Large size [Ctrl + PgUp]", ID_ZOOM_200), Item("150%  Zoom", ID_ZOOM_150),
+                                   Item("Zoom Normal size [Ctrl + Home]", ID_ZOOM_100), Item("75%  Zoom", ID_ZOOM_75),
+                                   Item("50%  Zoom [Ctrl + PgDown]", ID_ZOOM_50), Item("25%  Zoom", ID_ZOOM_25),
+                                   Item("Zoom Small size", ID_ZOOM_10)})});
 }
 
 MenuItem ToolsMenu()
 {
-    return Popup("&Tools", {Item("Search by &Comment...", 32026), Item("Search by &Number...", 32077), Separator(),
-                            Item("Used &Memory", 32021), Separator(), Item("Change &Base Color", 32054)});
+    return Popup("&Tools",
+                 {Item("Search by &Comment...", ID_SEARCH_COMMENT), Item("Search by &Number...", ID_SEARCH_NUMBER),
+                  Separator(), Item("Used &Memory", ID_USED_MEMORY), Separator(),
+                  Item("Change &Base Color", ID_CHANGE_BASE_COLOR)});
 }
 
 // The controller menu of a document; it stays usable while monitoring.
 MenuItem ControllerMenu()
 {
-    return Popup("KZ-&QW",
-                 {Item("&Write to DA-ZU", 32033), Item("&Read from DA-ZU", 32034),
-                  Item("&Verify DA-ZU data with Program", 32035), Item("&Diagnosis of DA-ZU", 32039),
-                  Item("&Initialize  DA-ZU contents", 32036), Separator(),
-                  Popup("&Monitor", {Item("&Start", 32037), Item("S&top", 32038), Separator(),
-                                     Item("Program in Text &X-Axis", 32894), Item("Program in Text &Y-Axis", 32897),
-                                     Item("Program in Text S&ubtask", 32896), Separator(),
-                                     Item("Set &Default Position", 32898), Item("Tune System &Response", 32900)}),
-                  Separator(), Item("&Com Port", 32015)});
+    return Popup("KZ-&QW", {Item("&Write to DA-ZU", ID_CONTROLLER_WRITE), Item("&Read from DA-ZU", ID_CONTROLLER_READ),
+                            Item("&Verify DA-ZU data with Program", ID_CONTROLLER_VERIFY),
+                            Item("&Diagnosis of DA-ZU", ID_CONTROLLER_DIAGNOSIS),
+                            Item("&Initialize  DA-ZU contents", ID_CONTROLLER_INITIALIZE), Separator(),
+                            Popup("&Monitor", {Item("&Start", ID_MONITOR_START), Item("S&top", ID_MONITOR_STOP),
+                                               Separator(), Item("Program in Text &X-Axis", ID_PROGTEXT_X),
+                                               Item("Program in Text &Y-Axis", ID_PROGTEXT_Y),
+                                               Item("Program in Text S&ubtask", ID_PROGTEXT_SUBTASK), Separator(),
+                                               Item("Set &Default Position", ID_DEFAULT_POSITION),
+                                               Item("Tune System &Response", ID_TUNE_RESPONSE)}),
+                            Separator(), Item("&Com Port", ID_COM_PORT)});
 }
 
 MenuItem ParametersMenu()
 {
     return Popup("&Parameters",
-                 {Popup("&System", {Item("&System", 32008), Item("Sub &task", 32009)}),
+                 {Popup("&System", {Item("&System", ID_PARAM_SYSTEM), Item("Sub &task", ID_PARAM_SUBTASK)}),
                   Popup("&Positioning",
-                        {Item("&Units", 32010), Item("S&peed", 32012), Item("&Machine Zero", 32013),
-                         Item("&Settings", 32014)}),
-                  Popup("I/O &Control", {Item("&Program Number", 32028), Item("M &Code", 32029),
-                                         Item("&Manual Pulse Generator", 32030), Item("&Absolute Position", 32031),
-                                         Item("&Others", 32065)}),
-                  Separator(), Item("&Initialize", 32016), Item("Show &All", 32017)});
+                        {Item("&Units", ID_PARAM_UNITS), Item("S&peed", ID_PARAM_SPEED),
+                         Item("&Machine Zero", ID_PARAM_MACHINE_ZERO), Item("&Settings", ID_PARAM_SETTINGS)}),
+                  Popup("I/O &Control",
+                        {Item("&Program Number", ID_PARAM_PROGRAM_NUMBER), Item("M &Code", ID_PARAM_MCODE),
+                         Item("&Manual Pulse Generator", ID_PARAM_PULSER),
+                         Item("&Absolute Position", ID_PARAM_ABS_POSITION), Item("&Others", ID_PARAM_OTHERS)}),
+                  Separator(), Item("&Initialize", ID_PARAM_INITIALIZE), Item("Show &All", ID_PARAM_SHOW_ALL)});
 }
 
 // The list of open windows follows the first three items.
 MenuItem WindowMenu()
 {
-    return Popup("&Window", {Item("&Cascade", 57650), Item("&Tile", 57651), Item("Close &All", 32019),
-                             Item("", kFirstWindowListCommand)});
+    return Popup("&Window", {Item("&Cascade", ID_WINDOW_CASCADE), Item("&Tile", ID_WINDOW_TILE_HORZ),
+                             Item("Close &All", ID_WINDOW_CLOSE_ALL), Item("", kFirstWindowListCommand)});
 }
 
 MenuItem HelpMenu()
 {
-    return Popup("&Help", {Item("&Contents", 57667), Separator(), Item("&About RQT4P-VEDID-E...", 57664)});
+    return Popup("&Help",
+                 {Item("&Contents", ID_HELP_FINDER), Separator(), Item("&About RQT4P-VEDID-E...", ID_APP_ABOUT)});
 }
 
 MenuItem InsertMenu()
 {
-    return Popup("&Insert", {Item("C&urrent Position", 32889), Item("&Plotting", 32883), Item("&Device Status", 32884),
-                             Item("&Manual Operation", 32885), Item("Manual Input &Status", 32886),
-                             Item("KZ-&QW Status", 32887), Item("P&rogram Information", 32888), Separator(),
-                             Item("Insert &New Object...", 57856)});
+    return Popup("&Insert", {Item("C&urrent Position", ID_INSERT_CURRENT_POSITION), Item("&Plotting", ID_INSERT_PLOT),
+                             Item("&Device Status", ID_INSERT_DEVICE_STATUS),
+                             Item("&Manual Operation", ID_INSERT_MANUAL_OPERATION),
+                             Item("Manual Input &Status", ID_INSERT_MANUAL_INPUT_STATUS),
+                             Item("KZ-&QW Status", ID_INSERT_CONTROLLER_STATUS),
+                             Item("P&rogram Information", ID_INSERT_PROGRAM_INFO), Separator(),
+                             Item("Insert &New Object...", ID_OLE_INSERT_NEW)});
 }
 
 const std::map<UINT, MenuResource>& Menus()
 {
     static const std::map<UINT, MenuResource> menus = {
         // The main window without a document.
-        {2,
-         {2,
+        {IDR_MAINFRAME,
+         {IDR_MAINFRAME,
           {
-              Popup("&File", {Item("&New\tCtrl+N", 57600), Item("&Open...\tCtrl+O", 57601), Separator(),
-                              Item("Import &Text", 32892), Separator(), Item("P&rint Setup...", 57606), Separator(),
-                              Item("Recent File", 57616), Separator(), Item("E&xit", 57665)}),
-              Popup("KZ-&QW", {Item("&Read from DA-ZU", 32034), Item("&Com Port", 32015)}),
-              Popup("&View", {Item("Standard &Toolbar", 59392), Item("&Status Bar", 59393)}),
+              Popup("&File", {Item("&New\tCtrl+N", ID_FILE_NEW), Item("&Open...\tCtrl+O", ID_FILE_OPEN), Separator(),
+                              Item("Import &Text", ID_FILE_IMPORT_TEXT), Separator(),
+                              Item("P&rint Setup...", ID_FILE_PRINT_SETUP), Separator(),
+                              Item("Recent File", kFirstRecentFileCommand), Separator(), Item("E&xit", ID_APP_EXIT)}),
+              Popup("KZ-&QW", {Item("&Read from DA-ZU", ID_CONTROLLER_READ), Item("&Com Port", ID_COM_PORT)}),
+              Popup("&View", {Item("Standard &Toolbar", ID_VIEW_TOOLBAR), Item("&Status Bar", ID_VIEW_STATUS_BAR)}),
               HelpMenu(),
           }}},
         // A flow chart is active.
-        {1002,
-         {1002,
+        {IDR_FLOWCHART,
+         {IDR_FLOWCHART,
           {DocumentFileMenu(), EditMenu(), DocumentViewMenu(), ToolsMenu(), ControllerMenu(), ParametersMenu(),
            WindowMenu(), HelpMenu()}}},
         // The monitor window is active.
-        {1003,
-         {1003,
+        {IDR_MONITOR,
+         {IDR_MONITOR,
           {DocumentFileMenu(), EditMenu(), DocumentViewMenu(), InsertMenu(), ToolsMenu(), ControllerMenu(),
            ParametersMenu(), WindowMenu(), HelpMenu()}}},
         // The workspace tree's item menu.
-        {1004,
-         {1004,
-          {Popup("WorkSpace", {Item("&New Flow Chart", 32063), Item("&New Subtask", 32064), Item("&Update", 32041),
-                               Item("&Delete", 32042)})}}},
+        {IDR_WORKSPACE_MENU,
+         {IDR_WORKSPACE_MENU,
+          {Popup("WorkSpace", {Item("&New Flow Chart", ID_NEW_FLOW_CHART), Item("&New Subtask", ID_NEW_SUBTASK),
+                               Item("&Update", ID_WINDOW_UPDATE), Item("&Delete", ID_WINDOW_DELETE)})}}},
     };
     return menus;
 }
@@ -130,29 +144,29 @@ const std::map<UINT, MenuResource>& Menus()
 const std::map<UINT, std::vector<Accelerator>>& Accelerators()
 {
     static const std::map<UINT, std::vector<Accelerator>> tables = {
-        {2,
+        {IDR_MAINFRAME,
          {
-             {QStringLiteral("Ctrl+N"), 57600},
-             {QStringLiteral("Ctrl+O"), 57601},
-             {QStringLiteral("Ctrl+S"), 57603},
-             {QStringLiteral("Ctrl+P"), 57607},
-             {QStringLiteral("Ctrl+Z"), 57643},
-             {QStringLiteral("Ctrl+Y"), 57644},
-             {QStringLiteral("Ctrl+X"), 57635},
-             {QStringLiteral("Ctrl+C"), 57634},
-             {QStringLiteral("Ctrl+Ins"), 57634},
-             {QStringLiteral("Ctrl+V"), 57637},
-             {QStringLiteral("Shift+Ins"), 57637},
-             {QStringLiteral("Del"), 32004},
-             {QStringLiteral("Ctrl+A"), 57642},
-             {QStringLiteral("Ctrl+PgUp"), 32066},
-             {QStringLiteral("Ctrl+Home"), 32068},
-             {QStringLiteral("Ctrl+PgDown"), 32070},
-             {QStringLiteral("Return"), 32891},
-             {QStringLiteral("Enter"), 32891}, // the keypad's
-             {QStringLiteral("Esc"), 32003},
-             {QStringLiteral("F1"), 57670},
-             {QStringLiteral("Shift+F1"), 57669},
+             {QStringLiteral("Ctrl+N"), ID_FILE_NEW},
+             {QStringLiteral("Ctrl+O"), ID_FILE_OPEN},
+             {QStringLiteral("Ctrl+S"), ID_FILE_SAVE},
+             {QStringLiteral("Ctrl+P"), ID_FILE_PRINT},
+             {QStringLiteral("Ctrl+Z"), ID_EDIT_UNDO},
+             {QStringLiteral("Ctrl+Y"), ID_EDIT_REDO},
+             {QStringLiteral("Ctrl+X"), ID_EDIT_CUT},
+             {QStringLiteral("Ctrl+C"), ID_EDIT_COPY},
+             {QStringLiteral("Ctrl+Ins"), ID_EDIT_COPY},
+             {QStringLiteral("Ctrl+V"), ID_EDIT_PASTE},
+             {QStringLiteral("Shift+Ins"), ID_EDIT_PASTE},
+             {QStringLiteral("Del"), ID_EDIT_DELETE},
+             {QStringLiteral("Ctrl+A"), ID_EDIT_SELECT_ALL},
+             {QStringLiteral("Ctrl+PgUp"), ID_ZOOM_200},
+             {QStringLiteral("Ctrl+Home"), ID_ZOOM_100},
+             {QStringLiteral("Ctrl+PgDown"), ID_ZOOM_50},
+             {QStringLiteral("Return"), ID_ENTER_KEY},
+             {QStringLiteral("Enter"), ID_ENTER_KEY}, // the keypad's
+             {QStringLiteral("Esc"), ID_CANCEL_EDIT},
+             {QStringLiteral("F1"), ID_HELP},
+             {QStringLiteral("Shift+F1"), ID_CONTEXT_HELP},
          }},
     };
     return tables;
@@ -162,45 +176,45 @@ const std::map<UINT, ToolbarResource>& Toolbars()
 {
     static const std::map<UINT, ToolbarResource> toolbars = {
         // The standard toolbar; slot 9 holds the zoom box.
-        {2,
-         {2,
-          2,
-          {{57600, QStringLiteral("New")},
-           {57601, QStringLiteral("Open")},
-           {57603, QStringLiteral("Save")},
-           {57635, QStringLiteral("Cut")},
-           {57634, QStringLiteral("Copy")},
-           {57637, QStringLiteral("Paste")},
-           {57607, QStringLiteral("Print")},
-           {57664, QStringLiteral("About")},
-           {57669, QStringLiteral("Help")},
-           {32079, QString(), 70},
-           {32073, QStringLiteral("Align Objects")},
-           {32034, QStringLiteral("Read from DA-ZU")}}}},
+        {IDR_MAINFRAME,
+         {IDR_MAINFRAME,
+          IDR_MAINFRAME,
+          {{ID_FILE_NEW, QStringLiteral("New")},
+           {ID_FILE_OPEN, QStringLiteral("Open")},
+           {ID_FILE_SAVE, QStringLiteral("Save")},
+           {ID_EDIT_CUT, QStringLiteral("Cut")},
+           {ID_EDIT_COPY, QStringLiteral("Copy")},
+           {ID_EDIT_PASTE, QStringLiteral("Paste")},
+           {ID_FILE_PRINT, QStringLiteral("Print")},
+           {ID_APP_ABOUT, QStringLiteral("About")},
+           {ID_CONTEXT_HELP, QStringLiteral("Help")},
+           {ID_ZOOM_BOX, QString(), 70},
+           {ID_ALIGN_OBJECTS, QStringLiteral("Align Objects")},
+           {ID_CONTROLLER_READ, QStringLiteral("Read from DA-ZU")}}}},
         // The controller toolbar.
-        {1007,
-         {1007,
-          1007,
-          {{32033, QStringLiteral("Write to DA-ZU")},
-           {32035, QStringLiteral("Verify DA-ZU data")},
-           {32039, QStringLiteral("Diagnosis of DA-ZU")},
+        {IDR_CONTROLLER_BAR,
+         {IDR_CONTROLLER_BAR,
+          IDR_CONTROLLER_BAR,
+          {{ID_CONTROLLER_WRITE, QStringLiteral("Write to DA-ZU")},
+           {ID_CONTROLLER_VERIFY, QStringLiteral("Verify DA-ZU data")},
+           {ID_CONTROLLER_DIAGNOSIS, QStringLiteral("Diagnosis of DA-ZU")},
            {0, QString()},
-           {32890, QStringLiteral("Start / Stop Monitoring")},
-           {32898, QStringLiteral("Set Default Position")}}}},
+           {ID_MONITOR_TOGGLE, QStringLiteral("Start / Stop Monitoring")},
+           {ID_DEFAULT_POSITION, QStringLiteral("Set Default Position")}}}},
         // The drawing toolbar of the monitor window.
-        {1005,
-         {1005,
-          1005,
-          {{32020, QStringLiteral("Line")},
-           {32022, QStringLiteral("Rectangle")},
-           {32023, QStringLiteral("Oval")},
+        {IDR_DRAWING_BAR,
+         {IDR_DRAWING_BAR,
+          IDR_DRAWING_BAR,
+          {{ID_DRAW_LINE, QStringLiteral("Line")},
+           {ID_DRAW_RECT, QStringLiteral("Rectangle")},
+           {ID_DRAW_OVAL, QStringLiteral("Oval")},
            {0, QString()},
-           {32024, QStringLiteral("Thin Line")},
-           {32025, QStringLiteral("Medium Line")},
-           {32076, QStringLiteral("Thick Line")},
+           {ID_LINE_THIN, QStringLiteral("Thin Line")},
+           {ID_LINE_MEDIUM, QStringLiteral("Medium Line")},
+           {ID_LINE_THICK, QStringLiteral("Thick Line")},
            {0, QString()},
-           {32027, QStringLiteral("Line Color")},
-           {32075, QStringLiteral("Brush Color")}}}},
+           {ID_LINE_COLOR, QStringLiteral("Line Color")},
+           {ID_BRUSH_COLOR, QStringLiteral("Brush Color")}}}},
     };
     return toolbars;
 }

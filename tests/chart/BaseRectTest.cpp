@@ -31,7 +31,7 @@ namespace {
 class SymbolLike : public CHOXDrawObj {
 public:
     using CHOXDrawObj::CHOXDrawObj;
-    int GetObjectType() const override { return 300; }
+    int GetObjectType() const override { return objtype::kSymbol; }
 };
 
 std::unique_ptr<CHOXDrawObj> Object(const CRect& bounds, DWORD id, CHOXWnd* wnd)

@@ -25,12 +25,12 @@ namespace kt::test {
 class SideExitSymbol : public CHOXSymbol {
 public:
     using CHOXSymbol::CHOXSymbol;
-    int GetObjectType() const override { return 307; }
+    int GetObjectType() const override { return objtype::kFlowCJump; }
     void CreatePins() override
     {
         CHOXSymbol::CreatePins();
         auto side = std::make_unique<CHOXPin>();
-        side->Set(2, 64, 16, 2, 0);
+        side->Set(2, 64, 16, CHOXPin::kSideExit, CHOXPin::kOutput);
         side->SetWnd(m_pWnd);
         SetPin(2, std::move(side));
     }

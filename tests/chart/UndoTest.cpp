@@ -35,7 +35,7 @@ using kt::test::TempSettings;
 
 namespace {
 
-// An OLE holder as the store sees one: type 410, released through Remove.
+// An OLE holder as the store sees one: its type code, released through Remove.
 class FakeOle : public CHOXDrawObj {
 public:
     FakeOle(const CRect& rect, CHOXWnd* wnd, int* removed, int* destroyed)
@@ -46,7 +46,7 @@ public:
     {
         if (m_destroyed != nullptr) ++*m_destroyed;
     }
-    int GetObjectType() const override { return 410; }
+    int GetObjectType() const override { return objtype::kOle; }
     bool Remove() override
     {
         if (m_removed != nullptr) ++*m_removed;

@@ -22,7 +22,7 @@ class CTestSideExit : public CHOXSymbol {
 public:
     CTestSideExit() = default;
     CTestSideExit(CPoint topLeft, CHOXWnd* wnd);
-    int GetObjectType() const override { return 307; }
+    int GetObjectType() const override { return objtype::kFlowCJump; }
 };
 
 namespace kt::test {

@@ -45,7 +45,7 @@ void QtChildFrame::closeEvent(QCloseEvent* event)
     // The frame's logic decides: hide, refuse, or destroy later.
     event->ignore();
     if (m_frame == nullptr) return;
-    if (m_frame->OnSysCommand(0xF060)) return;
+    if (m_frame->OnSysCommand(SC_CLOSE)) return;
     m_frame->OnClose();
 }
 

@@ -20,9 +20,6 @@ UINT CommandIdOf(const QAction* action);
 // An action that runs the command.
 QAction* MakeCommandAction(const QString& text, UINT id, QObject* parent);
 
-// The first command of the recent-file list; its item in a menu stands for
-// the list.
-constexpr UINT kFirstRecentFileCommand = 57616;
 constexpr int kMaxRecentFiles = 16;
 
 // The recent files replace the menu's recent-file item, numbered "&1 path";

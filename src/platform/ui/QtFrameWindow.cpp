@@ -154,7 +154,7 @@ void QtFrameWindow::resizeEvent(QResizeEvent* event)
 // ---------------------------------------------------------------------------
 // Toolbars, zoom box, status bar, recent files
 
-QComboBox* QtFrameWindow::MakeZoomBox(QToolBar* bar, int width)
+QComboBox* QtFrameWindow::MakeZoomBox(QToolBar* bar, UINT command, int width)
 {
     // The box sits 6 pixels inside its slot on either side.
     auto* slot = new QWidget(bar);
@@ -181,8 +181,8 @@ QComboBox* QtFrameWindow::MakeZoomBox(QToolBar* bar, int width)
     layout->addWidget(box);
     // Only a choice of the user runs the command; the program's own
     // selections do not.
-    connect(box, &QComboBox::activated, box, [](int) {
-        if (CommandRouter* router = GetCommandRouter()) router->Execute(32079);
+    connect(box, &QComboBox::activated, box, [command](int) {
+        if (CommandRouter* router = GetCommandRouter()) router->Execute(command);
     });
     m_zoomBox = box;
     return box;
@@ -197,8 +197,8 @@ void QtFrameWindow::AddToolBar(const ToolbarResource& resource, bool visible)
     bar->setFloatable(false);
     bar->setIconSize(QSize(16, 15));
     FillToolBar(bar, resource, [this](const ToolbarButton& slot, QToolBar* owner) -> QWidget* {
-        if (slot.id != 32079 || m_zoomBox != nullptr) return nullptr;
-        return MakeZoomBox(owner, slot.width)->parentWidget();
+        if (slot.width <= 0 || m_zoomBox != nullptr) return nullptr;
+        return MakeZoomBox(owner, slot.id, slot.width)->parentWidget();
     });
     addToolBar(Qt::TopToolBarArea, bar);
     bar->setVisible(visible);

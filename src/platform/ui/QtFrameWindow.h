@@ -78,7 +78,7 @@ protected:
     QMenu* createPopupMenu() override { return nullptr; }
 
 private:
-    QComboBox* MakeZoomBox(QToolBar* bar, int width);
+    QComboBox* MakeZoomBox(QToolBar* bar, UINT command, int width);
 
     CFrameWnd& m_frame;
     std::vector<QLabel*> m_panes;

@@ -1,12 +1,14 @@
 #include "symbols/flow/HOXFlowCall.h"
 
+#include "app/PaletteTools.h"
+#include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
-#include "symbols/flow/FlowSymbolHelpers.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowCall, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_CALL, CHOXFlowCall)
 
-using namespace flowsym;
+using namespace chart;
 
 CHOXFlowCall::CHOXFlowCall() { m_strSymbolName = QStringLiteral("SUBROUTINE CALL"); }
 
@@ -33,10 +35,10 @@ void CHOXFlowCall::Serialize(CArchive& ar)
 
 void CHOXFlowCall::CreatePins()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     SetPinCount(2);
-    SetPin(0, MakePin(0, 32, 0, 0, 1, m_pWnd));
-    SetPin(1, MakePin(1, 32, 32, 1, 0, m_pWnd));
+    SetPin(0, MakePin(0, 32, 0, CHOXPin::kTop, CHOXPin::kInput, m_pWnd));
+    SetPin(1, MakePin(1, 32, 32, CHOXPin::kBottom, CHOXPin::kOutput, m_pWnd));
 }
 
 void CHOXFlowCall::UpdateText()
@@ -53,13 +55,13 @@ int CHOXFlowCall::GetErrorState() { return m_nPointerNumber == -1 ? 1 : 0; }
 
 void CHOXFlowCall::CalcSteps()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     m_nSteps = m_nPointerNumber == -1 ? 2 : 4;
 }
 
 void CHOXFlowCall::AssignNewNumber()
 {
-    if (IsMonitorWindow(m_pWnd)) {
+    if (IsMonitorRecord(m_pWnd)) {
         m_strLabel.clear();
         return;
     }

@@ -14,7 +14,7 @@ public:
 
     // The symbol part, then the called number.
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 305; }
+    int GetObjectType() const override { return objtype::kFlowCall; }
     void CreatePins() override;
     void UpdateText() override;
     QString GetCode() override;

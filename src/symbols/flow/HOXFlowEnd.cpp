@@ -1,11 +1,15 @@
 #include "symbols/flow/HOXFlowEnd.h"
 
+#include "app/PaletteTools.h"
+#include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowEnd, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_END, CHOXFlowEnd)
 
-using namespace flowsym;
+using namespace chart;
+using flowsym::EndLine;
 
 CHOXFlowEnd::CHOXFlowEnd() { m_strSymbolName = QStringLiteral("END"); }
 
@@ -14,7 +18,7 @@ CHOXFlowEnd::CHOXFlowEnd(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd
     m_strSymbolName = QStringLiteral("END");
     CreatePins();
     CalcSteps();
-    if (IsFlowWindow(wnd)) m_nEndKind = IsSubtaskWindow(wnd) ? 1 : 0;
+    if (IsFlowRecord(wnd)) m_nEndKind = IsSubtaskWindow(wnd) ? 1 : 0;
 }
 
 void CHOXFlowEnd::Serialize(CArchive& ar)
@@ -31,24 +35,24 @@ void CHOXFlowEnd::Serialize(CArchive& ar)
 
 void CHOXFlowEnd::CreatePins()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     SetPinCount(1);
-    SetPin(0, MakePin(0, 32, 0, 0, 1, m_pWnd));
+    SetPin(0, MakePin(0, 32, 0, CHOXPin::kTop, CHOXPin::kInput, m_pWnd));
 }
 
 QString CHOXFlowEnd::GetCode()
 {
-    if (m_nState == 3) return QString();
+    if (m_nState == kMissing) return QString();
     return EndLine(IsSubtaskWindow(m_pWnd), m_nEndKind);
 }
 
 void CHOXFlowEnd::CalcSteps()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
-    m_nSteps = m_nState == 3 ? 0 : 2;
+    if (IsMonitorRecord(m_pWnd)) return;
+    m_nSteps = m_nState == kMissing ? 0 : 2;
 }
 
 void CHOXFlowEnd::AssignNewNumber()
 {
-    if (!IsMonitorWindow(m_pWnd) && IsSubtaskWindow(m_pWnd)) m_nEndKind = 1;
+    if (!IsMonitorRecord(m_pWnd) && IsSubtaskWindow(m_pWnd)) m_nEndKind = 1;
 }

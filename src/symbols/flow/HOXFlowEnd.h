@@ -13,7 +13,7 @@ public:
 
     // The symbol part, then the end kind.
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 302; }
+    int GetObjectType() const override { return objtype::kFlowEnd; }
     void CreatePins() override;
     QString GetCode() override;
     void CalcSteps() override;

@@ -1,20 +1,24 @@
 #include "symbols/flow/HOXFlowJump.h"
 
+#include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
+#include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJump, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_JUMP, CHOXFlowJump)
 
-using namespace flowsym;
+using namespace chart;
+using flowsym::EndLine;
 
 CHOXFlowJump::CHOXFlowJump() { m_strSymbolName = QStringLiteral("JUMP"); }
 
 CHOXFlowJump::CHOXFlowJump(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd)
 {
     m_strSymbolName = QStringLiteral("JUMP");
-    if (IsFlowWindow(wnd)) m_nEndKind = IsSubtaskWindow(wnd) ? 1 : 0;
+    if (IsFlowRecord(wnd)) m_nEndKind = IsSubtaskWindow(wnd) ? 1 : 0;
     CreatePins();
     UpdateText();
     CalcSteps();
@@ -39,9 +43,9 @@ void CHOXFlowJump::Serialize(CArchive& ar)
 
 void CHOXFlowJump::CreatePins()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     SetPinCount(1);
-    SetPin(0, MakePin(0, 32, 0, 0, 1, m_pWnd));
+    SetPin(0, MakePin(0, 32, 0, CHOXPin::kTop, CHOXPin::kInput, m_pWnd));
 }
 
 void CHOXFlowJump::UpdateText()
@@ -63,7 +67,7 @@ int CHOXFlowJump::GetErrorState() { return m_nPointerNumber == -1 ? 1 : 0; }
 
 void CHOXFlowJump::CalcSteps()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     const CHOXPin* input = GetPin(0);
     if (input != nullptr && !input->IsFree()) {
         const CHOXConnect* wire = chart::FindWire(m_pWnd, input->GetLinkId());
@@ -73,7 +77,7 @@ void CHOXFlowJump::CalcSteps()
         }
         if (wire->GetSourcePin() == 2) {
             const CHOXSymbol* source = chart::FindSymbol(m_pWnd, wire->GetSourceId());
-            if (source != nullptr && source->GetObjectType() == 307) {
+            if (source != nullptr && source->GetObjectType() == objtype::kFlowCJump) {
                 m_nSteps = 0;
                 return;
             }
@@ -84,7 +88,7 @@ void CHOXFlowJump::CalcSteps()
 
 void CHOXFlowJump::AssignNewNumber()
 {
-    if (IsMonitorWindow(m_pWnd)) {
+    if (IsMonitorRecord(m_pWnd)) {
         m_strLabel.clear();
         return;
     }

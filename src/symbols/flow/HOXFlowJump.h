@@ -15,7 +15,7 @@ public:
     // The symbol part (with the caption), then target, end follows and end
     // kind. The caption mode is not stored.
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 306; }
+    int GetObjectType() const override { return objtype::kFlowJump; }
     void CreatePins() override;
     void UpdateText() override;
     QString GetCode() override;

@@ -1,5 +1,6 @@
 #include "symbols/flow/HOXFlowJumpEnd.h"
 
+#include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Strings.h"
@@ -7,7 +8,8 @@
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJumpEnd, CHOXRect, 0)
 
-using namespace flowsym;
+using namespace chart;
+using flowsym::EndLine;
 
 CHOXFlowJumpEnd::CHOXFlowJumpEnd() { m_nId = 0xFFFFFFFFu; }
 
@@ -15,7 +17,7 @@ CHOXFlowJumpEnd::CHOXFlowJumpEnd(int pointerNumber, const CRect& position, CHOXW
     : CHOXRect(position, wnd), m_nPointerNumber(pointerNumber)
 {
     m_nId = 0xFFFFFFFFu;
-    if (IsFlowWindow(wnd)) m_nEndKind = IsSubtaskWindow(wnd) ? 1 : 0;
+    if (IsFlowRecord(wnd)) m_nEndKind = IsSubtaskWindow(wnd) ? 1 : 0;
 }
 
 void CHOXFlowJumpEnd::Serialize(CArchive& ar)

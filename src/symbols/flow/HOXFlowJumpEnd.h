@@ -20,7 +20,7 @@ public:
     // Id and rectangle, then end follows and end kind; no pen or fill, and
     // not the number.
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 503; }
+    int GetObjectType() const override { return objtype::kFlowJumpEnd; }
     // Filled black when an end follows, else an outline.
     void Draw(CDC* pDC) override;
 

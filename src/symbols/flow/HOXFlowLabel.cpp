@@ -1,19 +1,20 @@
 #include "symbols/flow/HOXFlowLabel.h"
 
+#include "app/HOXDoc.h"
+#include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
-#include "symbols/flow/FlowSymbolHelpers.h"
 
 KT_IMPLEMENT_DYNAMIC(CHOXFlowLabel, CHOXSymbol)
 
-using namespace flowsym;
+using namespace chart;
 
 CHOXFlowLabel::CHOXFlowLabel(const char* symbolName) { m_strSymbolName = QString::fromLatin1(symbolName); }
 
 CHOXFlowLabel::CHOXFlowLabel(const char* symbolName, CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd)
 {
     CHOXDoc* doc = DocumentOf(wnd);
-    m_nPointerNumber = (IsMonitorWindow(wnd) || doc == nullptr) ? -1 : doc->AllocPointerNumber();
+    m_nPointerNumber = (IsMonitorRecord(wnd) || doc == nullptr) ? -1 : doc->AllocPointerNumber();
     CreatePins();
     CalcSteps();
     m_strSymbolName = QString::fromLatin1(symbolName);
@@ -33,9 +34,9 @@ void CHOXFlowLabel::Serialize(CArchive& ar)
 
 void CHOXFlowLabel::CreatePins()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     SetPinCount(1);
-    SetPin(0, MakePin(0, 32, 32, 1, 0, m_pWnd));
+    SetPin(0, MakePin(0, 32, 32, CHOXPin::kBottom, CHOXPin::kOutput, m_pWnd));
 }
 
 void CHOXFlowLabel::SetLabelFromNumber()
@@ -50,7 +51,7 @@ QString CHOXFlowLabel::GetCode() { return m_strLabel + LoadStr(13090); }
 
 void CHOXFlowLabel::CalcSteps()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     m_nSteps = 2;
 }
 
@@ -59,7 +60,7 @@ void CHOXFlowLabel::AssignNewNumber()
     // The monitor window gives no number back when a symbol goes, so one
     // pasted there takes none.
     CHOXDoc* doc = DocumentOf(m_pWnd);
-    m_nPointerNumber = (IsMonitorWindow(m_pWnd) || doc == nullptr) ? -1 : doc->AllocPointerNumber();
+    m_nPointerNumber = (IsMonitorRecord(m_pWnd) || doc == nullptr) ? -1 : doc->AllocPointerNumber();
     CalcSteps();
     UpdateText();
 }
@@ -69,6 +70,6 @@ void CHOXFlowLabel::SetPointerNumber(std::int32_t number)
     CHOXDoc* doc = DocumentOf(m_pWnd);
     if (doc != nullptr) doc->FreePointerNumber(m_nPointerNumber);
     m_nPointerNumber = number;
-    if (doc != nullptr && m_nState != 2) doc->MarkPointerNumberUsed(m_nPointerNumber);
+    if (doc != nullptr && m_nState != kError) doc->MarkPointerNumberUsed(m_nPointerNumber);
     UpdateText();
 }

@@ -1,8 +1,10 @@
 #include "symbols/flow/HOXFlowPointer.h"
 
-#include "symbols/flow/FlowSymbolHelpers.h"
+#include "app/PaletteTools.h"
+#include "chart/SymbolSupport.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowPointer, CHOXFlowLabel, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_POINTER, CHOXFlowPointer)
 
 CHOXFlowPointer::CHOXFlowPointer() : CHOXFlowLabel("POINTER") {}
 
@@ -13,7 +15,7 @@ CHOXFlowPointer::CHOXFlowPointer(CPoint topLeft, CHOXWnd* wnd) : CHOXFlowLabel("
 
 void CHOXFlowPointer::UpdateText()
 {
-    if (flowsym::IsMonitorWindow(m_pWnd))
+    if (chart::IsMonitorRecord(m_pWnd))
         m_strLabel.clear();
     else
         SetLabelFromNumber();

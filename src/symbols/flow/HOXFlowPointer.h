@@ -7,6 +7,6 @@ class CHOXFlowPointer : public CHOXFlowLabel {
 public:
     CHOXFlowPointer();
     CHOXFlowPointer(CPoint topLeft, CHOXWnd* wnd);
-    int GetObjectType() const override { return 304; }
+    int GetObjectType() const override { return objtype::kFlowPointer; }
     void UpdateText() override;
 };

@@ -1,11 +1,13 @@
 #include "symbols/flow/HOXFlowRet.h"
 
+#include "app/PaletteTools.h"
+#include "chart/SymbolSupport.h"
 #include "platform/Strings.h"
-#include "symbols/flow/FlowSymbolHelpers.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowRet, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_RET, CHOXFlowRet)
 
-using namespace flowsym;
+using namespace chart;
 
 CHOXFlowRet::CHOXFlowRet() { m_strSymbolName = QStringLiteral("RET"); }
 
@@ -18,15 +20,15 @@ CHOXFlowRet::CHOXFlowRet(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd
 
 void CHOXFlowRet::CreatePins()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     SetPinCount(1);
-    SetPin(0, MakePin(0, 32, 0, 0, 1, m_pWnd));
+    SetPin(0, MakePin(0, 32, 0, CHOXPin::kTop, CHOXPin::kInput, m_pWnd));
 }
 
 QString CHOXFlowRet::GetCode() { return LoadStr(13102) + LoadStr(13090); }
 
 void CHOXFlowRet::CalcSteps()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     m_nSteps = 2;
 }

@@ -8,7 +8,7 @@ public:
     CHOXFlowRet();
     CHOXFlowRet(CPoint topLeft, CHOXWnd* wnd);
 
-    int GetObjectType() const override { return 309; }
+    int GetObjectType() const override { return objtype::kFlowRet; }
     void CreatePins() override;
     QString GetCode() override;
     void CalcSteps() override;

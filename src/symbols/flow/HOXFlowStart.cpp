@@ -1,12 +1,15 @@
 #include "symbols/flow/HOXFlowStart.h"
 
+#include "app/HOXDoc.h"
+#include "app/PaletteTools.h"
+#include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
-#include "symbols/flow/FlowSymbolHelpers.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowStart, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_START, CHOXFlowStart)
 
-using namespace flowsym;
+using namespace chart;
 
 CHOXFlowStart::CHOXFlowStart() { m_strSymbolName = QStringLiteral("START"); }
 
@@ -17,16 +20,16 @@ CHOXFlowStart::CHOXFlowStart(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft,
     if (IsSubtaskWindow(wnd)) {
         m_nAxis = 2;
         m_nProgramNumber = 100;
-    } else if (!IsFlowWindow(wnd) || doc == nullptr) {
+    } else if (!IsFlowRecord(wnd) || doc == nullptr) {
         m_nAxis = 2;
         m_nProgramNumber = 0;
     } else {
         switch (doc->GetControllerType()) {
-        case 2:
+        case ctype::kInterpolated:
             m_nAxis = 2;
             m_nProgramNumber = doc->FindFreeProgramNumber(2);
             break;
-        case 1:
+        case ctype::kTwoAxes:
             m_nProgramNumber = doc->FindFreeProgramNumber(0);
             if (m_nProgramNumber == -1) {
                 m_nAxis = 1;
@@ -61,14 +64,14 @@ void CHOXFlowStart::Serialize(CArchive& ar)
 
 void CHOXFlowStart::CreatePins()
 {
-    if (IsMonitorWindow(m_pWnd)) return;
+    if (IsMonitorRecord(m_pWnd)) return;
     SetPinCount(1);
-    SetPin(0, MakePin(0, 32, 32, 1, 0, m_pWnd));
+    SetPin(0, MakePin(0, 32, 32, CHOXPin::kBottom, CHOXPin::kOutput, m_pWnd));
 }
 
 void CHOXFlowStart::UpdateText()
 {
-    if (IsMonitorWindow(m_pWnd) || m_nProgramNumber == -1 || m_nState == 3) {
+    if (IsMonitorRecord(m_pWnd) || m_nProgramNumber == -1 || m_nState == kMissing) {
         m_strLabel.clear();
         return;
     }
@@ -78,13 +81,13 @@ void CHOXFlowStart::UpdateText()
 
 QString CHOXFlowStart::GetCode()
 {
-    if (m_nState == 3) return QString();
+    if (m_nState == kMissing) return QString();
     return m_strLabel + LoadStr(13090);
 }
 
 void CHOXFlowStart::CalcSteps()
 {
-    if (IsMonitorWindow(m_pWnd) || m_nState == 3) {
+    if (IsMonitorRecord(m_pWnd) || m_nState == kMissing) {
         m_nSteps = 0;
         return;
     }
@@ -93,7 +96,7 @@ void CHOXFlowStart::CalcSteps()
 
 void CHOXFlowStart::AssignNewNumber()
 {
-    if (!IsFlowWindow(m_pWnd)) {
+    if (!IsFlowRecord(m_pWnd)) {
         m_strLabel.clear();
         return;
     }
@@ -113,6 +116,6 @@ void CHOXFlowStart::SetProgramNumber(std::int32_t number)
     CHOXDoc* doc = DocumentOf(m_pWnd);
     if (doc != nullptr) doc->FreeProgramNumber(m_nAxis, m_nProgramNumber);
     m_nProgramNumber = number;
-    if (doc != nullptr && m_nState != 2) doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
+    if (doc != nullptr && m_nState != kError) doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
     UpdateText();
 }

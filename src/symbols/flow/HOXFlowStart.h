@@ -16,7 +16,7 @@ public:
 
     // The symbol part, then axis and program number.
     void Serialize(CArchive& ar) override;
-    int GetObjectType() const override { return 301; }
+    int GetObjectType() const override { return objtype::kFlowStart; }
     void CreatePins() override;
     void UpdateText() override;
     QString GetCode() override;

@@ -1,6 +1,9 @@
 #include "symbols/flow/HOXFlowSubRtn.h"
 
+#include "app/PaletteTools.h"
+
 KT_IMPLEMENT_SERIAL(CHOXFlowSubRtn, CHOXFlowLabel, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_SUBRTN, CHOXFlowSubRtn)
 
 CHOXFlowSubRtn::CHOXFlowSubRtn() : CHOXFlowLabel("SUBROUTINE") {}
 

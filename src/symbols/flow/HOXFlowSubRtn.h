@@ -7,6 +7,6 @@ class CHOXFlowSubRtn : public CHOXFlowLabel {
 public:
     CHOXFlowSubRtn();
     CHOXFlowSubRtn(CPoint topLeft, CHOXWnd* wnd);
-    int GetObjectType() const override { return 303; }
+    int GetObjectType() const override { return objtype::kFlowSubRtn; }
     void UpdateText() override { SetLabelFromNumber(); }
 };
