@@ -7,6 +7,7 @@
 #include "chart/HOXFlowView.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
 
+#include <QProgressBar>
 #include <QStringList>
 
 using kt::test::ConvertFixture;
@@ -383,12 +384,26 @@ TEST_F(ChecksTest, TheUnreachedQuestionIsAskedOnceWhileTheProgressWindowShowsThe
         ScriptedDialogs dialogs;
         ScriptedMessages messages;
         QString shown;
+        int low = -1;
+        int high = -1;
+        int pos = -1;
         messages.Expect(Ask(13399), kAsk, answer, [&] {
-            if (DialogDriver* progress = dialogs.Modeless(4081))
-                shown = progress->Text(1562);
+            DialogDriver* progress = dialogs.Modeless(4081);
+            ASSERT_NE(progress, nullptr);
+            shown = progress->Text(1562);
+            auto* bar = qobject_cast<QProgressBar*>(progress->Widget(1561));
+            ASSERT_NE(bar, nullptr);
+            low = bar->minimum();
+            high = bar->maximum();
+            pos = bar->value();
         });
         const auto out = Convert(true, true);
         EXPECT_EQ(shown, QStringLiteral("Generating code for  Flow Chart2"));
+        // The bar runs to the document's steps (5 + 13 + 13) and stands
+        // after the two programs walked: each symbol's steps and 2 a wire.
+        EXPECT_EQ(low, 0);
+        EXPECT_EQ(high, 31);
+        EXPECT_EQ(pos, 14);
         EXPECT_EQ(out.ok, answer == IDYES);
         EXPECT_EQ(out.severity, 0);
         EXPECT_EQ(out.message, LoadStr(13399));

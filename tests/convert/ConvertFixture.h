@@ -125,12 +125,14 @@ public:
     {
         auto* call = Place<CHOXFlowCall>(wnd);
         call->SetPointerNumber(number);
+        call->CalcSteps();
         return call;
     }
     CHOXFlowJump* PlaceJump(CHOXFlowWnd* wnd, int number)
     {
         auto* jump = Place<CHOXFlowJump>(wnd);
         jump->SetPointerNumber(number);
+        jump->CalcSteps();
         return jump;
     }
 
