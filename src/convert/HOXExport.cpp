@@ -99,7 +99,8 @@ bool CHOXExport::IsPinConnected(const CHOXSymbol* symbol, int index, const CHOXF
     const CHOXConnect* wire = chart::FindWire(wnd, pin->GetLinkId());
     if (wire == nullptr) return false;
     if (wire->GetNodeId() != CHOXConnect::kNone && wire->GetNodeId() > kLastLabel) return false;
-    if (wire->GetTargetKind() == CHOXConnect::kTargetSymbol) return chart::FindSymbol(wnd, wire->GetTargetId()) != nullptr;
+    if (wire->GetTargetKind() == CHOXConnect::kTargetSymbol)
+        return chart::FindSymbol(wnd, wire->GetTargetId()) != nullptr;
     if (chart::FindNode(wnd, wire->GetTargetId()) == nullptr) return false;
     // The conditional jump names its target itself; any other wire to a
     // node is written as its jump-end marker.
@@ -326,7 +327,8 @@ void CHOXExport::WriteSymbol(CHOXSymbol* symbol, CHOXFlowWnd* window, std::vecto
     if (type == objtype::kFlowProgText) code = FirstStatements(code);
     code = code.trimmed();
     if (!code.isEmpty()) AppendCode(code);
-    if (type == objtype::kFlowEnd || type == objtype::kFlowRet || (type == objtype::kFlowJump && EndFollowsJump(symbol)))
+    if (type == objtype::kFlowEnd || type == objtype::kFlowRet ||
+        (type == objtype::kFlowJump && EndFollowsJump(symbol)))
         m_bMainProgramOpen = false;
 }
 
@@ -363,7 +365,8 @@ CHOXSymbol* CHOXExport::FollowPin(CHOXSymbol* symbol, int index, CHOXFlowWnd* wi
     // one (two wires claiming an input, a ring) must not be walked again.
     if (m_walked.count(target) != 0) return nullptr;
     const CHOXPin* input = target->GetPin(0);
-    if (input != nullptr && !input->IsFree()) WriteNodeLabel(chart::FindWire(window, input->GetLinkId()), window, labels);
+    if (input != nullptr && !input->IsFree())
+        WriteNodeLabel(chart::FindWire(window, input->GetLinkId()), window, labels);
     StepProgress(2);
     return target;
 }
@@ -425,8 +428,8 @@ QString CHOXExport::FormatListing(const QString& code)
 
 void CHOXExport::AddStepRecord(CHOXSymbol* symbol, const CHOXFlowWnd* window)
 {
-    m_pDoc->AddStepInfo(std::make_unique<CHOXFlowMonInfo>(m_nStepAddress, static_cast<int>(symbol->GetId()),
-                                                          window->GetName()));
+    m_pDoc->AddStepInfo(
+        std::make_unique<CHOXFlowMonInfo>(m_nStepAddress, static_cast<int>(symbol->GetId()), window->GetName()));
     m_nStepAddress += symbol->GetSteps();
 }
 

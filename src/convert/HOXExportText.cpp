@@ -25,21 +25,21 @@ constexpr int kXDevice = 0;
 constexpr int kYDevice = 1;
 
 constexpr NamedParameter kNamed[] = {
-    {0, 13409, kPlain},      {1, 13410, kPlain},      {2, 13411, kPlain},      {3, 13412, kPlain},
-    {4, 13413, kPlain},      {5, 13414, kPlain},      {6, 13415, kPlain},      {7, 13416, kPlain},
-    {8, 13417, kPlain},      {9, 13418, kPlain},      {10, 13419, kPlain},     {11, 13420, kPlain},
-    {12, 13422, kPlain},     {13, 13423, kPlain},     {14, 13424, kPlain},     {15, 13425, kPlain},
-    {16, 13426, kPlain},     {17, 13427, kPlain},     {18, 13428, kPlain},     {19, 13429, kPlain},
-    {20, 13430, kPlain},     {21, 13431, kPlain},     {22, 13432, kPlain},     {23, 13433, kPlain},
-    {24, 13434, kPlain},     {25, 13435, kPlain},     {26, 13436, kPlain},     {30, 13437, kPlain},
-    {31, 13438, kXDevice},   {32, 13439, kYDevice},   {33, 13440, kPlain},     {34, 13441, kPlain},
-    {35, 13442, kYDevice},   {36, 13443, kPlain},     {37, 13444, kYDevice},   {38, 13445, kXDevice},
-    {39, 13446, kPlain},     {40, 13447, kPlain},     {41, 13448, kPlain},     {42, 13449, kXDevice},
-    {50, 13450, kPlain},     {51, 13451, kXDevice},   {52, 13452, kYDevice},   {53, 13453, kPlain},
-    {54, 13454, kXDevice},   {56, 13455, kPlain},     {100, 13456, kPlain},    {101, 13457, kPlain},
-    {102, 13458, kPlain},    {103, 13459, kYDevice},  {104, 13460, kPlain},    {105, 13461, kXDevice},
-    {106, 13462, kPlain},    {107, 13463, kXDevice},  {108, 13464, kPlain},    {109, 13465, kYDevice},
-    {110, 13466, kPlain},    {111, 13467, kXDevice},
+    {0, 13409, kPlain},    {1, 13410, kPlain},     {2, 13411, kPlain},    {3, 13412, kPlain},
+    {4, 13413, kPlain},    {5, 13414, kPlain},     {6, 13415, kPlain},    {7, 13416, kPlain},
+    {8, 13417, kPlain},    {9, 13418, kPlain},     {10, 13419, kPlain},   {11, 13420, kPlain},
+    {12, 13422, kPlain},   {13, 13423, kPlain},    {14, 13424, kPlain},   {15, 13425, kPlain},
+    {16, 13426, kPlain},   {17, 13427, kPlain},    {18, 13428, kPlain},   {19, 13429, kPlain},
+    {20, 13430, kPlain},   {21, 13431, kPlain},    {22, 13432, kPlain},   {23, 13433, kPlain},
+    {24, 13434, kPlain},   {25, 13435, kPlain},    {26, 13436, kPlain},   {30, 13437, kPlain},
+    {31, 13438, kXDevice}, {32, 13439, kYDevice},  {33, 13440, kPlain},   {34, 13441, kPlain},
+    {35, 13442, kYDevice}, {36, 13443, kPlain},    {37, 13444, kYDevice}, {38, 13445, kXDevice},
+    {39, 13446, kPlain},   {40, 13447, kPlain},    {41, 13448, kPlain},   {42, 13449, kXDevice},
+    {50, 13450, kPlain},   {51, 13451, kXDevice},  {52, 13452, kYDevice}, {53, 13453, kPlain},
+    {54, 13454, kXDevice}, {56, 13455, kPlain},    {100, 13456, kPlain},  {101, 13457, kPlain},
+    {102, 13458, kPlain},  {103, 13459, kYDevice}, {104, 13460, kPlain},  {105, 13461, kXDevice},
+    {106, 13462, kPlain},  {107, 13463, kXDevice}, {108, 13464, kPlain},  {109, 13465, kYDevice},
+    {110, 13466, kPlain},  {111, 13467, kXDevice},
 };
 constexpr UINT kSpare = 13421;
 

@@ -98,8 +98,8 @@ TEST_F(DocProgramTest, ExportTextShowsTheSymbolAtFaultInItsFrame)
     ASSERT_NE(ActiveTitle(), QStringLiteral("Flow Chart1"));
     ASSERT_TRUE(Enabled(ID_EXPORT_TEXT));
     kt::test::ScriptedMessages messages;
-    messages.Expect(QStringLiteral("ERROR : At least one symbol is not connected.\nCannot Export file."), MB_OK | MB_ICONSTOP,
-                    IDOK);
+    messages.Expect(QStringLiteral("ERROR : At least one symbol is not connected.\nCannot Export file."),
+                    MB_OK | MB_ICONSTOP, IDOK);
     EXPECT_TRUE(GetCommandRouter()->Execute(ID_EXPORT_TEXT));
     EXPECT_EQ(ActiveTitle(), QStringLiteral("Flow Chart1"));
     ASSERT_EQ(chart->GetView()->GetSelectionCount(), 1u);

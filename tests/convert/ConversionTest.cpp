@@ -26,12 +26,13 @@ class GoldenChartTest : public ConvertFixture {
 protected:
     void SetUp() override
     {
-        start0 = Place<CHOXFlowStart>(chart);                                                   // Ox0
-        cjump = PlaceCode(chart, objtype::kFlowCJump, QStringLiteral("BRET(FNC05);\nLD X0;\nCJ(FNC00) P6;\nBRET(FNC05);"));
+        start0 = Place<CHOXFlowStart>(chart); // Ox0
+        cjump =
+            PlaceCode(chart, objtype::kFlowCJump, QStringLiteral("BRET(FNC05);\nLD X0;\nCJ(FNC00) P6;\nBRET(FNC05);"));
         sideJump = PlaceJump(chart, 6);
         call = PlaceCall(chart, 7);
         end0 = Place<CHOXFlowEnd>(chart);
-        start1 = Place<CHOXFlowStart>(chart);                                                   // Ox1
+        start1 = Place<CHOXFlowStart>(chart); // Ox1
         text = PlaceCode(chart, objtype::kFlowProgText, QStringLiteral("LD X1;  comment\n\nOUT Y0;;\n"),
                          kt::test::CheckerSteps(*doc, QStringLiteral("LD X1;\nOUT Y0;")));
         end1 = Place<CHOXFlowEnd>(chart);
@@ -84,8 +85,8 @@ TEST_F(GoldenChartTest, PlainModeIsTheBareProgramInMapOrder)
     // Roots in the object map's order (ids below 16 share a bucket, newest
     // first): the POINTER, the SUBROUTINE, then the two STARTs.
     EXPECT_EQ(out.text, Lines({"P6;", "CALL(FNC02) P7;", "JMP(FNC04) P9;", "m02(END);", //
-                               "P7;", "RET(FNC03);",                                      //
-                               "Ox1;", "LD X1;", "", "OUT Y0;", "P9;", "m02(END);",      //
+                               "P7;", "RET(FNC03);",                                    //
+                               "Ox1;", "LD X1;", "", "OUT Y0;", "P9;", "m02(END);",     //
                                "Ox0;", "BRET(FNC05);", "LD X0;", "CJ(FNC00) P6;", "BRET(FNC05);", "CALL(FNC02) P7;",
                                "m02(END);"}));
 }
@@ -94,14 +95,30 @@ TEST_F(GoldenChartTest, ListingModeNumbersStepsAndLines)
 {
     const auto out = Convert(true);
     ASSERT_TRUE(out.ok);
-    EXPECT_EQ(out.text, Lines({"", "[Program]", "",                                            //
-                               "   0 ----: P6;", "   2 ----: CALL(FNC02) P7;",                 //
-                               "   6 ----: JMP(FNC04) P9;", "  10 ----: m02(END);", "",        //
-                               "  12 ----: P7;", "  14 ----: RET(FNC03);", "",                 //
-                               "  16 0000: Ox1;", "  19 0000: LD X1;", "  21 0001: ",          //
-                               "  21 0002: OUT Y0;", "  25 0003: P9;", "  27 0004: m02(END);", "",
-                               "  29 0000: Ox0;", "  32 0000: BRET(FNC05);", "  34 0001: LD X0;",
-                               "  36 0002: CJ(FNC00) P6;", "  40 0003: BRET(FNC05);", "  42 0004: CALL(FNC02) P7;",
+    EXPECT_EQ(out.text, Lines({"",
+                               "[Program]",
+                               "", //
+                               "   0 ----: P6;",
+                               "   2 ----: CALL(FNC02) P7;", //
+                               "   6 ----: JMP(FNC04) P9;",
+                               "  10 ----: m02(END);",
+                               "", //
+                               "  12 ----: P7;",
+                               "  14 ----: RET(FNC03);",
+                               "", //
+                               "  16 0000: Ox1;",
+                               "  19 0000: LD X1;",
+                               "  21 0001: ", //
+                               "  21 0002: OUT Y0;",
+                               "  25 0003: P9;",
+                               "  27 0004: m02(END);",
+                               "",
+                               "  29 0000: Ox0;",
+                               "  32 0000: BRET(FNC05);",
+                               "  34 0001: LD X0;",
+                               "  36 0002: CJ(FNC00) P6;",
+                               "  40 0003: BRET(FNC05);",
+                               "  42 0004: CALL(FNC02) P7;",
                                "  46 0005: m02(END);"}));
 }
 
@@ -118,9 +135,9 @@ TEST_F(GoldenChartTest, TheStepMapFollowsTheWalkAndMatchesTheListing)
     // symbols; the JUMP behind the side exit is no step of its own. Each
     // symbol starts where its first line stands in the listing.
     const std::vector<std::pair<int, DWORD>> expected = {
-        {0, pointer->GetId()},    {2, call2->GetId()}, {12, subroutine->GetId()}, {14, ret->GetId()},
-        {16, start1->GetId()},    {19, text->GetId()}, {27, end1->GetId()},       {29, start0->GetId()},
-        {32, cjump->GetId()},     {42, call->GetId()}, {46, end0->GetId()}};
+        {0, pointer->GetId()}, {2, call2->GetId()}, {12, subroutine->GetId()}, {14, ret->GetId()},
+        {16, start1->GetId()}, {19, text->GetId()}, {27, end1->GetId()},       {29, start0->GetId()},
+        {32, cjump->GetId()},  {42, call->GetId()}, {46, end0->GetId()}};
     EXPECT_EQ(steps, expected);
 
     // Listing mode leaves the step map alone.
@@ -159,8 +176,8 @@ TEST_F(ConvertFixture, AfterTheEndLinesAreNumberedNoMore)
     Wire(chart, pointer, 0, Place<CHOXFlowEnd>(chart));
     const auto out = Convert(true);
     ASSERT_TRUE(out.ok) << out.message.toStdString();
-    EXPECT_EQ(out.text, Lines({"", "[Program]", "", "   0 ----: P3;", "   2 ----: m02(END);", "",
-                               "   4 0000: Ox0;", "   7 0000: LD X0;", "   9 0001: CJ(FNC00) P3;", "  13 0002: m02(END);",
+    EXPECT_EQ(out.text, Lines({"", "[Program]", "", "   0 ----: P3;", "   2 ----: m02(END);", "", "   4 0000: Ox0;",
+                               "   7 0000: LD X0;", "   9 0001: CJ(FNC00) P3;", "  13 0002: m02(END);",
                                "  15 ----: cod04(TIM) K10;", "  19 ----: m02(END);"}));
 }
 
@@ -421,7 +438,8 @@ TEST_F(ChecksTest, WithoutAnyRootThereIsNoProgram)
     for (bool listing : {false, true}) {
         const auto out = Convert(listing, true);
         EXPECT_TRUE(out.ok);
-        EXPECT_EQ(out.message, QStringLiteral("WARNING : No Program !\n\nCurrent parameter settings only will be written."));
+        EXPECT_EQ(out.message,
+                  QStringLiteral("WARNING : No Program !\n\nCurrent parameter settings only will be written."));
         EXPECT_EQ(out.severity, 0);
         EXPECT_EQ(out.symbol, nullptr);
         EXPECT_EQ(out.text, QString());
@@ -504,7 +522,8 @@ TEST_F(ChecksTest, APinCountsAsConnectedOnlyWhenItsWireLeadsSomewhere)
          [](ChecksTest& t) {
              auto* pointer = t.PlacePointer(t.chart, 4);
              CHOXNode* node = t.NodeOn(t.chart, t.Wire(t.chart, pointer, 0, t.Place<CHOXFlowEnd>(t.chart)), 4);
-             auto* cjump = t.Between(t.PlaceCode(t.chart, objtype::kFlowCJump, QStringLiteral("LD X0;\nCJ(FNC00) P4;")));
+             auto* cjump =
+                 t.Between(t.PlaceCode(t.chart, objtype::kFlowCJump, QStringLiteral("LD X0;\nCJ(FNC00) P4;")));
              t.WireToNode(t.chart, cjump, 2, node, false);
              return nullptr;
          }},
@@ -609,8 +628,9 @@ TEST_F(ChecksTest, EverySymbolOfThePaletteConvertsBetweenStartAndEnd)
             }
             if (symbol->GetErrorState() == 1) {
                 EXPECT_FALSE(out.ok);
-                EXPECT_EQ(out.message,
-                          LoadStr(type == objtype::kFlowJump ? 13402 : type == objtype::kFlowCall ? 13403 : 13400));
+                EXPECT_EQ(out.message, LoadStr(type == objtype::kFlowJump   ? 13402
+                                               : type == objtype::kFlowCall ? 13403
+                                                                            : 13400));
                 EXPECT_EQ(out.severity, 1);
                 EXPECT_EQ(out.symbol, symbol);
                 continue;

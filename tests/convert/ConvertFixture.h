@@ -44,7 +44,8 @@ public:
         SetPinCount(type == objtype::kFlowCJump ? 3 : 2);
         SetPin(0, chart::MakePin(0, 32, 0, CHOXPin::kTop, CHOXPin::kInput, wnd));
         SetPin(1, chart::MakePin(1, 32, 32, CHOXPin::kBottom, CHOXPin::kOutput, wnd));
-        if (type == objtype::kFlowCJump) SetPin(2, chart::MakePin(2, 64, 16, CHOXPin::kSideExit, CHOXPin::kOutput, wnd));
+        if (type == objtype::kFlowCJump)
+            SetPin(2, chart::MakePin(2, 64, 16, CHOXPin::kSideExit, CHOXPin::kOutput, wnd));
         m_nSteps = steps;
     }
     int GetObjectType() const override { return m_type; }
@@ -152,7 +153,8 @@ public:
         wire->SetTarget(node->GetId(), CHOXConnect::kTargetNode);
         node->AddInWire(wire->GetId());
         if (marker)
-            wire->SetJumpEnd(std::make_unique<CHOXFlowJumpEnd>(static_cast<int>(node->GetId()), CRect(0, 0, 10, 10), wnd));
+            wire->SetJumpEnd(
+                std::make_unique<CHOXFlowJumpEnd>(static_cast<int>(node->GetId()), CRect(0, 0, 10, 10), wnd));
         wire->RerouteAll();
         return wire;
     }

@@ -157,7 +157,8 @@ TEST_F(ExportTest, TheParameterSectionsOfATwoAxisDocument)
         UINT number;
         int axis;
         std::int32_t value;
-    } values[] = {{4, 0, 150000}, {4, 1, 90000}, {16, 0, -5000}, {31, 0, 1234}, {37, 1, 17}, {101, 0, 500}, {105, 0, 7}};
+    } values[] = {{4, 0, 150000}, {4, 1, 90000}, {16, 0, -5000}, {31, 0, 1234},
+                  {37, 1, 17},    {101, 0, 500}, {105, 0, 7}};
     for (const auto& v : values) ASSERT_TRUE(param.SetParam(&v.value, v.number, v.axis));
     CHOXExport exporter(doc.get());
     exporter.FormatParameters();
@@ -248,9 +249,10 @@ TEST_F(ExportTest, WholeFilesToTheByte)
             ASSERT_TRUE(exporter.GenerateProgram(message, true, &severity, &symbol, true));
             ASSERT_TRUE(exporter.ExportToTextFile());
         }
-        QString expected = QStringLiteral("[HOX File Name]\n") +
-                           (c.saved ? QStringLiteral("press.hox") : QString()) + QStringLiteral("\n\n") +
-                           QString::fromLatin1(c.type == 1 ? kt::test::kTwoAxisParameters : kt::test::kOneAxisParameters);
+        QString expected =
+            QStringLiteral("[HOX File Name]\n") + (c.saved ? QStringLiteral("press.hox") : QString()) +
+            QStringLiteral("\n\n") +
+            QString::fromLatin1(c.type == 1 ? kt::test::kTwoAxisParameters : kt::test::kOneAxisParameters);
         if (c.program) expected += QStringLiteral("\n[Program]\n\n   0 0000: Ox0;\n   3 0000: m02(END);\n");
         EXPECT_EQ(ReadAll(target), Crlf(expected));
     }
@@ -288,8 +290,8 @@ TEST_F(ExportTest, ANameWithoutExtensionIsAskedAboutAsTxtAndNoReturnsToTheDialog
     ScriptedFiles files;
     // "name" means name.txt, which exists: No keeps the dialog open; the
     // next name does not exist: No again, then Yes.
-    files.ExpectTries({Path(QStringLiteral("docs/name")), Path(QStringLiteral("docs/other")),
-                       Path(QStringLiteral("docs/third."))});
+    files.ExpectTries(
+        {Path(QStringLiteral("docs/name")), Path(QStringLiteral("docs/other")), Path(QStringLiteral("docs/third."))});
     ScriptedMessages messages;
     messages.Expect(OverwriteQuestion(existing), kOverwriteStyle, IDNO)
         .Expect(CreateQuestion(Path(QStringLiteral("docs/other.txt"))), kCreateStyle, IDNO)
@@ -379,7 +381,8 @@ TEST_F(ExportTest, SaveSelectComesFirstForAModifiedDocument)
             d.Click(7);
         });
         ScriptedFiles files;
-        files.Expect(QString(), [](const FileDialogRequest& r) { EXPECT_EQ(r.initialName, QStringLiteral("Untitled.hox")); });
+        files.Expect(QString(),
+                     [](const FileDialogRequest& r) { EXPECT_EQ(r.initialName, QStringLiteral("Untitled.hox")); });
         files.Expect(Path(QStringLiteral("after.txt")));
         ScriptedMessages messages;
         messages.Expect(CreateQuestion(Path(QStringLiteral("after.txt"))), kCreateStyle, IDYES);
@@ -404,24 +407,26 @@ TEST_F(ExportTest, APathThatCannotBeOpenedIsReportedAndNothingIsCreated)
         QString question;
         UINT style;
     } cases[] = {
-        {"a missing folder", Path(QStringLiteral("missing/x.txt")), CreateQuestion(Path(QStringLiteral("missing/x.txt"))),
-         kCreateStyle},
-        {"a folder in the way", Path(QStringLiteral("folder.txt")), OverwriteQuestion(Path(QStringLiteral("folder.txt"))),
-         kOverwriteStyle},
+        {"a missing folder", Path(QStringLiteral("missing/x.txt")),
+         CreateQuestion(Path(QStringLiteral("missing/x.txt"))), kCreateStyle},
+        {"a folder in the way", Path(QStringLiteral("folder.txt")),
+         OverwriteQuestion(Path(QStringLiteral("folder.txt"))), kOverwriteStyle},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ScriptedFiles files;
         files.Expect(c.path);
         ScriptedMessages messages;
-        messages.Expect(c.question, c.style, IDYES).Expect(QStringLiteral("ERROR : Unable to open file."), MB_OK | MB_ICONHAND, IDOK);
+        messages.Expect(c.question, c.style, IDYES)
+            .Expect(QStringLiteral("ERROR : Unable to open file."), MB_OK | MB_ICONHAND, IDOK);
         CHOXExport exporter(doc.get());
         EXPECT_FALSE(Export(exporter));
         ASSERT_EQ(messages.seen.size(), 2u);
         EXPECT_TRUE(messages.seen[1].detail.contains(c.path)) << messages.seen[1].detail.toStdString();
     }
     EXPECT_FALSE(QDir(Path(QStringLiteral("missing"))).exists());
-    EXPECT_EQ(QDir(Path(QStringLiteral("folder.txt"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(QDir(Path(QStringLiteral("folder.txt"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
@@ -435,8 +440,8 @@ TEST_F(ExportTest, AFailedWriteKeepsTheOldFile)
     files.Expect(target);
     ScriptedMessages messages;
     messages.Expect(OverwriteQuestion(target), kOverwriteStyle, IDYES)
-        .Expect(QStringLiteral("An unexpected error occurred while writing %1.").arg(target), MB_OK | MB_ICONEXCLAMATION,
-                IDOK);
+        .Expect(QStringLiteral("An unexpected error occurred while writing %1.").arg(target),
+                MB_OK | MB_ICONEXCLAMATION, IDOK);
     CHOXExport exporter(doc.get());
     EXPECT_FALSE(Export(exporter));
     EXPECT_FALSE(messages.seen.back().detail.isEmpty());
@@ -483,8 +488,8 @@ TEST_F(ExportCommandTest, AFailedCheckCannotExportAndShowsTheSymbol)
     auto* lone = Place<CHOXFlowStart>(chart, CPoint(2000, 1500));
     host.totalSize = CSize(3000, 2000);
     ScriptedMessages messages;
-    messages.Expect(QStringLiteral("ERROR : At least one symbol is not connected.\nCannot Export file."), MB_OK | MB_ICONSTOP,
-                    IDOK);
+    messages.Expect(QStringLiteral("ERROR : At least one symbol is not connected.\nCannot Export file."),
+                    MB_OK | MB_ICONSTOP, IDOK);
     EXPECT_TRUE(Run(ID_EXPORT_TEXT));
     EXPECT_EQ(view.GetSelection(), std::vector<CHOXDrawObj*>{lone});
     // The symbol's corner comes to the middle of the 800 by 600 client area.

@@ -24,13 +24,10 @@ TEST(ExportProgressTest, StepStopsAtTheUpperBound)
         UINT n;
         int pos;
     } cases[] = {
-        {10, 1, 20, 10}, // the bar stops at 10, it does not start over
-        {10, 1, 4, 4},
-        {10, 3, 2, 6},
-        {10, 3, 9, 10},  // 9 and then 10, not 12
-        {10, 4, 100, 10},
-        {0, 1, 5, 0},    // a document without steps
-        {10, 0, 4000000000u, 0}, // a step of 0 goes nowhere, and quickly
+        {10, 1, 20, 10},                                        // the bar stops at 10, it does not start over
+        {10, 1, 4, 4},           {10, 3, 2, 6}, {10, 3, 9, 10}, // 9 and then 10, not 12
+        {10, 4, 100, 10},        {0, 1, 5, 0},                  // a document without steps
+        {10, 0, 4000000000u, 0},                                // a step of 0 goes nowhere, and quickly
     };
     for (const auto& c : cases) {
         CHOXExportProgressDlg progress(0, c.upper, c.step);
@@ -165,7 +162,9 @@ TEST_F(ProgMemoryTest, TotalsPerControllerTypeAndMemorySize)
         SetParams(c.type, c.memorySize, c.fileRegisters);
         EXPECT_EQ(CHOXProgMemoryDlg::TotalMemory(*doc), c.total);
         ScriptedMessages messages;
-        if (c.total < 0) messages.Expect(QStringLiteral("WARNING : Used memory exceeds total memory."), MB_OK | MB_ICONEXCLAMATION, IDOK);
+        if (c.total < 0)
+            messages.Expect(QStringLiteral("WARNING : Used memory exceeds total memory."), MB_OK | MB_ICONEXCLAMATION,
+                            IDOK);
         CHOXProgMemoryDlg dialog(doc.get());
         EXPECT_EQ(dialog.m_strTotal, QString::number(c.total));
         EXPECT_EQ(dialog.m_strUsed, QStringLiteral("0"));
@@ -181,7 +180,8 @@ TEST_F(ProgMemoryTest, TheWarningComesOnlyWhenTheProgramIsLarger)
         ProgramOf(calls); // 3 + 4 * calls + 2: 9, then 13
         ScriptedMessages messages;
         if (calls == 2)
-            messages.Expect(QStringLiteral("WARNING : Used memory exceeds total memory."), MB_OK | MB_ICONEXCLAMATION, IDOK);
+            messages.Expect(QStringLiteral("WARNING : Used memory exceeds total memory."), MB_OK | MB_ICONEXCLAMATION,
+                            IDOK);
         CHOXProgMemoryDlg dialog(doc.get());
         EXPECT_EQ(dialog.m_strUsed, QString::number(5 + 4 * calls));
     }

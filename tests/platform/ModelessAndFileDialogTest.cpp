@@ -136,10 +136,12 @@ TEST(FileDialogTest, FiltersMatchNamesInAnyLetterCase)
         const QModelIndex folder = model->index(dir.path());
         // The model reads the folder on a thread of its own.
         static_cast<void>(QTest::qWaitFor([&] { return model->rowCount(folder) >= 3; }, 5000));
-        for (int row = 0; row < model->rowCount(folder); ++row) listed << model->index(row, 0, folder).data().toString();
+        for (int row = 0; row < model->rowCount(folder); ++row)
+            listed << model->index(row, 0, folder).data().toString();
         dialog->reject();
     });
     EXPECT_EQ(runner.Run(request), QString());
     listed.sort();
-    EXPECT_EQ(listed, (QStringList{QStringLiteral("Mixed.Txt"), QStringLiteral("UPPER.TXT"), QStringLiteral("lower.txt")}));
+    EXPECT_EQ(listed,
+              (QStringList{QStringLiteral("Mixed.Txt"), QStringLiteral("UPPER.TXT"), QStringLiteral("lower.txt")}));
 }
