@@ -568,6 +568,8 @@ bool CHOXDoc::DrawSymbolIcon(CDC* pDC, const QString& symbolName, int state, CPo
     return true;
 }
 
+CHOXWnd* CHOXDoc::GetMonitorRecord() const { return m_pMonWnd.get(); }
+
 const QImage& CHOXDoc::GetPinBitmap(int kind) const { return kind == CHOXPin::kSideExit ? m_pinBitmapSide : m_pinBitmapTopBottom; }
 
 void CHOXDoc::AddStepInfo(std::unique_ptr<CHOXFlowMonInfo> info) { m_stepMap.push_back(std::move(info)); }
