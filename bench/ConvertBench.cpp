@@ -10,7 +10,6 @@
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
 #include "convert/HOXExport.h"
-#include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowStart.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
 
@@ -36,9 +35,9 @@ bool RunsThrough(const CHOXSymbol& symbol)
 // one of the subroutines.
 void Complete(CHOXSymbol& symbol, int n)
 {
-    if (auto* call = dynamic_cast<CHOXFlowCall*>(&symbol)) {
-        call->SetPointerNumber(n % kSubroutines);
-        call->CalcSteps();
+    if (symbol.GetObjectType() == objtype::kFlowCall) {
+        symbol.SetPointerNumber(n % kSubroutines);
+        symbol.CalcSteps();
     }
 }
 

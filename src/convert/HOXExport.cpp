@@ -3,15 +3,14 @@
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "chart/ChartLookup.h"
+#include "chart/HOXJumpEndBase.h"
 #include "chart/HOXPin.h"
 #include "chart/HOXView.h"
 #include "convert/HOXExportProgressDlg.h"
 #include "platform/MDI.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
-#include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowJump.h"
-#include "symbols/flow/HOXFlowJumpEnd.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
 
 #include <algorithm>
@@ -50,13 +49,6 @@ QString FirstStatements(const QString& code)
         out += (semicolon < 0 ? line : line.left(semicolon + 1)) + QStringLiteral("\n");
     }
     return out;
-}
-
-std::int32_t PointerNumberOf(CHOXSymbol* symbol)
-{
-    if (const auto* call = dynamic_cast<const CHOXFlowCall*>(symbol)) return call->GetPointerNumber();
-    if (const auto* jump = dynamic_cast<const CHOXFlowJump*>(symbol)) return jump->GetPointerNumber();
-    return -1;
 }
 
 bool EndFollowsJump(CHOXSymbol* symbol)
@@ -152,7 +144,7 @@ bool CHOXExport::CheckJumpPointers(CHOXSymbol** symbol, QString& message)
     ForEachSymbol(m_pDoc, [&](CHOXSymbol* s, CHOXFlowWnd*) {
         const int type = s->GetObjectType();
         if (type != objtype::kFlowCall && type != objtype::kFlowJump) return true;
-        const std::int32_t n = PointerNumberOf(s);
+        const std::int32_t n = s->GetPointerNumber();
         if (n >= 0 && n <= 255 && m_pDoc->IsPointerNumberUsed(n)) return true;
         *symbol = s;
         message = LoadStr(type == objtype::kFlowCall ? 13394 : 13393);
@@ -347,7 +339,7 @@ CHOXSymbol* CHOXExport::FollowPin(CHOXSymbol* symbol, int index, CHOXFlowWnd* wi
         // exit, whose own text names the target.
         if (index == 2) return nullptr;
         WriteNodeLabel(wire, window, labels);
-        const CHOXFlowJumpEnd* marker = wire->GetJumpEnd();
+        const CHOXJumpEndBase* marker = wire->GetJumpEnd();
         if (marker == nullptr) return nullptr;
         AppendCode(marker->GetCode());
         if (!m_bListing) m_nStepAddress += marker->GetSteps();
