@@ -79,7 +79,7 @@ bool CHOXExport::CheckSymbolErrors(CHOXSymbol** symbol, QString& message)
     return ok;
 }
 
-bool CHOXExport::IsPinConnected(const CHOXSymbol* symbol, int index, const CHOXFlowWnd* window) const
+bool CHOXExport::IsPinConnected(const CHOXSymbol* symbol, int index, CHOXFlowWnd* window) const
 {
     const CHOXPin* pin = symbol->GetPin(index);
     if (pin == nullptr) return true; // no pin at this index
@@ -87,13 +87,12 @@ bool CHOXExport::IsPinConnected(const CHOXSymbol* symbol, int index, const CHOXF
     // The walk writes what the wire leads to: a wire that is gone, that ends
     // nowhere, or that carries a node without a label flag leads nowhere it
     // could write.
-    auto* wnd = const_cast<CHOXFlowWnd*>(window);
-    const CHOXConnect* wire = chart::FindWire(wnd, pin->GetLinkId());
+    const CHOXConnect* wire = chart::FindWire(window, pin->GetLinkId());
     if (wire == nullptr) return false;
     if (wire->GetNodeId() != CHOXConnect::kNone && wire->GetNodeId() > kLastLabel) return false;
     if (wire->GetTargetKind() == CHOXConnect::kTargetSymbol)
-        return chart::FindSymbol(wnd, wire->GetTargetId()) != nullptr;
-    if (chart::FindNode(wnd, wire->GetTargetId()) == nullptr) return false;
+        return chart::FindSymbol(window, wire->GetTargetId()) != nullptr;
+    if (chart::FindNode(window, wire->GetTargetId()) == nullptr) return false;
     // The conditional jump names its target itself; any other wire to a
     // node is written as its jump-end marker.
     const bool sideExit = index == 2 && symbol->GetObjectType() == objtype::kFlowCJump;

@@ -74,7 +74,7 @@ private:
     int CheckSymbolData(CHOXSymbol** symbol, QString& message);
     bool CheckJumpPointers(CHOXSymbol** symbol, QString& message);
     // Whether the pin's wire leads somewhere the walk can write.
-    bool IsPinConnected(const CHOXSymbol* symbol, int index, const CHOXFlowWnd* window) const;
+    bool IsPinConnected(const CHOXSymbol* symbol, int index, CHOXFlowWnd* window) const;
 
     using LabelFlags = std::array<bool, 256>;
     void GenerateFlow(CHOXSymbol* start, CHOXFlowWnd* window, LabelFlags& labels, std::vector<DWORD>& visited);

@@ -31,7 +31,7 @@ protected:
             PlaceCode(chart, objtype::kFlowCJump, QStringLiteral("BRET(FNC05);\nLD X0;\nCJ(FNC00) P6;\nBRET(FNC05);"));
         sideJump = PlaceJump(chart, 6);
         call = PlaceCall(chart, 7);
-        end0 = Place<CHOXFlowEnd>(chart);
+        jump = PlaceJump(chart, 6);
         start1 = Place<CHOXFlowStart>(chart); // Ox1
         text = PlaceCode(chart, objtype::kFlowProgText, QStringLiteral("LD X1;  comment\n\nOUT Y0;;\n"),
                          kt::test::CheckerSteps(*doc, QStringLiteral("LD X1;\nOUT Y0;")));
@@ -44,7 +44,7 @@ protected:
         Wire(chart, start0, 0, cjump);
         Wire(chart, cjump, 1, call);
         Wire(chart, cjump, 2, sideJump);
-        Wire(chart, call, 1, end0);
+        Wire(chart, call, 1, jump);
         Wire(chart, start1, 0, text);
         node9 = NodeOn(chart, Wire(chart, text, 1, end1), 9);
         Wire(chart, subroutine, 0, ret);
@@ -57,7 +57,7 @@ protected:
     CTestCodeSymbol* cjump = nullptr;
     CHOXFlowJump* sideJump = nullptr;
     CHOXFlowCall* call = nullptr;
-    CHOXFlowEnd* end0 = nullptr;
+    CHOXFlowJump* jump = nullptr;
     CHOXFlowStart* start1 = nullptr;
     CTestCodeSymbol* text = nullptr;
     CHOXFlowEnd* end1 = nullptr;
@@ -84,10 +84,25 @@ TEST_F(GoldenChartTest, PlainModeIsTheBareProgramInMapOrder)
     EXPECT_EQ(out.message, QString());
     // Roots in the object map's order (ids below 16 share a bucket, newest
     // first): the POINTER, the SUBROUTINE, then the two STARTs.
-    EXPECT_EQ(out.text, Lines({"P6;", "CALL(FNC02) P7;", "JMP(FNC04) P9;", "m02(END);", //
-                               "P7;", "RET(FNC03);",                                    //
-                               "Ox1;", "LD X1;", "", "OUT Y0;", "P9;", "m02(END);",     //
-                               "Ox0;", "BRET(FNC05);", "LD X0;", "CJ(FNC00) P6;", "BRET(FNC05);", "CALL(FNC02) P7;",
+    EXPECT_EQ(out.text, Lines({"P6;",
+                               "CALL(FNC02) P7;",
+                               "JMP(FNC04) P9;",
+                               "m02(END);", //
+                               "P7;",
+                               "RET(FNC03);", //
+                               "Ox1;",
+                               "LD X1;",
+                               "",
+                               "OUT Y0;",
+                               "P9;",
+                               "m02(END);", //
+                               "Ox0;",
+                               "BRET(FNC05);",
+                               "LD X0;",
+                               "CJ(FNC00) P6;",
+                               "BRET(FNC05);",
+                               "CALL(FNC02) P7;",
+                               "JMP(FNC04) P6;",
                                "m02(END);"}));
 }
 
@@ -119,7 +134,8 @@ TEST_F(GoldenChartTest, ListingModeNumbersStepsAndLines)
                                "  36 0002: CJ(FNC00) P6;",
                                "  40 0003: BRET(FNC05);",
                                "  42 0004: CALL(FNC02) P7;",
-                               "  46 0005: m02(END);"}));
+                               "  46 0005: JMP(FNC04) P6;",
+                               "  50 0006: m02(END);"}));
 }
 
 TEST_F(GoldenChartTest, TheStepMapFollowsTheWalkAndMatchesTheListing)
@@ -137,7 +153,7 @@ TEST_F(GoldenChartTest, TheStepMapFollowsTheWalkAndMatchesTheListing)
     const std::vector<std::pair<int, DWORD>> expected = {
         {0, pointer->GetId()}, {2, call2->GetId()}, {12, subroutine->GetId()}, {14, ret->GetId()},
         {16, start1->GetId()}, {19, text->GetId()}, {27, end1->GetId()},       {29, start0->GetId()},
-        {32, cjump->GetId()},  {42, call->GetId()}, {46, end0->GetId()}};
+        {32, cjump->GetId()},  {42, call->GetId()}, {46, jump->GetId()}};
     EXPECT_EQ(steps, expected);
 
     // Listing mode leaves the step map alone.
