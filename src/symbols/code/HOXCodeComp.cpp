@@ -61,7 +61,7 @@ void CHOXCodeComp::UpdateText()
         break;
     default: break;
     }
-    if (HasMcode()) lines << QStringLiteral("m%1").arg(m_byMcode);
+    if (HasMcode()) lines << QStringLiteral("m%1").arg(int(m_byMcode));
     m_strLabel = lines.join(QLatin1Char('\n'));
 }
 

@@ -36,7 +36,7 @@ void CHOXCodeDrvz::UpdateText()
 
 QString CHOXCodeDrvz::GetCode()
 {
-    QString code = HasMcode() ? QStringLiteral("cod28(DRVZ) m%1;").arg(m_byMcode) : QStringLiteral("cod28(DRVZ);");
+    QString code = HasMcode() ? QStringLiteral("cod28(DRVZ) m%1;").arg(int(m_byMcode)) : QStringLiteral("cod28(DRVZ);");
     // An axis of its own returns while its return device is set.
     if (m_byReturnOption == kReturnX)
         code = QStringLiteral("SET M9024;\n") + code + QStringLiteral("\nRST M9024;");

@@ -32,7 +32,7 @@ void CHOXCodeIncAbs::SetIncremental(std::int32_t incremental)
     SetCaption(incremental == 1 ? "INCREMENTAL" : "ABSOLUTE");
 }
 
-void CHOXCodeIncAbs::UpdateText() { m_strLabel = HasMcode() ? QStringLiteral("m%1").arg(m_byMcode) : QString(); }
+void CHOXCodeIncAbs::UpdateText() { m_strLabel = HasMcode() ? QStringLiteral("m%1").arg(int(m_byMcode)) : QString(); }
 
 QString CHOXCodeIncAbs::GetCode()
 {

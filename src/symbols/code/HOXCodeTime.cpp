@@ -39,7 +39,7 @@ QString CHOXCodeTime::GetCode()
 {
     // "K" stands before a register too ("KD100"), which the checker takes.
     QString code = QStringLiteral("cod04(TIM) K") + m_time.GetText();
-    if (HasMcode()) code += QStringLiteral(" m%1 ").arg(m_byMcode);
+    if (HasMcode()) code += QStringLiteral(" m%1 ").arg(int(m_byMcode));
     return code + QStringLiteral(";");
 }
 

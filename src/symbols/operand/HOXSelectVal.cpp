@@ -48,9 +48,9 @@ QString CHOXSelectVal::GetText() const
     case kK: text = QStringLiteral("K"); break;
     // A hexadecimal constant takes no index register.
     case kH: return (QStringLiteral("H") + QString::number(static_cast<std::uint32_t>(m_nNumber), 16)).toUpper();
-    case kKnM: text = QStringLiteral("K%1M").arg(m_byDigits); break;
-    case kKnX: text = QStringLiteral("K%1X").arg(m_byDigits); break;
-    case kKnY: text = QStringLiteral("K%1Y").arg(m_byDigits); break;
+    case kKnM: text = QStringLiteral("K%1M").arg(int(m_byDigits)); break;
+    case kKnX: text = QStringLiteral("K%1X").arg(int(m_byDigits)); break;
+    case kKnY: text = QStringLiteral("K%1Y").arg(int(m_byDigits)); break;
     case kV: text = QStringLiteral("V"); break;
     case kZ: text = QStringLiteral("Z"); break;
     case kX: text = QStringLiteral("X"); break;
