@@ -54,7 +54,7 @@ struct CCommPort::Completion {
             finished = true;
             // The waiter's loop outlives this: it takes the lock before it
             // lets the loop go.
-            if (loop != nullptr) QMetaObject::invokeMethod(loop, &QEventLoop::quit, Qt::QueuedConnection);
+            if (loop != nullptr) QMetaObject::invokeMethod(loop, "quit", Qt::QueuedConnection);
         }
         done.notify_all();
     }
@@ -165,6 +165,12 @@ void CCommPort::Stop()
         m_stop = true;
     }
     m_queued.notify_all();
+    // The loop's own word that it is done, then the thread's end: all the
+    // loop touched is ours again before anything is destroyed.
+    {
+        std::unique_lock lock(m_mutex);
+        m_queued.wait(lock, [this] { return m_exited; });
+    }
     m_thread->wait();
     m_thread.reset();
 }
@@ -185,6 +191,11 @@ void CCommPort::Loop()
     }
     if (m_transport) m_transport->Close();
     m_transport.reset();
+    // Told under the lock: Stop cannot go on (and destroy the condition)
+    // before the notification is over.
+    std::lock_guard lock(m_mutex);
+    m_exited = true;
+    m_queued.notify_all();
 }
 
 void CCommPort::Enqueue(const Job& job, const std::shared_ptr<Completion>& completion)

@@ -102,6 +102,7 @@ private:
     std::condition_variable m_queued;
     std::deque<QueuedJob> m_jobs;
     bool m_stop = false;
+    bool m_exited = false;
 
     // Owned by the I/O thread.
     std::unique_ptr<CCommTransport> m_transport;

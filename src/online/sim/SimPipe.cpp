@@ -5,7 +5,7 @@ CSimChannel::ReadResult CSimPipe::Read(QByteArray& into, Clock::time_point deadl
     std::unique_lock lock(m_mutex);
     m_changed.wait_until(lock, deadline, [this] { return !m_toSim.isEmpty() || m_hostClosed || m_cut; });
     if (!m_toSim.isEmpty()) {
-        into.append(m_toSim);
+        into.append(m_toSim.constData(), m_toSim.size());
         m_toSim.clear();
         return ReadResult::Data;
     }
@@ -17,7 +17,7 @@ bool CSimPipe::Write(const QByteArray& bytes)
     {
         std::lock_guard lock(m_mutex);
         if (m_hostClosed || m_cut) return false;
-        m_toHost.append(bytes);
+        m_toHost.append(bytes.constData(), bytes.size());
     }
     m_changed.notify_all();
     return true;
@@ -43,7 +43,7 @@ bool CSimPipe::HostWrite(const QByteArray& bytes)
     {
         std::lock_guard lock(m_mutex);
         if (m_cut || m_hostClosed) return false;
-        m_toSim.append(bytes);
+        m_toSim.append(bytes.constData(), bytes.size());
     }
     m_changed.notify_all();
     return true;
@@ -55,7 +55,7 @@ CSimChannel::ReadResult CSimPipe::HostRead(QByteArray& into, Clock::time_point d
     m_changed.wait_until(lock, deadline, [this] { return !m_toHost.isEmpty() || m_cut || m_hostClosed; });
     if (m_cut || m_hostClosed) return ReadResult::Closed;
     if (m_toHost.isEmpty()) return ReadResult::Idle;
-    into.append(m_toHost);
+    into.append(m_toHost.constData(), m_toHost.size());
     m_toHost.clear();
     return ReadResult::Data;
 }

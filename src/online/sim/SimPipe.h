@@ -1,6 +1,7 @@
 #pragma once
 // The in-process line between a port's I/O thread (the host end) and the
-// simulator's thread (the channel end). Thread-safe.
+// simulator's thread (the channel end). Thread-safe; bytes are copied across,
+// never shared between the two threads.
 #include "online/sim/SimChannel.h"
 
 #include <condition_variable>
