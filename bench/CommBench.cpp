@@ -25,8 +25,8 @@ constexpr int kTurnaroundMs = 5;
 // about 10 bytes each.
 QString MemoryFillingProgram(int steps)
 {
-    static const char* const kStatements[] = {"LD X0;", "OUT Y1;", "m05;", "cod04(DRV) X10;", "AND M100;",
-                                              "cod00(DRV) X-2;", "LDI X3;", "SET M9;"};
+    static const char* const kStatements[] = {"LD X0;",    "OUT Y1;",         "m05;",    "cod04(DRV) X10;",
+                                              "AND M100;", "cod00(DRV) X-2;", "LDI X3;", "SET M9;"};
     QString text;
     for (int i = 0; i < steps; ++i) text += QString::fromLatin1(kStatements[i % 8]) + QLatin1Char('\n');
     return text;

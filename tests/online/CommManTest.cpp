@@ -120,6 +120,22 @@ TEST_F(CommManTest, AFreshProgramReachesTheSimulatorOnCom1)
     ASSERT_EQ(1u, Sim().Log().Of(QStringLiteral("GetKZQWType")).size());
 }
 
+TEST_F(CommManTest, TheSimulatorPacesItsLineByDefault)
+{
+    // So that a polling loop on the default link never spins a core.
+    Host().Reset();
+    EXPECT_TRUE(Host().Server().IsPacing());
+    CCommPortSettings slow;
+    slow.m_device = QStringLiteral("sim");
+    slow.m_speed = 9600;
+    CCommPortSettings::Write(QStringLiteral("COM1"), slow);
+    CCommMan comm;
+    Open(comm);
+    EXPECT_EQ(9600, Host().Server().Baud()) << "at the port's speed";
+    int type = -1;
+    EXPECT_EQ(0, comm.mfi_GetKZQWType(type));
+}
+
 // ---------------------------------------------------------------------------
 // Records
 
