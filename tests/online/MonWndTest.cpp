@@ -81,7 +81,8 @@ public:
 
 class RecordingDrawObj : public CHOXDrawObj {
 public:
-    RecordingDrawObj(const char* kind, CHOXWnd* wnd, DWORD id, const CRect& rect) : CHOXDrawObj(rect, wnd), m_kind(kind)
+    RecordingDrawObj(const char* kind, CHOXWnd* wnd, DWORD id, const CRect& rect)
+        : CHOXDrawObj(rect, wnd), m_kind(kind)
     {
         SetId(id);
     }
@@ -227,39 +228,20 @@ TEST_F(MonWndTest, StoresTheWindowPartThenFourMapsInMapOrder)
         // window part: base sheet (null), frame rectangle, scroll x, y, zoom
         "0000"
         "01000000020000000300000004000000"
-        "05000000"
-        "06000000"
-        "03000000"
+        "05000000" "06000000" "03000000"
         // object map: one entry, key 7, new class CHOXDrawObj, id, bounds
-        "0100"
-        "0700"
-        "ffff"
-        "0000"
-        "0b00"
-        "43484f58447261774f626a"
-        "07000000"
-        "0a000000140000001e00000028000000"
+        "0100" "0700" "ffff" "0000" "0b00" "43484f58447261774f626a"
+        "07000000" "0a000000140000001e00000028000000"
         // shape map: empty
         "0000"
         // OLE map: key 2, class CHOXDrawObj by reference (index 1)
-        "0100"
-        "0200"
-        "0180"
-        "02000000"
-        "00000000000000000800000008000000"
+        "0100" "0200" "0180" "02000000" "00000000000000000800000008000000"
         // monitor-object map in map order: 20 (bucket 1) before 36 (bucket 2)
         "0200"
-        "1400"
-        "ffff"
-        "0000"
-        "0a00"
-        "43484f584d6f6e4f626a"
-        "14000000"
-        "01000000010000000200000002000000"
-        "2400"
-        "0480"
-        "24000000"
-        "ffffffff000000006400000032000000");
+        "1400" "ffff" "0000" "0a00" "43484f584d6f6e4f626a"
+        "14000000" "01000000010000000200000002000000"
+        "2400" "0480"
+        "24000000" "ffffffff000000006400000032000000");
     EXPECT_EQ(Store(wnd).toHex(), expected.toHex());
 }
 
@@ -493,9 +475,9 @@ TEST_F(MonWndTest, MonObjIsVisibleWhenItsBoundsReachThePaintedArea)
     const struct {
         const char* name;
         CRect bounds;
-        int zoom;      // percent
-        CPoint scroll; // device pixels
-        QRect clip;    // device pixels; empty: no clip
+        int zoom;       // percent
+        CPoint scroll;  // device pixels
+        QRect clip;     // device pixels; empty: no clip
         bool visible;
     } cases[] = {
         {"inside", {10, 10, 50, 50}, 100, {0, 0}, {}, true},
