@@ -1,7 +1,10 @@
 #include "platform/ui/QtDialogBar.h"
 
+#include "platform/FrameWnd.h"
+
 #include <QEvent>
 #include <QHelpEvent>
+#include <QToolTip>
 #include <QLayout>
 #include <QMainWindow>
 #include <QPainter>
@@ -158,6 +161,8 @@ void QtDialogBar::MakeWidget(CBarCtrl& control)
         });
         widget = face;
     }
+    // The frame may give the tip when it is shown.
+    widget->installEventFilter(this);
     widget->setObjectName(QStringLiteral("Control%1").arg(control.GetDlgCtrlID()));
     m_widgets[&control] = widget;
 }
@@ -234,6 +239,19 @@ bool QtDialogBar::eventFilter(QObject* watched, QEvent* event)
                 SliderAction(wheeled, steps > 0 ? QAbstractSlider::SliderSingleStepSub
                                                 : QAbstractSlider::SliderSingleStepAdd);
             event->accept();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ToolTip) {
+        for (const auto& [control, widget] : m_widgets) {
+            if (widget == nullptr || widget.data() != watched || m_bar.GetOwner() == nullptr) continue;
+            QString tip;
+            if (!m_bar.GetOwner()->OnToolTipNeedText(control->GetDlgCtrlID(), tip)) break;
+            if (tip.isEmpty()) {
+                QToolTip::hideText();
+            } else {
+                QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, widget.data());
+            }
             return true;
         }
     }
