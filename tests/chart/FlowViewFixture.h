@@ -5,6 +5,7 @@
 #include "app/PaletteTools.h"
 #include "app/ProgramState.h"
 #include "chart/ChartFixture.h"
+#include "chart/ChartLookup.h"
 #include "chart/HOXFlowView.h"
 
 #include <memory>
