@@ -75,7 +75,7 @@ CHOXDoc::CHOXDoc()
     OnUpdate(ID_PROGTEXT_X, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextX == 1 ? 1 : 0); });
     OnUpdate(ID_PROGTEXT_SUBTASK, [this](CCmdUI* ui) { ui->SetCheck(m_nShowProgTextSubtask == 1 ? 1 : 0); });
     OnUpdate(ID_PROGTEXT_Y, [this](CCmdUI* ui) {
-        ui->Enable(m_nControllerType == ctype::kTwoAxes);
+        ui->Enable(ctype::HasIndependentAxes(m_nControllerType));
         ui->SetCheck(m_nShowProgTextY == 1 ? 1 : 0);
     });
     InitPalette();
@@ -567,6 +567,8 @@ bool CHOXDoc::DrawSymbolIcon(CDC* pDC, const QString& symbolName, int state, CPo
     painter.setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
     return true;
 }
+
+CHOXWnd* CHOXDoc::GetMonitorRecord() const { return m_pMonWnd.get(); }
 
 const QImage& CHOXDoc::GetPinBitmap(int kind) const { return kind == CHOXPin::kSideExit ? m_pinBitmapSide : m_pinBitmapTopBottom; }
 

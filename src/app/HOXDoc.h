@@ -93,6 +93,9 @@ public:
     WindowMap& GetWindowMap() { return m_mapWindows; }
     const WindowMap& GetWindowMap() const { return m_mapWindows; }
     CHOXMonWnd* GetMonWnd() const { return m_pMonWnd.get(); }
+    // The same as a window record, for the chart code, which does not know
+    // the monitor window's class.
+    CHOXWnd* GetMonitorRecord() const;
     bool IsObjectIdUsed(WORD id) const;
     std::int32_t NewSymbolId();
     void ReleaseSymbolId();

@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "chart/ChartLookup.h"
 #include "chart/HOXBaseRect.h"
+#include "chart/HOXJumpEndBase.h"
 #include "chart/HOXNode.h"
 #include "chart/HOXNodeDlg.h"
 #include "chart/HOXPin.h"
@@ -12,9 +13,6 @@
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
-#include "symbols/flow/HOXFlowJump.h"
-#include "symbols/flow/HOXFlowJumpEnd.h"
-#include "symbols/flow/HOXFlowPointer.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -129,8 +127,7 @@ void CHOXConnect::Serialize(CArchive& ar)
     DWORD nodeId = 0;
     std::int32_t nodeSegment = 0;
     ar >> sourceId >> sourcePin >> targetId >> targetKind >> nodeId >> nodeSegment;
-    std::unique_ptr<CHOXFlowJumpEnd> marker;
-    ar >> marker;
+    std::unique_ptr<CHOXJumpEndBase> marker = ar.ReadOwned<CHOXJumpEndBase>();
     const DWORD count = ar.ReadCount(8);
     std::vector<CPoint> points(count);
     for (CPoint& p : points) ar >> p;
@@ -165,7 +162,7 @@ void CHOXConnect::SetTarget(DWORD id, std::int32_t kind)
     m_nTargetKind = kind;
 }
 
-void CHOXConnect::SetJumpEnd(std::unique_ptr<CHOXFlowJumpEnd> marker) { m_pJumpEnd = std::move(marker); }
+void CHOXConnect::SetJumpEnd(std::unique_ptr<CHOXJumpEndBase> marker) { m_pJumpEnd = std::move(marker); }
 
 void CHOXConnect::SetLineWidth(int width) { m_nPenWidth = width; }
 
@@ -564,7 +561,7 @@ void CHOXConnect::OnOpen(UINT, CPoint point)
         AfxMessageBox(QStringLiteral("ERROR :  Cannot create Node on this Wire Object."), MB_OK | MB_ICONHAND);
         return;
     }
-    auto* pointer = dynamic_cast<CHOXFlowPointer*>(FindSymbol(m_nSourceId));
+    CHOXSymbol* pointer = chart::AsPointerSymbol(FindSymbol(m_nSourceId));
     int offered = -1;
     bool taken = false;
     if (pointer != nullptr) {
@@ -740,7 +737,7 @@ void CHOXConnect::TakeNode(DWORD nodeId)
     CHOXDoc* doc = m_pWnd->GetDocument();
     node->RemoveInWire(m_nId);
     node->SetOutWireId(m_nId);
-    const auto* pointer = dynamic_cast<const CHOXFlowPointer*>(FindSymbol(m_nSourceId));
+    const CHOXSymbol* pointer = chart::AsPointerSymbol(FindSymbol(m_nSourceId));
     if (pointer != nullptr && pointer->GetPointerNumber() >= 0) {
         // The node now sits on the POINTER's wire and takes its number.
         const std::int32_t number = pointer->GetPointerNumber();
@@ -783,8 +780,8 @@ void CHOXConnect::TakeNodeBack(CHOXConnect* other, CHOXNode* node, CHOXSymbol* s
 {
     CHOXDoc* doc = m_pWnd->GetDocument();
     node->SetOutWireId(m_nId);
-    auto* mine = dynamic_cast<CHOXFlowPointer*>(source);
-    const auto* theirs = dynamic_cast<const CHOXFlowPointer*>(FindSymbol(other->GetSourceId()));
+    CHOXSymbol* mine = chart::AsPointerSymbol(source);
+    const CHOXSymbol* theirs = chart::AsPointerSymbol(FindSymbol(other->GetSourceId()));
     if (mine == nullptr) {
         int number = static_cast<int>(m_nNodeId);
         if (theirs != nullptr && doc != nullptr && doc->IsPointerNumberUsed(number)) number = doc->AllocPointerNumber();
@@ -824,8 +821,11 @@ void CHOXConnect::NotifyJumpSymbol(int mode)
     if (IsNodeTarget()) return;
     CHOXSymbol* source = FindSymbol(m_nSourceId);
     CHOXSymbol* target = FindSymbol(m_nTargetId);
-    auto* jumpAtTarget = dynamic_cast<CHOXFlowJump*>(target);
-    auto* jumpAtSource = dynamic_cast<CHOXFlowJump*>(source);
+    const auto asJump = [](CHOXSymbol* symbol) {
+        return symbol != nullptr && symbol->GetObjectType() == objtype::kFlowJump ? symbol : nullptr;
+    };
+    CHOXSymbol* jumpAtTarget = asJump(target);
+    CHOXSymbol* jumpAtSource = asJump(source);
     if (source != nullptr && target != nullptr) {
         if (m_nSourcePin != 2) return;
         if (jumpAtTarget != nullptr) {
