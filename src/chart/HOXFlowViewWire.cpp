@@ -7,13 +7,13 @@
 #include "chart/ChartLookup.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
+#include "chart/HOXJumpEndBase.h"
 #include "chart/HOXNode.h"
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
 #include "chart/RecordCasts.h"
 #include "platform/Messages.h"
-#include "symbols/flow/HOXFlowJumpEnd.h"
 
 namespace {
 
@@ -132,7 +132,7 @@ bool CHOXFlowView::JoinToSymbol(CHOXConnect* wire, CHOXSymbol* end, CPoint docPo
         wire->SetTarget(startId, CHOXConnect::kTargetNode);
         chart::FindNode(wnd, startId)->AddInWire(wire->GetId());
         if (pin != kSideExitPin)
-            wire->SetJumpEnd(std::make_unique<CHOXFlowJumpEnd>(m_nWireStartObject, SquareAround(docPoint), wnd));
+            wire->SetJumpEnd(CHOXJumpEndBase::Make(m_nWireStartObject, SquareAround(docPoint), wnd));
         return true;
     }
     if (end->GetId() == startId) {
@@ -178,8 +178,8 @@ bool CHOXFlowView::JoinToNode(CHOXConnect* wire, CHOXNode* end, CPoint docPoint)
     wire->SetSource(startId, m_nWireStartPin);
     wire->SetTarget(end->GetId(), CHOXConnect::kTargetNode);
     if (m_nWireStartPin != kSideExitPin)
-        wire->SetJumpEnd(std::make_unique<CHOXFlowJumpEnd>(static_cast<std::int32_t>(end->GetId()),
-                                                           SquareAround(docPoint), wnd));
+        wire->SetJumpEnd(
+            CHOXJumpEndBase::Make(static_cast<std::int32_t>(end->GetId()), SquareAround(docPoint), wnd));
     return true;
 }
 
@@ -187,7 +187,7 @@ void CHOXFlowView::FinishJoin(CHOXConnect* wire, UINT flags, CPoint point)
 {
     CHOXFlowWnd* wnd = chart::AsFlowWnd(GetWnd());
     wire->Reroute();
-    if (CHOXFlowJumpEnd* marker = wire->GetJumpEnd()) marker->SetRect(SquareAround(wire->GetSecondPoint()));
+    if (CHOXJumpEndBase* marker = wire->GetJumpEnd()) marker->SetRect(SquareAround(wire->GetSecondPoint()));
     // A conditional jump's side exit that leads to a symbol other than a
     // JUMP jumps to a node of its own.
     const CHOXSymbol* source = chart::FindSymbol(wnd, wire->GetSourceId());

@@ -17,8 +17,6 @@
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
 #include "chart/RecordCasts.h"
-#include "online/HOXMonObj.h"
-#include "online/HOXMonWnd.h"
 #include "platform/Help.h"
 #include "platform/Messages.h"
 #include "res/CommandIds.h"
@@ -33,35 +31,10 @@ constexpr UINT IDS_SIDE_EXIT_NODE = 13267;
 WORD Key(DWORD id) { return static_cast<WORD>(id); }
 
 // The object of a kind (CHOXUndoRecord) under the id in the record's maps.
-CHOXDrawObj* LookupOfKind(CHOXWnd* wnd, std::int32_t kind, DWORD id)
+CHOXDrawObj* LookupOfKind(const CHOXWnd* wnd, std::int32_t kind, DWORD id)
 {
-    if (!chart::IsKey(id)) return nullptr;
-    CHOXFlowWnd* flow = chart::AsFlowWnd(wnd);
-    CHOXMonWnd* mon = chart::AsMonWnd(wnd);
-    switch (kind) {
-    case CHOXUndoRecord::kSymbol: return wnd->LookupObject(Key(id));
-    case CHOXUndoRecord::kWire: return flow != nullptr ? flow->LookupConnect(Key(id)) : nullptr;
-    case CHOXUndoRecord::kNode: return flow != nullptr ? flow->LookupNode(Key(id)) : nullptr;
-    case CHOXUndoRecord::kShape: return mon != nullptr ? mon->LookupShape(Key(id)) : nullptr;
-    case CHOXUndoRecord::kOle: return mon != nullptr ? mon->LookupOleObject(Key(id)) : nullptr;
-    case CHOXUndoRecord::kMonObj: return mon != nullptr ? mon->LookupMonObj(Key(id)) : nullptr;
-    default: return nullptr;
-    }
-}
-
-std::unique_ptr<CHOXDrawObj> RemoveOfKind(CHOXWnd* wnd, std::int32_t kind, DWORD id)
-{
-    CHOXFlowWnd* flow = chart::AsFlowWnd(wnd);
-    CHOXMonWnd* mon = chart::AsMonWnd(wnd);
-    switch (kind) {
-    case CHOXUndoRecord::kSymbol: return wnd->RemoveObject(Key(id));
-    case CHOXUndoRecord::kWire: return flow != nullptr ? flow->RemoveConnect(Key(id)) : nullptr;
-    case CHOXUndoRecord::kNode: return flow != nullptr ? flow->RemoveNode(Key(id)) : nullptr;
-    case CHOXUndoRecord::kShape: return mon != nullptr ? mon->RemoveShape(Key(id)) : nullptr;
-    case CHOXUndoRecord::kOle: return mon != nullptr ? mon->RemoveOleObject(Key(id)) : nullptr;
-    case CHOXUndoRecord::kMonObj: return mon != nullptr ? mon->RemoveMonObj(Key(id)) : nullptr;
-    default: return nullptr;
-    }
+    const ObjectMap* map = wnd->GetMapOfKind(kind);
+    return map != nullptr && chart::IsKey(id) ? FindInMap(*map, Key(id)) : nullptr;
 }
 
 // The edge an object is aligned by: a line by its end points, so the
@@ -181,19 +154,19 @@ bool CHOXView::DeleteObject(CHOXWnd* wnd, CHOXDrawObj* object)
             symbol->DeletePins();
             symbol->Remove();
         }
-        taken = RemoveOfKind(wnd, kind, id);
+        taken = wnd->RemoveOfKind(kind, Key(id));
         break;
     case CHOXUndoRecord::kWire:
         object->Remove();
-        taken = RemoveOfKind(wnd, kind, id);
+        taken = wnd->RemoveOfKind(kind, Key(id));
         break;
     case CHOXUndoRecord::kNode:
-        taken = RemoveOfKind(wnd, kind, id);
+        taken = wnd->RemoveOfKind(kind, Key(id));
         object->Remove();
         break;
     case CHOXUndoRecord::kShape:
     case CHOXUndoRecord::kOle:
-    case CHOXUndoRecord::kMonObj: taken = RemoveOfKind(wnd, kind, id); break;
+    case CHOXUndoRecord::kMonObj: taken = wnd->RemoveOfKind(kind, Key(id)); break;
     default: return false;
     }
     if (!taken) return false;
