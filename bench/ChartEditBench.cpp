@@ -2,6 +2,7 @@
 // wires at 100 % into an offscreen image, and a rubber band dragged over the
 // whole chart and released (the band redrawn at each move, the symbols
 // selected at the end).
+#include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXConnect.h"
@@ -52,6 +53,8 @@ private:
 struct Chart {
     Chart()
     {
+        // The symbols are drawn with their pictures, as on the screen.
+        app.LoadSymbolIcons();
         doc.SetControllerType(2);
         auto chart = doc.NewFlowWindow(QStringLiteral("Flow Chart1"), QString());
         wnd = chart.get();
@@ -95,6 +98,7 @@ struct Chart {
     }
     ~Chart() { doc.RemoveView(&view); }
 
+    CHOXApp app;
     CHOXDoc doc;
     CHOXFlowWnd* wnd = nullptr;
     std::unique_ptr<BenchHost> host;

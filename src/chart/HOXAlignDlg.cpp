@@ -2,7 +2,10 @@
 
 #include "platform/Help.h"
 
-CHOXAlignDlg::CHOXAlignDlg() : CDialog(2069) { OnClicked(kHelpButton, [this] { OnHelp(); }); }
+CHOXAlignDlg::CHOXAlignDlg() : CDialog(2069)
+{
+    OnClicked(kHelpButton, [this] { OnHelp(); });
+}
 
 bool CHOXAlignDlg::OnInitDialog()
 {

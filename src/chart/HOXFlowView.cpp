@@ -49,10 +49,7 @@ void CHOXFlowView::OnInitialUpdate()
     SetInitialPageSize();
 }
 
-void CHOXFlowView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject)
-{
-    InvalidateForHint(hint, hintObject);
-}
+void CHOXFlowView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject) { InvalidateForHint(hint, hintObject); }
 
 void CHOXFlowView::OnDraw(CDC* pDC)
 {

@@ -97,8 +97,8 @@ void CHOXFlowView::ReleaseWire(UINT flags, CPoint point, CPoint docPoint)
     // A wire started at a node names the node by its number, which is no
     // symbol id: it is looked up among the nodes.
     const DWORD startId = static_cast<DWORD>(m_nWireStartObject);
-    const CHOXDrawObj* start =
-        m_nWireStartPin < 0 ? static_cast<CHOXDrawObj*>(chart::FindNode(wnd, startId)) : chart::FindSymbol(wnd, startId);
+    const CHOXDrawObj* start = m_nWireStartPin < 0 ? static_cast<CHOXDrawObj*>(chart::FindNode(wnd, startId))
+                                                   : chart::FindSymbol(wnd, startId);
     CHOXDrawObj* object = wnd->ObjectAt(docPoint);
     auto* symbol = dynamic_cast<CHOXSymbol*>(object);
     auto* node = dynamic_cast<CHOXNode*>(object);
@@ -178,8 +178,7 @@ bool CHOXFlowView::JoinToNode(CHOXConnect* wire, CHOXNode* end, CPoint docPoint)
     wire->SetSource(startId, m_nWireStartPin);
     wire->SetTarget(end->GetId(), CHOXConnect::kTargetNode);
     if (m_nWireStartPin != kSideExitPin)
-        wire->SetJumpEnd(
-            CHOXJumpEndBase::Make(static_cast<std::int32_t>(end->GetId()), SquareAround(docPoint), wnd));
+        wire->SetJumpEnd(CHOXJumpEndBase::Make(static_cast<std::int32_t>(end->GetId()), SquareAround(docPoint), wnd));
     return true;
 }
 

@@ -28,8 +28,7 @@ public:
     // The editor makes the marker of a wire it joins to a node through the
     // maker that the marker class registers (KT_REGISTER_JUMP_END_MAKER);
     // null until one has.
-    using Maker = std::unique_ptr<CHOXJumpEndBase> (*)(std::int32_t pointerNumber, const CRect& position,
-                                                        CHOXWnd* wnd);
+    using Maker = std::unique_ptr<CHOXJumpEndBase> (*)(std::int32_t pointerNumber, const CRect& position, CHOXWnd* wnd);
     static bool RegisterMaker(Maker maker);
     static std::unique_ptr<CHOXJumpEndBase> Make(std::int32_t pointerNumber, const CRect& position, CHOXWnd* wnd);
 
@@ -42,8 +41,8 @@ protected:
 };
 
 // In the marker class's source file: the editor makes markers of the class.
-#define KT_REGISTER_JUMP_END_MAKER(cls)                                                                              \
-    [[maybe_unused]] static const bool kt_jump_end_##cls = CHOXJumpEndBase::RegisterMaker(                         \
-        [](std::int32_t pointerNumber, const CRect& position, CHOXWnd* wnd) -> std::unique_ptr<CHOXJumpEndBase> { \
-            return std::make_unique<cls>(pointerNumber, position, wnd);                                           \
+#define KT_REGISTER_JUMP_END_MAKER(cls)                                                                                \
+    [[maybe_unused]] static const bool kt_jump_end_##cls = CHOXJumpEndBase::RegisterMaker(                             \
+        [](std::int32_t pointerNumber, const CRect& position, CHOXWnd* wnd) -> std::unique_ptr<CHOXJumpEndBase> {      \
+            return std::make_unique<cls>(pointerNumber, position, wnd);                                                \
         });

@@ -222,10 +222,10 @@ TEST_F(AlignTest, EachDirectionLinesUpOnTheObjectSelectedLastAndUndoPutsThemBack
         int radio;
         CPoint a, b;
     } cases[] = {
-        {8453, CPoint(120, 40), CPoint(120, 100)},  // lefts at c's left
-        {8454, CPoint(120, 40), CPoint(120, 100)},  // rights at c's right (same width)
-        {8455, CPoint(60, 180), CPoint(200, 180)},  // tops at c's top
-        {8456, CPoint(60, 180), CPoint(200, 180)},  // bottoms
+        {8453, CPoint(120, 40), CPoint(120, 100)}, // lefts at c's left
+        {8454, CPoint(120, 40), CPoint(120, 100)}, // rights at c's right (same width)
+        {8455, CPoint(60, 180), CPoint(200, 180)}, // tops at c's top
+        {8456, CPoint(60, 180), CPoint(200, 180)}, // bottoms
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.radio);
@@ -346,7 +346,7 @@ TEST_F(ChartCommandsTest, TipsOfTheBarControls)
     const struct {
         UINT id;
         const char* tip;
-    } cases[] = {{8300, "Wire"}, {32079, "Zoom"}, {20101, "Start"}, {20302, "Binary to BCD "},
+    } cases[] = {{8300, "Wire"},         {32079, "Zoom"},      {20101, "Start"}, {20302, "Binary to BCD "},
                  {8001, "Flow Symbols"}, {8452, "Scroll Bar"}, {4711, ""}};
     for (const auto& c : cases) {
         QString tip = QStringLiteral("left over");

@@ -21,9 +21,9 @@ TEST_F(FlowKeysTest, EachArrowKeyMovesOneUnitWithinTheMargins)
         CPoint topLeft;
         CPoint after;
     } cases[] = {
-        {"down", VK_DOWN, CPoint(100, 250), CPoint(100, 251)},   // bottom 282 + 3 < 286
+        {"down", VK_DOWN, CPoint(100, 250), CPoint(100, 251)}, // bottom 282 + 3 < 286
         {"down at the margin", VK_DOWN, CPoint(100, 251), CPoint(100, 251)},
-        {"up", VK_UP, CPoint(100, 18), CPoint(100, 17)},         // top 18 - 3 > 14
+        {"up", VK_UP, CPoint(100, 18), CPoint(100, 17)}, // top 18 - 3 > 14
         {"up at the margin", VK_UP, CPoint(100, 17), CPoint(100, 17)},
         {"left", VK_LEFT, CPoint(18, 100), CPoint(17, 100)},
         {"left at the margin", VK_LEFT, CPoint(17, 100), CPoint(17, 100)},

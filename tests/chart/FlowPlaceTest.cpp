@@ -94,8 +94,10 @@ TEST_P(FlowPlaceTest, WhileMovingTheCrossShowsAndNothingFollows)
 TEST_P(FlowPlaceTest, PlacingRulesRefuseWithTheirMessages)
 {
     const QString circular = QStringLiteral("ERROR:  Circular Code Symbol cannot be pasted .\n");
-    const QString linear = QStringLiteral("ERROR:  Linear Code Symbol cannot be pasted for \nRO-20ZU Independent 2-Axis.");
-    const QString pointer = QStringLiteral("ERROR : Pointer number exceeds the Maximum limt.\nCan not create this symbol.");
+    const QString linear =
+        QStringLiteral("ERROR:  Linear Code Symbol cannot be pasted for \nRO-20ZU Independent 2-Axis.");
+    const QString pointer =
+        QStringLiteral("ERROR : Pointer number exceeds the Maximum limt.\nCan not create this symbol.");
     const QString program = QStringLiteral("ERROR : Program number exceeds 99.\nCan not create this symbol.");
     const struct {
         const char* what;

@@ -20,10 +20,10 @@ protected:
     FlowWireTest()
     {
         ShowAt(GetParam());
-        upper = Place(1, CPoint(100, 60));                    // in (132, 60), out (132, 92)
-        lower = Place(2, CPoint(100, 240));                   // in (132, 240), out (132, 272)
-        cjump = Place<SideExitSymbol>(3, CPoint(300, 60));    // side exit (364, 76)
-        jump = Place<CHOXFlowJump>(4, CPoint(420, 240));      // in (452, 240)
+        upper = Place(1, CPoint(100, 60));                 // in (132, 60), out (132, 92)
+        lower = Place(2, CPoint(100, 240));                // in (132, 240), out (132, 272)
+        cjump = Place<SideExitSymbol>(3, CPoint(300, 60)); // side exit (364, 76)
+        jump = Place<CHOXFlowJump>(4, CPoint(420, 240));   // in (452, 240)
         from = Place(5, CPoint(600, 60));
         to = Place(6, CPoint(600, 400));
         // A node on the wire from 5 to 6, at (632, 348).
@@ -161,7 +161,8 @@ TEST_P(FlowWireTest, WiresRunFromAnOutputToAnInputWhicheverEndStarts)
 
 TEST_P(FlowWireTest, RefusedJoinsDiscardTheWireAndGiveItsIdBack)
 {
-    const QString inToIn = QStringLiteral("ERROR : Input side of the symbol is connected to the Input side of the symbol.");
+    const QString inToIn =
+        QStringLiteral("ERROR : Input side of the symbol is connected to the Input side of the symbol.");
     const QString outToOut =
         QStringLiteral("ERROR : Output side  of the symbol is connected to the Output side of the symbol.");
     const struct {
@@ -172,14 +173,16 @@ TEST_P(FlowWireTest, RefusedJoinsDiscardTheWireAndGiveItsIdBack)
     } cases[] = {
         {"on empty space", Out(upper), CPoint(250, 500), {}},
         {"on another wire", Out(upper), CPoint(632, 150), {}},
-        {"on its own symbol", Out(upper), In(upper), QStringLiteral("ERROR :  Can not be connected to the same symbol.")},
+        {"on its own symbol", Out(upper), In(upper),
+         QStringLiteral("ERROR :  Can not be connected to the same symbol.")},
         {"input to input", In(upper), In(lower), inToIn},
         {"output to output", Out(upper), Out(lower), outToOut},
         {"on a symbol's taken pin", Out(upper), In(to), kPinsTaken},
         {"on a symbol beside its pins", Out(upper), CPoint(332, 76), kPinsTaken},
         {"node to an input", NodeAt(), In(lower), QStringLiteral("ERROR :  Node cannot be connected to symbol input.")},
         {"node to a node", NodeAt(), NodeAt(), QStringLiteral("ERROR :  Node Can not be connected to the Node.")},
-        {"an input to a node", In(lower), NodeAt(), QStringLiteral("ERROR : Symbol input cannot be connected to Node.")},
+        {"an input to a node", In(lower), NodeAt(),
+         QStringLiteral("ERROR : Symbol input cannot be connected to Node.")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

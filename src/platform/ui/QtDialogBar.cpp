@@ -4,13 +4,13 @@
 
 #include <QEvent>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QLayout>
 #include <QMainWindow>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <qdrawutil.h>
 
