@@ -229,6 +229,21 @@ TEST_P(FlowWireTest, AWireToANodeJumpsThereWithAMarker)
     }
 }
 
+TEST_P(FlowWireTest, AWireReleasedOnAJumpEndMarkerIsDiscarded)
+{
+    DrawWire(Out(upper), NodeAt());
+    ASSERT_NE(NewWire(), nullptr);
+    const CRect marker = NewWire()->GetJumpEnd()->GetRect();
+    wnd->GetUndo()->Clear();
+    CHOXDoc::IdCounters counters = doc.GetIdCounters();
+    const std::int32_t next = counters.wire;
+    DrawWire(Out(lower), marker.CenterPoint());
+    EXPECT_EQ(Wires(), 2u);
+    EXPECT_EQ(doc.GetIdCounters().wire, next);
+    EXPECT_TRUE(lower->GetPin(1)->IsFree());
+    EXPECT_EQ(Mode(), 2);
+}
+
 TEST_P(FlowWireTest, TheSideExitGetsNoMarkerAndANodeOfItsOwnUnlessItLeadsToAJump)
 {
     const CPoint side = cjump->GetPinPosition(2);
