@@ -349,6 +349,7 @@ void CHOXView::SheetMouseMove(UINT flags, CPoint point)
 
 bool CHOXView::SheetMouseUp(UINT flags, CPoint point)
 {
+    s_nOutOfSheetWarned = 0;
     CHOXWnd* wnd = GetWnd();
     if (wnd == nullptr || wnd->GetBaseRect() == nullptr) return false;
     CHOXBaseRect* sheet = wnd->GetBaseRect();
