@@ -78,6 +78,7 @@ CHOXDoc::CHOXDoc()
         ui->Enable(m_nControllerType == ctype::kTwoAxes);
         ui->SetCheck(m_nShowProgTextY == 1 ? 1 : 0);
     });
+    RegisterParameterCommands();
     InitPalette();
 }
 

@@ -132,6 +132,10 @@ public:
     virtual CCmdTarget* GetActiveDocumentTarget() const { return nullptr; }
     bool OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui) override;
 
+    // The window asks for the texts of the status bar's panes while the
+    // program idles.
+    virtual void UpdateStatusPanes() {}
+
     // The user or the program asks the window to close: true lets it close.
     virtual bool OnClose() { return true; }
     void SendClose();
