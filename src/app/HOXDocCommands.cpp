@@ -141,7 +141,9 @@ bool CHOXDoc::FindSymbolByPointerNumber(int n)
         if (view != nullptr) view->Select(nullptr);
         CHOXDrawObj* last = nullptr;
         for (auto& [key, object] : wnd->GetObjectMap()) {
-            if (SearchedPointerNumber(object.get()) != n) continue;
+            // -1 is no number at all, not a number to find.
+            const std::int32_t number = SearchedPointerNumber(object.get());
+            if (number < 0 || number != n) continue;
             ShowSearchMatch(view, object.get());
             last = object.get();
         }
