@@ -12,7 +12,8 @@
 
 namespace {
 // Runs the dialog; an OK changed the document.
-template <class Dialog> void Edit(CHOXParam* param)
+template <class Dialog>
+void Edit(CHOXParam* param)
 {
     Dialog dlg(param);
     if (dlg.DoModal() == IDOK && param->GetDocument() != nullptr) param->GetDocument()->SetModifiedFlag(true);

@@ -48,10 +48,7 @@ void CHOXParamOthersDlg::StoreAxis(int axis)
     m_generalInputs[a] = m_nGeneralInputs;
 }
 
-void CHOXParamOthersDlg::UpdateEnabling()
-{
-    EnableAll({kInput, kInputSpin}, IsDlgButtonChecked(kValid) != 0);
-}
+void CHOXParamOthersDlg::UpdateEnabling() { EnableAll({kInput, kInputSpin}, IsDlgButtonChecked(kValid) != 0); }
 
 bool CHOXParamOthersDlg::CheckFields()
 {

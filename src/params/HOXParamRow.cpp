@@ -15,21 +15,69 @@ const char* const kNotApplicable = "<Not Applicable>";
 // The names of parameters 0 to 56 by number; null where the number has no
 // meaning.
 const std::array<const char*, 57> kAxisNames = {
-    "System of Unit", "Pulse Rate", "Feed Rate", "Min Command Unit", "Maximum Speed", "Jog Speed", "Bias Speed",
-    "Backlash", "Acceleration time", "Deceleration time", "Interpolation T/C", "Pulse output format",
-    "Rotation direction", "Zero return speed", "Creep speed", "Zero return direction", "Machine zero point addr",
-    "Zero point signal count", "Count start timimg", "DOG input switch", "Stroke end LS logic", "Error judge time",
-    "Servo ready check", "Stop mode", "Cod30 address", "SW upper limit", "SW lower limit", nullptr, nullptr,
-    nullptr, "Program Desig", "DSW head i/p No.", "DSW head o/p No.", "DSW reading interval", "RDY o/p",
-    "RDY o/p No.", "Mcode out", "Mcode o/p No.", "Mcode OFF command No.", "Pulser valid", "Pulser multiply",
-    "Pulser division", "Pulser enable i/p", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    "ABS I/F valid", "ABS i/p", "ABS o/p", "Single run valid", "Single run start", nullptr, "FWD/RVS/ZRN i/p",
+    "System of Unit",
+    "Pulse Rate",
+    "Feed Rate",
+    "Min Command Unit",
+    "Maximum Speed",
+    "Jog Speed",
+    "Bias Speed",
+    "Backlash",
+    "Acceleration time",
+    "Deceleration time",
+    "Interpolation T/C",
+    "Pulse output format",
+    "Rotation direction",
+    "Zero return speed",
+    "Creep speed",
+    "Zero return direction",
+    "Machine zero point addr",
+    "Zero point signal count",
+    "Count start timimg",
+    "DOG input switch",
+    "Stroke end LS logic",
+    "Error judge time",
+    "Servo ready check",
+    "Stop mode",
+    "Cod30 address",
+    "SW upper limit",
+    "SW lower limit",
+    nullptr,
+    nullptr,
+    nullptr,
+    "Program Desig",
+    "DSW head i/p No.",
+    "DSW head o/p No.",
+    "DSW reading interval",
+    "RDY o/p",
+    "RDY o/p No.",
+    "Mcode out",
+    "Mcode o/p No.",
+    "Mcode OFF command No.",
+    "Pulser valid",
+    "Pulser multiply",
+    "Pulser division",
+    "Pulser enable i/p",
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    "ABS I/F valid",
+    "ABS i/p",
+    "ABS o/p",
+    "Single run valid",
+    "Single run start",
+    nullptr,
+    "FWD/RVS/ZRN i/p",
 };
 
 const std::array<const char*, 12> kCommonNames = {
-    "Memory Size",           "File Registers", "Battery Status", "Battery Status o/p",
-    "Subtask Start",         "Subtask Start i/p No.", "Subtask Stop", "Subtask Stop i/p No.",
-    "Subtask Error",         "Subtask Error o/p", "Single Step", "Single Step Input",
+    "Memory Size",   "File Registers",        "Battery Status", "Battery Status o/p",
+    "Subtask Start", "Subtask Start i/p No.", "Subtask Stop",   "Subtask Stop i/p No.",
+    "Subtask Error", "Subtask Error o/p",     "Single Step",    "Single Step Input",
 };
 
 // The name of a listed number; null for every other one.
@@ -41,7 +89,8 @@ const char* NameOf(UINT number)
 }
 
 // Copies as much of the text as the field holds, always zero-terminated.
-template <std::size_t N> void Put(char (&field)[N], const QString& text)
+template <std::size_t N>
+void Put(char (&field)[N], const QString& text)
 {
     const QByteArray bytes = text.toLatin1();
     const std::size_t n = std::min(static_cast<std::size_t>(bytes.size()), N - 1);
@@ -102,9 +151,8 @@ public:
         case 20: return Pick(v == 0 ? 0 : 1, {"Normally Open", "Normally Closed"});
         case 22: return Pick(Code(22) == 0 ? 0 : 1, {"Valid", "Invalid"});
         case 23:
-            return Pick(Code(23) - 1,
-                        {"Pause", "Next step", "Jump to End", "Pause (interpolation)", "Next step(interpolation)",
-                         "Invalid"});
+            return Pick(Code(23) - 1, {"Pause", "Next step", "Jump to End", "Pause (interpolation)",
+                                       "Next step(interpolation)", "Invalid"});
         case 30: return Pick(Code(30) - 1, {"BCD 0~9", "BCD 0~99", "Set by sp-D reg", "0 Fixed"});
         case 31:
         case 38: return QStringLiteral("X") + Number(v);

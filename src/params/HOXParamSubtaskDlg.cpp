@@ -13,8 +13,8 @@ CHOXParamSubtaskDlg::CHOXParamSubtaskDlg(CHOXParam* param) : CHOXParamDlg(kTempl
     m_nErrorOutput = Load(109)[0];
     m_nStep = Load(110)[0];
     if (m_nStep == 1) m_nStepInput = Load(111)[0];
-    for (int id : {kStartManual, kStartInput, kStartEither, kStopManual, kStopInput, kStepRelay, kStepInput,
-                   kErrorCheck})
+    for (int id :
+         {kStartManual, kStartInput, kStartEither, kStopManual, kStopInput, kStepRelay, kStepInput, kErrorCheck})
         OnClicked(id, [this] { UpdateEnabling(); });
 }
 

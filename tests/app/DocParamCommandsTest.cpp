@@ -51,7 +51,8 @@ protected:
     }
     CHOXFlowWnd* Chart(int i) const { return Doc()->FindWindowByName(QStringLiteral("Flow Chart%1").arg(i)); }
 
-    template <class T> T* Place(CHOXFlowWnd* wnd, CPoint at, const QString& comment = QString())
+    template <class T>
+    T* Place(CHOXFlowWnd* wnd, CPoint at, const QString& comment = QString())
     {
         auto symbol = std::make_unique<T>(at, wnd);
         symbol->SetId(static_cast<DWORD>(Doc()->NewSymbolId()));
@@ -98,8 +99,9 @@ TEST_F(DocParamCommandsTest, ParameterCommandsOpenTheirDialogsAlsoWhileMonitorin
 {
     DocumentWithCharts(1, 1);
     const std::pair<UINT, UINT> commands[] = {
-        {ID_PARAM_SYSTEM, 2055}, {ID_PARAM_SUBTASK, 2054}, {ID_PARAM_PROGRAM_NUMBER, 2051}, {ID_PARAM_MCODE, 2049},
-        {ID_PARAM_PULSER, 2050}, {ID_PARAM_ABS_POSITION, 2048}, {ID_PARAM_OTHERS, 2052}, {ID_PARAM_SHOW_ALL, 4079},
+        {ID_PARAM_SYSTEM, 2055}, {ID_PARAM_SUBTASK, 2054},  {ID_PARAM_PROGRAM_NUMBER, 2051},
+        {ID_PARAM_MCODE, 2049},  {ID_PARAM_PULSER, 2050},   {ID_PARAM_ABS_POSITION, 2048},
+        {ID_PARAM_OTHERS, 2052}, {ID_PARAM_SHOW_ALL, 4079},
     };
     for (bool monitoring : {false, true}) {
         Doc()->SetEditMode(!monitoring);

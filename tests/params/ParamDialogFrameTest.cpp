@@ -70,11 +70,11 @@ TEST(ParamSpinStepTest, OctalStepsAndJumpsBetweenTwoRanges)
         int delta;
         int to;
     } cases[] = {
-        {plain, 7, 1, 8},        {plain, 10, -1, 9},      {octal, 6, 1, 7},        {octal, 7, 1, 10},
-        {octal, 17, 1, 20},      {octal, 18, 1, 20},      {octal, 10, -1, 7},      {octal, 0, -1, -3},
-        {octal, 18, -1, 17},     {octal, 19, -1, 17},     {octal, 21, -1, 20},     {twoRanges, 67, 1, 372},
+        {plain, 7, 1, 8},         {plain, 10, -1, 9},     {octal, 6, 1, 7},         {octal, 7, 1, 10},
+        {octal, 17, 1, 20},       {octal, 18, 1, 20},     {octal, 10, -1, 7},       {octal, 0, -1, -3},
+        {octal, 18, -1, 17},      {octal, 19, -1, 17},    {octal, 21, -1, 20},      {twoRanges, 67, 1, 372},
         {twoRanges, 372, -1, 67}, {twoRanges, 66, 1, 67}, {twoRanges, 377, 1, 380}, {twoRanges, 373, -1, 372},
-        {oneAxis, 3, 1, 375},    {oneAxis, 375, -1, 3},   {oneAxis, 375, 1, 376},  {oneAxis, 9, 1, 10},
+        {oneAxis, 3, 1, 375},     {oneAxis, 375, -1, 3},  {oneAxis, 375, 1, 376},   {oneAxis, 9, 1, 10},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.pos + CHOXParamDlg::AdjustStep(c.steps, c.pos, c.delta), c.to) << c.pos << " by " << c.delta;

@@ -71,8 +71,8 @@ TEST_F(IoDialogsTest, ProgramNumberEnablesBySourceAndOpensTheRegisterSequence)
     UseType(1);
     Run(&CHOXParam::EditProgramNumber, Prog::kTemplate, [this](DialogDriver& d) {
         EXPECT_EQ(d.Check(Prog::kDesigFixed), 1);
-        const int switchFields[] = {Prog::kInput,    Prog::kInputSpin, Prog::kOutput,
-                                    Prog::kOutputSpin, Prog::kInterval, Prog::kIntervalSpin};
+        const int switchFields[] = {Prog::kInput,      Prog::kInputSpin, Prog::kOutput,
+                                    Prog::kOutputSpin, Prog::kInterval,  Prog::kIntervalSpin};
         for (int id : switchFields) EXPECT_FALSE(d.Enabled(id)) << id;
         EXPECT_FALSE(d.Enabled(Prog::kKzPlc));
         EXPECT_FALSE(d.Enabled(Prog::kReadyOutput));
@@ -157,7 +157,8 @@ TEST_F(IoDialogsTest, ProgramNumberWritesBothAxesOnTwoAxisTypes)
         d.Click(IDOK);
     });
     const std::tuple<UINT, int, std::int32_t> written[] = {
-        {30, 0, 2}, {31, 0, 372}, {32, 0, 40}, {33, 0, 100}, {34, 0, 0}, {30, 1, 0}, {33, 1, 20}, {34, 1, 1}, {35, 1, 57},
+        {30, 0, 2}, {31, 0, 372}, {32, 0, 40}, {33, 0, 100}, {34, 0, 0},
+        {30, 1, 0}, {33, 1, 20},  {34, 1, 1},  {35, 1, 57},
     };
     for (const auto& [n, axis, v] : written) EXPECT_EQ(Value(n, axis), v) << n << " axis " << axis;
 }
@@ -228,12 +229,12 @@ TEST_F(IoDialogsTest, McodeChecksTheFieldsTickedOrNot)
                        {Mcode::kOutputMcode, Mcode::kOffInput, "29", kOctal},
                    });
     UseType(0);
-    ExpectRefusals(&CHOXParam::EditMcode, Mcode::kTemplate,
-                   {
-                       {Mcode::kOutputMcode, Mcode::kOutput, "6", QStringLiteral("ERROR : Valid Range is 0-5 ")},
-                       {Mcode::kOutputMcode, Mcode::kOffInput, "4",
-                        QStringLiteral("ERROR : Valid Range  0-3, 375-377")},
-                   });
+    ExpectRefusals(
+        &CHOXParam::EditMcode, Mcode::kTemplate,
+        {
+            {Mcode::kOutputMcode, Mcode::kOutput, "6", QStringLiteral("ERROR : Valid Range is 0-5 ")},
+            {Mcode::kOutputMcode, Mcode::kOffInput, "4", QStringLiteral("ERROR : Valid Range  0-3, 375-377")},
+        });
     // A stored output the box does not use is checked all the same.
     Set(Param(), 37, 0, 7);
     Run(&CHOXParam::EditMcode, Mcode::kTemplate, [](DialogDriver& d) {
@@ -287,8 +288,8 @@ TEST_F(IoDialogsTest, OneAxisPulserHasNoSecondGeneratorAndNoDivision)
     Set(Param(), 42, 0, 3);
     Run(&CHOXParam::EditPulser, Pulser::kTemplate, [](DialogDriver& d) {
         EXPECT_FALSE(d.Enabled(Pulser::kTwo));
-        for (int id : {Pulser::kFactor, Pulser::kFactorSpin, Pulser::kDivision, Pulser::kDivisionSpin,
-                       Pulser::kInput, Pulser::kInputSpin})
+        for (int id : {Pulser::kFactor, Pulser::kFactorSpin, Pulser::kDivision, Pulser::kDivisionSpin, Pulser::kInput,
+                       Pulser::kInputSpin})
             EXPECT_FALSE(d.Enabled(id)) << id;
         d.Click(Pulser::kOne);
         for (int id : {Pulser::kFactor, Pulser::kFactorSpin, Pulser::kInput, Pulser::kInputSpin})
@@ -334,14 +335,14 @@ TEST_F(IoDialogsTest, PulserNoneKeepsTheStoredValuesOfItsAxis)
 TEST_F(IoDialogsTest, PulserChecksByType)
 {
     UseType(2);
-    ExpectRefusals(&CHOXParam::EditPulser, Pulser::kTemplate,
-                   {
-                       {Pulser::kOne, Pulser::kInput, "70",
-                        QStringLiteral("ERROR :Valid Range :Octal values between 0 and 67")},
-                       {Pulser::kTwo, Pulser::kInput, "28", kOctal},
-                       {Pulser::kOne, Pulser::kFactor, "256", QStringLiteral("Please enter an integer between 1 and 255.")},
-                       {Pulser::kOne, Pulser::kDivision, "8", QStringLiteral("Please enter an integer between 0 and 7.")},
-                   });
+    ExpectRefusals(
+        &CHOXParam::EditPulser, Pulser::kTemplate,
+        {
+            {Pulser::kOne, Pulser::kInput, "70", QStringLiteral("ERROR :Valid Range :Octal values between 0 and 67")},
+            {Pulser::kTwo, Pulser::kInput, "28", kOctal},
+            {Pulser::kOne, Pulser::kFactor, "256", QStringLiteral("Please enter an integer between 1 and 255.")},
+            {Pulser::kOne, Pulser::kDivision, "8", QStringLiteral("Please enter an integer between 0 and 7.")},
+        });
     UseType(0);
     ExpectRefusals(&CHOXParam::EditPulser, Pulser::kTemplate,
                    {{Pulser::kOne, Pulser::kInput, "4", QStringLiteral("ERROR:Valid Range 0-3")}});
@@ -377,13 +378,14 @@ TEST_F(IoDialogsTest, OneAxisAbsolutePositionTakesItsOwnHeads)
 TEST_F(IoDialogsTest, AbsolutePositionChecksOnlyWhileDetectingAndWritesHeadsOnlyThen)
 {
     UseType(1);
-    ExpectRefusals(&CHOXParam::EditAbsPosition, Abs::kTemplate,
-                   {
-                       {Abs::kDetect, Abs::kInput, "67", QStringLiteral("ERROR:Valid Range :Octal values between 0 -66")},
-                       {Abs::kDetect, Abs::kInput, "58", kOctal},
-                       {Abs::kDetect, Abs::kOutput, "66", QStringLiteral("ERROR :Valid Range :Octal values between 0 -65")},
-                       {Abs::kDetect, Abs::kOutput, "19", kOctal},
-                   });
+    ExpectRefusals(
+        &CHOXParam::EditAbsPosition, Abs::kTemplate,
+        {
+            {Abs::kDetect, Abs::kInput, "67", QStringLiteral("ERROR:Valid Range :Octal values between 0 -66")},
+            {Abs::kDetect, Abs::kInput, "58", kOctal},
+            {Abs::kDetect, Abs::kOutput, "66", QStringLiteral("ERROR :Valid Range :Octal values between 0 -65")},
+            {Abs::kDetect, Abs::kOutput, "19", kOctal},
+        });
     Set(Param(), 51, 1, 5);
     Run(&CHOXParam::EditAbsPosition, Abs::kTemplate, [](DialogDriver& d) {
         d.Click(Abs::kDetect);
@@ -413,9 +415,9 @@ TEST_F(IoDialogsTest, AbsolutePositionSpinsByType)
         int steps;
         const char* to;
     } cases[] = {
-        {0, Abs::kInputSpin, Abs::kInput, "2", 1, "375"},  {0, Abs::kInputSpin, Abs::kInput, "375", -1, "2"},
-        {0, Abs::kInputSpin, Abs::kInput, "376", 1, "0"},  {0, Abs::kOutputSpin, Abs::kOutput, "3", 1, "0"},
-        {2, Abs::kInputSpin, Abs::kInput, "66", 1, "0"},   {2, Abs::kInputSpin, Abs::kInput, "0", -1, "66"},
+        {0, Abs::kInputSpin, Abs::kInput, "2", 1, "375"},   {0, Abs::kInputSpin, Abs::kInput, "375", -1, "2"},
+        {0, Abs::kInputSpin, Abs::kInput, "376", 1, "0"},   {0, Abs::kOutputSpin, Abs::kOutput, "3", 1, "0"},
+        {2, Abs::kInputSpin, Abs::kInput, "66", 1, "0"},    {2, Abs::kInputSpin, Abs::kInput, "0", -1, "66"},
         {2, Abs::kOutputSpin, Abs::kOutput, "57", 1, "60"}, {2, Abs::kOutputSpin, Abs::kOutput, "65", 1, "0"},
     };
     for (const auto& c : cases) {

@@ -49,14 +49,47 @@ void SetConfiguration(CHOXDoc& doc, std::int32_t type, std::int32_t system, std:
     doc.SetControllerType(type);
     const std::int32_t c = (system + unit) % 4;
     const std::map<UINT, std::int32_t> x = {
-        {0, system},  {2, 123456}, {3, c},   {7, 15},  {16, -999}, {24, 5000}, {18, (system + unit) % 3},
-        {23, (system * 3 + unit) % 7}, {30, unit}, {56, (system + unit) % 6}, {22, 256}, {34, 257}, {36, 1},
-        {39, 1},      {40, 4},     {41, 3},  {42, 17}, {50, 1},    {51, 7},    {52, 12}, {53, 0}, {54, 375},
-        {25, INT32_MIN}, {26, INT32_MAX},
+        {0, system},
+        {2, 123456},
+        {3, c},
+        {7, 15},
+        {16, -999},
+        {24, 5000},
+        {18, (system + unit) % 3},
+        {23, (system * 3 + unit) % 7},
+        {30, unit},
+        {56, (system + unit) % 6},
+        {22, 256},
+        {34, 257},
+        {36, 1},
+        {39, 1},
+        {40, 4},
+        {41, 3},
+        {42, 17},
+        {50, 1},
+        {51, 7},
+        {52, 12},
+        {53, 0},
+        {54, 375},
+        {25, INT32_MIN},
+        {26, INT32_MAX},
     };
     const std::map<UINT, std::int32_t> y = {
-        {0, (system + 1) % 3}, {3, 3 - c}, {11, 1}, {12, 1}, {15, 0},  {19, 1},  {39, 258}, {50, 0},
-        {53, 1},               {54, 3},    {23, 261}, {30, 3}, {18, 2}, {22, 1}, {56, 4},
+        {0, (system + 1) % 3},
+        {3, 3 - c},
+        {11, 1},
+        {12, 1},
+        {15, 0},
+        {19, 1},
+        {39, 258},
+        {50, 0},
+        {53, 1},
+        {54, 3},
+        {23, 261},
+        {30, 3},
+        {18, 2},
+        {22, 1},
+        {56, 4},
     };
     for (const auto& [n, v] : x) Set(p, n, 0, v);
     for (const auto& [n, v] : y) Set(p, n, 1, v);
@@ -85,8 +118,7 @@ TEST(ParamRowTest, EveryNumberOnEveryTypeSystemAndLengthUnit)
                 SetConfiguration(doc, type, system, unit);
                 const QString config = QStringLiteral("%1 %2 %3|").arg(type).arg(system).arg(unit);
                 for (UINT n = 0; n < 120; ++n, ++at)
-                    EXPECT_EQ((config + Line(RowOf(doc.GetParam(), n))).toStdString(),
-                              expected[at].toStdString());
+                    EXPECT_EQ((config + Line(RowOf(doc.GetParam(), n))).toStdString(), expected[at].toStdString());
             }
         }
     }

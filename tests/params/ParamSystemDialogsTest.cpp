@@ -25,10 +25,7 @@ const QString kTwoAxisInput = QStringLiteral("ERROR: Valid Range :Octal values b
 class SystemDialogsTest : public ParamDialogTest {
 protected:
     void RunSystem(kt::test::ScriptedDialogs::Script script) { Run(&CHOXParam::EditSystem, Sys::kTemplate, script); }
-    void RunSubtask(kt::test::ScriptedDialogs::Script script)
-    {
-        Run(&CHOXParam::EditSubtask, Sub::kTemplate, script);
-    }
+    void RunSubtask(kt::test::ScriptedDialogs::Script script) { Run(&CHOXParam::EditSubtask, Sub::kTemplate, script); }
 };
 
 } // namespace
@@ -218,8 +215,8 @@ TEST_F(SystemDialogsTest, TwoAxisSubtaskInputsAreOctalInTwoRanges)
         const char* typed;
         const char* message; // null: passes
     } cases[] = {
-        {"67", nullptr}, {"372", nullptr}, {"377", nullptr}, {"68", "range"}, {"58", "octal"},
-        {"371", "range"}, {"378", "range"}, {"0", nullptr},
+        {"67", nullptr}, {"372", nullptr}, {"377", nullptr}, {"68", "range"},
+        {"58", "octal"}, {"371", "range"}, {"378", "range"}, {"0", nullptr},
     };
     for (const auto& c : cases) {
         RunSubtask([&](DialogDriver& d) {
@@ -278,11 +275,11 @@ TEST_F(SystemDialogsTest, SubtaskSpinsJumpBetweenTheRangesOfTheType)
         int steps;
         const char* to;
     } cases[] = {
-        {0, Sub::kStopSpin, Sub::kStopField, "3", 1, "375"},     {0, Sub::kStopSpin, Sub::kStopField, "375", -1, "3"},
-        {0, Sub::kStopSpin, Sub::kStopField, "377", 1, "0"},     {0, Sub::kStopSpin, Sub::kStopField, "0", -1, "377"},
-        {1, Sub::kStopSpin, Sub::kStopField, "67", 1, "372"},    {1, Sub::kStopSpin, Sub::kStopField, "372", -1, "67"},
-        {1, Sub::kStopSpin, Sub::kStopField, "17", 1, "20"},     {1, Sub::kStopSpin, Sub::kStopField, "0", -1, "377"},
-        {0, Sub::kErrorSpin, Sub::kErrorField, "5", 1, "0"},     {1, Sub::kErrorSpin, Sub::kErrorField, "67", 1, "0"},
+        {0, Sub::kStopSpin, Sub::kStopField, "3", 1, "375"},    {0, Sub::kStopSpin, Sub::kStopField, "375", -1, "3"},
+        {0, Sub::kStopSpin, Sub::kStopField, "377", 1, "0"},    {0, Sub::kStopSpin, Sub::kStopField, "0", -1, "377"},
+        {1, Sub::kStopSpin, Sub::kStopField, "67", 1, "372"},   {1, Sub::kStopSpin, Sub::kStopField, "372", -1, "67"},
+        {1, Sub::kStopSpin, Sub::kStopField, "17", 1, "20"},    {1, Sub::kStopSpin, Sub::kStopField, "0", -1, "377"},
+        {0, Sub::kErrorSpin, Sub::kErrorField, "5", 1, "0"},    {1, Sub::kErrorSpin, Sub::kErrorField, "67", 1, "0"},
         {1, Sub::kErrorSpin, Sub::kErrorField, "20", -1, "17"},
     };
     for (const auto& c : cases) {

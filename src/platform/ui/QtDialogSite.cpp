@@ -124,6 +124,7 @@ public:
         setEditTriggers(QAbstractItemView::NoEditTriggers);
         horizontalHeader()->hide();
         verticalHeader()->hide();
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
         setWordWrap(false);
     }
     QTableWidgetItem* Cell(int row, int col)
