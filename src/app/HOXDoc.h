@@ -95,6 +95,9 @@ public:
     WindowMap& GetWindowMap() { return m_mapWindows; }
     const WindowMap& GetWindowMap() const { return m_mapWindows; }
     CHOXMonWnd* GetMonWnd() const { return m_pMonWnd.get(); }
+    // The same as a window record, for the chart code, which does not know
+    // the monitor window's class.
+    CHOXWnd* GetMonitorRecord() const;
     bool IsObjectIdUsed(WORD id) const;
     std::int32_t NewSymbolId();
     void ReleaseSymbolId();
@@ -157,7 +160,8 @@ public:
     // shows and activates its frame and brings the last match of a window
     // near the middle of its view; true when anything matched. The comment
     // is compared trimmed and in any case; the number finds SUBROUTINE,
-    // POINTER, CALL and JUMP symbols and nodes.
+    // POINTER, CALL and JUMP symbols, programs in text that hold it, and
+    // nodes.
     void OnSearchComment();
     void OnSearchNumber();
     bool FindSymbolByComment(const QString& text);

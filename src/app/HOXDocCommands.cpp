@@ -10,14 +10,12 @@
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
+#include "chart/ObjectTypes.h"
 #include "params/HOXParam.h"
 #include "params/HOXShowAllParamDlg.h"
 #include "platform/MDI.h"
 #include "platform/Messages.h"
 #include "res/CommandIds.h"
-#include "symbols/flow/HOXFlowCall.h"
-#include "symbols/flow/HOXFlowJump.h"
-#include "symbols/flow/HOXFlowLabel.h"
 
 namespace {
 constexpr UINT kMsgInitializeParameters = 13884;
@@ -28,14 +26,24 @@ CMDIChildWnd* FrameOfView(const CView* view)
     return app != nullptr && view != nullptr ? app->FrameOfView(view) : nullptr;
 }
 
-// The pointer number a symbol jumps to or stands for; -1 for symbols that
-// have none to be found by. Conditional jumps are not looked at.
-std::int32_t SearchedPointerNumber(const CHOXDrawObj* object)
+// Whether the search by number finds the object: a SUBROUTINE, POINTER, CALL
+// or JUMP of the number, or a program in text that holds it. Conditional
+// jumps and every other object are not looked at; -1 is no number at all.
+bool HasSearchedPointerNumber(const CHOXDrawObj* object, int n)
 {
-    if (const auto* label = dynamic_cast<const CHOXFlowLabel*>(object)) return label->GetPointerNumber();
-    if (const auto* call = dynamic_cast<const CHOXFlowCall*>(object)) return call->GetPointerNumber();
-    if (const auto* jump = dynamic_cast<const CHOXFlowJump*>(object)) return jump->GetPointerNumber();
-    return -1;
+    const auto* symbol = dynamic_cast<const CHOXSymbol*>(object);
+    if (symbol == nullptr || n < 0) return false;
+    switch (symbol->GetObjectType()) {
+    case objtype::kFlowSubRtn:
+    case objtype::kFlowPointer:
+    case objtype::kFlowCall:
+    case objtype::kFlowJump: return symbol->GetPointerNumber() == n;
+    case objtype::kFlowProgText:
+        for (const CHOXSymbol::HeldNumber& held : symbol->GetHeldNumbers())
+            if (held.kind == CHOXSymbol::HeldNumber::kPointer && held.number == n) return true;
+        return false;
+    default: return false;
+    }
 }
 } // namespace
 
@@ -141,9 +149,7 @@ bool CHOXDoc::FindSymbolByPointerNumber(int n)
         if (view != nullptr) view->Select(nullptr);
         CHOXDrawObj* last = nullptr;
         for (auto& [key, object] : wnd->GetObjectMap()) {
-            // -1 is no number at all, not a number to find.
-            const std::int32_t number = SearchedPointerNumber(object.get());
-            if (number < 0 || number != n) continue;
+            if (!HasSearchedPointerNumber(object.get(), n)) continue;
             ShowSearchMatch(view, object.get());
             last = object.get();
         }

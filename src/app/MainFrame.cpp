@@ -46,8 +46,7 @@ QString KeyOfWindow(const CHOXDoc& doc, const CHOXFlowWnd* wnd)
 // taken.
 void ReleaseWindowNumbers(CHOXDoc& doc, CHOXFlowWnd& wnd)
 {
-    for (auto& [id, object] : wnd.GetObjectMap()) object->Remove();
-    for (auto& [id, node] : wnd.GetNodeMap()) doc.FreePointerNumber(static_cast<int>(id));
+    wnd.GiveBackNumbers();
     for (auto& [name, other] : doc.GetWindowMap()) {
         if (other.get() == &wnd) continue;
         other->MarkSymbolNumbersUsed();

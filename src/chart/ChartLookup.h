@@ -20,6 +20,13 @@ inline CPoint Pt(std::int64_t x, std::int64_t y) { return CPoint(Sat(x), Sat(y))
 
 inline bool IsKey(DWORD id) { return id <= 0xFFFFu; }
 
+// The symbol when it is a POINTER, whose number the node on the wire that
+// leaves it carries too; null for any other symbol.
+inline CHOXSymbol* AsPointerSymbol(CHOXSymbol* symbol)
+{
+    return symbol != nullptr && symbol->GetObjectType() == objtype::kFlowPointer ? symbol : nullptr;
+}
+
 inline CHOXSymbol* FindSymbol(const CHOXWnd* wnd, DWORD id)
 {
     if (wnd == nullptr || !IsKey(id)) return nullptr;

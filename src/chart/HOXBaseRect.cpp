@@ -4,9 +4,7 @@
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
-#include "chart/RecordCasts.h"
 #include "chart/HOXWnd.h"
-#include "online/HOXMonWnd.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
@@ -21,18 +19,6 @@ namespace {
 constexpr UINT IDS_HSCROLL_LIMIT = 13065;
 constexpr UINT IDS_VSCROLL_LIMIT = 13066;
 constexpr LONG kScrollLimit = 30000;
-
-// The smallest right and bottom edges that still hold the objects.
-struct Limits {
-    long long right = std::numeric_limits<long long>::min();
-    long long bottom = std::numeric_limits<long long>::min();
-    void Take(long long r, long long b, int margin)
-    {
-        right = std::max(right, r + margin);
-        bottom = std::max(bottom, b + margin);
-    }
-    void Take(const CRect& rect, int margin) { Take(rect.right, rect.bottom, margin); }
-};
 
 } // namespace
 
@@ -96,29 +82,7 @@ void CHOXBaseRect::MoveHandleTo(int n, CPoint point, CHOXView* view)
     }
 
     // The sheet may not shrink over the objects of its window.
-    Limits limits;
-    if (auto* mon = chart::AsMonWnd(m_pWnd)) {
-        for (const auto& [id, shape] : mon->GetShapeMap()) {
-            if (!shape) continue;
-            const CRect& s = shape->m_position;
-            if (shape->GetObjectType() == objtype::kLine) {
-                limits.Take(std::max(s.left, s.right), std::max(s.top, s.bottom), 1);
-            } else {
-                limits.Take(s, 1);
-            }
-        }
-        for (const auto& [id, ole] : mon->GetOleMap())
-            if (ole) limits.Take(ole->m_position, 1);
-        for (const auto& [id, object] : mon->GetObjectMap())
-            if (object && object->GetObjectType() != objtype::kSymbol) limits.Take(object->m_position, 1);
-        for (const auto& [id, object] : mon->GetMonObjMap())
-            if (object) limits.Take(object->m_position, 1);
-    } else if (auto* flow = chart::AsFlowWnd(m_pWnd)) {
-        for (const auto& [id, symbol] : flow->GetObjectMap())
-            if (symbol) limits.Take(symbol->m_position, 15);
-        for (const auto& [id, wire] : flow->GetConnectMap())
-            if (wire) limits.Take(wire->m_position, 15);
-    }
+    const ObjectExtent limits = m_pWnd != nullptr ? m_pWnd->GetObjectExtent() : ObjectExtent();
     const long long rightLimit = std::max<long long>(limits.right, 301);
     const long long bottomLimit = std::max<long long>(limits.bottom, 251);
 

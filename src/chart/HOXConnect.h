@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-class CHOXFlowJumpEnd;
+class CHOXJumpEndBase;
 class CHOXFlowWnd;
 class CHOXNode;
 class CHOXSymbol;
@@ -73,8 +73,8 @@ public:
     std::int32_t GetNodeSegment() const { return m_nNodeSegment; }
     void SetNodeSegment(std::int32_t k) { m_nNodeSegment = k; }
     // The marker of a wire that ends at a node; the wire owns it.
-    CHOXFlowJumpEnd* GetJumpEnd() const { return m_pJumpEnd.get(); }
-    void SetJumpEnd(std::unique_ptr<CHOXFlowJumpEnd> marker);
+    CHOXJumpEndBase* GetJumpEnd() const { return m_pJumpEnd.get(); }
+    void SetJumpEnd(std::unique_ptr<CHOXJumpEndBase> marker);
     // Both pen widths.
     void SetLineWidth(int width);
     std::int32_t GetLineWidth() const { return m_nPenWidth; }
@@ -179,5 +179,5 @@ private:
     std::int32_t m_nPenWidth = 2;
     mutable std::int32_t m_nGrabbedSegment = 0;
     std::int32_t m_nNodeSegment = -1;
-    std::unique_ptr<CHOXFlowJumpEnd> m_pJumpEnd;
+    std::unique_ptr<CHOXJumpEndBase> m_pJumpEnd;
 };

@@ -1,24 +1,21 @@
 #include "chart/HOXFlowWnd.h"
 
 #include "app/HOXDoc.h"
+#include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXDrawObj.h"
+#include "chart/HOXJumpEndBase.h"
 #include "chart/HOXNode.h"
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
+#include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
-#include "symbols/flow/HOXFlowEnd.h"
-#include "symbols/flow/HOXFlowJumpEnd.h"
-#include "symbols/flow/HOXFlowPointer.h"
-#include "symbols/flow/HOXFlowRet.h"
-#include "symbols/flow/HOXFlowStart.h"
-#include "symbols/flow/HOXFlowSubRtn.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowWnd, CHOXWnd, 0)
 
@@ -123,6 +120,43 @@ std::unique_ptr<CHOXDrawObj> CHOXFlowWnd::RemoveNode(WORD id) { return m_mapNode
 
 CHOXDrawObj* CHOXFlowWnd::LookupNode(WORD id) const { return FindInMap(m_mapNodes, id); }
 
+const ObjectMap* CHOXFlowWnd::GetMapOfKind(std::int32_t kind) const
+{
+    switch (kind) {
+    case CHOXUndoRecord::kWire: return &m_mapConnects;
+    case CHOXUndoRecord::kNode: return &m_mapNodes;
+    default: return CHOXWnd::GetMapOfKind(kind);
+    }
+}
+
+std::unique_ptr<CHOXDrawObj> CHOXFlowWnd::RemoveOfKind(std::int32_t kind, WORD id)
+{
+    switch (kind) {
+    case CHOXUndoRecord::kWire: return RemoveConnect(id);
+    case CHOXUndoRecord::kNode: return RemoveNode(id);
+    default: return CHOXWnd::RemoveOfKind(kind, id);
+    }
+}
+
+void CHOXFlowWnd::AddOfKind(std::int32_t kind, std::unique_ptr<CHOXDrawObj> object)
+{
+    switch (kind) {
+    case CHOXUndoRecord::kWire: AddConnect(std::move(object)); break;
+    case CHOXUndoRecord::kNode: AddNode(std::move(object)); break;
+    default: CHOXWnd::AddOfKind(kind, std::move(object)); break;
+    }
+}
+
+ObjectExtent CHOXFlowWnd::GetObjectExtent() const
+{
+    ObjectExtent extent;
+    for (const auto& [id, symbol] : m_mapObjects)
+        if (symbol) extent.Take(symbol->GetRect(), 15);
+    for (const auto& [id, wire] : m_mapConnects)
+        if (wire) extent.Take(wire->GetRect(), 15);
+    return extent;
+}
+
 CHOXDrawObj* CHOXFlowWnd::ObjectAt(CPoint point)
 {
     const CRect square(point.x - 10, point.y - 10, point.x + 10, point.y + 10);
@@ -134,7 +168,8 @@ CHOXDrawObj* CHOXFlowWnd::ObjectAt(CPoint point)
     // their segments rather than by their bounds.
     for (auto& [id, wire] : m_mapConnects) {
         const auto* connect = dynamic_cast<const CHOXConnect*>(wire.get());
-        if (connect == nullptr || connect->GetTargetKind() != 0 || connect->GetJumpEnd() == nullptr) continue;
+        if (connect == nullptr || connect->GetTargetKind() != CHOXConnect::kTargetNode) continue;
+        if (connect->GetJumpEnd() == nullptr) continue;
         if (connect->GetJumpEnd()->Intersects(square)) return connect->GetJumpEnd();
     }
     for (auto& [id, wire] : m_mapConnects) {
@@ -186,14 +221,22 @@ void CHOXFlowWnd::Draw(CDC* pDC)
 void CHOXFlowWnd::MarkSymbolNumbersUsed()
 {
     if (m_pDocument == nullptr) return;
-    for (auto& [id, object] : m_mapObjects) {
-        if (const auto* pointer = dynamic_cast<const CHOXFlowPointer*>(object.get()))
-            m_pDocument->MarkPointerNumberUsed(pointer->GetPointerNumber());
-        else if (const auto* subroutine = dynamic_cast<const CHOXFlowSubRtn*>(object.get()))
-            m_pDocument->MarkPointerNumberUsed(subroutine->GetPointerNumber());
-        else if (const auto* start = dynamic_cast<const CHOXFlowStart*>(object.get()))
-            m_pDocument->MarkProgramNumberUsed(start->GetAxis(), start->GetProgramNumber());
-    }
+    // Every number a symbol holds, also those it shares or never took: the
+    // tables follow what the chart shows.
+    for (auto& [id, object] : m_mapObjects)
+        if (const auto* symbol = dynamic_cast<const CHOXSymbol*>(object.get()))
+            for (const CHOXSymbol::HeldNumber& held : symbol->GetHeldNumbers()) held.MarkIn(*m_pDocument);
+}
+
+void CHOXFlowWnd::GiveBackNumbers()
+{
+    if (m_pDocument == nullptr) return;
+    for (auto& [id, object] : m_mapObjects)
+        if (const auto* symbol = dynamic_cast<const CHOXSymbol*>(object.get()))
+            for (const CHOXSymbol::HeldNumber& held : symbol->GetHeldNumbers())
+                if (held.givesBack) held.FreeIn(*m_pDocument);
+    // A node's id is its pointer number.
+    for (auto& [id, node] : m_mapNodes) m_pDocument->FreePointerNumber(static_cast<int>(id));
 }
 
 CHOXPin* CHOXFlowWnd::GetSymbolPin(DWORD symbolId, int pinIndex) const
@@ -239,16 +282,18 @@ void CHOXFlowWnd::CreateInitialSymbols(int kind)
     const CPoint upperPoint(137, sheet.top + 32);
     const CPoint lowerPoint(137, sheet.bottom - 64);
 
+    // The symbols come from the makers their classes registered for the
+    // palette's tools.
     std::unique_ptr<CHOXSymbol> upper;
     switch (kind) {
     case 0: {
         const int axis = ctype::IsInterpolated(m_pDocument->GetControllerType()) ? 2 : 0;
         if (IsSubtaskWindow() || m_pDocument->FindFreeProgramNumber(axis) != -1)
-            upper = std::make_unique<CHOXFlowStart>(upperPoint, this);
+            upper = MakeToolSymbol(ID_TOOL_FLOW_START, upperPoint, this);
         break;
     }
-    case 1: upper = std::make_unique<CHOXFlowPointer>(upperPoint, this); break;
-    default: upper = std::make_unique<CHOXFlowSubRtn>(upperPoint, this); break;
+    case 1: upper = MakeToolSymbol(ID_TOOL_FLOW_POINTER, upperPoint, this); break;
+    default: upper = MakeToolSymbol(ID_TOOL_FLOW_SUBRTN, upperPoint, this); break;
     }
     // Once the id counter has run out, ids come from a search of the maps:
     // the upper symbol is in the map before the second id is asked for, so
@@ -272,11 +317,9 @@ void CHOXFlowWnd::CreateInitialSymbols(int kind)
         m_pDocument->ReleaseSymbolId();
         return;
     }
-    std::unique_ptr<CHOXSymbol> lower;
-    if (kind == 2)
-        lower = std::make_unique<CHOXFlowRet>(lowerPoint, this);
-    else
-        lower = std::make_unique<CHOXFlowEnd>(lowerPoint, this);
+    std::unique_ptr<CHOXSymbol> lower =
+        MakeToolSymbol(kind == 2 ? ID_TOOL_FLOW_RET : ID_TOOL_FLOW_END, lowerPoint, this);
+    if (!lower) return;
     lower->SetId(static_cast<DWORD>(second));
     AddObject(std::move(lower));
 }

@@ -38,6 +38,13 @@ public:
     std::unique_ptr<CHOXDrawObj> RemoveNode(WORD id);
     CHOXDrawObj* LookupNode(WORD id) const;
 
+    // Symbols, wires and nodes.
+    const ObjectMap* GetMapOfKind(std::int32_t kind) const override;
+    std::unique_ptr<CHOXDrawObj> RemoveOfKind(std::int32_t kind, WORD id) override;
+    void AddOfKind(std::int32_t kind, std::unique_ptr<CHOXDrawObj> object) override;
+    // The symbols and wires, 15 units beyond each.
+    ObjectExtent GetObjectExtent() const override;
+
     // The pin of a symbol of the object map; null when the symbol or the pin
     // is not there.
     CHOXPin* GetSymbolPin(DWORD symbolId, int pinIndex) const;
@@ -50,6 +57,10 @@ public:
     // Marks the pointer and program numbers that the symbols hold in the
     // document's tables.
     void MarkSymbolNumbersUsed();
+    // The chart goes: its symbols give back the numbers they give back when
+    // they are removed, and its nodes their pointer numbers. Numbers another
+    // chart holds too are the caller's to mark again.
+    void GiveBackNumbers();
 
     // Monitor display flags: while monitoring, the symbols' first, second or
     // third monitor mark decides their frame.

@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "chart/ChartLookup.h"
 #include "chart/HOXConnect.h"
+#include "chart/HOXJumpEndBase.h"
 #include "chart/HOXNodeDlg.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
@@ -10,8 +11,6 @@
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
-#include "symbols/flow/HOXFlowJumpEnd.h"
-#include "symbols/flow/HOXFlowPointer.h"
 
 #include <algorithm>
 
@@ -130,7 +129,7 @@ void CHOXNode::Renumber(DWORD n)
         CHOXConnect* wire = FindWire(id);
         if (wire == nullptr) continue;
         wire->SetTarget(n, CHOXConnect::kTargetNode);
-        if (CHOXFlowJumpEnd* marker = wire->GetJumpEnd()) marker->SetPointerNumber(static_cast<std::int32_t>(n));
+        if (CHOXJumpEndBase* marker = wire->GetJumpEnd()) marker->SetPointerNumber(static_cast<std::int32_t>(n));
     }
     std::unique_ptr<CHOXDrawObj> self;
     if (chart::IsKey(m_nId) && wnd->LookupNode(static_cast<WORD>(m_nId)) == this)
@@ -311,7 +310,7 @@ void CHOXNode::OnOpen(UINT, CPoint)
     const bool changed = n != static_cast<std::int32_t>(old);
     CHOXConnect* out = FindWire(m_nOutWireId);
     CHOXSymbol* source = out != nullptr ? chart::FindSymbol(m_pWnd, out->GetSourceId()) : nullptr;
-    auto* pointer = dynamic_cast<CHOXFlowPointer*>(source);
+    CHOXSymbol* pointer = chart::AsPointerSymbol(source);
     if (pointer != nullptr) {
         pointer->SetPointerNumber(n);
         if (changed)

@@ -12,9 +12,6 @@
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
-#include "symbols/flow/HOXFlowPointer.h"
-#include "symbols/flow/HOXFlowStart.h"
-#include "symbols/flow/HOXFlowSubRtn.h"
 
 #include <QStringList>
 
@@ -429,18 +426,44 @@ void CHOXSymbol::SetWnd(CHOXWnd* wnd)
 
 bool CHOXSymbol::Remove()
 {
+    // The monitor window gives no numbers back.
     if (chart::IsMonitorRecord(m_pWnd) || m_pWnd == nullptr) return false;
     CHOXDoc* doc = m_pWnd->GetDocument();
-    if (doc == nullptr || m_nState == kError) return false;
-    if (const auto* start = dynamic_cast<const CHOXFlowStart*>(this)) {
-        const auto* flow = chart::AsFlowWnd(m_pWnd);
-        if (flow == nullptr || !flow->IsSubtaskWindow()) doc->FreeProgramNumber(start->GetAxis(), start->GetProgramNumber());
-    } else if (const auto* subroutine = dynamic_cast<const CHOXFlowSubRtn*>(this)) {
-        doc->FreePointerNumber(subroutine->GetPointerNumber());
-    } else if (const auto* pointer = dynamic_cast<const CHOXFlowPointer*>(this)) {
-        // A node of this window may carry the same number.
-        const std::int32_t n = pointer->GetPointerNumber();
-        if (n < 0 || chart::FindNode(m_pWnd, static_cast<DWORD>(n)) == nullptr) doc->FreePointerNumber(n);
-    }
+    if (doc == nullptr) return false;
+    for (const HeldNumber& held : GetHeldNumbers())
+        if (held.givesBack) held.FreeIn(*doc);
     return false;
+}
+
+bool CHOXSymbol::HeldNumber::IsUsedIn(const CHOXDoc& doc) const
+{
+    return kind == kProgram ? doc.IsProgramNumberUsed(axis, number) : doc.IsPointerNumberUsed(number);
+}
+
+void CHOXSymbol::HeldNumber::MarkIn(CHOXDoc& doc) const
+{
+    if (kind == kProgram) {
+        doc.MarkProgramNumberUsed(axis, number);
+    } else {
+        doc.MarkPointerNumberUsed(number);
+    }
+}
+
+void CHOXSymbol::HeldNumber::FreeIn(CHOXDoc& doc) const
+{
+    if (kind == kProgram) {
+        doc.FreeProgramNumber(axis, number);
+    } else {
+        doc.FreePointerNumber(number);
+    }
+}
+
+bool CHOXSymbol::HeldNumber::HasFreeIn(CHOXDoc& doc) const
+{
+    if (kind == kProgram) return doc.FindFreeProgramNumber(axis) >= 0;
+    // The pointer table only hands numbers out: one is taken and given back.
+    const int probe = doc.AllocPointerNumber();
+    if (probe < 0) return false;
+    doc.FreePointerNumber(probe);
+    return true;
 }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class CHOXDoc;
 class CHOXPin;
 
 class CHOXSymbol : public CHOXDrawObj {
@@ -21,6 +22,26 @@ public:
     // Stored as a 32-bit word.
     enum State : std::int32_t { kNormal = 0, kError = 2, kMissing = 3 };
 
+    // A pointer or program number that the symbol holds in its document's
+    // tables.
+    struct HeldNumber {
+        enum Kind : std::int32_t { kPointer, kProgram };
+        Kind kind = kPointer;
+        // A program number's axis selector: 0 X, 1 Y, 2 both axes together.
+        std::int32_t axis = 0;
+        std::int32_t number = -1;
+        // Whether the symbol gives the number back when it goes, as it stands
+        // now: a symbol in the error state never took its number, and a
+        // number may be shared with another holder.
+        bool givesBack = false;
+
+        bool IsUsedIn(const CHOXDoc& doc) const;
+        void MarkIn(CHOXDoc& doc) const;
+        void FreeIn(CHOXDoc& doc) const;
+        // Whether the table has a number of this kind (and axis) to spare.
+        bool HasFreeIn(CHOXDoc& doc) const;
+    };
+
     // For loading.
     CHOXSymbol();
     // A new symbol of 64 by 32 units with its top-left corner at the point.
@@ -30,8 +51,9 @@ public:
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kSymbol; }
     void Draw(CDC* pDC) override;
-    // Gives back the numbers the symbol holds in the document; the caller
-    // keeps the object (for undo), so this answers false.
+    // Gives back the numbers the symbol holds in the document (those it
+    // gives back, GetHeldNumbers); the caller keeps the object (for undo), so
+    // this answers false.
     bool Remove() override;
     void OnLButtonDown(CHOXView* view, UINT flags, CPoint point) override;
     void OnLButtonUp(CHOXView* view, UINT flags, CPoint point) override;
@@ -54,6 +76,18 @@ public:
     virtual int GetMcode() { return 1; }
     // Draws the label left of the symbol.
     virtual void PrintText(CDC* pDC);
+    // The pointer and program numbers the symbol holds. Removing, undoing,
+    // redoing, loading and deleting a chart give them back and take them
+    // again through this alone; a symbol that holds none answers nothing.
+    virtual std::vector<HeldNumber> GetHeldNumbers() const { return {}; }
+    // The pointer number the symbol holds or refers to, -1 for none. A
+    // POINTER shares its number with the node on the wire that leaves it:
+    // the wiring and the NODE dialog keep the two the same through these.
+    virtual std::int32_t GetPointerNumber() const { return -1; }
+    virtual void SetPointerNumber(std::int32_t number) {}
+    // A JUMP is told whether a conditional jump's side exit leads into it
+    // (0) or not (1); other symbols ignore it.
+    virtual void SetCaptionMode(std::int32_t mode) {}
 
     const QString& GetSymbolName() const { return m_strSymbolName; }
     const QString& GetComment() const { return m_strComment; }

@@ -1,6 +1,7 @@
 #include "chart/HOXUndo.h"
 
 #include "app/HOXDoc.h"
+#include "chart/ChartLookup.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
@@ -9,11 +10,6 @@
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
 #include "chart/RecordCasts.h"
-#include "online/HOXMonObj.h"
-#include "online/HOXMonWnd.h"
-#include "symbols/flow/HOXFlowPointer.h"
-#include "symbols/flow/HOXFlowStart.h"
-#include "symbols/flow/HOXFlowSubRtn.h"
 
 #include <algorithm>
 #include <set>
@@ -105,7 +101,10 @@ std::int32_t CHOXUndo::KindOf(const CHOXDrawObj* object)
         return dynamic_cast<const CHOXNode*>(object) != nullptr ? CHOXUndoRecord::kNode : CHOXUndoRecord::kShape;
     if (object->GetObjectType() == objtype::kOle) return CHOXUndoRecord::kOle;
     if (dynamic_cast<const CHOXConnect*>(object) != nullptr) return CHOXUndoRecord::kWire;
-    if (dynamic_cast<const CHOXMonObj*>(object) != nullptr) return CHOXUndoRecord::kMonObj;
+    // Monitor objects belong to the online code; the store knows their class
+    // by its name.
+    static const CRuntimeClass* const monitorObject = CRuntimeClass::FromName("CHOXMonObj");
+    if (monitorObject != nullptr && object->IsKindOf(monitorObject)) return CHOXUndoRecord::kMonObj;
     return CHOXUndoRecord::kNone;
 }
 
@@ -356,8 +355,10 @@ bool CHOXUndo::RestoreStepObjects()
         auto* node = static_cast<CHOXNode*>(object);
         auto* wire = dynamic_cast<CHOXConnect*>(flow->LookupConnect(Key(node->GetOutWireId())));
         const DWORD oldId = node->GetId();
-        auto* pointer = wire != nullptr ? dynamic_cast<CHOXFlowPointer*>(flow->LookupObject(Key(wire->GetSourceId())))
-                                        : nullptr;
+        const CHOXSymbol* pointer =
+            wire != nullptr
+                ? chart::AsPointerSymbol(dynamic_cast<CHOXSymbol*>(flow->LookupObject(Key(wire->GetSourceId()))))
+                : nullptr;
         // Renumbering moves the node to its new key; another node there
         // would be pushed out of the map.
         auto renumber = [&](DWORD n) {
@@ -392,17 +393,8 @@ bool CHOXUndo::RestoreStepObjects()
 
 bool CHOXUndo::CanRestore(const CHOXDrawObj* object) const
 {
-    const std::int32_t kind = KindOf(object);
-    const WORD key = Key(object->GetId());
-    switch (kind) {
-    case CHOXUndoRecord::kSymbol: return m_pOwner != nullptr && !m_pOwner->GetObjectMap().Contains(key);
-    case CHOXUndoRecord::kShape: return chart::AsMonWnd(m_pOwner) != nullptr && !chart::AsMonWnd(m_pOwner)->GetShapeMap().Contains(key);
-    case CHOXUndoRecord::kOle: return chart::AsMonWnd(m_pOwner) != nullptr && !chart::AsMonWnd(m_pOwner)->GetOleMap().Contains(key);
-    case CHOXUndoRecord::kMonObj: return chart::AsMonWnd(m_pOwner) != nullptr && !chart::AsMonWnd(m_pOwner)->GetMonObjMap().Contains(key);
-    case CHOXUndoRecord::kWire: return chart::AsFlowWnd(m_pOwner) != nullptr && !chart::AsFlowWnd(m_pOwner)->GetConnectMap().Contains(key);
-    case CHOXUndoRecord::kNode: return chart::AsFlowWnd(m_pOwner) != nullptr && !chart::AsFlowWnd(m_pOwner)->GetNodeMap().Contains(key);
-    default: return false;
-    }
+    const ObjectMap* map = m_pOwner != nullptr ? m_pOwner->GetMapOfKind(KindOf(object)) : nullptr;
+    return map != nullptr && !map->Contains(Key(object->GetId()));
 }
 
 // ---------------------------------------------------------------------------
@@ -410,73 +402,36 @@ bool CHOXUndo::CanRestore(const CHOXDrawObj* object) const
 
 bool CHOXUndo::HoldsNumber(const CHOXSymbol* symbol) const
 {
-    // The same rules as a symbol's Remove: a symbol in the error state never
-    // took its number, a START of the subtask carries one outside the table,
-    // and a POINTER shares its number with a node on its wire.
-    CHOXFlowWnd* flow = chart::AsFlowWnd(m_pOwner);
-    if (flow == nullptr || symbol->GetState() == CHOXSymbol::kError) return false;
-    switch (symbol->GetObjectType()) {
-    case objtype::kFlowStart: return !flow->IsSubtaskWindow();
-    case objtype::kFlowSubRtn: return true;
-    case objtype::kFlowPointer: {
-        const int n = static_cast<const CHOXFlowPointer*>(symbol)->GetPointerNumber();
-        return n < 0 || flow->LookupNode(Key(static_cast<DWORD>(n))) == nullptr;
-    }
-    default: return false;
-    }
+    // The same rules as a symbol's Remove, told by the symbol: a symbol in
+    // the error state never took its number, a START of the subtask carries
+    // one outside the table, and a POINTER shares its number with a node on
+    // its wire.
+    if (chart::AsFlowWnd(m_pOwner) == nullptr) return false;
+    const std::vector<CHOXSymbol::HeldNumber> held = symbol->GetHeldNumbers();
+    return std::any_of(held.begin(), held.end(), [](const CHOXSymbol::HeldNumber& n) { return n.givesBack; });
 }
 
 void CHOXUndo::GiveBackNumber(CHOXSymbol* symbol)
 {
     CHOXDoc* doc = m_pOwner != nullptr ? m_pOwner->GetDocument() : nullptr;
     if (doc == nullptr || !HoldsNumber(symbol)) return;
-    switch (symbol->GetObjectType()) {
-    case objtype::kFlowStart: {
-        const auto* start = static_cast<const CHOXFlowStart*>(symbol);
-        doc->FreeProgramNumber(start->GetAxis(), start->GetProgramNumber());
-        break;
-    }
-    case objtype::kFlowSubRtn: doc->FreePointerNumber(static_cast<const CHOXFlowSubRtn*>(symbol)->GetPointerNumber()); break;
-    case objtype::kFlowPointer: doc->FreePointerNumber(static_cast<const CHOXFlowPointer*>(symbol)->GetPointerNumber()); break;
-    default: break;
-    }
+    for (const CHOXSymbol::HeldNumber& held : symbol->GetHeldNumbers())
+        if (held.givesBack) held.FreeIn(*doc);
 }
 
 void CHOXUndo::TakeNumberAgain(CHOXSymbol* symbol)
 {
     CHOXDoc* doc = m_pOwner != nullptr ? m_pOwner->GetDocument() : nullptr;
     if (doc == nullptr) return;
-    switch (symbol->GetObjectType()) {
-    case objtype::kFlowStart: {
-        const auto* start = static_cast<const CHOXFlowStart*>(symbol);
-        const int axis = start->GetAxis();
-        const int n = start->GetProgramNumber();
-        if (!doc->IsProgramNumberUsed(axis, n)) {
-            doc->MarkProgramNumberUsed(axis, n);
-        } else if (doc->FindFreeProgramNumber(axis) >= 0) {
-            // Another START has its number: it takes the first free one (the
-            // other keeps the old number marked).
+    for (const CHOXSymbol::HeldNumber& held : symbol->GetHeldNumbers()) {
+        if (!held.IsUsedIn(*doc)) {
+            held.MarkIn(*doc);
+        } else if (held.HasFreeIn(*doc)) {
+            // Another holder has the number: the symbol takes fresh numbers
+            // (the other keeps the old one marked).
             symbol->AssignNewNumber();
+            return;
         }
-        break;
-    }
-    case objtype::kFlowSubRtn:
-    case objtype::kFlowPointer: {
-        const int n = symbol->GetObjectType() == objtype::kFlowSubRtn
-                          ? static_cast<const CHOXFlowSubRtn*>(symbol)->GetPointerNumber()
-                          : static_cast<const CHOXFlowPointer*>(symbol)->GetPointerNumber();
-        if (!doc->IsPointerNumberUsed(n)) {
-            doc->MarkPointerNumberUsed(n);
-        } else {
-            const int probe = doc->AllocPointerNumber();
-            if (probe >= 0) {
-                doc->FreePointerNumber(probe);
-                symbol->AssignNewNumber();
-            }
-        }
-        break;
-    }
-    default: break;
     }
 }
 
@@ -485,46 +440,19 @@ void CHOXUndo::TakeNumberAgain(CHOXSymbol* symbol)
 
 CHOXDrawObj* CHOXUndo::Lookup(std::int32_t kind, DWORD id) const
 {
-    const WORD key = Key(id);
-    switch (kind) {
-    case CHOXUndoRecord::kSymbol: return m_pOwner != nullptr ? m_pOwner->LookupObject(key) : nullptr;
-    case CHOXUndoRecord::kShape: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->LookupShape(key) : nullptr;
-    case CHOXUndoRecord::kOle: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->LookupOleObject(key) : nullptr;
-    case CHOXUndoRecord::kMonObj: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->LookupMonObj(key) : nullptr;
-    case CHOXUndoRecord::kWire: return chart::AsFlowWnd(m_pOwner) != nullptr ? chart::AsFlowWnd(m_pOwner)->LookupConnect(key) : nullptr;
-    case CHOXUndoRecord::kNode: return chart::AsFlowWnd(m_pOwner) != nullptr ? chart::AsFlowWnd(m_pOwner)->LookupNode(key) : nullptr;
-    default: return nullptr;
-    }
+    const ObjectMap* map = m_pOwner != nullptr ? m_pOwner->GetMapOfKind(kind) : nullptr;
+    return map != nullptr ? FindInMap(*map, Key(id)) : nullptr;
 }
 
 std::unique_ptr<CHOXDrawObj> CHOXUndo::TakeOut(std::int32_t kind, DWORD id)
 {
-    const WORD key = Key(id);
-    switch (kind) {
-    case CHOXUndoRecord::kSymbol: return m_pOwner != nullptr ? m_pOwner->RemoveObject(key) : nullptr;
-    case CHOXUndoRecord::kShape: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->RemoveShape(key) : nullptr;
-    case CHOXUndoRecord::kOle: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->RemoveOleObject(key) : nullptr;
-    case CHOXUndoRecord::kMonObj: return chart::AsMonWnd(m_pOwner) != nullptr ? chart::AsMonWnd(m_pOwner)->RemoveMonObj(key) : nullptr;
-    case CHOXUndoRecord::kWire: return chart::AsFlowWnd(m_pOwner) != nullptr ? chart::AsFlowWnd(m_pOwner)->RemoveConnect(key) : nullptr;
-    case CHOXUndoRecord::kNode: return chart::AsFlowWnd(m_pOwner) != nullptr ? chart::AsFlowWnd(m_pOwner)->RemoveNode(key) : nullptr;
-    default: return nullptr;
-    }
+    return m_pOwner != nullptr ? m_pOwner->RemoveOfKind(kind, Key(id)) : nullptr;
 }
 
 void CHOXUndo::PutBack(std::int32_t kind, std::unique_ptr<CHOXDrawObj> object)
 {
     // CanRestore has made sure the map exists.
-    switch (kind) {
-    case CHOXUndoRecord::kSymbol: m_pOwner->AddObject(std::move(object)); break;
-    case CHOXUndoRecord::kShape: chart::AsMonWnd(m_pOwner)->AddShape(std::move(object)); break;
-    case CHOXUndoRecord::kOle: chart::AsMonWnd(m_pOwner)->AddOleObject(std::move(object)); break;
-    case CHOXUndoRecord::kMonObj:
-        chart::AsMonWnd(m_pOwner)->AddMonObj(std::unique_ptr<CHOXMonObj>(static_cast<CHOXMonObj*>(object.release())));
-        break;
-    case CHOXUndoRecord::kWire: chart::AsFlowWnd(m_pOwner)->AddConnect(std::move(object)); break;
-    case CHOXUndoRecord::kNode: chart::AsFlowWnd(m_pOwner)->AddNode(std::move(object)); break;
-    default: break;
-    }
+    m_pOwner->AddOfKind(kind, std::move(object));
 }
 
 void CHOXUndo::Changed()

@@ -11,7 +11,6 @@
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXWnd.h"
-#include "online/HOXMonWnd.h"
 #include "platform/DC.h"
 #include "platform/MDI.h"
 #include "platform/Strings.h"
@@ -173,7 +172,7 @@ CHOXWnd* CHOXView::GetWnd() const
     auto* doc = dynamic_cast<CHOXDoc*>(GetDocument());
     if (doc == nullptr) return nullptr;
     if (GetViewType() == objtype::kFlowView) return doc->FindWindowByView(this);
-    return doc->GetMonWnd();
+    return doc->GetMonitorRecord();
 }
 
 QString CHOXView::GetWindowName() const

@@ -7,6 +7,8 @@
 #include "chart/HOXView.h"
 #include "platform/Archive.h"
 
+#include <algorithm>
+
 KT_IMPLEMENT_SERIAL(CHOXWnd, CObject, 0)
 
 CHOXWnd::CHOXWnd() : m_pUndo(std::make_unique<CHOXUndo>(this)) {}
@@ -86,3 +88,24 @@ void CHOXWnd::AddObject(std::unique_ptr<CHOXDrawObj> object) { PutInMap(m_mapObj
 std::unique_ptr<CHOXDrawObj> CHOXWnd::RemoveObject(WORD id) { return m_mapObjects.Take(id); }
 
 CHOXDrawObj* CHOXWnd::LookupObject(WORD id) const { return FindInMap(m_mapObjects, id); }
+
+void ObjectExtent::Take(std::int64_t r, std::int64_t b, int margin)
+{
+    right = std::max(right, r + margin);
+    bottom = std::max(bottom, b + margin);
+}
+
+const ObjectMap* CHOXWnd::GetMapOfKind(std::int32_t kind) const
+{
+    return kind == CHOXUndoRecord::kSymbol ? &m_mapObjects : nullptr;
+}
+
+std::unique_ptr<CHOXDrawObj> CHOXWnd::RemoveOfKind(std::int32_t kind, WORD id)
+{
+    return kind == CHOXUndoRecord::kSymbol ? RemoveObject(id) : nullptr;
+}
+
+void CHOXWnd::AddOfKind(std::int32_t kind, std::unique_ptr<CHOXDrawObj> object)
+{
+    if (kind == CHOXUndoRecord::kSymbol) AddObject(std::move(object));
+}

@@ -8,6 +8,7 @@
 #include "platform/WordMap.h"
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 
 class CDC;
@@ -23,6 +24,16 @@ using ObjectMap = WordMap<std::unique_ptr<CHOXDrawObj>>;
 CHOXDrawObj* FindInMap(const ObjectMap& map, WORD id);
 // Puts an object into a map under its own id (replacing an entry of that id).
 void PutInMap(ObjectMap& map, std::unique_ptr<CHOXDrawObj> object);
+
+// How far the objects of a record reach to the right and down, each with the
+// margin the base sheet keeps beyond it; the lowest values when there are no
+// objects.
+struct ObjectExtent {
+    std::int64_t right = std::numeric_limits<std::int64_t>::min();
+    std::int64_t bottom = std::numeric_limits<std::int64_t>::min();
+    void Take(std::int64_t r, std::int64_t b, int margin);
+    void Take(const CRect& rect, int margin) { Take(rect.right, rect.bottom, margin); }
+};
 
 class CHOXWnd : public CObject {
     KT_DECLARE_SERIAL(CHOXWnd)
@@ -69,6 +80,20 @@ public:
     // the id is not there.
     std::unique_ptr<CHOXDrawObj> RemoveObject(WORD id);
     CHOXDrawObj* LookupObject(WORD id) const;
+
+    // The maps by the kinds of the undo store's records (CHOXUndoRecord):
+    // the object map holds the symbols here; the flow chart adds wires and
+    // nodes, the monitor window shapes, OLE objects and monitor objects.
+    // The map of the kind, or null when the record has none.
+    virtual const ObjectMap* GetMapOfKind(std::int32_t kind) const;
+    // Takes the object out of its kind's map; null when it is not there.
+    virtual std::unique_ptr<CHOXDrawObj> RemoveOfKind(std::int32_t kind, WORD id);
+    // Puts the object into its kind's map under its id; the record must have
+    // that map.
+    virtual void AddOfKind(std::int32_t kind, std::unique_ptr<CHOXDrawObj> object);
+    // How far the objects reach: the base sheet may not shrink over them.
+    // None in the base record.
+    virtual ObjectExtent GetObjectExtent() const { return {}; }
 
 protected:
     // Writes or reads the base sheet, frame rectangle, scroll position and

@@ -156,3 +156,57 @@ std::unique_ptr<CHOXDrawObj> CHOXMonWnd::RemoveMonObj(WORD id)
 }
 
 CHOXMonObj* CHOXMonWnd::LookupMonObj(WORD id) const { return static_cast<CHOXMonObj*>(FindInMap(m_mapMonObjs, id)); }
+
+const ObjectMap* CHOXMonWnd::GetMapOfKind(std::int32_t kind) const
+{
+    switch (kind) {
+    case CHOXUndoRecord::kShape: return &m_mapShapes;
+    case CHOXUndoRecord::kOle: return &m_mapOle;
+    case CHOXUndoRecord::kMonObj: return &m_mapMonObjs;
+    default: return CHOXWnd::GetMapOfKind(kind);
+    }
+}
+
+std::unique_ptr<CHOXDrawObj> CHOXMonWnd::RemoveOfKind(std::int32_t kind, WORD id)
+{
+    switch (kind) {
+    case CHOXUndoRecord::kShape: return RemoveShape(id);
+    case CHOXUndoRecord::kOle: return RemoveOleObject(id);
+    case CHOXUndoRecord::kMonObj: return RemoveMonObj(id);
+    default: return CHOXWnd::RemoveOfKind(kind, id);
+    }
+}
+
+void CHOXMonWnd::AddOfKind(std::int32_t kind, std::unique_ptr<CHOXDrawObj> object)
+{
+    switch (kind) {
+    case CHOXUndoRecord::kShape: AddShape(std::move(object)); break;
+    case CHOXUndoRecord::kOle: AddOleObject(std::move(object)); break;
+    case CHOXUndoRecord::kMonObj:
+        // The store files only monitor objects under this kind.
+        AddMonObj(std::unique_ptr<CHOXMonObj>(static_cast<CHOXMonObj*>(object.release())));
+        break;
+    default: CHOXWnd::AddOfKind(kind, std::move(object)); break;
+    }
+}
+
+ObjectExtent CHOXMonWnd::GetObjectExtent() const
+{
+    ObjectExtent extent;
+    for (const auto& [id, shape] : m_mapShapes) {
+        if (!shape) continue;
+        const CRect& s = shape->GetRect();
+        if (shape->GetObjectType() == objtype::kLine) {
+            extent.Take(std::max(s.left, s.right), std::max(s.top, s.bottom), 1);
+        } else {
+            extent.Take(s, 1);
+        }
+    }
+    for (const auto& [id, ole] : m_mapOle)
+        if (ole) extent.Take(ole->GetRect(), 1);
+    for (const auto& [id, object] : m_mapObjects)
+        if (object && object->GetObjectType() != objtype::kSymbol) extent.Take(object->GetRect(), 1);
+    for (const auto& [id, object] : m_mapMonObjs)
+        if (object) extent.Take(object->GetRect(), 1);
+    return extent;
+}

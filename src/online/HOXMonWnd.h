@@ -47,6 +47,15 @@ public:
     std::unique_ptr<CHOXDrawObj> RemoveMonObj(WORD id);
     CHOXMonObj* LookupMonObj(WORD id) const;
 
+    // The object map, shapes, OLE objects and monitor objects.
+    const ObjectMap* GetMapOfKind(std::int32_t kind) const override;
+    std::unique_ptr<CHOXDrawObj> RemoveOfKind(std::int32_t kind, WORD id) override;
+    void AddOfKind(std::int32_t kind, std::unique_ptr<CHOXDrawObj> object) override;
+    // One unit beyond every shape (a line by its two ends), OLE object,
+    // monitor object and object of the object map but those of the symbol
+    // base's type.
+    ObjectExtent GetObjectExtent() const override;
+
 private:
     ObjectMap m_mapShapes;
     ObjectMap m_mapOle;

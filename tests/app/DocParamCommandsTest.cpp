@@ -6,6 +6,7 @@
 #include "chart/HOXFindCommentDlg.h"
 #include "chart/HOXFindNumberDlg.h"
 #include "chart/HOXNode.h"
+#include "chart/ObjectTypes.h"
 #include "params/HOXParam.h"
 #include "res/CommandIds.h"
 #include "symbols/flow/HOXFlowCall.h"
@@ -89,6 +90,30 @@ protected:
 };
 
 using Selected = std::vector<CHOXDrawObj*>;
+
+// A program in text that holds the pointer numbers it is given.
+class TextHolding : public CHOXSymbol {
+public:
+    TextHolding(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd) {}
+    int GetObjectType() const override { return objtype::kFlowProgText; }
+    std::vector<HeldNumber> GetHeldNumbers() const override
+    {
+        std::vector<HeldNumber> held;
+        for (std::int32_t n : numbers) held.push_back({HeldNumber::kPointer, 0, n, true});
+        held.push_back({HeldNumber::kProgram, 0, 9, true});
+        return held;
+    }
+    std::vector<std::int32_t> numbers;
+};
+
+// A conditional jump to a pointer number.
+class ConditionalJumpTo : public CHOXSymbol {
+public:
+    ConditionalJumpTo(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd) {}
+    int GetObjectType() const override { return objtype::kFlowCJump; }
+    std::int32_t GetPointerNumber() const override { return target; }
+    std::int32_t target = -1;
+};
 
 } // namespace
 
@@ -246,6 +271,11 @@ TEST_F(DocParamCommandsTest, SearchByNumberFindsLabelsJumpsCallsAndNodesOfTheNum
     call->SetPointerNumber(5);
     CHOXNode* node = PlaceNode(Chart(2), 5, CPoint(300, 100));
     PlaceNode(Chart(3), 7, CPoint(300, 100));
+    auto* text = Place<TextHolding>(Chart(3), CPoint(100, 300));
+    text->numbers = {4, 5};
+    Place<ConditionalJumpTo>(Chart(1), CPoint(100, 300))->target = 5;
+    // A program number is not a pointer number.
+    Place<TextHolding>(Chart(1), CPoint(200, 300))->numbers = {};
 
     EXPECT_TRUE(Doc()->FindSymbolByPointerNumber(5));
     EXPECT_EQ(Selection(Chart(1)), (Selected{pointer}));
@@ -253,13 +283,13 @@ TEST_F(DocParamCommandsTest, SearchByNumberFindsLabelsJumpsCallsAndNodesOfTheNum
     ASSERT_EQ(second.size(), 2u);
     EXPECT_NE(std::find(second.begin(), second.end(), jump), second.end());
     EXPECT_NE(std::find(second.begin(), second.end(), node), second.end());
-    EXPECT_EQ(Selection(Chart(3)), (Selected{call}));
+    EXPECT_EQ(Selection(Chart(3)), (Selected{call, text}));
     EXPECT_EQ(ActiveTitle(), LastSelectedWindow());
+    EXPECT_FALSE(Doc()->FindSymbolByPointerNumber(9));
 
     EXPECT_TRUE(Doc()->FindSymbolByPointerNumber(6));
     EXPECT_EQ(Selection(Chart(2)).size(), 2u);
     EXPECT_TRUE(Selection(Chart(1)).empty());
-    EXPECT_FALSE(Doc()->FindSymbolByPointerNumber(9));
     EXPECT_FALSE(Doc()->FindSymbolByPointerNumber(-1));
 }
 

@@ -25,10 +25,10 @@ public:
     void AssignNewNumber() override;
 
     // -1 none.
-    std::int32_t GetPointerNumber() const { return m_nPointerNumber; }
+    std::int32_t GetPointerNumber() const override { return m_nPointerNumber; }
     // Stores the number and rebuilds the label; the document's table is not
     // touched.
-    void SetPointerNumber(std::int32_t number);
+    void SetPointerNumber(std::int32_t number) override;
 
 private:
     std::int32_t m_nPointerNumber = -1;

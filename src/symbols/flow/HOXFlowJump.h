@@ -27,10 +27,10 @@ public:
     void AssignNewNumber() override;
 
     // -1 none.
-    std::int32_t GetPointerNumber() const { return m_nPointerNumber; }
+    std::int32_t GetPointerNumber() const override { return m_nPointerNumber; }
     // Stores the target and rebuilds the label; the document's table is not
     // touched.
-    void SetPointerNumber(std::int32_t number);
+    void SetPointerNumber(std::int32_t number) override;
     // 1: an end line follows the jump line.
     std::int32_t GetEndFollows() const { return m_nEndFollows; }
     // The caption stays as it is; SetCaptionMode brings it in line.
@@ -43,7 +43,7 @@ public:
     std::int32_t GetCaptionMode() const { return m_nCaptionMode; }
     // Stores the mode; the caption becomes "JUMP" when the mode and end
     // follows are both set, else "JUMPWEND".
-    void SetCaptionMode(std::int32_t mode);
+    void SetCaptionMode(std::int32_t mode) override;
 
 private:
     std::int32_t m_nPointerNumber = -1;

@@ -6,17 +6,16 @@
 #include "platform/Strings.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 
-KT_IMPLEMENT_SERIAL(CHOXFlowJumpEnd, CHOXRect, 0)
+KT_IMPLEMENT_SERIAL(CHOXFlowJumpEnd, CHOXJumpEndBase, 0)
 
 using namespace chart;
 using flowsym::EndLine;
 
-CHOXFlowJumpEnd::CHOXFlowJumpEnd() { m_nId = 0xFFFFFFFFu; }
+CHOXFlowJumpEnd::CHOXFlowJumpEnd() = default;
 
 CHOXFlowJumpEnd::CHOXFlowJumpEnd(int pointerNumber, const CRect& position, CHOXWnd* wnd)
-    : CHOXRect(position, wnd), m_nPointerNumber(pointerNumber)
+    : CHOXJumpEndBase(pointerNumber, position, wnd)
 {
-    m_nId = 0xFFFFFFFFu;
     if (IsFlowRecord(wnd)) m_nEndKind = IsSubtaskWindow(wnd) ? 1 : 0;
 }
 

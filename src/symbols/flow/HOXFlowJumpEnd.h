@@ -2,14 +2,14 @@
 // The jump-end marker: a small rectangle at the end of a wire that ends at a
 // node. It stands for a jump to the node's pointer number, optionally
 // followed by the end of the program. The wire owns it; it is in no map.
-#include "chart/HOXRect.h"
+#include "chart/HOXJumpEndBase.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <memory>
 
-class CHOXFlowJumpEnd : public CHOXRect {
+class CHOXFlowJumpEnd : public CHOXJumpEndBase {
     KT_DECLARE_SERIAL(CHOXFlowJumpEnd)
 public:
     // For loading; the owning wire sets the number from its target.
@@ -24,13 +24,9 @@ public:
     // Filled black when an end follows, else an outline.
     void Draw(CDC* pDC) override;
 
-    QString GetCode() const;
+    QString GetCode() const override;
     // 6 when an end follows, else 4.
-    int GetSteps() const;
-    std::int32_t GetPointerNumber() const { return m_nPointerNumber; }
-    void SetPointerNumber(std::int32_t number) { m_nPointerNumber = number; }
-    // Without redrawing.
-    void SetRect(const CRect& rect) { m_position = rect; }
+    int GetSteps() const override;
     std::int32_t GetEndFollows() const { return m_nEndFollows; }
     // 0 END, 1 SEND.
     std::int32_t GetEndKind() const { return m_nEndKind; }
@@ -38,7 +34,6 @@ public:
 
 private:
     std::int32_t m_nEndFollows = 1;
-    std::int32_t m_nPointerNumber = 0;
     std::int32_t m_nEndKind = 0;
 };
 

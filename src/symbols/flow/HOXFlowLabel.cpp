@@ -65,6 +65,15 @@ void CHOXFlowLabel::AssignNewNumber()
     UpdateText();
 }
 
+std::vector<CHOXSymbol::HeldNumber> CHOXFlowLabel::GetHeldNumbers() const
+{
+    HeldNumber held;
+    held.kind = HeldNumber::kPointer;
+    held.number = m_nPointerNumber;
+    held.givesBack = m_nState != kError;
+    return {held};
+}
+
 void CHOXFlowLabel::SetPointerNumber(std::int32_t number)
 {
     CHOXDoc* doc = DocumentOf(m_pWnd);

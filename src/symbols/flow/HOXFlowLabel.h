@@ -16,11 +16,14 @@ public:
     // After paste or drop: the lowest free pointer number.
     void AssignNewNumber() override;
 
+    // The pointer number.
+    std::vector<HeldNumber> GetHeldNumbers() const override;
+
     // -1 none.
-    std::int32_t GetPointerNumber() const { return m_nPointerNumber; }
+    std::int32_t GetPointerNumber() const override { return m_nPointerNumber; }
     // Gives the old number back, takes the new one (unless in the error
     // state) and rebuilds the label.
-    void SetPointerNumber(std::int32_t number);
+    void SetPointerNumber(std::int32_t number) override;
 
 protected:
     // For loading: number 0 until the stored one comes.

@@ -1,6 +1,7 @@
 #include "symbols/flow/HOXFlowPointer.h"
 
 #include "app/PaletteTools.h"
+#include "chart/ChartLookup.h"
 #include "chart/SymbolSupport.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowPointer, CHOXFlowLabel, 0)
@@ -11,6 +12,15 @@ CHOXFlowPointer::CHOXFlowPointer() : CHOXFlowLabel("POINTER") {}
 CHOXFlowPointer::CHOXFlowPointer(CPoint topLeft, CHOXWnd* wnd) : CHOXFlowLabel("POINTER", topLeft, wnd)
 {
     UpdateText();
+}
+
+std::vector<CHOXSymbol::HeldNumber> CHOXFlowPointer::GetHeldNumbers() const
+{
+    std::vector<HeldNumber> held = CHOXFlowLabel::GetHeldNumbers();
+    for (HeldNumber& number : held)
+        if (number.number >= 0 && chart::FindNode(m_pWnd, static_cast<DWORD>(number.number)) != nullptr)
+            number.givesBack = false;
+    return held;
 }
 
 void CHOXFlowPointer::UpdateText()

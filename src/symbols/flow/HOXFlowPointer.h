@@ -9,4 +9,8 @@ public:
     CHOXFlowPointer(CPoint topLeft, CHOXWnd* wnd);
     int GetObjectType() const override { return objtype::kFlowPointer; }
     void UpdateText() override;
+    // A node of the same chart may carry the number too (the node on the
+    // wire that leaves it): the number then stays taken when the POINTER
+    // goes.
+    std::vector<HeldNumber> GetHeldNumbers() const override;
 };

@@ -111,6 +111,17 @@ void CHOXFlowStart::AssignNewNumber()
     UpdateText();
 }
 
+std::vector<CHOXSymbol::HeldNumber> CHOXFlowStart::GetHeldNumbers() const
+{
+    HeldNumber held;
+    held.kind = HeldNumber::kProgram;
+    held.axis = m_nAxis;
+    held.number = m_nProgramNumber;
+    // The subtask's number (100) lies outside the table.
+    held.givesBack = m_nState != kError && !IsSubtaskWindow(m_pWnd);
+    return {held};
+}
+
 void CHOXFlowStart::SetProgramNumber(std::int32_t number)
 {
     CHOXDoc* doc = DocumentOf(m_pWnd);

@@ -24,6 +24,8 @@ public:
     // After paste or drop: a fresh number of the same axis (no fallback to
     // Y); the caller has made sure one is free.
     void AssignNewNumber() override;
+    // The program number of its axis; the subtask's START gives none back.
+    std::vector<HeldNumber> GetHeldNumbers() const override;
 
     // 0 X, 1 Y, 2 not bound to one axis (subtask, monitor window, controller
     // type 2).

@@ -1,0 +1,251 @@
+// The document file: the archive of a ".hox" file, the fix-ups after
+// loading, and opening and saving.
+#include "app/HOXDoc.h"
+
+#include "app/HOXApp.h"
+#include "app/MainFrame.h"
+#include "chart/HOXFlowWnd.h"
+#include "online/HOXMonWnd.h"
+#include "params/HOXParam.h"
+#include "platform/Archive.h"
+#include "platform/CompoundFile.h"
+#include "platform/Messages.h"
+#include "platform/Strings.h"
+#include "plc/HOXFounSeq.h"
+#include "symbols/flow/HOXFlowMonInfo.h"
+#include "symbols/flow/HOXFlowSubRtn.h"
+
+#include <QFileInfo>
+
+// ---------------------------------------------------------------------------
+// The document file
+
+void CHOXDoc::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD>(m_windowNames.size()));
+        for (const QString& name : m_windowNames) ar << name;
+        ar.WriteCount(static_cast<DWORD>(m_stepMap.size()));
+        for (const auto& info : m_stepMap) ar.WriteObject(info.get());
+        m_pFounSeq->Serialize(ar);
+        ar << GetAppVersion();
+        ar << m_nControllerType;
+        ar.WriteObject(m_pMonWnd.get());
+        for (const CRect& r : m_rects) ar << r;
+        ar << m_nShowProgTextX << m_nShowProgTextY << m_nShowProgTextSubtask;
+        for (const CPoint& p : m_progTextPos) ar << p;
+        ar.WriteCount(static_cast<DWORD>(m_mapWindows.GetCount()));
+        for (auto& [name, wnd] : m_mapWindows) {
+            ar << name;
+            ar.WriteObject(wnd.get());
+        }
+        m_pParam->Serialize(ar);
+        // Embedded items: none can be made on this platform.
+        ar << DWORD(0);
+        return;
+    }
+
+    // Loading reads into new objects and puts them in place only when the
+    // whole file has been read; a damaged file leaves the document as it was.
+    const std::int32_t oldType = m_nControllerType;
+    try {
+        QStringList names;
+        const DWORD nameCount = ar.ReadCount(1);
+        for (DWORD i = 0; i < nameCount; ++i) {
+            QString name;
+            ar >> name;
+            names << name;
+        }
+        std::list<std::unique_ptr<CHOXFlowMonInfo>> steps;
+        const DWORD stepCount = ar.ReadCount(2);
+        for (DWORD i = 0; i < stepCount; ++i) {
+            auto info = ar.ReadOwned<CHOXFlowMonInfo>();
+            if (info) steps.push_back(std::move(info));
+        }
+        auto founSeq = std::make_unique<CHOXFounSeq>();
+        founSeq->SetDocument(this);
+        founSeq->Serialize(ar);
+        std::int32_t formatWord = 0;
+        ar >> formatWord; // no version test: every file reads the same way
+        ar >> m_nControllerType;
+        ar.m_pDocument = this;
+        auto monWnd = ar.ReadOwned<CHOXMonWnd>();
+        if (!monWnd) throw ArchiveError(ArchiveError::badClass, "the file has no monitor window");
+        std::array<CRect, 4> rects{};
+        for (CRect& r : rects) ar >> r;
+        std::int32_t showX = 0;
+        std::int32_t showY = 0;
+        std::int32_t showSubtask = 0;
+        ar >> showX >> showY >> showSubtask;
+        std::array<CPoint, 3> positions{};
+        for (CPoint& p : positions) ar >> p;
+        WindowMap windows;
+        const DWORD windowCount = ar.ReadCount(3);
+        for (DWORD i = 0; i < windowCount; ++i) {
+            QString name;
+            ar >> name;
+            // One name, one chart: a second one would replace the first.
+            if (windows.Contains(name))
+                throw ArchiveError(ArchiveError::duplicateKey,
+                                   "the window \"" + name.toStdString() + "\" is stored twice");
+            auto wnd = ar.ReadOwned<CHOXFlowWnd>();
+            if (wnd) windows.AppendInOrder(name, std::move(wnd));
+        }
+        // The parameter section's shape follows the controller type just
+        // read. It is read into a copy: the item count after it can still
+        // fail, and the document's own set is the one the dialogs hold.
+        CHOXParam param;
+        param.SetDocument(this);
+        param.CopyValuesFrom(*m_pParam);
+        param.Serialize(ar);
+        DWORD itemCount = 0;
+        ar >> itemCount;
+        if (itemCount != 0)
+            throw ArchiveError(ArchiveError::badClass, "the file holds embedded items, which this program cannot read");
+
+        m_windowNames = names;
+        m_stepMap = std::move(steps);
+        m_pFounSeq = std::move(founSeq);
+        m_pMonWnd = std::move(monWnd);
+        m_rects = rects;
+        m_nShowProgTextX = showX;
+        m_nShowProgTextY = showY;
+        m_nShowProgTextSubtask = showSubtask;
+        m_progTextPos = positions;
+        m_mapWindows = std::move(windows);
+        m_pParam->CopyValuesFrom(param);
+    } catch (...) {
+        m_nControllerType = oldType;
+        throw;
+    }
+    AfterLoad();
+}
+
+void CHOXDoc::AfterLoad()
+{
+    // Every record marks the numbers its objects hold.
+    m_pointerNumbers.fill(0);
+    for (auto& row : m_programNumbers) row.fill(0);
+    for (auto& [name, wnd] : m_mapWindows) {
+        wnd->SetDocument(this);
+        for (auto& [key, node] : wnd->GetNodeMap()) MarkPointerNumberUsed(key);
+        wnd->MarkSymbolNumbersUsed();
+    }
+
+    // A file may hold any 32-bit id, and maps key objects by its low word
+    // (or by a word of their own). The counter rises above both, worked out
+    // in 64 bits and held at the top of its range: once past 3999 (a shape
+    // counter past the word range) the allocators search for an id no map
+    // uses, so a new object never replaces a loaded one.
+    auto raise = [](std::int32_t& counter, const ObjectMap& map) {
+        std::int64_t next = counter;
+        for (const auto& [key, object] : map)
+            next = std::max({next, std::int64_t{key} + 1, std::int64_t{object->GetId()} + 1});
+        counter = static_cast<std::int32_t>(std::min<std::int64_t>(next, INT32_MAX));
+    };
+    for (auto& [name, wnd] : m_mapWindows) raise(m_idCounters.symbol, wnd->GetObjectMap());
+    raise(m_idCounters.symbol, m_pMonWnd->GetObjectMap());
+    for (auto& [name, wnd] : m_mapWindows) raise(m_idCounters.wire, wnd->GetConnectMap());
+    raise(m_idCounters.shape, m_pMonWnd->GetShapeMap());
+    raise(m_idCounters.ole, m_pMonWnd->GetOleMap());
+    raise(m_idCounters.monObj, m_pMonWnd->GetMonObjMap());
+}
+
+void CHOXDoc::SetProgTextShown(int which, bool shown)
+{
+    std::int32_t* flags[] = {&m_nShowProgTextX, &m_nShowProgTextY, &m_nShowProgTextSubtask};
+    if (which >= 0 && which < 3) *flags[which] = shown ? 1 : 0;
+}
+
+static void ShowStatusControllerType(std::int32_t type)
+{
+    CHOXApp* app = CHOXApp::Get();
+    if (app != nullptr && app->GetMainWnd() != nullptr && app->GetMainWnd()->Host() != nullptr)
+        app->GetMainWnd()->Host()->SetStatusText(1, CHOXDoc::ControllerTypeName(type));
+}
+
+bool CHOXDoc::OnNewDocument()
+{
+    m_pParam->SetDocument(this);
+    if (!CDocument::OnNewDocument()) return false;
+    m_file.reset();
+    ShowStatusControllerType(m_nControllerType);
+    return true;
+}
+
+bool CHOXDoc::OnOpenDocument(const QString& path)
+{
+    m_fileError.clear();
+    if (!QFileInfo::exists(path)) {
+        m_fileError = QStringLiteral("%1 does not exist").arg(path);
+        AfxMessageBox(FormatStr(61729, {path}), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    QString error;
+    std::optional<CompoundFile> file = CompoundFile::Open(path, &error);
+    if (!file) {
+        m_fileError = error;
+        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION, m_fileError);
+        return false;
+    }
+    try {
+        CArchive ar(file->Contents());
+        ar.m_pDocument = this;
+        Serialize(ar);
+    } catch (const ArchiveError& e) {
+        m_fileError = QString::fromStdString(e.what());
+        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION, m_fileError);
+        return false;
+    }
+    m_file = std::make_unique<CompoundFile>(std::move(*file));
+    SetPathName(path, true);
+    SetModifiedFlag(false);
+    m_pParam->SetDocument(this);
+    // The application's document comes back with its bars and windows.
+    CHOXApp* app = CHOXApp::Get();
+    if (app != nullptr && app->GetDocument() == this && app->MainFrame() != nullptr) {
+        CMainFrame* main = app->MainFrame();
+        main->FillSymbolPalette();
+        main->RebuildWorkspaceTree();
+        main->ShowFlowChartBars();
+        main->ShowEditBars();
+        RestoreWindows();
+    }
+    ShowStatusControllerType(m_nControllerType);
+    return true;
+}
+
+bool CHOXDoc::OnSaveDocument(const QString& path)
+{
+    m_fileError.clear();
+    if (path.size() < 3 || path.right(3).compare(LoadStr(13005), Qt::CaseInsensitive) != 0) {
+        AfxMessageBox(LoadStr(61728), MB_OK);
+        return false;
+    }
+    CArchive ar;
+    ar.m_pDocument = this;
+    try {
+        Serialize(ar);
+    } catch (const ArchiveError& e) {
+        m_fileError = QString::fromStdString(e.what());
+        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION, m_fileError);
+        return false;
+    }
+    // A document that did not come from a file of its own is written as a
+    // complete new file; one that did carries that file's other storages.
+    CompoundFile file;
+    if (m_file && m_nSaveAsNew == 0) file = *m_file;
+    file.SetContents(ar.Buffer());
+    QString error;
+    if (!file.Save(path, &error)) {
+        m_fileError = error;
+        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION, m_fileError);
+        return false;
+    }
+    // Only a save that succeeded ends save-as-new and takes the new path.
+    m_nSaveAsNew = 0;
+    m_file = std::make_unique<CompoundFile>(std::move(file));
+    SetPathName(path, false);
+    SetModifiedFlag(false);
+    return true;
+}
