@@ -599,7 +599,9 @@ TEST_F(CommManTest, SetAndResetTakeYByCountAndStartPrograms)
     ASSERT_EQ(0, comm.mfi_ReadMonitoringInfo(&monitor));
     EXPECT_EQ(0, monitor.m_stepX);
     EXPECT_EQ(-1, monitor.m_stepY);
-    EXPECT_EQ(5, monitor.m_stepSub);
+    // The subtask starts at the address of "O100;", the checker's steps of
+    // the statements before it: 3 + 2 + 2 + 3 + 2.
+    EXPECT_EQ(12, monitor.m_stepSub);
     // Y by M9017 (a set on its own is a rising edge), stop X by M9002.
     ASSERT_EQ(0, comm.mfi_SetOperation(ctrldev::MSpecial, 17));
     EXPECT_EQ(4, Sim().ProgramNumber(CSimController::TaskY));

@@ -8,6 +8,7 @@
 #include "online/sim/SimFaults.h"
 #include "online/sim/SimProgram.h"
 #include "online/sim/SimServer.h"
+#include "convert/HOXInstrParser.h"
 
 #include <QStringList>
 
@@ -204,3 +205,40 @@ TEST(SimControlTest, LineCommands)
 }
 
 } // namespace
+
+// Without a counter of its own the controller counts steps as the conversion
+// does: the instruction checker's count for a type the model runs.
+TEST(SimProgramTest, StatementsCountTheCheckersStepsForTheModel)
+{
+    const QByteArray text = "OX0;\ncod01(LIN) x100  y-2  f10;\nTIME  K10;\n\nm02(END);\n";
+    const QList<QByteArray> lines = text.split('\n');
+    for (int model : {0, 1}) {
+        SCOPED_TRACE(model);
+        CSimProgram program;
+        ASSERT_TRUE(program.Load(text, DefaultSimStepCounter([model] { return model; })));
+        CHOXInstrParser checker(nullptr);
+        int address = 0;
+        for (int i = 0; i < program.StatementCount(); ++i) {
+            EXPECT_EQ(program.Address(i), address) << program.Statement(i).constData();
+            const QString line = QString::fromLatin1(lines.value(i));
+            QString error;
+            int steps = line.trimmed().isEmpty() ? 0 : 1;
+            for (std::int32_t type : model == 0 ? std::vector<std::int32_t>{0} : std::vector<std::int32_t>{2, 1}) {
+                checker.SetControllerType(type);
+                if (!line.trimmed().isEmpty() && checker.CheckInstruction(line, error)) {
+                    steps = checker.GetSteps();
+                    break;
+                }
+            }
+            address += steps;
+        }
+        EXPECT_EQ(program.TotalSteps(), address);
+    }
+    // The linear interpolation is a two-axis statement: more than one step
+    // there, one step (not accepted) on the one-axis model.
+    CSimProgram one, two;
+    ASSERT_TRUE(one.Load(text, DefaultSimStepCounter([] { return 0; })));
+    ASSERT_TRUE(two.Load(text, DefaultSimStepCounter([] { return 1; })));
+    EXPECT_EQ(one.Address(2) - one.Address(1), 1);
+    EXPECT_GT(two.Address(2) - two.Address(1), 1);
+}

@@ -54,7 +54,7 @@ void CSimController::Reset()
     m_version = 110;
     m_cassette = 1;
     m_memory = 7800;
-    m_counter = DefaultSimStepCounter();
+    m_counter = DefaultSimStepCounter([this] { return m_model; });
     m_clock = [] { return Clock::now(); };
     m_pace = kDefaultPace;
     m_log.Clear();
@@ -792,7 +792,7 @@ bool CSimController::GetSwitch(Switch which) const
 void CSimController::SetStepCounter(SimStepCounter counter)
 {
     std::lock_guard lock(m_mutex);
-    m_counter = counter ? std::move(counter) : DefaultSimStepCounter();
+    m_counter = counter ? std::move(counter) : DefaultSimStepCounter([this] { return m_model; });
     CSimProgram recounted;
     if (recounted.Load(m_program.Text(), m_counter)) m_program = std::move(recounted);
 }

@@ -1,6 +1,11 @@
 #include "online/sim/SimProgram.h"
 
+#include "app/ControllerType.h"
+#include "convert/HOXInstrParser.h"
+
 #include <QList>
+
+#include <span>
 
 namespace {
 
@@ -14,18 +19,35 @@ bool AllDigits(const QByteArray& text)
 
 } // namespace
 
-SimStepCounter DefaultSimStepCounter()
+SimStepCounter DefaultSimStepCounter(std::function<int()> model)
 {
-    return [](QStringView statement, QStringView) {
+    return [model = std::move(model)](QStringView statement, QStringView) {
+        bool blank = true;
         for (QChar c : statement)
-            if (c != u' ' && c != u'\t' && c != u'\r') return 1;
-        return 0;
+            if (c != u' ' && c != u'\t' && c != u'\r') blank = false;
+        if (blank) return 0;
+        // The one-axis model runs programs of type 0; the two-axis model
+        // those of both two-axis types, the interpolated one first.
+        const std::int32_t oneAxis[] = {ctype::kOneAxis};
+        const std::int32_t twoAxes[] = {ctype::kInterpolated, ctype::kTwoAxes};
+        const std::span<const std::int32_t> types =
+            model && model() == 0 ? std::span<const std::int32_t>(oneAxis) : std::span<const std::int32_t>(twoAxes);
+        // The checker's table is shared and immutable; its per-statement
+        // fields are this thread's own.
+        thread_local CHOXInstrParser checker(nullptr);
+        const QString line = statement.toString();
+        QString error;
+        for (std::int32_t type : types) {
+            checker.SetControllerType(type);
+            if (checker.CheckInstruction(line, error)) return static_cast<int>(checker.GetSteps());
+        }
+        return 1;
     };
 }
 
 bool CSimProgram::Load(const QByteArray& text, const SimStepCounter& counter)
 {
-    const SimStepCounter count = counter ? counter : DefaultSimStepCounter();
+    const SimStepCounter count = counter ? counter : DefaultSimStepCounter(nullptr);
     const QString wide = QString::fromLatin1(text);
     std::vector<Line> lines;
     int address = 0;

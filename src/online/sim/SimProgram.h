@@ -11,13 +11,14 @@
 #include <vector>
 
 // The steps of one statement, given the text before it; a negative count
-// refuses the statement. The instruction checker's count goes here; without
-// one, every statement that is not blank counts 1 step.
+// refuses the statement.
 using SimStepCounter = std::function<int(QStringView statement, QStringView preceding)>;
 
-// The counter a controller starts with: 1 step for every statement that is
-// not blank. The one place to plug the instruction checker's count in.
-SimStepCounter DefaultSimStepCounter();
+// The counter a controller starts with: the steps the conversion counts, the
+// instruction checker's, for a controller type the model (asked at each
+// statement) runs. A blank statement counts nothing; one that no type
+// accepts counts 1 step, since what the controller refuses is decided apart.
+SimStepCounter DefaultSimStepCounter(std::function<int()> model);
 
 class CSimProgram {
 public:

@@ -1,6 +1,7 @@
 #pragma once
 // The application's side of the platform layer: real message boxes, dialogs
 // shown modally, help pages in a window of their own.
+#include "platform/ColorDialog.h"
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"
 #include "platform/Help.h"
@@ -33,6 +34,11 @@ public:
     // The filters as Qt matches them: "*.*" means every file, as it does in
     // the program's filters, not only names with a dot.
     static QStringList NameFilters(const QStringList& filters);
+};
+
+class QtColorDialogRunner : public ColorDialogRunner {
+public:
+    std::optional<COLORREF> Run(const ColorDialogRequest& request) override;
 };
 
 // Installs the handlers above for the whole program.
