@@ -66,6 +66,7 @@ CHOXDoc::CHOXDoc()
         ui->Enable(ctype::HasIndependentAxes(m_nControllerType));
         ui->SetCheck(m_nShowProgTextY == 1 ? 1 : 0);
     });
+    RegisterParameterCommands();
     InitPalette();
     InitProgramCommands();
 }

@@ -18,6 +18,8 @@
 #include <list>
 #include <memory>
 
+class CCmdUI;
+class CHOXDrawObj;
 class CHOXFlowMonInfo;
 class CHOXFlowWnd;
 class CHOXFounSeq;
@@ -158,6 +160,22 @@ public:
     void OnExportText();
     void OnUsedMemory();
     bool SaveBeforeWrite();
+    // Parameters menu: each command opens its parameter dialog on the set;
+    // they stay usable while monitoring.
+    void OnParamInitialize();
+    void OnParamShowAll();
+    // Tools menu searches. Each selects every match in every chart window,
+    // shows and activates its frame and brings the last match of a window
+    // near the middle of its view; true when anything matched. The comment
+    // is compared trimmed and in any case; the number finds SUBROUTINE,
+    // POINTER, CALL and JUMP symbols, programs in text that hold it, and
+    // nodes.
+    void OnSearchComment();
+    void OnSearchNumber();
+    bool FindSymbolByComment(const QString& text);
+    bool FindSymbolByPointerNumber(int n);
+    // The status bar's steps pane: "Steps" and the program steps in use.
+    void OnUpdateSteps(CCmdUI* ui);
 
     // The step map: where each symbol's code starts, for monitoring.
     const std::list<std::unique_ptr<CHOXFlowMonInfo>>& GetStepInfoList() const { return m_stepMap; }
@@ -219,6 +237,14 @@ public:
     void SetDefaultPositionRequest(bool request) { m_nDefaultPosition = request ? 1 : 0; }
 
 private:
+    void RegisterParameterCommands();
+    // Selects the object in the view, shows, restores and activates the
+    // view's frame.
+    void ShowSearchMatch(CHOXView* view, CHOXDrawObj* object);
+    // Scrolls so that the object lies near the middle of the view, when the
+    // view cannot show its whole sheet.
+    void CentreSearchMatch(CHOXView* view, const CHOXDrawObj* object);
+
     // The palette's program-wide scroll state and slider for a new
     // document, and its commands.
     void InitPalette();

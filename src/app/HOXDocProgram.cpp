@@ -38,7 +38,7 @@ void CHOXDoc::OnExportText()
         // A conversion that stopped leaves nothing to write, whatever it
         // said: a warning declined has shown its symbol already.
         if (severity == 1) {
-            AfxMessageBox(message + LoadStr(13871), MB_OK | MB_ICONSTOP);
+            AfxMessageBox(message + LoadStr(13890), MB_OK | MB_ICONSTOP);
             exporter.ShowSymbol(symbol);
         }
         return;

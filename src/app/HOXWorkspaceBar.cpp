@@ -2,6 +2,7 @@
 
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
+#include "params/HOXParam.h"
 #include "platform/FrameWnd.h"
 #include "platform/Help.h"
 #include "platform/MenuResource.h"
@@ -258,6 +259,25 @@ CHOXWorkspaceBar::OpenAction CHOXWorkspaceBar::GetOpenAction(HTREEITEM item, boo
     return OpenAction::None;
 }
 
+void CHOXWorkspaceBar::EditParameters(ItemKind kind)
+{
+    CHOXDoc* doc = Document();
+    if (doc == nullptr) return;
+    CHOXParam& param = doc->GetParam();
+    switch (kind) {
+    case Kind::System: param.EditSystem(); break;
+    case Kind::Subtask: param.EditSubtask(); break;
+    case Kind::ProgramNumber: param.EditProgramNumber(); break;
+    case Kind::Mcode: param.EditMcode(); break;
+    case Kind::Pulser: param.EditPulser(); break;
+    case Kind::AbsPosition: param.EditAbsPosition(); break;
+    case Kind::Others: param.EditOthers(); break;
+    // The axis pages (units, speed, machine zero, settings) have no dialogs
+    // yet: they open nothing.
+    default: break;
+    }
+}
+
 void CHOXWorkspaceBar::Open(HTREEITEM item, bool enterKey)
 {
     CHOXApp* app = CHOXApp::Get();
@@ -268,9 +288,7 @@ void CHOXWorkspaceBar::Open(HTREEITEM item, bool enterKey)
     case OpenAction::ShowWindow:
         if (app != nullptr) app->ShowWindowByTitle(m_wndTree.GetItemText(item));
         break;
-    case OpenAction::EditParameters:
-        // The parameter pages have no dialogs yet: the item opens nothing.
-        break;
+    case OpenAction::EditParameters: EditParameters(GetItemKind(item)); break;
     case OpenAction::ToggleExpansion:
         m_wndTree.Expand(item, TVE_TOGGLE);
         // The folder follows, as it does for a click on the button.

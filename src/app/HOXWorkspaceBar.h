@@ -152,6 +152,8 @@ private:
     HTREEITEM InsertLabel(const QString& text, ItemKind kind, HTREEITEM parent);
     CHOXDoc* Document() const;
     void Open(HTREEITEM item, bool enterKey);
+    // Runs the parameter dialog of a parameter item on the document's set.
+    void EditParameters(ItemKind kind);
     void SetExpandedImage(HTREEITEM item, bool expanded);
 
     // The tree goes after its window (members go in reverse order).

@@ -221,6 +221,15 @@ void CMainFrame::SetZoomBoxSelection(int index)
     if (Host()) Host()->SetZoomBoxSelection(index);
 }
 
+void CMainFrame::UpdateStatusPanes()
+{
+    const CHOXApp* app = CHOXApp::Get();
+    CHOXDoc* doc = app != nullptr ? app->GetDocument() : nullptr;
+    if (doc == nullptr) return;
+    CCmdUI steps(ID_INDICATOR_STEPS);
+    doc->OnUpdateSteps(&steps);
+}
+
 void CMainFrame::SetStatusPaneText(int pane, const QString& text)
 {
     if (Host()) Host()->SetStatusText(pane, text);

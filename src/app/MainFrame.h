@@ -61,6 +61,8 @@ public:
     int GetZoomBoxSelection() const;
     void SetZoomBoxSelection(int index);
     void SetStatusPaneText(int pane, const QString& text);
+    // The document fills its panes (the steps in pane 2).
+    void UpdateStatusPanes() override;
     // The text of the workspace tree's item last right-clicked.
     QString GetClickedItemText() const;
     // Clicks the tree's window item of that name as a right-click does.

@@ -41,5 +41,5 @@ bool CHOXExportDlg::OnFileNameOK(const QString& chosen)
 {
     const QString full = FullName(chosen);
     if (QFileInfo::exists(full)) return AfxMessageBox(FormatStr(13538, {full}), MB_YESNO | MB_DEFBUTTON2) == IDYES;
-    return AfxMessageBox(FormatStr(13873, {full}), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return AfxMessageBox(FormatStr(13892, {full}), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }

@@ -17,7 +17,7 @@ CHOXProgMemoryDlg::CHOXProgMemoryDlg(CHOXDoc* doc, CWnd*) : CDialog(2067)
     m_strUsed = QString::number(used);
     // Both counts as they are: a total below zero (more file registers than
     // memory) is exceeded by any program.
-    if (std::int64_t{used} > total) AfxMessageBox(13872, MB_OK | MB_ICONEXCLAMATION);
+    if (std::int64_t{used} > total) AfxMessageBox(13891, MB_OK | MB_ICONEXCLAMATION);
 }
 
 std::int64_t CHOXProgMemoryDlg::TotalMemory(const CHOXDoc& doc)

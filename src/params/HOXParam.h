@@ -19,6 +19,15 @@
 class CArchive;
 class CHOXDoc;
 
+// One parameter as text: its number, its name and the values of the X and Y
+// axes as a user reads them. Every field is zero-terminated and cut to fit.
+struct PARAM_ROW {
+    char number[4];
+    char name[32];
+    char xText[32];
+    char yText[32];
+};
+
 class CHOXParam : public CObject {
     KT_DECLARE_SERIAL(CHOXParam)
 public:
@@ -105,6 +114,21 @@ public:
     // does not fit in 32 bits.
     static std::optional<std::vector<std::int32_t>> IoNumbersToOctal(UINT block,
                                                                      std::span<const std::int32_t> values);
+
+    // The text row of a parameter number. Numbers without a meaning (27 to
+    // 29, 43 to 49, 55, 57 to 99, above 111) are "Spare" with empty values.
+    // On the one-axis type the Y text of a listed number is left as it was.
+    void GetParamRow(UINT number, PARAM_ROW* row) const;
+
+    // Each runs its parameter dialog on this set and marks the owning
+    // document modified when the dialog ends with OK.
+    void EditSystem();
+    void EditSubtask();
+    void EditProgramNumber();
+    void EditMcode();
+    void EditPulser();
+    void EditAbsPosition();
+    void EditOthers();
 
 private:
     static constexpr std::size_t axisCount = 27;

@@ -201,6 +201,23 @@ void CDialog::Dispatch(int id, Notify what)
     }
 }
 
+bool CDialog::QuerySelChange(int id)
+{
+    if (m_site == nullptr || m_ended) return false;
+    auto it = m_selChanging.find(id);
+    if (it == m_selChanging.end()) return true;
+    const std::function<bool()> allow = it->second;
+    return allow();
+}
+
+int CDialog::AdjustSpinDelta(int id, int pos, int delta)
+{
+    auto it = m_spinDelta.find(id);
+    if (m_site == nullptr || it == m_spinDelta.end()) return delta;
+    const std::function<int(int, int)> adjust = it->second;
+    return adjust(pos, delta);
+}
+
 bool CDialog::OnInitDialog()
 {
     UpdateData(false);

@@ -8,6 +8,7 @@
 #include "platform/Types.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -71,6 +72,26 @@ public:
 
     // Pictures.
     virtual void SetImage(int id, const QImage& image) = 0;
+
+    // Read-only grids: cells by row and column (row 0 is the header row),
+    // column widths in twips (15 to a pixel) and column alignments (0 left
+    // top).
+    virtual void SetGridRows(int id, int rows) = 0;
+    virtual int GetGridRows(int id) const = 0;
+    virtual void SetGridCols(int id, int cols) = 0;
+    virtual int GetGridCols(int id) const = 0;
+    virtual void SetGridText(int id, int row, int col, const QString& text) = 0;
+    virtual QString GetGridText(int id, int row, int col) const = 0;
+    virtual void SetGridColWidth(int id, int col, int twips) = 0;
+    virtual int GetGridColWidth(int id, int col) const = 0;
+    virtual void SetGridColAlignment(int id, int col, int alignment) = 0;
+    virtual int GetGridColAlignment(int id, int col) const = 0;
+    // The size of a control and of the dialog's client area, in pixels. A
+    // control given a size keeps it; the dialog grows around it.
+    virtual QSize GetControlSize(int id) const = 0;
+    virtual void SetControlSize(int id, const QSize& size) = 0;
+    virtual QSize GetClientSize() const = 0;
+    virtual void SetClientSize(const QSize& size) = 0;
 
     // The dialog window.
     virtual void SetCaption(const QString& caption) = 0;
@@ -178,6 +199,12 @@ public:
     // A control reported something: runs the handler registered for it; OK
     // and Cancel buttons run OnOK and OnCancel unless a handler takes them.
     void Dispatch(int id, Notify what);
+    // The user is about to change the selection of a tab control: false
+    // keeps the present one.
+    bool QuerySelChange(int id);
+    // A spin button is about to step from pos by delta: the step it takes
+    // instead (the delta itself without a handler).
+    int AdjustSpinDelta(int id, int pos, int delta);
     // The focus or the default button asked to close the dialog (Enter, Esc).
     void CommandOK() { Dispatch(IDOK, Notify::Clicked); }
     void CommandCancel() { Dispatch(IDCANCEL, Notify::Clicked); }
@@ -228,6 +255,10 @@ protected:
     void OnClicked(int id, Handler handler) { On(id, Notify::Clicked, std::move(handler)); }
     void OnChange(int id, Handler handler) { On(id, Notify::Changed, std::move(handler)); }
     void OnSelChange(int id, Handler handler) { On(id, Notify::SelChange, std::move(handler)); }
+    // Asked before a tab control's selection changes; false refuses it.
+    void OnSelChanging(int id, std::function<bool()> allow) { m_selChanging[id] = std::move(allow); }
+    // Asked before a spin button steps: (position, delta) to the delta taken.
+    void OnSpinDelta(int id, std::function<int(int, int)> adjust) { m_spinDelta[id] = std::move(adjust); }
     // Opens the help page of a context number (0x20000 + template id for a
     // dialog's Help button).
     void OpenHelp(UINT context);
@@ -240,4 +271,6 @@ private:
     bool m_ended = false;
     std::map<std::pair<int, Notify>, Handler> m_handlers;
     DialogRunner* m_modelessRunner = nullptr;
+    std::map<int, std::function<bool()>> m_selChanging;
+    std::map<int, std::function<int(int, int)>> m_spinDelta;
 };

@@ -15,7 +15,7 @@ bool ControlTemplate::HasTabStop() const
     if (tabstop >= 0) return tabstop != 0;
     if (kind == u"radio") return group;
     return kind == u"edit" || kind == u"button" || kind == u"check" || kind == u"combo" || kind == u"dropdown" ||
-           kind == u"list" || kind == u"slider";
+           kind == u"list" || kind == u"slider" || kind == u"tab" || kind == u"grid";
 }
 
 namespace {
@@ -35,7 +35,8 @@ bool ParseRows(const QJsonValue& value, std::vector<std::vector<ControlTemplate>
 bool NeedsId(const QString& kind)
 {
     return kind == u"edit" || kind == u"button" || kind == u"check" || kind == u"radio" || kind == u"combo" ||
-           kind == u"dropdown" || kind == u"list" || kind == u"spin" || kind == u"slider" || kind == u"progress";
+           kind == u"dropdown" || kind == u"list" || kind == u"spin" || kind == u"slider" || kind == u"progress" ||
+           kind == u"tab" || kind == u"grid";
 }
 
 bool ParseControl(const QJsonObject& o, ControlTemplate& c, QString* error)
@@ -76,6 +77,12 @@ bool ParseControl(const QJsonObject& o, ControlTemplate& c, QString* error)
         c.rangeMax = range[1].toInt();
     }
     c.buddy = o.value(u"buddy").toInt();
+    c.wrap = o.value(u"wrap").toBool();
+    const QJsonArray cells = o.value(u"cells").toArray();
+    if (cells.size() == 2) {
+        c.cellRows = cells[0].toInt();
+        c.cellCols = cells[1].toInt();
+    }
     c.width = o.value(u"width").toInt();
     c.height = o.value(u"height").toInt();
     c.image = o.value(u"image").toInt();

@@ -15,7 +15,8 @@ constexpr int IDC_STATIC = -1;
 struct ControlTemplate {
     int id = IDC_STATIC;
     // static, picture, edit, button, check, radio, group, combo, dropdown,
-    // list, spin, slider, progress, or a custom kind a renderer plugs in.
+    // list, spin, slider, progress, tab, grid, or a custom kind a renderer
+    // plugs in.
     QString kind;
     QString text;
     bool group = false;        // starts a group (radio groups end at the next one)
@@ -30,6 +31,9 @@ struct ControlTemplate {
     int rangeMin = 0;          // spin, slider, progress
     int rangeMax = 100;
     int buddy = 0;             // spin: the edit it steps
+    bool wrap = false;         // spin: stepping past one end goes to the other
+    int cellRows = 2;          // grid: rows and columns it starts with
+    int cellCols = 3;
     int width = 0;             // minimum width in dialog units; 0 the kind's own
     int height = 0;            // minimum height in dialog units; 0 the kind's own
     int image = 0;             // picture: bitmap resource id

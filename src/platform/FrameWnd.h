@@ -138,6 +138,10 @@ public:
     // is shown: the active view answers; false keeps the control's own tip.
     virtual bool OnToolTipNeedText(UINT controlId, QString& tip);
 
+    // The window asks for the texts of the status bar's panes while the
+    // program idles.
+    virtual void UpdateStatusPanes() {}
+
     // The user or the program asks the window to close: true lets it close.
     virtual bool OnClose() { return true; }
     void SendClose();

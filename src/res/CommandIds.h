@@ -135,6 +135,10 @@ constexpr UINT ID_MONITOR_TOGGLE = 32890;
 constexpr UINT ID_ENTER_KEY = 32891;
 // File > Import Text without a document.
 constexpr UINT ID_FILE_IMPORT_TEXT = 32892;
+// The status bar's steps pane has the same number as Import Text; the frame
+// asks the document for the pane itself, so the two never meet on the
+// command route.
+constexpr UINT ID_INDICATOR_STEPS = 32892;
 constexpr UINT ID_PROGTEXT_X = 32894;
 constexpr UINT ID_PROGTEXT_SUBTASK = 32896;
 constexpr UINT ID_PROGTEXT_Y = 32897;

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <vector>
 
 using kt::test::AppDocsFixture;
@@ -649,20 +650,30 @@ TEST_F(WorkspaceBarTest, ADoubleClickOffTheLabelOpensNothing)
     EXPECT_EQ(Main()->GetClickedItemText(), QStringLiteral("Flow Chart1"));
 }
 
-TEST_F(WorkspaceBarTest, ParameterPagesAndGroupsOpenNothingYet)
+TEST_F(WorkspaceBarTest, ParameterPagesOpenTheirDialogsAndGroupsAndAxisPagesOpenNothing)
 {
     NewDocument();
     const CMDIChildWnd* active = Main()->MDIGetActive();
-    // Any message or dialog would fail the test.
+    // The dialog each page opens; the axis pages have none yet. Any other
+    // message or dialog would fail the test.
+    const std::map<Kind, UINT> dialogs = {
+        {Kind::ProgramNumber, 2051}, {Kind::Mcode, 2049},  {Kind::Pulser, 2050},  {Kind::AbsPosition, 2048},
+        {Kind::Others, 2052},        {Kind::System, 2055}, {Kind::Subtask, 2054},
+    };
     for (const Row& row : kSkeleton) {
         const HTREEITEM item = Item(row.kind);
         const bool expanded = Tree().IsExpanded(item);
         if (row.kind == Kind::Monitoring) continue;
+        ScriptedDialogs scripted;
+        if (auto it = dialogs.find(row.kind); it != dialogs.end())
+            scripted.Expect(it->second, [](DialogDriver& d) { d.Click(IDCANCEL); });
         Tree().SelectItem(item);
         Tree().UserDoubleClicked(item);
         EXPECT_EQ(Tree().IsExpanded(item), expanded) << row.text.toStdString();
         EXPECT_EQ(Main()->MDIGetActive(), active);
     }
+    // Cancelled, each left the document as it was.
+    EXPECT_FALSE(Doc()->IsModified());
 }
 
 TEST_F(WorkspaceBarTest, EnterOpensTheSelectedItemWhileTheTreeHasTheFocus)

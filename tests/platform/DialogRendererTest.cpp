@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -312,4 +313,141 @@ TEST(DialogRendererTest, SpinBeforeItsBuddyAndEnterInAnEdit)
     SpinFirstDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.other, QStringLiteral("typed"));
+}
+
+namespace {
+// A tab control whose change depends on a check box, spin buttons whose steps
+// the dialog chooses, and a grid.
+class TabSpinGridDlg : public CDialog {
+public:
+    TabSpinGridDlg() : CDialog(Parse())
+    {
+        OnSelChanging(300, [this] {
+            ++asked;
+            seenDuringAsk = Site()->GetCurSel(300);
+            return IsDlgButtonChecked(301) != 0;
+        });
+        OnSelChange(300, [this] { ++changes; });
+        // Steps of ten on the first spin; the second steps plainly.
+        OnSpinDelta(311, [this](int pos, int delta) {
+            lastPos = pos;
+            return delta * 10;
+        });
+    }
+    static std::shared_ptr<const DialogTemplate> Parse()
+    {
+        QString error;
+        auto t = DialogTemplate::Parse(R"({"id": 9003, "rows": [
+            [{"id": 300, "kind": "tab"}],
+            [{"id": 301, "kind": "check", "text": "&Allow"}],
+            [{"id": 310, "kind": "edit", "number": true}, {"id": 311, "kind": "spin", "buddy": 310, "range": [0, 35], "wrap": true}],
+            [{"id": 312, "kind": "edit", "number": true}, {"id": 313, "kind": "spin", "buddy": 312, "range": [0, 3]}],
+            [{"id": 320, "kind": "grid", "cells": [2, 3], "width": 100, "height": 60}]],
+          "buttons": [{"id": 1, "kind": "button", "text": "OK", "default": true}]})",
+                                       &error);
+        EXPECT_TRUE(t) << error.toStdString();
+        return t;
+    }
+    bool OnInitDialog() override
+    {
+        Site()->AddString(300, QStringLiteral(" X"));
+        Site()->AddString(300, QStringLiteral(" Y"));
+        SetDlgItemInt(310, 30);
+        SetDlgItemInt(312, 3);
+        return CDialog::OnInitDialog();
+    }
+    int asked = 0;
+    int seenDuringAsk = -1;
+    int changes = 0;
+    int lastPos = -1;
+};
+} // namespace
+
+TEST(DialogRendererTest, ATabChangeTheDialogRefusesKeepsTheTab)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9003, [](DialogDriver& d) {
+        auto& dlg = static_cast<TabSpinGridDlg&>(d.Dialog());
+        EXPECT_EQ(d.Site().GetCount(300), 2);
+        EXPECT_EQ(d.Site().GetItemText(300, 1), QStringLiteral(" Y"));
+        EXPECT_EQ(d.Site().GetCurSel(300), 0);
+        d.Select(300, 1);
+        EXPECT_EQ(dlg.asked, 1);
+        EXPECT_EQ(dlg.seenDuringAsk, 0); // asked while the old tab is still the selection
+        EXPECT_EQ(d.Site().GetCurSel(300), 0);
+        EXPECT_EQ(dlg.changes, 0);
+        d.Click(301);
+        d.Select(300, 1);
+        EXPECT_EQ(d.Site().GetCurSel(300), 1);
+        EXPECT_EQ(dlg.changes, 1);
+        // The program's own changes ask nobody.
+        d.Site().SetCurSel(300, 0);
+        EXPECT_EQ(dlg.asked, 2);
+        EXPECT_EQ(dlg.changes, 1);
+        d.Click(IDOK);
+    });
+    TabSpinGridDlg dlg;
+    dlg.DoModal();
+}
+
+TEST(DialogRendererTest, SpinsTakeTheDialogsStepWrapAtTheEndsAndAnswerArrowKeys)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9003, [](DialogDriver& d) {
+        auto& dlg = static_cast<TabSpinGridDlg&>(d.Dialog());
+        d.Spin(311, -1);
+        EXPECT_EQ(dlg.lastPos, 30);
+        EXPECT_EQ(d.Text(310), QStringLiteral("20"));
+        // Past the top a wrapping spin starts again at the bottom, and the
+        // other way round.
+        d.Spin(311, 2);
+        EXPECT_EQ(d.Text(310), QStringLiteral("0"));
+        d.Spin(311, -1);
+        EXPECT_EQ(d.Text(310), QStringLiteral("35"));
+        // What is typed is where the next step starts.
+        d.Type(310, QStringLiteral("7"));
+        d.PressArrow(310, true);
+        EXPECT_EQ(dlg.lastPos, 7);
+        EXPECT_EQ(d.Text(310), QStringLiteral("17"));
+        // A spin that does not wrap stops at its ends.
+        d.Spin(313, 1);
+        EXPECT_EQ(d.Text(312), QStringLiteral("3"));
+        d.PressArrow(312, false);
+        EXPECT_EQ(d.Text(312), QStringLiteral("2"));
+        d.Click(IDOK);
+    });
+    TabSpinGridDlg dlg;
+    dlg.DoModal();
+}
+
+TEST(DialogRendererTest, AGridHoldsTextCellsWidthsAndAlignmentsAndIsReadOnly)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9003, [](DialogDriver& d) {
+        DialogSite& site = d.Site();
+        EXPECT_EQ(site.GetGridRows(320), 2);
+        EXPECT_EQ(site.GetGridCols(320), 3);
+        site.SetGridCols(320, 4);
+        site.SetGridRows(320, site.GetGridRows(320) + 1);
+        site.SetGridText(320, 2, 3, QStringLiteral("cell"));
+        EXPECT_EQ(d.Cell(320, 2, 3), QStringLiteral("cell"));
+        EXPECT_EQ(d.Cell(320, 1, 1), QString());
+        // Outside the grid nothing happens.
+        site.SetGridText(320, 3, 0, QStringLiteral("lost"));
+        EXPECT_EQ(site.GetGridRows(320), 3);
+        site.SetGridColWidth(320, 1, 1500);
+        EXPECT_EQ(site.GetGridColWidth(320, 1), 1500);
+        site.SetGridColAlignment(320, 1, 0);
+        EXPECT_EQ(site.GetGridColAlignment(320, 1), 0);
+        auto* table = qobject_cast<QTableWidget*>(d.Widget(320));
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+        // A size given to the grid is its own; the window grows around it.
+        const QSize size = site.GetControlSize(320);
+        site.SetControlSize(320, QSize(size.width() + 100, size.height()));
+        EXPECT_EQ(site.GetControlSize(320).width(), size.width() + 100);
+        d.Click(IDOK);
+    });
+    TabSpinGridDlg dlg;
+    dlg.DoModal();
 }

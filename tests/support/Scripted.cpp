@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTabBar>
+#include <QToolButton>
 #include <QTest>
 
 #include <algorithm>
@@ -153,9 +155,40 @@ void DialogDriver::Select(int id, int index)
         combo->setCurrentIndex(index);
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         list->setCurrentRow(index);
+    } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+        if (index < 0 || index >= tabs->count()) {
+            ADD_FAILURE() << "tab control " << id << " has no tab " << index;
+            return;
+        }
+        tabs->setCurrentIndex(index);
     } else {
         ADD_FAILURE() << "control " << id << " has no selection";
     }
+}
+
+void DialogDriver::Spin(int id, int steps)
+{
+    QWidget* w = Widget(id);
+    if (w == nullptr) return;
+    if (!w->isEnabled() || w->isHidden()) {
+        ADD_FAILURE() << "spinning control " << id << ", which is disabled or hidden";
+        return;
+    }
+    const Qt::ArrowType arrow = steps > 0 ? Qt::UpArrow : Qt::DownArrow;
+    for (QToolButton* button : w->findChildren<QToolButton*>()) {
+        if (button->arrowType() != arrow) continue;
+        for (int i = 0; i < std::abs(steps); ++i) button->click();
+        return;
+    }
+    ADD_FAILURE() << "control " << id << " is not a spin button";
+}
+
+void DialogDriver::PressArrow(int id, bool up)
+{
+    QWidget* w = Widget(id);
+    if (w == nullptr) return;
+    m_site.SetFocus(id);
+    QTest::keyClick(w, up ? Qt::Key_Up : Qt::Key_Down);
 }
 
 void DialogDriver::FireTimer(UINT timerId)
@@ -184,6 +217,7 @@ int DialogDriver::Focus() const { return m_site.GetFocus(); }
 int DialogDriver::DefaultButton() const { return m_site.GetDefaultButton(); }
 int DialogDriver::Limit(int id) const { return m_site.GetLimit(id); }
 QString DialogDriver::Caption() const { return m_site.GetCaption(); }
+QString DialogDriver::Cell(int id, int row, int col) const { return m_site.GetGridText(id, row, col); }
 
 // ---------------------------------------------------------------------------
 

@@ -63,7 +63,13 @@ public:
     // Replaces the text of an edit as typed (limits and filters apply).
     void Type(int id, const QString& text);
     void Click(int id);
+    // Chooses an item of a list or combo box, or a tab of a tab control
+    // (which the dialog may refuse).
     void Select(int id, int index);
+    // Clicks the up (steps > 0) or down arrow of a spin button, once per
+    // step; PressArrow sends the arrow key to the focused control instead.
+    void Spin(int id, int steps);
+    void PressArrow(int id, bool up);
     // A timer of the dialog fires (it must be running).
     void FireTimer(UINT timerId);
     void PressKey(int key);
@@ -79,6 +85,8 @@ public:
     int DefaultButton() const;
     int Limit(int id) const;
     QString Caption() const;
+    // A cell of a grid.
+    QString Cell(int id, int row, int col) const;
 
 private:
     QtDialogSite& m_site;

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,8 @@
 #include <QScreen>
 #include <QSlider>
 #include <QStyle>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -36,10 +39,12 @@ std::map<QString, QtDialogSite::Factory>& CustomKinds()
 }
 
 // Up-down arrows that step a value within a range and write it into their
-// buddy edit.
+// buddy edit; the dialog may change each step, and a wrapping spin goes from
+// one end of its range to the other. The arrow keys in the buddy step too.
 class UpDown : public QWidget {
 public:
-    UpDown(QWidget* parent, std::function<void()> changed) : QWidget(parent), m_changed(std::move(changed))
+    UpDown(QWidget* parent, std::function<int(int, int)> adjust, std::function<void()> changed)
+        : QWidget(parent), m_adjust(std::move(adjust)), m_changed(std::move(changed))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -54,15 +59,39 @@ public:
         down->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(up);
         layout->addWidget(down);
-        connect(up, &QToolButton::clicked, this, [this] { Step(m_low <= m_high ? 1 : -1); });
-        connect(down, &QToolButton::clicked, this, [this] { Step(m_low <= m_high ? -1 : 1); });
+        connect(up, &QToolButton::clicked, this, [this] { StepUp(); });
+        connect(down, &QToolButton::clicked, this, [this] { StepDown(); });
     }
     void SetRange(int low, int high) { m_low = low; m_high = high; SetPos(m_pos); }
     void SetPos(int pos) { m_pos = std::clamp(pos, std::min(m_low, m_high), std::max(m_low, m_high)); }
     int Pos() const { return m_pos; }
-    QLineEdit* m_buddy = nullptr;
+    void SetBuddy(QLineEdit* buddy)
+    {
+        m_buddy = buddy;
+        if (buddy != nullptr) buddy->installEventFilter(this);
+    }
+    bool m_wrap = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled()) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Up) {
+                StepUp();
+                return true;
+            }
+            if (key == Qt::Key_Down) {
+                StepDown();
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
 
 private:
+    void StepUp() { Step(m_low <= m_high ? 1 : -1); }
+    void StepDown() { Step(m_low <= m_high ? -1 : 1); }
     void Step(int delta)
     {
         if (m_buddy != nullptr) {
@@ -70,15 +99,51 @@ private:
             const int shown = m_buddy->text().trimmed().toInt(&ok);
             if (ok) SetPos(shown);
         }
-        SetPos(m_pos + delta);
+        const int lowest = std::min(m_low, m_high);
+        const int highest = std::max(m_low, m_high);
+        // In 64 bits: a step the dialog chose may be anything.
+        long long next = static_cast<long long>(m_pos) + m_adjust(m_pos, delta);
+        if (m_wrap && next > highest) next = lowest;
+        if (m_wrap && next < lowest) next = highest;
+        SetPos(static_cast<int>(std::clamp<long long>(next, lowest, highest)));
         if (m_buddy != nullptr) m_buddy->setText(QString::number(m_pos));
         m_changed();
     }
+    std::function<int(int, int)> m_adjust;
     std::function<void()> m_changed;
+    QLineEdit* m_buddy = nullptr;
     int m_low = 0;
     int m_high = 100;
     int m_pos = 0;
 };
+
+// A grid of text cells the user reads but cannot edit; row 0 is the header.
+class Grid : public QTableWidget {
+public:
+    Grid(int rows, int cols, QWidget* parent) : QTableWidget(std::max(0, rows), std::max(0, cols), parent)
+    {
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        horizontalHeader()->hide();
+        verticalHeader()->hide();
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+        setWordWrap(false);
+    }
+    QTableWidgetItem* Cell(int row, int col)
+    {
+        if (row < 0 || col < 0 || row >= rowCount() || col >= columnCount()) return nullptr;
+        QTableWidgetItem* cell = item(row, col);
+        if (cell == nullptr) {
+            cell = new QTableWidgetItem;
+            // The header row looks fixed, as it stays in place for the reader.
+            if (row == 0) cell->setBackground(palette().button());
+            setItem(row, col, cell);
+        }
+        return cell;
+    }
+    std::vector<int> m_alignments;
+};
+
+Grid* GridOf(QWidget* w) { return dynamic_cast<Grid*>(w); }
 
 // The limit of an edit: what the user types stops at the most characters
 // (and, for number edits, takes digits only); text the program puts in is
@@ -249,7 +314,7 @@ void QtDialogSite::Build()
     for (const auto& [c, cw] : m_order) {
         if (c->kind != u"spin" || c->buddy == 0) continue;
         auto* upDown = dynamic_cast<UpDown*>(cw);
-        if (upDown != nullptr) upDown->m_buddy = qobject_cast<QLineEdit*>(Control(c->buddy));
+        if (upDown != nullptr) upDown->SetBuddy(qobject_cast<QLineEdit*>(Control(c->buddy)));
     }
 
     // Tab order follows the template.
@@ -330,9 +395,18 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
         w = list;
     } else if (c.kind == u"spin") {
         const int id = c.id;
-        auto* spin = new UpDown(parent, [this, id] { m_dialog.Dispatch(id, Notify::Scroll); });
+        auto* spin = new UpDown(
+            parent, [this, id](int pos, int delta) { return m_dialog.AdjustSpinDelta(id, pos, delta); },
+            [this, id] { m_dialog.Dispatch(id, Notify::Scroll); });
         spin->SetRange(c.rangeMin, c.rangeMax);
+        spin->m_wrap = c.wrap;
         w = spin;
+    } else if (c.kind == u"tab") {
+        auto* tabs = new QTabBar(parent);
+        tabs->setExpanding(false);
+        w = tabs;
+    } else if (c.kind == u"grid") {
+        w = new Grid(c.cellRows, c.cellCols, parent);
     } else if (c.kind == u"slider") {
         auto* slider = new QSlider(Qt::Horizontal, parent);
         slider->setRange(c.rangeMin, c.rangeMax);
@@ -353,6 +427,8 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
     }
     if (c.width > 0) w->setMinimumWidth(c.width * std::max(1, fm.averageCharWidth()) / 4);
     if (c.height > 0) w->setMinimumHeight(c.height * std::max(1, fm.height()) / 8);
+    // A grid keeps the size it is given, which its columns are measured by.
+    if (c.kind == u"grid") w->setFixedSize(w->minimumSize());
     w->setEnabled(!c.disabled);
     QSizePolicy policy = w->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -392,6 +468,19 @@ void QtDialogSite::Connect(const ControlTemplate& c, QWidget* w)
     } else if (auto* slider = qobject_cast<QSlider*>(w)) {
         connect(slider, &QSlider::valueChanged, this, [this, id] {
             if (m_programChange == 0) m_dialog.Dispatch(id, Notify::Scroll);
+        });
+    } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+        // The bar has already moved when it tells: it goes back to the tab
+        // it left while the dialog decides, so the dialog still sees that
+        // one as the selection, and moves on only when the dialog allows.
+        connect(tabs, &QTabBar::currentChanged, this, [this, id, tabs](int index) {
+            if (m_programChange != 0) return;
+            ++m_programChange;
+            tabs->setCurrentIndex(m_tabSelection[id]);
+            --m_programChange;
+            if (!m_dialog.QuerySelChange(id)) return;
+            SetCurSel(id, index);
+            m_dialog.Dispatch(id, Notify::SelChange);
         });
     }
 }
@@ -581,6 +670,9 @@ int QtDialogSite::AddString(int id, const QString& text)
     } else if (auto* l = qobject_cast<QListWidget*>(w)) {
         l->addItem(text);
         index = l->count() - 1;
+    } else if (auto* t = qobject_cast<QTabBar*>(w)) {
+        index = t->addTab(text);
+        m_tabSelection[id] = t->currentIndex();
     }
     --m_programChange;
     return index;
@@ -592,6 +684,10 @@ void QtDialogSite::ResetContent(int id)
     ++m_programChange;
     if (auto* c = qobject_cast<QComboBox*>(w)) c->clear();
     if (auto* l = qobject_cast<QListWidget*>(w)) l->clear();
+    if (auto* t = qobject_cast<QTabBar*>(w)) {
+        while (t->count() > 0) t->removeTab(0);
+        m_tabSelection[id] = -1;
+    }
     --m_programChange;
 }
 
@@ -600,6 +696,7 @@ int QtDialogSite::GetCount(int id) const
     QWidget* w = Control(id);
     if (auto* c = qobject_cast<QComboBox*>(w)) return c->count();
     if (auto* l = qobject_cast<QListWidget*>(w)) return l->count();
+    if (auto* t = qobject_cast<QTabBar*>(w)) return t->count();
     return 0;
 }
 
@@ -608,6 +705,7 @@ QString QtDialogSite::GetItemText(int id, int index) const
     QWidget* w = Control(id);
     if (auto* c = qobject_cast<QComboBox*>(w)) return c->itemText(index);
     if (auto* l = qobject_cast<QListWidget*>(w)) return l->item(index) ? l->item(index)->text() : QString();
+    if (auto* t = qobject_cast<QTabBar*>(w)) return t->tabText(index);
     return {};
 }
 
@@ -616,6 +714,7 @@ int QtDialogSite::GetCurSel(int id) const
     QWidget* w = Control(id);
     if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentIndex();
     if (auto* l = qobject_cast<QListWidget*>(w)) return l->currentRow();
+    if (auto* t = qobject_cast<QTabBar*>(w)) return t->currentIndex();
     return -1;
 }
 
@@ -625,6 +724,10 @@ void QtDialogSite::SetCurSel(int id, int index)
     ++m_programChange;
     if (auto* c = qobject_cast<QComboBox*>(w)) c->setCurrentIndex(index < c->count() ? index : -1);
     if (auto* l = qobject_cast<QListWidget*>(w)) l->setCurrentRow(index < l->count() ? index : -1);
+    if (auto* t = qobject_cast<QTabBar*>(w); t != nullptr && index >= 0 && index < t->count()) {
+        t->setCurrentIndex(index);
+        m_tabSelection[id] = index;
+    }
     --m_programChange;
 }
 
@@ -660,6 +763,97 @@ int QtDialogSite::GetPos(int id) const
 void QtDialogSite::SetImage(int id, const QImage& image)
 {
     if (auto* l = qobject_cast<QLabel*>(Control(id))) l->setPixmap(QPixmap::fromImage(image));
+}
+
+void QtDialogSite::SetGridRows(int id, int rows)
+{
+    if (Grid* g = GridOf(Control(id))) g->setRowCount(std::max(0, rows));
+}
+
+int QtDialogSite::GetGridRows(int id) const
+{
+    const Grid* g = GridOf(Control(id));
+    return g != nullptr ? g->rowCount() : 0;
+}
+
+void QtDialogSite::SetGridCols(int id, int cols)
+{
+    if (Grid* g = GridOf(Control(id))) g->setColumnCount(std::max(0, cols));
+}
+
+int QtDialogSite::GetGridCols(int id) const
+{
+    const Grid* g = GridOf(Control(id));
+    return g != nullptr ? g->columnCount() : 0;
+}
+
+void QtDialogSite::SetGridText(int id, int row, int col, const QString& text)
+{
+    Grid* g = GridOf(Control(id));
+    QTableWidgetItem* cell = g != nullptr ? g->Cell(row, col) : nullptr;
+    if (cell == nullptr) return;
+    cell->setText(text);
+    if (std::size_t(col) < g->m_alignments.size() && g->m_alignments[std::size_t(col)] == 0)
+        cell->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+QString QtDialogSite::GetGridText(int id, int row, int col) const
+{
+    const Grid* g = GridOf(Control(id));
+    const QTableWidgetItem* cell = g != nullptr ? g->item(row, col) : nullptr;
+    return cell != nullptr ? cell->text() : QString();
+}
+
+void QtDialogSite::SetGridColWidth(int id, int col, int twips)
+{
+    Grid* g = GridOf(Control(id));
+    if (g != nullptr && col >= 0 && col < g->columnCount()) g->setColumnWidth(col, std::max(0, twips) / kTwipsPerPixel);
+}
+
+int QtDialogSite::GetGridColWidth(int id, int col) const
+{
+    const Grid* g = GridOf(Control(id));
+    if (g == nullptr || col < 0 || col >= g->columnCount()) return 0;
+    return g->columnWidth(col) * kTwipsPerPixel;
+}
+
+void QtDialogSite::SetGridColAlignment(int id, int col, int alignment)
+{
+    Grid* g = GridOf(Control(id));
+    if (g == nullptr || col < 0 || col >= g->columnCount()) return;
+    if (g->m_alignments.size() <= std::size_t(col)) g->m_alignments.resize(std::size_t(col) + 1, -1);
+    g->m_alignments[std::size_t(col)] = alignment;
+    if (alignment != 0) return;
+    for (int row = 0; row < g->rowCount(); ++row)
+        if (QTableWidgetItem* cell = g->item(row, col)) cell->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+int QtDialogSite::GetGridColAlignment(int id, int col) const
+{
+    const Grid* g = GridOf(Control(id));
+    if (g == nullptr || col < 0 || std::size_t(col) >= g->m_alignments.size()) return -1;
+    return g->m_alignments[std::size_t(col)];
+}
+
+QSize QtDialogSite::GetControlSize(int id) const
+{
+    const QWidget* w = Control(id);
+    if (w == nullptr) return {};
+    // A control with a size of its own has it before the window is laid out.
+    if (w->minimumSize() == w->maximumSize()) return w->minimumSize();
+    return w->size();
+}
+
+void QtDialogSite::SetControlSize(int id, const QSize& size)
+{
+    if (QWidget* w = Control(id)) w->setFixedSize(size.expandedTo(QSize(0, 0)));
+}
+
+QSize QtDialogSite::GetClientSize() const { return m_window->size(); }
+
+void QtDialogSite::SetClientSize(const QSize& size)
+{
+    m_window->resize(size.expandedTo(m_window->minimumSizeHint()));
 }
 
 void QtDialogSite::SetCaption(const QString& caption) { m_window->setWindowTitle(caption); }

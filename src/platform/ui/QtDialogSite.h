@@ -92,6 +92,20 @@ public:
     void SetPos(int id, int pos) override;
     int GetPos(int id) const override;
     void SetImage(int id, const QImage& image) override;
+    void SetGridRows(int id, int rows) override;
+    int GetGridRows(int id) const override;
+    void SetGridCols(int id, int cols) override;
+    int GetGridCols(int id) const override;
+    void SetGridText(int id, int row, int col, const QString& text) override;
+    QString GetGridText(int id, int row, int col) const override;
+    void SetGridColWidth(int id, int col, int twips) override;
+    int GetGridColWidth(int id, int col) const override;
+    void SetGridColAlignment(int id, int col, int alignment) override;
+    int GetGridColAlignment(int id, int col) const override;
+    QSize GetControlSize(int id) const override;
+    void SetControlSize(int id, const QSize& size) override;
+    QSize GetClientSize() const override;
+    void SetClientSize(const QSize& size) override;
     void SetCaption(const QString& caption) override;
     QString GetCaption() const override;
     void SetClientImage(const QImage& image) override;
@@ -122,6 +136,8 @@ private:
     std::map<const QWidget*, int> m_ids;
     std::vector<std::pair<const ControlTemplate*, QWidget*>> m_order; // template order
     std::map<int, QButtonGroup*> m_radioGroups; // by the id of each radio button
+    std::map<int, int> m_tabSelection;          // the tab each tab control shows
+    static constexpr int kTwipsPerPixel = 15;
     std::map<UINT, std::unique_ptr<QTimer>> m_timers;
     int m_focus = 0;
     int m_default = 0;

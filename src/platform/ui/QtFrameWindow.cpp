@@ -120,6 +120,7 @@ void QtFrameWindow::UpdateCommandStates()
     // frame with all its widgets four times a second.
     for (QAction* action : actions()) UpdateCommandAction(action);
     for (QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) UpdateCommandActions(bar);
+    m_frame.UpdateStatusPanes();
 }
 
 void QtFrameWindow::Close() { close(); }
