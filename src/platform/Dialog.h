@@ -16,6 +16,7 @@
 #include <utility>
 
 class CDialog;
+class CDrawnControl;
 
 // What a dialog's controls report to the dialog.
 enum class Notify {
@@ -71,6 +72,10 @@ public:
 
     // Pictures.
     virtual void SetImage(int id, const QImage& image) = 0;
+
+    // Controls the program draws itself: the control id's host shows the
+    // control from now on. False when the id has no host for one.
+    virtual bool AttachDrawnControl(int /*id*/, CDrawnControl* /*control*/) { return false; }
 
     // The dialog window.
     virtual void SetCaption(const QString& caption) = 0;

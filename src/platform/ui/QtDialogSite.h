@@ -92,6 +92,7 @@ public:
     void SetPos(int id, int pos) override;
     int GetPos(int id) const override;
     void SetImage(int id, const QImage& image) override;
+    bool AttachDrawnControl(int id, CDrawnControl* control) override;
     void SetCaption(const QString& caption) override;
     QString GetCaption() const override;
     void SetClientImage(const QImage& image) override;

@@ -1,6 +1,7 @@
 #include "platform/ui/QtPlatform.h"
 
 #include "platform/Strings.h"
+#include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
 
 #include <QApplication>
@@ -177,4 +178,6 @@ void InstallQtPlatform()
     SetMessageHandler(&messages);
     SetDialogRunner(&dialogs);
     SetHelpViewer(&help);
+    static QtClipboard clipboard;
+    clipboard::SetService(&clipboard);
 }
