@@ -1,6 +1,8 @@
 // Saving and loading a large document: 500 flow-chart windows holding 4,000
-// objects between them, through the compound file on disk.
+// objects between them (plain symbols, every positioning code made by its
+// palette tool, and wires), through the compound file on disk.
 #include "app/HOXDoc.h"
+#include "app/PaletteTools.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXSymbol.h"
@@ -28,7 +30,11 @@ void Fill(CHOXDoc& doc)
         const QString name = QStringLiteral("Flow Chart%1").arg(chart);
         auto wnd = doc.NewFlowWindow(name, QString());
         for (int i = 0; i < kSymbolsPerWindow; ++i) {
-            auto symbol = std::make_unique<CHOXSymbol>(CPoint(40, 40 + 60 * i), wnd.get());
+            const CPoint at(40, 40 + 60 * i);
+            // Half the symbols are positioning codes, all twelve in turn.
+            std::unique_ptr<CHOXSymbol> symbol =
+                i % 2 == 0 ? std::make_unique<CHOXSymbol>(at, wnd.get())
+                           : MakeToolSymbol(ID_TOOL_CODE_DRV + static_cast<UINT>(symbolId / 2 % 12), at, wnd.get());
             symbol->SetId(symbolId++);
             wnd->AddObject(std::move(symbol));
         }

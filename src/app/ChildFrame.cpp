@@ -3,6 +3,7 @@
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/MainFrame.h"
+#include "chart/HOXView.h"
 
 namespace {
 constexpr LONG kWidth = 550;
@@ -57,4 +58,14 @@ bool CChildFrame::OnSysCommand(UINT command)
     const CHOXApp* app = CHOXApp::Get();
     const CHOXDoc* doc = app != nullptr ? app->GetDocument() : nullptr;
     return doc != nullptr && !doc->IsEditMode() && command == SC_CLOSE;
+}
+
+int CChildFrame::OnHelpHitTest(CPoint point)
+{
+    auto* view = dynamic_cast<CHOXView*>(GetActiveView());
+    if (view == nullptr) return -1;
+    const int context = view->GetHelpContextAt(point);
+    if (context != -1) return context;
+    // The frame's own help: that of the menu resource of its kind of chart.
+    return static_cast<int>(view->GetViewHelpContext());
 }

@@ -14,4 +14,7 @@ public:
     void OnSize() override;
     void OnMDIActivate(bool active) override;
     bool OnSysCommand(UINT command) override;
+    // The object under the point answers through the view; elsewhere the
+    // frame answers with the help of its chart kind.
+    int OnHelpHitTest(CPoint point) override;
 };

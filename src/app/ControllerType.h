@@ -20,6 +20,10 @@ constexpr bool HasYAxis(std::int32_t type) { return type == kTwoAxes || type == 
 // Each axis runs a program of its own: program numbers name their axis ("Ox",
 // "Oy"), and no code moves the axes on a common path (LIN, INT).
 constexpr bool HasIndependentAxes(std::int32_t type) { return type == kTwoAxes; }
+// The axes are driven one at a time (one axis, or two independent ones): a
+// new code that can name both axes starts with the X operand alone. An unknown
+// type is neither.
+constexpr bool MovesOneAxisAtATime(std::int32_t type) { return type == kOneAxis || type == kTwoAxes; }
 // Pointer numbers run from P0 to this.
 constexpr int HighestPointerNumber(std::int32_t type) { return IsOneAxis(type) ? 127 : 255; }
 

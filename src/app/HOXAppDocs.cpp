@@ -9,6 +9,7 @@
 #include "app/MainFrame.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXView.h"
+#include "online/HOXCommLink.h"
 #include "online/HOXMonWnd.h"
 #include "params/HOXParam.h"
 #include "platform/MDI.h"
@@ -334,19 +335,10 @@ void CHOXApp::ActivateMonitorFrame()
 
 void CHOXApp::ShowCommError(int code)
 {
-    static const std::pair<int, UINT> kMessages[] = {
-        {256, 13173}, {257, 13175}, {258, 13174}, {259, 13191}, {260, 13193}, {261, 13192},
-        {512, 13176}, {513, 13177}, {514, 13178}, {515, 13179}, {768, 13194}, {769, 13180},
-        {770, 13190}, {771, 13181}, {772, 13182}, {774, 13183}, {775, 13184}, {776, 13185},
-        {777, 13186}, {778, 13187}, {779, 13188}, {780, 13189},
-    };
-    for (const auto& [known, message] : kMessages) {
-        if (code == known) {
-            AfxMessageBox(message, MB_OK | MB_ICONHAND);
-            return;
-        }
-    }
-    AfxMessageBox(FormatStr(13195, {QString::number(code)}), MB_OK | MB_ICONHAND);
+    QString text;
+    CHOXCommLink::GetCommErrorText(code, text);
+    if (text.isEmpty()) text = FormatStr(13195, {QString::number(code)});
+    AfxMessageBox(text, MB_OK | MB_ICONHAND);
 }
 
 // ---------------------------------------------------------------------------

@@ -97,6 +97,9 @@ CMainFrame::CMainFrame()
     OnCommand(ID_HELP_FINDER, [] { AfxHelpContents(); }); // Help > Contents
     OnCommand(ID_DEFAULT_HELP, [] { AfxHelpContents(); }); // default help
     OnCommand(ID_HELP, [] { AfxHelpContents(); }); // F1 without a chart: the contents
+    OnCommand(ID_CONTEXT_HELP, [this] {
+        if (Host() != nullptr) Host()->EnterContextHelp();
+    });
 }
 
 CMainFrame::~CMainFrame()

@@ -106,7 +106,7 @@ UINT PaletteGroupCommand(int group)
     }
 }
 
-QString PaletteToolTip(UINT id)
+QString ControlTipText(UINT id)
 {
     UINT text = 0;
     switch (id) {
@@ -117,12 +117,17 @@ QString PaletteToolTip(UINT id)
     case ID_PALETTE_DOWN:
     case ID_PALETTE_UP:
     case ID_PALETTE_SLIDER: text = 13011; break;
+    case ID_ZOOM_BOX: text = ID_ZOOM_BOX; break;
     default: text = IsPaletteTool(id) ? id : 0; break;
     }
-    if (text == 0) return {};
+    return text != 0 ? LoadStr(text) : QString();
+}
+
+QString PaletteToolTip(UINT id)
+{
     // A text with a line break holds the status line before it and the tip
     // after it.
-    const QString s = LoadStr(text);
+    const QString s = ControlTipText(id);
     const qsizetype newline = s.indexOf(u'\n');
     return (newline >= 0 ? s.mid(newline + 1) : s).left(63);
 }

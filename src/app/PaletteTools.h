@@ -63,6 +63,10 @@ std::unique_ptr<CHOXSymbol> MakeSymbolOf(CPoint topLeft, CHOXWnd* wnd)
 // The group's command (ID_FLOW_GROUP, ID_CODE_GROUP, ID_FUNC_GROUP); its help context
 // is the group's default one.
 UINT PaletteGroupCommand(int group);
+// The whole tip text of a bar control (palette tool, group button, scroll
+// control, connect button, zoom box): a status line and the tip after a line
+// break, or one text for both; empty for other ids.
+QString ControlTipText(UINT id);
 // The tip over a palette control (tool, group button, scroll control or the
 // connect button); empty for other ids.
 QString PaletteToolTip(UINT id);

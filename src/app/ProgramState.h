@@ -26,6 +26,12 @@ struct ProgramState {
         std::int32_t dropRefused = 0;
     } editing;
 
+    // The chart clipboard: the last Cut put the objects there (Paste keeps
+    // their ids); Undo ends that.
+    struct Clipboard {
+        std::int32_t cut = 0;
+    } clipboard;
+
     // Whether the last id of a kind came from the search after its counter
     // ran out: then giving the id back does nothing.
     struct IdSearch {

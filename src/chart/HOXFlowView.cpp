@@ -1,8 +1,13 @@
 #include "chart/HOXFlowView.h"
 
 #include "app/HOXApp.h"
+#include "app/HOXDoc.h"
 #include "app/MainFrame.h"
-#include "chart/HOXWnd.h"
+#include "chart/HOXDrawObj.h"
+#include "chart/HOXFlowWnd.h"
+#include "platform/ColorDialog.h"
+#include "platform/DC.h"
+#include "platform/Messages.h"
 #include "res/CommandIds.h"
 
 CHOXFlowView::CHOXFlowView()
@@ -14,6 +19,7 @@ CHOXFlowView::CHOXFlowView()
         if (CHOXApp* app = CHOXApp::Get(); app != nullptr && app->MainFrame() != nullptr)
             app->MainFrame()->SetConnectButtonState(s_nToolMode == 2);
     });
+    OnCommand(ID_CHANGE_BASE_COLOR, [this] { OnChangeBaseColor(); });
 }
 
 CHOXFlowView::~CHOXFlowView() = default;
@@ -24,6 +30,17 @@ void CHOXFlowView::OnWireTool()
     Select(nullptr);
 }
 
+void CHOXFlowView::OnChangeBaseColor()
+{
+    CHOXWnd* wnd = GetWnd();
+    CHOXDoc* doc = wnd != nullptr ? wnd->GetDocument() : nullptr;
+    if (doc == nullptr) return;
+    CColorDialog dlg(wnd->GetBaseColor());
+    if (dlg.DoModal() != IDOK) return;
+    for (auto& [name, record] : doc->GetWindowMap())
+        if (record) record->SetBaseColor(dlg.GetColor());
+}
+
 void CHOXFlowView::UpdateScrollSizes() { FitScrollSizesToSheet(); }
 
 void CHOXFlowView::OnInitialUpdate()
@@ -32,15 +49,36 @@ void CHOXFlowView::OnInitialUpdate()
     SetInitialPageSize();
 }
 
-void CHOXFlowView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject)
+void CHOXFlowView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject) { InvalidateForHint(hint, hintObject); }
+
+void CHOXFlowView::OnDraw(CDC* pDC)
 {
-    InvalidateForHint(hint, hintObject);
+    DrawRecordOnPage(pDC);
+    if (m_nBandActive == 0 || pDC->IsPrinting()) return;
+    // Drawn over the chart rather than inverted into it: each repaint shows
+    // the band as it stands.
+    const QPen oldPen = pDC->SelectPen(MakePen(PS_DOT, 0, RGB(0, 0, 0)));
+    const QBrush oldBrush = pDC->SelectBrush(QBrush(Qt::NoBrush));
+    pDC->Rectangle(CRect(m_ptBandStart, m_ptBandEnd).Normalized());
+    pDC->SelectPen(oldPen);
+    pDC->SelectBrush(oldBrush);
 }
 
-void CHOXFlowView::OnDraw(CDC* pDC) { DrawRecordOnPage(pDC); }
+CRect CHOXFlowView::BandRect() const { return CRect(m_ptBandStart, m_ptBandEnd).Normalized(); }
 
-void CHOXFlowView::OnLButtonDown(UINT flags, CPoint point) { SheetMouseDown(flags, point); }
+void CHOXFlowView::InvalidateBand()
+{
+    CRect r = DocToClient(BandRect());
+    r.InflateRect(2, 2);
+    InvalidateRect(r, false);
+}
 
-void CHOXFlowView::OnMouseMove(UINT flags, CPoint point) { SheetMouseMove(flags, point); }
-
-void CHOXFlowView::OnLButtonUp(UINT flags, CPoint point) { SheetMouseUp(flags, point); }
+void CHOXFlowView::SelectInRect(const CRect& rect)
+{
+    CHOXWnd* wnd = GetWnd();
+    if (wnd == nullptr) return;
+    for (auto& [id, object] : wnd->GetObjectMap()) {
+        const CRect& r = object->GetRect();
+        if (rect.PtInRect(r.TopLeft()) && rect.PtInRect(r.BottomRight())) Select(object.get(), true);
+    }
+}

@@ -1,6 +1,14 @@
 #pragma once
-// The view of a flow chart or of the subtask chart.
+// The view of a flow chart or of the subtask chart: the editor. The left
+// button places the palette's symbol, selects (click, Shift-click, rubber
+// band), moves the selection and draws wires between pins and nodes under the
+// joining rules; the arrow keys nudge the selection.
 #include "chart/HOXView.h"
+
+class CHOXConnect;
+class CHOXFlowWnd;
+class CHOXNode;
+class CHOXSymbol;
 
 class CHOXFlowView : public CHOXView {
 public:
@@ -12,15 +20,76 @@ public:
     void OnInitialUpdate() override;
     // Hint 0 all, 1 the object, 2 the selection, 3 the selection goes.
     void OnUpdate(CView* sender, std::intptr_t hint, CObject* hintObject) override;
+    // The record, then the rubber band while one is drawn.
     void OnDraw(CDC* pDC) override;
 
-    // The base sheet is resized with the mouse on its right edge, bottom
-    // edge or corner.
+    // By the tool mode: 0 select and move (and resize the base sheet by its
+    // edges), 1 place the current tool's symbol, 2 draw wires. Nothing
+    // changes while the document is monitored.
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
+    // Opens the object under the point: a symbol's dialog, a wire's node.
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    // The arrow keys move the selection one unit, 17 units inside the sheet
+    // at most; a node slides along its wire.
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+
+    // Discards the wire being drawn (the last selected object): it leaves
+    // the wire map and the selection and its id goes back.
+    void CancelWire(DWORD startObject, CPoint point);
+    // Adds the symbols of the record lying wholly in the rectangle (its
+    // right and bottom edges outside) to the selection.
+    void SelectInRect(const CRect& rect);
 
     // The Wire command and the palette's connect button switch the wire tool
     // on and off; the selection is cleared either way.
     void OnWireTool();
+    // Every chart of the document takes the colour chosen for this one's
+    // base sheet.
+    void OnChangeBaseColor();
+
+    // The wire being drawn: the start symbol's pin (-1 when it starts at a
+    // node) and the id of the symbol or node.
+    std::int32_t m_nWireStartPin = -1;
+    std::int32_t m_nWireStartObject = -1;
+    // The rubber band, in document units: the fixed corner (the press point
+    // moved one unit right and down) and the moving one.
+    CPoint m_ptBandStart;
+    CPoint m_ptBandEnd;
+    std::int32_t m_nBandActive = 0;
+
+private:
+    // Tool mode 0.
+    void PressSelect(UINT flags, CPoint point, CPoint docPoint);
+    void StartBand(CPoint docPoint);
+    void MoveSelect(UINT flags, CPoint point, CPoint docPoint);
+    void ReleaseSelect(UINT flags, CPoint point);
+    // Tool mode 1.
+    void PressPlace(CPoint docPoint);
+    // The placing rules of the current tool; false (after the message) when
+    // its symbol may not be placed in this chart.
+    bool CheckPlacement(CHOXFlowWnd* wnd);
+    // A placement that failed: the tool ends.
+    void EndPlacing();
+    void ReleasePlace(UINT flags, CPoint point);
+    // Tool mode 2.
+    void PressWire(CPoint docPoint);
+    void ReleaseWire(UINT flags, CPoint point, CPoint docPoint);
+    // The wire joined to the symbol or node under the release point; false
+    // when it was discarded instead.
+    bool JoinToSymbol(CHOXConnect* wire, CHOXSymbol* end, CPoint docPoint);
+    bool JoinToNode(CHOXConnect* wire, CHOXNode* end, CPoint docPoint);
+    // The last steps of every join: route, marker, side-exit node, JUMP.
+    void FinishJoin(CHOXConnect* wire, UINT flags, CPoint point);
+    // A join refused with its message: the undo store forgets the wire too.
+    void RefuseJoin(UINT messageId, CPoint docPoint);
+    // The arrow keys.
+    // False when the key's handling stops at the object.
+    bool Nudge(CHOXDrawObj* object, UINT key, const CRect& sheet);
+    bool SlideNode(CHOXNode* node, UINT key);
+
+    // The band's area in device pixels, for redrawing.
+    void InvalidateBand();
+    CRect BandRect() const;
 };

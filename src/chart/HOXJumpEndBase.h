@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 class CHOXJumpEndBase : public CHOXRect {
     KT_DECLARE_DYNAMIC(CHOXJumpEndBase)
@@ -24,6 +25,13 @@ public:
     // Without redrawing.
     void SetRect(const CRect& rect) { m_position = rect; }
 
+    // The editor makes the marker of a wire it joins to a node through the
+    // maker that the marker class registers (KT_REGISTER_JUMP_END_MAKER);
+    // null until one has.
+    using Maker = std::unique_ptr<CHOXJumpEndBase> (*)(std::int32_t pointerNumber, const CRect& position, CHOXWnd* wnd);
+    static bool RegisterMaker(Maker maker);
+    static std::unique_ptr<CHOXJumpEndBase> Make(std::int32_t pointerNumber, const CRect& position, CHOXWnd* wnd);
+
 protected:
     // The marker is in no map: its id names nothing.
     CHOXJumpEndBase();
@@ -31,3 +39,10 @@ protected:
 
     std::int32_t m_nPointerNumber = 0;
 };
+
+// In the marker class's source file: the editor makes markers of the class.
+#define KT_REGISTER_JUMP_END_MAKER(cls)                                                                                \
+    [[maybe_unused]] static const bool kt_jump_end_##cls = CHOXJumpEndBase::RegisterMaker(                             \
+        [](std::int32_t pointerNumber, const CRect& position, CHOXWnd* wnd) -> std::unique_ptr<CHOXJumpEndBase> {      \
+            return std::make_unique<cls>(pointerNumber, position, wnd);                                                \
+        });

@@ -53,6 +53,7 @@ CHOXView::CHOXView()
                                       std::pair{ID_TOOL_CODE_DRV, ID_TOOL_CODE_MCODE},
                                       std::pair{ID_TOOL_FUNC_REPEAT, ID_TOOL_FUNC_SETRST}})
         OnCommandRange(first, last, [this](UINT id) { OnToolSelected(id); });
+    RegisterEditCommands();
 }
 CHOXView::~CHOXView() = default;
 
@@ -330,14 +331,14 @@ bool CHOXView::InvalidateForHint(std::intptr_t hint, CObject* hintObject)
     }
 }
 
-void CHOXView::SheetMouseDown(UINT flags, CPoint point)
+bool CHOXView::SheetMouseDown(UINT flags, CPoint point)
 {
     s_nOutOfSheetWarned = 0;
     CHOXWnd* wnd = GetWnd();
-    if (wnd == nullptr || wnd->GetBaseRect() == nullptr) return;
+    if (wnd == nullptr || wnd->GetBaseRect() == nullptr) return false;
     CHOXBaseRect* sheet = wnd->GetBaseRect();
-    sheet->HitTestBorder(this, flags, ClientToDoc(point));
-    if (sheet->IsOnResizeHandle()) sheet->OnLButtonDown(this, flags, point);
+    sheet->OnLButtonDown(this, flags, point);
+    return sheet->IsOnResizeHandle();
 }
 
 void CHOXView::SheetMouseMove(UINT flags, CPoint point)
@@ -346,9 +347,14 @@ void CHOXView::SheetMouseMove(UINT flags, CPoint point)
     if (wnd != nullptr && wnd->GetBaseRect() != nullptr) wnd->GetBaseRect()->OnMouseMove(this, flags, point);
 }
 
-void CHOXView::SheetMouseUp(UINT flags, CPoint point)
+bool CHOXView::SheetMouseUp(UINT flags, CPoint point)
 {
     s_nOutOfSheetWarned = 0;
     CHOXWnd* wnd = GetWnd();
-    if (wnd != nullptr && wnd->GetBaseRect() != nullptr && HasCapture()) wnd->GetBaseRect()->OnLButtonUp(this, flags, point);
+    if (wnd == nullptr || wnd->GetBaseRect() == nullptr) return false;
+    CHOXBaseRect* sheet = wnd->GetBaseRect();
+    // Held since the press: no hit test runs while the mouse is captured.
+    const bool held = sheet->IsOnResizeHandle();
+    sheet->OnLButtonUp(this, flags, point);
+    return held;
 }

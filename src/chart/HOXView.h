@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class CHOXDoc;
 class CHOXDrawObj;
 class CHOXWnd;
 class CDC;
@@ -94,6 +95,29 @@ public:
     // moves of the whole selection as a new step.
     void RecordSelectionMove();
 
+    // The editing commands of both views. Delete, Undo and Redo work only
+    // while the document is edited: the objects they would take away or
+    // bring back may be shown by monitoring.
+    void OnEditDelete();
+    void OnAlignObjects();
+    void OnEditUndo();
+    void OnEditRedo();
+    // F1: the help of the one selected object, else of the view.
+    void OnHelp();
+    // Context help at a device point: the help context of the object there,
+    // -1 over empty space or an object without help.
+    int GetHelpContextAt(CPoint point);
+    // The help context of an object type; -1 for a type without help.
+    static int HelpContextOfType(int type);
+    // The help context of the view itself (its chart kind).
+    UINT GetViewHelpContext() const;
+    // The tip of a bar control; the wire button and the zoom box also put
+    // their status line into the status bar.
+    bool OnToolTipNeedText(UINT id, QString& tip) override;
+
+    // 1 while the Align dialog runs.
+    std::int32_t m_nAlignDlgOpen = 0;
+
     // 1 while an object that follows the mouse itself has it.
     std::int32_t m_nTracking = 0;
 
@@ -119,19 +143,30 @@ protected:
     // the base sheet with the mouse.
     void DrawRecordOnPage(CDC* pDC);
     bool InvalidateForHint(std::intptr_t hint, CObject* hintObject);
-    void SheetMouseDown(UINT flags, CPoint point);
+    // The base sheet's share of the mouse: it catches its own resize handle
+    // and resizes while the handle is held. The press answers whether the
+    // handle was caught, the release whether it was held.
+    bool SheetMouseDown(UINT flags, CPoint point);
     void SheetMouseMove(UINT flags, CPoint point);
-    void SheetMouseUp(UINT flags, CPoint point);
+    bool SheetMouseUp(UINT flags, CPoint point);
+    // The document shown, while it is edited (not monitored); else null.
+    CHOXDoc* EditedDocument() const;
 
 private:
     // Stores the zoom step in the record, shows it in the zoom box and
     // applies it.
     void ApplyZoomIndex(int index);
     void UpdateZoomItem(CCmdUI* ui);
+    void RegisterEditCommands();
+    // Delete: every selected node may go, or the message says why not.
+    bool CanDeleteSelectedNodes(CHOXWnd* wnd);
+    // Takes one selected object out of the record into the undo store;
+    // false when it is no longer there (it went with another one).
+    bool DeleteObject(CHOXWnd* wnd, CHOXDrawObj* object);
+    // Align: one object to the reference edge; false when it would leave
+    // the sheet.
+    bool AlignObject(CHOXDrawObj* object, int direction, LONG reference, const CRect& sheet);
 
-protected:
-
-private:
     CHOXWnd* m_pWnd = nullptr;
     std::int32_t m_nZoomNumX = 100;
     std::int32_t m_nZoomNumY = 100;

@@ -72,6 +72,17 @@ void CHOXInstrParser::SetLimits()
     if (m_pParam->GetParam(&value, 4, 0)) m_nMaxSpeedX = value;
     if (m_pParam->GetParam(&value, 4, 1)) m_nMaxSpeedY = value;
     if (m_pParam->GetParam(&value, 101, 0)) m_nFileRegisters = value;
+    ApplyTypeLimits();
+}
+
+void CHOXInstrParser::SetControllerType(std::int32_t type)
+{
+    m_nControllerType = type;
+    ApplyTypeLimits();
+}
+
+void CHOXInstrParser::ApplyTypeLimits()
+{
     if (ctype::IsOneAxis(m_nControllerType)) {
         m_nDataRegLimit = 1999;
         m_nSpecialRegLimit = 9313;

@@ -36,6 +36,9 @@ public:
     void SetFullRegisterRange(bool full) { m_bFullRegister = full; }
     // Re-reads the controller type and the parameters; every check does.
     void SetLimits();
+    // For a checker without a parameter set (the simulated controller): the
+    // controller type its limits follow.
+    void SetControllerType(std::int32_t type);
 
     // True when the first statement of the line (up to and including its
     // first ";") is correct. An empty or blank line is correct and leaves
@@ -137,6 +140,8 @@ public:
     void RemoveLeadingZeros(QString& text);
 
 private:
+    // The limits that follow the controller type alone.
+    void ApplyTypeLimits();
     // Which of the checker's answers go out to the caller's error text.
     enum class ErrorOut { kLeave, kWrite };
 

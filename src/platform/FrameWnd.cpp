@@ -1,6 +1,7 @@
 #include "platform/FrameWnd.h"
 
 #include "platform/Strings.h"
+#include "platform/View.h"
 
 namespace {
 WindowFactory* g_factory = nullptr;
@@ -47,6 +48,12 @@ void CFrameWnd::SendClose()
 void CFrameWnd::DragAcceptFiles(bool accept)
 {
     if (m_host) m_host->SetAcceptDrops(accept);
+}
+
+bool CFrameWnd::OnToolTipNeedText(UINT controlId, QString& tip)
+{
+    auto* view = dynamic_cast<CView*>(GetActiveViewTarget());
+    return view != nullptr && view->OnToolTipNeedText(controlId, tip);
 }
 
 bool CFrameWnd::OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui)

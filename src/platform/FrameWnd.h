@@ -88,6 +88,9 @@ public:
     // and on).
     virtual void SetRecentFiles(const QStringList& paths) {}
     virtual void SetWaitCursor(bool wait) {}
+    // Context help mode: the next click asks the window under it for its
+    // help.
+    virtual void EnterContextHelp() {}
 
     // A bar at the left edge that holds a tree control (shown as the control
     // id treeId), hidden until shown; null when the window cannot have one.
@@ -131,6 +134,9 @@ public:
     virtual CCmdTarget* GetActiveViewTarget() const { return nullptr; }
     virtual CCmdTarget* GetActiveDocumentTarget() const { return nullptr; }
     bool OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui) override;
+    // A control of one of the frame's bars asks for its tip at the moment it
+    // is shown: the active view answers; false keeps the control's own tip.
+    virtual bool OnToolTipNeedText(UINT controlId, QString& tip);
 
     // The user or the program asks the window to close: true lets it close.
     virtual bool OnClose() { return true; }

@@ -1,6 +1,7 @@
 #include "platform/MDI.h"
 
 #include "platform/Document.h"
+#include "platform/Help.h"
 #include "platform/MenuResource.h"
 #include "platform/View.h"
 
@@ -39,6 +40,12 @@ void CMDIChildWnd::MoveWindow(const CRect& rect)
 void CMDIChildWnd::MDIActivate()
 {
     if (m_frame != nullptr) m_frame->MDIActivate(this);
+}
+
+void CMDIChildWnd::OnContextHelp(CPoint point)
+{
+    const int context = OnHelpHitTest(point);
+    if (context >= 0) AfxWinHelp(static_cast<UINT>(context));
 }
 
 bool CMDIChildWnd::OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui)

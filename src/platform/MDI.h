@@ -34,6 +34,10 @@ public:
     // A system command such as SC_CLOSE from the frame's own menu or keys:
     // false lets it go on.
     virtual bool OnSysCommand(UINT command) { return false; }
+    // The help context at a point of the view (device pixels); -1: none.
+    virtual int OnHelpHitTest(CPoint point) { return -1; }
+    // Context help was asked for at the point: the page of its context.
+    void OnContextHelp(CPoint point);
 
     ChildFrameHost* Host() const { return m_host.get(); }
     void SetHost(std::unique_ptr<ChildFrameHost> host) { m_host = std::move(host); }

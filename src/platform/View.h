@@ -5,6 +5,8 @@
 #include "platform/CmdTarget.h"
 #include "platform/Geometry.h"
 
+#include <QString>
+
 #include <cstdint>
 
 class CDC;
@@ -85,6 +87,9 @@ public:
     virtual void OnRButtonDown(UINT flags, CPoint point);
     virtual void OnMouseMove(UINT flags, CPoint point);
     virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    // A bar control of the frame asks for its tip: true with the tip when
+    // the view gives one.
+    virtual bool OnToolTipNeedText(UINT controlId, QString& tip) { return false; }
 
     // The host's services, harmless without a host.
     void Invalidate(bool erase = true);

@@ -201,9 +201,14 @@ TEST_F(ChartViewTest, TheSheetIsResizedWithTheMouse)
     EXPECT_FALSE(host.capture);
     EXPECT_EQ(sheet->GetRect(), CRect(0, 0, 640, 300));
     EXPECT_EQ(host.totalSize, CSize(655, 315));
-    // Elsewhere nothing happens.
+    // Elsewhere on the sheet the press starts a rubber band, and the sheet
+    // keeps its size.
     view.OnLButtonDown(MK_LBUTTON, CPoint(200, 100));
+    EXPECT_EQ(view.m_nBandActive, 1);
+    view.OnMouseMove(MK_LBUTTON, CPoint(260, 160));
+    view.OnLButtonUp(0, CPoint(260, 160));
     EXPECT_FALSE(host.capture);
+    EXPECT_EQ(sheet->GetRect(), CRect(0, 0, 640, 300));
 }
 
 TEST(MonViewTest, ShowsTheMonitorWindow)

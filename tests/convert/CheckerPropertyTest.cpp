@@ -8,6 +8,7 @@
 #include "chart/HOXConnect.h"
 #include "chart/HOXPin.h"
 #include "symbols/FlowSymbolTestSupport.h"
+#include "symbols/SymbolTextCases.h"
 #include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowJump.h"
@@ -131,8 +132,8 @@ TEST(CheckerPositioningLinesTest, LinesOfThePositioningCodesCheckWithTheirStepCo
 {
     // The texts the positioning-code symbols write, option by option, and
     // the steps they count. Where a symbol deliberately counts otherwise
-    // than its lines, `symbolSteps` says so and `named` says why. Comparing
-    // with the symbols' own counts waits for those symbols.
+    // than its lines, `symbolSteps` says so and `named` says why. Each text
+    // is one that a symbol case writes, counting `symbolSteps`.
     const struct {
         int type;
         const char* text;
@@ -198,6 +199,13 @@ TEST(CheckerPositioningLinesTest, LinesOfThePositioningCodesCheckWithTheirStepCo
         doc.SetControllerType(row.type);
         EXPECT_EQ(StepsOfLines(checker, QString::fromLatin1(row.text)), row.steps);
         EXPECT_EQ(row.symbolSteps != row.steps, row.named[0] != '\0');
+        int written = 0;
+        for (const kt::test::SymbolTextCase& c : kt::test::CodeSymbolTextCases()) {
+            if (c.controllerType != row.type || qstrcmp(c.code, row.text) != 0) continue;
+            ++written;
+            EXPECT_EQ(c.steps, row.symbolSteps) << c.what;
+        }
+        EXPECT_GE(written, 1) << "no symbol case writes this text";
     }
 
     // Deliberately counted otherwise, and refused as written: SET ADDRESS
@@ -208,6 +216,39 @@ TEST(CheckerPositioningLinesTest, LinesOfThePositioningCodesCheckWithTheirStepCo
         EXPECT_FALSE(checker.CheckInstruction(QString::fromLatin1(line), error)) << line;
         EXPECT_EQ(error, QStringLiteral("Minimum number of operands is 1")) << line;
     }
+}
+
+TEST_F(CheckerFlowSymbolTest, EveryPositioningCodeWritesLinesTheCheckerAcceptsAndCountsThemAsItDoes)
+{
+    // Every class and option: each line checks, and the checker's steps add
+    // up to the symbol's own count, except where the case names why not.
+    int named = 0;
+    for (const kt::test::SymbolTextCase& c : kt::test::CodeSymbolTextCases()) {
+        SCOPED_TRACE(c.what);
+        MakeDocument(c.controllerType);
+        auto symbol = c.make(chart);
+        symbol->CalcSteps();
+        ASSERT_EQ(symbol->GetErrorState(), 0);
+        CHOXInstrParser checker(&doc->GetParam());
+        bool refused = false;
+        int steps = 0;
+        for (const QString& line : symbol->GetCode().split(QLatin1Char('\n'))) {
+            QString error;
+            const bool ok = checker.CheckInstruction(line, error);
+            if (c.countsOtherwise[0] == '\0') {
+                EXPECT_TRUE(ok) << line.toStdString() << ": " << error.toStdString();
+            }
+            refused = refused || !ok;
+            steps += checker.GetSteps();
+        }
+        if (c.countsOtherwise[0] == '\0') {
+            EXPECT_EQ(steps, symbol->GetSteps()) << symbol->GetCode().toStdString();
+        } else {
+            ++named;
+            EXPECT_TRUE(refused || steps != symbol->GetSteps()) << "named but agrees: " << c.countsOtherwise;
+        }
+    }
+    EXPECT_EQ(named, 7);
 }
 
 namespace {

@@ -229,10 +229,12 @@ TempSettings::~TempSettings() { SetSettingsFilePath(g_settings && g_settings.get
 QString TempSettings::Path() const { return m_dir.filePath(QStringLiteral("Kinetrace.ini")); }
 
 void InstallStrictFileDialogs();
+void InstallStrictColorDialogs();
 
 void StrictPlatformEnvironment::SetUp()
 {
     InstallStrictFileDialogs();
+    InstallStrictColorDialogs();
     SetMessageHandler(&g_strictMessages);
     SetDialogRunner(&g_strictDialogs);
     clipboard::SetService(&g_clipboard);
@@ -298,5 +300,50 @@ QString ScriptedFiles::Run(const FileDialogRequest& request)
 }
 
 void InstallStrictFileDialogs() { SetFileDialogRunner(&g_strictFiles); }
+
+} // namespace kt::test
+
+namespace kt::test {
+
+namespace {
+class StrictColors : public ColorDialogRunner {
+public:
+    std::optional<COLORREF> Run(const ColorDialogRequest&) override
+    {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return std::nullopt;
+    }
+};
+StrictColors g_strictColors;
+} // namespace
+
+ScriptedColors::ScriptedColors() : m_previous(GetColorDialogRunner()) { SetColorDialogRunner(this); }
+
+ScriptedColors::~ScriptedColors()
+{
+    SetColorDialogRunner(m_previous);
+    for (std::size_t i = 0; i < m_expected.size(); ++i) ADD_FAILURE() << "expected colour dialog never shown";
+}
+
+ScriptedColors& ScriptedColors::Expect(std::optional<COLORREF> answer, Check check)
+{
+    m_expected.emplace_back(answer, std::move(check));
+    return *this;
+}
+
+std::optional<COLORREF> ScriptedColors::Run(const ColorDialogRequest& request)
+{
+    seen.push_back(request);
+    if (m_expected.empty()) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return std::nullopt;
+    }
+    auto [answer, check] = std::move(m_expected.front());
+    m_expected.pop_front();
+    if (check) check(request);
+    return answer;
+}
+
+void InstallStrictColorDialogs() { SetColorDialogRunner(&g_strictColors); }
 
 } // namespace kt::test

@@ -157,3 +157,27 @@ private:
 };
 
 } // namespace kt::test
+
+#include "platform/ColorDialog.h"
+
+#include <optional>
+
+namespace kt::test {
+
+// While it lives, colour dialogs answer from a script: each expected dialog
+// gives a colour (nothing: Cancel) and can check the request.
+class ScriptedColors : public ColorDialogRunner {
+public:
+    using Check = std::function<void(const ColorDialogRequest&)>;
+    ScriptedColors();
+    ~ScriptedColors() override;
+    ScriptedColors& Expect(std::optional<COLORREF> answer, Check check = {});
+    std::optional<COLORREF> Run(const ColorDialogRequest& request) override;
+    std::vector<ColorDialogRequest> seen;
+
+private:
+    std::deque<std::pair<std::optional<COLORREF>, Check>> m_expected;
+    ColorDialogRunner* m_previous;
+};
+
+} // namespace kt::test

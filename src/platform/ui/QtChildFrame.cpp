@@ -3,6 +3,7 @@
 #include "platform/ui/QtViewWidget.h"
 
 #include <QCloseEvent>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QPixmap>
 #include <QMdiArea>
@@ -16,6 +17,7 @@ QtChildFrame::QtChildFrame(CMDIChildWnd& frame, QWidget* parent) : QMdiSubWindow
     setWindowIcon(QIcon(blank));
     m_viewWidget = new QtViewWidget(frame.GetActiveView(), this);
     setWidget(m_viewWidget);
+    m_viewWidget->viewport()->installEventFilter(this);
     const CRect r = frame.InitialRect();
     setGeometry(r.left, r.top, r.Width(), r.Height());
     m_normal = geometry();
@@ -38,6 +40,23 @@ CRect QtChildFrame::GetRestoredRect() const
 void QtChildFrame::RememberNormalGeometry()
 {
     if (!isMaximized() && !isMinimized()) m_normal = geometry();
+}
+
+bool QtChildFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_viewWidget != nullptr && watched == m_viewWidget->viewport()) {
+        if (event->type() == QEvent::QueryWhatsThis) {
+            event->accept();
+            return true;
+        }
+        if (event->type() == QEvent::WhatsThis) {
+            event->accept();
+            const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+            if (m_frame != nullptr) m_frame->OnContextHelp(CPoint(at.x(), at.y()));
+            return true;
+        }
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
 }
 
 void QtChildFrame::closeEvent(QCloseEvent* event)

@@ -21,6 +21,8 @@ public:
     void Detach();
 
 protected:
+    // Context help over the view asks the frame.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

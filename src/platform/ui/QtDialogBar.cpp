@@ -1,5 +1,7 @@
 #include "platform/ui/QtDialogBar.h"
 
+#include "platform/FrameWnd.h"
+
 #include <QEvent>
 #include <QHelpEvent>
 #include <QLayout>
@@ -8,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <qdrawutil.h>
 
@@ -158,6 +161,8 @@ void QtDialogBar::MakeWidget(CBarCtrl& control)
         });
         widget = face;
     }
+    // The frame may give the tip when it is shown.
+    widget->installEventFilter(this);
     widget->setObjectName(QStringLiteral("Control%1").arg(control.GetDlgCtrlID()));
     m_widgets[&control] = widget;
 }
@@ -234,6 +239,19 @@ bool QtDialogBar::eventFilter(QObject* watched, QEvent* event)
                 SliderAction(wheeled, steps > 0 ? QAbstractSlider::SliderSingleStepSub
                                                 : QAbstractSlider::SliderSingleStepAdd);
             event->accept();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ToolTip) {
+        for (const auto& [control, widget] : m_widgets) {
+            if (widget == nullptr || widget.data() != watched || m_bar.GetOwner() == nullptr) continue;
+            QString tip;
+            if (!m_bar.GetOwner()->OnToolTipNeedText(control->GetDlgCtrlID(), tip)) break;
+            if (tip.isEmpty()) {
+                QToolTip::hideText();
+            } else {
+                QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, widget.data());
+            }
             return true;
         }
     }

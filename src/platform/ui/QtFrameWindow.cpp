@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -18,6 +19,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
+#include <QWhatsThis>
 
 QtFrameWindow::QtFrameWindow(CFrameWnd& frame) : m_frame(frame)
 {
@@ -154,6 +157,24 @@ void QtFrameWindow::resizeEvent(QResizeEvent* event)
 // ---------------------------------------------------------------------------
 // Toolbars, zoom box, status bar, recent files
 
+bool QtFrameWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && watched == m_zoomBox) {
+        QString tip;
+        if (m_frame.OnToolTipNeedText(m_zoomCommand, tip)) {
+            if (tip.isEmpty()) {
+                QToolTip::hideText();
+            } else {
+                QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, m_zoomBox);
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void QtFrameWindow::EnterContextHelp() { QWhatsThis::enterWhatsThisMode(); }
+
 QComboBox* QtFrameWindow::MakeZoomBox(QToolBar* bar, UINT command, int width)
 {
     // The box sits 6 pixels inside its slot on either side.
@@ -184,7 +205,9 @@ QComboBox* QtFrameWindow::MakeZoomBox(QToolBar* bar, UINT command, int width)
     connect(box, &QComboBox::activated, box, [command](int) {
         if (CommandRouter* router = GetCommandRouter()) router->Execute(command);
     });
+    box->installEventFilter(this);
     m_zoomBox = box;
+    m_zoomCommand = command;
     return box;
 }
 

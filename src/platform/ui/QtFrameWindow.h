@@ -47,6 +47,7 @@ public:
     bool IsZoomBoxEnabled() const override;
     void SetRecentFiles(const QStringList& paths) override;
     void SetWaitCursor(bool wait) override;
+    void EnterContextHelp() override;
     std::unique_ptr<DockBarHost> CreateTreeBar(DockBarClient& client, CTreeCtrl& tree, UINT barId, int treeId,
                                                const QString& title) override;
     std::unique_ptr<BarHost> CreateBarHost(CDialogBar& bar) override;
@@ -72,6 +73,8 @@ public:
     void ArrangeToolBars();
 
 protected:
+    // The zoom box's tip comes from the frame when it is shown.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // The toolbars are the program's to show and hide, not a menu's.
@@ -89,6 +92,7 @@ private:
     // Toolbars by resource id, in the order they were added.
     std::vector<std::pair<UINT, QToolBar*>> m_toolBars;
     QComboBox* m_zoomBox = nullptr;
+    UINT m_zoomCommand = 0;
     std::vector<std::vector<UINT>> m_rows;
     bool m_waitCursor = false;
     bool m_arranging = false;

@@ -1,11 +1,13 @@
 #include "platform/ui/QtPlatform.h"
 
+#include "platform/DC.h"
 #include "platform/Strings.h"
 #include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -168,10 +170,19 @@ QString QtFileDialogRunner::Run(const FileDialogRequest& request)
     return dialog.selectedFiles().front();
 }
 
+std::optional<COLORREF> QtColorDialogRunner::Run(const ColorDialogRequest& request)
+{
+    const QColor chosen = QColorDialog::getColor(ToQColor(request.initial), ModalParent());
+    if (!chosen.isValid()) return std::nullopt;
+    return FromQColor(chosen);
+}
+
 void InstallQtPlatform()
 {
     static QtFileDialogRunner files;
     SetFileDialogRunner(&files);
+    static QtColorDialogRunner colors;
+    SetColorDialogRunner(&colors);
     static QtMessageBoxHandler messages;
     static QtDialogRunner dialogs;
     static QtHelpViewer help;

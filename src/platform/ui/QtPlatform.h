@@ -1,7 +1,8 @@
 #pragma once
 // The application's side of the platform layer: real message boxes, dialogs
-// shown modally, help pages in a window of their own, the desktop's
-// clipboard.
+// shown modally, help pages in a window of their own, the colour chooser, the
+// desktop's clipboard.
+#include "platform/ColorDialog.h"
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"
 #include "platform/Help.h"
@@ -34,6 +35,11 @@ public:
     // The filters as Qt matches them: "*.*" means every file, as it does in
     // the program's filters, not only names with a dot.
     static QStringList NameFilters(const QStringList& filters);
+};
+
+class QtColorDialogRunner : public ColorDialogRunner {
+public:
+    std::optional<COLORREF> Run(const ColorDialogRequest& request) override;
 };
 
 // Installs the handlers above for the whole program.

@@ -7,6 +7,7 @@
 #include "symbols/flow/FlowSymbolHelpers.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJumpEnd, CHOXJumpEndBase, 0)
+KT_REGISTER_JUMP_END_MAKER(CHOXFlowJumpEnd)
 
 using namespace chart;
 using flowsym::EndLine;

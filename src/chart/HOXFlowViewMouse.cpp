@@ -1,0 +1,387 @@
+// The flow view's mouse and keys: selecting, moving and placing (tool modes 0
+// and 1) and nudging with the arrow keys. Wires (tool mode 2) are in
+// HOXFlowViewWire.cpp.
+#include "chart/HOXFlowView.h"
+
+#include "app/HOXDoc.h"
+#include "chart/ChartLookup.h"
+#include "chart/HOXBaseRect.h"
+#include "chart/HOXConnect.h"
+#include "chart/HOXFlowWnd.h"
+#include "chart/HOXNode.h"
+#include "chart/HOXSymbol.h"
+#include "chart/HOXUndo.h"
+#include "chart/RecordCasts.h"
+#include "platform/Messages.h"
+#include "platform/Strings.h"
+#include "res/CommandIds.h"
+
+namespace {
+
+constexpr UINT IDS_START_IN_SUBTASK = 13235;
+constexpr UINT IDS_CIRCULAR_REFUSED = 13236;
+constexpr UINT IDS_CIRCULAR_FOR_TWO_AXES = 13237;
+constexpr UINT IDS_CIRCULAR_FOR_ONE_AXIS = 13238;
+constexpr UINT IDS_LINEAR_REFUSED = 13239;
+constexpr UINT IDS_NO_POINTER_NUMBER = 13240;
+constexpr UINT IDS_NO_PROGRAM_NUMBER = 13268;
+constexpr UINT IDS_SYMBOL_NOT_MADE = 13269;
+constexpr UINT IDS_OUTSIDE_SHEET = 13064;
+
+bool IsNode(const CHOXDrawObj* object) { return object != nullptr && object->GetObjectType() == objtype::kNode; }
+bool IsWire(const CHOXDrawObj* object) { return object != nullptr && object->GetObjectType() == objtype::kConnect; }
+
+bool IsArrowKey(UINT key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// The handlers by tool mode
+
+void CHOXFlowView::OnLButtonDown(UINT flags, CPoint point)
+{
+    const CPoint docPoint = ClientToDoc(point);
+    if (EditedDocument() == nullptr || chart::AsFlowWnd(GetWnd()) == nullptr) return;
+    switch (s_nToolMode) {
+    case 1: PressPlace(docPoint); break;
+    case 2: PressWire(docPoint); break;
+    default:
+        SetCapture();
+        PressSelect(flags, point, docPoint);
+        break;
+    }
+}
+
+void CHOXFlowView::OnMouseMove(UINT flags, CPoint point)
+{
+    const CPoint docPoint = ClientToDoc(point);
+    if (EditedDocument() == nullptr) {
+        SetCursor(Cursor::Arrow);
+        return;
+    }
+    if (chart::AsFlowWnd(GetWnd()) == nullptr) return;
+    switch (s_nToolMode) {
+    case 1: SetCursor(Cursor::Cross); break;
+    case 2:
+        SetCursor(Cursor::Cross);
+        // The loose end of the wire being drawn follows the pointer.
+        if (m_selection.size() == 1 && IsWire(m_selection.front()) && HasCapture())
+            m_selection.front()->OnMouseMove(this, flags, point);
+        break;
+    default: MoveSelect(flags, point, docPoint); break;
+    }
+}
+
+void CHOXFlowView::OnLButtonUp(UINT flags, CPoint point)
+{
+    const CPoint docPoint = ClientToDoc(point);
+    if (EditedDocument() == nullptr) {
+        ReleaseCapture();
+        return;
+    }
+    if (chart::AsFlowWnd(GetWnd()) == nullptr) return;
+    switch (s_nToolMode) {
+    case 1: ReleasePlace(flags, point); break;
+    case 2: ReleaseWire(flags, point, docPoint); break;
+    default: ReleaseSelect(flags, point); break;
+    }
+}
+
+void CHOXFlowView::OnLButtonDblClk(UINT flags, CPoint point)
+{
+    if (EditedDocument() == nullptr) return;
+    CHOXWnd* wnd = GetWnd();
+    if (wnd == nullptr) return;
+    const CPoint docPoint = ClientToDoc(point);
+    if (CHOXDrawObj* object = wnd->ObjectAt(docPoint)) object->OnOpen(flags, docPoint);
+}
+
+// ---------------------------------------------------------------------------
+// Tool mode 0: select, move, rubber band
+
+void CHOXFlowView::PressSelect(UINT flags, CPoint point, CPoint docPoint)
+{
+    CHOXWnd* wnd = GetWnd();
+    CHOXDrawObj* object = wnd->ObjectAt(docPoint);
+    const bool sheetHandle = SheetMouseDown(flags, point);
+    if (object == nullptr) {
+        Select(nullptr);
+        if (sheetHandle) return;
+        SetCursor(Cursor::Arrow);
+        const CHOXBaseRect* sheet = wnd->GetBaseRect();
+        if (sheet != nullptr && sheet->GetRect().PtInRect(docPoint) && m_nBandActive == 0) {
+            StartBand(docPoint);
+            Invalidate(false);
+        }
+        return;
+    }
+    if (object->GetObjectType() == objtype::kFlowJumpEnd) return;
+    if (!sheetHandle) {
+        if ((flags & MK_SHIFT) != 0) {
+            if (m_selection.empty() || IsWire(m_selection.front())) {
+                Select(object);
+            } else {
+                if (IsNode(m_selection.front())) Deselect(m_selection.front());
+                if (IsNode(object)) {
+                    Select(object);
+                } else if (IsSelected(object)) {
+                    Deselect(object);
+                } else {
+                    Select(object, true);
+                }
+            }
+            // A Shift press never moves anything.
+            ReleaseCapture();
+        } else {
+            Select(object, m_selection.size() > 1 && IsSelected(object));
+            for (CHOXDrawObj* selected : std::vector<CHOXDrawObj*>(m_selection))
+                selected->OnLButtonDown(this, flags, point);
+        }
+    }
+    Invalidate(false);
+}
+
+void CHOXFlowView::StartBand(CPoint docPoint)
+{
+    Select(nullptr);
+    m_ptBandStart = chart::Pt(std::int64_t(docPoint.x) + 1, std::int64_t(docPoint.y) + 1);
+    m_ptBandEnd = m_ptBandStart;
+    InvalidateBand();
+    m_nBandActive = 1;
+    SetCapture();
+}
+
+void CHOXFlowView::MoveSelect(UINT flags, CPoint point, CPoint docPoint)
+{
+    SheetMouseMove(flags, point);
+    if ((flags & MK_SHIFT) != 0) return;
+    const CHOXBaseRect* sheet = GetWnd()->GetBaseRect();
+    // While the sheet's edge is dragged the objects stay; otherwise each
+    // selected one follows the pointer. A symbol pulled out of the view
+    // keeps following it, and the release brings it back when it has left
+    // the sheet.
+    if (sheet == nullptr || !sheet->IsOnResizeHandle())
+        for (CHOXDrawObj* selected : std::vector<CHOXDrawObj*>(m_selection)) selected->OnMouseMove(this, flags, point);
+    if (m_nBandActive != 0 && HasCapture()) {
+        InvalidateBand();
+        // The band stops at the sheet's right and bottom edges.
+        CPoint end = docPoint;
+        if (sheet != nullptr) {
+            end.x = std::min(end.x, sheet->GetRect().right);
+            end.y = std::min(end.y, sheet->GetRect().bottom);
+        }
+        m_ptBandEnd = end;
+        InvalidateBand();
+    }
+}
+
+void CHOXFlowView::ReleaseSelect(UINT flags, CPoint point)
+{
+    if (SheetMouseUp(flags, point)) {
+        ReleaseCapture();
+        RecordSelectionMove();
+        return;
+    }
+    s_nOutOfSheetWarned = 0;
+    for (CHOXDrawObj* selected : std::vector<CHOXDrawObj*>(m_selection)) selected->OnLButtonUp(this, flags, point);
+    if (m_nBandActive != 0) {
+        InvalidateBand();
+        SelectInRect(BandRect());
+        m_nBandActive = 0;
+        Invalidate(false);
+    }
+    SetCursor(Cursor::Arrow);
+    s_nToolMode = 0;
+    ReleaseCapture();
+    RecordSelectionMove();
+}
+
+// ---------------------------------------------------------------------------
+// Tool mode 1: placing the current tool's symbol
+
+void CHOXFlowView::PressPlace(CPoint docPoint)
+{
+    SetCapture();
+    CHOXFlowWnd* wnd = chart::AsFlowWnd(GetWnd());
+    CHOXDoc* doc = wnd->GetDocument();
+    if (doc == nullptr || !CheckPlacement(wnd)) {
+        EndPlacing();
+        return;
+    }
+    const std::int32_t id = doc->NewSymbolId();
+    if (id == -1) {
+        EndPlacing();
+        return;
+    }
+    std::unique_ptr<CHOXDrawObj> made = CreateSymbol(docPoint);
+    if (!made) {
+        // The id was not used: it goes back with the tool.
+        doc->ReleaseSymbolId();
+        AfxMessageBox(IDS_SYMBOL_NOT_MADE, MB_OK | MB_ICONHAND); // "ERROR :  Fialed in creating a symbol."
+        EndPlacing();
+        return;
+    }
+    CHOXDrawObj* symbol = made.get();
+    symbol->SetId(static_cast<DWORD>(id));
+    wnd->AddObject(std::move(made));
+    Select(symbol);
+    if (symbol->IsOutsideBaseRect()) {
+        // "ERROR:  Cannot draw out side the  Base Rectangle."
+        AfxMessageBox(IDS_OUTSIDE_SHEET, MB_OK | MB_ICONHAND);
+        std::unique_ptr<CHOXDrawObj> gone = wnd->RemoveObject(static_cast<WORD>(id));
+        Deselect(symbol);
+        symbol->Remove();
+        doc->ReleaseSymbolId();
+        SetCursor(Cursor::Arrow);
+    } else {
+        wnd->GetUndo()->Clear();
+        wnd->GetUndo()->RecordAdd(symbol);
+        s_nCurrentTool = 0;
+    }
+    Invalidate(false);
+}
+
+void CHOXFlowView::EndPlacing()
+{
+    SetCursor(Cursor::Arrow);
+    s_nToolMode = 0;
+    ReleaseCapture();
+}
+
+bool CHOXFlowView::CheckPlacement(CHOXFlowWnd* wnd)
+{
+    CHOXDoc* doc = wnd->GetDocument();
+    const std::int32_t type = doc->GetControllerType();
+    UINT refusal = 0;
+    QString text;
+    switch (s_nCurrentTool) {
+    case ID_TOOL_CODE_CIR:
+        // Circular interpolation needs both axes driven together.
+        if (!ctype::IsInterpolated(type))
+            text = LoadStr(IDS_CIRCULAR_REFUSED) +
+                   LoadStr(ctype::HasIndependentAxes(type) ? IDS_CIRCULAR_FOR_TWO_AXES : IDS_CIRCULAR_FOR_ONE_AXIS);
+        break;
+    case ID_TOOL_CODE_LINE:
+        if (!ctype::IsOneAxis(type) && !ctype::IsInterpolated(type)) refusal = IDS_LINEAR_REFUSED;
+        break;
+    case ID_TOOL_FLOW_SUBRTN:
+    case ID_TOOL_FLOW_POINTER: {
+        // Only whether one is free: the symbol takes its own number.
+        const int n = doc->AllocPointerNumber();
+        if (n == -1) {
+            refusal = IDS_NO_POINTER_NUMBER;
+        } else {
+            doc->FreePointerNumber(n);
+        }
+        break;
+    }
+    case ID_TOOL_FLOW_START:
+        if (wnd->IsSubtaskWindow()) {
+            for (const auto& [id, object] : wnd->GetObjectMap())
+                if (object->GetObjectType() == objtype::kFlowStart) refusal = IDS_START_IN_SUBTASK;
+        } else if (ctype::IsInterpolated(type)) {
+            if (doc->FindFreeProgramNumber(2) == -1) refusal = IDS_NO_PROGRAM_NUMBER;
+        } else if (ctype::HasIndependentAxes(type)) {
+            if (doc->FindFreeProgramNumber(0) == -1 && doc->FindFreeProgramNumber(1) == -1)
+                refusal = IDS_NO_PROGRAM_NUMBER;
+        } else if (doc->FindFreeProgramNumber(0) == -1) {
+            refusal = IDS_NO_PROGRAM_NUMBER;
+        }
+        break;
+    default: break;
+    }
+    if (refusal != 0) text = LoadStr(refusal);
+    if (text.isEmpty()) return true;
+    AfxMessageBox(text, MB_OK | MB_ICONHAND);
+    return false;
+}
+
+void CHOXFlowView::ReleasePlace(UINT flags, CPoint point)
+{
+    if (!m_selection.empty()) m_selection.back()->OnLButtonUp(this, flags, point);
+    SetCursor(Cursor::Arrow);
+    Select(nullptr);
+    if (CHOXDoc* doc = EditedDocument()) doc->SetModifiedFlag(true);
+    s_nToolMode = 0;
+    ReleaseCapture();
+    RecordSelectionMove();
+}
+
+// ---------------------------------------------------------------------------
+// The arrow keys
+
+void CHOXFlowView::OnKeyDown(UINT key, UINT repeat, UINT flags)
+{
+    CHOXWnd* wnd = GetWnd();
+    if (!IsArrowKey(key) || wnd == nullptr || wnd->GetBaseRect() == nullptr) {
+        CView::OnKeyDown(key, repeat, flags);
+        return;
+    }
+    if (m_selection.empty()) return;
+    const CRect sheet = wnd->GetBaseRect()->GetRect();
+    for (CHOXDrawObj* object : std::vector<CHOXDrawObj*>(m_selection))
+        if (!Nudge(object, key, sheet)) return;
+    if (CHOXDoc* doc = wnd->GetDocument()) {
+        doc->SetModifiedFlag(true);
+        doc->UpdateAllViews(nullptr, 0, nullptr);
+    }
+    CView::OnKeyDown(key, repeat, flags);
+}
+
+bool CHOXFlowView::Nudge(CHOXDrawObj* object, UINT key, const CRect& sheet)
+{
+    if (IsNode(object)) return SlideNode(static_cast<CHOXNode*>(object), key);
+    // Every object keeps 14 units and the step's 3 inside the sheet.
+    const CRect& r = object->GetRect();
+    std::int64_t dx = 0;
+    std::int64_t dy = 0;
+    switch (key) {
+    case VK_DOWN:
+        if (std::int64_t(r.bottom) + 3 < std::int64_t(sheet.bottom) - 14) dy = 1;
+        break;
+    case VK_UP:
+        if (std::int64_t(r.top) - 3 > std::int64_t(sheet.top) + 14) dy = -1;
+        break;
+    case VK_LEFT:
+        if (std::int64_t(r.left) - 3 > std::int64_t(sheet.left) + 14) dx = -1;
+        break;
+    default:
+        if (std::int64_t(r.right) + 3 < std::int64_t(sheet.right) - 14) dx = 1;
+        break;
+    }
+    if (dx == 0 && dy == 0) return true;
+    object->MoveTo(CHOXDrawObj::Shifted(r, dx, dy), this);
+    object->EnsureVisible(this);
+    return true;
+}
+
+bool CHOXFlowView::SlideNode(CHOXNode* node, UINT key)
+{
+    // A node moves only up and down its wire.
+    if (key == VK_LEFT || key == VK_RIGHT) return false;
+    const CHOXConnect* wire = chart::FindWire(GetWnd(), node->GetOutWireId());
+    if (wire == nullptr) return false;
+    const std::vector<CPoint>& points = wire->GetPoints();
+    if (points.size() < 2) return true;
+    std::int64_t y1 = 0;
+    std::int64_t y2 = 0;
+    if (points.front().x == points.back().x) {
+        y1 = points.front().y;
+        y2 = points.back().y;
+    } else {
+        const std::int32_t k = wire->GetNodeSegment();
+        // A segment the wire does not have gives the node nowhere to go.
+        if (k < 0 || std::size_t(k) + 1 >= points.size()) return true;
+        y1 = points[std::size_t(k)].y;
+        y2 = points[std::size_t(k) + 1].y;
+    }
+    const CRect& r = node->GetRect();
+    std::int64_t dy = 0;
+    if (key == VK_DOWN) {
+        if (std::int64_t(r.bottom) + 3 < (y1 < y2 ? y2 : y1)) dy = 1;
+    } else if (std::int64_t(r.top) - 3 > (y1 < y2 ? y1 : y2)) {
+        dy = -1;
+    }
+    if (dy != 0) node->MoveTo(CHOXDrawObj::Shifted(r, 0, dy), this);
+    return true;
+}

@@ -1,0 +1,314 @@
+#include "online/CommPort.h"
+
+#include "online/CommPayload.h"
+#include "online/CommProtocol.h"
+#include "online/CommSerialTransport.h"
+#include "online/CommSimTransport.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <map>
+
+using namespace commproto;
+
+namespace {
+
+struct PortEntry {
+    std::shared_ptr<CCommPort> port;
+    int users = 0;
+};
+
+struct PortTable {
+    std::mutex mutex;
+    std::map<QString, PortEntry> ports;
+    int openObjects = 0;
+};
+
+PortTable& Table()
+{
+    static PortTable table;
+    return table;
+}
+
+bool IsUserInterfaceThread()
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app != nullptr && QThread::currentThread() == app->thread();
+}
+
+} // namespace
+
+struct CCommPort::Completion {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    QEventLoop* loop = nullptr;
+
+    void Finish()
+    {
+        {
+            std::lock_guard lock(mutex);
+            finished = true;
+            // The waiter's loop outlives this: it takes the lock before it
+            // lets the loop go.
+            if (loop != nullptr) QMetaObject::invokeMethod(loop, "quit", Qt::QueuedConnection);
+        }
+        done.notify_all();
+    }
+
+    void Wait(bool localLoop)
+    {
+        if (localLoop) {
+            QEventLoop eventLoop;
+            bool wait = false;
+            {
+                std::lock_guard lock(mutex);
+                wait = !finished;
+                if (wait) loop = &eventLoop;
+            }
+            if (wait) eventLoop.exec(QEventLoop::ExcludeUserInputEvents);
+            std::lock_guard lock(mutex);
+            loop = nullptr;
+        }
+        // Also where a loop was ended from outside before the job was done.
+        std::unique_lock lock(mutex);
+        done.wait(lock, [this] { return finished; });
+    }
+};
+
+// ---------------------------------------------------------------------------
+// The table of open ports
+
+int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port)
+{
+    if (!CCommPortSettings::IsPortName(name)) return 259;
+    PortTable& table = Table();
+    std::lock_guard lock(table.mutex);
+    if (table.openObjects >= kMaxOpenObjects) return 261;
+    auto it = table.ports.find(name);
+    if (it != table.ports.end()) {
+        // A line the simulator cut, or a device that went away, is opened
+        // again by the next open.
+        int code = 0;
+        it->second.port->RunBlocking([&code](CCommPort& self) {
+            if (!self.m_lost) return;
+            if (self.m_transport) self.m_transport->Close();
+            code = self.OpenTransport();
+        });
+        if (code != 0) return code;
+        ++it->second.users;
+        ++table.openObjects;
+        port = it->second.port;
+        return 0;
+    }
+    const CCommPortSettings settings = CCommPortSettings::Read(name);
+    if (!settings.IsMapped()) return 256;
+    if (!settings.IsLineValid()) return 257;
+    std::shared_ptr<CCommPort> created(new CCommPort(name, settings));
+    if (const int code = created->Start(); code != 0) {
+        created->Stop();
+        return code;
+    }
+    table.ports[name] = {created, 1};
+    ++table.openObjects;
+    port = std::move(created);
+    return 0;
+}
+
+void CCommPort::Release(std::shared_ptr<CCommPort>& port)
+{
+    if (!port) return;
+    std::shared_ptr<CCommPort> last;
+    {
+        PortTable& table = Table();
+        std::lock_guard lock(table.mutex);
+        --table.openObjects;
+        auto it = table.ports.find(port->m_name);
+        if (it != table.ports.end() && --it->second.users == 0) {
+            last = it->second.port;
+            table.ports.erase(it);
+        }
+    }
+    port.reset();
+    if (last) last->Stop();
+}
+
+// ---------------------------------------------------------------------------
+// The I/O thread
+
+CCommPort::CCommPort(QString name, CCommPortSettings settings)
+    : m_name(std::move(name)), m_settings(std::move(settings))
+{
+}
+
+CCommPort::~CCommPort() { Stop(); }
+
+int CCommPort::Start()
+{
+    // A QThread, not a bare thread: the serial port's notifiers want its
+    // event dispatcher.
+    m_thread.reset(QThread::create([this] { Loop(); }));
+    m_thread->start();
+    int code = 0;
+    RunBlocking([&code](CCommPort& self) { code = self.OpenTransport(); });
+    return code;
+}
+
+void CCommPort::Stop()
+{
+    if (!m_thread) return;
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_queued.notify_all();
+    // The loop's own word that it is done, then the thread's end: all the
+    // loop touched is ours again before anything is destroyed.
+    {
+        std::unique_lock lock(m_mutex);
+        m_queued.wait(lock, [this] { return m_exited; });
+    }
+    m_thread->wait();
+    m_thread.reset();
+}
+
+void CCommPort::Loop()
+{
+    for (;;) {
+        QueuedJob next;
+        {
+            std::unique_lock lock(m_mutex);
+            m_queued.wait(lock, [this] { return m_stop || !m_jobs.empty(); });
+            if (m_jobs.empty()) break;
+            next = std::move(m_jobs.front());
+            m_jobs.pop_front();
+        }
+        next.job(*this);
+        next.completion->Finish();
+    }
+    if (m_transport) m_transport->Close();
+    m_transport.reset();
+    // Told under the lock: Stop cannot go on (and destroy the condition)
+    // before the notification is over.
+    std::lock_guard lock(m_mutex);
+    m_exited = true;
+    m_queued.notify_all();
+}
+
+void CCommPort::Enqueue(const Job& job, const std::shared_ptr<Completion>& completion)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_jobs.push_back({job, completion});
+    }
+    m_queued.notify_all();
+}
+
+void CCommPort::Run(const Job& job)
+{
+    auto completion = std::make_shared<Completion>();
+    Enqueue(job, completion);
+    completion->Wait(IsUserInterfaceThread());
+}
+
+void CCommPort::RunBlocking(const Job& job)
+{
+    auto completion = std::make_shared<Completion>();
+    Enqueue(job, completion);
+    completion->Wait(false);
+}
+
+int CCommPort::OpenTransport()
+{
+    m_transport.reset();
+    std::unique_ptr<CCommTransport> transport;
+    if (m_settings.IsSimulator())
+        transport = std::make_unique<CCommSimTransport>(m_settings.m_speed);
+    else
+        transport = std::make_unique<CCommSerialTransport>(m_settings.m_device, m_settings.m_speed);
+    const int code = transport->Open();
+    if (code != 0) return code;
+    m_transport = std::move(transport);
+    m_reader.Reset();
+    m_synced = false;
+    m_lost = false;
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// Exchanges
+
+std::int64_t CCommPort::AttemptTimeoutUs(qsizetype requestPayload, int command) const
+{
+    const std::int64_t bytes = 2 * kFrameOverhead + requestPayload + MaxReplyPayload(command);
+    return WireTimeUs(bytes, m_settings.m_speed) + std::int64_t{m_settings.m_timeoutMs} * 1000;
+}
+
+CCommPort::Reply CCommPort::Exchange(int command, const QByteArray& payload)
+{
+    if (!m_transport || m_lost) return {776, 0, {}};
+    if (!m_synced) {
+        // A new session: the controller must not take our first seq for a
+        // repeat of another session's last request.
+        const std::uint32_t nonce = QRandomGenerator::global()->generate();
+        const Reply sync = Attempts(Sync, CCommPayload().U16(0).U32(nonce).Bytes());
+        if (sync.code != 0) return sync;
+        CCommPayload echo(sync.data);
+        std::uint32_t echoed = 0;
+        if (sync.result != 0 || !echo.ReadU32(echoed) || !echo.AtEnd() || echoed != nonce) return {778, 0, {}};
+        m_synced = true;
+    }
+    return Attempts(command, payload);
+}
+
+CCommPort::Reply CCommPort::Attempts(int command, const QByteArray& payload)
+{
+    const int seq = m_seq;
+    m_seq = (m_seq + 1) & 0xFF;
+    const QByteArray frame = EncodeFrame(seq, command, payload);
+    const std::int64_t timeoutUs = AttemptTimeoutUs(payload.size(), command);
+    int code = 768;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        m_reader.Reset();
+        m_transport->Discard();
+        Reply reply;
+        code = m_transport->Write(frame) ? ReadReply(seq, command, timeoutUs, reply) : 776;
+        if (code == 0) return reply;
+        if (code == 776) {
+            m_lost = true;
+            break;
+        }
+    }
+    return {code, 0, {}};
+}
+
+int CCommPort::ReadReply(int seq, int command, std::int64_t timeoutUs, Reply& reply)
+{
+    const auto deadline = CCommTransport::Clock::now() + std::chrono::microseconds(timeoutUs);
+    QByteArray bytes;
+    for (;;) {
+        bytes.clear();
+        switch (m_transport->Read(bytes, deadline)) {
+        case CCommTransport::ReadResult::Lost: return 776;
+        case CCommTransport::ReadResult::Timeout:
+            if (m_reader.HasPartial()) return 777;
+            return m_reader.SawNoise() ? 778 : 768;
+        case CCommTransport::ReadResult::Data: break;
+        }
+        m_reader.Feed(bytes);
+        Frame frame;
+        for (CCommFrameReader::Event event; (event = m_reader.Next(frame)) != CCommFrameReader::Event::None;) {
+            if (event == CCommFrameReader::Event::BadChecksum) return 780;
+            if (frame.seq != seq) continue; // a late reply to an earlier request
+            if (frame.command != (command | kReplyFlag)) return 778;
+            CCommPayload data(frame.payload);
+            int result = 0;
+            if (!data.ReadI16(result)) return 778;
+            reply = {0, result, data.Rest()};
+            return 0;
+        }
+    }
+}

@@ -1,0 +1,42 @@
+#include "symbols/code/HOXCodeChk.h"
+
+#include "app/PaletteTools.h"
+#include "symbols/code/CodeText.h"
+
+KT_IMPLEMENT_SERIAL(CHOXCodeChk, CHOXCodeSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_CHK, CHOXCodeChk)
+
+CHOXCodeChk::CHOXCodeChk() : CHOXCodeSymbol("CHK") { UpdateText(); }
+
+CHOXCodeChk::CHOXCodeChk(CPoint topLeft, CHOXWnd* wnd) : CHOXCodeSymbol("CHK", topLeft, wnd)
+{
+    UpdateText();
+    CreatePins();
+    CalcSteps();
+}
+
+void CHOXCodeChk::UpdateText()
+{
+    m_strLabel = HasMcode() ? QStringLiteral("m ") + QString::number(m_byMcode) : QString();
+}
+
+QString CHOXCodeChk::GetCode()
+{
+    return QStringLiteral("cod09(CHK)") + (HasMcode() ? codetext::McodeWord(m_byMcode) : QString()) +
+           QStringLiteral(";");
+}
+
+void CHOXCodeChk::CalcSteps()
+{
+    if (InMonitorWindow()) return;
+    m_nSteps = 2 + (HasMcode() ? 2 : 0);
+}
+
+void CHOXCodeChk::SetFromText(BYTE mcode, std::int32_t mcodeMode)
+{
+    SetCaption("CHK");
+    m_byMcode = mcode;
+    m_nCategory = kCodeCategory;
+    m_nMcodeMode = mcodeMode;
+    UpdateText();
+}

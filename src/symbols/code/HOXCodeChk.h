@@ -1,0 +1,18 @@
+#pragma once
+// CHK: waits for the servo end check.
+#include "symbols/code/HOXCodeSymbol.h"
+
+class CHOXCodeChk : public CHOXCodeSymbol {
+    KT_DECLARE_SERIAL(CHOXCodeChk)
+public:
+    CHOXCodeChk();
+    CHOXCodeChk(CPoint topLeft, CHOXWnd* wnd);
+
+    int GetObjectType() const override { return objtype::kCodeChk; }
+    void UpdateText() override;
+    QString GetCode() override;
+    void CalcSteps() override;
+
+    // The rebuilder's setter.
+    void SetFromText(BYTE mcode, std::int32_t mcodeMode);
+};

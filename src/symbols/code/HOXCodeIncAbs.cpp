@@ -1,0 +1,53 @@
+#include "symbols/code/HOXCodeIncAbs.h"
+
+#include "app/PaletteTools.h"
+#include "platform/Archive.h"
+#include "platform/Strings.h"
+#include "symbols/code/CodeText.h"
+
+KT_IMPLEMENT_SERIAL(CHOXCodeIncAbs, CHOXCodeSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_INCABS, CHOXCodeIncAbs)
+
+CHOXCodeIncAbs::CHOXCodeIncAbs() : CHOXCodeSymbol("ABSOLUTE") { UpdateText(); }
+
+CHOXCodeIncAbs::CHOXCodeIncAbs(CPoint topLeft, CHOXWnd* wnd) : CHOXCodeSymbol("ABSOLUTE", topLeft, wnd)
+{
+    UpdateText();
+    CreatePins();
+    CalcSteps();
+}
+
+void CHOXCodeIncAbs::Serialize(CArchive& ar)
+{
+    CHOXCodeSymbol::Serialize(ar);
+    if (ar.IsStoring())
+        ar << m_nIncremental;
+    else
+        ar >> m_nIncremental;
+}
+
+void CHOXCodeIncAbs::SetIncremental(std::int32_t incremental)
+{
+    m_nIncremental = incremental;
+    SetCaption(incremental == 1 ? "INCREMENTAL" : "ABSOLUTE");
+}
+
+void CHOXCodeIncAbs::UpdateText() { m_strLabel = HasMcode() ? QStringLiteral("m%1").arg(int(m_byMcode)) : QString(); }
+
+QString CHOXCodeIncAbs::GetCode()
+{
+    return (m_nIncremental == 1 ? QStringLiteral("cod91(INC)") : QStringLiteral("cod90(ABS)")) +
+           (HasMcode() ? codetext::McodeWord(m_byMcode) : QString()) + LoadStr(13090) + QStringLiteral("\n");
+}
+
+void CHOXCodeIncAbs::CalcSteps() { m_nSteps = InMonitorWindow() ? 0 : HasMcode() ? 4 : 2; }
+
+void CHOXCodeIncAbs::SetFromText(const QString& word, std::int32_t mcodeMode, BYTE mcode)
+{
+    SetIncremental(word.startsWith(u'I') ? 1 : 0);
+    m_nMcodeMode = mcodeMode;
+    m_byMcode = mcode;
+    m_nCategory = kCodeCategory;
+    UpdateText();
+    CalcSteps();
+}

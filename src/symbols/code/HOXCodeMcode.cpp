@@ -1,0 +1,65 @@
+#include "symbols/code/HOXCodeMcode.h"
+
+#include "app/PaletteTools.h"
+#include "chart/SymbolSupport.h"
+#include "platform/Archive.h"
+#include "platform/Strings.h"
+#include "symbols/code/HOXCodeSymbol.h"
+
+KT_IMPLEMENT_SERIAL(CHOXCodeMcode, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_MCODE, CHOXCodeMcode)
+
+CHOXCodeMcode::CHOXCodeMcode()
+{
+    m_strSymbolName = QStringLiteral("MCODE");
+    m_nCategory = CHOXCodeSymbol::kCodeCategory;
+    UpdateText();
+}
+
+CHOXCodeMcode::CHOXCodeMcode(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd)
+{
+    m_strSymbolName = QStringLiteral("MCODE");
+    m_nCategory = CHOXCodeSymbol::kCodeCategory;
+    UpdateText();
+    CreatePins();
+    CalcSteps();
+}
+
+void CHOXCodeMcode::Serialize(CArchive& ar)
+{
+    CHOXSymbol::Serialize(ar);
+    if (ar.IsStoring())
+        ar << m_byNumber;
+    else
+        ar >> m_byNumber;
+}
+
+QString CHOXCodeMcode::NumberText() const
+{
+    return (m_byNumber < 10 ? QStringLiteral("m0") : QStringLiteral("m")) + QString::number(m_byNumber);
+}
+
+void CHOXCodeMcode::UpdateText() { m_strLabel = NumberText(); }
+
+QString CHOXCodeMcode::GetCode()
+{
+    QString code = NumberText();
+    if (m_byNumber == 0) code += LoadStr(13781);
+    if (m_byNumber == 100) code += LoadStr(13782);
+    return code + QStringLiteral(";");
+}
+
+void CHOXCodeMcode::CalcSteps()
+{
+    if (chart::IsMonitorRecord(m_pWnd)) return;
+    m_nSteps = 2;
+}
+
+void CHOXCodeMcode::SetFromText(BYTE number)
+{
+    m_strSymbolName = QStringLiteral("MCODE");
+    m_nCategory = CHOXCodeSymbol::kCodeCategory;
+    m_byNumber = number;
+    UpdateText();
+    CalcSteps();
+}

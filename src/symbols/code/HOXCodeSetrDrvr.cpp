@@ -1,0 +1,50 @@
+#include "symbols/code/HOXCodeSetrDrvr.h"
+
+#include "app/PaletteTools.h"
+#include "platform/Archive.h"
+#include "symbols/code/CodeText.h"
+
+KT_IMPLEMENT_SERIAL(CHOXCodeSetrDrvr, CHOXCodeSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_SETRDRVR, CHOXCodeSetrDrvr)
+
+CHOXCodeSetrDrvr::CHOXCodeSetrDrvr() : CHOXCodeSymbol("DRVR") { UpdateText(); }
+
+CHOXCodeSetrDrvr::CHOXCodeSetrDrvr(CPoint topLeft, CHOXWnd* wnd) : CHOXCodeSymbol("DRVR", topLeft, wnd)
+{
+    UpdateText();
+    CreatePins();
+    CalcSteps();
+}
+
+void CHOXCodeSetrDrvr::Serialize(CArchive& ar)
+{
+    CHOXCodeSymbol::Serialize(ar);
+    if (ar.IsStoring())
+        ar << m_nKind;
+    else
+        ar >> m_nKind;
+}
+
+void CHOXCodeSetrDrvr::UpdateText() { m_strLabel = HasMcode() ? codetext::McodeWord(m_byMcode) : QString(); }
+
+QString CHOXCodeSetrDrvr::GetCode()
+{
+    return (m_nKind == kDrvr ? QStringLiteral("cod30(DRVR)") : QStringLiteral("cod29(SETR)")) +
+           (HasMcode() ? codetext::McodeWord(m_byMcode) : QString()) + QStringLiteral(" ;");
+}
+
+void CHOXCodeSetrDrvr::CalcSteps()
+{
+    SetCaption(m_nKind == kDrvr ? "DRVR" : "SETR");
+    m_nSteps = InMonitorWindow() ? 0 : HasMcode() ? 4 : 2;
+}
+
+void CHOXCodeSetrDrvr::SetFromText(const QString& word, std::int32_t mcodeMode, BYTE mcode)
+{
+    m_nKind = word.startsWith(u'S') ? kSetr : kDrvr;
+    m_nMcodeMode = mcodeMode;
+    m_nCategory = kCodeCategory;
+    m_byMcode = mcode;
+    UpdateText();
+    CalcSteps();
+}

@@ -1,0 +1,170 @@
+// Judging a device operand against the devices the controller has.
+#include "symbols/operand/HOXSelectVal.h"
+
+#include "platform/Strings.h"
+
+#include <algorithm>
+
+namespace {
+
+QString Number(std::int64_t n) { return QString::number(n); }
+
+bool InRange(std::int64_t n, std::int64_t first, std::int64_t last) { return n >= first && n <= last; }
+
+// X and Y numbers are octal digits read as decimal: up to X67 the last digit
+// must be an octal one.
+bool IsOctalFormUpTo67(std::int64_t n) { return n >= 0 && n < 68 && n % 10 <= 7; }
+
+// A device index counted in octal, written as its octal digits (52 is "64").
+std::int32_t OctalForm(std::int32_t index) { return index < 0 ? index : QString::number(index, 8).toInt(); }
+
+bool IsGroup(BYTE type)
+{
+    return type == CHOXSelectVal::kKnM || type == CHOXSelectVal::kKnX || type == CHOXSelectVal::kKnY;
+}
+
+} // namespace
+
+bool CHOXSelectVal::KnRange::Contains(std::int32_t n) const
+{
+    return InRange(n, 0, lowerLast) || (upperFirst >= 0 && InRange(n, upperFirst, upperLast));
+}
+
+CHOXSelectVal::KnRange CHOXSelectVal::GetKnRange(BYTE deviceType, int digits, bool isOneAxis)
+{
+    // A group of d digits covers 4d devices, the last of which must stay in
+    // its block. Ends are device indexes: X3, Y5 on the one-axis controller,
+    // X67 and Y67 (55) otherwise; the upper X block ends at X377 (255).
+    const std::int32_t covered = 4 * digits;
+    const std::int32_t lowerEnd = !isOneAxis ? 55 : deviceType == kKnX ? 3 : 5;
+    KnRange range;
+    range.lowerLast = OctalForm(lowerEnd + 1 - covered);
+    if (deviceType == kKnX) {
+        range.upperFirst = isOneAxis ? 375 : 372;
+        range.upperLast = OctalForm(255 + 1 - covered);
+    }
+    return range;
+}
+
+QString CHOXSelectVal::FormatKnRangeMessage(const KnRange& range, bool isOneAxis)
+{
+    const QString lower = Number(range.lowerLast < 0 ? 0 : range.lowerLast);
+    const QString upper = Number(range.upperLast);
+    if (range.upperLast >= (isOneAxis ? 375 : 372)) return FormatStr(isOneAxis ? 13636 : 13635, {lower, upper});
+    return FormatStr(13634, {lower, upper});
+}
+
+bool CHOXSelectVal::CheckRange(bool is32Bit, bool isOneAxis, QString& message, std::int32_t fileRegisters) const
+{
+    message.clear();
+    if (fileRegisters < 0 || fileRegisters > 3000) return FailWith(message, 13640);
+    const BYTE type = m_byDeviceType;
+    if (type == kEmpty || type > kZ) return FailWith(message, 13342);
+
+    if (IsGroup(type)) {
+        if (isOneAxis && (type == kKnX || type == kKnY)) {
+            if (m_byDigits != 1) return FailWith(message, 13650);
+        } else if (m_byDigits < 1 || m_byDigits > (is32Bit ? 8 : 4)) {
+            return FailWith(message, is32Bit ? 13343 : 13344);
+        }
+    } else if (m_byDigits != 0) {
+        return FailWith(message, 13345);
+    }
+
+    if (type == kD || type == kDD || IsGroup(type)) {
+        if (m_byIndexType == kIndexV || m_byIndexType == kIndexZ) {
+            if (m_byIndexNumber > 7) return FailWith(message, 13337);
+        } else if (m_byIndexType != kNoIndex) {
+            return FailWith(message, 13341);
+        }
+    } else if (m_byIndexType != kNoIndex) {
+        return FailWith(message, 13346);
+    }
+    return CheckNumber(is32Bit, isOneAxis, message, fileRegisters);
+}
+
+bool CHOXSelectVal::CheckNumber(bool is32Bit, bool isOneAxis, QString& message, std::int32_t fileRegisters) const
+{
+    const std::int64_t n = m_nNumber;
+    const std::int64_t fr = fileRegisters;
+    switch (m_byDeviceType) {
+    case kD: {
+        if (is32Bit) return FailWith(message, 13661);
+        const bool files = fr > 0 && InRange(n, 4000, std::min<std::int64_t>(fr + 3999, 6999));
+        if (isOneAxis) {
+            if (InRange(n, 0, 1999) || InRange(n, 9000, 9313) || files) return true;
+            if (fr == 0) return FailWith(message, 13350);
+            message = FormatStr(13642, {Number(fr + 3999)});
+            return false;
+        }
+        if (InRange(n, 0, 3999) || InRange(n, 9000, 9599) || files) return true;
+        if (fr == 0) return FailWith(message, 13356);
+        message = FormatStr(13643, {Number(fr + 3999)});
+        return false;
+    }
+    case kDD: {
+        if (!is32Bit) return FailWith(message, 13662);
+        if (isOneAxis) {
+            const bool files = fr > 0 && InRange(n, 4000, std::min<std::int64_t>(fr + 3998, 6998));
+            if (InRange(n, 0, 1998) || InRange(n, 9000, 9312) || files) return true;
+            if (fr == 0 || fr == 1) return FailWith(message, 13348);
+            message = FormatStr(13641, {Number(fr + 3998)});
+            return false;
+        }
+        // DD3999 pairs D3999 with the first file register.
+        const bool files = fr > 0 && InRange(n, 3999, std::min<std::int64_t>(fr + 3998, 6998));
+        if (InRange(n, 0, 3998) || InRange(n, 9000, 9598) || files) return true;
+        if (fr == 0) return FailWith(message, 13357);
+        if (fr == 1) return FailWith(message, 13655);
+        message = FormatStr(13644, {Number(fr + 3998)});
+        return false;
+    }
+    case kK:
+        if (!is32Bit && !InRange(n, -32768, 32767)) return FailWith(message, 13351);
+        return true;
+    case kH:
+        if (!is32Bit && !InRange(n, 0, 0xFFFF)) return FailWith(message, 13352);
+        if (is32Bit && isOneAxis && n < 0) return FailWith(message, 13638);
+        return true;
+    case kKnM: {
+        const std::int64_t span = 4 * std::int64_t(m_byDigits);
+        if (InRange(n, 0, 512 - span) || InRange(n, 9000, 9176 - span)) return true;
+        message = FormatStr(13353, {Number(512 - span), Number(9176 - span)});
+        return false;
+    }
+    case kKnX:
+    case kKnY: {
+        const KnRange range = GetKnRange(m_byDeviceType, m_byDigits, isOneAxis);
+        const bool formed = IsOctalFormUpTo67(n) || (m_byDeviceType == kKnX && InRange(n, 372, 377));
+        if (formed && range.Contains(m_nNumber)) return true;
+        message = FormatKnRangeMessage(range, isOneAxis);
+        return false;
+    }
+    case kV:
+    case kZ:
+        if (!InRange(n, 0, 7)) return FailWith(message, 13783);
+        return true;
+    default: return FailWith(message, 13342);
+    }
+}
+
+bool CHOXSelectVal::IsValidBitDevice(bool isOneAxis) const
+{
+    const std::int64_t n = m_nNumber;
+    switch (m_byDeviceType) {
+    case kX: return isOneAxis ? InRange(n, 0, 3) || InRange(n, 375, 377) : IsOctalFormUpTo67(n) || InRange(n, 372, 377);
+    case kY: return isOneAxis ? InRange(n, 0, 5) : IsOctalFormUpTo67(n);
+    case kM: return InRange(n, 0, 511) || InRange(n, 9000, 9175);
+    default: return false;
+    }
+}
+
+bool CHOXSelectVal::CheckFileRegister(CHOXSelectVal value, std::int32_t fileRegisters)
+{
+    const std::int64_t n = value.m_nNumber;
+    const std::int64_t fr = fileRegisters;
+    if (!InRange(n, 4000, 6999)) return true;
+    if (value.m_byDeviceType == kD) return fr > 0 && n <= fr + 3999;
+    if (value.m_byDeviceType == kDD) return fr > 0 ? n <= fr + 3998 : n == 6999;
+    return true;
+}
