@@ -67,6 +67,7 @@ CHOXDoc::CHOXDoc()
         ui->SetCheck(m_nShowProgTextY == 1 ? 1 : 0);
     });
     InitPalette();
+    InitProgramCommands();
 }
 
 CHOXDoc::~CHOXDoc()

@@ -150,6 +150,15 @@ public:
     // the device's mapping; true when something was drawn.
     static bool DrawSymbolIcon(CDC* pDC, const QString& symbolName, int state, CPoint topLeft);
 
+    // The program of the flow charts: its size in steps (every chart's
+    // share, the subtask's too), the Export Text and Used Memory commands,
+    // and the save that "Save Select" asks for before the program leaves the
+    // document: true when saved or nothing needed saving.
+    std::uint32_t GetTotalSteps();
+    void OnExportText();
+    void OnUsedMemory();
+    bool SaveBeforeWrite();
+
     // The step map: where each symbol's code starts, for monitoring.
     const std::list<std::unique_ptr<CHOXFlowMonInfo>>& GetStepInfoList() const { return m_stepMap; }
     void AddStepInfo(std::unique_ptr<CHOXFlowMonInfo> info);
@@ -216,6 +225,8 @@ private:
     // The palette's buttons and items go with the document.
     void ReleasePalette();
     void ScrollPalette(int rows);
+    // The commands of the program's text and size.
+    void InitProgramCommands();
     // Raises the id counters above every id in use after loading.
     void AfterLoad();
     // The framework's save: to the path, or after asking for one when it

@@ -132,7 +132,11 @@ CDialog::CDialog(std::shared_ptr<const DialogTemplate> dialogTemplate)
 {
 }
 
-CDialog::~CDialog() = default;
+CDialog::~CDialog()
+{
+    // A modeless window must not outlive the dialog whose logic it calls.
+    if (m_modelessRunner != nullptr) DestroyWindow();
+}
 
 int CDialog::DoModal()
 {
@@ -143,6 +147,30 @@ int CDialog::DoModal()
     m_ended = false;
     m_result = -1;
     return g_runner->RunModal(*this);
+}
+
+bool CDialog::Create()
+{
+    if (m_modelessRunner != nullptr) return true;
+    if (g_runner == nullptr || !m_template) return false;
+    m_ended = false;
+    m_result = -1;
+    DialogRunner* runner = g_runner;
+    if (!runner->CreateModeless(*this)) return false;
+    m_modelessRunner = runner;
+    return true;
+}
+
+void CDialog::DestroyWindow()
+{
+    DialogRunner* runner = m_modelessRunner;
+    m_modelessRunner = nullptr;
+    if (runner != nullptr) runner->DestroyModeless(*this);
+}
+
+void CDialog::UpdateWindow()
+{
+    if (m_site != nullptr) m_site->Refresh();
 }
 
 void CDialog::Attach(DialogSite* site)

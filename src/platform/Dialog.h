@@ -93,6 +93,10 @@ public:
 
     // Closes the dialog; the runner returns the result from DoModal.
     virtual void End(int result) = 0;
+
+    // A modeless dialog's window shows what changed while its owner keeps
+    // the program busy (the application's windows paint, input waits).
+    virtual void Refresh() {}
 };
 
 // Runs dialogs modally. The application installs one that shows windows; the
@@ -103,6 +107,12 @@ public:
     // Runs the dialog and returns the result it ended with (IDOK, IDCANCEL,
     // ...), or -1 when it could not be shown.
     virtual int RunModal(CDialog& dialog) = 0;
+
+    // Modeless dialogs (progress windows): shows the dialog and returns at
+    // once; false when it is not shown. The window stays until
+    // DestroyModeless, which the dialog calls.
+    virtual bool CreateModeless(CDialog& dialog) { return false; }
+    virtual void DestroyModeless(CDialog& dialog) {}
 };
 void SetDialogRunner(DialogRunner* runner);
 DialogRunner* GetDialogRunner();
@@ -144,6 +154,19 @@ public:
 
     // Runs the dialog; the result it ended with, or -1 when it could not run.
     virtual int DoModal();
+
+    // Modeless: shows the dialog through the installed runner and returns at
+    // once; false, and nothing shown, when no runner shows modeless dialogs.
+    // The window stays until DestroyWindow (or the dialog's destruction);
+    // without it the dialog keeps its fields, and its control calls do
+    // nothing.
+    bool Create();
+    void DestroyWindow();
+    bool IsModeless() const { return m_modelessRunner != nullptr; }
+    // Lets the window show what changed while the caller stays busy.
+    void UpdateWindow();
+    // Called by a runner that goes while the dialog's modeless window stands.
+    void ModelessClosed() { m_modelessRunner = nullptr; }
 
     UINT GetTemplateId() const { return m_templateId; }
     const DialogTemplate* Template() const { return m_template.get(); }
@@ -221,4 +244,5 @@ private:
     int m_result = -1;
     bool m_ended = false;
     std::map<std::pair<int, Notify>, Handler> m_handlers;
+    DialogRunner* m_modelessRunner = nullptr;
 };

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct FileDialogRequest {
     bool save = false;          // a save dialog (else an open dialog)
     QString title;              // empty: the usual "Open" / "Save As"
@@ -12,6 +14,11 @@ struct FileDialogRequest {
     QStringList filters;        // "Hox Files (*.hox)", "All Files (*.*)"
     QString defaultSuffix;      // "hox": added when the user types none
     bool confirmOverwrite = true;
+    QString acceptText;         // the accept button's text; empty: the usual
+    // Asked with the chosen path once the dialog's own checks took it: false
+    // keeps the dialog open (the check has told the user why). Null: every
+    // name is taken.
+    std::function<bool(const QString& path)> acceptName;
 };
 
 class FileDialogRunner {

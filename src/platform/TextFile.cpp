@@ -24,25 +24,29 @@ bool Writable(const QString& path)
     return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
 }
 
+// What stands in the way of writing the file, in the user's terms; empty
+// when nothing is seen beforehand.
+QString Obstacle(const QString& path)
+{
+    if (path.isEmpty()) return QStringLiteral("no file name is given");
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists()) return QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
+    if (!folder.isDir()) return QStringLiteral("%1 is not a folder").arg(folder.filePath());
+    if (target.isDir()) return QStringLiteral("it is a folder");
+    if (target.exists() && !target.isFile()) return QStringLiteral("it is not a regular file");
+    if (target.exists() && !Writable(path)) return QStringLiteral("the file is read-only");
+    // The new bytes go to a file beside the target first.
+    if (!Writable(folder.filePath())) return QStringLiteral("the folder %1 is read-only").arg(folder.filePath());
+    return {};
+}
+
 // safefile's reason is the system's word for the last step that failed;
 // the usual causes are named here in the user's terms instead.
 QString WriteFailure(const QString& path, const QString& reason)
 {
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    QString why = reason;
-    if (!folder.exists()) {
-        why = QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
-    } else if (!folder.isDir()) {
-        why = QStringLiteral("%1 is not a folder").arg(folder.filePath());
-    } else if (target.isDir()) {
-        why = QStringLiteral("it is a folder");
-    } else if (target.exists() && !Writable(path)) {
-        why = QStringLiteral("the file is read-only");
-    } else if (!Writable(folder.filePath())) {
-        why = QStringLiteral("the folder %1 is read-only").arg(folder.filePath());
-    }
-    return QStringLiteral("cannot write %1: %2").arg(path, why);
+    const QString obstacle = Obstacle(path);
+    return QStringLiteral("cannot write %1: %2").arg(path, obstacle.isEmpty() ? reason : obstacle);
 }
 
 QString TooLarge() { return QStringLiteral("it is larger than %1 MiB, too large for a text file").arg(textfile::kMaxReadBytes >> 20); }
@@ -84,6 +88,14 @@ QStringList Decode(const QByteArray& bytes)
         start = end + 1;
     }
     return lines;
+}
+
+bool CanWrite(const QString& path, QString* error)
+{
+    const QString obstacle = Obstacle(path);
+    if (obstacle.isEmpty()) return true;
+    SetError(error, QStringLiteral("cannot write %1: %2").arg(path, obstacle));
+    return false;
 }
 
 bool Write(const QString& path, const QString& text, QString* error)

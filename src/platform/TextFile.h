@@ -27,6 +27,12 @@ QByteArray Encode(const QString& text);
 // without its LF still counts; an empty input has no lines.
 QStringList Decode(const QByteArray& bytes);
 
+// Whether the file can be written at all, asked before the text is made:
+// false with *error set (if given) as Write sets it when the folder is
+// missing or read-only, the file read-only, a folder or no regular file.
+// Nothing is created.
+bool CanWrite(const QString& path, QString* error);
+
 // Writes Encode(text) in place of the file at `path`. False with *error set
 // (if given) to a sentence naming the file and the reason: a missing folder,
 // a read-only file or folder, a full disk, ...

@@ -23,7 +23,25 @@ namespace {
 
 using Points = std::vector<CPoint>;
 
-class ConnectTest : public ChartFixture {};
+class ConnectTest : public ChartFixture {
+protected:
+    // Symbol 1 above symbol 2, joined by wire 3 with a node on it; symbol 4
+    // beside them when a test jumps from it to the node.
+    struct NodedWire {
+        CHOXConnect* main;
+        CHOXNode* node;
+        DWORD number;
+    };
+    NodedWire PlaceNodedWire(bool withJumpSource = false)
+    {
+        Place(1, {68, 50});
+        Place(2, {68, 250});
+        if (withJumpSource) Place(4, {300, 50});
+        CHOXConnect* main = Wire(3, 1, 1, 2);
+        CHOXNode* node = NodeOn(main);
+        return {main, node, node->GetId()};
+    }
+};
 
 } // namespace
 
@@ -696,12 +714,7 @@ TEST_F(ConnectTest, RemoveFreesBothEndsAndLeavesTheMapToTheCaller)
 
 TEST_F(ConnectTest, RemovingAWireHandsItsNodeAndTheJumpsToItToUndo)
 {
-    Place(1, {68, 50});
-    Place(2, {68, 250});
-    Place(4, {300, 50});
-    CHOXConnect* main = Wire(3, 1, 1, 2);
-    CHOXNode* node = NodeOn(main);
-    const DWORD number = node->GetId();
+    const auto [main, node, number] = PlaceNodedWire(true);
     Wire(5, 4, 1, number, CHOXConnect::kTargetNode);
     wnd->GetUndo()->Clear();
     auto owned = wnd->RemoveConnect(3);
@@ -757,11 +770,7 @@ TEST_F(ConnectTest, DeletingTheSourceGivesTheNodeToTheNearestJump)
 
 TEST_F(ConnectTest, ANodeNobodyJumpsToGoesWithItsWire)
 {
-    Place(1, {68, 50});
-    Place(2, {68, 250});
-    CHOXConnect* main = Wire(3, 1, 1, 2);
-    CHOXNode* node = NodeOn(main);
-    const DWORD number = node->GetId();
+    const auto [main, node, number] = PlaceNodedWire();
     wnd->GetUndo()->Clear();
     std::unique_ptr<CHOXDrawObj> gone = main->DetachFromSource();
     EXPECT_EQ(wnd->LookupNode(static_cast<WORD>(number)), nullptr);
@@ -771,11 +780,7 @@ TEST_F(ConnectTest, ANodeNobodyJumpsToGoesWithItsWire)
 
 TEST_F(ConnectTest, AJumpFromTheSymbolTheWireEntersDoesNotInheritIt)
 {
-    Place(1, {68, 50});
-    Place(2, {68, 250});
-    CHOXConnect* main = Wire(3, 1, 1, 2);
-    CHOXNode* node = NodeOn(main);
-    const DWORD number = node->GetId();
+    const auto [main, node, number] = PlaceNodedWire();
     // The END's own output jumps back to the node (a loop).
     CHOXConnect* loop = Wire(5, 2, 1, number, CHOXConnect::kTargetNode);
     std::unique_ptr<CHOXDrawObj> gone = main->DetachFromSource();
@@ -827,12 +832,7 @@ TEST_F(ConnectTest, DeletingTheInputPinDetachesTheWire)
 
 TEST_F(ConnectTest, RestoreJumpChainHandsAnOrphanedNodeOn)
 {
-    Place(1, {68, 50});
-    Place(2, {68, 250});
-    Place(4, {300, 50});
-    CHOXConnect* main = Wire(3, 1, 1, 2);
-    CHOXNode* node = NodeOn(main);
-    const DWORD number = node->GetId();
+    const auto [main, node, number] = PlaceNodedWire(true);
     CHOXConnect* jump = Wire(5, 4, 1, number, CHOXConnect::kTargetNode);
     // Undo of the added wire: it has left the chart, its node stays.
     auto owned = wnd->RemoveConnect(3);

@@ -608,6 +608,19 @@ public:
         return wire;
     }
 
+    // A node above the wire's end under the number, as the NODE dialog makes
+    // one that takes a POINTER's number.
+    CHOXNode* AddNodeNumbered(CHOXConnect* wire, DWORD number)
+    {
+        const CPoint last = wire->GetPoints().back();
+        auto owned = std::make_unique<CHOXNode>(number, CRect(last.x - 5, last.y - 30, last.x + 5, last.y - 20),
+                                                wire->GetId(), flow);
+        CHOXNode* node = owned.get();
+        flow->AddNode(std::move(owned));
+        wire->SetNodeId(number);
+        return node;
+    }
+
     // Deleted as the view's Delete takes a symbol out.
     void DeleteSymbol(CHOXSymbol* symbol)
     {
@@ -931,12 +944,7 @@ TEST_F(UndoFlowTest, UndoOfANodeAddedToAPointersWireKeepsThePointersNumber)
     auto* end = Place<CHOXFlowEnd>(CPoint(100, 200));
     CHOXConnect* wire = Join(pointer, 0, end);
     const DWORD number = static_cast<DWORD>(pointer->GetPointerNumber());
-    // As the NODE dialog makes it: the node takes the POINTER's number.
-    const CPoint last = wire->GetPoints().back();
-    auto owned = std::make_unique<CHOXNode>(number, CRect(last.x - 5, last.y - 30, last.x + 5, last.y - 20), wire->GetId(), flow);
-    CHOXNode* node = owned.get();
-    flow->AddNode(std::move(owned));
-    wire->SetNodeId(number);
+    CHOXNode* node = AddNodeNumbered(wire, number);
     Store().Clear();
     Store().RecordAdd(node);
 
@@ -975,11 +983,7 @@ TEST_F(UndoFlowTest, APointerDeletedWithTheNodeOnItsWireTakesItsNumberAgain)
     auto* end = Place<CHOXFlowEnd>(CPoint(100, 200));
     CHOXConnect* wire = Join(pointer, 0, end);
     const DWORD number = static_cast<DWORD>(pointer->GetPointerNumber());
-    const CPoint last = wire->GetPoints().back();
-    auto owned = std::make_unique<CHOXNode>(number, CRect(last.x - 5, last.y - 30, last.x + 5, last.y - 20), wire->GetId(), flow);
-    CHOXNode* node = owned.get();
-    flow->AddNode(std::move(owned));
-    wire->SetNodeId(number);
+    CHOXNode* node = AddNodeNumbered(wire, number);
     Store().Clear();
 
     DeleteSymbol(pointer);

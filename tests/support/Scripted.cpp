@@ -62,7 +62,14 @@ ScriptedMessages::~ScriptedMessages()
 
 ScriptedMessages& ScriptedMessages::Expect(const QString& text, UINT style, int answer)
 {
-    m_expected.push_back({text, style, answer});
+    m_expected.push_back({text, style, answer, {}});
+    return *this;
+}
+
+ScriptedMessages& ScriptedMessages::Expect(const QString& text, UINT style, int answer,
+                                           std::function<void()> whileShown)
+{
+    m_expected.push_back({text, style, answer, std::move(whileShown)});
     return *this;
 }
 
@@ -83,6 +90,7 @@ int ScriptedMessages::Show(const QString& text, UINT style, const QString& detai
     EXPECT_NE(std::find(buttons.begin(), buttons.end(), e.answer), buttons.end())
         << "the script answers \"" << text.toStdString() << "\" with " << e.answer
         << ", which is none of its buttons";
+    if (e.whileShown) e.whileShown();
     return e.answer;
 }
 
@@ -191,6 +199,34 @@ ScriptedDialogs::~ScriptedDialogs()
 {
     SetDialogRunner(m_previous);
     for (const Expected& e : m_expected) ADD_FAILURE() << "expected dialog " << e.templateId << " never shown";
+    for (Live& live : m_modeless) {
+        ADD_FAILURE() << "modeless dialog " << live.dialog->GetTemplateId() << " left open";
+        live.dialog->ModelessClosed();
+    }
+    m_modeless.clear();
+}
+
+bool ScriptedDialogs::CreateModeless(CDialog& dialog)
+{
+    modelessShown.push_back(dialog.GetTemplateId());
+    auto site = std::make_unique<QtDialogSite>(dialog, nullptr);
+    site->Window()->show();
+    if (!site->Initialize()) return false;
+    auto driver = std::make_unique<DialogDriver>(*site);
+    m_modeless.push_back({&dialog, std::move(site), std::move(driver)});
+    return true;
+}
+
+void ScriptedDialogs::DestroyModeless(CDialog& dialog)
+{
+    std::erase_if(m_modeless, [&](const Live& live) { return live.dialog == &dialog; });
+}
+
+DialogDriver* ScriptedDialogs::Modeless(UINT templateId)
+{
+    for (auto it = m_modeless.rbegin(); it != m_modeless.rend(); ++it)
+        if (it->dialog->GetTemplateId() == templateId) return it->driver.get();
+    return nullptr;
 }
 
 ScriptedDialogs& ScriptedDialogs::Expect(UINT templateId, Script script)
@@ -277,12 +313,18 @@ ScriptedFiles::ScriptedFiles() : m_previous(GetFileDialogRunner()) { SetFileDial
 ScriptedFiles::~ScriptedFiles()
 {
     SetFileDialogRunner(m_previous);
-    for (const auto& e : m_expected) ADD_FAILURE() << "expected file dialog never shown (answer \"" << e.first.toStdString() << "\")";
+    for (const auto& e : m_expected)
+        ADD_FAILURE() << "expected file dialog never shown (answer \"" << e.first.join(u'|').toStdString() << "\")";
 }
 
 ScriptedFiles& ScriptedFiles::Expect(QString answer, Check check)
 {
-    m_expected.emplace_back(std::move(answer), std::move(check));
+    return ExpectTries(QStringList{std::move(answer)}, std::move(check));
+}
+
+ScriptedFiles& ScriptedFiles::ExpectTries(QStringList answers, Check check)
+{
+    m_expected.emplace_back(std::move(answers), std::move(check));
     return *this;
 }
 
@@ -293,10 +335,15 @@ QString ScriptedFiles::Run(const FileDialogRequest& request)
         ADD_FAILURE() << "unexpected file dialog \"" << request.title.toStdString() << "\"";
         return {};
     }
-    auto [answer, check] = std::move(m_expected.front());
+    auto [answers, check] = std::move(m_expected.front());
     m_expected.pop_front();
     if (check) check(request);
-    return answer;
+    for (const QString& answer : answers) {
+        if (answer.isEmpty() || !request.acceptName || request.acceptName(answer)) return answer;
+        refused << answer;
+    }
+    ADD_FAILURE() << "the script left the file dialog \"" << request.title.toStdString() << "\" open";
+    return {};
 }
 
 void InstallStrictFileDialogs() { SetFileDialogRunner(&g_strictFiles); }

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -26,6 +27,9 @@ public:
     ScriptedMessages();
     ~ScriptedMessages() override;
     ScriptedMessages& Expect(const QString& text, UINT style, int answer);
+    // The same; `whileShown` runs while the box stands, in the middle of the
+    // operation that asks (to look at a progress window, say).
+    ScriptedMessages& Expect(const QString& text, UINT style, int answer, std::function<void()> whileShown);
     int Show(const QString& text, UINT style, const QString& detail) override;
 
     // Every box shown, with its detail (empty for most).
@@ -41,6 +45,7 @@ private:
         QString text;
         UINT style;
         int answer;
+        std::function<void()> whileShown;
     };
     std::deque<Expected> m_expected;
     MessageHandler* m_previous;
@@ -91,14 +96,31 @@ public:
     int RunModal(CDialog& dialog) override;
     int Ran() const { return m_ran; }
 
+    // Modeless dialogs need no answer: each is rendered offscreen and kept
+    // while it lives, so a test can read it in the middle of the operation
+    // that shows it. One still open when the runner goes fails the test.
+    bool CreateModeless(CDialog& dialog) override;
+    void DestroyModeless(CDialog& dialog) override;
+    // The open modeless dialog of the template (the latest), null when none.
+    DialogDriver* Modeless(UINT templateId);
+    std::size_t ModelessOpen() const { return m_modeless.size(); }
+    // The templates of every modeless dialog shown, in order.
+    std::vector<UINT> modelessShown;
+
 private:
     struct Expected {
         UINT templateId;
         Script script;
     };
+    struct Live {
+        CDialog* dialog;
+        std::unique_ptr<QtDialogSite> site;
+        std::unique_ptr<DialogDriver> driver;
+    };
     std::deque<Expected> m_expected;
     DialogRunner* m_previous;
     int m_ran = 0;
+    std::vector<Live> m_modeless;
 };
 
 // Records the help pages asked for.
@@ -141,18 +163,23 @@ public:
 namespace kt::test {
 
 // While it lives, file dialogs answer from a script: each expected dialog
-// gives a path (empty: cancel) and can check the request.
+// gives a path (empty: cancel) and can check the request. A request with a
+// name check is asked about each answer; a refused one leaves the dialog
+// open, and ExpectTries types the next answer of its list.
 class ScriptedFiles : public FileDialogRunner {
 public:
     using Check = std::function<void(const FileDialogRequest&)>;
     ScriptedFiles();
     ~ScriptedFiles() override;
     ScriptedFiles& Expect(QString answer, Check check = {});
+    ScriptedFiles& ExpectTries(QStringList answers, Check check = {});
     QString Run(const FileDialogRequest& request) override;
     std::vector<FileDialogRequest> seen;
+    // Answers the name check refused, in order.
+    QStringList refused;
 
 private:
-    std::deque<std::pair<QString, Check>> m_expected;
+    std::deque<std::pair<QStringList, Check>> m_expected;
     FileDialogRunner* m_previous;
 };
 

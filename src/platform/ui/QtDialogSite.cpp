@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -731,4 +732,15 @@ void QtDialogSite::End(int result)
     m_result = result;
     for (auto& [id, timer] : m_timers) timer->stop();
     if (m_window) m_window->Finish(result);
+}
+
+void QtDialogSite::Refresh()
+{
+    if (!m_paintWhileBusy || !m_window) return;
+    // Painting costs more than the work between two steps: the first change
+    // shows at once, later ones some 30 ms apart.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (m_lastPaint >= 0 && now - m_lastPaint < 30) return;
+    m_lastPaint = now;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

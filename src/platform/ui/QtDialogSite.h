@@ -104,6 +104,12 @@ public:
     UINT TimerInterval(UINT timerId) const override;
     void End(int result) override;
 
+    // Modeless windows of the application: Refresh lets the program's
+    // windows paint (user input waits) while the dialog's owner is busy, at
+    // most every few hundredths of a second.
+    void SetPaintWhileBusy(bool paint) { m_paintWhileBusy = paint; }
+    void Refresh() override;
+
 private:
     void Build();
     QWidget* MakeControl(const ControlTemplate& c, QWidget* parent);
@@ -125,4 +131,6 @@ private:
     // Set while the program changes a control, so that only what the user
     // does is reported as a click or a selection change.
     int m_programChange = 0;
+    bool m_paintWhileBusy = false;
+    qint64 m_lastPaint = -1;
 };

@@ -106,6 +106,31 @@ int QtDialogRunner::RunModal(CDialog& dialog)
     return site.Ended() ? site.Result() : IDCANCEL;
 }
 
+QtDialogRunner::~QtDialogRunner()
+{
+    // Owners close their windows; any left at exit outlive the widgets'
+    // application and are not touched.
+    for (auto& [dialog, site] : m_modeless) {
+        dialog->ModelessClosed();
+        static_cast<void>(site.release());
+    }
+}
+
+bool QtDialogRunner::CreateModeless(CDialog& dialog)
+{
+    auto site = std::make_unique<QtDialogSite>(dialog, ModalParent());
+    site->SetPaintWhileBusy(true);
+    site->Window()->setModal(false);
+    site->Window()->show();
+    if (!site->Initialize()) return false;
+    QtDialogSite* shown = site.get();
+    m_modeless[&dialog] = std::move(site);
+    shown->Refresh();
+    return true;
+}
+
+void QtDialogRunner::DestroyModeless(CDialog& dialog) { m_modeless.erase(&dialog); }
+
 QtHelpViewer::~QtHelpViewer() = default;
 
 void QtHelpViewer::ShowPage(const QString& resourcePath)
@@ -153,15 +178,41 @@ QStringList QtFileDialogRunner::NameFilters(const QStringList& filters)
     return out;
 }
 
+namespace {
+// The request's own check of the chosen name runs when the dialog would
+// close with it, after the dialog's own checks; a refusal keeps it open.
+class CheckedFileDialog : public QFileDialog {
+public:
+    CheckedFileDialog(QWidget* parent, const QString& title, std::function<bool(const QString&)> check)
+        : QFileDialog(parent, title), m_check(std::move(check))
+    {
+    }
+    void done(int result) override
+    {
+        if (result == QDialog::Accepted && m_check && !selectedFiles().isEmpty() && !m_check(selectedFiles().front()))
+            return;
+        QFileDialog::done(result);
+    }
+
+private:
+    std::function<bool(const QString&)> m_check;
+};
+} // namespace
+
 QString QtFileDialogRunner::Run(const FileDialogRequest& request)
 {
-    QFileDialog dialog(ModalParent(), request.title);
+    CheckedFileDialog dialog(ModalParent(), request.title, request.acceptName);
+    // The checks and the button text need the dialog that Qt draws itself.
+    if (request.acceptName || !request.acceptText.isEmpty()) dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDirectory(request.directory.isEmpty() ? QDir::currentPath() : request.directory);
+    // Names match the filters in any letter case: "*.txt" lists A.TXT too.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     dialog.setNameFilters(NameFilters(request.filters));
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.acceptText.isEmpty()) dialog.setLabelText(QFileDialog::Accept, request.acceptText);
     if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     // The directory the user confirmed in becomes current, as the program

@@ -8,6 +8,9 @@
 #include "platform/Help.h"
 #include "platform/Messages.h"
 
+#include <map>
+#include <memory>
+
 class QWidget;
 
 class QtMessageBoxHandler : public MessageHandler {
@@ -15,9 +18,18 @@ public:
     int Show(const QString& text, UINT style, const QString& detail) override;
 };
 
+class QtDialogSite;
+
 class QtDialogRunner : public DialogRunner {
 public:
+    ~QtDialogRunner() override;
     int RunModal(CDialog& dialog) override;
+    // Modeless windows belong to the main window and do not block it.
+    bool CreateModeless(CDialog& dialog) override;
+    void DestroyModeless(CDialog& dialog) override;
+
+private:
+    std::map<CDialog*, std::unique_ptr<QtDialogSite>> m_modeless;
 };
 
 class QtHelpViewer : public HelpViewer {

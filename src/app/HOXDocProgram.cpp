@@ -1,0 +1,97 @@
+// The document's share in the program of its flow charts: the step count,
+// the Export Text and Used Memory commands, and saving on behalf of "Save
+// Select" before the program leaves the document.
+#include "app/HOXApp.h"
+#include "app/HOXDoc.h"
+#include "app/MainFrame.h"
+#include "chart/HOXFlowWnd.h"
+#include "convert/HOXExport.h"
+#include "convert/HOXProgMemoryDlg.h"
+#include "platform/MDI.h"
+#include "platform/Messages.h"
+#include "platform/Strings.h"
+#include "res/CommandIds.h"
+
+#include <QDir>
+
+void CHOXDoc::InitProgramCommands()
+{
+    OnCommand(ID_EXPORT_TEXT, [this] { OnExportText(); });
+    OnUpdate(ID_EXPORT_TEXT, [this](CCmdUI* ui) { ui->Enable(IsEditMode() && m_mapWindows.GetCount() > 0); });
+    OnCommand(ID_USED_MEMORY, [this] { OnUsedMemory(); });
+}
+
+std::uint32_t CHOXDoc::GetTotalSteps()
+{
+    std::uint32_t total = 0;
+    for (auto& [name, wnd] : m_mapWindows) total += static_cast<std::uint32_t>(wnd->CountProgramSteps());
+    return total;
+}
+
+void CHOXDoc::OnExportText()
+{
+    CHOXExport exporter(this);
+    QString message;
+    int severity = 0;
+    CHOXSymbol* symbol = nullptr;
+    if (!exporter.GenerateProgram(message, true, &severity, &symbol, true)) {
+        // A conversion that stopped leaves nothing to write, whatever it
+        // said: a warning declined has shown its symbol already.
+        if (severity == 1) {
+            AfxMessageBox(message + LoadStr(13871), MB_OK | MB_ICONSTOP);
+            exporter.ShowSymbol(symbol);
+        }
+        return;
+    }
+    if (exporter.GetProgramText().isEmpty() &&
+        AfxMessageBox(message + LoadStr(13491), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    exporter.ExportToTextFile();
+}
+
+void CHOXDoc::OnUsedMemory()
+{
+    CHOXProgMemoryDlg dialog(this, nullptr);
+    dialog.DoModal();
+}
+
+bool CHOXDoc::SaveBeforeWrite()
+{
+    CHOXApp* app = CHOXApp::Get();
+    CMainFrame* main = app != nullptr ? app->MainFrame() : nullptr;
+    CMainFrame::ChangeToFileDir();
+    const QString caption = main != nullptr ? main->GetWindowText() : QString();
+    CMDIChildWnd* firstFrame = app != nullptr && !GetViews().empty() ? app->FrameOfView(GetViews().front()) : nullptr;
+    const bool maximized = firstFrame != nullptr && firstFrame->IsZoomed();
+    if (GetTitle().isEmpty()) SetTitle(LoadStr(13004));
+    const QString title = GetTitle();
+    const bool untitled = title == LoadStr(13004);
+
+    // A named document without changes needs no saving.
+    if (untitled || IsModified()) {
+        SetTitle(LoadStr(13004));
+        const QString oldDir = QDir::currentPath();
+        CMainFrame::ChangeToFileDir();
+        if (!DoFileSave()) {
+            SetTitle(title);
+            CMainFrame::SetFileDir();
+            return false;
+        }
+        CMainFrame::SetFileDir();
+        QDir::setCurrent(oldDir);
+        if (untitled) SetModifiedFlag(false);
+    }
+
+    if (main == nullptr) return true;
+    if (!GetPathName().isEmpty()) {
+        app->SetMainTitle(GetPathName());
+    } else if (maximized) {
+        // Cut before the title, the old text would lose part of the
+        // program's name (see SaveCommand): the main window names the
+        // untitled document anew.
+        app->SetMainTitleUntitled();
+    } else {
+        main->SetWindowText(caption);
+    }
+    return true;
+}

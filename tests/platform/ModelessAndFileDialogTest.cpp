@@ -1,0 +1,147 @@
+// The application's side of two additions to the dialog layer: modeless
+// dialogs (shown beside the main window, painting while their owner works,
+// gone with DestroyWindow) and file dialogs with their own accept button
+// text and a check of the chosen name that can keep them open.
+#include "convert/HOXExportProgressDlg.h"
+#include "platform/ui/QtDialogSite.h"
+#include "platform/ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QFileDialog* ShownFileDialog()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog != nullptr && dialog->isVisible()) return dialog;
+    return nullptr;
+}
+
+TemplateDialog* ShownTemplateDialog()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<TemplateDialog*>(w); dialog != nullptr && dialog->isVisible()) return dialog;
+    return nullptr;
+}
+
+class InstalledRunner {
+public:
+    explicit InstalledRunner(DialogRunner* runner) : m_previous(GetDialogRunner()) { SetDialogRunner(runner); }
+    ~InstalledRunner() { SetDialogRunner(m_previous); }
+
+private:
+    DialogRunner* m_previous;
+};
+
+} // namespace
+
+TEST(ModelessDialogTest, TheApplicationShowsItBesideTheMainWindowUntilItsOwnerEndsIt)
+{
+    QtDialogRunner runner;
+    InstalledRunner installed(&runner);
+    bool fired = false;
+    QTimer::singleShot(0, qApp, [&] { fired = true; });
+    QPointer<TemplateDialog> window;
+    {
+        CHOXExportProgressDlg progress(0, 10, 1);
+        ASSERT_TRUE(progress.Create());
+        // Shown and returned at once, without blocking.
+        window = ShownTemplateDialog();
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(window->isModal());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        // While the owner works, what is waiting gets done (the windows
+        // paint): the timer has fired without an event loop of the test's.
+        EXPECT_TRUE(fired);
+        progress.Step(4);
+        EXPECT_EQ(window->findChild<QProgressBar*>()->value(), 4);
+        progress.DestroyWindow();
+        EXPECT_TRUE(window.isNull());
+        ASSERT_TRUE(progress.Create());
+        window = ShownTemplateDialog();
+        ASSERT_NE(window, nullptr);
+    }
+    // The dialog's end closes a window its owner left open.
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST(FileDialogTest, TheAcceptButtonTextAndTheNameCheckThatKeepsTheDialogOpen)
+{
+    QTemporaryDir dir;
+    QtFileDialogRunner runner;
+    FileDialogRequest request;
+    request.save = true;
+    request.title = QStringLiteral("Export Dialog");
+    request.directory = dir.path();
+    request.filters = {QStringLiteral("Text files(*.txt)")};
+    request.confirmOverwrite = false;
+    request.acceptText = QStringLiteral("Export");
+    QStringList asked;
+    request.acceptName = [&](const QString& path) {
+        asked << QFileInfo(path).fileName();
+        return !path.endsWith(QStringLiteral("first.txt"));
+    };
+    QString buttonText;
+    bool openAfterRefusal = false;
+    QTimer::singleShot(0, qApp, [&] {
+        QFileDialog* dialog = ShownFileDialog();
+        ASSERT_NE(dialog, nullptr);
+        auto* box = dialog->findChild<QDialogButtonBox*>();
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* b : box->buttons())
+            if (box->buttonRole(b) == QDialogButtonBox::AcceptRole) buttonText = b->text();
+        dialog->selectFile(dir.filePath(QStringLiteral("first.txt")));
+        static_cast<QDialog*>(dialog)->accept();
+        openAfterRefusal = dialog->isVisible();
+        dialog->selectFile(dir.filePath(QStringLiteral("second.txt")));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(runner.Run(request), dir.filePath(QStringLiteral("second.txt")));
+    EXPECT_EQ(buttonText, QStringLiteral("Export"));
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("first.txt"), QStringLiteral("second.txt")}));
+}
+
+TEST(FileDialogTest, FiltersMatchNamesInAnyLetterCase)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"UPPER.TXT", "lower.txt", "Mixed.Txt", "other.dat"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QtFileDialogRunner runner;
+    FileDialogRequest request;
+    request.directory = dir.path();
+    request.filters = {QStringLiteral("Text files(*.txt)")};
+    request.acceptText = QStringLiteral("Open");
+    QStringList listed;
+    QTimer::singleShot(0, qApp, [&] {
+        QFileDialog* dialog = ShownFileDialog();
+        ASSERT_NE(dialog, nullptr);
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        const QModelIndex folder = model->index(dir.path());
+        // The model reads the folder on a thread of its own.
+        static_cast<void>(QTest::qWaitFor([&] { return model->rowCount(folder) >= 3; }, 5000));
+        for (int row = 0; row < model->rowCount(folder); ++row)
+            listed << model->index(row, 0, folder).data().toString();
+        dialog->reject();
+    });
+    EXPECT_EQ(runner.Run(request), QString());
+    listed.sort();
+    EXPECT_EQ(listed,
+              (QStringList{QStringLiteral("Mixed.Txt"), QStringLiteral("UPPER.TXT"), QStringLiteral("lower.txt")}));
+}
