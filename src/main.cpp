@@ -1,8 +1,11 @@
 // The program: the Qt application, the platform's Qt side, and the
 // application object's start-up.
 #include "app/HOXApp.h"
+#include "platform/ui/QtDialogSite.h"
+#include "platform/ui/QtDrawnControl.h"
 #include "platform/ui/QtFrameWindow.h"
 #include "platform/ui/QtPlatform.h"
+#include "plc/HOXLadderCtrl.h"
 
 #include <QApplication>
 
@@ -12,6 +15,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationName(QStringLiteral("Kinetrace"));
     InstallQtPlatform();
+    // Controls the program draws itself, by the kind their templates give.
+    QtDialogSite::RegisterKind(CHOXLadderCtrl::TemplateKind(), QtDrawnControl::Create);
     QtWindowFactory windows;
     SetWindowFactory(&windows);
 

@@ -11,6 +11,7 @@
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
+#include "platform/Fonts.h"
 #include "platform/Messages.h"
 
 #include <QStringList>
@@ -72,15 +73,7 @@ void CHOXSymbol::Init()
     UpdateText();
 }
 
-QFont CHOXSymbol::LabelFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("LinePrinter"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(14);
-    font.setWeight(QFont::Normal);
-    return font;
-}
+QFont CHOXSymbol::LabelFont() { return LinePrinterFont(14, 400); }
 
 // ---------------------------------------------------------------------------
 // Stored form

@@ -17,6 +17,7 @@
 #include <utility>
 
 class CDialog;
+class CDrawnControl;
 
 // What a dialog's controls report to the dialog.
 enum class Notify {
@@ -92,6 +93,9 @@ public:
     virtual void SetControlSize(int id, const QSize& size) = 0;
     virtual QSize GetClientSize() const = 0;
     virtual void SetClientSize(const QSize& size) = 0;
+    // Controls the program draws itself: the control id's host shows the
+    // control from now on. False when the id has no host for one.
+    virtual bool AttachDrawnControl(int /*id*/, CDrawnControl* /*control*/) { return false; }
 
     // The dialog window.
     virtual void SetCaption(const QString& caption) = 0;

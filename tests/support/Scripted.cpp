@@ -1,7 +1,11 @@
 #include "support/Scripted.h"
 
+#include "platform/Clipboard.h"
 #include "platform/Settings.h"
+#include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
+#include "platform/ui/QtDrawnControl.h"
+#include "plc/HOXLadderCtrl.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -40,6 +44,8 @@ public:
 
 StrictMessages g_strictMessages;
 StrictDialogs g_strictDialogs;
+// The offscreen platform's clipboard, as the program uses the desktop's.
+QtClipboard g_clipboard;
 std::unique_ptr<TempSettings> g_settings;
 // Start-up registers the document type with the desktop; tests do it here.
 std::unique_ptr<QTemporaryDir> g_dataHome;
@@ -301,6 +307,10 @@ void StrictPlatformEnvironment::SetUp()
     InstallStrictColorDialogs();
     SetMessageHandler(&g_strictMessages);
     SetDialogRunner(&g_strictDialogs);
+    clipboard::SetService(&g_clipboard);
+    // The kinds of controls the program draws itself, as the program
+    // registers them.
+    QtDialogSite::RegisterKind(CHOXLadderCtrl::TemplateKind(), QtDrawnControl::Create);
     g_settings = std::make_unique<TempSettings>();
     g_dataHome = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", QFile::encodeName(g_dataHome->path()));
@@ -310,6 +320,7 @@ void StrictPlatformEnvironment::TearDown()
 {
     SetMessageHandler(nullptr);
     SetDialogRunner(nullptr);
+    clipboard::SetService(nullptr);
     g_settings.reset();
     qunsetenv("XDG_DATA_HOME");
     g_dataHome.reset();

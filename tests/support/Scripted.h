@@ -156,7 +156,8 @@ private:
 
 // Installed for the whole test run: message boxes and dialogs that no test
 // expects fail it, settings go to a temporary file, the desktop's data
-// folder ($XDG_DATA_HOME) to a temporary folder.
+// folder ($XDG_DATA_HOME) to a temporary folder; the clipboard is the
+// offscreen platform's and dialogs host the program's drawn controls.
 class StrictPlatformEnvironment : public ::testing::Environment {
 public:
     void SetUp() override;

@@ -1,6 +1,7 @@
 #include "platform/ui/QtDialogSite.h"
 
 #include "platform/Resources.h"
+#include "platform/ui/QtDrawnControl.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -434,7 +435,9 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
     policy.setRetainSizeWhenHidden(true);
     w->setSizePolicy(policy);
     if (c.hidden) w->setVisible(false);
-    if (!c.HasTabStop() && c.kind != u"radio") w->setFocusPolicy(Qt::ClickFocus);
+    // Custom kinds choose their own focus rule.
+    const bool custom = CustomKinds().count(c.kind) != 0;
+    if (!c.HasTabStop() && c.kind != u"radio" && !custom) w->setFocusPolicy(Qt::ClickFocus);
     if (c.id != IDC_STATIC) m_controls[c.id] = w;
     m_ids[w] = c.id;
     if (!ordered) m_order.emplace_back(&c, w);
@@ -854,6 +857,14 @@ QSize QtDialogSite::GetClientSize() const { return m_window->size(); }
 void QtDialogSite::SetClientSize(const QSize& size)
 {
     m_window->resize(size.expandedTo(m_window->minimumSizeHint()));
+}
+
+bool QtDialogSite::AttachDrawnControl(int id, CDrawnControl* control)
+{
+    auto* host = dynamic_cast<QtDrawnControl*>(Control(id));
+    if (host == nullptr) return false;
+    host->Attach(control);
+    return true;
 }
 
 void QtDialogSite::SetCaption(const QString& caption) { m_window->setWindowTitle(caption); }

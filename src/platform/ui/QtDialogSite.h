@@ -106,6 +106,7 @@ public:
     void SetControlSize(int id, const QSize& size) override;
     QSize GetClientSize() const override;
     void SetClientSize(const QSize& size) override;
+    bool AttachDrawnControl(int id, CDrawnControl* control) override;
     void SetCaption(const QString& caption) override;
     QString GetCaption() const override;
     void SetClientImage(const QImage& image) override;

@@ -2,6 +2,7 @@
 
 #include "platform/DC.h"
 #include "platform/Strings.h"
+#include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
 
 #include <QApplication>
@@ -239,4 +240,6 @@ void InstallQtPlatform()
     SetMessageHandler(&messages);
     SetDialogRunner(&dialogs);
     SetHelpViewer(&help);
+    static QtClipboard clipboard;
+    clipboard::SetService(&clipboard);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application's side of the platform layer: real message boxes, dialogs
-// shown modally, help pages in a window of their own.
+// shown modally, help pages in a window of their own, the colour chooser, the
+// desktop's clipboard.
 #include "platform/ColorDialog.h"
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"

@@ -1,0 +1,9 @@
+#pragma once
+// The program's stand-ins for the fonts it names. "LinePrinter" does not exist
+// here: a monospaced font from the Debian dependencies takes its place, so
+// every text drawn in it keeps to one grid.
+#include <QFont>
+
+// The "LinePrinter" font at a height in pixels and a weight (400 normal, 700
+// bold).
+QFont LinePrinterFont(int pixelHeight, int weight);
