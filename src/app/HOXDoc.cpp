@@ -8,6 +8,7 @@
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
 #include "online/HOXMonWnd.h"
+#include "online/HOXProgressMsgDlg.h"
 #include "params/HOXParam.h"
 #include "platform/CompoundFile.h"
 #include "platform/DC.h"
@@ -32,7 +33,7 @@ KT_IMPLEMENT_SERIAL(CHOXDoc, CObject, 0)
 CHOXDoc::CHOXDoc()
     : m_pParam(std::make_unique<CHOXParam>()), m_pMonWnd(std::make_unique<CHOXMonWnd>(this)),
       m_pinBitmapTopBottom(LoadBitmapResource(4073)), m_pinBitmapSide(LoadBitmapResource(4072)),
-      m_pFounSeq(std::make_unique<CHOXFounSeq>())
+      m_pFounSeq(std::make_unique<CHOXFounSeq>()), m_pProgressDlg(std::make_unique<CHOXProgressMsgDlg>())
 {
     m_pParam->SetDocument(this);
     m_pParam->SetDefaults();
@@ -69,6 +70,7 @@ CHOXDoc::CHOXDoc()
     RegisterParameterCommands();
     InitPalette();
     InitProgramCommands();
+    InitControllerCommands();
 }
 
 CHOXDoc::~CHOXDoc()
