@@ -318,14 +318,20 @@ void CHOXDoc::SaveCommand(bool saveAs)
     if (saved) CMainFrame::SetFileDir();
     if (!saveAs && app != nullptr) app->m_nLastSaveSucceeded = saved ? 1 : 0;
     QDir::setCurrent(oldDir);
+    SetCaptionAfterSave(oldText, maximized);
+}
 
+void CHOXDoc::SetCaptionAfterSave(const QString& oldText, bool maximized)
+{
+    CHOXApp* app = CHOXApp::Get();
+    CMainFrame* main = MainFrameOf(app);
     if (main == nullptr) return;
     if (GetPathName().isEmpty()) {
         // Cutting the old text before the document's former title would eat
         // into the program's name (the title is "Untitled" from the first
         // save on, and the text holds "Untitled.hox"); with the monitoring
         // frame maximized the main window names the untitled document anew.
-        if (maximized && app != nullptr)
+        if (maximized)
             app->SetMainTitleUntitled();
         else
             main->SetWindowText(oldText);

@@ -279,6 +279,9 @@ private:
     // document takes the new path.
     bool DoSave(const QString& path, bool replace);
     void SaveCommand(bool saveAs);
+    // The main window's caption after a save, from the caption it had and
+    // whether the document's first frame was maximized.
+    void SetCaptionAfterSave(const QString& oldText, bool maximized);
     // Jump (true) or call target.
     void OpenTarget(int n, bool jump);
 

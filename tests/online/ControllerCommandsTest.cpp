@@ -460,6 +460,7 @@ TEST_F(ControllerCommandsTest, EachFaultDuringAWriteShowsItsTextAndLeavesNoHalfP
     for (const auto& c : cases) {
         Fresh();
         DrawProgram(60);
+        SetParam(31, 17);
         Doc()->SetModifiedFlag(false);
         ASSERT_TRUE(Sim().StoreProgram(old));
         Faults().Add(c.fault);
@@ -471,6 +472,7 @@ TEST_F(ControllerCommandsTest, EachFaultDuringAWriteShowsItsTextAndLeavesNoHalfP
         EXPECT_EQ(std::vector<UINT>{CHOXProgressMsgDlg::kTemplate}, dialogs.modelessShown) << c.what;
         EXPECT_FALSE(Sim().ChecksumFlag()) << c.what;
         EXPECT_EQ(c.programWritten ? DocumentProgram() : old, Sim().ProgramText()) << c.what;
+        EXPECT_EQ(17, Param(31)) << c.what << ": the document keeps its notation";
         // A parameter block that failed stops the write before the program.
         if (c.fault.m_command == commproto::WriteParams) {
             EXPECT_TRUE(Sim().Log().Of(S("WriteProgramBegin")).empty()) << c.what;
@@ -505,6 +507,7 @@ TEST_F(ControllerCommandsTest, EveryWayAVerifyFailsSaysWhy)
     for (const auto& c : cases) {
         Fresh();
         DrawProgram(3);
+        SetParam(105, 17);
         WriteUnmodified();
         c.arrange();
         ScriptedDialogs dialogs;
@@ -512,6 +515,7 @@ TEST_F(ControllerCommandsTest, EveryWayAVerifyFailsSaysWhy)
         messages.Expect(S(c.text) + S(kVerifyFailed), kStop, IDOK);
         Run(ID_CONTROLLER_VERIFY);
         ExpectCleanEnd(dialogs, c.what);
+        EXPECT_EQ(17, Param(105)) << c.what << ": the document keeps its notation";
         Faults().Clear();
     }
 }
