@@ -296,6 +296,27 @@ TEST_F(ControllerCommandsTest, EveryRefusalOfAWriteSaysWhyAndSendsNothingMore)
     }
 }
 
+TEST_F(ControllerCommandsTest, AConversionErrorShowsTheSymbolAtFault)
+{
+    for (UINT command : {ID_CONTROLLER_WRITE, ID_CONTROLLER_VERIFY}) {
+        Fresh();
+        DrawProgram(1);
+        CHOXSymbol* alone = DrawAlone();
+        MonitorFrame()->MDIActivate();
+        ScriptedDialogs dialogs;
+        ScriptedMessages messages;
+        messages.Expect(command == ID_CONTROLLER_WRITE
+                            ? S("ERROR : At least one symbol is not connected.\nCannot Write to DA-ZU")
+                            : S("ERROR : At least one symbol is not connected.Verify is failed"),
+                        kStop, IDOK);
+        Run(command);
+        CHOXView* view = FirstChart()->GetView();
+        ASSERT_EQ(1u, view->GetSelectionCount()) << command;
+        EXPECT_EQ(alone, view->GetSelection().front()) << command;
+        EXPECT_EQ(S("Flow Chart1"), ActiveTitle()) << command;
+    }
+}
+
 TEST_F(ControllerCommandsTest, ProhibitedWritingIsATimedNoticeAndNothingMore)
 {
     const struct {

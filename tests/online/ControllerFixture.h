@@ -115,13 +115,16 @@ protected:
     }
 
     // A TIMER wired to nothing in the first chart: the conversion refuses.
-    void DrawAlone()
+    CHOXSymbol* DrawAlone()
     {
         CHOXFlowWnd* chart = FirstChart();
-        ASSERT_NE(chart, nullptr);
+        EXPECT_NE(chart, nullptr);
+        if (chart == nullptr) return nullptr;
         auto timer = std::make_unique<CHOXCodeTime>(CPoint(300, 60), chart);
         timer->SetId(static_cast<DWORD>(Doc()->NewSymbolId()));
+        CHOXSymbol* alone = timer.get();
         chart->AddObject(std::move(timer));
+        return alone;
     }
 
     // The first chart without any symbol: a document without a program.
