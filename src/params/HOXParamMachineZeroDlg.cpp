@@ -71,7 +71,7 @@ bool CHOXParamMachineZeroDlg::CheckFields()
         if (m_nZeroSpeed < 1 || m_nZeroSpeed > 200000) return Fail(kZeroSpeed, kMsgZero200000);
     }
     std::int32_t maxSpeed = 0;
-    GetParamSet()->GetParam(&maxSpeed, 4, axis);
+    if (GetParamSet() != nullptr) GetParamSet()->GetParam(&maxSpeed, 4, axis);
     if (m_nZeroSpeed > maxSpeed) return Fail(kZeroSpeed, LoadStr(kMsgZeroToMax) + QString::number(maxSpeed));
     return true;
 }

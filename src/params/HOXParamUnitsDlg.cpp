@@ -165,6 +165,6 @@ void CHOXParamUnitsDlg::WriteValues()
         const auto a = static_cast<std::size_t>(axis);
         for (std::size_t number = 0; number < m_values.size(); ++number)
             Write(static_cast<UINT>(number), axis, m_values[number][a]);
-        GetParamSet()->SetLengthUnit(axis, m_lengthUnit[a]);
+        if (GetParamSet() != nullptr) GetParamSet()->SetLengthUnit(axis, m_lengthUnit[a]);
     }
 }
