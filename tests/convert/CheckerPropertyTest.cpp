@@ -9,6 +9,7 @@
 #include "chart/HOXPin.h"
 #include "symbols/FlowSymbolTestSupport.h"
 #include "symbols/SymbolTextCases.h"
+#include "symbols/flow/HOXFlowCJump.h"
 #include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowJump.h"
@@ -118,7 +119,7 @@ TEST_F(CheckerFlowSymbolTest, JumpBehindAConditionalJumpsSideExitCountsNothingIt
     // Deliberately counted otherwise: the conditional jump carries this
     // jump's line, so the JUMP counts 0 although its lines are 6 steps.
     MakeDocument(2);
-    CTestSideExit* source = Place<CTestSideExit>(chart);
+    CHOXFlowCJump* source = Place<CHOXFlowCJump>(chart);
     auto* jump = Place<CHOXFlowJump>(chart, CPoint(250, 150));
     jump->SetPointerNumber(3);
     Wire(source, 2, jump);
