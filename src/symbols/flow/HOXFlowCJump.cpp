@@ -17,8 +17,8 @@ using namespace chart;
 
 namespace {
 
-const QString kBret = QStringLiteral("BRET(FNC05)");
-
+// The block the condition is evaluated in starts and ends with this.
+QString Bret() { return QStringLiteral("BRET(FNC05)"); }
 QString Blank() { return LoadStr(13091); }
 QString End() { return LoadStr(13090); }
 
@@ -214,7 +214,7 @@ bool CHOXFlowCJump::JumpTarget(QString& target) const
 
 QString CHOXFlowCJump::GetCode()
 {
-    QString code = kBret + End() + QStringLiteral("\n");
+    QString code = Bret() + End() + QStringLiteral("\n");
     switch (m_nForm) {
     case kBitForm:
         code += m_strBitCondition;
@@ -229,7 +229,7 @@ QString CHOXFlowCJump::GetCode()
         if (m_nForm == kCompareForm || m_nForm == kZoneForm) code += QStringLiteral("\n");
         code += (m_nNegated != 0 ? QStringLiteral("CJN(FNC01)") : QStringLiteral("CJ(FNC00)")) + Blank() + target;
     }
-    return code + End() + QStringLiteral("\n") + kBret + End();
+    return code + End() + QStringLiteral("\n") + Bret() + End();
 }
 
 // ---------------------------------------------------------------------------
