@@ -42,20 +42,28 @@ CHOXProgReader::~CHOXProgReader() = default;
 // ---------------------------------------------------------------------------
 // Statements
 
+void CHOXProgReader::SetStatements(const QStringList& statements)
+{
+    m_statements = statements;
+    m_statementIndex = 0;
+    m_consumedCount = 0;
+    m_consumedText.clear();
+}
+
 void CHOXProgReader::SplitStatements(const QString& text)
 {
-    m_statements.clear();
+    SetStatements({});
     const QString upper = text.toUpper();
     for (qsizetype start = 0; start < upper.size();) {
         const qsizetype semicolon = upper.indexOf(u';', start);
         const qsizetype end = semicolon < 0 ? upper.size() : semicolon + 1;
         QString piece = TrimmedLeft(upper.mid(start, end - start));
         start = end;
-        if (semicolon >= 0) {
-            while (piece.startsWith(QLatin1StringView("NOP"))) {
-                m_statements << QStringLiteral("NOP");
-                piece = TrimmedLeft(piece.mid(3));
-            }
+        // The NOPs after the program's last ";" are NOPs too, not one
+        // statement the checker would refuse.
+        while (piece.startsWith(QLatin1StringView("NOP"))) {
+            m_statements << QStringLiteral("NOP");
+            piece = TrimmedLeft(piece.mid(3));
         }
         if (!IsEmptyStatement(piece)) m_statements << piece;
     }

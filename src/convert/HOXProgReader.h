@@ -41,7 +41,8 @@ public:
     // Upper case, cut after each ";" (the ";" kept), left-trimmed; each NOP
     // that begins a piece becomes a statement of its own.
     void SplitStatements(const QString& text);
-    void SetStatements(const QStringList& statements) { m_statements = statements; }
+    // A new list is examined from its first statement.
+    void SetStatements(const QStringList& statements);
     const QStringList& GetStatements() const { return m_statements; }
     void SetControllerType(std::int32_t type) { m_controllerType = type; }
     std::int32_t GetControllerType() const { return m_controllerType; }
@@ -117,6 +118,12 @@ public:
     void FitBaseSheet(CHOXWnd* wnd);
     // Look-ahead: the next statement of the list, or false at its end.
     bool NextStatement(QString& statement);
+    // What the last completion took: the statements (each with a line
+    // feed) and their count, including one it gave back; the operand text
+    // of its CJ or CJN.
+    const QString& GetConsumedText() const { return m_consumedText; }
+    int GetConsumedCount() const { return m_consumedCount; }
+    const QString& GetCjOperand() const { return m_cjOperand; }
     // START (301), POINTER (304) or SUBROUTINE (303) at the place for the
     // next symbol, in the error state when its number is taken already; not
     // yet in the window. Null for another type, or when stopped.

@@ -41,6 +41,7 @@ QString Line(const QString& statement) { return statement + QStringLiteral("\n")
 void CHOXProgReader::GenerateFlowCharts()
 {
     StartWalk();
+    if (m_pDoc == nullptr) return;
     // The type read decides what the checker accepts, from the scan of the
     // call targets on.
     m_pDoc->SetControllerType(m_controllerType);
@@ -401,7 +402,13 @@ void CHOXProgReader::PlaceBlockBefore(CHOXSymbol* symbol)
     m_position = place.TopLeft();
     CHOXSymbol* block = FlushProgramText(m_window);
     if (block == nullptr) return;
+    // The symbol already built says whether the chart goes on: wiring the
+    // block below a conditional jump must not open it again after an END.
+    const std::int32_t ended = m_flowEnded;
+    const std::int32_t open = m_flowOpen;
     ConnectSymbols(m_window, m_previous, block);
+    m_flowEnded = ended;
+    m_flowOpen = open;
     if (m_stopped) return;
     m_previous = block;
     m_lastWiredId = block->GetId();

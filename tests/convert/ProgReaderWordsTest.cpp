@@ -56,9 +56,11 @@ TEST_F(ProgReaderWordsTest, SplitStatementsCutsAfterEachSemicolonAndSeparatesNop
         // A NOP with its own ";" leaves an empty statement, which is none.
         {"NOP;NOP;m02;", {L("NOP"), L("NOP"), L("M02;")}},
         {";;  ;", {}},
-        // The last piece is taken as it stands.
-        {"LD X0; NOPNOP", {L("LD X0;"), L("NOPNOP")}},
+        // NOPs after the last ";" are NOPs too.
+        {"LD X0; NOPNOP", {L("LD X0;"), L("NOP"), L("NOP")}},
+        {"m02;\nNOP\nNOP\n", {L("M02;"), L("NOP"), L("NOP")}},
         {"NOP", {L("NOP")}},
+        {"m02; NOPX", {L("M02;"), L("NOP"), L("X")}},
     };
     CHOXProgReader& r = Reader(1);
     for (const auto& row : rows) {

@@ -38,7 +38,7 @@ protected:
 
 TEST_F(RebuildChartsTest, NothingToBuild)
 {
-    for (const char* program : {"", "NOP NOP NOP;", ";;", "NOP; NOP;"}) {
+    for (const char* program : {"", "NOP NOP NOP", ";;", "NOP; NOP;"}) {
         SCOPED_TRACE(program);
         CHOXProgReader& r = Rebuild(L(program), 1);
         EXPECT_TRUE(r.GetDocument()->GetWindowNameList().isEmpty());
