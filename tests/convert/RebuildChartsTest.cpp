@@ -222,20 +222,20 @@ TEST_F(RebuildChartsTest, WindowsTakeTheFirstFreeNameCountingTheMonitorWindow)
     CHOXProgReader r(doc);
     CHOXFlowWnd* first = r.OpenNewChartWindow(0);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->GetName(), L("Flow Chart5"));
+    EXPECT_EQ(first->GetName().toStdString(), "Flow Chart5");
     Main()->CreateFlowChartWindow(L("FLOW CHART6"), QString(), 0);
     CHOXFlowWnd* second = r.OpenNewChartWindow(0);
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->GetName(), L("Flow Chart7"));
+    EXPECT_EQ(second->GetName().toStdString(), "Flow Chart7");
     // Emptied, with the numbers their first symbols took given back.
     EXPECT_EQ(first->GetObjectMap().GetCount(), 0u);
     EXPECT_EQ(second->GetObjectMap().GetCount(), 0u);
     for (int n = 0; n <= 255; ++n) EXPECT_FALSE(doc->IsPointerNumberUsed(n)) << n;
     CHOXFlowWnd* subtask = r.OpenNewChartWindow(1);
     ASSERT_NE(subtask, nullptr);
-    EXPECT_EQ(subtask->GetName(), LoadStr(20000));
+    EXPECT_EQ(subtask->GetName().toStdString(), "Subtask");
     CHOXFlowWnd* again = r.OpenNewChartWindow(1);
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->GetName(), L("Flow Chart8"));
+    EXPECT_EQ(again->GetName().toStdString(), "Flow Chart8");
     EXPECT_EQ(CHOXProgReader::StartPosition(first), CPoint(250, 10));
 }

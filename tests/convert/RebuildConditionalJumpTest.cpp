@@ -57,7 +57,7 @@ TEST_F(RebuildConditionalJumpTest, CompareZoneAndBitFormsWithTheirRelations)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.lines);
-        EXPECT_EQ(SymbolFor(row.lines), L(row.symbol));
+        EXPECT_EQ(SymbolFor(row.lines).toStdString(), row.symbol);
     }
 }
 
@@ -96,7 +96,7 @@ TEST_F(RebuildConditionalJumpTest, NearMissesStayTextWithEachStatementOnce)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.lines);
-        EXPECT_EQ(SymbolFor(row.lines), L(row.symbol));
+        EXPECT_EQ(SymbolFor(row.lines).toStdString(), row.symbol);
     }
 }
 
@@ -246,9 +246,9 @@ TEST_F(RebuildConditionalJumpTest, CompletionAnswersAndWhatItTakes)
         CHOXFlowCJump cjump(CPoint(0, 0), nullptr);
         EXPECT_EQ(r.CompleteConditionalJump(&cjump, nullptr, L(row.text), row.kind), row.result);
         EXPECT_EQ(r.GetConsumedCount(), row.consumed);
-        EXPECT_EQ(r.GetConsumedText(), L(row.consumedText));
+        EXPECT_EQ(r.GetConsumedText().toStdString(), row.consumedText);
         if (row.result == 1 && row.kind != 0) {
-            EXPECT_EQ(r.GetCjOperand(), L(row.cjOperand));
+            EXPECT_EQ(r.GetCjOperand().toStdString(), row.cjOperand);
         }
     }
 }
