@@ -245,17 +245,23 @@ void CHOXView::DropObjects(DrawObjList& list, CPoint point, DWORD effect)
         s_nDropRefused = 1;
         return;
     }
-    int placed = 0;
+    // A refusal leaves the chart and the numbers as they were, also after
+    // symbols of the same drop were placed.
+    const transfer::NumberTables before(*doc);
+    std::vector<DWORD> placed;
     for (auto& owned : list) {
         // A drag carries symbols only; anything else ends the drop.
         if (dynamic_cast<CHOXSymbol*>(owned.get()) == nullptr) break;
+        const CHOXDrawObj* symbol = owned.get();
         if (!DropSymbol(target, std::move(owned), point, effect)) {
+            for (DWORD id : placed) target->RemoveObject(static_cast<WORD>(id));
+            before.Restore(*doc);
             s_nDropRefused = 1;
             return;
         }
-        ++placed;
+        placed.push_back(symbol->GetId());
     }
-    if (placed == 0) {
+    if (placed.empty()) {
         s_nDropRefused = 1;
         return;
     }

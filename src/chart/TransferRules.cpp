@@ -42,6 +42,37 @@ void MarkHeldNumbers(CHOXDoc& doc, const CHOXSymbol& symbol)
     for (const CHOXSymbol::HeldNumber& held : symbol.GetHeldNumbers()) held.MarkIn(doc);
 }
 
+NumberTables::NumberTables(const CHOXDoc& doc)
+{
+    // The pointer table is read through its range check: on a one-axis
+    // document the upper half stays untouched either way.
+    for (std::size_t n = 0; n < m_pointers.size(); ++n) m_pointers[n] = doc.IsPointerNumberUsed(static_cast<int>(n));
+    for (std::size_t axis = 0; axis < m_programs.size(); ++axis)
+        for (std::size_t n = 0; n < m_programs[axis].size(); ++n)
+            m_programs[axis][n] = doc.IsProgramNumberUsed(static_cast<int>(axis), static_cast<int>(n));
+}
+
+void NumberTables::Restore(CHOXDoc& doc) const
+{
+    for (std::size_t n = 0; n < m_pointers.size(); ++n) {
+        if (!doc.IsValidPointerNumber(static_cast<int>(n))) continue;
+        if (m_pointers[n]) {
+            doc.MarkPointerNumberUsed(static_cast<int>(n));
+        } else {
+            doc.FreePointerNumber(static_cast<int>(n));
+        }
+    }
+    for (std::size_t axis = 0; axis < m_programs.size(); ++axis) {
+        for (std::size_t n = 0; n < m_programs[axis].size(); ++n) {
+            if (m_programs[axis][n]) {
+                doc.MarkProgramNumberUsed(static_cast<int>(axis), static_cast<int>(n));
+            } else {
+                doc.FreeProgramNumber(static_cast<int>(axis), static_cast<int>(n));
+            }
+        }
+    }
+}
+
 std::int32_t NormalisedAxis(std::int32_t axis, std::int32_t controllerType)
 {
     switch (controllerType) {

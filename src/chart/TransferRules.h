@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 class CHOXDoc;
@@ -23,6 +24,18 @@ bool HasPointerLabel(const CHOXSymbol& symbol);
 bool HasTakenPointer(const CHOXDoc& doc, const CHOXSymbol& symbol);
 // Marks every number the symbol reports in the document's tables.
 void MarkHeldNumbers(CHOXDoc& doc, const CHOXSymbol& symbol);
+
+// The document's number tables as they stood, to be put back when a drop
+// that placed some of its objects is refused after all.
+class NumberTables {
+public:
+    explicit NumberTables(const CHOXDoc& doc);
+    void Restore(CHOXDoc& doc) const;
+
+private:
+    std::array<bool, 256> m_pointers{};
+    std::array<std::array<bool, 100>, 2> m_programs{};
+};
 
 // The axis a START takes in a document of the controller type: X alone on
 // one axis, X for a program of both axes on two independent axes, both axes
