@@ -55,8 +55,7 @@ bool IsNode(const CHOXDrawObj* object) { return object->GetObjectType() == objty
 bool IsCopyable(const CHOXDrawObj* object)
 {
     const auto* symbol = dynamic_cast<const CHOXSymbol*>(object);
-    return symbol != nullptr && symbol->GetState() != CHOXSymbol::kError &&
-           symbol->GetState() != CHOXSymbol::kMissing;
+    return symbol != nullptr && symbol->GetState() != CHOXSymbol::kError && symbol->GetState() != CHOXSymbol::kMissing;
 }
 
 // Whether a wire of any chart of the document has the id.
@@ -99,10 +98,7 @@ void CHOXFlowView::RegisterClipboardCommands()
     });
 }
 
-bool CHOXFlowView::HasCopyableSymbol() const
-{
-    return std::any_of(m_selection.begin(), m_selection.end(), IsCopyable);
-}
+bool CHOXFlowView::HasCopyableSymbol() const { return std::any_of(m_selection.begin(), m_selection.end(), IsCopyable); }
 
 bool CHOXFlowView::IsDocumentShown()
 {

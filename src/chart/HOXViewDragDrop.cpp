@@ -190,7 +190,8 @@ void CHOXView::GetDragRect(CHOXDrawObj* object, CSize& size)
     CHOXDoc* doc = wnd != nullptr ? wnd->GetDocument() : nullptr;
     // The copy's pins name wires of the chart it came from: they go without
     // touching any wire here.
-    if (auto* symbol = dynamic_cast<CHOXSymbol*>(object); symbol != nullptr && (doc == nullptr || doc->GetDragSource() != wnd))
+    if (auto* symbol = dynamic_cast<CHOXSymbol*>(object);
+        symbol != nullptr && (doc == nullptr || doc->GetDragSource() != wnd))
         symbol->SetPinCount(0);
 }
 
@@ -213,7 +214,8 @@ bool CHOXView::OnDrop(COleDataObject* data, DWORD dropEffect, CPoint point)
     if (list.empty()) {
         // Nothing the chart may take: the drop is refused, so that a move
         // leaves the source's symbol where it is.
-        const QString why = filtered.empty() ? QString() : transfer::FilterRefusal(*filtered.front(), doc->GetControllerType());
+        const QString why =
+            filtered.empty() ? QString() : transfer::FilterRefusal(*filtered.front(), doc->GetControllerType());
         if (!why.isEmpty()) AfxMessageBox(why, kHand);
         s_nDropRefused = 1;
     } else {

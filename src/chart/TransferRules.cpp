@@ -20,7 +20,10 @@ constexpr int kHighestLabel = 255;
 
 namespace transfer {
 
-bool IsPointerNumberTaken(const CHOXDoc& doc, int n) { return !doc.IsValidPointerNumber(n) || doc.IsPointerNumberUsed(n); }
+bool IsPointerNumberTaken(const CHOXDoc& doc, int n)
+{
+    return !doc.IsValidPointerNumber(n) || doc.IsPointerNumberUsed(n);
+}
 
 bool HasPointerLabel(const CHOXSymbol& symbol)
 {
@@ -85,10 +88,13 @@ std::int32_t NormalisedAxis(std::int32_t axis, std::int32_t controllerType)
 
 QString InterpolationRefusal(int objectType, std::int32_t controllerType)
 {
-    if (objectType == objtype::kCodeCir && (ctype::IsOneAxis(controllerType) || ctype::HasIndependentAxes(controllerType)))
-        return LoadStr(IDS_CIRCULAR_REFUSED) +
-               LoadStr(ctype::HasIndependentAxes(controllerType) ? IDS_CIRCULAR_FOR_TWO_AXES : IDS_CIRCULAR_FOR_ONE_AXIS);
-    if (objectType == objtype::kCodeLine && ctype::HasIndependentAxes(controllerType)) return LoadStr(IDS_LINEAR_REFUSED);
+    if (objectType == objtype::kCodeCir &&
+        (ctype::IsOneAxis(controllerType) || ctype::HasIndependentAxes(controllerType)))
+        return LoadStr(IDS_CIRCULAR_REFUSED) + LoadStr(ctype::HasIndependentAxes(controllerType)
+                                                           ? IDS_CIRCULAR_FOR_TWO_AXES
+                                                           : IDS_CIRCULAR_FOR_ONE_AXIS);
+    if (objectType == objtype::kCodeLine && ctype::HasIndependentAxes(controllerType))
+        return LoadStr(IDS_LINEAR_REFUSED);
     return QString();
 }
 

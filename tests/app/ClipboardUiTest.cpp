@@ -113,7 +113,8 @@ TEST_F(ClipboardUiTest, ADragLetGoOverAnotherChartWindowReachesItsView)
 
     QWidget* area = ViewArea(frame);
     ASSERT_TRUE(area->acceptDrops());
-    QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ControlModifier);
+    QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                          Qt::ControlModifier);
     QCoreApplication::sendEvent(area, &enter);
     ASSERT_TRUE(enter.isAccepted());
     QDragMoveEvent move(QPoint(300, 120), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ControlModifier);

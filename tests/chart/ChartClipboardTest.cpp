@@ -20,16 +20,32 @@ QByteArray Ascii(const char* text) { return QByteArray(text).toHex(); }
 QByteArray NewClass(const char* name)
 {
     const auto n = static_cast<unsigned>(qstrlen(name));
-    return "ffff" "0000" + QByteArray::number(n, 16).rightJustified(2, '0') + "00" + Ascii(name);
+    return "ffff"
+           "0000" +
+           QByteArray::number(n, 16).rightJustified(2, '0') + "00" + Ascii(name);
 }
 
 // Bounds (100, 50, 164, 82) after the id.
-const QByteArray kBounds = "64000000" "32000000" "a4000000" "52000000";
+const QByteArray kBounds = "64000000"
+                           "32000000"
+                           "a4000000"
+                           "52000000";
 const QByteArray kFlag = "01000000";
-const QByteArray kCategoryAndState = "00000000" "00000000";
+const QByteArray kCategoryAndState = "00000000"
+                                     "00000000";
 // Free pins: number, offset x, offset y, kind, side, link.
-const QByteArray kOutputPin0 = "00000000" "20000000" "20000000" "01000000" "00000000" "ffffffff";
-const QByteArray kInputPin0 = "00000000" "20000000" "00000000" "00000000" "01000000" "ffffffff";
+const QByteArray kOutputPin0 = "00000000"
+                               "20000000"
+                               "20000000"
+                               "01000000"
+                               "00000000"
+                               "ffffffff";
+const QByteArray kInputPin0 = "00000000"
+                              "20000000"
+                              "00000000"
+                              "00000000"
+                              "01000000"
+                              "ffffffff";
 // The pin class again: a reference to class index 3 (START's class is 1,
 // START 2, the pin class 3).
 const QByteArray kPinClassAgain = "0380";
@@ -68,13 +84,13 @@ protected:
     {
         return NewClass("CHOXFlowStart") + "05000000" + kBounds + "05" + Ascii("START") + "00" + kFlag + "04" +
                Ascii("Ox12") + kFlag + kCategoryAndState + "0100" + NewClass("CHOXPin") + kOutputPin0 +
-               "00000000" "0c000000" +                                     // axis X, program 12
-               NewClass("CHOXFlowPointer") + "06000000" + kBounds + "07" + Ascii("POINTER") + "00" + kFlag + "03" +
-               Ascii("P33") + kFlag + kCategoryAndState + "0100" + kPinClassAgain + kOutputPin0 +
-               "21000000" +                                                // pointer 33
+               "00000000"
+               "0c000000" + // axis X, program 12
+               NewClass("CHOXFlowPointer") +
+               "06000000" + kBounds + "07" + Ascii("POINTER") + "00" + kFlag + "03" + Ascii("P33") + kFlag +
+               kCategoryAndState + "0100" + kPinClassAgain + kOutputPin0 + "21000000" + // pointer 33
                NewClass("CHOXFlowEnd") + "07000000" + kBounds + "03" + Ascii("END") + "00" + kFlag + "00" + kFlag +
-               kCategoryAndState + "0100" + kPinClassAgain + kInputPin0 +
-               "00000000";                                                 // end kind
+               kCategoryAndState + "0100" + kPinClassAgain + kInputPin0 + "00000000"; // end kind
     }
 
     std::vector<CHOXDrawObj*> symbols;
@@ -85,9 +101,9 @@ protected:
 TEST_F(ChartClipboardTest, TheClipboardBlockByteForByte)
 {
     MakeFlowSymbols();
-    const QByteArray expected = "65000000"  // format word 101
-                                "78563412"  // the running copy that wrote it
-                                "0300" +    // three objects
+    const QByteArray expected = "65000000" // format word 101
+                                "78563412" // the running copy that wrote it
+                                "0300" +   // three objects
                                 SymbolBytes();
     const QByteArray bytes = CHOXClipboard(&doc).WriteBlock(0x12345678u, symbols);
     EXPECT_EQ(bytes.toHex(), expected);

@@ -301,8 +301,9 @@ TEST_F(FlowDragDropTest, ACopiedStartWithNoProgramNumberLeftIsRefused)
     auto* start = Place<CHOXFlowStart>(1, CPoint(100, 100));
     for (int n = 0; n < 100; ++n) doc.MarkProgramNumberUsed(0, n);
     ScriptedMessages messages;
-    messages.Expect(QStringLiteral("ERROR : Can not Paste START symbol.\nMaximum program number (99)  has been reached."),
-                    kStop, IDOK);
+    messages.Expect(
+        QStringLiteral("ERROR : Can not Paste START symbol.\nMaximum program number (99)  has been reached."), kStop,
+        IDOK);
     drag.DropOn(otherView, OtherDev(CPoint(200, 150)), MK_CONTROL);
     PullOut(start);
     EXPECT_EQ(other->GetObjectMap().GetCount(), 0u);

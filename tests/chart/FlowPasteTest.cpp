@@ -4,13 +4,13 @@
 // with their messages; the sheet that grows; and the faults the paste must
 // not have (a Cut that deleted what never reached the clipboard, numbers
 // left unmarked or kept twice, ids reused).
+#include "chart/HOXRect.h"
 #include "chart/TransferFixture.h"
 #include "symbols/code/HOXCodeCir.h"
 #include "symbols/code/HOXCodeLine.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowPointer.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
-#include "chart/HOXRect.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -10,8 +10,8 @@
 #include "res/CommandIds.h"
 #include "symbols/flow/HOXFlowStart.h"
 
-#include <QGuiApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <initializer_list>
@@ -105,13 +105,11 @@ protected:
     // one) would write it, on the clipboard.
     static void OfferBlock(const std::vector<CHOXDrawObj*>& objects, std::uint32_t instance)
     {
-        ASSERT_TRUE(clipboard::Offer(CHOXClipboard::ChartFormat(), CHOXClipboard(nullptr).WriteBlock(instance, objects)));
+        ASSERT_TRUE(
+            clipboard::Offer(CHOXClipboard::ChartFormat(), CHOXClipboard(nullptr).WriteBlock(instance, objects)));
     }
     static std::uint32_t Me() { return Program().clipboard.instanceId; }
-    static QByteArray ClipboardBlock()
-    {
-        return clipboard::Take(CHOXClipboard::ChartFormat()).value_or(QByteArray());
-    }
+    static QByteArray ClipboardBlock() { return clipboard::Take(CHOXClipboard::ChartFormat()).value_or(QByteArray()); }
 
     // A START on its own (no chart), of the axis and number, at the point.
     static std::unique_ptr<CHOXSymbol> LooseStart(std::int32_t axis, std::int32_t number, CPoint at = CPoint(100, 100))

@@ -3,8 +3,8 @@
 #include "platform/DC.h"
 #include "platform/Strings.h"
 #include "platform/ui/QtClipboard.h"
-#include "platform/ui/QtDragDrop.h"
 #include "platform/ui/QtDialogSite.h"
+#include "platform/ui/QtDragDrop.h"
 
 #include <QApplication>
 #include <QCloseEvent>
