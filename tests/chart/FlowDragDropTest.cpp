@@ -310,6 +310,20 @@ TEST_F(FlowDragDropTest, ACopiedStartWithNoProgramNumberLeftIsRefused)
     EXPECT_EQ(Symbols(), 1u);
 }
 
+TEST_F(FlowDragDropTest, ACopiedPointerWithNoNumberLeftIsRefused)
+{
+    doc.SetControllerType(0);
+    auto* pointer = Place<CHOXFlowPointer>(1, CPoint(100, 100));
+    for (int n = 0; n <= 127; ++n) doc.MarkPointerNumberUsed(n);
+    ScriptedMessages messages;
+    messages.Expect(QStringLiteral("ERROR : Pointer number  exceeds the Maximum limit."), kStop, IDOK);
+    drag.DropOn(otherView, OtherDev(CPoint(200, 150)), MK_CONTROL);
+    PullOut(pointer);
+    EXPECT_EQ(other->GetObjectMap().GetCount(), 0u);
+    EXPECT_EQ(pointer->GetRect().TopLeft(), CPoint(100, 100));
+    EXPECT_EQ(UsedPointers(), 128);
+}
+
 TEST_F(FlowDragDropTest, AProgramInTextCopiedWithinTheDocumentComesInTheErrorState)
 {
     auto* text = Place<CTestProgText>(1, CPoint(100, 100));
@@ -419,6 +433,36 @@ TEST_F(DragFromOutsideTest, AStartTheTargetTypeCannotRunIsRefusedAndTheSourceKee
     EXPECT_FALSE(drag.seen.back().dropped);
     EXPECT_EQ(Ids(wnd), std::vector<WORD>{1});
     EXPECT_EQ(start->GetRect().TopLeft(), CPoint(100, 100));
+}
+
+TEST_F(DragFromOutsideTest, EachStartTheTargetCannotRunIsRefusedWithItsReason)
+{
+    const struct {
+        std::int32_t targetType;
+        std::int32_t axis;
+        QString message;
+    } cases[] = {
+        {0, 1, QStringLiteral("ERROR : Cannot drop Y-axis Start Symbol in ZE-10RE program.")},
+        {0, 2, QStringLiteral("ERROR : Cannot drop Start Symbol dragged from \nRO-20ZU Simultaneous.")},
+        {1, 2, QStringLiteral("ERROR : Cannot drop Start Symbol dragged from \nRO-20ZU Simultaneous.")},
+        {2, 0,
+         QStringLiteral("ERROR : Cannot drop Start Symbol dragged from other \nDA-ZU type onto RO-20ZU Simultaneous.")},
+        {2, 1,
+         QStringLiteral("ERROR : Cannot drop Start Symbol dragged from other \nDA-ZU type onto RO-20ZU Simultaneous.")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        outside.SetControllerType(c.targetType);
+        const std::unique_ptr<CHOXSymbol> start = LooseStart(c.axis, 5);
+        COleDataSource source;
+        ASSERT_TRUE(CHOXClipboard(&doc).WriteObjects({start.get()}, source, CHOXClipboard::DragFormat()));
+        COleDataObject data(source.GetBlocks());
+        ScriptedMessages messages;
+        messages.Expect(c.message, kStop, IDOK);
+        EXPECT_FALSE(targetView.OnDrop(&data, DROPEFFECT_COPY, targetView.DocToClient(CPoint(200, 150))));
+        EXPECT_EQ(target->GetObjectMap().GetCount(), 0u);
+        EXPECT_FALSE(outside.IsProgramNumberUsed(0, 5));
+    }
 }
 
 TEST_F(DragFromOutsideTest, NumbersFromOutsideAreKeptWhenFreeElseFresh)
