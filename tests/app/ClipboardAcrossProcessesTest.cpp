@@ -46,11 +46,15 @@ bool WaitFor(const std::function<bool()>& condition)
     return true;
 }
 
+// Written whole before the other copy can see it.
 void WriteFile(const QString& name, const QByteArray& text)
 {
-    QFile file(QDir(MeetingDir()).filePath(name));
+    const QDir dir(MeetingDir());
+    QFile file(dir.filePath(name + QStringLiteral(".part")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
+    ASSERT_EQ(file.write(text), text.size());
+    file.close();
+    ASSERT_TRUE(QFile::rename(file.fileName(), dir.filePath(name)));
 }
 
 bool Exists(const QString& name) { return QFile::exists(QDir(MeetingDir()).filePath(name)); }
