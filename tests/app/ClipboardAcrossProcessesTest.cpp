@@ -101,6 +101,9 @@ TEST(ClipboardAcrossProcesses, ABlockCutInOneRunningCopyIsPastedInAnotherAsACopy
         "status=$?; touch \"$KT_CLIPBOARD_DIR/done\"; wait $cutter || status=1; exit $status");
     QProcess run;
     run.setProcessEnvironment(env);
+    // Where this program runs may be gone by now (tests change into
+    // folders of their own).
+    run.setWorkingDirectory(dir.path());
     run.setProcessChannelMode(QProcess::MergedChannels);
     run.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-nolisten tcp"),
                         QStringLiteral("/bin/sh"), QStringLiteral("-c"), script});
