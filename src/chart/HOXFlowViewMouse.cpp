@@ -162,7 +162,8 @@ void CHOXFlowView::MoveSelect(UINT flags, CPoint point, CPoint docPoint)
     // dragged on from there, into another chart window or back.
     if (sheet == nullptr || !sheet->IsOnResizeHandle()) {
         for (CHOXDrawObj* selected : std::vector<CHOXDrawObj*>(m_selection)) {
-            if (dynamic_cast<CHOXSymbol*>(selected) != nullptr && HasLeftScrollExtent(selected)) {
+            // Only a symbol the mouse holds: the button was pressed here.
+            if (HasCapture() && dynamic_cast<CHOXSymbol*>(selected) != nullptr && HasLeftScrollExtent(selected)) {
                 CHOXDoc* doc = wnd->GetDocument();
                 doc->SetDragSource(wnd);
                 doc->SetDragPending(true);
