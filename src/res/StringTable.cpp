@@ -346,14 +346,12 @@ const StringEntry kStringTable[] = {
     {13917, "This command will initialize the KZQW.\nDo you want to continue?"},
     {13918, "ERROR : Can not Initialize the DA-ZU Contents."},
     {13919, "DA-ZU Contents are initialized successfully."},
-<<<<<<< HEAD
     {13920, "ERROR: Drawing objects or OLE objects cannot be pasted in Flow Window."},
     {13921, "ERROR : Duplicate Nodes are Present.\nAssociated Wires and  Nodes cannot be Pasted."},
     {13922, "ERROR : Cannot paste Start Symbol copied from other \nDA-ZU type onto RO-20ZU Simultaneous."},
     {13923, "ERROR : Cannot paste Start Symbol copied from \nRO-20ZU Simultaneous or Subtask window."},
     {13924, "ERROR : Cannot paste Y axis Start Symbol in ZE-10RE program."},
     {13925, "ERROR : Pointer number  exceeds the Maximum limit.\nCan not Paste this symbol."},
-=======
     {13940, "ERROR: Valid Range :1-153000"},
     {13941, "ERROR :Valid Range: 1-200000"},
     {13942, "ERROR :Valid Range 1- Maximum Speed"},
@@ -363,7 +361,6 @@ const StringEntry kStringTable[] = {
     {13946, "ERROR: Valid Range :1- 20000"},
     {13947, "ERROR: Valid Range : 1-"},
     {13948, "ERROR: Valid Range -2147483648 ~ 2147483647."},
->>>>>>> main
     {20000, "Subtask"},
     {20001, "Flow Chart"},
     {20002, "Monitoring"},
