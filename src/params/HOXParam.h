@@ -129,6 +129,10 @@ public:
     void EditPulser();
     void EditAbsPosition();
     void EditOthers();
+    // The axis dialogs: units (2057), settings (2056) and machine zero (2053).
+    void EditUnits();
+    void EditSettings();
+    void EditMachineZero();
 
 private:
     static constexpr std::size_t axisCount = 27;
