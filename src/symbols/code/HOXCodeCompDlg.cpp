@@ -43,7 +43,7 @@ void CHOXCodeCompDlg::AdjustForCombination(CHOXCompSetting& setting, bool radius
         if (radiusAllowed) setting.SetKind(CHOXCompSetting::kRadc);
         if (centreAllowed) setting.SetKind(CHOXCompSetting::kCntc);
     }
-    if (controllerType == ctype::kTwoAxes && setting.IsOperand1Used() != 0 && setting.IsOperand2Used() != 0)
+    if (ctype::HasIndependentAxes(controllerType) && setting.IsOperand1Used() != 0 && setting.IsOperand2Used() != 0)
         setting.SetOperand2Used(0);
     if (ctype::IsOneAxis(controllerType)) setting.SetOperand2Used(0);
 }
@@ -70,7 +70,7 @@ bool CHOXCodeCompDlg::OnInitDialog()
                   false);
         AdjustForCombination(m_setting, m_bRadiusAllowed != 0, m_bCentreAllowed != 0, type);
     } else {
-        if (type == ctype::kOneAxis || type == ctype::kTwoAxes) m_bRadiusAllowed = m_bCentreAllowed = 0;
+        if (ctype::MovesOneAxisAtATime(type)) m_bRadiusAllowed = m_bCentreAllowed = 0;
         if (ctype::IsOneAxis(type)) m_setting.SetOperand2Used(0);
     }
     m_bOneAxis = ctype::IsOneAxis(type) ? 1 : 0;
@@ -165,7 +165,7 @@ void CHOXCodeCompDlg::OnAxisBox(bool first)
         m_setting.SetOperand2Used(used);
     }
     EnableAll({first ? kX : kY, first ? kXButton : kYButton}, used != 0);
-    if (ControllerType() != ctype::kTwoAxes) return;
+    if (!ctype::HasIndependentAxes(ControllerType())) return;
     // Axes driven one at a time correct one axis at a time.
     if (first) {
         m_setting.SetOperand2Used(0);

@@ -6,6 +6,7 @@
 // combination settings read the addressing and compensation of the dialog that
 // opens them through the virtual getters.
 #include "platform/Dialog.h"
+#include "res/CommandIds.h"
 #include "symbols/operand/HOXCompSetting.h"
 #include "symbols/operand/HOXDataReg.h"
 
@@ -33,7 +34,7 @@ public:
     static constexpr int kMcode = 8127;
     static constexpr int kMcodeSpin = 8202;
     static constexpr int kParameters = 8207;
-    static constexpr int kHelp = 57670;
+    static constexpr int kHelp = ID_HELP;
     static constexpr UINT kMsgMcode = 13134;
     static constexpr UINT kMsgSelectOperand = 3212;
     // The comment's most characters.

@@ -67,7 +67,7 @@ void CHOXCodeDrvDlg::OnAxisBox(bool xAxis)
     } else {
         EnableDlgItem(axis.speedBox, true);
     }
-    if (ControllerType() != ctype::kTwoAxes) return;
+    if (!ctype::HasIndependentAxes(ControllerType())) return;
     // Independent axes: a drive moves one of them.
     (xAxis ? m_bYUsed : m_bXUsed) = 0;
     (xAxis ? m_bYSpeedUsed : m_bXSpeedUsed) = 0;

@@ -1,5 +1,6 @@
 #include "symbols/code/HOXCodeMcodeDlg.h"
 
+#include "app/ControllerType.h"
 #include "params/HOXParam.h"
 #include "plc/HOXMcodeKzPlcDlg.h"
 #include "symbols/code/HOXCodeMcode.h"
@@ -23,15 +24,13 @@ void CHOXCodeMcodeDlg::DoDataExchange(CDataExchange* pDX)
 bool CHOXCodeMcodeDlg::OnInitDialog()
 {
     Site()->SetRange(m_mcodeControls.spin, 0, 100);
-    switch (ControllerType()) {
-    case 0: EnableDlgItem(kAxisY, false); break;
-    case 2:
+    const std::int32_t type = ControllerType();
+    if (ctype::IsOneAxis(type)) EnableDlgItem(kAxisY, false);
+    if (ctype::IsInterpolated(type)) {
         // Both axes move together: the M code belongs to neither.
         EnableDlgItem(kAxisX, false);
         EnableDlgItem(kAxisY, false);
         m_nAxis = -1;
-        break;
-    default: break;
     }
     return CHOXCodeDlg::OnInitDialog();
 }

@@ -38,7 +38,7 @@ void CHOXCodeSetAddrDlg::OnAxisBox(bool xAxis)
     std::int32_t& used = xAxis ? m_bXUsed : m_bYUsed;
     used = used != 0 ? 0 : 1;
     EnableAll({xAxis ? kX : kY, xAxis ? kXButton : kYButton}, used != 0);
-    if (ControllerType() != ctype::kTwoAxes) return;
+    if (!ctype::HasIndependentAxes(ControllerType())) return;
     // Independent axes: one position at a time.
     (xAxis ? m_bYUsed : m_bXUsed) = 0;
     CheckDlgButton(xAxis ? kYBox : kXBox, 0);

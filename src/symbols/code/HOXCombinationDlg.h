@@ -4,6 +4,7 @@
 // instruction, a compensation instruction (chosen through "COMPENSATION") and
 // a servo end check, each only where the owner offers it.
 #include "platform/Dialog.h"
+#include "res/CommandIds.h"
 #include "symbols/operand/HOXCompSetting.h"
 
 #include <cstdint>
@@ -19,7 +20,7 @@ public:
     static constexpr int kCompensation = 8149;
     static constexpr int kSelect = 8151;
     static constexpr int kEndCheck = 8152;
-    static constexpr int kHelp = 57670;
+    static constexpr int kHelp = ID_HELP;
     // The owners whose servo end check is edited here: LINE and CIR.
     static constexpr int kLineKind = 723;
     static constexpr int kCirKind = 724;

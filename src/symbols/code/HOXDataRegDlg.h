@@ -4,6 +4,7 @@
 // against the controller and its file registers. A register beyond the file
 // registers may raise parameter 101 through the "Set Parameter" prompt.
 #include "platform/Dialog.h"
+#include "res/CommandIds.h"
 #include "symbols/operand/HOXDataReg.h"
 
 #include <cstdint>
@@ -22,7 +23,7 @@ public:
     static constexpr int kIndexType = 8414;
     static constexpr int kPrefix = 8534;
     static constexpr int kNumberSpin = 8627;
-    static constexpr int kHelp = 57670;
+    static constexpr int kHelp = ID_HELP;
 
     // The operand to start from; the document gives the controller type and
     // the file registers.
