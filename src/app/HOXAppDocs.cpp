@@ -335,10 +335,7 @@ void CHOXApp::ActivateMonitorFrame()
 
 void CHOXApp::ShowCommError(int code)
 {
-    QString text;
-    CHOXCommLink::GetCommErrorText(code, text);
-    if (text.isEmpty()) text = FormatStr(13195, {QString::number(code)});
-    AfxMessageBox(text, MB_OK | MB_ICONHAND);
+    AfxMessageBox(CHOXCommLink::GetCommErrorMessage(code), MB_OK | MB_ICONHAND);
 }
 
 // ---------------------------------------------------------------------------

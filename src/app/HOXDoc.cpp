@@ -8,6 +8,7 @@
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
 #include "online/HOXMonWnd.h"
+#include "online/HOXProgressMsgDlg.h"
 #include "params/HOXParam.h"
 #include "platform/CompoundFile.h"
 #include "platform/DC.h"
@@ -32,7 +33,7 @@ KT_IMPLEMENT_SERIAL(CHOXDoc, CObject, 0)
 CHOXDoc::CHOXDoc()
     : m_pParam(std::make_unique<CHOXParam>()), m_pMonWnd(std::make_unique<CHOXMonWnd>(this)),
       m_pinBitmapTopBottom(LoadBitmapResource(4073)), m_pinBitmapSide(LoadBitmapResource(4072)),
-      m_pFounSeq(std::make_unique<CHOXFounSeq>())
+      m_pFounSeq(std::make_unique<CHOXFounSeq>()), m_pProgressDlg(std::make_unique<CHOXProgressMsgDlg>())
 {
     m_pParam->SetDocument(this);
     m_pParam->SetDefaults();
@@ -69,6 +70,7 @@ CHOXDoc::CHOXDoc()
     RegisterParameterCommands();
     InitPalette();
     InitProgramCommands();
+    InitControllerCommands();
 }
 
 CHOXDoc::~CHOXDoc()
@@ -316,14 +318,20 @@ void CHOXDoc::SaveCommand(bool saveAs)
     if (saved) CMainFrame::SetFileDir();
     if (!saveAs && app != nullptr) app->m_nLastSaveSucceeded = saved ? 1 : 0;
     QDir::setCurrent(oldDir);
+    SetCaptionAfterSave(oldText, maximized);
+}
 
+void CHOXDoc::SetCaptionAfterSave(const QString& oldText, bool maximized)
+{
+    CHOXApp* app = CHOXApp::Get();
+    CMainFrame* main = MainFrameOf(app);
     if (main == nullptr) return;
     if (GetPathName().isEmpty()) {
         // Cutting the old text before the document's former title would eat
         // into the program's name (the title is "Untitled" from the first
         // save on, and the text holds "Untitled.hox"); with the monitoring
         // frame maximized the main window names the untitled document anew.
-        if (maximized && app != nullptr)
+        if (maximized)
             app->SetMainTitleUntitled();
         else
             main->SetWindowText(oldText);

@@ -25,6 +25,7 @@ class CHOXFlowWnd;
 class CHOXFounSeq;
 class CHOXMonWnd;
 class CHOXParam;
+class CHOXProgressMsgDlg;
 class CHOXView;
 class CHOXWnd;
 class CMDIChildWnd;
@@ -160,6 +161,21 @@ public:
     void OnExportText();
     void OnUsedMemory();
     bool SaveBeforeWrite();
+    // The KZ-QW menu's controller commands: each checks the document's side,
+    // runs one operation of a connection made for it and reports the
+    // outcome. The progress window closes whatever the outcome.
+    void OnWriteController();
+    void OnVerifyController();
+    void OnDiagnoseController();
+    void OnInitializeController();
+    // The serial port of the controller: the main window's choice ("COM1"
+    // to "COM4"), or the remembered one when there is no main window.
+    QString GetComPortName() const;
+    // The document's "in progress" window, opened with the text, and its
+    // close.
+    void ShowProgressMessage(const QString& text);
+    void CloseProgressMessage();
+    CHOXProgressMsgDlg& GetProgressDlg() { return *m_pProgressDlg; }
     // Parameters menu: each command opens its parameter dialog on the set;
     // they stay usable while monitoring.
     void OnParamInitialize();
@@ -253,6 +269,7 @@ private:
     void ScrollPalette(int rows);
     // The commands of the program's text and size.
     void InitProgramCommands();
+    void InitControllerCommands();
     // Raises the id counters above every id in use after loading.
     void AfterLoad();
     // The framework's save: to the path, or after asking for one when it
@@ -262,6 +279,9 @@ private:
     // document takes the new path.
     bool DoSave(const QString& path, bool replace);
     void SaveCommand(bool saveAs);
+    // The main window's caption after a save, from the caption it had and
+    // whether the document's first frame was maximized.
+    void SetCaptionAfterSave(const QString& oldText, bool maximized);
     // Jump (true) or call target.
     void OpenTarget(int n, bool jump);
 
@@ -289,6 +309,7 @@ private:
     QImage m_pinBitmapTopBottom;
     QImage m_pinBitmapSide;
     std::unique_ptr<CHOXFounSeq> m_pFounSeq;
+    std::unique_ptr<CHOXProgressMsgDlg> m_pProgressDlg;
     std::array<std::int32_t, 256> m_pointerNumbers{};
     std::array<std::array<std::int32_t, 100>, 2> m_programNumbers{};
     std::list<std::unique_ptr<CHOXFlowMonInfo>> m_stepMap;

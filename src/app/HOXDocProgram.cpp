@@ -82,16 +82,7 @@ bool CHOXDoc::SaveBeforeWrite()
         if (untitled) SetModifiedFlag(false);
     }
 
-    if (main == nullptr) return true;
-    if (!GetPathName().isEmpty()) {
-        app->SetMainTitle(GetPathName());
-    } else if (maximized) {
-        // Cut before the title, the old text would lose part of the
-        // program's name (see SaveCommand): the main window names the
-        // untitled document anew.
-        app->SetMainTitleUntitled();
-    } else {
-        main->SetWindowText(caption);
-    }
+    // As File > Save leaves it.
+    SetCaptionAfterSave(caption, maximized);
     return true;
 }

@@ -1,8 +1,76 @@
 #include "online/HOXCommLink.h"
 
+#include "app/HOXDoc.h"
+#include "app/HOXTimedMessageDlg.h"
+#include "app/HOXWaitCursor.h"
+#include "convert/HOXExport.h"
+#include "online/CommDiag.h"
+#include "online/CommStatusInfo.h"
+#include "online/HOXDiagnosisDlg.h"
+#include "online/HOXProgressMsgDlg.h"
+#include "online/HOXSaveSelectDlg.h"
+#include "params/HOXParam.h"
+#include "platform/Messages.h"
 #include "platform/Strings.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
+
+namespace {
+constexpr UINT kMsgOpenFailed = 13900;
+constexpr UINT kMsgNotResponding = 13901;
+constexpr UINT kMsgOneAxisToTwoAxes = 13902;
+constexpr UINT kMsgTwoAxesToOneAxis = 13903;
+constexpr UINT kMsgCannotWrite = 13904;
+constexpr UINT kMsgOnlyParameters = 13905;
+constexpr UINT kMsgParametersAndProgram = 13906;
+constexpr UINT kMsgAutoMode = 13907;
+constexpr UINT kMsgWritingProhibited = 13908;
+constexpr UINT kMsgFileNameFailed = 13909;
+constexpr UINT kMsgProgramRefused = 13910;
+constexpr UINT kMsgMemoryMismatch = 13911;
+constexpr UINT kMsgSumFailed = 13912;
+constexpr UINT kMsgDefaultError = 13195;
+
+constexpr int kResultTextRefused = -1;
+constexpr int kResultMemoryMismatch = 0x601;
+constexpr int kCodeOpenFailed = 256;
+
+// The name the controller keeps: the file's name without its folders, in
+// lower case; empty for a document without a file.
+QString ControllerFileName(const QString& path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return path.mid(cut + 1).toLower();
+}
+} // namespace
+
+CHOXCommLink::CHOXCommLink(CHOXDoc* doc) : m_pDoc(doc)
+{
+    if (m_comm.mfi_Open(doc->GetComPortName()) != 0) {
+        m_strError = LoadStr(kMsgOpenFailed);
+        return;
+    }
+    m_nOpened = 1;
+}
+
+CHOXCommLink::~CHOXCommLink()
+{
+    if (m_nOpened == 1) m_comm.mfi_Close();
+}
+
+int CHOXCommLink::Fail(UINT message)
+{
+    m_strError = LoadStr(message);
+    return 0;
+}
+
+int CHOXCommLink::FailWithCommError()
+{
+    m_strError = GetCommErrorMessage(m_comm.mfi_GetCommError());
+    return 0;
+}
 
 void CHOXCommLink::GetCommErrorText(int code, QString& text)
 {
@@ -17,4 +85,145 @@ void CHOXCommLink::GetCommErrorText(int code, QString& text)
             return;
         }
     }
+}
+
+QString CHOXCommLink::GetCommErrorMessage(int code)
+{
+    QString text;
+    GetCommErrorText(code, text);
+    return text.isEmpty() ? FormatStr(kMsgDefaultError, {QString::number(code)}) : text;
+}
+
+bool CHOXCommLink::GenerateProgramText(QString& text, QString& message, int& status)
+{
+    CHOXExport exporter(m_pDoc);
+    CHOXSymbol* symbol = nullptr;
+    status = 0;
+    const bool done = exporter.GenerateProgram(message, false, &status, &symbol, true);
+    text = exporter.GetProgramText();
+    if (!done && symbol != nullptr) exporter.ShowSymbol(symbol);
+    return done;
+}
+
+// ---------------------------------------------------------------------------
+// Write
+
+int CHOXCommLink::Write()
+{
+    CHOXWaitCursor wait;
+    if (m_nOpened == 0) return 0;
+    int type = 0;
+    if (m_comm.mfi_GetKZQWType(type) != 0) return Fail(kMsgNotResponding);
+    const CHOXParam& param = m_pDoc->GetParam();
+    if (param.IsOneAxisModel() && type != 0) return Fail(kMsgOneAxisToTwoAxes);
+    if (!param.IsOneAxisModel() && type == 0) return Fail(kMsgTwoAxesToOneAxis);
+
+    QString text;
+    QString message;
+    int status = 0;
+    // The conversion and the confirmation ask the user.
+    wait.Restore();
+    if (!GenerateProgramText(text, message, status)) {
+        if (status != 1) return 2;
+        m_strError = message + LoadStr(kMsgCannotWrite);
+        return 0;
+    }
+    if (!ConfirmWrite(text)) return 2;
+    wait.Show();
+
+    CCommStatusInfo info;
+    if (m_comm.mfi_Status(&info) != 0) return Fail(kMsgNotResponding);
+    if (info.m_notAuto == 0) return Fail(kMsgAutoMode);
+    if (info.m_writePermitted == 0) {
+        wait.Restore();
+        ShowTimedMessage(LoadStr(kMsgWritingProhibited));
+        m_nMessageShown = 1;
+        return 0;
+    }
+    if (m_comm.mfi_SetFileName(ControllerFileName(m_pDoc->GetPathName())) != 0) return Fail(kMsgFileNameFailed);
+
+    m_pDoc->ShowProgressMessage(CHOXProgressMsgDlg::WritingText());
+    // A program goes only after every parameter block it relies on.
+    if (!WriteParameterBlocks()) return 0;
+
+    std::int32_t memorySize = 0;
+    std::int32_t fileRegisters = 0;
+    param.GetParam(&memorySize, 100, 0);
+    param.GetParam(&fileRegisters, 101, 0);
+    const int result = m_comm.mfi_WriteProgram(text, memorySize != 0 ? 3800 : 7800, fileRegisters);
+    m_strProgram = text;
+    if (result == kResultTextRefused) return Fail(kMsgProgramRefused);
+    if (result == kResultMemoryMismatch) return Fail(kMsgMemoryMismatch);
+    if (result != 0) return FailWithCommError();
+
+    wait.Restore();
+    int sum = 0;
+    if (m_comm.mfi_CreateSum(sum) != 0) return Fail(kMsgSumFailed);
+    return 1;
+}
+
+bool CHOXCommLink::ConfirmWrite(const QString& text)
+{
+    if (text.isEmpty()) return AfxMessageBox(kMsgOnlyParameters, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    if (m_pDoc->IsModified()) {
+        CHOXSaveSelectDlg dlg(m_pDoc);
+        return dlg.DoModal() == IDOK;
+    }
+    return AfxMessageBox(kMsgParametersAndProgram, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+bool CHOXCommLink::WriteParameterBlocks()
+{
+    const CHOXParam& param = m_pDoc->GetParam();
+    const std::pair<UINT, int> blocks[] = {
+        {CHOXParam::blockCommon, 0}, {CHOXParam::blockAxisA, 0}, {CHOXParam::blockAxisB, 0},
+        {CHOXParam::blockAxisA, 1},  {CHOXParam::blockAxisB, 1},
+    };
+    for (const auto& [block, axis] : blocks) {
+        if (axis == 1 && param.IsOneAxisModel()) break;
+        // The copy carries plain I/O numbers; the document keeps its octal
+        // digits whatever happens on the line.
+        const std::vector<std::int32_t> values = param.GetTransferBlock(block, axis);
+        if (m_comm.mfi_WriteParams(static_cast<int>(block), axis, values.data()) != 0) {
+            FailWithCommError();
+            return false;
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Diagnosis and initialisation
+
+int CHOXCommLink::Diagnose()
+{
+    if (m_nOpened == 0) {
+        GetCommErrorText(kCodeOpenFailed, m_strError);
+        return 0;
+    }
+    CCommDiag diag;
+    {
+        CHOXWaitCursor wait;
+        if (m_comm.mfi_Diagnosis(&diag) != 0) return FailWithCommError();
+    }
+    CHOXDiagnosisDlg dlg(diag);
+    dlg.DoModal();
+    return 1;
+}
+
+int CHOXCommLink::Initialize()
+{
+    CHOXWaitCursor wait;
+    if (m_nOpened == 0) return 0;
+    int type = 0;
+    if (m_comm.mfi_GetKZQWType(type) != 0) return Fail(kMsgNotResponding);
+    CCommStatusInfo info;
+    if (m_comm.mfi_Status(&info) != 0 || info.m_notAuto == 0) return 0;
+    if (info.m_writePermitted == 0) {
+        wait.Restore();
+        ShowTimedMessage(LoadStr(kMsgWritingProhibited));
+        m_nMessageShown = 1;
+        return 0;
+    }
+    return m_comm.mfi_InitiateKZQW() == 0 ? 1 : 0;
 }

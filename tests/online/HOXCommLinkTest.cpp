@@ -1,4 +1,5 @@
-// The messages of the communication error codes.
+// The messages of the communication error codes, and the words of a code
+// outside the table.
 #include "online/HOXCommLink.h"
 
 #include <QString>
@@ -47,6 +48,25 @@ TEST(HOXCommLinkTest, EveryCodeOfTheTableHasItsMessage)
         CHOXCommLink::GetCommErrorText(code, text);
         EXPECT_EQ(QStringLiteral("before"), text) << code;
     }
+}
+
+TEST(HOXCommLinkTest, ACodeOutsideTheTableStillHasWords)
+{
+    // Inside the table the message is the table's.
+    EXPECT_EQ(QStringLiteral("ERROR :  Controller is rejected."), CHOXCommLink::GetCommErrorMessage(779));
+    EXPECT_EQ(QStringLiteral("ERROR : Failed opening ComPort.\nSetup ComPort in Control Panel."),
+              CHOXCommLink::GetCommErrorMessage(256));
+    const struct {
+        int code;
+        const char* text;
+    } outside[] = {
+        {773, "Default Error - Error No : 773"},
+        {0, "Default Error - Error No : 0"},
+        {-1, "Default Error - Error No : -1"},
+        {0x601, "Default Error - Error No : 1537"},
+    };
+    for (const auto& c : outside)
+        EXPECT_EQ(QString::fromLatin1(c.text), CHOXCommLink::GetCommErrorMessage(c.code)) << c.code;
 }
 
 } // namespace

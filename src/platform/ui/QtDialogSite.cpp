@@ -769,7 +769,13 @@ int QtDialogSite::GetPos(int id) const
 
 void QtDialogSite::SetImage(int id, const QImage& image)
 {
-    if (auto* l = qobject_cast<QLabel*>(Control(id))) l->setPixmap(QPixmap::fromImage(image));
+    QWidget* w = Control(id);
+    if (auto* l = qobject_cast<QLabel*>(w)) l->setPixmap(QPixmap::fromImage(image));
+    // A button shows the picture beside its text.
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        b->setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
+        if (!image.isNull()) b->setIconSize(image.size());
+    }
 }
 
 void QtDialogSite::SetGridRows(int id, int rows)
