@@ -148,15 +148,17 @@ Grid* GridOf(QWidget* w) { return dynamic_cast<Grid*>(w); }
 
 // The limit of an edit: what the user types stops at the most characters
 // (and, for number edits, takes digits only); text the program puts in is
-// kept whole, as a field may hold a longer value from elsewhere.
+// kept whole, as a field may hold a longer value from elsewhere. An
+// upper-case edit turns what is typed into capitals as it comes.
 class EditLimit : public QValidator {
 public:
-    EditLimit(int maxChars, bool digitsOnly, QObject* parent)
-        : QValidator(parent), m_maxChars(maxChars), m_digitsOnly(digitsOnly)
+    EditLimit(int maxChars, bool digitsOnly, bool upperCase, QObject* parent)
+        : QValidator(parent), m_maxChars(maxChars), m_digitsOnly(digitsOnly), m_upperCase(upperCase)
     {
     }
     State validate(QString& input, int&) const override
     {
+        if (m_upperCase) input = input.toUpper();
         if (m_maxChars > 0 && input.size() > m_maxChars) return Invalid;
         if (m_digitsOnly)
             for (QChar c : input)
@@ -165,6 +167,7 @@ public:
     }
     int m_maxChars;
     bool m_digitsOnly;
+    bool m_upperCase;
 };
 
 EditLimit* LimitOf(const QLineEdit* edit) { return edit ? dynamic_cast<EditLimit*>(const_cast<QValidator*>(edit->validator())) : nullptr; }
@@ -362,7 +365,7 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
         } else {
             auto* edit = new QLineEdit(c.text, parent);
             edit->setReadOnly(c.readOnly);
-            edit->setValidator(new EditLimit(c.limit, c.number, edit));
+            edit->setValidator(new EditLimit(c.limit, c.number, c.upperCase, edit));
             w = edit;
         }
     } else if (c.kind == u"button") {
@@ -543,7 +546,8 @@ void QtDialogSite::SetText(int id, const QString& text)
     QWidget* w = Control(id);
     ++m_programChange;
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        e->setText(text);
+        const EditLimit* limit = LimitOf(e);
+        e->setText(limit != nullptr && limit->m_upperCase ? text.toUpper() : text);
     } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
         t->setPlainText(ToMultiline(text));
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
