@@ -6,6 +6,8 @@
 const StringEntry kStringTable[] = {
     {2, "RQT4P-VEDID-E"},
     {101, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
+    {3213, "Sequence not set"},
+    {3214, "It is set already"},
     {13001, "Monitoring Window"},
     {13003, "Ms Sans Serif"},
     {13004, "Untitled"},
@@ -287,6 +289,8 @@ const StringEntry kStringTable[] = {
     {13917, "This command will initialize the KZQW.\nDo you want to continue?"},
     {13918, "ERROR : Can not Initialize the DA-ZU Contents."},
     {13919, "DA-ZU Contents are initialized successfully."},
+    {13980, "ERROR : Invalid Device status value.\nValid Range : 0 ~ 3063"},
+    {13981, "ERROR : Invalid Device status value. \n Valid Range : 0 ~ 3062."},
     {20000, "Subtask"},
     {20001, "Flow Chart"},
     {20002, "Monitoring"},
