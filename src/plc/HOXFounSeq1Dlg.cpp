@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::int32_t kHighestUnit = 7;
 
-CHOXFounSeqPageDlg::PageSpec Page1()
+CHOXFounSeqPageDlg::PageKind Page1()
 {
     return {CHOXFounSeq1Dlg::kHighestDevice, CHOXFounSeq1Dlg::kMsgRange, 9, {QStringLiteral("TO"), 20, 21}, false,
             CHOXFounSeq1Dlg::kHelpContext};

@@ -7,7 +7,7 @@
 
 namespace {
 
-CHOXFounSeqPageDlg::PageSpec Page2()
+CHOXFounSeqPageDlg::PageKind Page2()
 {
     return {CHOXFounSeq2Dlg::kHighestDevice, CHOXFounSeq2Dlg::kMsgRange, 10, {QStringLiteral("FROM"), 23, 25}, true,
             CHOXFounSeq2Dlg::kHelpContext};

@@ -27,9 +27,9 @@ constexpr int kDeviceChars = 4;
 
 } // namespace
 
-CHOXFounSeqPageDlg::CHOXFounSeqPageDlg(UINT templateId, CHOXDoc* doc, const PageSpec& spec,
+CHOXFounSeqPageDlg::CHOXFounSeqPageDlg(UINT templateId, CHOXDoc* doc, const PageKind& kind,
                                        std::array<std::int32_t, 2> devices)
-    : CDialog(templateId), m_pDoc(doc), m_spec(spec), m_devices(devices)
+    : CDialog(templateId), m_pDoc(doc), m_kind(kind), m_devices(devices)
 {
     OnSelChanging(IDC_FOUNSEQ_TAB, [this] { return CheckDevices(); });
     OnSelChange(IDC_FOUNSEQ_TAB, [this] { ShowAxis(Site()->GetCurSel(IDC_FOUNSEQ_TAB)); });
@@ -38,7 +38,7 @@ CHOXFounSeqPageDlg::CHOXFounSeqPageDlg(UINT templateId, CHOXDoc* doc, const Page
         OnSpinDelta(Axis(axis).spin, [this, axis](int pos, int delta) { return OnDeviceSpin(axis, pos, delta); });
     }
     OnClicked(IDC_FOUNSEQ_COPY, [this] { CopyLadder(); });
-    OnClicked(IDC_FOUNSEQ_HELP, [this] { OpenHelp(m_spec.helpContext); });
+    OnClicked(IDC_FOUNSEQ_HELP, [this] { OpenHelp(m_kind.helpContext); });
 }
 
 QString CHOXFounSeqPageDlg::DeviceList(std::int32_t top, int count)
@@ -66,7 +66,7 @@ bool CHOXFounSeqPageDlg::OnInitDialog()
     if (IsTwoAxes()) Site()->AddString(IDC_FOUNSEQ_TAB, QStringLiteral(" Y"));
     Site()->SetCurSel(IDC_FOUNSEQ_TAB, 0);
     for (int axis : {0, 1}) {
-        Site()->SetRange(Axis(axis).spin, 0, m_spec.highestDevice);
+        Site()->SetRange(Axis(axis).spin, 0, m_kind.highestDevice);
         Site()->SetPos(Axis(axis).spin, 0);
         LimitText(Axis(axis).device, kDeviceChars);
     }
@@ -88,7 +88,7 @@ void CHOXFounSeqPageDlg::ClosePage(bool otherWay)
 
 std::array<int, 2> CHOXFounSeqPageDlg::CheckOrder() const
 {
-    return m_spec.checkYFirst ? std::array<int, 2>{1, 0} : std::array<int, 2>{0, 1};
+    return m_kind.checkYFirst ? std::array<int, 2>{1, 0} : std::array<int, 2>{0, 1};
 }
 
 void CHOXFounSeqPageDlg::DoDataExchange(CDataExchange* pDX)
@@ -107,7 +107,7 @@ void CHOXFounSeqPageDlg::ExchangeDevice(CDataExchange* pDX, int axis)
     bool ok = false;
     const std::int32_t value = GetDlgItemInt(id, &ok);
     if (!ok) {
-        AfxMessageBox(LoadStr(m_spec.rangeMessage), MB_OK | MB_ICONHAND);
+        AfxMessageBox(LoadStr(m_kind.rangeMessage), MB_OK | MB_ICONHAND);
         pDX->Fail();
     }
     m_devices[axis] = value;
@@ -116,7 +116,7 @@ void CHOXFounSeqPageDlg::ExchangeDevice(CDataExchange* pDX, int axis)
 bool CHOXFounSeqPageDlg::FailDevice(int axis)
 {
     const int id = Axis(axis).device;
-    AfxMessageBox(LoadStr(m_spec.rangeMessage), MB_OK | MB_ICONHAND);
+    AfxMessageBox(LoadStr(m_kind.rangeMessage), MB_OK | MB_ICONHAND);
     GotoDlgCtrl(id);
     Site()->SetSel(id, 0, -1);
     return false;
@@ -126,7 +126,7 @@ bool CHOXFounSeqPageDlg::CheckDevice(int axis)
 {
     bool ok = false;
     const std::int32_t value = GetDlgItemInt(Axis(axis).device, &ok);
-    if (!ok || value < 0 || value > m_spec.highestDevice) return FailDevice(axis);
+    if (!ok || value < 0 || value > m_kind.highestDevice) return FailDevice(axis);
     return true;
 }
 
@@ -146,7 +146,7 @@ void CHOXFounSeqPageDlg::ShowAxis(int axis)
     const AxisControls& hidden = Axis(1 - m_nAxis);
     for (int id : {hidden.title, hidden.m, hidden.device, hidden.spin, hidden.group}) ShowDlgItem(id, false);
     for (int id : {shown.title, shown.m, shown.device, shown.spin, shown.group}) ShowDlgItem(id, true);
-    SetDlgItemText(shown.list, DeviceList(m_devices[m_nAxis], m_spec.signalCount));
+    SetDlgItemText(shown.list, DeviceList(m_devices[m_nAxis], m_kind.signalCount));
 }
 
 void CHOXFounSeqPageDlg::OnDeviceChange(int axis)
@@ -157,26 +157,26 @@ void CHOXFounSeqPageDlg::OnDeviceChange(int axis)
     if (GetDlgItemText(id).isEmpty()) return;
     bool ok = false;
     const std::int32_t value = GetDlgItemInt(id, &ok);
-    if (!ok || value < 0 || value > m_spec.highestDevice) {
+    if (!ok || value < 0 || value > m_kind.highestDevice) {
         FailDevice(axis);
         return;
     }
     m_devices[axis] = value;
-    SetDlgItemText(Axis(axis).list, DeviceList(value, m_spec.signalCount));
+    SetDlgItemText(Axis(axis).list, DeviceList(value, m_kind.signalCount));
     RebuildLadder();
 }
 
 int CHOXFounSeqPageDlg::OnDeviceSpin(int axis, int pos, int delta)
 {
     if (TakesDataBeforeStep() && !UpdateData(true)) return 0;
-    m_devices[axis] = std::clamp(pos + delta, 0, static_cast<int>(m_spec.highestDevice));
+    m_devices[axis] = std::clamp(pos + delta, 0, static_cast<int>(m_kind.highestDevice));
     return delta;
 }
 
 void CHOXFounSeqPageDlg::RebuildLadder()
 {
     m_ladder.RemoveAllBlocks();
-    for (auto& row : plcrows::FounSeqRows(m_spec.transfer, UnitOperand(), m_devices[0], m_devices[1], IsTwoAxes()))
+    for (auto& row : plcrows::FounSeqRows(m_kind.transfer, UnitOperand(), m_devices[0], m_devices[1], IsTwoAxes()))
         m_ladder.AddBlock(std::move(row));
     m_ladder.Invalidate();
 }

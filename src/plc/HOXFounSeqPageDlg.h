@@ -17,7 +17,7 @@ class CHOXDoc;
 class CHOXFounSeqPageDlg : public CDialog {
 public:
     // What tells one page from another.
-    struct PageSpec {
+    struct PageKind {
         std::int32_t highestDevice; // top devices run from 0 to this
         UINT rangeMessage;          // string id of the message for one outside
         int signalCount;            // lines of the device list
@@ -41,7 +41,7 @@ public:
     static QString DeviceList(std::int32_t top, int count);
 
 protected:
-    CHOXFounSeqPageDlg(UINT templateId, CHOXDoc* doc, const PageSpec& spec, std::array<std::int32_t, 2> devices);
+    CHOXFounSeqPageDlg(UINT templateId, CHOXDoc* doc, const PageKind& kind, std::array<std::int32_t, 2> devices);
 
     // Y exists on every controller type but the one-axis type.
     bool IsTwoAxes() const;
@@ -80,7 +80,7 @@ private:
     int OnDeviceSpin(int axis, int pos, int delta);
 
     CHOXDoc* m_pDoc;
-    PageSpec m_spec;
+    PageKind m_kind;
     std::array<std::int32_t, 2> m_devices;
     int m_nAxis = 0;
     bool m_bShown = false;
