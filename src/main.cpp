@@ -1,6 +1,7 @@
 // The program: the Qt application, the platform's Qt side, and the
 // application object's start-up.
 #include "app/HOXApp.h"
+#include "params/HOXSpeedGraph.h"
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtDrawnControl.h"
 #include "platform/ui/QtFrameWindow.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     InstallQtPlatform();
     // Controls the program draws itself, by the kind their templates give.
     QtDialogSite::RegisterKind(CHOXLadderCtrl::TemplateKind(), QtDrawnControl::Create);
+    QtDialogSite::RegisterKind(CHOXSpeedGraph::TemplateKind(), QtDrawnControl::Create);
     QtWindowFactory windows;
     SetWindowFactory(&windows);
 

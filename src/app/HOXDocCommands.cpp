@@ -51,6 +51,10 @@ void CHOXDoc::RegisterParameterCommands()
 {
     OnCommand(ID_PARAM_SYSTEM, [this] { m_pParam->EditSystem(); });
     OnCommand(ID_PARAM_SUBTASK, [this] { m_pParam->EditSubtask(); });
+    OnCommand(ID_PARAM_UNITS, [this] { m_pParam->EditUnits(); });
+    OnCommand(ID_PARAM_SPEED, [this] { m_pParam->EditSpeed(); });
+    OnCommand(ID_PARAM_MACHINE_ZERO, [this] { m_pParam->EditMachineZero(); });
+    OnCommand(ID_PARAM_SETTINGS, [this] { m_pParam->EditSettings(); });
     OnCommand(ID_PARAM_PROGRAM_NUMBER, [this] { m_pParam->EditProgramNumber(); });
     OnCommand(ID_PARAM_MCODE, [this] { m_pParam->EditMcode(); });
     OnCommand(ID_PARAM_PULSER, [this] { m_pParam->EditPulser(); });

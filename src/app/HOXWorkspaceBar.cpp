@@ -272,8 +272,10 @@ void CHOXWorkspaceBar::EditParameters(ItemKind kind)
     case Kind::Pulser: param.EditPulser(); break;
     case Kind::AbsPosition: param.EditAbsPosition(); break;
     case Kind::Others: param.EditOthers(); break;
-    // The axis pages (units, speed, machine zero, settings) have no dialogs
-    // yet: they open nothing.
+    case Kind::Units: param.EditUnits(); break;
+    case Kind::Speed: param.EditSpeed(); break;
+    case Kind::MachineZero: param.EditMachineZero(); break;
+    case Kind::Settings: param.EditSettings(); break;
     default: break;
     }
 }

@@ -423,16 +423,18 @@ void CHOXUndo::TakeNumberAgain(CHOXSymbol* symbol)
 {
     CHOXDoc* doc = m_pOwner != nullptr ? m_pOwner->GetDocument() : nullptr;
     if (doc == nullptr) return;
-    for (const CHOXSymbol::HeldNumber& held : symbol->GetHeldNumbers()) {
-        if (!held.IsUsedIn(*doc)) {
-            held.MarkIn(*doc);
-        } else if (held.HasFreeIn(*doc)) {
-            // Another holder has the number: the symbol takes fresh numbers
-            // (the other keeps the old one marked).
+    const std::vector<CHOXSymbol::HeldNumber> held = symbol->GetHeldNumbers();
+    // Another holder has one of the numbers: the symbol takes fresh numbers
+    // (the other keeps the old one marked). Asked before anything is marked,
+    // so that a symbol of several numbers does not keep some of them marked
+    // when it cannot take them all.
+    for (const CHOXSymbol::HeldNumber& number : held) {
+        if (number.IsUsedIn(*doc) && number.HasFreeIn(*doc)) {
             symbol->AssignNewNumber();
             return;
         }
     }
+    for (const CHOXSymbol::HeldNumber& number : held) number.MarkIn(*doc);
 }
 
 // ---------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include "platform/Strings.h"
 #include "symbols/flow/HOXFlowJump.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
+#include "symbols/flow/HOXFlowProgText.h"
 
 #include <algorithm>
 #include <climits>
@@ -142,6 +143,14 @@ bool CHOXExport::CheckJumpPointers(CHOXSymbol** symbol, QString& message)
     bool ok = true;
     ForEachSymbol(m_pDoc, [&](CHOXSymbol* s, CHOXFlowWnd*) {
         const int type = s->GetObjectType();
+        if (type == objtype::kFlowProgText) {
+            auto* text = dynamic_cast<CHOXFlowProgText*>(s);
+            if (text == nullptr || text->CheckJumpTargets()) return true;
+            *symbol = s;
+            message = LoadStr(13398);
+            ok = false;
+            return false;
+        }
         if (type != objtype::kFlowCall && type != objtype::kFlowJump) return true;
         const std::int32_t n = s->GetPointerNumber();
         if (n >= 0 && n <= 255 && m_pDoc->IsPointerNumberUsed(n)) return true;

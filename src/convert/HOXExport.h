@@ -72,6 +72,8 @@ private:
     // 0 all complete, 1 one without data (stops), 2 an invalid file register
     // (the last such symbol).
     int CheckSymbolData(CHOXSymbol** symbol, QString& message);
+    // A CALL or JUMP to a number nothing holds, or program text with such a
+    // jump or call.
     bool CheckJumpPointers(CHOXSymbol** symbol, QString& message);
     // Whether the pin's wire leads somewhere the walk can write.
     bool IsPinConnected(const CHOXSymbol* symbol, int index, CHOXFlowWnd* window) const;

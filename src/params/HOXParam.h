@@ -129,6 +129,13 @@ public:
     void EditPulser();
     void EditAbsPosition();
     void EditOthers();
+    // The axis dialogs, linked in a ring by their back and forward buttons:
+    // a dialog ended by one of them has done what OK does, and its neighbour
+    // opens once it has returned.
+    void EditUnits();
+    void EditSpeed();
+    void EditMachineZero();
+    void EditSettings();
 
 private:
     static constexpr std::size_t axisCount = 27;

@@ -56,19 +56,27 @@ bool CHOXParamDlg::OnInitDialog()
     ShowAxis(m_nAxis);
     UpdateData(false);
     UpdateEnabling();
+    AxisShown();
     return true;
 }
 
 void CHOXParamDlg::OnOK()
 {
-    if (!LeaveAxis()) return;
-    WriteValues();
-    EndDialog(IDOK);
+    if (CommitValues()) EndDialog(IDOK);
 }
+
+bool CHOXParamDlg::CommitValues()
+{
+    if (!LeaveAxis()) return false;
+    WriteValues();
+    return true;
+}
+
+bool CHOXParamDlg::TakeFields() { return UpdateData(true) && CheckFields(); }
 
 bool CHOXParamDlg::LeaveAxis()
 {
-    if (!UpdateData(true) || !CheckFields()) return false;
+    if (!TakeFields()) return false;
     StoreAxis(m_nAxis);
     return true;
 }
@@ -79,6 +87,7 @@ void CHOXParamDlg::EnterAxis(int axis)
     ShowAxis(m_nAxis);
     UpdateData(false);
     UpdateEnabling();
+    AxisShown();
 }
 
 bool CHOXParamDlg::Fail(int id, const QString& message)

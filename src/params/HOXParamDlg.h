@@ -75,10 +75,20 @@ protected:
     virtual void StoreAxis(int axis) = 0;
     // Fields follow their switches, as the controls show them.
     virtual void UpdateEnabling() {}
+    // The values of an axis are on show (at the start and on entering a
+    // tab): labels and drawings that follow the axis.
+    virtual void AxisShown() {}
+    // The shown values from the controls: the data exchange, then the
+    // dialog's checks; false after the first failure was shown.
+    virtual bool TakeFields();
     // The dialog's checks in order; false after the first failure was shown.
     virtual bool CheckFields() { return true; }
     // The buffers into the set.
     virtual void WriteValues() = 0;
+    // What OK does short of ending the dialog: the shown values pass and go
+    // into their buffers, and the buffers into the set. False, and nothing
+    // written, when a check fails.
+    bool CommitValues();
 
     // A failed check: the message with an exclamation mark, then the field
     // takes the focus with its whole text selected. Always false.

@@ -256,3 +256,9 @@ void CDC::DrawImage(const CRect& target, const QImage& image)
     const CRect n = target.Normalized();
     m_painter.drawImage(QRectF(n.left, n.top, n.Width(), n.Height()), image);
 }
+
+void CDC::IntersectClipRect(const CRect& r)
+{
+    const CRect n = r.Normalized();
+    m_painter.setClipRect(QRectF(n.left, n.top, n.Width(), n.Height()), Qt::IntersectClip);
+}

@@ -95,6 +95,9 @@ public:
     int DrawText(const QString& text, CRect& r, UINT format);
     CSize GetTextExtent(const QString& text) const;
     void DrawImage(const CRect& target, const QImage& image);
+    // Nothing is drawn outside the rectangle from here on, in the present
+    // mapping, until the device context goes.
+    void IntersectClipRect(const CRect& r);
 
 private:
     void ApplyTransform();

@@ -71,7 +71,8 @@ public:
     virtual void SetPos(int id, int pos) = 0;
     virtual int GetPos(int id) const = 0;
 
-    // Pictures.
+    // Pictures: a picture control shows the image; a button shows it beside
+    // its text.
     virtual void SetImage(int id, const QImage& image) = 0;
 
     // Read-only grids: cells by row and column (row 0 is the header row),

@@ -71,6 +71,7 @@ bool ParseControl(const QJsonObject& o, ControlTemplate& c, QString* error)
     c.readOnly = o.value(u"readonly").toBool();
     c.multiline = o.value(u"multiline").toBool();
     c.number = o.value(u"number").toBool();
+    c.upperCase = o.value(u"uppercase").toBool();
     c.limit = o.value(u"limit").toInt();
     const QJsonArray range = o.value(u"range").toArray();
     if (range.size() == 2) {

@@ -28,6 +28,7 @@ struct ControlTemplate {
     bool readOnly = false;
     bool multiline = false;
     bool number = false;       // edit accepts digits only
+    bool upperCase = false;    // edit: what is typed or put in is shown and read in capitals
     int limit = 0;             // edit: most characters; 0 none
     int rangeMin = 0;          // spin, slider, progress
     int rangeMax = 100;

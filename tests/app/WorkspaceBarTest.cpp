@@ -650,15 +650,16 @@ TEST_F(WorkspaceBarTest, ADoubleClickOffTheLabelOpensNothing)
     EXPECT_EQ(Main()->GetClickedItemText(), QStringLiteral("Flow Chart1"));
 }
 
-TEST_F(WorkspaceBarTest, ParameterPagesOpenTheirDialogsAndGroupsAndAxisPagesOpenNothing)
+TEST_F(WorkspaceBarTest, ParameterPagesOpenTheirDialogsAndGroupsOpenNothing)
 {
     NewDocument();
     const CMDIChildWnd* active = Main()->MDIGetActive();
-    // The dialog each page opens; the axis pages have none yet. Any other
-    // message or dialog would fail the test.
+    // The dialog each page opens. Any other message or dialog would fail the
+    // test.
     const std::map<Kind, UINT> dialogs = {
-        {Kind::ProgramNumber, 2051}, {Kind::Mcode, 2049},  {Kind::Pulser, 2050},  {Kind::AbsPosition, 2048},
-        {Kind::Others, 2052},        {Kind::System, 2055}, {Kind::Subtask, 2054},
+        {Kind::ProgramNumber, 2051}, {Kind::Mcode, 2049},       {Kind::Pulser, 2050},   {Kind::AbsPosition, 2048},
+        {Kind::Others, 2052},        {Kind::System, 2055},      {Kind::Subtask, 2054},  {Kind::Units, 2057},
+        {Kind::Speed, 2058},         {Kind::MachineZero, 2053}, {Kind::Settings, 2056},
     };
     for (const Row& row : kSkeleton) {
         const HTREEITEM item = Item(row.kind);

@@ -118,8 +118,8 @@ TEST_F(ChartViewTest, TheSymbolFactoryMakesTheCurrentTool)
     const struct {
         UINT tool;
         int type;
-    } cases[] = {{20101, 301}, {20102, 302}, {20103, 303}, {20104, 309}, {20106, 305}, {20108, 306}, {20109, 304},
-                 {20110, 0}, {20300, 0}};
+    } cases[] = {{20101, 301}, {20102, 302}, {20103, 303}, {20104, 309}, {20105, 308}, {20106, 305},
+                 {20107, 307}, {20108, 306}, {20109, 304}, {20110, 0},   {20300, 341}, {20308, 349}};
     for (const auto& c : cases) {
         view.OnToolSelected(c.tool);
         std::unique_ptr<CHOXDrawObj> symbol = view.CreateSymbol(CPoint(100, 50));

@@ -21,11 +21,8 @@ public:
     int GetObjectType() const override { return Type; }
 };
 
-// A conditional jump made by the palette: side exit included.
-class PlacedSideExit : public SideExitSymbol {
-public:
-    PlacedSideExit(CPoint topLeft, CHOXWnd* wnd) : SideExitSymbol(topLeft, wnd) { CreatePins(); }
-};
+// A conditional jump as the palette makes it: side exit included.
+using PlacedSideExit = CHOXFlowCJump;
 
 // While it lives, a palette tool makes the given symbols (null: none); the
 // tool's own maker comes back afterwards.

@@ -63,19 +63,21 @@ KT_IMPLEMENT_SERIAL(CTestNumberHolder, CHOXSymbol, 0)
 
 namespace {
 
-// The family's tool, for as long as a test needs it.
+// The family's tool, for as long as a test needs it; the tool's own maker
+// comes back afterwards.
 class ToolRegistration {
 public:
-    explicit ToolRegistration(UINT tool) : m_tool(tool)
+    explicit ToolRegistration(UINT tool) : m_tool(tool), m_old(FindPaletteTool(tool)->maker)
     {
         EXPECT_TRUE(RegisterSymbolMaker(tool, &MakeSymbolOf<CTestNumberHolder>));
     }
-    ~ToolRegistration() { RegisterSymbolMaker(m_tool, nullptr); }
+    ~ToolRegistration() { RegisterSymbolMaker(m_tool, m_old); }
     ToolRegistration(const ToolRegistration&) = delete;
     ToolRegistration& operator=(const ToolRegistration&) = delete;
 
 private:
     UINT m_tool;
+    SymbolMaker m_old;
 };
 
 class HeldNumbersTest : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include "chart/HOXPin.h"
 #include "symbols/FlowSymbolTestSupport.h"
 #include "symbols/SymbolTextCases.h"
+#include "symbols/flow/HOXFlowCJump.h"
 #include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowJump.h"
@@ -118,7 +119,7 @@ TEST_F(CheckerFlowSymbolTest, JumpBehindAConditionalJumpsSideExitCountsNothingIt
     // Deliberately counted otherwise: the conditional jump carries this
     // jump's line, so the JUMP counts 0 although its lines are 6 steps.
     MakeDocument(2);
-    CTestSideExit* source = Place<CTestSideExit>(chart);
+    CHOXFlowCJump* source = Place<CHOXFlowCJump>(chart);
     auto* jump = Place<CHOXFlowJump>(chart, CPoint(250, 150));
     jump->SetPointerNumber(3);
     Wire(source, 2, jump);
@@ -249,6 +250,65 @@ TEST_F(CheckerFlowSymbolTest, EveryPositioningCodeWritesLinesTheCheckerAcceptsAn
         }
     }
     EXPECT_EQ(named, 7);
+}
+
+TEST_F(CheckerFlowSymbolTest, EveryFunctionSymbolWritesALineTheCheckerAcceptsAndCountsItAsItDoes)
+{
+    for (const kt::test::SymbolTextCase& c : kt::test::FuncSymbolTextCases()) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(c.countsOtherwise[0], '\0');
+        MakeDocument(c.controllerType);
+        auto symbol = c.make(chart);
+        symbol->CalcSteps();
+        ASSERT_EQ(symbol->GetErrorState(), 0);
+        CHOXInstrParser checker(&doc->GetParam());
+        EXPECT_EQ(StepsOfLines(checker, symbol->GetCode()), symbol->GetSteps()) << symbol->GetCode().toStdString();
+    }
+}
+
+TEST_F(CheckerFlowSymbolTest, EveryConditionalJumpWritesLinesTheCheckerAcceptsAndCountsThemAsItDoes)
+{
+    for (const kt::test::SymbolTextCase& c : kt::test::CJumpTextCases()) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(c.countsOtherwise[0], '\0');
+        MakeDocument(c.controllerType);
+        std::unique_ptr<CHOXSymbol> made = c.make(chart);
+        made->SetId(static_cast<DWORD>(doc->NewSymbolId()));
+        CHOXSymbol* symbol = made.get();
+        chart->AddObject(std::move(made));
+        kt::test::JumpToNode5(chart, symbol);
+        symbol->CalcSteps();
+        ASSERT_EQ(symbol->GetErrorState(), 0);
+        CHOXInstrParser checker(&doc->GetParam());
+        EXPECT_EQ(StepsOfLines(checker, symbol->GetCode()), symbol->GetSteps()) << symbol->GetCode().toStdString();
+    }
+}
+
+TEST_F(CheckerFlowSymbolTest, AConditionalJumpCountsItsJumpLineEvenWhenItCannotWriteIt)
+{
+    // Deliberately counted otherwise: the jump line and its steps belong to
+    // the symbol whatever its jump output leads to. Without a wire the line
+    // is missing; towards a JUMP without a target it has no operand. The
+    // conversion refuses both charts before it asks for the text (a free
+    // pin, a JUMP without target).
+    MakeDocument(1);
+    auto* free = Place<CHOXFlowCJump>(chart);
+    free->SetBitCondition(QStringLiteral("LD X0;"));
+    free->CalcSteps();
+    EXPECT_EQ(free->GetCode(), QStringLiteral("BRET(FNC05);\nLD X0;\n;\nBRET(FNC05);"));
+    EXPECT_EQ(free->GetSteps(), 10);
+
+    auto* cjump = Place<CHOXFlowCJump>(chart, CPoint(100, 150));
+    cjump->SetBitCondition(QStringLiteral("LD X0;"));
+    auto* jump = Place<CHOXFlowJump>(chart, CPoint(250, 150));
+    Wire(cjump, 2, jump);
+    cjump->CalcSteps();
+    EXPECT_EQ(cjump->GetCode(), QStringLiteral("BRET(FNC05);\nLD X0;\nCJ(FNC00) ;\nBRET(FNC05);"));
+    EXPECT_EQ(cjump->GetSteps(), 10);
+    CHOXInstrParser checker(&doc->GetParam());
+    QString error;
+    EXPECT_FALSE(checker.CheckInstruction(QStringLiteral("CJ(FNC00) ;"), error));
+    EXPECT_FALSE(checker.CheckInstruction(QStringLiteral(";"), error));
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "app/PaletteTools.h"
 #include "chart/HOXFlowView.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
+#include "symbols/flow/HOXFlowProgText.h"
 
 #include <QProgressBar>
 #include <QStringList>
@@ -331,6 +332,15 @@ TEST_F(ChecksTest, WarningsAreAskedWithAskAndOnlyRememberedWithout)
         {"a CALL to a number no one holds", 13394, [](ChecksTest& t) { return t.Between(t.PlaceCall(t.chart, 12)); }},
         {"a CALL beyond the numbers", 13394, [](ChecksTest& t) { return t.Between(t.PlaceCall(t.chart, 256)); }},
         {"a JUMP to a number no one holds", 13393, [](ChecksTest& t) { return t.Between(t.PlaceJump(t.chart, 40)); }},
+        {"program text that jumps to a number no one holds", 13398,
+         [](ChecksTest& t) {
+             auto* text = t.Place<CHOXFlowProgText>(t.chart);
+             text->SetText(QStringLiteral("LD X0;\nCJ(FNC00) P40;\nP41;\n"));
+             text->AddPointerNumber(41);
+             t.doc->MarkPointerNumberUsed(41);
+             text->CalcSteps();
+             return t.Between(text);
+         }},
         {"a symbol no root leads to", 13399,
          [](ChecksTest& t) {
              t.Program(t.chart);

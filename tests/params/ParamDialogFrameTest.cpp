@@ -33,6 +33,10 @@ const DialogCase kDialogs[] = {
     {"pulser", &CHOXParam::EditPulser, 2050, true},
     {"absolute position", &CHOXParam::EditAbsPosition, 2048, true},
     {"others", &CHOXParam::EditOthers, 2052, true},
+    {"units", &CHOXParam::EditUnits, 2057, true},
+    {"speed", &CHOXParam::EditSpeed, 2058, true},
+    {"machine zero", &CHOXParam::EditMachineZero, 2053, true},
+    {"settings", &CHOXParam::EditSettings, 2056, true},
 };
 
 // A change on the X tab that its checks refuse, by dialog: the switch that
@@ -54,6 +58,10 @@ const RefusedCase kRefused[] = {
     {&CHOXParam::EditPulser, 2050, 8791, 8800, "70", "ERROR :Valid Range :Octal values between 0 and 67"},
     {&CHOXParam::EditAbsPosition, 2048, 8810, 8813, "67", "ERROR:Valid Range :Octal values between 0 -66"},
     {&CHOXParam::EditOthers, 2052, 8820, 8822, "400", "ERROR: Valid Range :Octal values beween 0-67, 372-377"},
+    {&CHOXParam::EditUnits, 2057, 8842, 8847, "0", "Please enter an integer between 1 and 65535."},
+    {&CHOXParam::EditSpeed, 2058, 0, 8862, "0", "ERROR :Valid Range 1- Maximum Speed"},
+    {&CHOXParam::EditMachineZero, 2053, 0, 8882, "0", "ERROR: Valid Range :1- 20000"},
+    {&CHOXParam::EditSettings, 2056, 0, 8910, "007", "ERROR: Valid Range -2147483648 ~ 2147483647."},
 };
 
 } // namespace

@@ -15,6 +15,8 @@
 #include "plc/HOXLadderClip.h"
 #include "res/CommandIds.h"
 #include "support/Scripted.h"
+#include "symbols/code/HOXDataRegDlg.h"
+#include "symbols/operand/HOXDataReg.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -247,4 +249,27 @@ TEST_F(KzPlcDlgTest, ProgramNumberParameterDialogOpensTheInstructionDialog)
     });
     doc.GetParam().EditProgramNumber();
     EXPECT_EQ(clipboard::Take(CHOXLadderClip::FormatName()), FromToBytes("4F", "0500", "2823"));
+}
+
+TEST_F(KzPlcDlgTest, DataRegisterDialogOpensTheInstructionDialog)
+{
+    UseType(1, 2);
+    doc.GetParam().SetDefaults();
+    clipboard::Offer(QStringLiteral("text/plain"), QByteArray("before"));
+    CHOXDataReg reg;
+    ASSERT_TRUE(reg.Parse(QStringLiteral("DD150"), true));
+    ScriptedDialogs dialogs;
+    dialogs.Expect(CHOXDataRegDlg::kTemplate, [](DialogDriver& d) {
+        d.Click(CHOXDataRegDlg::kKzPlc);
+        d.Click(IDCANCEL);
+    });
+    dialogs.Expect(Dlg::kTemplate, [](DialogDriver& d) {
+        auto& dlg = static_cast<Dlg&>(d.Dialog());
+        EXPECT_EQ(Describe(dlg.GetLadder().GetBlockList()), OneRow("DTO", "K2", "K150"));
+        d.Click(Dlg::kCopy);
+        d.Click(IDOK);
+    });
+    CHOXDataRegDlg chooser(reg, &doc);
+    chooser.DoModal();
+    EXPECT_EQ(clipboard::Take(CHOXLadderClip::FormatName()), DFromDToBytes("4F", "0200", "9600"));
 }

@@ -1,5 +1,6 @@
 #include "support/Scripted.h"
 
+#include "params/HOXSpeedGraph.h"
 #include "platform/Clipboard.h"
 #include "platform/Settings.h"
 #include "platform/ui/QtClipboard.h"
@@ -222,6 +223,18 @@ bool DialogDriver::Visible(int id) const { return m_site.IsVisible(id); }
 int DialogDriver::Focus() const { return m_site.GetFocus(); }
 int DialogDriver::DefaultButton() const { return m_site.GetDefaultButton(); }
 int DialogDriver::Limit(int id) const { return m_site.GetLimit(id); }
+
+QString DialogDriver::SelectedText(int id) const
+{
+    auto* edit = qobject_cast<QLineEdit*>(Widget(id));
+    return edit != nullptr ? edit->selectedText() : QString();
+}
+
+int DialogDriver::Caret(int id) const
+{
+    auto* edit = qobject_cast<QLineEdit*>(Widget(id));
+    return edit != nullptr ? edit->cursorPosition() : -1;
+}
 QString DialogDriver::Caption() const { return m_site.GetCaption(); }
 QString DialogDriver::Cell(int id, int row, int col) const { return m_site.GetGridText(id, row, col); }
 
@@ -279,14 +292,21 @@ int ScriptedDialogs::RunModal(CDialog& dialog)
     Expected e = std::move(m_expected.front());
     m_expected.pop_front();
     EXPECT_EQ(e.templateId, dialog.GetTemplateId());
-    QtDialogSite site(dialog, nullptr);
-    site.Window()->show();
-    if (site.Initialize()) {
-        DialogDriver driver(site);
-        if (e.script) e.script(driver);
-        if (!site.Ended()) ADD_FAILURE() << "the script left dialog " << dialog.GetTemplateId() << " open";
+    ++m_open;
+    m_mostOpen = std::max(m_mostOpen, m_open);
+    int result = IDCANCEL;
+    {
+        QtDialogSite site(dialog, nullptr);
+        site.Window()->show();
+        if (site.Initialize()) {
+            DialogDriver driver(site);
+            if (e.script) e.script(driver);
+            if (!site.Ended()) ADD_FAILURE() << "the script left dialog " << dialog.GetTemplateId() << " open";
+        }
+        if (site.Ended()) result = site.Result();
     }
-    return site.Ended() ? site.Result() : IDCANCEL;
+    --m_open;
+    return result;
 }
 
 // ---------------------------------------------------------------------------
@@ -311,6 +331,7 @@ void StrictPlatformEnvironment::SetUp()
     // The kinds of controls the program draws itself, as the program
     // registers them.
     QtDialogSite::RegisterKind(CHOXLadderCtrl::TemplateKind(), QtDrawnControl::Create);
+    QtDialogSite::RegisterKind(CHOXSpeedGraph::TemplateKind(), QtDrawnControl::Create);
     g_settings = std::make_unique<TempSettings>();
     g_dataHome = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", QFile::encodeName(g_dataHome->path()));

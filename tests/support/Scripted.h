@@ -84,6 +84,10 @@ public:
     int Focus() const;
     int DefaultButton() const;
     int Limit(int id) const;
+    // An edit's selected text and the position of its caret (0 before the
+    // first character).
+    QString SelectedText(int id) const;
+    int Caret(int id) const;
     QString Caption() const;
     // A cell of a grid.
     QString Cell(int id, int row, int col) const;
@@ -103,6 +107,10 @@ public:
     ScriptedDialogs& Expect(UINT templateId, Script script);
     int RunModal(CDialog& dialog) override;
     int Ran() const { return m_ran; }
+    // Modal dialogs running now (one runs inside another's script), and the
+    // most that ran at once.
+    int Open() const { return m_open; }
+    int MostOpen() const { return m_mostOpen; }
 
     // Modeless dialogs need no answer: each is rendered offscreen and kept
     // while it lives, so a test can read it in the middle of the operation
@@ -128,6 +136,8 @@ private:
     std::deque<Expected> m_expected;
     DialogRunner* m_previous;
     int m_ran = 0;
+    int m_open = 0;
+    int m_mostOpen = 0;
     std::vector<Live> m_modeless;
 };
 

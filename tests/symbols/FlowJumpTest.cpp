@@ -1,6 +1,7 @@
 // JUMP and the jump-end marker: program text in each window and state,
 // steps (also behind a conditional jump's side exit), caption, AssignNewNumber,
 // and how the marker is drawn.
+#include "symbols/flow/HOXFlowCJump.h"
 #include "symbols/flow/HOXFlowJump.h"
 #include "symbols/flow/HOXFlowJumpEnd.h"
 
@@ -119,7 +120,7 @@ TEST_F(FlowJumpTest, CaptionFollowsTheModeAndTheEnd)
 
 TEST_F(FlowJumpTest, BehindAConditionalJumpsSideExitTheJumpCountsNothing)
 {
-    CTestSideExit* source = Place<CTestSideExit>(chart);
+    CHOXFlowCJump* source = Place<CHOXFlowCJump>(chart);
     CHOXFlowJump* behindSide = Place<CHOXFlowJump>(chart, CPoint(250, 150));
     CHOXFlowJump* behindBottom = Place<CHOXFlowJump>(chart, CPoint(100, 150));
     behindSide->SetPointerNumber(3);

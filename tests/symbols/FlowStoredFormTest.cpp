@@ -1,16 +1,19 @@
 // The stored forms of the flow-control symbols and of the jump-end marker:
 // golden bytes, reading them back, and damaged input.
+#include "symbols/flow/HOXFlowCJump.h"
 #include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowJump.h"
 #include "symbols/flow/HOXFlowJumpEnd.h"
 #include "symbols/flow/HOXFlowPointer.h"
+#include "symbols/flow/HOXFlowProgText.h"
 #include "symbols/flow/HOXFlowRet.h"
 #include "symbols/flow/HOXFlowStart.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
 
 #include "chart/HOXPin.h"
 #include "symbols/FlowSymbolTestSupport.h"
+#include "symbols/OperandStoredForm.h"
 
 using kt::test::Ascii;
 using kt::test::FlowDocTest;
@@ -36,6 +39,7 @@ const QByteArray kCategoryAndState = "00000000" "00000000";
 const QByteArray kOutputPin0 = "00000000" "20000000" "20000000" "01000000" "00000000" "ffffffff";
 const QByteArray kInputPin0 = "00000000" "20000000" "00000000" "00000000" "01000000" "ffffffff";
 const QByteArray kOutputPin1 = "01000000" "20000000" "20000000" "01000000" "00000000" "ffffffff";
+const QByteArray kSideExitPin2 = "02000000" "40000000" "10000000" "02000000" "00000000" "ffffffff";
 
 class FlowStoredFormTest : public FlowDocTest {
 protected:
@@ -210,4 +214,121 @@ TEST_F(FlowStoredFormTest, CutShortInputIsRefused)
             EXPECT_THROW(in.ReadOwned<CObject>(), ArchiveError) << cut;
         }
     }
+}
+
+TEST_F(FlowStoredFormTest, ConditionalJumpOfEachForm)
+{
+    using kt::test::hex::Device;
+    using kt::test::hex::I32;
+    using kt::test::hex::Str;
+    const QByteArray empty = Device(0, 0, -1);
+    auto part = [](const char* label) {
+        return NewClass("CHOXFlowCJump") + kIdAndBounds + Str("CONDITIONAL JUMP") + "00" + kFlags + Str(label) +
+               kFlags + kCategoryAndState + "0300" + NewClass("CHOXPin") + kInputPin0 + "0380" + kOutputPin1 +
+               "0380" + kSideExitPin2;
+    };
+    QString message;
+    auto* fresh = Make<CHOXFlowCJump>(chart);
+    auto* bit = Make<CHOXFlowCJump>(chart);
+    bit->SetNegated(1);
+    bit->SetBitCondition(QStringLiteral("LD X0;\nANI M5;"));
+    auto* compare = Make<CHOXFlowCJump>(chart);
+    compare->SetKind(CHOXFlowCJump::kCompareForm);
+    compare->SetCompare32Bit(1);
+    compare->SetCompareOperand1(QStringLiteral("DD10Z2"), message);
+    compare->SetCompareOperand2(QStringLiteral("K-5"), message);
+    compare->SetCompareCondition(CHOXFlowCJump::kLess);
+    compare->SetCompareOutputType(0);
+    compare->SetCompareOutputNumber(17);
+    auto* zone = Make<CHOXFlowCJump>(chart);
+    zone->SetKind(CHOXFlowCJump::kZoneForm);
+    zone->SetZoneOperand1(QStringLiteral("K1"), message);
+    zone->SetZoneOperand2(QStringLiteral("K4M0"), message);
+    zone->SetZoneOperand3(QStringLiteral("HFF"), message);
+    zone->SetZoneOutputNumber(30);
+    // A setter the dialog does not reach stays stored as set.
+    zone->SetCompareCondition(CHOXFlowCJump::kNotEqual);
+
+    const struct {
+        const char* what;
+        CHOXFlowCJump* symbol;
+        const char* label;
+        QByteArray own;
+    } cases[] = {
+        {"new", fresh, "\n",
+         I32(0) + I32(0) + Str("") + I32(0) + empty + empty + I32(2) + I32(1) + I32(0) + I32(0) + empty + empty + empty +
+             I32(1) + I32(0)},
+        {"bit, negated", bit, "LD X0;\nANI M5;\n",
+         I32(0) + I32(1) + Str("LD X0;\nANI M5;") + I32(0) + empty + empty + I32(2) + I32(1) + I32(0) + I32(0) + empty +
+             empty + empty + I32(1) + I32(0)},
+        {"compare", compare, "DD10Z2 < K-5",
+         I32(1) + I32(0) + Str("") + I32(1) + Device(2, 0, 10, 2, 2) + Device(3, 0, -5) + I32(5) + I32(0) + I32(17) +
+             I32(0) + empty + empty + empty + I32(1) + I32(0)},
+        {"zone", zone, "K1 <= K4M0 <= HFF",
+         I32(2) + I32(0) + Str("") + I32(0) + empty + empty + I32(3) + I32(1) + I32(0) + I32(0) + Device(3, 0, 1) +
+             Device(5, 4, 0) + Device(4, 0, 255) + I32(1) + I32(30)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.symbol->UpdateText();
+        c.symbol->CalcSteps();
+        const QByteArray expected = part(c.label) + c.own;
+        const QByteArray bytes = StoredBytes(c.symbol);
+        EXPECT_EQ(bytes.toHex(), expected);
+        auto back = LoadStored<CHOXFlowCJump>(bytes);
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->GetKind(), c.symbol->GetKind());
+        EXPECT_EQ(back->GetLabel(), QString::fromLatin1(c.label));
+        EXPECT_EQ(back->GetCode(), c.symbol->GetCode());
+        EXPECT_EQ(StoredBytes(back.get()).toHex(), expected);
+        back->SetWnd(chart);
+        back->CalcSteps();
+        EXPECT_EQ(back->GetSteps(), c.symbol->GetSteps());
+        EXPECT_EQ(back->GetErrorState(), c.symbol->GetErrorState());
+    }
+}
+
+TEST_F(FlowStoredFormTest, ProgramInTextWithItsPointerSet)
+{
+    using kt::test::hex::I32;
+    using kt::test::hex::Str;
+    auto* text = Make<CHOXFlowProgText>(chart);
+    text->SetText(QStringLiteral("P1;\nP17;\nP33;\nJMP(FNC04) P1;\n"));
+    // One number in each of the buckets 0, 1 and 2, added out of order.
+    for (int n : {33, 1, 17}) text->AddPointerNumber(n);
+    const QByteArray expected = NewClass("CHOXFlowProgText") + kIdAndBounds + Str("PROGRAM in TEXT") + "00" + kFlags +
+                                Str("P1;\nP17;\nP33;\nJMP(FNC04) P1;\n") + kFlags + kCategoryAndState + "0200" +
+                                NewClass("CHOXPin") + kInputPin0 + "0380" + kOutputPin1 +
+                                "0300" + I32(1) + I32(1) + I32(17) + I32(17) + I32(33) + I32(33) + // the set
+                                I32(0);                                                            // reserved
+    EXPECT_EQ(StoredBytes(text).toHex(), expected);
+
+    auto back = LoadStored<CHOXFlowProgText>(QByteArray::fromHex(expected));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetText(), text->GetText());
+    EXPECT_EQ(back->GetPointerNumbers(), (std::vector<std::int32_t>{1, 17, 33}));
+    EXPECT_EQ(StoredBytes(back.get()).toHex(), expected);
+    // The reserved word is read and forgotten.
+    QByteArray odd = QByteArray::fromHex(expected);
+    odd[odd.size() - 4] = 7;
+    EXPECT_EQ(StoredBytes(LoadStored<CHOXFlowProgText>(odd).get()).toHex(), expected);
+}
+
+TEST_F(FlowStoredFormTest, CutShortConditionalJumpsAndProgramTextsAreRefused)
+{
+    auto* cjump = Make<CHOXFlowCJump>(chart);
+    auto* text = Make<CHOXFlowProgText>(chart);
+    text->AddPointerNumber(3);
+    for (CObject* object : std::initializer_list<CObject*>{cjump, text}) {
+        const QByteArray bytes = StoredBytes(object);
+        for (int cut : {1, 4, 5, 8, 12}) {
+            CArchive in(bytes.left(bytes.size() - cut));
+            EXPECT_THROW(in.ReadOwned<CObject>(), ArchiveError) << cut;
+        }
+    }
+    // A count of pointers beyond what the input holds.
+    QByteArray many = StoredBytes(text);
+    many.replace(many.size() - 14, 2, QByteArray::fromHex("ff7f"));
+    CArchive in(many);
+    EXPECT_THROW(in.ReadOwned<CObject>(), ArchiveError);
 }

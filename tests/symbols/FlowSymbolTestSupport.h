@@ -15,16 +15,6 @@
 
 #include <memory>
 
-// Stands in for the conditional jump (type 307): an input, a bottom output
-// and the side exit as pin 2. Stored with its class like any symbol.
-class CTestSideExit : public CHOXSymbol {
-    KT_DECLARE_SERIAL(CTestSideExit)
-public:
-    CTestSideExit() = default;
-    CTestSideExit(CPoint topLeft, CHOXWnd* wnd);
-    int GetObjectType() const override { return objtype::kFlowCJump; }
-};
-
 namespace kt::test {
 
 class FlowDocTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 // What a flow-chart record does with the flow-control symbols: the first
 // symbols of a new chart, the program steps of a chart, pins by symbol id,
 // and the numbers, steps and captions restored after loading.
+#include "symbols/flow/HOXFlowCJump.h"
 #include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowJump.h"
@@ -278,24 +279,24 @@ TEST_F(FlowWindowSymbolsTest, ChartStepsCountJumpsMarkersAndNodes)
     call->SetPointerNumber(5);
     call->CalcSteps();
     auto* end = Place<CHOXFlowEnd>(chart, CPoint(100, 300));      // 2, not wired
-    auto* cjump = Place<CTestSideExit>(chart, CPoint(300, 20));   // 0 of its own here
+    auto* cjump = Place<CHOXFlowCJump>(chart, CPoint(300, 20));   // 8: no condition yet
     auto* jump = Place<CHOXFlowJump>(chart, CPoint(400, 100));    // 6 alone, 0 behind the side exit
     jump->SetPointerNumber(7);
-    EXPECT_EQ(chart->CountProgramSteps(), 3 + 4 + 2 + 0 + 6);
+    EXPECT_EQ(chart->CountProgramSteps(), 3 + 4 + 2 + 8 + 6);
 
     CHOXConnect* first = WireTo(start, 0, call->GetId(), 1);
     CHOXNode* node = NodeOn(first, 40);                            // 2
     JumpToNode(call, 1, node);                                     // marker: 6
     WireTo(cjump, 2, jump->GetId(), 1);
     // The JUMP is recounted by the window itself.
-    EXPECT_EQ(chart->CountProgramSteps(), 3 + 4 + 2 + 0 + 0 + 2 + 6);
+    EXPECT_EQ(chart->CountProgramSteps(), 3 + 4 + 2 + 8 + 0 + 2 + 6);
     EXPECT_EQ(jump->GetSteps(), 0);
     (void)end;
 
     // A second node with nothing on it: 2 more.
     CHOXConnect* toEnd = WireTo(cjump, 1, end->GetId(), 1);
     NodeOn(toEnd, 41);
-    EXPECT_EQ(chart->CountProgramSteps(), 3 + 4 + 2 + 0 + 0 + 4 + 6);
+    EXPECT_EQ(chart->CountProgramSteps(), 3 + 4 + 2 + 8 + 0 + 4 + 6);
 }
 
 TEST_F(FlowWindowSymbolsTest, ADocumentWithEveryFlowSymbolSavesLoadsAndSavesTheSame)
@@ -309,7 +310,7 @@ TEST_F(FlowWindowSymbolsTest, ADocumentWithEveryFlowSymbolSavesLoadsAndSavesTheS
     call->CalcSteps();
     auto* end = Place<CHOXFlowEnd>(chart, CPoint(100, 300));
     auto* pointer = Place<CHOXFlowPointer>(chart, CPoint(250, 20)); // P0
-    auto* cjump = Place<CTestSideExit>(chart, CPoint(250, 100));
+    auto* cjump = Place<CHOXFlowCJump>(chart, CPoint(250, 100));
     auto* jump = Place<CHOXFlowJump>(chart, CPoint(400, 200));
     jump->SetPointerNumber(0);
     auto* plainJump = Place<CHOXFlowJump>(chart, CPoint(250, 250));
@@ -333,10 +334,11 @@ TEST_F(FlowWindowSymbolsTest, ADocumentWithEveryFlowSymbolSavesLoadsAndSavesTheS
     auto* yStart = Place<CHOXFlowStart>(AddChart(QStringLiteral("Y axis")), CPoint(137, 32));
     yStart->SetAxis(1);
     yStart->SetProgramNumber(3);
-    // START 3, CALL 4, END 2, POINTER 2, the JUMP behind the side exit 0,
-    // the other JUMP 6, the node 2, the marker 6.
+    // START 3, CALL 4, END 2, POINTER 2, the conditional jump without a
+    // condition 8, the JUMP behind the side exit 0, the other JUMP 6, the node
+    // 2, the marker 6.
     const int steps = chart->CountProgramSteps();
-    EXPECT_EQ(steps, 25);
+    EXPECT_EQ(steps, 33);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("flow.hox"));

@@ -10,6 +10,8 @@
 #include <memory>
 #include <span>
 
+class CHOXConnect;
+class CHOXFlowWnd;
 class CHOXWnd;
 
 namespace kt::test {
@@ -34,5 +36,14 @@ struct SymbolTextCase {
 
 // The positioning codes.
 std::span<const SymbolTextCase> CodeSymbolTextCases();
+// The function instructions.
+std::span<const SymbolTextCase> FuncSymbolTextCases();
+// The conditional jumps: their text once the jump output leads to the node
+// of pointer 5 (JumpToNode5). The setters are the only way to fill them.
+std::span<const SymbolTextCase> CJumpTextCases();
+// A wire from the symbol's jump output (pin 2) to the node of pointer 5, in
+// the chart that holds the symbol (the node need not exist; when it does, the
+// wire is among its incoming ones).
+CHOXConnect* JumpToNode5(CHOXFlowWnd* chart, CHOXSymbol* cjump);
 
 } // namespace kt::test

@@ -976,6 +976,67 @@ QImage PaletteConnectButton(bool down, bool focus)
     return image;
 }
 
+// Axis parameter dialogs: the ring buttons step to the dialog before or
+// after, drawn as a bold arrow on a small turning track.
+QImage RingArrow(bool forward)
+{
+    QImage image(24, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (!forward) {
+        // The back arrow is the forward one mirrored.
+        p.translate(24, 0);
+        p.scale(-1, 1);
+    }
+    // The track: most of a ring, open where the arrow leaves it.
+    p.setPen(QPen(kSteel, 1.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(2.5, 2.5, 11, 11), 60 * 16, 260 * 16);
+    // The arrow.
+    const QPolygonF arrow({{6, 6}, {14, 6}, {14, 2.5}, {21.5, 8}, {14, 13.5}, {14, 10}, {6, 10}});
+    p.setPen(QPen(kInk, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kAccent);
+    p.drawPolygon(arrow);
+    p.end();
+    return image;
+}
+
+// Dog switch options of the zero return: the switch signal as the dog passes
+// it, with the edge that starts the count marked (front end: the rising
+// edge; rear end: the falling one) and the direction of travel above.
+QImage DogSwitchEdge(bool rearEnd)
+{
+    QImage image(56, 24, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The signal: low, high while the dog presses the switch, low again.
+    const qreal low = 20.5;
+    const qreal high = 9.5;
+    const qreal rise = 16.5;
+    const qreal fall = 38.5;
+    p.setPen(QPen(kInk, 1.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(QColor(0xdf, 0xeb, 0xfa));
+    p.drawPolygon(QPolygonF({{rise, low}, {rise, high}, {fall, high}, {fall, low}}));
+    p.drawLine(QPointF(2, low), QPointF(54, low));
+    // The counted edge.
+    const qreal edge = rearEnd ? fall : rise;
+    p.setPen(QPen(kAccent, 3, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(edge, low), QPointF(edge, high));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawEllipse(QPointF(edge, high), 2.5, 2.5);
+    // Travel: the dog moves from left to right.
+    p.setPen(QPen(kSteel, 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 4), QPointF(13, 4));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kSteel);
+    p.drawPolygon(QPolygonF({{15, 4}, {11, 1.5}, {11, 6.5}}));
+    p.end();
+    return image;
+}
+
 void SaveNamed(const QImage& image, const QString& dir, const char* name)
 {
     const QString path = dir + QStringLiteral("/%1.png").arg(QString::fromLatin1(name));
@@ -1025,5 +1086,10 @@ int main(int argc, char** argv)
     SaveNamed(PaletteConnectButton(true, false), dir, "BITBTNCONNECTD");
     SaveNamed(PaletteConnectButton(false, true), dir, "BITBTNCONNECTB");
     SaveNamed(PaletteConnectButton(true, true), dir, "BITBTNCONNECTX");
+    // Axis parameter dialogs: the dog switch options and the ring buttons.
+    Save(DogSwitchEdge(false), dir, 4070);
+    Save(DogSwitchEdge(true), dir, 4071);
+    Save(RingArrow(true), dir, 4075);
+    Save(RingArrow(false), dir, 4076);
     return 0;
 }

@@ -151,15 +151,17 @@ Grid* GridOf(QWidget* w) { return dynamic_cast<Grid*>(w); }
 
 // The limit of an edit: what the user types stops at the most characters
 // (and, for number edits, takes digits only); text the program puts in is
-// kept whole, as a field may hold a longer value from elsewhere.
+// kept whole, as a field may hold a longer value from elsewhere. An
+// upper-case edit turns what is typed into capitals as it comes.
 class EditLimit : public QValidator {
 public:
-    EditLimit(int maxChars, bool digitsOnly, QObject* parent)
-        : QValidator(parent), m_maxChars(maxChars), m_digitsOnly(digitsOnly)
+    EditLimit(int maxChars, bool digitsOnly, bool upperCase, QObject* parent)
+        : QValidator(parent), m_maxChars(maxChars), m_digitsOnly(digitsOnly), m_upperCase(upperCase)
     {
     }
     State validate(QString& input, int&) const override
     {
+        if (m_upperCase) input = input.toUpper();
         if (m_maxChars > 0 && input.size() > m_maxChars) return Invalid;
         if (m_digitsOnly)
             for (QChar c : input)
@@ -168,6 +170,7 @@ public:
     }
     int m_maxChars;
     bool m_digitsOnly;
+    bool m_upperCase;
 };
 
 EditLimit* LimitOf(const QLineEdit* edit) { return edit ? dynamic_cast<EditLimit*>(const_cast<QValidator*>(edit->validator())) : nullptr; }
@@ -369,7 +372,7 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
         } else {
             auto* edit = new QLineEdit(c.text, parent);
             edit->setReadOnly(c.readOnly);
-            edit->setValidator(new EditLimit(c.limit, c.number, edit));
+            edit->setValidator(new EditLimit(c.limit, c.number, c.upperCase, edit));
             w = edit;
         }
     } else if (c.kind == u"button") {
@@ -550,7 +553,8 @@ void QtDialogSite::SetText(int id, const QString& text)
     QWidget* w = Control(id);
     ++m_programChange;
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        e->setText(text);
+        const EditLimit* limit = LimitOf(e);
+        e->setText(limit != nullptr && limit->m_upperCase ? text.toUpper() : text);
     } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
         t->setPlainText(ToMultiline(text));
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
@@ -772,7 +776,13 @@ int QtDialogSite::GetPos(int id) const
 
 void QtDialogSite::SetImage(int id, const QImage& image)
 {
-    if (auto* l = qobject_cast<QLabel*>(Control(id))) l->setPixmap(QPixmap::fromImage(image));
+    QWidget* w = Control(id);
+    if (auto* l = qobject_cast<QLabel*>(w)) l->setPixmap(QPixmap::fromImage(image));
+    // A button shows the picture beside its text.
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        b->setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
+        if (!image.isNull()) b->setIconSize(image.size());
+    }
 }
 
 void QtDialogSite::SetGridRows(int id, int rows)

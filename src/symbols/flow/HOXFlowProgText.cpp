@@ -1,0 +1,173 @@
+#include "symbols/flow/HOXFlowProgText.h"
+
+#include "app/HOXDoc.h"
+#include "app/PaletteTools.h"
+#include "chart/ChartLookup.h"
+#include "chart/SymbolSupport.h"
+#include "convert/HOXInstrParser.h"
+#include "platform/Archive.h"
+#include "symbols/flow/FlowSymbolHelpers.h"
+#include "symbols/operand/OperandText.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+
+KT_IMPLEMENT_SERIAL(CHOXFlowProgText, CHOXSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_PROGTEXT, CHOXFlowProgText)
+
+using namespace chart;
+
+namespace {
+
+// The text line by line: the part before each "\n"; a last part without one
+// is a line too.
+QStringList Lines(const QString& text)
+{
+    QStringList lines;
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        const qsizetype newline = rest.indexOf(u'\n');
+        lines << (newline < 0 ? rest : rest.left(newline));
+        rest = newline < 0 ? QString() : rest.mid(newline + 1);
+    }
+    return lines;
+}
+
+} // namespace
+
+CHOXFlowProgText::CHOXFlowProgText() { m_strSymbolName = QStringLiteral("PROGRAM in TEXT"); }
+
+CHOXFlowProgText::CHOXFlowProgText(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd)
+{
+    m_strSymbolName = QStringLiteral("PROGRAM in TEXT");
+    CreatePins();
+    CalcSteps();
+}
+
+void CHOXFlowProgText::Serialize(CArchive& ar)
+{
+    CHOXSymbol::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD>(m_pointers.GetCount()));
+        for (const auto& [key, value] : m_pointers) ar << key << value;
+        ar << std::int32_t(0);
+        return;
+    }
+    m_pointers.RemoveAll();
+    const DWORD count = ar.ReadCount(8);
+    for (DWORD i = 0; i < count; ++i) {
+        std::int32_t key = 0;
+        std::int32_t value = 0;
+        ar >> key >> value;
+        // Each entry read becomes the newest of its bucket, so two numbers
+        // of one bucket come back in the other order.
+        m_pointers.SetAt(key, value);
+    }
+    std::int32_t reserved = 0;
+    ar >> reserved;
+}
+
+QString CHOXFlowProgText::GetCode()
+{
+    // The text ends with a line end, which the conversion puts back; any
+    // other last character is part of the program.
+    return m_strLabel.endsWith(u'\n') ? m_strLabel.chopped(1) : m_strLabel;
+}
+
+template <class Accepted>
+void CHOXFlowProgText::CheckLines(Accepted accepted)
+{
+    CHOXDoc* doc = DocumentOf(m_pWnd);
+    CHOXInstrParser checker(doc != nullptr ? &doc->GetParam() : nullptr);
+    QString preceding;
+    for (const QString& line : Lines(m_strLabel)) {
+        QString error;
+        if (checker.CheckInstruction(line, error, preceding) && !accepted(checker)) return;
+        preceding += line + QStringLiteral("\n");
+    }
+}
+
+void CHOXFlowProgText::CalcSteps()
+{
+    int steps = 0;
+    CheckLines([&steps](const CHOXInstrParser& checker) {
+        steps += checker.GetSteps();
+        return true;
+    });
+    m_nSteps = steps;
+}
+
+bool CHOXFlowProgText::CheckJumpTargets()
+{
+    CHOXDoc* doc = DocumentOf(m_pWnd);
+    bool ok = true;
+    CheckLines([&](const CHOXInstrParser& checker) {
+        const QString name = checker.GetPrimaryName();
+        if (name != QStringLiteral("JMP") && name != QStringLiteral("CALL") && name != QStringLiteral("CJ") &&
+            name != QStringLiteral("CJN"))
+            return true;
+        // The operand is the target "P" and its number.
+        const QString operand = checker.GetOperandText();
+        qsizetype pos = 1;
+        const std::optional<std::int64_t> number = operand::ReadDigits(operand, pos);
+        ok = number && doc != nullptr && doc->IsPointerNumberUsed(static_cast<int>(*number));
+        return ok;
+    });
+    return ok;
+}
+
+void CHOXFlowProgText::AssignNewNumber()
+{
+    CHOXSymbol::AssignNewNumber();
+    CHOXDoc* doc = DocumentOf(m_pWnd);
+    if (doc == nullptr || !IsFlowRecord(m_pWnd)) return;
+    for (const auto& [number, value] : m_pointers) {
+        if (doc->IsPointerNumberUsed(number)) {
+            m_nState = kError;
+            return;
+        }
+    }
+}
+
+std::vector<CHOXSymbol::HeldNumber> CHOXFlowProgText::GetHeldNumbers() const
+{
+    std::vector<HeldNumber> held;
+    for (std::int32_t number : m_pointers.Keys()) {
+        if (number < 0 || number > 255) continue;
+        HeldNumber h;
+        h.kind = HeldNumber::kPointer;
+        h.number = number;
+        h.givesBack = m_nState != kError;
+        held.push_back(h);
+    }
+    std::sort(held.begin(), held.end(), [](const HeldNumber& a, const HeldNumber& b) { return a.number < b.number; });
+    return held;
+}
+
+void CHOXFlowProgText::PrintText(CDC* pDC)
+{
+    if (m_strLabel.isEmpty()) return;
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QStringList shown;
+    for (const QString& line : Lines(m_strLabel)) {
+        // What follows the first statement is a comment.
+        const qsizetype semicolon = line.indexOf(u';');
+        const QString statement = semicolon < 0 ? line : line.left(semicolon + 1);
+        shown << statement.split(blanks, Qt::SkipEmptyParts).join(QLatin1Char(' '));
+    }
+    flowsym::SideTextScope scope(pDC, m_pWnd);
+    std::int64_t widest = 0;
+    for (const QString& line : shown) {
+        std::int64_t width = 0;
+        for (const QChar c : line) width += pDC->GetTextExtent(QString(c)).cx;
+        widest = std::max(widest, width);
+    }
+    const std::int64_t x = std::int64_t(m_position.left) - 2 - widest;
+    std::int64_t y = std::int64_t(m_position.top) + (std::int64_t(m_position.bottom) - m_position.top) / 2 - 14;
+    for (const QString& line : shown) {
+        pDC->TextOut(Sat(x), Sat(y), line);
+        y += 14;
+    }
+}

@@ -1,0 +1,48 @@
+#include "symbols/func/HOXFuncAbs.h"
+
+#include "app/PaletteTools.h"
+#include "platform/Archive.h"
+
+KT_IMPLEMENT_SERIAL(CHOXFuncAbs, CHOXFuncSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_ABS, CHOXFuncAbs)
+
+CHOXFuncAbs::CHOXFuncAbs() : CHOXFuncSymbol("X-ABSOLUTE") { UpdateText(); }
+
+CHOXFuncAbs::CHOXFuncAbs(CPoint topLeft, CHOXWnd* wnd) : CHOXFuncSymbol("X-ABSOLUTE", topLeft, wnd)
+{
+    UpdateText();
+    CreatePins();
+    CalcSteps();
+}
+
+void CHOXFuncAbs::Serialize(CArchive& ar)
+{
+    CHOXFuncSymbol::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << m_nAxis;
+        return;
+    }
+    std::int32_t axis = 0;
+    ar >> axis;
+    m_nAxis = axis;
+}
+
+void CHOXFuncAbs::SetCaptionForKind() { SetCaption(m_nAxis == kXAxis ? "X-ABSOLUTE" : "Y-ABSOLUTE"); }
+
+void CHOXFuncAbs::UpdateText() { m_strLabel = m_nAxis == kXAxis ? QStringLiteral("XAB") : QStringLiteral("YAB"); }
+
+QString CHOXFuncAbs::GetCode() { return Statement(m_nAxis == kXAxis ? 13086 : 13087, {QString()}); }
+
+void CHOXFuncAbs::CalcSteps()
+{
+    if (InMonitorWindow()) return;
+    m_nSteps = 2;
+}
+
+void CHOXFuncAbs::SetFromInstruction(QString name)
+{
+    m_nAxis = name == LoadWord(13548) ? kXAxis : kYAxis;
+    SetCaptionForKind();
+    UpdateText();
+    CalcSteps();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// X-ABSOLUTE / Y-ABSOLUTE: reads the absolute position of an axis (XAB,
+// YAB). It has no operand.
+#include "symbols/func/HOXFuncSymbol.h"
+
+class CHOXFuncAbs : public CHOXFuncSymbol {
+    KT_DECLARE_SERIAL(CHOXFuncAbs)
+public:
+    // Any axis but 1 is Y.
+    enum Axis : std::int32_t { kYAxis = 0, kXAxis = 1 };
+
+    CHOXFuncAbs();
+    CHOXFuncAbs(CPoint topLeft, CHOXWnd* wnd);
+
+    // The symbol part, then the axis.
+    void Serialize(CArchive& ar) override;
+    int GetObjectType() const override { return objtype::kFuncAbs; }
+    void UpdateText() override;
+    QString GetCode() override;
+    // Always complete.
+    int GetErrorState() override { return 0; }
+    void CalcSteps() override;
+
+    std::int32_t GetAxis() const { return m_nAxis; }
+    void SetAxis(std::int32_t axis) { m_nAxis = axis; }
+    // "X-ABSOLUTE" or "Y-ABSOLUTE".
+    void SetCaptionForKind();
+
+    // The rebuilder's setter: "XAB" reads X, any other name Y.
+    void SetFromInstruction(QString name);
+
+private:
+    std::int32_t m_nAxis = kXAxis;
+};

@@ -1,0 +1,65 @@
+#include "symbols/func/HOXFuncRepeat.h"
+
+#include "app/PaletteTools.h"
+#include "platform/Archive.h"
+
+KT_IMPLEMENT_SERIAL(CHOXFuncRepeat, CHOXFuncSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_REPEAT, CHOXFuncRepeat)
+
+CHOXFuncRepeat::CHOXFuncRepeat() : CHOXFuncSymbol("REPEAT") { UpdateText(); }
+
+CHOXFuncRepeat::CHOXFuncRepeat(CPoint topLeft, CHOXWnd* wnd) : CHOXFuncSymbol("REPEAT", topLeft, wnd)
+{
+    UpdateText();
+    CreatePins();
+    CalcSteps();
+}
+
+void CHOXFuncRepeat::Serialize(CArchive& ar)
+{
+    CHOXFuncSymbol::Serialize(ar);
+    m_count.Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << m_nKind;
+        return;
+    }
+    std::int32_t kind = 0;
+    ar >> kind;
+    m_nKind = kind;
+}
+
+void CHOXFuncRepeat::SetCaptionForKind() { SetCaption(m_nKind != kRpe ? "REPEAT" : "REPEAT END"); }
+
+void CHOXFuncRepeat::UpdateText() { m_strLabel = m_nKind != kRpe ? m_count.GetText() : QStringLiteral(" "); }
+
+QString CHOXFuncRepeat::GetCode()
+{
+    if (m_nKind != kRpe) return Statement(13067, {m_count.GetText()});
+    return Statement(13068, {});
+}
+
+int CHOXFuncRepeat::GetErrorState()
+{
+    if (m_nKind == kRpe) return 0;
+    return OperandErrorState(m_count, {&m_count});
+}
+
+void CHOXFuncRepeat::CalcSteps()
+{
+    if (InMonitorWindow()) return;
+    // The count is a 16-bit operand whatever else the program holds.
+    m_nSteps = m_nKind != kRpe ? 2 + OperandWeight(m_count, false) : 2;
+}
+
+void CHOXFuncRepeat::SetFromInstruction(QString count)
+{
+    if (!count.isEmpty()) {
+        m_nKind = kRpt;
+        ParseOperand(m_count, count);
+    } else {
+        m_nKind = kRpe;
+    }
+    SetCaptionForKind();
+    UpdateText();
+    CalcSteps();
+}

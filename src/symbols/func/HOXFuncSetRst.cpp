@@ -1,0 +1,56 @@
+#include "symbols/func/HOXFuncSetRst.h"
+
+#include "app/PaletteTools.h"
+#include "platform/Archive.h"
+#include "platform/Strings.h"
+
+KT_IMPLEMENT_SERIAL(CHOXFuncSetRst, CHOXFuncSymbol, 0)
+KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_SETRST, CHOXFuncSetRst)
+
+CHOXFuncSetRst::CHOXFuncSetRst() : CHOXFuncSymbol("SET") { UpdateText(); }
+
+CHOXFuncSetRst::CHOXFuncSetRst(CPoint topLeft, CHOXWnd* wnd) : CHOXFuncSymbol("SET", topLeft, wnd)
+{
+    UpdateText();
+    CreatePins();
+    CalcSteps();
+}
+
+void CHOXFuncSetRst::Serialize(CArchive& ar)
+{
+    CHOXFuncSymbol::Serialize(ar);
+    m_operand.Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << m_nKind;
+        return;
+    }
+    std::int32_t kind = 0;
+    ar >> kind;
+    m_nKind = kind;
+}
+
+void CHOXFuncSetRst::SetCaptionForKind() { SetCaption(m_nKind == kSet ? "SET" : "RESET"); }
+
+void CHOXFuncSetRst::UpdateText() { m_strLabel = m_operand.GetText(); }
+
+QString CHOXFuncSetRst::GetCode()
+{
+    return LoadWord(m_nKind != kRst ? 13088 : 13089) + LoadStr(13091) + m_operand.GetText() + LoadStr(13090);
+}
+
+int CHOXFuncSetRst::GetErrorState() { return m_operand.IsEmpty() ? 1 : 0; }
+
+void CHOXFuncSetRst::CalcSteps()
+{
+    if (InMonitorWindow()) return;
+    m_nSteps = 2;
+}
+
+void CHOXFuncSetRst::SetFromInstruction(QString name, QString operand)
+{
+    ParseOperand(m_operand, operand);
+    m_nKind = name == QStringLiteral("SET") ? kSet : kRst;
+    SetCaptionForKind();
+    UpdateText();
+    CalcSteps();
+}

@@ -1,0 +1,81 @@
+#include "symbols/func/HOXFuncSymbol.h"
+
+#include "app/HOXDoc.h"
+#include "chart/SymbolSupport.h"
+#include "params/HOXParam.h"
+#include "platform/Strings.h"
+#include "symbols/operand/HOXSelectVal.h"
+
+KT_IMPLEMENT_DYNAMIC(CHOXFuncSymbol, CHOXSymbol)
+
+CHOXFuncSymbol::CHOXFuncSymbol(const char* caption)
+{
+    SetCaption(caption);
+    m_nCategory = kFuncCategory;
+}
+
+CHOXFuncSymbol::CHOXFuncSymbol(const char* caption, CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd)
+{
+    SetCaption(caption);
+    m_nCategory = kFuncCategory;
+}
+
+int CHOXFuncSymbol::OperandWeight(const CHOXSelectVal& operand, bool is32Bit)
+{
+    switch (operand.GetDeviceType()) {
+    case CHOXSelectVal::kK:
+    case CHOXSelectVal::kH: return is32Bit ? 5 : 3;
+    case CHOXSelectVal::kD:
+    case CHOXSelectVal::kDD:
+    case CHOXSelectVal::kKnM:
+    case CHOXSelectVal::kKnX:
+    case CHOXSelectVal::kKnY:
+    case CHOXSelectVal::kV:
+    case CHOXSelectVal::kZ:
+    case CHOXSelectVal::kX:
+    case CHOXSelectVal::kY:
+    case CHOXSelectVal::kM: return 2;
+    default: return 0;
+    }
+}
+
+bool CHOXFuncSymbol::InMonitorWindow() const { return chart::IsMonitorRecord(m_pWnd); }
+
+std::int32_t CHOXFuncSymbol::FileRegisters() const
+{
+    CHOXDoc* doc = chart::DocumentOf(m_pWnd);
+    std::int32_t count = 0;
+    if (doc == nullptr || !doc->GetParam().GetParam(&count, 101, 0)) return 0;
+    return count;
+}
+
+int CHOXFuncSymbol::OperandErrorState(const CHOXSelectVal& first,
+                                      std::initializer_list<const CHOXSelectVal*> checked) const
+{
+    if (first.IsEmpty()) return 1;
+    const std::int32_t fileRegisters = FileRegisters();
+    for (const CHOXSelectVal* operand : checked)
+        if (!CHOXSelectVal::CheckFileRegister(*operand, fileRegisters)) return 2;
+    return 0;
+}
+
+QString CHOXFuncSymbol::Statement(UINT mnemonic, std::initializer_list<QString> operands)
+{
+    QString text = LoadStr(mnemonic);
+    for (const QString& operand : operands) text += LoadStr(13091) + operand;
+    return text + LoadStr(13090);
+}
+
+QString CHOXFuncSymbol::LoadWord(UINT id)
+{
+    QString word = LoadStr(id);
+    qsizetype blanks = 0;
+    while (blanks < word.size() && word[blanks] == u' ') ++blanks;
+    return word.mid(blanks);
+}
+
+void CHOXFuncSymbol::ParseOperand(CHOXSelectVal& operand, const QString& text)
+{
+    QString ignored;
+    operand.Parse(text, ignored);
+}
