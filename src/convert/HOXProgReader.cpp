@@ -5,6 +5,7 @@
 #include "app/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "chart/ObjectTypes.h"
+#include "convert/ProgReaderSupport.h"
 #include "params/HOXParam.h"
 
 #include <QLatin1StringView>
@@ -12,18 +13,13 @@
 #include <algorithm>
 #include <initializer_list>
 
+using progreader::TrimmedLeft;
+
 namespace {
 
 bool IsOneOf(const QString& name, std::initializer_list<QLatin1StringView> words)
 {
     return std::any_of(words.begin(), words.end(), [&name](QLatin1StringView word) { return name == word; });
-}
-
-QString TrimmedLeft(const QString& text)
-{
-    qsizetype blanks = 0;
-    while (blanks < text.size() && text.at(blanks).isSpace()) ++blanks;
-    return text.mid(blanks);
 }
 
 // A piece with nothing but its ";" is an empty statement.

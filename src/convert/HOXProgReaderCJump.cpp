@@ -3,6 +3,7 @@
 // jump, and the BRET that closes the block.
 #include "convert/HOXProgReader.h"
 
+#include "convert/ProgReaderSupport.h"
 #include "symbols/flow/HOXFlowCJump.h"
 
 namespace {
@@ -21,9 +22,7 @@ int CHOXProgReader::TakeStatement(Taken& taken)
 {
     QString statement;
     if (!NextStatement(statement)) return 2;
-    qsizetype blanks = 0;
-    while (blanks < statement.size() && statement.at(blanks).isSpace()) ++blanks;
-    taken.text = statement.mid(blanks);
+    taken.text = progreader::TrimmedLeft(statement);
     taken.index = m_statementIndex;
     m_consumedText += taken.text + QStringLiteral("\n");
     ++m_consumedCount;

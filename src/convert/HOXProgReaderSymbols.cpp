@@ -11,6 +11,7 @@
 #include "chart/HOXFlowWnd.h"
 #include "chart/SymbolSupport.h"
 #include "convert/ChartBuilding.h"
+#include "convert/ProgReaderSupport.h"
 #include "platform/Strings.h"
 #include "symbols/flow/HOXFlowCJump.h"
 #include "symbols/flow/HOXFlowCall.h"
@@ -25,19 +26,11 @@
 
 #include <vector>
 
-namespace {
+using namespace progreader;
 
-// Each symbol stands this far below the one before it.
-constexpr LONG kRowHeight = 70;
+namespace {
 // A conditional jump's JUMP stands this far right of the next symbol.
 constexpr LONG kJumpOffset = 100;
-
-bool EndsChain(const CHOXSymbol* symbol)
-{
-    const int type = symbol->GetObjectType();
-    return type == objtype::kFlowEnd || type == objtype::kFlowRet || type == objtype::kFlowJump;
-}
-
 } // namespace
 
 CPoint CHOXProgReader::StartPosition(const CHOXWnd* wnd)
@@ -187,7 +180,8 @@ CHOXFlowWnd* CHOXProgReader::OpenNewChartWindow(int subtask)
 {
     CHOXApp* app = CHOXApp::Get();
     CMainFrame* main = app != nullptr ? app->MainFrame() : nullptr;
-    if (main == nullptr) return nullptr;
+    // The frame makes its windows in the program's one document.
+    if (main == nullptr || app->GetDocument() != m_pDoc) return nullptr;
     // The monitor window counts as one of the document's windows. Names are
     // compared as the document looks them up, in any case: a chart of the
     // user's whose name differs only in case must not be taken for the new

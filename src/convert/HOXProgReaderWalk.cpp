@@ -5,34 +5,16 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXFlowWnd.h"
 #include "convert/ChartBuilding.h"
+#include "convert/ProgReaderSupport.h"
 #include "symbols/code/HOXCodeMcode.h"
 #include "symbols/flow/HOXFlowJump.h"
 
 #include <algorithm>
 #include <cstdint>
 
+using namespace progreader;
+
 namespace {
-
-constexpr LONG kRowHeight = 70;
-
-bool EndsChain(const CHOXSymbol* symbol)
-{
-    const int type = symbol->GetObjectType();
-    return type == objtype::kFlowEnd || type == objtype::kFlowRet || type == objtype::kFlowJump;
-}
-
-bool IsEntry(const CHOXSymbol* symbol)
-{
-    const int type = symbol->GetObjectType();
-    return type == objtype::kFlowStart || type == objtype::kFlowPointer || type == objtype::kFlowSubRtn;
-}
-
-QString TrimmedLeft(const QString& text)
-{
-    qsizetype blanks = 0;
-    while (blanks < text.size() && text.at(blanks).isSpace()) ++blanks;
-    return text.mid(blanks);
-}
 
 QString Line(const QString& statement) { return statement + QStringLiteral("\n"); }
 
