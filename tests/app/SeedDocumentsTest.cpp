@@ -2,9 +2,10 @@
 // `scripts/fuzz.sh --seeds`): one of each controller type and one with the
 // storages of embedded items besides, which must open and save to the very
 // file they were read from, and whose "Contents" streams are the archive
-// target's seeds.
+// target's seeds; and the inputs the targets once failed on.
 #include "app/HOXDoc.h"
 #include "chart/HOXFlowWnd.h"
+#include "platform/Archive.h"
 #include "platform/CompoundFile.h"
 #include "support/Scripted.h"
 
@@ -63,5 +64,38 @@ TEST(SeedDocumentsTest, EachOpensAndSavesToTheSameFile)
         // The archive target starts from the same documents.
         const QString archive = kSeeds + QStringLiteral("archive/type%1.bin").arg(seed.type);
         EXPECT_EQ(ReadAll(archive).toHex(), file->Contents().toHex());
+    }
+}
+
+// Inputs the archive target failed on (tests/data/fuzz/crash-archive-*): each
+// is refused or loads, and one that loads stores, loads and stores again to
+// the same bytes. The sanitizers of the test build catch what they caught.
+TEST(SeedDocumentsTest, ArchiveFindingsLoadCleanlyOrAreRefused)
+{
+    kt::test::TempSettings settings;
+    const QStringList findings =
+        QDir(kSeeds).entryList({QStringLiteral("crash-archive-*")}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(findings.isEmpty());
+    for (const QString& name : findings) {
+        SCOPED_TRACE(name.toStdString());
+        CHOXDoc doc;
+        try {
+            CArchive in(ReadAll(kSeeds + name));
+            in.m_pDocument = &doc;
+            doc.Serialize(in);
+        } catch (const ArchiveError&) {
+            continue;
+        }
+        CArchive first;
+        first.m_pDocument = &doc;
+        doc.Serialize(first);
+        CHOXDoc again;
+        CArchive in(first.Buffer());
+        in.m_pDocument = &again;
+        ASSERT_NO_THROW(again.Serialize(in));
+        CArchive second;
+        second.m_pDocument = &again;
+        again.Serialize(second);
+        EXPECT_EQ(second.Buffer().toHex(), first.Buffer().toHex());
     }
 }
