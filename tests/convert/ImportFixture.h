@@ -4,6 +4,7 @@
 // each chart's symbols in column order with their labels, states and
 // places, and its wires by symbol index and pin.
 #include "app/AppDocsFixture.h"
+#include "convert/ConvertFixture.h"
 
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
