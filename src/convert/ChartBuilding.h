@@ -1,45 +1,35 @@
 #pragma once
-// Building flow charts from program text, as the text import and the
-// program reader both do: a program is laid out as one column of symbols,
-// each joined to the next by a wire, a conditional jump's side exit leading
-// to a JUMP beside the column, and the chart's sheet growing down to the
-// column's end.
-#include <cstdint>
+// What the builders of charts from program text share: the wire that joins
+// one symbol to the next in a column, and the growth of a chart's sheet as
+// the column gets longer.
+#include "platform/Geometry.h"
 
 class CHOXConnect;
-class CHOXFlowJump;
 class CHOXFlowWnd;
 class CHOXSymbol;
+class CHOXWnd;
 
 namespace chartbuild {
 
-// Distance of a conditional jump's JUMP to the right of the column.
-constexpr int kBranchOffset = 100;
+// The output a column wire leaves by: pin 1 of a symbol with several pins
+// (pin 2 is a conditional jump's side exit), else pin 0.
+int ColumnOutputPin(const CHOXSymbol* symbol);
 
-// The pin a symbol's flow goes on from: pin 1 when it has more than one
-// pin, else pin 0.
-int OutputPin(const CHOXSymbol& symbol);
+enum class WireResult {
+    kWired,
+    // The document has no wire id left; it has said so.
+    kNoId,
+    // An end is missing, faces the wrong way or is taken already: wiring it
+    // would tear off another wire.
+    kRefused,
+};
 
-// A new wire, 2 wide, from the symbol's pin to the input (pin 0) of `to`,
-// routed and in the window's wire map. Null when the document has no wire
-// id left (its allocator has said so); nothing is added then.
-CHOXConnect* AddWire(CHOXFlowWnd& wnd, CHOXSymbol& from, int fromPin, CHOXSymbol& to);
+// A wire of line width 2 from the output pin of `from` to the input pin 0
+// of `to`, stored in the chart and routed; `wire` receives it when made.
+WireResult WireSymbols(CHOXFlowWnd* wnd, CHOXSymbol* from, int pin, CHOXSymbol* to, CHOXConnect** wire = nullptr);
 
-// The wire from one symbol of the column to the next.
-CHOXConnect* ConnectSymbols(CHOXFlowWnd& wnd, CHOXSymbol& from, CHOXSymbol& to);
-
-// A conditional jump's side exit, once the wire to the next symbol exists
-// and the JUMP to the jump's target is built: the JUMP takes the next
-// symbol's place moved to the right, the next symbol the JUMP's place (one
-// row further down), the wire follows the next symbol, and a second wire
-// joins the jump pin to the JUMP, which is marked as reached from a side
-// exit without an end of its own. Null (nothing of the second wire added)
-// when no wire id is left.
-CHOXConnect* AttachJumpBranch(CHOXFlowWnd& wnd, CHOXSymbol& cjump, CHOXConnect& wire, CHOXSymbol& next,
-                              CHOXFlowJump& jump);
-
-// Moves the bottom of the window's sheet down to y when y lies below it, and
-// fits the window's view to the sheet.
-void GrowSheetTo(CHOXFlowWnd& wnd, std::int32_t y);
+// When y lies below the sheet, the sheet's bottom moves down to it; the
+// chart's view fits its scroll range to the sheet.
+void GrowSheetTo(CHOXWnd* wnd, LONG y);
 
 } // namespace chartbuild

@@ -22,9 +22,11 @@
 #include <optional>
 #include <vector>
 
+class CHOXConnect;
 class CHOXDoc;
 class CHOXExportProgressDlg;
 class CHOXFlowCJump;
+class CHOXFlowJump;
 class CHOXFlowWnd;
 class CHOXSymbol;
 
@@ -43,6 +45,8 @@ public:
     static constexpr int kColumnX = 137;
     static constexpr int kColumnTop = 32;
     static constexpr int kRow = 70;
+    // How far right of the column a conditional jump's JUMP stands.
+    static constexpr int kBranchOffset = 100;
 
     // The document to fill and the lines of the file as read (line ends
     // removed); the lines are taken in at once, with the progress window
@@ -173,6 +177,9 @@ private:
     bool TakeFlowStatement(CHOXFlowWnd* wnd, CHOXSymbol*& last, const QString& primary, const QString& alternate,
                            const QString& operands, bool* chartEnded);
     void TakeEndAfterJump(CHOXSymbol* jump);
+    // The conditional jump's side exit: the JUMP to its target beside the
+    // next symbol and the wire to it; false when no wire id was left.
+    bool AttachJumpBranch(CHOXFlowWnd* wnd, CHOXSymbol* cjump, CHOXConnect* wire, CHOXSymbol* next, CHOXFlowJump* jump);
     // The word after a pointer's "P": the number, or -1.
     std::int32_t PointerNumberOf(const QString& operands);
     bool IsValidPointer(std::int32_t number) const;

@@ -370,7 +370,7 @@ CHOXSymbol* CHOXTextImporter::AddChartEnd(CHOXFlowWnd* wnd, int firstType)
     return end;
 }
 
-void CHOXTextImporter::FitBaseToSymbols(CHOXFlowWnd* wnd) { chartbuild::GrowSheetTo(*wnd, m_cursor.y); }
+void CHOXTextImporter::FitBaseToSymbols(CHOXFlowWnd* wnd) { chartbuild::GrowSheetTo(wnd, m_cursor.y); }
 
 // ---------------------------------------------------------------------------
 // The closing message

@@ -507,19 +507,40 @@ CHOXSymbol* CHOXTextImporter::CreateProgTextSymbol(CHOXFlowWnd* wnd, const QStri
 
 void CHOXTextImporter::ConnectSymbols(CHOXFlowWnd* wnd, CHOXSymbol* from, CHOXSymbol* to)
 {
-    CHOXConnect* wire = chartbuild::ConnectSymbols(*wnd, *from, *to);
-    if (wire == nullptr) {
+    CHOXConnect* wire = nullptr;
+    const chartbuild::WireResult result =
+        chartbuild::WireSymbols(wnd, from, chartbuild::ColumnOutputPin(from), to, &wire);
+    if (result == chartbuild::WireResult::kNoId) {
         // The allocator has said so.
         StopAtIdLimit();
         return;
     }
-    if (from->GetObjectType() != objtype::kFlowCJump) return;
+    if (wire == nullptr || from->GetObjectType() != objtype::kFlowCJump) return;
     CHOXSymbol* jump = CreateFlowSymbol(wnd, QStringLiteral("JMP"), QString(), m_strWiringJumpWord);
     if (jump == nullptr) return;
-    if (chartbuild::AttachJumpBranch(*wnd, *from, *wire, *to, *static_cast<CHOXFlowJump*>(jump)) == nullptr) {
+    if (!AttachJumpBranch(wnd, from, wire, to, static_cast<CHOXFlowJump*>(jump))) {
         // A JUMP nothing leads to would be left over: it goes again.
         if (std::unique_ptr<CHOXDrawObj> gone = wnd->RemoveObject(static_cast<WORD>(jump->GetId()))) gone->Remove();
         m_pDoc->ReleaseSymbolId();
         StopAtIdLimit();
     }
+}
+
+bool CHOXTextImporter::AttachJumpBranch(CHOXFlowWnd* wnd, CHOXSymbol* cjump, CHOXConnect* wire, CHOXSymbol* next,
+                                        CHOXFlowJump* jump)
+{
+    // The JUMP stands beside the next symbol, which moves into the JUMP's
+    // row; the wire follows it.
+    const CRect jumpPlace = jump->m_position;
+    jump->m_position = CHOXDrawObj::Shifted(next->m_position, kBranchOffset, 0);
+    next->m_position = jumpPlace;
+    jump->SetEndFollows(0);
+    jump->SetCaptionMode(0);
+    jump->SetEndKind(-1);
+    wire->Reroute();
+    if (chartbuild::WireSymbols(wnd, cjump, CHOXFlowCJump::kJumpPin, jump) != chartbuild::WireResult::kWired)
+        return false;
+    // Reached from a side exit the JUMP writes nothing of its own.
+    jump->CalcSteps();
+    return true;
 }

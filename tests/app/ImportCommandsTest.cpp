@@ -76,7 +76,7 @@ protected:
         for (auto& [id, object] : chart->GetObjectMap()) symbols.push_back(static_cast<CHOXSymbol*>(object.get()));
         std::sort(symbols.begin(), symbols.end(),
                   [](const CHOXSymbol* a, const CHOXSymbol* b) { return a->GetRect().top < b->GetRect().top; });
-        chartbuild::ConnectSymbols(*chart, *symbols.front(), *symbols.back());
+        chartbuild::WireSymbols(chart, symbols.front(), 0, symbols.back());
         const QString path = Path(QStringLiteral("docs/press.hox"));
         EXPECT_TRUE(doc->OnSaveDocument(path));
         doc->SetPathName(path, false);

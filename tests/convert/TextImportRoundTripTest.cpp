@@ -61,7 +61,7 @@ public:
         CHOXFlowJump* target = jump.get();
         jump->SetId(static_cast<DWORD>(m_doc.NewSymbolId()));
         m_wnd->AddObject(std::move(jump));
-        ASSERT_NE(chartbuild::AddWire(*m_wnd, *raw, CHOXFlowCJump::kJumpPin, *target), nullptr);
+        ASSERT_EQ(chartbuild::WireSymbols(m_wnd, raw, CHOXFlowCJump::kJumpPin, target), chartbuild::WireResult::kWired);
         target->CalcSteps();
     }
 
@@ -75,7 +75,8 @@ private:
         m_wnd->AddObject(std::move(symbol));
         raw->CalcSteps();
         if (m_last != nullptr) {
-            ASSERT_NE(chartbuild::ConnectSymbols(*m_wnd, *m_last, *raw), nullptr);
+            ASSERT_EQ(chartbuild::WireSymbols(m_wnd, m_last, chartbuild::ColumnOutputPin(m_last), raw),
+                      chartbuild::WireResult::kWired);
         }
         m_last = raw;
     }
