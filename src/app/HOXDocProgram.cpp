@@ -58,6 +58,13 @@ void CHOXDoc::OnImportText()
     CHOXImportDlg dialog;
     if (dialog.DoModal() != IDOK) return;
     const QString path = dialog.GetPathName();
+    // A file that cannot be read is said to be so, not to be of another type.
+    QString why;
+    const std::optional<QStringList> lines = textfile::Read(path, &why);
+    if (!lines) {
+        AfxMessageBox(13397, MB_OK | MB_ICONSTOP, why);
+        return;
+    }
     int type = m_nControllerType;
     bool hasProgram = false;
     if (!CMainFrame::CheckProgramAxes(path, &type, false, &hasProgram)) {
@@ -67,12 +74,6 @@ void CHOXDoc::OnImportText()
     bool holdsSymbols = false;
     for (const auto& [name, wnd] : m_mapWindows) holdsSymbols = holdsSymbols || wnd->GetObjectMap().GetCount() > 0;
     if (holdsSymbols && AfxMessageBox(14000, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return;
-    QString why;
-    const std::optional<QStringList> lines = textfile::Read(path, &why);
-    if (!lines) {
-        AfxMessageBox(13397, MB_OK | MB_ICONSTOP, why);
-        return;
-    }
     {
         CHOXTextImporter importer(this, *lines);
         importer.SetParameters();

@@ -188,6 +188,9 @@ void CMainFrame::OnFileImportText()
     if (importDialog.DoModal() != IDOK) return;
     const QString textPath = importDialog.GetPathName();
     const QString shownName = importDialog.GetFileName().toUpper();
+    // A file that cannot be read leads nowhere: it is said once, and the
+    // questions that would follow are not asked.
+    if (!ReadLines(textPath)) return;
 
     // Only the name's file part counts: a name with folders in it must not
     // lead to a document somewhere else.

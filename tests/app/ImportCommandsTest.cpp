@@ -371,7 +371,7 @@ TEST_F(ImportCommandsTest, IntoAnOpenDocumentRefusalsChangeNothing)
         ScriptedFiles files;
         files.Expect(huge);
         ScriptedMessages messages;
-        messages.Expect(LoadStr(13397), MB_OK | MB_ICONSTOP, IDOK).Expect(LoadStr(13619), MB_OK | MB_ICONSTOP, IDOK);
+        messages.Expect(LoadStr(13397), MB_OK | MB_ICONSTOP, IDOK);
         EXPECT_TRUE(GetCommandRouter()->Execute(ID_IMPORT_TEXT));
         EXPECT_FALSE(messages.seen.front().detail.isEmpty());
     }
@@ -581,6 +581,21 @@ TEST_F(ImportCommandsTest, WithoutAProgramTheNewDocumentHasOneEmptyChart)
         }
         m_app->DestroyDocument();
     }
+}
+
+TEST_F(ImportCommandsTest, AFileThatCannotBeReadEndsTheCommandAtOnce)
+{
+    const QString huge = Path(QStringLiteral("texts/huge.txt"));
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(textfile::kMaxReadBytes + 1));
+    }
+    ScriptedMessages messages;
+    messages.Expect(LoadStr(13397), MB_OK | MB_ICONSTOP, IDOK);
+    ImportWithoutDocument(huge);
+    EXPECT_EQ(Doc(), nullptr);
+    EXPECT_FALSE(messages.seen.front().detail.isEmpty());
 }
 
 TEST_F(ImportCommandsTest, CancelInEitherDialogEndsWithoutADocument)

@@ -4,6 +4,7 @@
 #include "convert/ImportFixture.h"
 
 #include "chart/HOXBaseRect.h"
+#include "convert/HOXExportProgressDlg.h"
 #include "symbols/flow/HOXFlowCJump.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowStart.h"
@@ -478,4 +479,26 @@ TEST_F(TextImportChartTest, AFileRegisterLineEndsTheProgram)
     CHOXDoc* doc = NewDoc(2);
     ImportProgram(doc, {"O0", "m02", "  12 0003: [File Register]", "O1", "m02"});
     EXPECT_EQ(ChartNames(), QStringList{"Flow Chart1"});
+}
+
+TEST_F(TextImportChartTest, TheProgressWindowFollowsTheImportAndIsGoneBeforeTheClosingMessage)
+{
+    for (const QString& text : {QStringLiteral("[Program]\nO0\nm02"), QStringLiteral("O0\nm02")}) {
+        CHOXDoc* doc = NewDoc(2);
+        kt::test::ScriptedDialogs dialogs;
+        ScriptedMessages messages;
+        // Neither file has the parameter part.
+        const QString closing = text.startsWith(u'[') ? Completed() + LoadStr(13564) : LoadStr(13564) + LoadStr(13487);
+        messages.Expect(closing, kResultStyle, IDOK, [&] { EXPECT_EQ(dialogs.Modeless(4081), nullptr); });
+        CHOXTextImporter importer(doc, text.split(u'\n'));
+        kt::test::DialogDriver* progress = dialogs.Modeless(4081);
+        ASSERT_NE(progress, nullptr);
+        EXPECT_EQ(progress->Text(1562), QStringLiteral("Reading File contents..."));
+        importer.SetParameters();
+        EXPECT_EQ(progress->Text(1562), QStringLiteral("Setting parameter values..."));
+        importer.GenerateFlowCharts();
+        EXPECT_EQ(dialogs.ModelessOpen(), 0u);
+        EXPECT_EQ(importer.GetProgress()->GetCaption(), QStringLiteral("Generating flow charts..."));
+        m_app->DestroyDocument();
+    }
 }
