@@ -23,10 +23,12 @@ struct ControlTemplate {
     int tabstop = -1;          // -1: the kind's usual setting
     bool disabled = false;
     bool hidden = false;
+    bool collapse = false;     // gives up its place while hidden (pages of a tab that share one place)
     bool isDefault = false;    // the default push button
     bool readOnly = false;
     bool multiline = false;
     bool number = false;       // edit accepts digits only
+    bool upperCase = false;    // edit: what is typed or put in is shown and read in capitals
     int limit = 0;             // edit: most characters; 0 none
     int rangeMin = 0;          // spin, slider, progress
     int rangeMax = 100;

@@ -223,6 +223,18 @@ bool DialogDriver::Visible(int id) const { return m_site.IsVisible(id); }
 int DialogDriver::Focus() const { return m_site.GetFocus(); }
 int DialogDriver::DefaultButton() const { return m_site.GetDefaultButton(); }
 int DialogDriver::Limit(int id) const { return m_site.GetLimit(id); }
+
+QString DialogDriver::SelectedText(int id) const
+{
+    auto* edit = qobject_cast<QLineEdit*>(Widget(id));
+    return edit != nullptr ? edit->selectedText() : QString();
+}
+
+int DialogDriver::Caret(int id) const
+{
+    auto* edit = qobject_cast<QLineEdit*>(Widget(id));
+    return edit != nullptr ? edit->cursorPosition() : -1;
+}
 QString DialogDriver::Caption() const { return m_site.GetCaption(); }
 QString DialogDriver::Cell(int id, int row, int col) const { return m_site.GetGridText(id, row, col); }
 

@@ -84,6 +84,10 @@ public:
     int Focus() const;
     int DefaultButton() const;
     int Limit(int id) const;
+    // An edit's selected text and the position of its caret (0 before the
+    // first character).
+    QString SelectedText(int id) const;
+    int Caret(int id) const;
     QString Caption() const;
     // A cell of a grid.
     QString Cell(int id, int row, int col) const;

@@ -102,8 +102,11 @@ private:
         }
         const int lowest = std::min(m_low, m_high);
         const int highest = std::max(m_low, m_high);
+        const int step = m_adjust(m_pos, delta);
+        // A refused step leaves the position and the buddy's text alone.
+        if (step == 0) return;
         // In 64 bits: a step the dialog chose may be anything.
-        long long next = static_cast<long long>(m_pos) + m_adjust(m_pos, delta);
+        long long next = static_cast<long long>(m_pos) + step;
         if (m_wrap && next > highest) next = lowest;
         if (m_wrap && next < lowest) next = highest;
         SetPos(static_cast<int>(std::clamp<long long>(next, lowest, highest)));
@@ -148,15 +151,17 @@ Grid* GridOf(QWidget* w) { return dynamic_cast<Grid*>(w); }
 
 // The limit of an edit: what the user types stops at the most characters
 // (and, for number edits, takes digits only); text the program puts in is
-// kept whole, as a field may hold a longer value from elsewhere.
+// kept whole, as a field may hold a longer value from elsewhere. An
+// upper-case edit turns what is typed into capitals as it comes.
 class EditLimit : public QValidator {
 public:
-    EditLimit(int maxChars, bool digitsOnly, QObject* parent)
-        : QValidator(parent), m_maxChars(maxChars), m_digitsOnly(digitsOnly)
+    EditLimit(int maxChars, bool digitsOnly, bool upperCase, QObject* parent)
+        : QValidator(parent), m_maxChars(maxChars), m_digitsOnly(digitsOnly), m_upperCase(upperCase)
     {
     }
     State validate(QString& input, int&) const override
     {
+        if (m_upperCase) input = input.toUpper();
         if (m_maxChars > 0 && input.size() > m_maxChars) return Invalid;
         if (m_digitsOnly)
             for (QChar c : input)
@@ -165,6 +170,7 @@ public:
     }
     int m_maxChars;
     bool m_digitsOnly;
+    bool m_upperCase;
 };
 
 EditLimit* LimitOf(const QLineEdit* edit) { return edit ? dynamic_cast<EditLimit*>(const_cast<QValidator*>(edit->validator())) : nullptr; }
@@ -347,7 +353,11 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         if (c.align == u"center") label->setAlignment(Qt::AlignCenter);
         if (c.align == u"right") label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A static given more than a line's height is a block of lines: it
+        // wraps and starts at its top, so two such blocks side by side keep
+        // their lines level.
         label->setWordWrap(c.height > 10);
+        if (c.height > 10) label->setAlignment((label->alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
         w = label;
     } else if (c.kind == u"picture") {
         auto* label = new QLabel(parent);
@@ -362,7 +372,7 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
         } else {
             auto* edit = new QLineEdit(c.text, parent);
             edit->setReadOnly(c.readOnly);
-            edit->setValidator(new EditLimit(c.limit, c.number, edit));
+            edit->setValidator(new EditLimit(c.limit, c.number, c.upperCase, edit));
             w = edit;
         }
     } else if (c.kind == u"button") {
@@ -432,7 +442,7 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
     if (c.kind == u"grid") w->setFixedSize(w->minimumSize());
     w->setEnabled(!c.disabled);
     QSizePolicy policy = w->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
+    policy.setRetainSizeWhenHidden(!c.collapse);
     w->setSizePolicy(policy);
     if (c.hidden) w->setVisible(false);
     // Custom kinds choose their own focus rule.
@@ -543,7 +553,8 @@ void QtDialogSite::SetText(int id, const QString& text)
     QWidget* w = Control(id);
     ++m_programChange;
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        e->setText(text);
+        const EditLimit* limit = LimitOf(e);
+        e->setText(limit != nullptr && limit->m_upperCase ? text.toUpper() : text);
     } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
         t->setPlainText(ToMultiline(text));
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {

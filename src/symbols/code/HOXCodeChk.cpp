@@ -1,7 +1,9 @@
 #include "symbols/code/HOXCodeChk.h"
 
 #include "app/PaletteTools.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeChkDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeChk, CHOXCodeSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_CHK, CHOXCodeChk)
@@ -39,4 +41,12 @@ void CHOXCodeChk::SetFromText(BYTE mcode, std::int32_t mcodeMode)
     m_nCategory = kCodeCategory;
     m_nMcodeMode = mcodeMode;
     UpdateText();
+}
+
+void CHOXCodeChk::OnOpen(UINT, CPoint)
+{
+    CHOXCodeChkDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    codedlg::FinishEdit(*this);
 }

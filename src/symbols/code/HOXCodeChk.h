@@ -9,6 +9,8 @@ public:
     CHOXCodeChk(CPoint topLeft, CHOXWnd* wnd);
 
     int GetObjectType() const override { return objtype::kCodeChk; }
+    // Opens the property dialog; its OK changes the symbol.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     void CalcSteps() override;

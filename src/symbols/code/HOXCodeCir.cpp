@@ -1,8 +1,11 @@
 #include "symbols/code/HOXCodeCir.h"
 
 #include "app/PaletteTools.h"
+#include "chart/RecordCasts.h"
 #include "platform/Archive.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeCirDlg.h"
 
 #include <QStringList>
 
@@ -172,4 +175,30 @@ void CHOXCodeCir::SetCompensation(CHOXCompSetting comp)
 {
     m_comp = comp;
     m_nCompensation = 1;
+}
+
+void CHOXCodeCir::OnOpen(UINT, CPoint)
+{
+    if (!chart::IsFlowRecord(m_pWnd)) return;
+    CHOXCodeCirDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    m_nXUsed = dlg.GetXUsed();
+    m_nYUsed = dlg.GetYUsed();
+    m_nSpeedUsed = dlg.GetSpeedUsed();
+    m_x = dlg.GetX();
+    m_y = dlg.GetY();
+    m_speed = dlg.GetSpeed();
+    m_centreIOrRadius = dlg.GetCentreIOrRadius();
+    m_centreJ = dlg.GetCentreJ();
+    m_nCentreForm = dlg.GetCentreMode();
+    m_nIUsed = dlg.GetIUsed();
+    m_nJUsed = dlg.GetJUsed();
+    m_nAddressing = dlg.GetAddressing();
+    m_nIncremental = dlg.GetIncremental();
+    m_nCompensation = dlg.GetCompensation();
+    m_comp = dlg.GetCompSetting();
+    m_nEndCheck = dlg.GetEndCheck();
+    SetClockwise(dlg.GetDirection());
+    codedlg::FinishEdit(*this);
 }

@@ -4,7 +4,9 @@
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeCompDlg.h"
 
 #include <QStringList>
 
@@ -128,4 +130,13 @@ void CHOXCodeComp::SetFromText(const QString& kindWord, char firstLetter, std::i
     m_byMcode = mcode;
     SetCaptionByKind();
     UpdateText();
+}
+
+void CHOXCodeComp::OnOpen(UINT, CPoint)
+{
+    CHOXCodeCompDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    SetCompSetting(dlg.GetCompSetting());
+    codedlg::FinishEdit(*this);
 }

@@ -4,7 +4,9 @@
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeDrvDlg.h"
 
 #include <QStringList>
 
@@ -141,4 +143,24 @@ void CHOXCodeDrv::SetCompensation(CHOXCompSetting comp)
 {
     m_comp = comp;
     m_nCompensation = 1;
+}
+
+void CHOXCodeDrv::OnOpen(UINT, CPoint)
+{
+    CHOXCodeDrvDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    m_nXUsed = dlg.GetXUsed();
+    m_nYUsed = dlg.GetYUsed();
+    m_nXSpeedUsed = dlg.GetXSpeedUsed();
+    m_nYSpeedUsed = dlg.GetYSpeedUsed();
+    m_x = dlg.GetX();
+    m_y = dlg.GetY();
+    m_xSpeed = dlg.GetXSpeed();
+    m_ySpeed = dlg.GetYSpeed();
+    m_nAddressing = dlg.GetAddressing();
+    m_nIncremental = dlg.GetIncremental();
+    m_nCompensation = dlg.GetCompensation();
+    m_comp = dlg.GetCompSetting();
+    codedlg::FinishEdit(*this);
 }

@@ -2,7 +2,9 @@
 
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeDrvzDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeDrvz, CHOXCodeSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_DRVZ, CHOXCodeDrvz)
@@ -58,4 +60,13 @@ void CHOXCodeDrvz::SetFromText(BYTE mcode, std::int32_t returnOption, std::int32
     if (mcodeMode == 1) m_byMcode = mcode;
     m_byReturnOption = returnOption == 0 ? kReturnX : returnOption == 1 ? kReturnY : kPlain;
     UpdateText();
+}
+
+void CHOXCodeDrvz::OnOpen(UINT, CPoint)
+{
+    CHOXCodeDrvzDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    m_byReturnOption = dlg.GetReturnTarget();
+    codedlg::FinishEdit(*this);
 }

@@ -14,6 +14,8 @@ public:
     // The symbol and M-code parts, then the return option (a byte).
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kCodeDrvz; }
+    // Opens the property dialog; its OK changes the symbol.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     void CalcSteps() override;

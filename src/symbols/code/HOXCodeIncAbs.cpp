@@ -3,7 +3,9 @@
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeIncAbsDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeIncAbs, CHOXCodeSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_INCABS, CHOXCodeIncAbs)
@@ -50,4 +52,13 @@ void CHOXCodeIncAbs::SetFromText(const QString& word, std::int32_t mcodeMode, BY
     m_nCategory = kCodeCategory;
     UpdateText();
     CalcSteps();
+}
+
+void CHOXCodeIncAbs::OnOpen(UINT, CPoint)
+{
+    CHOXCodeIncAbsDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    SetIncremental(dlg.GetIncrementalMode());
+    codedlg::FinishEdit(*this);
 }

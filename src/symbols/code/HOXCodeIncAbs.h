@@ -12,6 +12,8 @@ public:
     // The symbol and M-code parts, then the incremental flag (32 bits).
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kCodeIncAbs; }
+    // Opens the property dialog; its OK changes the symbol.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     void CalcSteps() override;

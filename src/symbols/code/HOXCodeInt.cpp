@@ -2,7 +2,9 @@
 
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeIntDlg.h"
 
 #include <QStringList>
 
@@ -112,4 +114,19 @@ void CHOXCodeInt::SetCompensation(CHOXCompSetting comp)
 {
     m_comp = comp;
     m_nCompensation = 1;
+}
+
+void CHOXCodeInt::OnOpen(UINT, CPoint)
+{
+    CHOXCodeIntDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    m_nYAxis = dlg.GetAxis();
+    m_distance = dlg.GetDistance();
+    m_speed1 = dlg.GetSpeed1();
+    m_speed2 = dlg.GetSpeed2();
+    m_nCompensation = dlg.GetCompensation();
+    m_comp = dlg.GetCompSetting();
+    SetTwoStep(dlg.GetDriveMethod());
+    codedlg::FinishEdit(*this);
 }

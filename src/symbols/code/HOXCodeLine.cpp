@@ -2,8 +2,11 @@
 
 #include "app/ControllerType.h"
 #include "app/PaletteTools.h"
+#include "chart/RecordCasts.h"
 #include "platform/Archive.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeLineDlg.h"
 
 #include <QStringList>
 
@@ -146,4 +149,25 @@ void CHOXCodeLine::SetCompensation(CHOXCompSetting comp)
 {
     m_comp = comp;
     m_nCompensation = 1;
+}
+
+void CHOXCodeLine::OnOpen(UINT, CPoint)
+{
+    if (!chart::IsFlowRecord(m_pWnd)) return;
+    CHOXCodeLineDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    m_nXUsed = dlg.GetXUsed();
+    m_nYUsed = dlg.GetYUsed();
+    m_nSpeedUsed = dlg.GetSpeedUsed();
+    m_x = dlg.GetX();
+    m_y = dlg.GetY();
+    m_speed = dlg.GetSpeed();
+    m_nAddressing = dlg.GetAddressing();
+    m_nIncremental = dlg.GetIncremental();
+    m_nCompensation = dlg.GetCompensation();
+    m_comp = dlg.GetCompSetting();
+    m_nEndCheck = dlg.GetEndCheck();
+    SetInterrupt(dlg.GetInterruptStop());
+    codedlg::FinishEdit(*this);
 }

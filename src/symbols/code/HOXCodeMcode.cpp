@@ -4,6 +4,8 @@
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/code/CodeDialogResults.h"
+#include "symbols/code/HOXCodeMcodeDlg.h"
 #include "symbols/code/HOXCodeSymbol.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeMcode, CHOXSymbol, 0)
@@ -62,4 +64,14 @@ void CHOXCodeMcode::SetFromText(BYTE number)
     m_byNumber = number;
     UpdateText();
     CalcSteps();
+}
+
+void CHOXCodeMcode::OnOpen(UINT, CPoint)
+{
+    CHOXCodeMcodeDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    codedlg::TakeCommonResults(*this, dlg);
+    m_byNumber = dlg.GetMcode();
+    m_nDialogValue = dlg.GetAxis();
+    codedlg::FinishEdit(*this);
 }

@@ -16,6 +16,8 @@ public:
     // The symbol part, then the number (a byte).
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kCodeMcode; }
+    // Opens the property dialog; its OK changes the symbol.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     void CalcSteps() override;

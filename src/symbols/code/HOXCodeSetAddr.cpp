@@ -4,7 +4,9 @@
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeSetAddrDlg.h"
 
 #include <QStringList>
 
@@ -78,4 +80,16 @@ void CHOXCodeSetAddr::SetFromText(std::int32_t xUsed, std::int32_t yUsed, std::i
     if (ctype::IsOneAxis(ControllerType())) m_nYUsed = 0;
     UpdateText();
     CalcSteps();
+}
+
+void CHOXCodeSetAddr::OnOpen(UINT, CPoint)
+{
+    CHOXCodeSetAddrDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    m_nXUsed = dlg.GetXUsed();
+    m_nYUsed = dlg.GetYUsed();
+    m_x = dlg.GetX();
+    m_y = dlg.GetY();
+    codedlg::FinishEdit(*this);
 }

@@ -2,7 +2,9 @@
 
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
+#include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
+#include "symbols/code/HOXCodeSetrDrvrDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeSetrDrvr, CHOXCodeSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_SETRDRVR, CHOXCodeSetrDrvr)
@@ -47,4 +49,14 @@ void CHOXCodeSetrDrvr::SetFromText(const QString& word, std::int32_t mcodeMode, 
     m_byMcode = mcode;
     UpdateText();
     CalcSteps();
+}
+
+void CHOXCodeSetrDrvr::OnOpen(UINT, CPoint)
+{
+    CHOXCodeSetrDrvrDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    // Counting the steps captions it by its kind.
+    m_nKind = dlg.GetFunction();
+    codedlg::FinishEdit(*this);
 }

@@ -14,6 +14,8 @@ public:
     // The symbol and M-code parts, then the kind (32 bits).
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kCodeSetrDrvr; }
+    // Opens the property dialog; its OK changes the symbol.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     // Also captions the symbol by its kind.

@@ -4,6 +4,8 @@
 #include "chart/SymbolSupport.h"
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
+#include "symbols/code/CodeDialogResults.h"
+#include "symbols/code/HOXCodeDlg.h"
 #include "symbols/operand/HOXCompSetting.h"
 #include "symbols/operand/HOXDataReg.h"
 
@@ -68,4 +70,11 @@ int CHOXCodeSymbol::OperandErrorState(std::initializer_list<const CHOXDataReg*> 
         if (operand != nullptr && !operand->CheckRange(rules.oneAxis, message, rules.fileRegisters)) return 2;
     if (compensation != nullptr && !compensation->IsValid(rules.oneAxis, rules.fileRegisters)) return 2;
     return 0;
+}
+
+void CHOXCodeSymbol::TakeDialogResults(const CHOXCodeDlg& dlg)
+{
+    codedlg::TakeCommonResults(*this, dlg);
+    m_nMcodeMode = dlg.GetMcodeMode();
+    m_byMcode = dlg.GetMcode();
 }

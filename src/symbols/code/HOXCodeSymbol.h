@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+class CHOXCodeDlg;
 class CHOXCompSetting;
 class CHOXDataReg;
 
@@ -54,6 +55,8 @@ protected:
     int OperandErrorState(std::initializer_list<const CHOXDataReg*> operands,
                           const CHOXCompSetting* compensation = nullptr) const;
     void SetCaption(const char* caption) { m_strSymbolName = QString::fromLatin1(caption); }
+    // Comment, display flags and the attached M code from the dialog's OK.
+    void TakeDialogResults(const CHOXCodeDlg& dlg);
 
     std::int32_t m_nMcodeMode = 0;
     BYTE m_byMcode = 1;

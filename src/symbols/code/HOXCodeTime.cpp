@@ -2,6 +2,8 @@
 
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
+#include "symbols/code/CodeDialogResults.h"
+#include "symbols/code/HOXCodeTimeDlg.h"
 
 #include <QStringList>
 
@@ -60,4 +62,13 @@ void CHOXCodeTime::SetFromText(BYTE mcode, std::int32_t mcodeMode, const QString
     m_time.Parse(timeText, true);
     UpdateText();
     CalcSteps();
+}
+
+void CHOXCodeTime::OnOpen(UINT, CPoint)
+{
+    CHOXCodeTimeDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeDialogResults(dlg);
+    m_time = dlg.GetTime();
+    codedlg::FinishEdit(*this);
 }

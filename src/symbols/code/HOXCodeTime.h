@@ -12,6 +12,8 @@ public:
 
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kCodeTime; }
+    // Opens the property dialog; its OK changes the symbol.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     int GetErrorState() override;

@@ -34,6 +34,8 @@ public:
     // operand as it was.
     void SetOperand1Text(const QString& text) { m_operand1.Parse(text, true); }
     void SetOperand2Text(const QString& text) { m_operand2.Parse(text, true); }
+    void SetOperand1(const CHOXDataReg& operand) { m_operand1 = operand; }
+    void SetOperand2(const CHOXDataReg& operand) { m_operand2 = operand; }
 
     // Every used operand exists on the controller; unused ones are not
     // looked at.
