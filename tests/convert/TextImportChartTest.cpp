@@ -91,6 +91,19 @@ TEST_F(TextImportChartTest, TheSubtaskProgramAndASecondOne)
     EXPECT_EQ(run.details, QStringLiteral("Line 5: O100\n    The number is used twice."));
 }
 
+TEST_F(TextImportChartTest, AChartOfTheUsersNamedLikeTheSubtaskIsNeverEmptied)
+{
+    CHOXDoc* doc = NewDoc(2);
+    doc->AddWindow(QStringLiteral("SUBTASK"), doc->NewFlowWindow(QStringLiteral("SUBTASK"), QString()));
+    auto end = std::make_unique<CHOXFlowEnd>(CPoint(137, 32), Chart("SUBTASK"));
+    end->SetId(static_cast<DWORD>(doc->NewSymbolId()));
+    Chart("SUBTASK")->AddObject(std::move(end));
+    ImportProgram(doc, {"O100", "m102"}, WithErrors());
+    EXPECT_EQ(Chart("SUBTASK")->GetObjectMap().GetCount(), 1u);
+    EXPECT_EQ(ChartNames(), (QStringList{"SUBTASK", "Flow Chart2"}));
+    EXPECT_EQ(Picture(Chart("Flow Chart2"))[0], QStringLiteral("START O100 @137,32 !2"));
+}
+
 TEST_F(TextImportChartTest, CalledPointersAreSubroutinesBeforeOrAfterTheirCall)
 {
     CHOXDoc* doc = NewDoc(2);
