@@ -70,6 +70,13 @@ CMainFrame::CMainFrame()
     m_szComPort = CHOXRegistry().ReadCommPort();
 
     OnCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    // Without a document only: with one the document imports (32059). The
+    // steps pane that shares the number is filled apart from the commands.
+    OnCommand(ID_FILE_IMPORT_TEXT, [this] { OnFileImportText(); });
+    OnUpdate(ID_FILE_IMPORT_TEXT, [](CCmdUI* ui) {
+        const CHOXApp* app = CHOXApp::Get();
+        ui->Enable(app != nullptr && app->GetDocument() == nullptr);
+    });
     OnCommand(ID_NEW_FLOW_CHART, [this] { OnNewFlowChart(); });
     OnCommand(ID_NEW_SUBTASK, [this] { OnNewSubtask(); });
     OnCommand(ID_WINDOW_UPDATE, [this] { OnUpdateWindow(); });
