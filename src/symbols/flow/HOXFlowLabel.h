@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class CHOXFlowPointerDlg;
+
 class CHOXFlowLabel : public CHOXSymbol {
     KT_DECLARE_DYNAMIC(CHOXFlowLabel)
 public:
@@ -24,6 +26,12 @@ public:
     // Gives the old number back, takes the new one (unless in the error
     // state) and rebuilds the label.
     void SetPointerNumber(std::int32_t number) override;
+
+protected:
+    // After the dialog's OK: comment and flags, the old number given back
+    // (unless the symbol never took it, in the error state), the new one
+    // taken, the label rebuilt.
+    void TakeNumberFrom(const CHOXFlowPointerDlg& dlg);
 
 protected:
     // For loading: number 0 until the stored one comes.
