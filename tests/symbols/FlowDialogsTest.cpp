@@ -296,6 +296,13 @@ TEST_F(FlowDialogsTest, RetUsesTheEndDialogWithoutAKind)
     EXPECT_EQ(ret->GetDisplayComment(), 0);
     EXPECT_EQ(ret->GetCode(), QStringLiteral("RET(FNC03);"));
     EXPECT_TRUE(doc->IsModified());
+    doc->SetModifiedFlag(false);
+    Open(ret, EndDlg::kTemplate, [](DialogDriver& d) {
+        d.Type(EndDlg::kComment, QStringLiteral("gone"));
+        d.Click(IDCANCEL);
+    });
+    EXPECT_EQ(ret->GetComment(), QStringLiteral("back"));
+    EXPECT_FALSE(doc->IsModified());
 }
 
 // ---------------------------------------------------------------------------
@@ -415,6 +422,13 @@ TEST_F(FlowDialogsTest, JumpAndCallAcceptAnUnchangedNumberAndRefuseOthersOutOfRa
     EXPECT_EQ(call->GetSteps(), 4);
     EXPECT_EQ(call->GetErrorState(), 0);
     EXPECT_FALSE(doc->IsPointerNumberUsed(17));
+    doc->SetModifiedFlag(false);
+    Open(call, Call::kTemplate, [](DialogDriver& d) {
+        d.Type(Call::kNumber, QStringLiteral("18"));
+        d.Click(IDCANCEL);
+    });
+    EXPECT_EQ(call->GetPointerNumber(), 17);
+    EXPECT_FALSE(doc->IsModified());
 
     // Out of range as stored (a file of another controller type) is kept.
     MakeDocument(0);
