@@ -4,6 +4,7 @@
 
 #include "app/HOXApp.h"
 #include "app/MainFrame.h"
+#include "app/ProgramState.h"
 #include "chart/HOXFlowWnd.h"
 #include "online/HOXMonWnd.h"
 #include "params/HOXParam.h"
@@ -169,6 +170,8 @@ bool CHOXDoc::OnNewDocument()
     m_pParam->SetDocument(this);
     if (!CDocument::OnNewDocument()) return false;
     m_file.reset();
+    // What was cut belonged to the document that went.
+    Program().clipboard.cut = 0;
     ShowStatusControllerType(m_nControllerType);
     return true;
 }
@@ -201,6 +204,7 @@ bool CHOXDoc::OnOpenDocument(const QString& path)
     SetPathName(path, true);
     SetModifiedFlag(false);
     m_pParam->SetDocument(this);
+    Program().clipboard.cut = 0;
     // The application's document comes back with its bars and windows.
     CHOXApp* app = CHOXApp::Get();
     if (app != nullptr && app->GetDocument() == this && app->MainFrame() != nullptr) {

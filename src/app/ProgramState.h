@@ -22,14 +22,24 @@ struct ProgramState {
         // The out-of-sheet warning was shown during the current mouse action.
         std::int32_t outOfSheetWarned = 0;
         // Set for the moment while a drop is refused, so that the object that
-        // then gets the release keeps quiet.
+        // then gets the release keeps quiet; the view a drag started from
+        // keeps its objects.
         std::int32_t dropRefused = 0;
+        // A START moved by a drag into the subtask chart took the subtask's
+        // number there: the view it left does not take its old one again.
+        std::int32_t subtaskStartMoved = 0;
     } editing;
 
     // The chart clipboard: the last Cut put the objects there (Paste keeps
-    // their ids); Undo ends that.
+    // their ids); Undo, New and Open end that, and so does a paste of data
+    // another running copy of the program put there.
     struct Clipboard {
         std::int32_t cut = 0;
+        // This running copy (ProgramInstanceId, written into every block it
+        // puts on the clipboard), set when a chart view is made, and the
+        // copy the last block pasted came from.
+        std::uint32_t instanceId = 0;
+        std::uint32_t sourceId = 0;
     } clipboard;
 
     // Whether the last id of a kind came from the search after its counter
@@ -52,3 +62,8 @@ struct ProgramState {
 
 // The program's one instance.
 ProgramState& Program();
+
+// A random number other than 0, the same for the whole life of the running
+// program and most likely different in every other running copy: it tells
+// the copy that put data on the clipboard.
+std::uint32_t ProgramInstanceId();

@@ -3,6 +3,8 @@
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/MainFrame.h"
+#include "app/ProgramState.h"
+#include "chart/HOXClipboard.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
 #include "platform/ColorDialog.h"
@@ -20,6 +22,10 @@ CHOXFlowView::CHOXFlowView()
             app->MainFrame()->SetConnectButtonState(s_nToolMode == 2);
     });
     OnCommand(ID_CHANGE_BASE_COLOR, [this] { OnChangeBaseColor(); });
+    RegisterClipboardCommands();
+    // Blocks this program puts on the clipboard name it.
+    Program().clipboard.instanceId = ProgramInstanceId();
+    Program().clipboard.sourceId = 0;
 }
 
 CHOXFlowView::~CHOXFlowView() = default;
@@ -47,6 +53,7 @@ void CHOXFlowView::OnInitialUpdate()
 {
     CHOXView::OnInitialUpdate();
     SetInitialPageSize();
+    if (GetWnd() != nullptr) RegisterDropTarget({CHOXClipboard::DragFormat()});
 }
 
 void CHOXFlowView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject) { InvalidateForHint(hint, hintObject); }
@@ -54,12 +61,13 @@ void CHOXFlowView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject) { I
 void CHOXFlowView::OnDraw(CDC* pDC)
 {
     DrawRecordOnPage(pDC);
-    if (m_nBandActive == 0 || pDC->IsPrinting()) return;
+    if (pDC->IsPrinting() || (m_nBandActive == 0 && m_nDragFeedback == 0)) return;
     // Drawn over the chart rather than inverted into it: each repaint shows
-    // the band as it stands.
+    // the band, or the outline of what a drag would drop, as it stands.
     const QPen oldPen = pDC->SelectPen(MakePen(PS_DOT, 0, RGB(0, 0, 0)));
     const QBrush oldBrush = pDC->SelectBrush(QBrush(Qt::NoBrush));
-    pDC->Rectangle(CRect(m_ptBandStart, m_ptBandEnd).Normalized());
+    if (m_nBandActive != 0) pDC->Rectangle(CRect(m_ptBandStart, m_ptBandEnd).Normalized());
+    if (m_nDragFeedback != 0) pDC->Rectangle(DragFeedbackRect());
     pDC->SelectPen(oldPen);
     pDC->SelectBrush(oldBrush);
 }

@@ -5,6 +5,7 @@
 // joining rules; the arrow keys nudge the selection.
 #include "chart/HOXView.h"
 
+class COleDataObject;
 class CHOXConnect;
 class CHOXFlowWnd;
 class CHOXNode;
@@ -49,6 +50,40 @@ public:
     // base sheet.
     void OnChangeBaseColor();
 
+    // The clipboard. Copy puts the selection on the clipboard as a
+    // "TRNWK_HOX" block; Cut puts it there with the wires and nodes between
+    // its objects and then deletes it, and only when the block got there;
+    // Paste puts the block's objects into this chart. A paste after a Cut
+    // of this running program puts them back as they were (ids, places,
+    // wires and nodes); any other paste adds copies with new ids, shifted a
+    // little further each time. Select All selects every symbol.
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnEditSelectAll();
+    // Reads the clipboard's block into the selection (the view holds the
+    // objects until they are placed); false when nothing was read, after
+    // saying so when the block is damaged.
+    bool ReadClipboardObjects(const COleDataObject& data);
+    // Puts the selection's objects into the chart, settling their ids and
+    // numbers, and leaves the pasted symbols selected.
+    void PasteObjects();
+    // The paste rules of some symbols; false (after the message, shown once
+    // per paste as the flags and the last message kind remember) when the
+    // symbol may not enter this chart.
+    bool CheckInterpolationPaste(CHOXSymbol* symbol, bool& circularShown, bool& linearShown);
+    bool PasteStart(CHOXSymbol* symbol, std::int32_t& lastMessage);
+    bool PastePointerSymbol(CHOXSymbol* symbol, bool& shown);
+    // Whether a program in text defines a pointer number.
+    static bool ProgTextHasPointer(const CHOXSymbol* symbol);
+    // A wire of a cut paste re-enters the chart when both its ends were
+    // pasted with it; false otherwise.
+    bool PasteWire(CHOXConnect* wire);
+    // Before a Cut: the selection takes the wires that join its objects,
+    // with the nodes on them and the wires that jump to those nodes.
+    void AddInnerWires();
+    void AddWireNode(CHOXConnect* wire);
+
     // The wire being drawn: the start symbol's pin (-1 when it starts at a
     // node) and the id of the symbol or node.
     std::int32_t m_nWireStartPin = -1;
@@ -60,10 +95,37 @@ public:
     std::int32_t m_nBandActive = 0;
 
 private:
+    void RegisterClipboardCommands();
+    // Copy; true when the block reached the clipboard.
+    bool CopyToClipboard();
+    // Whether the selection holds a symbol that is neither in error nor
+    // missing (Cut and Copy need one).
+    bool HasCopyableSymbol() const;
+    // Whether a view of the open document is shown (Paste needs one).
+    static bool IsDocumentShown();
+    // A cut paste puts objects back under their own ids and numbers: false
+    // (the paste becomes a copy paste, without wires and nodes) when a node
+    // number or an id is in use meanwhile.
+    bool CutPasteKeepsIds();
+    // The steps of PasteObjects for one object; false when it was left out.
+    struct PasteState;
+    bool PasteSymbol(CHOXSymbol* symbol, bool cut, PasteState& state);
+    bool PasteNode(CHOXNode* node);
+    // Every pasted object: in sight, in the undo store, on the sheet.
+    void FinishPasted(CHOXDrawObj* object);
+    // The pasted object leaves the view's keeping (for the chart's); null
+    // when the view does not hold it.
+    std::unique_ptr<CHOXDrawObj> TakePasted(CHOXDrawObj* object);
+    // An object read but left out: it leaves the selection and goes.
+    void DiscardPasted(CHOXDrawObj* object);
+
     // Tool mode 0.
     void PressSelect(UINT flags, CPoint point, CPoint docPoint);
     void StartBand(CPoint docPoint);
     void MoveSelect(UINT flags, CPoint point, CPoint docPoint);
+    // Whether the object has left the scroll extent last set (a symbol
+    // that has is dragged on by drag and drop).
+    bool HasLeftScrollExtent(const CHOXDrawObj* object) const;
     void ReleaseSelect(UINT flags, CPoint point);
     // Tool mode 1.
     void PressPlace(CPoint docPoint);
@@ -92,4 +154,7 @@ private:
     // The band's area in device pixels, for redrawing.
     void InvalidateBand();
     CRect BandRect() const;
+
+    // The objects a paste has read and not yet placed.
+    DrawObjList m_pasted;
 };

@@ -155,13 +155,24 @@ void CHOXFlowView::MoveSelect(UINT flags, CPoint point, CPoint docPoint)
 {
     SheetMouseMove(flags, point);
     if ((flags & MK_SHIFT) != 0) return;
-    const CHOXBaseRect* sheet = GetWnd()->GetBaseRect();
+    CHOXWnd* wnd = GetWnd();
+    const CHOXBaseRect* sheet = wnd->GetBaseRect();
     // While the sheet's edge is dragged the objects stay; otherwise each
-    // selected one follows the pointer. A symbol pulled out of the view
-    // keeps following it, and the release brings it back when it has left
-    // the sheet.
-    if (sheet == nullptr || !sheet->IsOnResizeHandle())
-        for (CHOXDrawObj* selected : std::vector<CHOXDrawObj*>(m_selection)) selected->OnMouseMove(this, flags, point);
+    // selected one follows the pointer. A symbol pulled out of the view is
+    // dragged on from there, into another chart window or back.
+    if (sheet == nullptr || !sheet->IsOnResizeHandle()) {
+        for (CHOXDrawObj* selected : std::vector<CHOXDrawObj*>(m_selection)) {
+            // Only a symbol the mouse holds: the button was pressed here.
+            if (HasCapture() && dynamic_cast<CHOXSymbol*>(selected) != nullptr && HasLeftScrollExtent(selected)) {
+                CHOXDoc* doc = wnd->GetDocument();
+                doc->SetDragSource(wnd);
+                doc->SetDragPending(true);
+                BeginDrag(selected, flags, point);
+                return;
+            }
+            selected->OnMouseMove(this, flags, point);
+        }
+    }
     if (m_nBandActive != 0 && HasCapture()) {
         InvalidateBand();
         // The band stops at the sheet's right and bottom edges.
@@ -173,6 +184,17 @@ void CHOXFlowView::MoveSelect(UINT flags, CPoint point, CPoint docPoint)
         m_ptBandEnd = end;
         InvalidateBand();
     }
+}
+
+bool CHOXFlowView::HasLeftScrollExtent(const CHOXDrawObj* object) const
+{
+    // The extent last set, in document units.
+    const CSize total = GetTotalSize();
+    const CPoint origin = ClientToDoc(CPoint(0, 0));
+    const CPoint extent = ClientToDoc(CPoint(total.cx, total.cy));
+    const CRect& r = object->GetRect();
+    return r.right < 0 || r.bottom < 0 || std::int64_t(r.top) > std::int64_t(extent.y) - origin.y ||
+           std::int64_t(r.left) > std::int64_t(extent.x) - origin.x;
 }
 
 void CHOXFlowView::ReleaseSelect(UINT flags, CPoint point)

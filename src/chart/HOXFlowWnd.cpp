@@ -228,6 +228,12 @@ void CHOXFlowWnd::MarkSymbolNumbersUsed()
             for (const CHOXSymbol::HeldNumber& held : symbol->GetHeldNumbers()) held.MarkIn(*m_pDocument);
 }
 
+void CHOXFlowWnd::MarkSymbolNumbersUsed(const CHOXSymbol* symbol)
+{
+    if (m_pDocument == nullptr || symbol == nullptr) return;
+    for (const CHOXSymbol::HeldNumber& held : symbol->GetHeldNumbers()) held.MarkIn(*m_pDocument);
+}
+
 void CHOXFlowWnd::GiveBackNumbers()
 {
     if (m_pDocument == nullptr) return;

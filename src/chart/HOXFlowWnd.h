@@ -7,6 +7,7 @@
 #include <QString>
 
 class CHOXPin;
+class CHOXSymbol;
 
 class CHOXFlowWnd : public CHOXWnd {
     KT_DECLARE_SERIAL(CHOXFlowWnd)
@@ -55,8 +56,9 @@ public:
     // number is free) and END, 1 POINTER and END, 2 SUBROUTINE and RET.
     void CreateInitialSymbols(int kind);
     // Marks the pointer and program numbers that the symbols hold in the
-    // document's tables.
+    // document's tables; of one symbol only (one that was dropped here).
     void MarkSymbolNumbersUsed();
+    void MarkSymbolNumbersUsed(const CHOXSymbol* symbol);
     // The chart goes: its symbols give back the numbers they give back when
     // they are removed, and its nodes their pointer numbers. Numbers another
     // chart holds too are the caller's to mark again.

@@ -428,6 +428,17 @@ bool CHOXSymbol::Remove()
     return false;
 }
 
+bool CHOXSymbol::GetHeldProgramNumber(std::int32_t* axis, std::int32_t* number) const
+{
+    for (const HeldNumber& held : GetHeldNumbers()) {
+        if (held.kind != HeldNumber::kProgram) continue;
+        *axis = held.axis;
+        *number = held.number;
+        return true;
+    }
+    return false;
+}
+
 bool CHOXSymbol::HeldNumber::IsUsedIn(const CHOXDoc& doc) const
 {
     return kind == kProgram ? doc.IsProgramNumberUsed(axis, number) : doc.IsPointerNumberUsed(number);

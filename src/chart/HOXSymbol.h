@@ -80,11 +80,18 @@ public:
     // redoing, loading and deleting a chart give them back and take them
     // again through this alone; a symbol that holds none answers nothing.
     virtual std::vector<HeldNumber> GetHeldNumbers() const { return {}; }
+    // The program number among those the symbol holds (a START's), with its
+    // axis; false when it holds none.
+    bool GetHeldProgramNumber(std::int32_t* axis, std::int32_t* number) const;
     // The pointer number the symbol holds or refers to, -1 for none. A
     // POINTER shares its number with the node on the wire that leaves it:
     // the wiring and the NODE dialog keep the two the same through these.
     virtual std::int32_t GetPointerNumber() const { return -1; }
     virtual void SetPointerNumber(std::int32_t number) {}
+    // A paste or a drop puts a START on the axis the target's controller
+    // type runs (0 X, 1 Y, 2 both together) before it takes a number of that
+    // axis; other symbols have no axis.
+    virtual void SetAxis(std::int32_t axis) {}
     // A JUMP is told whether a conditional jump's side exit leads into it
     // (0) or not (1); other symbols ignore it.
     virtual void SetCaptionMode(std::int32_t mode) {}

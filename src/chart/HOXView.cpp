@@ -41,6 +41,7 @@ std::int32_t& CHOXView::s_nToolMode = Program().editing.toolMode;
 UINT& CHOXView::s_nCurrentTool = Program().editing.currentTool;
 std::int32_t& CHOXView::s_nToolChosen = Program().editing.toolChosen;
 std::int32_t& CHOXView::s_nDropRefused = Program().editing.dropRefused;
+std::int32_t& CHOXView::s_nSubtaskStartMoved = Program().editing.subtaskStartMoved;
 
 CHOXView::CHOXView()
 {

@@ -12,8 +12,12 @@
 
 class CHOXDoc;
 class CHOXDrawObj;
+class CHOXFlowWnd;
+class CHOXSymbol;
 class CHOXWnd;
 class CDC;
+
+using DrawObjList = std::vector<std::unique_ptr<CHOXDrawObj>>;
 
 class CHOXView : public CView {
 public:
@@ -115,6 +119,37 @@ public:
     // their status line into the status bar.
     bool OnToolTipNeedText(UINT id, QString& tip) override;
 
+    // Drag and drop of a symbol between chart windows. The source side: the
+    // one selected object is dragged (moved, or copied with Ctrl) until it
+    // is dropped; a move takes it out of this chart. The flow view's mouse
+    // starts it when a symbol leaves the scroll extent, after naming this
+    // chart the document's drag source.
+    void BeginDrag(CHOXDrawObj* object, UINT flags, CPoint point);
+    // The target side, for drags of the drag format: the effect by the keys
+    // and whether the dragged rectangle meets the chart, with its outline as
+    // feedback; a drop places the objects (DropObjects).
+    DWORD OnDragEnter(COleDataObject* data, DWORD keyState, CPoint point) override;
+    DWORD OnDragOver(COleDataObject* data, DWORD keyState, CPoint point) override;
+    void OnDragLeave() override;
+    bool OnDrop(COleDataObject* data, DWORD dropEffect, CPoint point) override;
+    // Places the dropped objects with their top-left corner at the device
+    // point in the shown chart and settles their numbers so that none is
+    // used twice; a refusal shows its message, places nothing more and sets
+    // the drop refused flag.
+    void DropObjects(DrawObjList& list, CPoint point, DWORD effect);
+    // The size of a dragged object, for the feedback; the object (a copy
+    // read for the feedback) belongs to the shown chart from now on, without
+    // pins unless the drag started there.
+    void GetDragRect(CHOXDrawObj* object, CSize& size);
+
+    // 1 while a drag started from this view runs.
+    std::int32_t m_nDragSourceActive = 0;
+    // The cursor at the last feedback (device pixels) and the dragged
+    // object's size (document units); the feedback shows while set.
+    CPoint m_ptLastDrag{-1, -1};
+    CSize m_sizeDrag;
+    std::int32_t m_nDragFeedback = 0;
+
     // 1 while the Align dialog runs.
     std::int32_t m_nAlignDlgOpen = 0;
 
@@ -129,6 +164,7 @@ public:
     // palette tool and whether one was chosen.
     static std::int32_t& s_nOutOfSheetWarned;
     static std::int32_t& s_nDropRefused;
+    static std::int32_t& s_nSubtaskStartMoved;
     static std::int32_t& s_nToolMode;
     static UINT& s_nCurrentTool;
     static std::int32_t& s_nToolChosen;
@@ -151,6 +187,11 @@ protected:
     bool SheetMouseUp(UINT flags, CPoint point);
     // The document shown, while it is edited (not monitored); else null.
     CHOXDoc* EditedDocument() const;
+    // The feedback rectangle of a drag over the view, in document units.
+    CRect DragFeedbackRect() const;
+
+    // The format word of the last block a paste read.
+    std::uint32_t m_nPasteFormat = 0;
 
 private:
     // Stores the zoom step in the record, shows it in the zoom box and
@@ -163,6 +204,18 @@ private:
     // Takes one selected object out of the record into the undo store;
     // false when it is no longer there (it went with another one).
     bool DeleteObject(CHOXWnd* wnd, CHOXDrawObj* object);
+    // After a drag moved the selection away: it leaves this chart, and the
+    // numbers it gave back are taken again when the drop was in this
+    // document.
+    void FinishDragMove(CHOXWnd* wnd, CHOXDoc* doc);
+    // One dropped symbol into the target chart; false (after the message)
+    // when it is refused.
+    bool DropSymbol(CHOXFlowWnd* target, std::unique_ptr<CHOXDrawObj> owned, CPoint point, DWORD effect);
+    // The numbers a dropped symbol keeps or takes, by effect and kind; false
+    // (after the message) when it cannot have one.
+    bool SettleDroppedNumbers(CHOXFlowWnd* target, CHOXSymbol* symbol, DWORD effect);
+    bool SettleDroppedStart(CHOXFlowWnd* target, CHOXSymbol* start, bool moved, bool fromOutside);
+
     // Align: one object to the reference edge; false when it would leave
     // the sheet.
     bool AlignObject(CHOXDrawObj* object, int direction, LONG reference, const CRect& sheet);

@@ -1,9 +1,15 @@
 #include "online/HOXMonView.h"
 
+#include "app/ProgramState.h"
 #include "chart/RecordCasts.h"
 #include "online/HOXMonWnd.h"
 
-CHOXMonView::CHOXMonView() = default;
+CHOXMonView::CHOXMonView()
+{
+    // Blocks this program puts on the clipboard name it.
+    Program().clipboard.instanceId = ProgramInstanceId();
+    Program().clipboard.sourceId = 0;
+}
 CHOXMonView::~CHOXMonView() = default;
 
 void CHOXMonView::UpdateScrollSizes() { FitScrollSizesToSheet(); }

@@ -216,7 +216,7 @@ public:
     // keeps the present one.
     bool QuerySelChange(int id);
     // A spin button is about to step from pos by delta: the step it takes
-    // instead (the delta itself without a handler).
+    // instead (the delta itself without a handler; 0 when it is refused).
     int AdjustSpinDelta(int id, int pos, int delta);
     // The focus or the default button asked to close the dialog (Enter, Esc).
     void CommandOK() { Dispatch(IDOK, Notify::Clicked); }
@@ -275,6 +275,8 @@ protected:
     // Asked before a tab control's selection changes; false refuses it.
     void OnSelChanging(int id, std::function<bool()> allow) { m_selChanging[id] = std::move(allow); }
     // Asked before a spin button steps: (position, delta) to the delta taken.
+    // A delta of 0 refuses the step: the position and the buddy's text stay
+    // as they are and nothing is reported.
     void OnSpinDelta(int id, std::function<int(int, int)> adjust) { m_spinDelta[id] = std::move(adjust); }
     // Opens the help page of a context number (0x20000 + template id for a
     // dialog's Help button).

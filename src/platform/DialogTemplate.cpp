@@ -66,6 +66,7 @@ bool ParseControl(const QJsonObject& o, ControlTemplate& c, QString* error)
     if (o.contains(u"tabstop")) c.tabstop = o.value(u"tabstop").toBool() ? 1 : 0;
     c.disabled = o.value(u"disabled").toBool();
     c.hidden = o.value(u"hidden").toBool();
+    c.collapse = o.value(u"collapse").toBool();
     c.isDefault = o.value(u"default").toBool();
     c.readOnly = o.value(u"readonly").toBool();
     c.multiline = o.value(u"multiline").toBool();

@@ -24,6 +24,7 @@ struct ControlTemplate {
     int tabstop = -1;          // -1: the kind's usual setting
     bool disabled = false;
     bool hidden = false;
+    bool collapse = false;     // gives up its place while hidden (pages of a tab that share one place)
     bool isDefault = false;    // the default push button
     bool readOnly = false;
     bool multiline = false;

@@ -1,9 +1,16 @@
 #include "platform/View.h"
 
 #include "platform/DC.h"
+#include "platform/DragDrop.h"
 
 CView::CView() = default;
 CView::~CView() = default;
+
+void CView::SetHost(ViewHost* host)
+{
+    m_host = host;
+    if (m_host != nullptr && !m_dropFormats.isEmpty()) m_host->SetDropFormats(m_dropFormats);
+}
 
 void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
 void CView::OnUpdate(CView*, std::intptr_t, CObject*) { Invalidate(true); }
@@ -22,6 +29,15 @@ void CView::OnLButtonDblClk(UINT, CPoint) {}
 void CView::OnRButtonDown(UINT, CPoint) {}
 void CView::OnMouseMove(UINT, CPoint) {}
 void CView::OnKeyDown(UINT, UINT, UINT) {}
+
+void CView::RegisterDropTarget(const QStringList& formats)
+{
+    m_dropFormats = formats;
+    if (m_host) m_host->SetDropFormats(formats);
+}
+DWORD CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+DWORD CView::OnDragOver(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+bool CView::OnDrop(COleDataObject*, DWORD, CPoint) { return false; }
 
 void CView::Invalidate(bool erase)
 {

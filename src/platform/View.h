@@ -6,11 +6,13 @@
 #include "platform/Geometry.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
 class CDC;
 class CDocument;
+class COleDataObject;
 
 enum class Cursor { Arrow, Cross, SizeNS, SizeWE, SizeNWSE, SizeNESW, SizeAll, No, Wait, Hand };
 
@@ -58,6 +60,8 @@ public:
     // The rectangle of the view's frame as it is when restored, in the
     // coordinates of the area that holds the frames; false when unknown.
     virtual bool GetFrameRestoredRect(CRect& rect) const { return false; }
+    // The window takes drags that carry one of the formats (none: no drags).
+    virtual void SetDropFormats(const QStringList& formats) {}
 };
 
 class CView : public CCmdTarget {
@@ -69,7 +73,8 @@ public:
     // Called by the document when the view is added to or removed from it.
     void SetDocument(CDocument* document) { m_pDocument = document; }
     ViewHost* Host() const { return m_host; }
-    void SetHost(ViewHost* host) { m_host = host; }
+    // A new host takes the drops the view registered for.
+    void SetHost(ViewHost* host);
 
     virtual void OnInitialUpdate();
     // Hint 0 redraws the whole view.
@@ -91,6 +96,21 @@ public:
     // the view gives one.
     virtual bool OnToolTipNeedText(UINT controlId, QString& tip) { return false; }
 
+    // Drops: from now on the view's window takes drags that carry one of the
+    // formats, and hands them to the four handlers below.
+    void RegisterDropTarget(const QStringList& formats);
+    const QStringList& GetDropFormats() const { return m_dropFormats; }
+    // A drag enters the view or moves over it: the data it carries, the keys
+    // and buttons held (MK_ flags) and the device point. The answer is the
+    // effect a drop there would have (DROPEFFECT_, DragDrop.h).
+    virtual DWORD OnDragEnter(COleDataObject* data, DWORD keyState, CPoint point);
+    virtual DWORD OnDragOver(COleDataObject* data, DWORD keyState, CPoint point);
+    // The drag left the view, or was let go where nothing takes it.
+    virtual void OnDragLeave() {}
+    // The drag is let go over the view with the effect the last move
+    // answered; true when the view took the data.
+    virtual bool OnDrop(COleDataObject* data, DWORD dropEffect, CPoint point);
+
     // The host's services, harmless without a host.
     void Invalidate(bool erase = true);
     void InvalidateRect(const CRect& rect, bool erase = true);
@@ -107,4 +127,5 @@ public:
 private:
     CDocument* m_pDocument = nullptr;
     ViewHost* m_host = nullptr;
+    QStringList m_dropFormats;
 };

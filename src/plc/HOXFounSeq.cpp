@@ -1,6 +1,9 @@
 #include "plc/HOXFounSeq.h"
 
+#include "app/HOXDoc.h"
 #include "platform/Archive.h"
+#include "plc/HOXFounSeq1Dlg.h"
+#include "plc/HOXFounSeq2Dlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFounSeq, CObject, 0)
 
@@ -49,3 +52,40 @@ void CHOXFounSeq::SetStatusDevice(int axis, std::int32_t device)
 std::int32_t CHOXFounSeq::GetMcodeOffDevice(int axis) const { return Plus3(GetControlDevice(axis)); }
 
 std::int32_t CHOXFounSeq::GetMcodeOnDevice(int axis) const { return Plus3(GetStatusDevice(axis)); }
+
+bool CHOXFounSeq::Store(std::int32_t& field, std::int32_t value)
+{
+    const bool changed = field != value;
+    field = value;
+    return changed;
+}
+
+void CHOXFounSeq::EditFromFirst() { Edit(true); }
+
+void CHOXFounSeq::EditFromSecond() { Edit(false); }
+
+void CHOXFounSeq::Edit(bool fromFirst)
+{
+    if (m_pDocument == nullptr) return;
+    // Built once: a page shown again shows what was last entered on it.
+    CHOXFounSeq1Dlg first(m_pDocument);
+    CHOXFounSeq2Dlg second(m_pDocument, false);
+    bool changed = false;
+    bool onFirst = fromFirst;
+    for (;;) {
+        if (onFirst) {
+            if (first.DoModal() != IDOK) break;
+            changed |= Store(m_nUnitNo, first.GetUnitNo());
+            changed |= Store(m_nControlDeviceX, first.GetControlDevice(0));
+            changed |= Store(m_nControlDeviceY, first.GetControlDevice(1));
+            if (!first.IsNext()) break;
+        } else {
+            if (second.DoModal() != IDOK) break;
+            changed |= Store(m_nStatusDeviceX, second.GetStatusDevice(0));
+            changed |= Store(m_nStatusDeviceY, second.GetStatusDevice(1));
+            if (!second.IsBack()) break;
+        }
+        onFirst = !onFirst;
+    }
+    if (changed) m_pDocument->SetModifiedFlag();
+}

@@ -35,7 +35,19 @@ public:
     CHOXDoc* GetDocument() const { return m_pDocument; }
     void SetDocument(CHOXDoc* doc) { m_pDocument = doc; }
 
+    // The two pages of the document's settings, from Foundation Sequence 1/2
+    // or from 2/2. A page's values are stored as it ends with OK, Next or
+    // Back; Next and Back go on to the other page as it was last left, and
+    // Cancel ends the run with what is stored so far. New values mark the
+    // document modified, as the file holds them.
+    void EditFromFirst();
+    void EditFromSecond();
+
 private:
+    void Edit(bool fromFirst);
+    // Stores a value and says whether it changed.
+    static bool Store(std::int32_t& field, std::int32_t value);
+
     std::int32_t m_nUnitNo = -1;
     std::int32_t m_nControlDeviceX = 0;
     std::int32_t m_nControlDeviceY = 0;

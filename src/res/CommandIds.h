@@ -192,3 +192,33 @@ constexpr UINT ID_TOOL_FUNC_SETRST = 20308;
 // The commands a chart view takes as its current tool.
 constexpr UINT ID_TOOL_FIRST = 20100;
 constexpr UINT ID_TOOL_LAST = ID_TOOL_FUNC_SETRST;
+
+// ---------------------------------------------------------------------------
+// The foundation-sequence pages (templates 2037 and 2038): one page class
+// serves both, so both templates give their controls the same ids; only page
+// 1 has the unit number.
+
+constexpr int IDC_FOUNSEQ_UNIT = 8940;
+constexpr int IDC_FOUNSEQ_UNIT_SPIN = 8941;
+constexpr int IDC_FOUNSEQ_TAB = 8942;
+// Per axis, X then Y: the title, "M", the top-device edit and its spin, the
+// group with the signal names and the device list.
+constexpr int IDC_FOUNSEQ_TITLE_X = 8943;
+constexpr int IDC_FOUNSEQ_M_X = 8944;
+constexpr int IDC_FOUNSEQ_DEVICE_X = 8945;
+constexpr int IDC_FOUNSEQ_SPIN_X = 8946;
+constexpr int IDC_FOUNSEQ_GROUP_X = 8947;
+constexpr int IDC_FOUNSEQ_NAMES_X = 8948;
+constexpr int IDC_FOUNSEQ_LIST_X = 8949;
+constexpr int IDC_FOUNSEQ_TITLE_Y = 8950;
+constexpr int IDC_FOUNSEQ_M_Y = 8951;
+constexpr int IDC_FOUNSEQ_DEVICE_Y = 8952;
+constexpr int IDC_FOUNSEQ_SPIN_Y = 8953;
+constexpr int IDC_FOUNSEQ_GROUP_Y = 8954;
+constexpr int IDC_FOUNSEQ_NAMES_Y = 8955;
+constexpr int IDC_FOUNSEQ_LIST_Y = 8956;
+constexpr int IDC_FOUNSEQ_LADDER = 8957;
+constexpr int IDC_FOUNSEQ_COPY = 8958;
+constexpr int IDC_FOUNSEQ_BACK = 8959;
+constexpr int IDC_FOUNSEQ_NEXT = 8960;
+constexpr int IDC_FOUNSEQ_HELP = 8961;

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
@@ -500,4 +501,71 @@ TEST(DialogRendererTest, AnUpperCaseEditShowsAndGivesCapitals)
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.upper, QStringLiteral("D100V3"));
     EXPECT_EQ(dlg.plain, QStringLiteral("d1"));
+}
+
+namespace {
+// A spin whose steps the dialog refuses while a check box is off, and two
+// pages of one place that give it up while hidden.
+class RefusingSpinDlg : public CDialog {
+public:
+    RefusingSpinDlg() : CDialog(Parse())
+    {
+        OnSpinDelta(331, [this](int, int delta) { return IsDlgButtonChecked(332) != 0 ? delta : 0; });
+        On(331, Notify::Scroll, [this] { ++steps; });
+    }
+    static std::shared_ptr<const DialogTemplate> Parse()
+    {
+        QString error;
+        auto t = DialogTemplate::Parse(R"({"id": 9005, "rows": [
+            [{"id": 330, "kind": "edit"}, {"id": 331, "kind": "spin", "buddy": 330, "range": [0, 50]}],
+            [{"id": 332, "kind": "check", "text": "&Allow"}],
+            [{"id": 340, "kind": "edit", "collapse": true}],
+            [{"id": 341, "kind": "edit", "collapse": true, "hidden": true}],
+            [{"id": 342, "kind": "edit"}]],
+          "buttons": [{"id": 1, "kind": "button", "text": "OK", "default": true}]})",
+                                       &error);
+        EXPECT_TRUE(t) << error.toStdString();
+        return t;
+    }
+    int steps = 0;
+};
+} // namespace
+
+TEST(DialogRendererTest, ARefusedSpinStepLeavesTheBuddyAsTyped)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9005, [](DialogDriver& d) {
+        auto& dlg = static_cast<RefusingSpinDlg&>(d.Dialog());
+        d.Type(330, QStringLiteral("99"));
+        d.Spin(331, 1);
+        d.PressArrow(330, false);
+        EXPECT_EQ(d.Text(330), QStringLiteral("99"));
+        EXPECT_EQ(dlg.steps, 0);
+        d.Click(332);
+        d.Spin(331, -1);
+        EXPECT_EQ(d.Text(330), QStringLiteral("49"));
+        EXPECT_EQ(dlg.steps, 1);
+        d.Click(IDOK);
+    });
+    RefusingSpinDlg dlg;
+    dlg.DoModal();
+}
+
+TEST(DialogRendererTest, CollapsingControlsShareOnePlace)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9005, [](DialogDriver& d) {
+        QWidget* window = d.Site().Window();
+        window->layout()->activate();
+        const QRect first = d.Widget(340)->geometry();
+        const QRect below = d.Widget(342)->geometry();
+        d.Site().Show(340, false);
+        d.Site().Show(341, true);
+        window->layout()->activate();
+        EXPECT_EQ(d.Widget(341)->geometry().top(), first.top());
+        EXPECT_EQ(d.Widget(342)->geometry(), below);
+        d.Click(IDOK);
+    });
+    RefusingSpinDlg dlg;
+    dlg.DoModal();
 }

@@ -4,9 +4,18 @@
 #include "plc/HOXLadderBlock.h"
 #include "plc/HOXLadderCtrl.h"
 
+#include <QDir>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QString>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -27,6 +36,41 @@ inline LadderBlockList MakeLadder(std::initializer_list<LadderRow> rows)
     LadderBlockList blocks;
     for (const LadderRow& row : rows) blocks.push_back(MakeRow(row));
     return blocks;
+}
+
+// The rows as text, one line a row: its position, then kind and text of
+// each item ("@16,32 1'' 5'Blank' 6'FROM' ..."), so a failure shows where
+// two ladders differ.
+inline std::string Describe(const LadderBlockList& blocks)
+{
+    std::string out;
+    for (const auto& block : blocks) {
+        out += "@" + std::to_string(block->GetX()) + "," + std::to_string(block->GetY());
+        for (const auto& item : block->GetItemList())
+            out += " " + std::to_string(item->GetKind()) + "'" + item->GetText().toStdString() + "'";
+        out += "\n";
+    }
+    return out;
+}
+
+inline std::string Describe(std::initializer_list<std::pair<LadderRow, std::pair<int, int>>> rows)
+{
+    LadderBlockList blocks;
+    for (const auto& [row, at] : rows) blocks.push_back(MakeRow(row, at.first, at.second));
+    return Describe(blocks);
+}
+
+// Under a real display with KT_SCREENSHOT_DIR set, a picture of the window
+// for the reviewer; nothing otherwise.
+inline void SaveScreenshot(QWidget* window, const char* name)
+{
+    const QString dir = qEnvironmentVariable("KT_SCREENSHOT_DIR");
+    if (dir.isEmpty() || QGuiApplication::platformName() == u"offscreen") return;
+    window->raise();
+    QTest::qWait(200);
+    const QRect frame = window->frameGeometry();
+    const QPixmap shot = window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    EXPECT_TRUE(shot.save(QDir(dir).filePath(QString::fromLatin1(name))));
 }
 
 inline void Fill(CHOXLadderCtrl& ctrl, LadderBlockList blocks)

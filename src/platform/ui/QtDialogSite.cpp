@@ -104,8 +104,11 @@ private:
         }
         const int lowest = std::min(m_low, m_high);
         const int highest = std::max(m_low, m_high);
+        const int step = m_adjust(m_pos, delta);
+        // A refused step leaves the position and the buddy's text alone.
+        if (step == 0) return;
         // In 64 bits: a step the dialog chose may be anything.
-        long long next = static_cast<long long>(m_pos) + m_adjust(m_pos, delta);
+        long long next = static_cast<long long>(m_pos) + step;
         if (m_wrap && next > highest) next = lowest;
         if (m_wrap && next < lowest) next = highest;
         SetPos(static_cast<int>(std::clamp<long long>(next, lowest, highest)));
@@ -352,7 +355,11 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         if (c.align == u"center") label->setAlignment(Qt::AlignCenter);
         if (c.align == u"right") label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A static given more than a line's height is a block of lines: it
+        // wraps and starts at its top, so two such blocks side by side keep
+        // their lines level.
         label->setWordWrap(c.height > 10);
+        if (c.height > 10) label->setAlignment((label->alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
         w = label;
     } else if (c.kind == u"picture") {
         auto* label = new QLabel(parent);
@@ -442,7 +449,7 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
     if (c.kind == u"grid") w->setFixedSize(w->minimumSize());
     w->setEnabled(!c.disabled);
     QSizePolicy policy = w->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
+    policy.setRetainSizeWhenHidden(!c.collapse);
     w->setSizePolicy(policy);
     if (c.hidden) w->setVisible(false);
     // Custom kinds choose their own focus rule.

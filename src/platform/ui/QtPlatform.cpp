@@ -4,6 +4,7 @@
 #include "platform/Strings.h"
 #include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
+#include "platform/ui/QtDragDrop.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -242,4 +243,6 @@ void InstallQtPlatform()
     SetHelpViewer(&help);
     static QtClipboard clipboard;
     clipboard::SetService(&clipboard);
+    static QtDragDrop drags;
+    dragdrop::SetService(&drags);
 }

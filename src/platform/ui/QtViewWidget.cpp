@@ -1,9 +1,15 @@
 #include "platform/ui/QtViewWidget.h"
 
 #include "platform/DC.h"
+#include "platform/DragDrop.h"
 #include "platform/ui/QtChildFrame.h"
 
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -46,6 +52,23 @@ UINT KeyCodeOf(int key)
     case Qt::Key_F1: return VK_F1;
     default: return key >= 0x20 && key <= 0x7E ? static_cast<UINT>(key) : 0;
     }
+}
+
+// The keys and buttons held while a drag moves over the view.
+DWORD KeyStateOf(const QDropEvent* event)
+{
+    DWORD state = 0;
+    if (event->buttons() & Qt::LeftButton) state |= MK_LBUTTON;
+    if (event->buttons() & Qt::RightButton) state |= MK_RBUTTON;
+    if (event->modifiers() & Qt::ShiftModifier) state |= MK_SHIFT;
+    if (event->modifiers() & Qt::ControlModifier) state |= MK_CONTROL;
+    return state;
+}
+
+CPoint PointOf(const QDropEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    return {p.x(), p.y()};
 }
 
 Qt::CursorShape ShapeOf(Cursor cursor)
@@ -129,6 +152,89 @@ bool QtViewWidget::GetFrameRestoredRect(CRect& rect) const
         }
     }
     return false;
+}
+
+void QtViewWidget::SetDropFormats(const QStringList& formats)
+{
+    m_dropFormats = formats;
+    setAcceptDrops(!formats.isEmpty());
+    viewport()->setAcceptDrops(!formats.isEmpty());
+}
+
+bool QtViewWidget::TakeDropData(const QDropEvent* event, COleDataObject* data) const
+{
+    const QMimeData* mime = event->mimeData();
+    if (m_view == nullptr || mime == nullptr) return false;
+    DataBlocks blocks;
+    for (const QString& format : m_dropFormats)
+        if (mime->hasFormat(format)) blocks.emplace_back(format, mime->data(format));
+    if (blocks.empty()) return false;
+    *data = COleDataObject(std::move(blocks));
+    return true;
+}
+
+void QtViewWidget::AnswerDrag(QDropEvent* event, DWORD effect)
+{
+    if ((effect & DROPEFFECT_MOVE) != 0) {
+        event->setDropAction(Qt::MoveAction);
+    } else if ((effect & DROPEFFECT_COPY) != 0) {
+        event->setDropAction(Qt::CopyAction);
+    } else {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void QtViewWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    COleDataObject data;
+    if (!TakeDropData(event, &data)) {
+        event->ignore();
+        return;
+    }
+    // The view stays a target whatever entering answers (the view a drag
+    // starts from refuses it only to say so on the drop); the moves that
+    // follow decide where it may fall.
+    const DWORD effect = m_view->OnDragEnter(&data, KeyStateOf(event), PointOf(event));
+    if ((effect & DROPEFFECT_MOVE) != 0) event->setDropAction(Qt::MoveAction);
+    if ((effect & DROPEFFECT_COPY) != 0) event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void QtViewWidget::dragMoveEvent(QDragMoveEvent* event)
+{
+    COleDataObject data;
+    if (!TakeDropData(event, &data)) {
+        event->ignore();
+        return;
+    }
+    AnswerDrag(event, m_view->OnDragOver(&data, KeyStateOf(event), PointOf(event)));
+}
+
+void QtViewWidget::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    if (m_view != nullptr) m_view->OnDragLeave();
+    event->accept();
+}
+
+void QtViewWidget::dropEvent(QDropEvent* event)
+{
+    COleDataObject data;
+    if (!TakeDropData(event, &data)) {
+        event->ignore();
+        return;
+    }
+    const DWORD effect = event->dropAction() == Qt::MoveAction   ? DROPEFFECT_MOVE
+                         : event->dropAction() == Qt::CopyAction ? DROPEFFECT_COPY
+                                                                 : DROPEFFECT_NONE;
+    if (m_view->OnDrop(&data, effect, PointOf(event))) {
+        AnswerDrag(event, effect);
+    } else {
+        // A refused drop leaves the source as it was.
+        event->setDropAction(Qt::IgnoreAction);
+        event->ignore();
+    }
 }
 
 void QtViewWidget::UpdateScrollBars()

@@ -5,6 +5,8 @@
 
 #include <QAbstractScrollArea>
 
+class COleDataObject;
+
 class QtViewWidget : public QAbstractScrollArea, public ViewHost {
     Q_OBJECT
 public:
@@ -29,6 +31,7 @@ public:
     CRect GetClientRect() const override;
     int LogPixelsY() const override;
     bool GetFrameRestoredRect(CRect& rect) const override;
+    void SetDropFormats(const QStringList& formats) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,11 +42,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    // Drags that carry a format the view registered go to the view.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void UpdateScrollBars();
+    // The registered formats' blocks of a drag; false when it carries none.
+    bool TakeDropData(const QDropEvent* event, COleDataObject* data) const;
+    // Accepts the drag with the effect the view answered, or refuses it.
+    static void AnswerDrag(QDropEvent* event, DWORD effect);
 
     CView* m_view;
     CSize m_total;
     bool m_capture = false;
+    QStringList m_dropFormats;
 };

@@ -34,7 +34,7 @@ public:
     // 0 X, 1 Y, 2 not bound to one axis (subtask, monitor window, controller
     // type 2).
     std::int32_t GetAxis() const { return m_nAxis; }
-    void SetAxis(std::int32_t axis) { m_nAxis = axis; }
+    void SetAxis(std::int32_t axis) override { m_nAxis = axis; }
     // 0 to 99, 100 for the subtask, -1 none.
     std::int32_t GetProgramNumber() const { return m_nProgramNumber; }
     // Gives the old number back, takes the new one (unless in the error
