@@ -414,10 +414,15 @@ TEST_F(ProgTextEditorTest, ACopyNeverKeepsOrFreesTheOriginalsLabels)
 {
     CHOXFlowProgText* original = PlaceText();
     ASSERT_TRUE(ConfirmText(original, QStringLiteral("P3;\r\nP5;")));
-    CHOXFlowProgText* copy = PlaceText(original->GetText(), CPoint(100, 150));
-    for (std::int32_t n : original->GetPointerNumbers()) copy->AddPointerNumber(n);
-    copy->AssignNewNumber();
+    view.Select(original);
+    view.OnEditCopy();
+    view.OnEditPaste();
+    ASSERT_EQ(view.GetSelectionCount(), 1u);
+    auto* copy = dynamic_cast<CHOXFlowProgText*>(view.GetSelection().front());
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy, original);
     ASSERT_EQ(copy->GetState(), CHOXSymbol::kError);
+    ASSERT_TRUE(copy->HasPointerNumber(3));
 
     QString status;
     EXPECT_FALSE(ConfirmText(copy, QStringLiteral("P3;\r\nLD X0"), &status));
