@@ -197,7 +197,7 @@ void QtEditHost::EmptyUndoBuffer()
 
 void QtEditHost::Cut()
 {
-    if (!textCursor().hasSelection()) return;
+    if (isReadOnly() || !textCursor().hasSelection()) return;
     Copy();
     DeleteSelection(Change::kOther);
 }
@@ -358,6 +358,10 @@ void QtEditHost::keyPressEvent(QKeyEvent* event)
             return;
         }
         Char(static_cast<UINT>(key - Qt::Key_A + 1));
+    } else if (alt) {
+        // Mnemonics and menus: never text.
+        event->ignore();
+        return;
     } else {
         const QString text = event->text();
         bool typed = false;

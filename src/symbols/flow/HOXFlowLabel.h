@@ -32,8 +32,6 @@ protected:
     // (unless the symbol never took it, in the error state), the new one
     // taken, the label rebuilt.
     void TakeNumberFrom(const CHOXFlowPointerDlg& dlg);
-
-protected:
     // For loading: number 0 until the stored one comes.
     explicit CHOXFlowLabel(const char* symbolName);
     // Takes the lowest free pointer number (none in the monitor window).
