@@ -80,10 +80,11 @@ CMainFrame::CMainFrame()
     for (const auto& [command, bar] : {std::pair{ID_VIEW_TOOLBAR, IDR_MAINFRAME},
                                        std::pair{ID_VIEW_CONTROLLER_BAR, IDR_CONTROLLER_BAR},
                                        std::pair{ID_VIEW_DRAWING_BAR, IDR_DRAWING_BAR}}) {
-        OnCommand(command, [this, bar] {
+        // An init-capture: clang 14 cannot capture a structured binding.
+        OnCommand(command, [this, bar = bar] {
             if (Host() != nullptr) Host()->ShowToolBar(bar, !Host()->IsToolBarVisible(bar));
         });
-        OnUpdate(command, [this, bar](CCmdUI* ui) {
+        OnUpdate(command, [this, bar = bar](CCmdUI* ui) {
             ui->SetCheck(Host() != nullptr && Host()->IsToolBarVisible(bar) ? 1 : 0);
         });
     }
