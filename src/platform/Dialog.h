@@ -71,6 +71,10 @@ public:
     virtual void SetRange(int id, int low, int high) = 0;
     virtual void SetPos(int id, int pos) = 0;
     virtual int GetPos(int id) const = 0;
+    // A spin button's buddy in base 10, or in base 16, where it shows "0x"
+    // and capital digits and is read with or without the "0x".
+    virtual void SetBase(int /*id*/, int /*base*/) {}
+    virtual int GetBase(int /*id*/) const { return 10; }
 
     // Pictures: a picture control shows the image; a button shows it beside
     // its text.

@@ -32,6 +32,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -68,6 +69,9 @@ public:
     void SetRange(int low, int high) { m_low = low; m_high = high; SetPos(m_pos); }
     void SetPos(int pos) { m_pos = std::clamp(pos, std::min(m_low, m_high), std::max(m_low, m_high)); }
     int Pos() const { return m_pos; }
+    // 10 or 16: how the buddy shows and is read ("0x" and capitals in 16).
+    void SetBase(int base) { m_base = base == 16 ? 16 : 10; }
+    int Base() const { return m_base; }
     void SetBuddy(QLineEdit* buddy)
     {
         m_buddy = buddy;
@@ -99,21 +103,39 @@ private:
     {
         if (m_buddy != nullptr) {
             bool ok = false;
-            const int shown = m_buddy->text().trimmed().toInt(&ok);
+            const int shown = ReadBuddy(m_buddy->text(), ok);
             if (ok) SetPos(shown);
         }
-        const int lowest = std::min(m_low, m_high);
-        const int highest = std::max(m_low, m_high);
-        const int step = m_adjust(m_pos, delta);
+        const int from = m_pos;
+        const int step = m_adjust(from, delta);
         // A refused step leaves the position and the buddy's text alone.
         if (step == 0) return;
+        // The range as the dialog left it: it may set one for this step.
+        const int lowest = std::min(m_low, m_high);
+        const int highest = std::max(m_low, m_high);
         // In 64 bits: a step the dialog chose may be anything.
-        long long next = static_cast<long long>(m_pos) + step;
+        long long next = static_cast<long long>(from) + step;
         if (m_wrap && next > highest) next = lowest;
         if (m_wrap && next < lowest) next = highest;
         SetPos(static_cast<int>(std::clamp<long long>(next, lowest, highest)));
-        if (m_buddy != nullptr) m_buddy->setText(QString::number(m_pos));
+        if (m_buddy != nullptr) m_buddy->setText(ShowPos());
         m_changed();
+    }
+    int ReadBuddy(QString text, bool& ok) const
+    {
+        text = text.trimmed();
+        if (m_base == 16) {
+            if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) text = text.mid(2);
+            const uint value = text.toUInt(&ok, 16);
+            ok = ok && value <= static_cast<uint>(INT_MAX);
+            return ok ? static_cast<int>(value) : 0;
+        }
+        return text.toInt(&ok);
+    }
+    QString ShowPos() const
+    {
+        if (m_base == 16) return QStringLiteral("0x") + QString::number(m_pos, 16).toUpper();
+        return QString::number(m_pos);
     }
     std::function<int(int, int)> m_adjust;
     std::function<void()> m_changed;
@@ -121,6 +143,7 @@ private:
     int m_low = 0;
     int m_high = 100;
     int m_pos = 0;
+    int m_base = 10;
 };
 
 // A grid of text cells the user reads but cannot edit; row 0 is the header.
@@ -776,6 +799,17 @@ void QtDialogSite::SetPos(int id, int pos)
     if (auto* p = qobject_cast<QProgressBar*>(w)) p->setValue(pos);
     if (auto* u = dynamic_cast<UpDown*>(w)) u->SetPos(pos);
     --m_programChange;
+}
+
+void QtDialogSite::SetBase(int id, int base)
+{
+    if (auto* u = dynamic_cast<UpDown*>(Control(id))) u->SetBase(base);
+}
+
+int QtDialogSite::GetBase(int id) const
+{
+    if (auto* u = dynamic_cast<UpDown*>(Control(id))) return u->Base();
+    return 10;
 }
 
 int QtDialogSite::GetPos(int id) const

@@ -91,6 +91,8 @@ public:
     void SetRange(int id, int low, int high) override;
     void SetPos(int id, int pos) override;
     int GetPos(int id) const override;
+    void SetBase(int id, int base) override;
+    int GetBase(int id) const override;
     void SetImage(int id, const QImage& image) override;
     void SetGridRows(int id, int rows) override;
     int GetGridRows(int id) const override;

@@ -8,7 +8,12 @@
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
+#include "symbols/flow/HOXFlowCJumpBitDlg.h"
+#include "symbols/flow/HOXFlowCJumpCmpDlg.h"
+#include "symbols/flow/HOXFlowCJumpDlg.h"
+#include "symbols/flow/HOXFlowCJumpZoneDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowCJump, CHOXSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_CJUMP, CHOXFlowCJump)
@@ -319,4 +324,62 @@ void CHOXFlowCJump::PrintText(CDC* pDC)
                  jumpOnYes ? QStringLiteral("Y") : QStringLiteral("N"));
     pDC->TextOut(Sat(centre + 4), Sat(std::int64_t(r.bottom) + 2),
                  jumpOnYes ? QStringLiteral("N") : QStringLiteral("Y"));
+}
+
+void CHOXFlowCJump::OnOpen(UINT, CPoint)
+{
+    if (!IsFlowRecord(m_pWnd)) return;
+    CHOXFlowCJumpDlg chooser(this);
+    if (chooser.DoModal() != IDOK) return;
+    const std::int32_t chosen = chooser.GetKind();
+    if (chosen < kBitForm || chosen > kZoneForm) return;
+    const std::int32_t saved = m_nForm;
+    m_nForm = chosen;
+    if (!EditForm()) m_nForm = saved;
+    CalcSteps();
+    flowsym::SetModified(*this);
+    flowsym::Redraw(*this);
+    flowsym::ClearUndo(*this);
+}
+
+bool CHOXFlowCJump::EditForm()
+{
+    switch (m_nForm) {
+    case kBitForm: {
+        CHOXFlowCJumpBitDlg dlg(this);
+        if (dlg.DoModal() != IDOK) return false;
+        flowsym::TakeComment(*this, dlg);
+        m_nNegated = dlg.GetNegated();
+        m_strBitCondition = dlg.GetCondition();
+        break;
+    }
+    case kCompareForm: {
+        CHOXFlowCJumpCmpDlg dlg(this);
+        if (dlg.DoModal() != IDOK) return false;
+        flowsym::TakeComment(*this, dlg);
+        m_nNegated = dlg.GetNegated();
+        m_compare1 = dlg.GetSource1();
+        m_compare2 = dlg.GetSource2();
+        m_nRelation = dlg.GetRelation();
+        m_nCompare32Bit = dlg.Get32Bit();
+        m_nCompareOutputNumber = dlg.GetOutputNumber();
+        m_nCompareOutputType = dlg.GetOutputType();
+        break;
+    }
+    default: {
+        CHOXFlowCJumpZoneDlg dlg(this);
+        if (dlg.DoModal() != IDOK) return false;
+        flowsym::TakeComment(*this, dlg);
+        m_nNegated = dlg.GetNegated();
+        m_nZone32Bit = dlg.Get32Bit();
+        m_zone1 = dlg.GetOperand(0);
+        m_zone2 = dlg.GetOperand(1);
+        m_zone3 = dlg.GetOperand(2);
+        m_nZoneOutputNumber = dlg.GetOutputNumber();
+        m_nZoneOutputType = dlg.GetOutputType();
+        break;
+    }
+    }
+    UpdateText();
+    return true;
 }

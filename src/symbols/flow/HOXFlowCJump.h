@@ -45,6 +45,11 @@ public:
     void CalcSteps() override;
     // The label, then "Y" and "N" beside the outputs they leave by.
     void PrintText(CDC* pDC) override;
+    // The chooser of the form, then the form's dialog. Whichever way the
+    // form's dialog ends, the steps are counted again, the document is marked
+    // modified and nothing older can be undone; its Cancel puts the old form
+    // back.
+    void OnOpen(UINT flags, CPoint point) override;
 
     std::int32_t GetKind() const { return m_nForm; }
     void SetKind(std::int32_t form) { m_nForm = form; }
@@ -89,6 +94,8 @@ public:
     static QString ResultBit(std::int32_t outputType, std::int32_t number, int offset);
 
 private:
+    // Runs the dialog of the form now chosen; true when its OK was taken.
+    bool EditForm();
     QString BitLabel() const;
     QString CompareLines() const;
     QString ZoneLines() const;

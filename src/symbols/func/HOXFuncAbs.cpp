@@ -2,6 +2,7 @@
 
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
+#include "symbols/func/HOXFuncAbsDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncAbs, CHOXFuncSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_ABS, CHOXFuncAbs)
@@ -45,4 +46,17 @@ void CHOXFuncAbs::SetFromInstruction(QString name)
     SetCaptionForKind();
     UpdateText();
     CalcSteps();
+}
+
+void CHOXFuncAbs::OnOpen(UINT, CPoint)
+{
+    if (!CanOpen()) return;
+    CHOXFuncAbsDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeComment(dlg);
+    m_nAxis = dlg.GetAxis();
+    SetCaptionForKind();
+    CalcSteps();
+    UpdateText();
+    FinishEdit();
 }

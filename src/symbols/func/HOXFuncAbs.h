@@ -15,6 +15,9 @@ public:
     // The symbol part, then the axis.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFuncAbs; }
+    // The dialog; its OK takes kind, operands and width, and renames the
+    // symbol after the kind.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     // Always complete.

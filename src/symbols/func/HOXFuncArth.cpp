@@ -2,6 +2,7 @@
 
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
+#include "symbols/func/HOXFuncArthDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncArth, CHOXFuncSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_ARTH, CHOXFuncArth)
@@ -116,4 +117,21 @@ void CHOXFuncArth::SetFromInstruction(QString name, QString source1, QString sou
     SetCaptionForKind();
     UpdateText();
     CalcSteps();
+}
+
+void CHOXFuncArth::OnOpen(UINT, CPoint)
+{
+    if (!CanOpen()) return;
+    CHOXFuncArthDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeComment(dlg);
+    m_nKind = dlg.GetKind();
+    m_source1 = dlg.GetOperand(0);
+    m_source2 = dlg.GetOperand(1);
+    m_destination = dlg.GetOperand(2);
+    m_n32Bit = dlg.Get32Bit();
+    SetCaptionForKind();
+    CalcSteps();
+    UpdateText();
+    FinishEdit();
 }

@@ -16,6 +16,9 @@ public:
     // The symbol part, both sources, destination, kind, 32-bit flag.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFuncArth; }
+    // The dialog; its OK takes kind, operands and width, and renames the
+    // symbol after the kind.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     // Three operand places even for INC, DEC and NEG; nothing for a kind
     // beyond NEG.

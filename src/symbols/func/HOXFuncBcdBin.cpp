@@ -2,6 +2,7 @@
 
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
+#include "symbols/func/HOXFuncBcdBinDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncBcdBin, CHOXFuncSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_BCDBIN, CHOXFuncBcdBin)
@@ -69,4 +70,20 @@ void CHOXFuncBcdBin::SetFromInstruction(QString name, QString source, QString de
     }
     UpdateText();
     CalcSteps();
+}
+
+void CHOXFuncBcdBin::OnOpen(UINT, CPoint)
+{
+    if (!CanOpen()) return;
+    CHOXFuncBcdBinDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeComment(dlg);
+    m_nKind = dlg.GetKind();
+    m_source = dlg.GetOperand(0);
+    m_destination = dlg.GetOperand(1);
+    m_n32Bit = dlg.Get32Bit();
+    SetCaptionForKind();
+    CalcSteps();
+    UpdateText();
+    FinishEdit();
 }

@@ -3,6 +3,7 @@
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/func/HOXFuncExtDlg.h"
 
 #include <QStringList>
 
@@ -67,4 +68,17 @@ void CHOXFuncExt::SetFromInstruction(QString name, QString operand1, QString ope
     SetCaption("EXTERNAL DIGITAL SWITCH");
     UpdateText();
     CalcSteps();
+}
+
+void CHOXFuncExt::OnOpen(UINT, CPoint)
+{
+    if (!CanOpen()) return;
+    CHOXFuncExtDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeComment(dlg);
+    for (int i = 0; i < 4; ++i) SetOperand(i, dlg.GetOperand(i));
+    m_n32Bit = dlg.Get32Bit();
+    CalcSteps();
+    UpdateText();
+    FinishEdit();
 }

@@ -16,6 +16,9 @@ public:
     // The symbol part, the four operands, the 32-bit flag.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFuncExt; }
+    // The dialog; its OK takes kind, operands and width, and renames the
+    // symbol after the kind.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     int GetErrorState() override;

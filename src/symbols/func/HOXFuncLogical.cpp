@@ -3,6 +3,7 @@
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/func/HOXFuncLogicalDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncLogical, CHOXFuncSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_LOGICAL, CHOXFuncLogical)
@@ -80,4 +81,21 @@ void CHOXFuncLogical::SetFromInstruction(QString name, QString source1, QString 
     SetCaptionForKind();
     UpdateText();
     CalcSteps();
+}
+
+void CHOXFuncLogical::OnOpen(UINT, CPoint)
+{
+    if (!CanOpen()) return;
+    CHOXFuncLogicalDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeComment(dlg);
+    m_nKind = dlg.GetKind();
+    m_source1 = dlg.GetOperand(0);
+    m_source2 = dlg.GetOperand(1);
+    m_destination = dlg.GetOperand(2);
+    m_n32Bit = dlg.Get32Bit();
+    SetCaptionForKind();
+    CalcSteps();
+    UpdateText();
+    FinishEdit();
 }

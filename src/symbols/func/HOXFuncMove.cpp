@@ -2,6 +2,7 @@
 
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
+#include "symbols/func/HOXFuncMoveDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncMove, CHOXFuncSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_MOVE, CHOXFuncMove)
@@ -83,4 +84,21 @@ void CHOXFuncMove::SetFromInstruction(QString name, QString source, QString dest
     SetCaptionForKind();
     UpdateText();
     CalcSteps();
+}
+
+void CHOXFuncMove::OnOpen(UINT, CPoint)
+{
+    if (!CanOpen()) return;
+    CHOXFuncMoveDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeComment(dlg);
+    m_nKind = dlg.GetKind();
+    m_source = dlg.GetOperand(0);
+    m_destination = dlg.GetOperand(1);
+    // MMOV and RMOV have their widths; only MOV keeps the box's.
+    m_n32Bit = m_nKind == kMov ? dlg.Get32Bit() : 0;
+    SetCaptionForKind();
+    CalcSteps();
+    UpdateText();
+    FinishEdit();
 }

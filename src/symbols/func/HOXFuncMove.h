@@ -15,6 +15,9 @@ public:
     // The symbol part, source, destination, kind, 32-bit flag.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFuncMove; }
+    // The dialog; its OK takes kind, operands and width, and renames the
+    // symbol after the kind.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     // Nothing for a kind beyond RMOV.
     QString GetCode() override;

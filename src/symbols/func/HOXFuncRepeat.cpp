@@ -2,6 +2,7 @@
 
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
+#include "symbols/func/HOXFuncRepeatDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncRepeat, CHOXFuncSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_REPEAT, CHOXFuncRepeat)
@@ -62,4 +63,18 @@ void CHOXFuncRepeat::SetFromInstruction(QString count)
     SetCaptionForKind();
     UpdateText();
     CalcSteps();
+}
+
+void CHOXFuncRepeat::OnOpen(UINT, CPoint)
+{
+    if (!CanOpen()) return;
+    CHOXFuncRepeatDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeComment(dlg);
+    m_nKind = dlg.GetKind();
+    m_count = dlg.GetOperand(0);
+    SetCaptionForKind();
+    CalcSteps();
+    UpdateText();
+    FinishEdit();
 }

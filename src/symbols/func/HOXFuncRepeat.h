@@ -16,6 +16,9 @@ public:
     // The symbol part, the count, the kind.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFuncRepeat; }
+    // The dialog; its OK takes kind, operands and width, and renames the
+    // symbol after the kind.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     // An RPT needs its count; an RPE is always complete.

@@ -3,6 +3,7 @@
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/func/HOXFuncSeglDlg.h"
 
 #include <QStringList>
 
@@ -68,4 +69,17 @@ void CHOXFuncSegl::SetFromInstruction(QString name, QString operand1, QString op
     SetCaption("SEGMENT DISPLAY");
     UpdateText();
     CalcSteps();
+}
+
+void CHOXFuncSegl::OnOpen(UINT, CPoint)
+{
+    if (!CanOpen()) return;
+    CHOXFuncSeglDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeComment(dlg);
+    for (int i = 0; i < 4; ++i) SetOperand(i, dlg.GetOperand(i));
+    m_n32Bit = dlg.Get32Bit();
+    CalcSteps();
+    UpdateText();
+    FinishEdit();
 }

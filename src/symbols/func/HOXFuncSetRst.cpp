@@ -3,6 +3,7 @@
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/func/HOXFuncSetRstDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncSetRst, CHOXFuncSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_SETRST, CHOXFuncSetRst)
@@ -53,4 +54,18 @@ void CHOXFuncSetRst::SetFromInstruction(QString name, QString operand)
     SetCaptionForKind();
     UpdateText();
     CalcSteps();
+}
+
+void CHOXFuncSetRst::OnOpen(UINT, CPoint)
+{
+    if (!CanOpen()) return;
+    CHOXFuncSetRstDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    TakeComment(dlg);
+    m_nKind = dlg.GetKind();
+    m_operand = dlg.GetOperand(0);
+    SetCaptionForKind();
+    CalcSteps();
+    UpdateText();
+    FinishEdit();
 }

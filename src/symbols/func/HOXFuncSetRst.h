@@ -15,6 +15,9 @@ public:
     // The symbol part, the operand, the kind.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFuncSetRst; }
+    // The dialog; its OK takes kind, operands and width, and renames the
+    // symbol after the kind.
+    void OnOpen(UINT flags, CPoint point) override;
     void UpdateText() override;
     QString GetCode() override;
     // 1 without a bit device; a bit device is never a file register.

@@ -1,9 +1,14 @@
 #include "symbols/func/HOXFuncSymbol.h"
 
 #include "app/HOXDoc.h"
+#include "chart/HOXUndo.h"
+#include "chart/HOXView.h"
+#include "chart/HOXWnd.h"
+#include "chart/RecordCasts.h"
 #include "chart/SymbolSupport.h"
 #include "params/HOXParam.h"
 #include "platform/Strings.h"
+#include "symbols/func/HOXFuncBaseDlg.h"
 #include "symbols/operand/HOXSelectVal.h"
 
 KT_IMPLEMENT_DYNAMIC(CHOXFuncSymbol, CHOXSymbol)
@@ -78,4 +83,20 @@ void CHOXFuncSymbol::ParseOperand(CHOXSelectVal& operand, const QString& text)
 {
     QString ignored;
     operand.Parse(text, ignored);
+}
+
+bool CHOXFuncSymbol::CanOpen() const { return chart::IsFlowRecord(m_pWnd); }
+
+void CHOXFuncSymbol::TakeComment(const CHOXFuncBaseDlg& dlg)
+{
+    m_strComment = dlg.GetComment();
+    m_nDisplayComment = dlg.GetDisplayComment();
+    m_nDisplayContents = dlg.GetDisplayContents();
+}
+
+void CHOXFuncSymbol::FinishEdit()
+{
+    if (CHOXView* view = m_pWnd != nullptr ? m_pWnd->GetView() : nullptr) view->Invalidate(true);
+    if (CHOXDoc* doc = chart::DocumentOf(m_pWnd)) doc->SetModifiedFlag(true);
+    if (CHOXUndo* undo = m_pWnd != nullptr ? m_pWnd->GetUndo() : nullptr) undo->Clear();
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+class CHOXFuncBaseDlg;
 class CHOXSelectVal;
 
 class CHOXFuncSymbol : public CHOXSymbol {
@@ -48,4 +49,12 @@ protected:
     // The rebuilder's texts are read as far as they go: a text the operand
     // does not take leaves it as it was.
     static void ParseOperand(CHOXSelectVal& operand, const QString& text);
+
+    // Whether a double click opens the dialog: only in a flow chart.
+    bool CanOpen() const;
+    // After the dialog's OK: its comment and display flags.
+    void TakeComment(const CHOXFuncBaseDlg& dlg);
+    // After an edit through the dialog: the view redrawn, the document
+    // modified, and nothing older left to undo.
+    void FinishEdit();
 };
