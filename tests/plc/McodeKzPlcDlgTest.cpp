@@ -75,8 +75,7 @@ QByteArray BoxOperand(const QByteArray& operand) { return Cell(0x0C, 0xF0, 0xFF,
 QByteArray SaveBytes(int unit, int buffer, int save)
 {
     return Head(12, 1) + Cell(0x0C, 0x01, 0xFF, Op('M', 8000)) + Lines(6) + Cell(0x0C, 0x50, 0x30, Op(0xFF, 78)) +
-           BoxOperand(Op('K', unit)) + BoxOperand(Op('K', buffer)) + BoxOperand(Op('D', save)) +
-           BoxOperand(Op('K', 1));
+           BoxOperand(Op('K', unit)) + BoxOperand(Op('K', buffer)) + BoxOperand(Op('D', save)) + BoxOperand(Op('K', 1));
 }
 
 QByteArray Compare(int joint, int instruction, int save, int mcode)
@@ -124,7 +123,8 @@ QByteArray TotalBytes(const std::vector<TotalRow>& rows, int save, int on, int o
         const auto& r = rows[static_cast<std::size_t>(i)];
         b += Compare(last ? 0x0E : 0x0F, 224, save, r.mcode) +
              Cell(0x0C, 0x01, 0xFF, Op(r.completion.letter, r.completion.written)) +
-             Cell(last ? 0x02 : 0x03, 0xFF, 0xFF, Op(0xFF, 0xFFFF)) + Cell(0x00, 0xFF, 0xFF, Op(0xFF, 0xFFFF)).repeated(7);
+             Cell(last ? 0x02 : 0x03, 0xFF, 0xFF, Op(0xFF, 0xFFFF)) +
+             Cell(0x00, 0xFF, 0xFF, Op(0xFF, 0xFFFF)).repeated(7);
     }
     return b;
 }
@@ -275,10 +275,9 @@ TEST_F(McodeKzPlcDlgTest, OpensOnTheAxisOfTheSymbolsDialogWithItsSettings)
             EXPECT_EQ(d.Text(Dlg::kDelete), QStringLiteral("<< &Delete <<"));
             EXPECT_EQ(d.Text(Dlg::kSelect), QStringLiteral("Se&lect"));
             EXPECT_EQ(d.Text(Dlg::kFoundationSequence), QStringLiteral("&Foundation Sequence"));
-            for (const auto& [id, text] : {std::pair{Dlg::kCopySave, "&Copy to clipboard"},
-                                           std::pair{Dlg::kCopyAux, "C&opy to clipboard"},
-                                           std::pair{Dlg::kCopyOff, "Co&py to clipboard"},
-                                           std::pair{Dlg::kCopyTotal, "Copy &to clipboard"}})
+            for (const auto& [id, text] :
+                 {std::pair{Dlg::kCopySave, "&Copy to clipboard"}, std::pair{Dlg::kCopyAux, "C&opy to clipboard"},
+                  std::pair{Dlg::kCopyOff, "Co&py to clipboard"}, std::pair{Dlg::kCopyTotal, "Copy &to clipboard"}})
                 EXPECT_EQ(d.Text(id), QString::fromLatin1(text));
             d.Click(IDCANCEL);
         });
@@ -309,18 +308,19 @@ TEST_F(McodeKzPlcDlgTest, TheFourLaddersFollowTheSettings)
     Run(5, 1, [](DialogDriver& d) {
         auto& dlg = Of(d);
         // Y of independent axes: buffer memory 13.
-        EXPECT_EQ(Rows(dlg.GetSaveLadder()),
-                  Describe({{{{1, ""}, {5, "M8000"}, {6, "FROM"}, {6, "K2"}, {6, "K13"}, {6, "D10"}, {6, "K1"}, {2, ""}},
-                             {16, 32}}}));
+        EXPECT_EQ(
+            Rows(dlg.GetSaveLadder()),
+            Describe({{{{1, ""}, {5, "M8000"}, {6, "FROM"}, {6, "K2"}, {6, "K13"}, {6, "D10"}, {6, "K1"}, {2, ""}},
+                       {16, 32}}}));
         EXPECT_EQ(Rows(dlg.GetAuxLadder()),
                   Describe({{{{1, ""}, {5, "M403"}, {7, "= D10 K5"}, {9, "Y7"}, {8, "M30"}, {2, ""}}, {16, 32}}}));
         // Another M code is in use: this one's OFF row ends in a gap.
         EXPECT_EQ(dlg.GetOffList(), (std::vector<std::int32_t>{3, 5}));
         EXPECT_EQ(Rows(dlg.GetOffLadder()),
                   Describe({{{{1, ""}, {7, "= D10 K5"}, {5, "Y7"}, {11, ""}, {2, ""}}, {16, 32}}}));
-        EXPECT_EQ(
-            Rows(dlg.GetTotalLadder()),
-            Describe({{{{1, ""}, {7, "= D10 K3"}, {5, "M12"}, {10, ""}, {5, "M403"}, {8, "M303"}, {2, ""}}, {16, 32}}}));
+        EXPECT_EQ(Rows(dlg.GetTotalLadder()),
+                  Describe({{{{1, ""}, {7, "= D10 K3"}, {5, "M12"}, {10, ""}, {5, "M403"}, {8, "M303"}, {2, ""}},
+                             {16, 32}}}));
         EXPECT_TRUE(d.Enabled(Dlg::kCopyTotal));
         d.Click(IDCANCEL);
     });
@@ -382,7 +382,8 @@ TEST_F(McodeKzPlcDlgTest, EachEditIsCheckedAsItChanges)
             const std::string save = Rows(dlg.GetSaveLadder());
             const QString text = QString::fromLatin1(c.pasted);
             if (c.message != nullptr) {
-                ExpectRefused(d, [&] { Paste(d, c.field, text); }, c.field, QString::fromLatin1(c.message));
+                ExpectRefused(
+                    d, [&] { Paste(d, c.field, text); }, c.field, QString::fromLatin1(c.message));
                 EXPECT_EQ(Rows(dlg.GetAuxLadder()), aux);
                 EXPECT_EQ(Rows(dlg.GetSaveLadder()), save);
             } else {
@@ -402,11 +403,12 @@ TEST_F(McodeKzPlcDlgTest, TypingADeviceComplainsOnlyAtTheKeyThatSpoilsIt)
         auto& dlg = Of(d);
         d.Type(Dlg::kCompletion, QStringLiteral("D7999"));
         EXPECT_EQ(dlg.GetCompletion().GetText(), QStringLiteral("D7999"));
-        ExpectRefused(d, [&] { d.Type(Dlg::kCompletion, QStringLiteral("X400")); }, Dlg::kCompletion,
-                      CompletionRange(377));
+        ExpectRefused(
+            d, [&] { d.Type(Dlg::kCompletion, QStringLiteral("X400")); }, Dlg::kCompletion, CompletionRange(377));
         // X40 was taken on the way.
         EXPECT_EQ(dlg.GetCompletion().GetText(), QStringLiteral("X40"));
-        ExpectRefused(d, [&] { d.Type(Dlg::kSaveDevice, QStringLiteral("8000")); }, Dlg::kSaveDevice, kSaveRange);
+        ExpectRefused(
+            d, [&] { d.Type(Dlg::kSaveDevice, QStringLiteral("8000")); }, Dlg::kSaveDevice, kSaveRange);
         EXPECT_EQ(dlg.GetSaveDevice(), 800);
         d.Click(IDCANCEL);
     });
@@ -469,11 +471,14 @@ TEST_F(McodeKzPlcDlgTest, TheOpeningValuesAreNotCheckedUntilTheInputIs)
     SetCompletion(5, 0, "X400");
     Run(5, 0, [this](DialogDriver& d) {
         EXPECT_EQ(d.Text(Dlg::kSaveDevice), QStringLiteral("9000"));
-        ExpectRefused(d, [&] { d.Click(IDOK); }, Dlg::kCompletion, CompletionRange(377));
+        ExpectRefused(
+            d, [&] { d.Click(IDOK); }, Dlg::kCompletion, CompletionRange(377));
         d.Type(Dlg::kCompletion, QStringLiteral("X1"));
-        ExpectRefused(d, [&] { d.Click(IDOK); }, Dlg::kSaveDevice, kSaveRange);
+        ExpectRefused(
+            d, [&] { d.Click(IDOK); }, Dlg::kSaveDevice, kSaveRange);
         d.Type(Dlg::kSaveDevice, QStringLiteral("1"));
-        ExpectRefused(d, [&] { d.Click(IDOK); }, Dlg::kAuxDevice, kAuxRange);
+        ExpectRefused(
+            d, [&] { d.Click(IDOK); }, Dlg::kAuxDevice, kAuxRange);
         d.Type(Dlg::kAuxDevice, QStringLiteral("2"));
         d.Click(IDOK);
         EXPECT_TRUE(d.Ended());
@@ -505,8 +510,7 @@ TEST_F(McodeKzPlcDlgTest, TheWholeInputIsCheckedCompletionThenSaveThenAuxiliary)
         // check kept quiet, and before anything else.
         {"a letter alone", 9999, 9999, typed(Dlg::kCompletion, "X"), Dlg::kCompletion,
          QStringLiteral(" Digits must follow Device type.")},
-        {"no completion", 9999, 9999, typed(Dlg::kCompletion, ""), Dlg::kCompletion,
-         QStringLiteral(" Data Required.")},
+        {"no completion", 9999, 9999, typed(Dlg::kCompletion, ""), Dlg::kCompletion, QStringLiteral(" Data Required.")},
         {"a 32-bit register", 0, 0, typed(Dlg::kCompletion, "DD5", kDeviceType), Dlg::kCompletion, kDeviceType},
         {"Y400", 0, 0, typed(Dlg::kCompletion, "Y400", CompletionRange(377)), Dlg::kCompletion, CompletionRange(377)},
         {"save device too high", 9999, 9999, nothing, Dlg::kSaveDevice, kSaveRange},
@@ -524,7 +528,8 @@ TEST_F(McodeKzPlcDlgTest, TheWholeInputIsCheckedCompletionThenSaveThenAuxiliary)
             const int result = Run(5, 0, [&](DialogDriver& d) {
                 c.prepare(d);
                 Of(d).EnableDlgItem(Dlg::kAxisY, true);
-                ExpectRefused(d, [&] { d.Click(action); }, c.field, c.message);
+                ExpectRefused(
+                    d, [&] { d.Click(action); }, c.field, c.message);
                 EXPECT_EQ(Of(d).GetShownAxis(), 0);
                 EXPECT_EQ(d.Check(Dlg::kAxisX), 1);
                 EXPECT_EQ(d.Check(Dlg::kAxisY), 0);
@@ -596,9 +601,10 @@ TEST_F(McodeKzPlcDlgTest, FoundationSequenceChangesTheUnitAndDevicesOfEveryLadde
             d.Click(Dlg::kFoundationSequence);
             EXPECT_EQ(d.Text(Dlg::kSequenceState), QStringLiteral("It is set already"));
             EXPECT_FALSE(d.Enabled(Dlg::kSequenceState));
-            EXPECT_EQ(Rows(dlg.GetSaveLadder()),
-                      Describe({{{{1, ""}, {5, "M8000"}, {6, "FROM"}, {6, "K4"}, {6, "K3"}, {6, "D0"}, {6, "K1"}, {2, ""}},
-                                 {16, 32}}}));
+            EXPECT_EQ(
+                Rows(dlg.GetSaveLadder()),
+                Describe({{{{1, ""}, {5, "M8000"}, {6, "FROM"}, {6, "K4"}, {6, "K3"}, {6, "D0"}, {6, "K1"}, {2, ""}},
+                           {16, 32}}}));
             EXPECT_EQ(Rows(dlg.GetAuxLadder()),
                       Describe({{{{1, ""}, {5, "M203"}, {7, "= D0 K5"}, {9, "X1"}, {8, "M0"}, {2, ""}}, {16, 32}}}));
             EXPECT_EQ(Rows(dlg.GetOffLadder()),
@@ -636,8 +642,7 @@ TEST_F(McodeKzPlcDlgTest, ApplyAndDeleteSwapAndChangeTheTotalLadder)
         d.Type(Dlg::kCompletion, QStringLiteral("Y6"));
         EXPECT_EQ(Rows(dlg.GetTotalLadder()), nine);
         EXPECT_TRUE(d.Enabled(Dlg::kCopyTotal));
-        EXPECT_EQ(HexOf(Copy(d, Dlg::kCopyTotal)),
-                  HexOf(TotalBytes({{9, {'M', 40}}}, 7, 3, 3)));
+        EXPECT_EQ(HexOf(Copy(d, Dlg::kCopyTotal)), HexOf(TotalBytes({{9, {'M', 40}}}, 7, 3, 3)));
 
         d.Click(Dlg::kApply);
         EXPECT_FALSE(d.Enabled(Dlg::kApply));
@@ -696,7 +701,8 @@ TEST_F(McodeKzPlcDlgTest, OkStoresTheThreeDevicesAndCancelNothing)
             const bool ok = end == IDOK;
             EXPECT_EQ(Settings().GetSaveDevice(stored), ok ? 12 : 0);
             EXPECT_EQ(Settings().GetAuxDevice(5, stored), ok ? 34u : 0u);
-            EXPECT_EQ(Settings().GetCompletionDevice(5, stored).GetText(), ok ? QStringLiteral("D56") : QStringLiteral("X0"));
+            EXPECT_EQ(Settings().GetCompletionDevice(5, stored).GetText(),
+                      ok ? QStringLiteral("D56") : QStringLiteral("X0"));
             EXPECT_EQ(Settings().GetSaveDevice(1 - stored), 0);
             EXPECT_EQ(Settings().GetCompletionDevice(5, 1 - stored).GetText(), QStringLiteral("X0"));
             // OK stores the devices, not the sequence; the file holds none of
@@ -743,10 +749,10 @@ TEST_F(McodeKzPlcDlgTest, AnAxisChangeShowsEverythingOfTheOtherAxis)
         EXPECT_NE(Rows(dlg.GetSaveLadder()).find("'K13' 6'D22'"), std::string::npos) << Rows(dlg.GetSaveLadder());
         EXPECT_EQ(Rows(dlg.GetAuxLadder()),
                   Describe({{{{1, ""}, {5, "M403"}, {7, "= D22 K5"}, {9, "M44"}, {8, "M33"}, {2, ""}}, {16, 32}}}));
-        EXPECT_EQ(Rows(dlg.GetTotalLadder()),
-                  Describe({{{{1, ""}, {7, "= D22 K5"}, {5, "M44"}, {10, ""}, {5, "M403"}, {8, "M303"}, {2, ""}},
-                             {16, 32}},
-                            {{{3, ""}, {7, "= D22 K6"}, {5, "D7"}, {4, ""}}, {16, 32}}}));
+        EXPECT_EQ(
+            Rows(dlg.GetTotalLadder()),
+            Describe({{{{1, ""}, {7, "= D22 K5"}, {5, "M44"}, {10, ""}, {5, "M403"}, {8, "M303"}, {2, ""}}, {16, 32}},
+                      {{{3, ""}, {7, "= D22 K6"}, {5, "D7"}, {4, ""}}, {16, 32}}}));
         // What was entered for X but not applied is not kept.
         EXPECT_EQ(Settings().GetSaveDevice(0), 11);
 
@@ -874,7 +880,8 @@ TEST_F(McodeKzPlcDlgTest, EachCopyButtonPutsItsLadderOnTheClipboard)
         SCOPED_TRACE(c.what);
         UseType(c.type);
         c.arrange();
-        Run(c.mcode, c.axis,
+        Run(
+            c.mcode, c.axis,
             [&](DialogDriver& d) {
                 if (c.apply) d.Click(Dlg::kApply);
                 EXPECT_EQ(HexOf(Copy(d, Dlg::kCopySave)), HexOf(c.save));

@@ -21,14 +21,15 @@ using Settings = CHOXMcodeKzPlc;
 std::vector<std::uint32_t> List(const Settings& s, int axis)
 {
     std::vector<std::uint32_t> list;
-    for (int i = 0; i < Settings::kListSize && s.GetListEntry(i, axis) != 0; ++i) list.push_back(s.GetListEntry(i, axis));
+    for (int i = 0; i < Settings::kListSize && s.GetListEntry(i, axis) != 0; ++i)
+        list.push_back(s.GetListEntry(i, axis));
     return list;
 }
 
 bool IsX0(const CHOXSelectVal& v)
 {
-    return v.GetDeviceType() == CHOXSelectVal::kX && v.GetNumber() == 0 && v.GetDigits() == 0 && v.GetIndexType() == 0 &&
-           v.GetIndexNumber() == 0;
+    return v.GetDeviceType() == CHOXSelectVal::kX && v.GetNumber() == 0 && v.GetDigits() == 0 &&
+           v.GetIndexType() == 0 && v.GetIndexNumber() == 0;
 }
 
 QByteArray ArchiveOf(CHOXDoc& doc)
@@ -53,7 +54,8 @@ TEST(McodeKzPlc, StartsWithRegisterZeroRelayZeroCompletionX0AndNothingApplied)
             EXPECT_EQ(s.GetCompletionDevice(mcode, axis).GetText(), QStringLiteral("X0"));
             EXPECT_FALSE(s.IsSequenceSet(mcode, axis));
         }
-        for (int position = 0; position < Settings::kListSize; ++position) EXPECT_EQ(s.GetListEntry(position, axis), 0u);
+        for (int position = 0; position < Settings::kListSize; ++position)
+            EXPECT_EQ(s.GetListEntry(position, axis), 0u);
     }
     // Known by its class name, as the document's members are.
     const CRuntimeClass* cls = CRuntimeClass::FromName("CHOXMcodeKzPlc");
@@ -85,7 +87,7 @@ TEST(McodeKzPlc, EachAxisAndMcodeKeepsItsOwnSettings)
         const char* completion;
         bool set;
     } rows[] = {
-        {100, 0, 11, "M3071", true}, {0, 1, 22, "D12", true}, {5, 1, 33, "X0", false},
+        {100, 0, 11, "M3071", true}, {0, 1, 22, "D12", true},  {5, 1, 33, "X0", false},
         {0, 0, 0, "X0", false},      {100, 1, 0, "X0", false}, {5, 0, 0, "X0", false},
     };
     for (const auto& r : rows) {
@@ -176,8 +178,8 @@ TEST(McodeKzPlc, IndexesOutsideTheArraysAreRefused)
     ASSERT_TRUE(s.SetAuxDevice(44, 0, 1));
     ASSERT_TRUE(s.SetSequence(0, 1));
     ASSERT_TRUE(s.SetCompletionDevice(0, CHOXSelectVal::kM, 0, 9, 0, 0, 1));
-    const std::int32_t badCodes[] = {101, 102, 255, -1, std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max()};
+    const std::int32_t badCodes[] = {
+        101, 102, 255, -1, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
     for (std::int32_t mcode : badCodes) {
         SCOPED_TRACE(mcode);
         EXPECT_EQ(s.GetAuxDevice(mcode, 0), 0u);

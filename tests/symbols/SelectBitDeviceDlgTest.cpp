@@ -50,9 +50,12 @@ TEST(SelectBitDeviceDlg, EachListKindOffersItsDevicesUnderItsTitle)
         const char* entries;
         const char* title;
     } cases[] = {
-        {0, "X,Y,M,D", "Select Device for KZ-2N"}, {1, "X", "Select Bit Device"},
-        {2, "Y", "Select Bit Device"},             {3, "M", "Select Bit Device"},
-        {4, "Y,M", "Select Bit Device"},           {5, "X,Y,M", "Select Bit Device"},
+        {0, "X,Y,M,D", "Select Device for KZ-2N"},
+        {1, "X", "Select Bit Device"},
+        {2, "Y", "Select Bit Device"},
+        {3, "M", "Select Bit Device"},
+        {4, "Y,M", "Select Bit Device"},
+        {5, "X,Y,M", "Select Bit Device"},
         {-1, "X,Y,M", "Select Bit Device"},
     };
     for (const auto& c : cases) {
