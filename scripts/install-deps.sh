@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kinetrace needs to build, run and test, when
-# they are missing. Runs apt-get as root, through sudo otherwise.
+# they are missing, and those named as arguments (what one script needs
+# besides, such as the fuzz script's compiler). Runs apt-get as root, through
+# sudo otherwise.
+#   scripts/install-deps.sh [package...]
 set -euo pipefail
 
 packages=(
@@ -12,6 +15,7 @@ packages=(
   shared-mime-info desktop-file-utils
   xvfb xauth
   fonts-dejavu-core fonts-liberation
+  "$@"
 )
 
 missing=()

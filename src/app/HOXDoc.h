@@ -163,6 +163,9 @@ public:
     // document: true when saved or nothing needed saving.
     std::uint32_t GetTotalSteps();
     void OnExportText();
+    // Import Text: the parameters and charts of an exported text file are
+    // added to this document, after a question when it holds symbols.
+    void OnImportText();
     void OnUsedMemory();
     bool SaveBeforeWrite();
     // The KZ-QW menu's controller commands: each checks the document's side,

@@ -6,10 +6,13 @@
 #include "app/MainFrame.h"
 #include "chart/HOXFlowWnd.h"
 #include "convert/HOXExport.h"
+#include "convert/HOXImportDlg.h"
 #include "convert/HOXProgMemoryDlg.h"
+#include "convert/HOXTextImporter.h"
 #include "platform/MDI.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "platform/TextFile.h"
 #include "res/CommandIds.h"
 
 #include <QDir>
@@ -19,6 +22,7 @@ void CHOXDoc::InitProgramCommands()
     OnCommand(ID_EXPORT_TEXT, [this] { OnExportText(); });
     OnUpdate(ID_EXPORT_TEXT, [this](CCmdUI* ui) { ui->Enable(IsEditMode() && m_mapWindows.GetCount() > 0); });
     OnCommand(ID_USED_MEMORY, [this] { OnUsedMemory(); });
+    OnCommand(ID_IMPORT_TEXT, [this] { OnImportText(); });
 }
 
 std::uint32_t CHOXDoc::GetTotalSteps()
@@ -47,6 +51,37 @@ void CHOXDoc::OnExportText()
         AfxMessageBox(message + LoadStr(13491), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     exporter.ExportToTextFile();
+}
+
+void CHOXDoc::OnImportText()
+{
+    CHOXImportDlg dialog;
+    if (dialog.DoModal() != IDOK) return;
+    const QString path = dialog.GetPathName();
+    // A file that cannot be read is said to be so, not to be of another type.
+    QString why;
+    const std::optional<QStringList> lines = textfile::Read(path, &why);
+    if (!lines) {
+        AfxMessageBox(13397, MB_OK | MB_ICONSTOP, why);
+        return;
+    }
+    int type = m_nControllerType;
+    bool hasProgram = false;
+    if (!CMainFrame::CheckProgramAxes(path, &type, false, &hasProgram)) {
+        AfxMessageBox(13619, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    bool holdsSymbols = false;
+    for (const auto& [name, wnd] : m_mapWindows) holdsSymbols = holdsSymbols || wnd->GetObjectMap().GetCount() > 0;
+    if (holdsSymbols && AfxMessageBox(14000, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return;
+    {
+        CHOXTextImporter importer(this, *lines);
+        importer.SetParameters();
+        importer.GenerateFlowCharts();
+    }
+    UpdateAllViews(nullptr);
+    // The parameters read may differ from the document's own.
+    SetModifiedFlag();
 }
 
 void CHOXDoc::OnUsedMemory()

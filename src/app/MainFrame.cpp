@@ -70,6 +70,13 @@ CMainFrame::CMainFrame()
     m_szComPort = CHOXRegistry().ReadCommPort();
 
     OnCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    // Without a document only: with one the document imports (32059). The
+    // steps pane that shares the number is filled apart from the commands.
+    OnCommand(ID_FILE_IMPORT_TEXT, [this] { OnFileImportText(); });
+    OnUpdate(ID_FILE_IMPORT_TEXT, [](CCmdUI* ui) {
+        const CHOXApp* app = CHOXApp::Get();
+        ui->Enable(app != nullptr && app->GetDocument() == nullptr);
+    });
     OnCommand(ID_NEW_FLOW_CHART, [this] { OnNewFlowChart(); });
     OnCommand(ID_NEW_SUBTASK, [this] { OnNewSubtask(); });
     OnCommand(ID_WINDOW_UPDATE, [this] { OnUpdateWindow(); });
@@ -80,10 +87,11 @@ CMainFrame::CMainFrame()
     for (const auto& [command, bar] : {std::pair{ID_VIEW_TOOLBAR, IDR_MAINFRAME},
                                        std::pair{ID_VIEW_CONTROLLER_BAR, IDR_CONTROLLER_BAR},
                                        std::pair{ID_VIEW_DRAWING_BAR, IDR_DRAWING_BAR}}) {
-        OnCommand(command, [this, bar] {
+        // An init-capture: clang 14 cannot capture a structured binding.
+        OnCommand(command, [this, bar = bar] {
             if (Host() != nullptr) Host()->ShowToolBar(bar, !Host()->IsToolBarVisible(bar));
         });
-        OnUpdate(command, [this, bar](CCmdUI* ui) {
+        OnUpdate(command, [this, bar = bar](CCmdUI* ui) {
             ui->SetCheck(Host() != nullptr && Host()->IsToolBarVisible(bar) ? 1 : 0);
         });
     }

@@ -52,6 +52,31 @@ public:
     // path, or empty.
     QString PromptForFileName(const QString& initialName);
     void OnFileOpen();
+    // File > Import Text without a document: opens the document the text
+    // names when it still gives the same program, else builds a new one
+    // from the text.
+    void OnFileImportText();
+    // The text file's readers. The line after "[HOX File Name]" (false when
+    // there is none or it is empty).
+    static bool ReadHoxFileName(const QString& textPath, QString& name);
+    // The program lines after "[Program]" up to "[File Register]", without
+    // their step and line numbers, each ending with a line feed (false
+    // without "[Program]" or without lines).
+    static bool ReadProgramSection(const QString& textPath, QString& text);
+    // Whether the program numbers of the text fit the controller type; a
+    // program with numbers of no axis on the two-axis type makes it the
+    // interpolating type when switching is allowed. *hasProgram tells
+    // whether the text holds program lines at all.
+    static bool CheckProgramAxes(const QString& textPath, int* type, bool allowSwitching, bool* hasProgram);
+    // Opens the document and compares its program with the text, blanks
+    // aside: true leaves it open; false closes it again.
+    bool MatchesHoxFile(const QString& documentPath, const QString& programText);
+    static void RemoveSpaces(const QString& text, QString& out);
+    // The line without the step and line number up to its first ":".
+    static QString StripLineNumber(const QString& line);
+    // The axis mark of a program number line: 'X', 'Y', 'P' (no axis
+    // letter), 'S' (the subtask's, no mark), or 0 for another line.
+    static char ParseProgramNumber(const QString& line);
     void OnNewFlowChart();
     void OnNewSubtask();
     void OnUpdateWindow();

@@ -16,6 +16,8 @@ QString FormatName(std::string_view name)
     return QStringLiteral("application/x-kinetrace-") + type;
 }
 
+QString TextFormat() { return QStringLiteral("text/plain"); }
+
 bool Offer(const QString& format, const QByteArray& bytes) { return Offer({{format, bytes}}); }
 
 bool Offer(const std::vector<std::pair<QString, QByteArray>>& blocks)

@@ -11,6 +11,10 @@
 // "application/x-kinetrace-trnwk-hox" and "HOX_DRAG_FORMAT"
 // "application/x-kinetrace-hox-drag-format". Nothing is registered: the name
 // is the format, the same in every running copy of the program.
+//
+// Plain text is the one format shared with other programs: TextFormat(),
+// bytes in UTF-8. A service answers for it whatever form of text the
+// clipboard holds.
 #include <QByteArray>
 #include <QString>
 
@@ -39,6 +43,8 @@ ClipboardService* GetService();
 
 // The MIME type of a format the program names (see above).
 QString FormatName(std::string_view name);
+// Plain text: "text/plain".
+QString TextFormat();
 
 // Replaces the clipboard's content by one block; false when there is no
 // clipboard.

@@ -120,6 +120,7 @@ QString Join(const QString& parent, const QString& name)
 // square, so a file with many thousands would exhaust the stack or hang.
 constexpr qint64 kMaxDirectoryEntries = 4096;
 constexpr quint32 kMaxRegularSector = 0xFFFFFFFA;
+constexpr quint32 kNoEntry = 0xFFFFFFFF;
 constexpr qsizetype kDirectoryEntrySize = 128;
 constexpr qsizetype kEntryTypeOffset = 66;
 
@@ -150,6 +151,19 @@ public:
             sector = Next(*sector);
         }
         return sector ? used : -1;
+    }
+
+    // A root entry stands alone: a sibling of it is damage that libgsf reads
+    // into entries it never frees.
+    bool RootHasSiblings() const
+    {
+        const std::optional<quint32> shift = U16(0x1E);
+        const std::optional<quint32> first = U32(0x30);
+        if (!shift || !first || (*shift != 9 && *shift != 12) || *first > kMaxRegularSector) return false;
+        const qsizetype root = (qsizetype(*first) + 1) << *shift;
+        const std::optional<quint32> left = U32(root + 68);
+        const std::optional<quint32> right = U32(root + 72);
+        return (left && *left != kNoEntry) || (right && *right != kNoEntry);
     }
 
 private:
@@ -347,6 +361,10 @@ std::optional<CompoundFile> CompoundFile::Open(const QString& path, QString* err
         return std::nullopt;
     }
 
+    if (RawLayout(bytes).RootHasSiblings()) {
+        SetError(error, QStringLiteral("%1 is damaged (its root entry has siblings)").arg(path));
+        return std::nullopt;
+    }
     if (RawLayout(bytes).CountDirectoryEntries(kMaxDirectoryEntries) > kMaxDirectoryEntries) {
         SetError(error, QStringLiteral("%1 is not a document file (its directory holds more than %2 entries)")
                             .arg(path)

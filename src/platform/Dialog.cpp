@@ -236,6 +236,7 @@ void CDialog::OnTimer(UINT) {}
 void CDialog::OnKeyDown(int) {}
 void CDialog::OnMouseButtonDown(int) {}
 void CDialog::DoDataExchange(CDataExchange*) {}
+bool CDialog::OnToolTipNeedText(int, QString&) { return false; }
 
 bool CDialog::UpdateData(bool saveAndValidate)
 {
@@ -332,6 +333,11 @@ void CDialog::SetTimer(UINT timerId, UINT milliseconds)
 void CDialog::KillTimer(UINT timerId)
 {
     if (m_site) m_site->KillTimer(timerId);
+}
+
+void CDialog::EnableToolTips(bool enable)
+{
+    if (m_site) m_site->EnableToolTips(enable);
 }
 
 void CDialog::OpenHelp(UINT context) { AfxWinHelp(context); }

@@ -18,6 +18,7 @@
 
 class CDialog;
 class CDrawnControl;
+class CEdit;
 
 // What a dialog's controls report to the dialog.
 enum class Notify {
@@ -97,6 +98,13 @@ public:
     // Controls the program draws itself: the control id's host shows the
     // control from now on. False when the id has no host for one.
     virtual bool AttachDrawnControl(int /*id*/, CDrawnControl* /*control*/) { return false; }
+    // Multi-line edits whose keys the program sees first (platform/Edit.h):
+    // the control id's host shows the edit from now on. False when the id
+    // has no host for one.
+    virtual bool AttachEdit(int /*id*/, CEdit* /*edit*/) { return false; }
+    // Tips over the controls: while enabled, the dialog is asked for the tip
+    // of the control the pointer rests on (CDialog::OnToolTipNeedText).
+    virtual void EnableToolTips(bool /*enable*/) {}
 
     // The dialog window.
     virtual void SetCaption(const QString& caption) = 0;
@@ -223,6 +231,9 @@ public:
     virtual void OnKeyDown(int key);
     virtual void OnMouseButtonDown(int button);
     virtual void DoDataExchange(CDataExchange* pDX);
+    // The tip of a control while tips are enabled: true with the text, false
+    // for no tip.
+    virtual bool OnToolTipNeedText(int id, QString& tip);
 
     // Field exchange: controls to fields (true) or fields to controls.
     bool UpdateData(bool saveAndValidate = true);
@@ -252,6 +263,7 @@ public:
     QString GetWindowText() const;
     void SetTimer(UINT timerId, UINT milliseconds);
     void KillTimer(UINT timerId);
+    void EnableToolTips(bool enable = true);
 
 protected:
     using Handler = std::function<void()>;

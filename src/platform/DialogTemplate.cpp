@@ -14,8 +14,8 @@ bool ControlTemplate::HasTabStop() const
 {
     if (tabstop >= 0) return tabstop != 0;
     if (kind == u"radio") return group;
-    return kind == u"edit" || kind == u"button" || kind == u"check" || kind == u"combo" || kind == u"dropdown" ||
-           kind == u"list" || kind == u"slider" || kind == u"tab" || kind == u"grid";
+    return kind == u"edit" || kind == u"textedit" || kind == u"button" || kind == u"check" || kind == u"combo" ||
+           kind == u"dropdown" || kind == u"list" || kind == u"slider" || kind == u"tab" || kind == u"grid";
 }
 
 namespace {
@@ -34,9 +34,9 @@ bool ParseRows(const QJsonValue& value, std::vector<std::vector<ControlTemplate>
 // Kinds the dialog addresses by id: without one they would be unreachable.
 bool NeedsId(const QString& kind)
 {
-    return kind == u"edit" || kind == u"button" || kind == u"check" || kind == u"radio" || kind == u"combo" ||
-           kind == u"dropdown" || kind == u"list" || kind == u"spin" || kind == u"slider" || kind == u"progress" ||
-           kind == u"tab" || kind == u"grid";
+    return kind == u"edit" || kind == u"textedit" || kind == u"button" || kind == u"check" || kind == u"radio" ||
+           kind == u"combo" || kind == u"dropdown" || kind == u"list" || kind == u"spin" || kind == u"slider" ||
+           kind == u"progress" || kind == u"tab" || kind == u"grid";
 }
 
 bool ParseControl(const QJsonObject& o, ControlTemplate& c, QString* error)

@@ -14,7 +14,8 @@ constexpr int IDC_STATIC = -1;
 
 struct ControlTemplate {
     int id = IDC_STATIC;
-    // static, picture, edit, button, check, radio, group, combo, dropdown,
+    // static, picture, edit, textedit (multi-line, keys seen by the program
+    // first: platform/Edit.h), button, check, radio, group, combo, dropdown,
     // list, spin, slider, progress, tab, grid, or a custom kind a renderer
     // plugs in.
     QString kind;

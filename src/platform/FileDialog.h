@@ -15,6 +15,10 @@ struct FileDialogRequest {
     QString defaultSuffix;      // "hox": added when the user types none
     bool confirmOverwrite = true;
     QString acceptText;         // the accept button's text; empty: the usual
+    // Open dialogs refuse a name that names no file themselves, unless the
+    // request's name check decides that: it may try other names first and
+    // tells the user itself.
+    bool existenceByNameCheck = false;
     // Asked with the chosen path once the dialog's own checks took it: false
     // keeps the dialog open (the check has told the user why). Null: every
     // name is taken.

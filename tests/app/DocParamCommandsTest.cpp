@@ -349,7 +349,7 @@ TEST_F(DocParamCommandsTest, TheNumberDialogTakesThePointerNumbersOfTheType)
         DocumentWithCharts(1, type);
         Place<CHOXFlowJump>(Chart(1), CPoint(100, 200))->SetPointerNumber(highest);
         ScriptedDialogs dialogs;
-        dialogs.Expect(CHOXFindNumberDlg::kTemplate, [highest](DialogDriver& d) {
+        dialogs.Expect(CHOXFindNumberDlg::kTemplate, [highest = highest](DialogDriver& d) {
             ScriptedMessages messages;
             const int edit = CHOXFindNumberDlg::kNumberEdit;
             EXPECT_EQ(d.Limit(edit), 3);

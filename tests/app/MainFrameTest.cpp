@@ -144,9 +144,8 @@ TEST_F(MainFrameTest, ViewCommandsShowAndHideTheBarsWithCheckMarks)
 
 TEST_F(MainFrameTest, CommandsOfPartsNotYetThereAreDisabled)
 {
-    // The port choice, reading from the controller and the text import
-    // without a document.
-    for (UINT id : {32015u, 32034u, 32892u}) EXPECT_FALSE(GetCommandRouter()->QueryState(id).m_bEnabled) << id;
+    // The port choice and reading from the controller.
+    for (UINT id : {32015u, 32034u}) EXPECT_FALSE(GetCommandRouter()->QueryState(id).m_bEnabled) << id;
     EXPECT_TRUE(GetCommandRouter()->QueryState(57601).m_bEnabled);
 }
 

@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QtEndian>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -448,6 +449,33 @@ TEST(CompoundFileOpenTest, RejectsWhatIsNotADocumentWithAClearMessage)
         // The same failure without anyone asking for the message.
         EXPECT_FALSE(CompoundFile::Open(path, nullptr));
     }
+}
+
+// A root entry has no siblings. libgsf would read one anyway, into an entry it
+// never frees: such a file is refused before libgsf sees it.
+TEST(CompoundFileOpenTest, ARootEntryWithASiblingIsRefused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("root-sibling.hox"));
+    CompoundFile file;
+    file.SetContents(Pattern(3, 1000));
+    ASSERT_TRUE(file.Save(path, nullptr));
+    QByteArray bytes = ReadAll(path);
+    ASSERT_GE(bytes.size(), 1024);
+    // The root's left sibling (at 68 in its entry) becomes its child (at 76),
+    // "Contents".
+    const auto shift = qFromLittleEndian<std::uint16_t>(bytes.constData() + 30);
+    const auto directory = qFromLittleEndian<std::uint32_t>(bytes.constData() + 48);
+    const qsizetype root = 512 + (qsizetype(directory) << shift);
+    ASSERT_LE(root + 128, bytes.size());
+    ASSERT_EQ(bytes.mid(root, 8), QByteArray("R\0o\0o\0t\0", 8));
+    qToLittleEndian(qFromLittleEndian<std::uint32_t>(bytes.constData() + root + 76), bytes.data() + root + 68);
+    ASSERT_TRUE(WriteAll(path, bytes));
+
+    QString error;
+    EXPECT_FALSE(CompoundFile::Open(path, &error));
+    EXPECT_TRUE(error.endsWith(QStringLiteral("is damaged (its root entry has siblings)"))) << error.toStdString();
 }
 
 // --- Saves that fail ----------------------------------------------------------------

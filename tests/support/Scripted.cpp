@@ -6,9 +6,11 @@
 #include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtDrawnControl.h"
+#include "platform/ui/QtEditHost.h"
 #include "plc/HOXLadderCtrl.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -226,14 +228,78 @@ int DialogDriver::Limit(int id) const { return m_site.GetLimit(id); }
 
 QString DialogDriver::SelectedText(int id) const
 {
-    auto* edit = qobject_cast<QLineEdit*>(Widget(id));
+    QWidget* w = Widget(id);
+    if (auto* host = qobject_cast<QtEditHost*>(w)) {
+        int start = 0;
+        int end = 0;
+        host->GetSel(start, end);
+        return host->GetText().mid(start, end - start);
+    }
+    auto* edit = qobject_cast<QLineEdit*>(w);
     return edit != nullptr ? edit->selectedText() : QString();
 }
 
 int DialogDriver::Caret(int id) const
 {
-    auto* edit = qobject_cast<QLineEdit*>(Widget(id));
+    QWidget* w = Widget(id);
+    if (auto* host = qobject_cast<QtEditHost*>(w)) {
+        int start = 0;
+        int end = 0;
+        host->GetSel(start, end);
+        return end;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(w);
     return edit != nullptr ? edit->cursorPosition() : -1;
+}
+
+void DialogDriver::Activate()
+{
+    m_site.Window()->show();
+    QApplication::setActiveWindow(m_site.Window());
+    QCoreApplication::processEvents();
+}
+
+void DialogDriver::KeyIn(int id, int key, int modifiers)
+{
+    QWidget* w = Widget(id);
+    if (w == nullptr) return;
+    if (!w->isEnabled()) {
+        ADD_FAILURE() << "typing into disabled control " << id;
+        return;
+    }
+    QTest::keyClick(w, static_cast<Qt::Key>(key), Qt::KeyboardModifiers::fromInt(modifiers));
+}
+
+void DialogDriver::TypeAtCaret(int id, const QString& text)
+{
+    QWidget* w = Widget(id);
+    if (w == nullptr) return;
+    if (!w->isEnabled()) {
+        ADD_FAILURE() << "typing into disabled control " << id;
+        return;
+    }
+    QTest::keyClicks(w, text);
+}
+
+void DialogDriver::SelectText(int id, int from, int to)
+{
+    QWidget* w = Widget(id);
+    if (auto* host = qobject_cast<QtEditHost*>(w)) {
+        host->SetSel(from, to, false);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        const int end = to < 0 ? static_cast<int>(edit->text().size()) : to;
+        edit->setSelection(from, end - from);
+    } else {
+        ADD_FAILURE() << "control " << id << " has no text to select";
+    }
+}
+
+QString DialogDriver::ToolTip(int id) const { return m_site.ToolTipText(id); }
+
+int DialogDriver::FirstVisibleLine(int id) const
+{
+    auto* host = qobject_cast<QtEditHost*>(Widget(id));
+    return host != nullptr ? host->GetFirstVisibleLine() : -1;
 }
 QString DialogDriver::Caption() const { return m_site.GetCaption(); }
 QString DialogDriver::Cell(int id, int row, int col) const { return m_site.GetGridText(id, row, col); }

@@ -74,6 +74,17 @@ public:
     void FireTimer(UINT timerId);
     void PressKey(int key);
     void ClickDialog(int button);
+    // Makes the dialog the active window, as the user's screen has it: focus
+    // changes then reach the controls (a "textedit" hears of them).
+    void Activate();
+    // A key typed into the control (a Qt key code, Qt modifiers), and text
+    // typed at its caret without selecting anything first.
+    void KeyIn(int id, int key, int modifiers = 0);
+    void TypeAtCaret(int id, const QString& text);
+    // Selects characters from..to (-1 to the end) of an edit, or puts the
+    // caret there (from == to), as a drag of the mouse does. Positions of a
+    // multi-line edit count CR LF as two.
+    void SelectText(int id, int from, int to);
 
     bool Ended() const;
     int Result() const;
@@ -91,6 +102,10 @@ public:
     QString Caption() const;
     // A cell of a grid.
     QString Cell(int id, int row, int col) const;
+    // The tip the dialog gives the control (empty: none).
+    QString ToolTip(int id) const;
+    // The line a multi-line edit shows at its top.
+    int FirstVisibleLine(int id) const;
 
 private:
     QtDialogSite& m_site;

@@ -1037,6 +1037,48 @@ QImage DogSwitchEdge(bool rearEnd)
     return image;
 }
 
+// The picture buttons of the program-text editor: one 16 by 15 picture each.
+QImage ButtonPicture(ButtonPainter paint) { return ToolbarStrip({paint}); }
+
+// Clean: a broom that sweeps a line of text away.
+void CleanButton(QPainter& p)
+{
+    Pen(p, QColor(0xc9, 0xd3, 0xdd));
+    p.drawLine(1, 13, 6, 13);
+    p.drawLine(1, 11, 4, 11);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x8a, 0x5a, 0x2b), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(14.5, 0.5), QPointF(9, 8));
+    p.setPen(QPen(kFolderDark, 1));
+    p.setBrush(kFolder);
+    p.drawPolygon(QPolygonF({QPointF(7, 7), QPointF(11, 10), QPointF(9, 14.5), QPointF(4.5, 14.5)}));
+    p.setPen(QPen(kFolderDark, 0.8));
+    p.drawLine(QPointF(7.5, 10), QPointF(6.5, 14));
+    p.drawLine(QPointF(9.2, 11), QPointF(8.2, 14.2));
+}
+
+// Undo and redo: a hooked arrow turning back, or on.
+void TurnArrow(QPainter& p, bool back)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    if (back) {
+        p.translate(16, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath hook;
+    hook.moveTo(3, 13);
+    hook.cubicTo(1, 6, 6, 3.5, 11, 5);
+    p.setPen(QPen(kSteel, 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(QPen(kInk, 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kAccent);
+    p.drawPolygon(QPolygonF({QPointF(15, 5.5), QPointF(9.5, 1), QPointF(9.5, 10)}));
+}
+
+void UndoButton(QPainter& p) { TurnArrow(p, true); }
+void RedoButton(QPainter& p) { TurnArrow(p, false); }
+
 void SaveNamed(const QImage& image, const QString& dir, const char* name)
 {
     const QString path = dir + QStringLiteral("/%1.png").arg(QString::fromLatin1(name));
@@ -1091,5 +1133,12 @@ int main(int argc, char** argv)
     Save(DogSwitchEdge(true), dir, 4071);
     Save(RingArrow(true), dir, 4075);
     Save(RingArrow(false), dir, 4076);
+    // Program-text editor: Cut, Copy, Paste, Clean, Undo, Redo.
+    Save(ButtonPicture(CutButton), dir, 14050);
+    Save(ButtonPicture(CopyButton), dir, 14051);
+    Save(ButtonPicture(PasteButton), dir, 14052);
+    Save(ButtonPicture(CleanButton), dir, 14053);
+    Save(ButtonPicture(UndoButton), dir, 14054);
+    Save(ButtonPicture(RedoButton), dir, 14055);
     return 0;
 }

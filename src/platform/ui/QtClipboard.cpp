@@ -18,7 +18,12 @@ void QtClipboard::Offer(const std::vector<std::pair<QString, QByteArray>>& block
     QClipboard* board = SystemClipboard();
     if (board == nullptr) return;
     auto data = std::make_unique<QMimeData>();
-    for (const auto& [format, bytes] : blocks) data->setData(format, bytes);
+    for (const auto& [format, bytes] : blocks) {
+        if (format == clipboard::TextFormat())
+            data->setText(QString::fromUtf8(bytes));
+        else
+            data->setData(format, bytes);
+    }
     // The clipboard owns the data from here on.
     board->setMimeData(data.release());
 }
@@ -27,13 +32,18 @@ bool QtClipboard::IsAvailable(const QString& format) const
 {
     QClipboard* board = SystemClipboard();
     const QMimeData* data = board != nullptr ? board->mimeData() : nullptr;
-    return data != nullptr && data->hasFormat(format);
+    if (data == nullptr) return false;
+    // Text comes in more forms than one MIME type (a charset, the desktop's
+    // own names); the clipboard knows them all.
+    if (format == clipboard::TextFormat()) return data->hasText();
+    return data->hasFormat(format);
 }
 
 std::optional<QByteArray> QtClipboard::Take(const QString& format) const
 {
     QClipboard* board = SystemClipboard();
     const QMimeData* data = board != nullptr ? board->mimeData() : nullptr;
+    if (data != nullptr && format == clipboard::TextFormat() && data->hasText()) return data->text().toUtf8();
     if (data == nullptr || !data->hasFormat(format)) return std::nullopt;
     return data->data(format);
 }

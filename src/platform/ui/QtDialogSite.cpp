@@ -2,6 +2,7 @@
 
 #include "platform/Resources.h"
 #include "platform/ui/QtDrawnControl.h"
+#include "platform/ui/QtEditHost.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -29,6 +30,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <cstdio>
 
@@ -375,6 +377,11 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
             edit->setValidator(new EditLimit(c.limit, c.number, c.upperCase, edit));
             w = edit;
         }
+    } else if (c.kind == u"textedit") {
+        auto* edit = new QtEditHost(parent);
+        edit->setReadOnly(c.readOnly);
+        edit->SetFocusResolver([this](QWidget* now) { return IdOf(now); });
+        w = edit;
     } else if (c.kind == u"button") {
         auto* button = new QPushButton(c.text, parent);
         button->setDefault(c.isDefault);
@@ -450,6 +457,8 @@ QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
     if (!c.HasTabStop() && c.kind != u"radio" && !custom) w->setFocusPolicy(Qt::ClickFocus);
     if (c.id != IDC_STATIC) m_controls[c.id] = w;
     m_ids[w] = c.id;
+    // Tips are asked of the dialog while it has them on.
+    w->installEventFilter(this);
     if (!ordered) m_order.emplace_back(&c, w);
     Connect(c, w);
     return w;
@@ -555,6 +564,8 @@ void QtDialogSite::SetText(int id, const QString& text)
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         const EditLimit* limit = LimitOf(e);
         e->setText(limit != nullptr && limit->m_upperCase ? text.toUpper() : text);
+    } else if (auto* host = qobject_cast<QtEditHost*>(w)) {
+        host->SetText(text);
     } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
         t->setPlainText(ToMultiline(text));
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
@@ -668,6 +679,8 @@ void QtDialogSite::SetSel(int id, int from, int to)
     if (auto* e = qobject_cast<QLineEdit*>(Control(id))) {
         const int end = to < 0 ? static_cast<int>(e->text().size()) : to;
         e->setSelection(from, end - from);
+    } else if (auto* host = qobject_cast<QtEditHost*>(Control(id))) {
+        host->SetSel(from, to, false);
     }
 }
 
@@ -881,6 +894,36 @@ bool QtDialogSite::AttachDrawnControl(int id, CDrawnControl* control)
     auto* host = dynamic_cast<QtDrawnControl*>(Control(id));
     if (host == nullptr) return false;
     host->Attach(control);
+    return true;
+}
+
+bool QtDialogSite::AttachEdit(int id, CEdit* edit)
+{
+    auto* host = qobject_cast<QtEditHost*>(Control(id));
+    if (host == nullptr) return false;
+    host->Attach(edit);
+    return true;
+}
+
+void QtDialogSite::EnableToolTips(bool enable) { m_toolTips = enable; }
+
+QString QtDialogSite::ToolTipText(int id) const
+{
+    QString tip;
+    if (!m_toolTips || m_ended || Control(id) == nullptr || !m_dialog.OnToolTipNeedText(id, tip)) return QString();
+    return tip;
+}
+
+bool QtDialogSite::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !m_toolTips) return QObject::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const QString tip = ToolTipText(IdOf(widget));
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, widget);
+    }
     return true;
 }
 

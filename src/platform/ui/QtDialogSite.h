@@ -107,6 +107,10 @@ public:
     QSize GetClientSize() const override;
     void SetClientSize(const QSize& size) override;
     bool AttachDrawnControl(int id, CDrawnControl* control) override;
+    bool AttachEdit(int id, CEdit* edit) override;
+    void EnableToolTips(bool enable) override;
+    // The tip the dialog gives the control now; empty while tips are off.
+    QString ToolTipText(int id) const;
     void SetCaption(const QString& caption) override;
     QString GetCaption() const override;
     void SetClientImage(const QImage& image) override;
@@ -123,6 +127,9 @@ public:
     // most every few hundredths of a second.
     void SetPaintWhileBusy(bool paint) { m_paintWhileBusy = paint; }
     void Refresh() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Build();
@@ -149,4 +156,5 @@ private:
     int m_programChange = 0;
     bool m_paintWhileBusy = false;
     qint64 m_lastPaint = -1;
+    bool m_toolTips = false;
 };

@@ -206,7 +206,8 @@ QString QtFileDialogRunner::Run(const FileDialogRequest& request)
     // The checks and the button text need the dialog that Qt draws itself.
     if (request.acceptName || !request.acceptText.isEmpty()) dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const bool dialogChecksExistence = !request.save && !(request.existenceByNameCheck && request.acceptName);
+    dialog.setFileMode(dialogChecksExistence ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDirectory(request.directory.isEmpty() ? QDir::currentPath() : request.directory);
     // Names match the filters in any letter case: "*.txt" lists A.TXT too.
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);

@@ -4,6 +4,8 @@
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/flow/FlowDialogResults.h"
+#include "symbols/flow/HOXFlowCallDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowCall, CHOXSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_CALL, CHOXFlowCall)
@@ -74,4 +76,19 @@ void CHOXFlowCall::SetPointerNumber(std::int32_t number)
 {
     m_nPointerNumber = number;
     UpdateText();
+}
+
+void CHOXFlowCall::OnOpen(UINT, CPoint)
+{
+    if (!IsFlowRecord(m_pWnd)) return;
+    CHOXFlowCallDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    flowsym::TakeComment(*this, dlg);
+    m_nPointerNumber = dlg.GetPointerNumber();
+    m_nState = kNormal;
+    UpdateText();
+    CalcSteps();
+    flowsym::SetModified(*this);
+    flowsym::Redraw(*this);
+    flowsym::ClearUndo(*this);
 }

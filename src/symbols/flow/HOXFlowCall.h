@@ -15,6 +15,8 @@ public:
     // The symbol part, then the called number.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFlowCall; }
+    // The "SUBROUTINE CALL" dialog, in a flow chart.
+    void OnOpen(UINT flags, CPoint point) override;
     void CreatePins() override;
     void UpdateText() override;
     QString GetCode() override;

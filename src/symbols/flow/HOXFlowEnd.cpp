@@ -3,7 +3,9 @@
 #include "app/PaletteTools.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
+#include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
+#include "symbols/flow/HOXFlowEndDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowEnd, CHOXSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_END, CHOXFlowEnd)
@@ -55,4 +57,19 @@ void CHOXFlowEnd::CalcSteps()
 void CHOXFlowEnd::AssignNewNumber()
 {
     if (!IsMonitorRecord(m_pWnd) && IsSubtaskWindow(m_pWnd)) m_nEndKind = 1;
+}
+
+void CHOXFlowEnd::OnOpen(UINT, CPoint)
+{
+    if (!IsFlowRecord(m_pWnd)) return;
+    CHOXFlowEndDlg dlg(this);
+    if (dlg.DoModal() == IDOK) {
+        flowsym::TakeComment(*this, dlg, false);
+        m_nState = kNormal;
+        m_nEndKind = dlg.GetEndKind();
+        CalcSteps();
+        flowsym::ClearUndo(*this);
+    }
+    flowsym::SetModified(*this);
+    flowsym::Redraw(*this);
 }

@@ -14,6 +14,9 @@ public:
     // The symbol part, then the end kind.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFlowEnd; }
+    // The "END" dialog, in a flow chart. OK makes a missing END a normal
+    // one; the document counts as modified even after Cancel.
+    void OnOpen(UINT flags, CPoint point) override;
     void CreatePins() override;
     QString GetCode() override;
     void CalcSteps() override;

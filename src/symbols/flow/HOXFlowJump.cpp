@@ -5,7 +5,9 @@
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
+#include "symbols/flow/HOXFlowJumpDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJump, CHOXSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_JUMP, CHOXFlowJump)
@@ -110,4 +112,26 @@ void CHOXFlowJump::SetCaptionMode(std::int32_t mode)
 {
     m_nCaptionMode = mode;
     m_strSymbolName = (mode != 0 && m_nEndFollows != 0) ? QStringLiteral("JUMP") : QStringLiteral("JUMPWEND");
+}
+
+void CHOXFlowJump::OnOpen(UINT, CPoint)
+{
+    if (!IsFlowRecord(m_pWnd)) return;
+    CHOXFlowJumpDlg dlg(this);
+    if (dlg.DoModal() == IDOK) {
+        flowsym::TakeComment(*this, dlg);
+        m_nPointerNumber = dlg.GetPointerNumber();
+        m_nState = kNormal;
+        m_nEndFollows = dlg.GetEndFollows();
+        m_nEndKind = dlg.GetEndKind();
+        // Behind a conditional jump's jump output the caption stays
+        // "JUMPWEND".
+        if (m_nCaptionMode != 0)
+            m_strSymbolName = m_nEndFollows != 0 ? QStringLiteral("JUMP") : QStringLiteral("JUMPWEND");
+        CalcSteps();
+        flowsym::ClearUndo(*this);
+    }
+    UpdateText();
+    flowsym::SetModified(*this);
+    flowsym::Redraw(*this);
 }

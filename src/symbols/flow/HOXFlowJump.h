@@ -16,6 +16,9 @@ public:
     // kind. The caption mode is not stored.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFlowJump; }
+    // The "JUMP" dialog, in a flow chart. The document counts as modified
+    // even after Cancel.
+    void OnOpen(UINT flags, CPoint point) override;
     void CreatePins() override;
     void UpdateText() override;
     QString GetCode() override;

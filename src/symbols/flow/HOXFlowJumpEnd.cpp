@@ -1,10 +1,13 @@
 #include "symbols/flow/HOXFlowJumpEnd.h"
 
+#include "app/HOXDoc.h"
+#include "chart/HOXView.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Strings.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
+#include "symbols/flow/HOXFlowJumpEndDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJumpEnd, CHOXJumpEndBase, 0)
 KT_REGISTER_JUMP_END_MAKER(CHOXFlowJumpEnd)
@@ -48,6 +51,17 @@ QString CHOXFlowJumpEnd::GetCode() const
     QString code = LoadStr(13103) + QStringLiteral(" P") + QString::number(m_nPointerNumber) + LoadStr(13090);
     if (m_nEndFollows != 0) code += QStringLiteral("\n") + EndLine(IsSubtaskWindow(m_pWnd), m_nEndKind);
     return code;
+}
+
+void CHOXFlowJumpEnd::OnOpen(UINT, CPoint)
+{
+    CHOXFlowJumpEndDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    m_nEndFollows = dlg.GetEndFollows();
+    m_nEndKind = dlg.GetEndKind();
+    // The program changed with the marker: closing must not lose it.
+    if (CHOXDoc* doc = DocumentOf(m_pWnd)) doc->SetModifiedFlag(true);
+    if (CHOXView* view = m_pWnd != nullptr ? m_pWnd->GetView() : nullptr) view->Invalidate(true);
 }
 
 int CHOXFlowJumpEnd::GetSteps() const { return m_nEndFollows > 0 ? 6 : 4; }

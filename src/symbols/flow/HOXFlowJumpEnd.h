@@ -23,11 +23,14 @@ public:
     int GetObjectType() const override { return objtype::kFlowJumpEnd; }
     // Filled black when an end follows, else an outline.
     void Draw(CDC* pDC) override;
+    // The "JumpEnd Dialog": whether an end follows, and which.
+    void OnOpen(UINT flags, CPoint point) override;
 
     QString GetCode() const override;
     // 6 when an end follows, else 4.
     int GetSteps() const override;
     std::int32_t GetEndFollows() const { return m_nEndFollows; }
+    void SetEndFollows(std::int32_t follows) { m_nEndFollows = follows; }
     // 0 END, 1 SEND.
     std::int32_t GetEndKind() const { return m_nEndKind; }
     void SetEndKind(std::int32_t kind) { m_nEndKind = kind; }

@@ -4,6 +4,8 @@
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/flow/FlowDialogResults.h"
+#include "symbols/flow/HOXFlowPointerDlg.h"
 
 KT_IMPLEMENT_DYNAMIC(CHOXFlowLabel, CHOXSymbol)
 
@@ -81,4 +83,13 @@ void CHOXFlowLabel::SetPointerNumber(std::int32_t number)
     m_nPointerNumber = number;
     if (doc != nullptr && m_nState != kError) doc->MarkPointerNumberUsed(m_nPointerNumber);
     UpdateText();
+}
+
+void CHOXFlowLabel::TakeNumberFrom(const CHOXFlowPointerDlg& dlg)
+{
+    flowsym::TakeComment(*this, dlg);
+    CHOXDoc* doc = DocumentOf(m_pWnd);
+    if (m_nState != kError && doc != nullptr) doc->FreePointerNumber(m_nPointerNumber);
+    m_nPointerNumber = dlg.GetPointerNumber();
+    if (doc != nullptr) doc->MarkPointerNumberUsed(m_nPointerNumber);
 }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class CHOXFlowPointerDlg;
+
 class CHOXFlowLabel : public CHOXSymbol {
     KT_DECLARE_DYNAMIC(CHOXFlowLabel)
 public:
@@ -26,6 +28,10 @@ public:
     void SetPointerNumber(std::int32_t number) override;
 
 protected:
+    // After the dialog's OK: comment and flags, the old number given back
+    // (unless the symbol never took it, in the error state), the new one
+    // taken, the label rebuilt.
+    void TakeNumberFrom(const CHOXFlowPointerDlg& dlg);
     // For loading: number 0 until the stored one comes.
     explicit CHOXFlowLabel(const char* symbolName);
     // Takes the lowest free pointer number (none in the monitor window).

@@ -3,6 +3,8 @@
 #include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
 #include "chart/SymbolSupport.h"
+#include "symbols/flow/FlowDialogResults.h"
+#include "symbols/flow/HOXFlowPointerDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowPointer, CHOXFlowLabel, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_POINTER, CHOXFlowPointer)
@@ -29,4 +31,19 @@ void CHOXFlowPointer::UpdateText()
         m_strLabel.clear();
     else
         SetLabelFromNumber();
+}
+
+void CHOXFlowPointer::OnOpen(UINT, CPoint)
+{
+    if (!chart::IsFlowRecord(m_pWnd)) return;
+    CHOXFlowPointerDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    const bool wasError = m_nState == kError;
+    TakeNumberFrom(dlg);
+    if (wasError) m_nState = kNormal;
+    UpdateText();
+    RenumberWireNode(m_nPointerNumber);
+    flowsym::SetModified(*this);
+    flowsym::ClearUndo(*this);
+    flowsym::Redraw(*this);
 }

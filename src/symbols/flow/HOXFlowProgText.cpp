@@ -6,7 +6,9 @@
 #include "chart/SymbolSupport.h"
 #include "convert/HOXInstrParser.h"
 #include "platform/Archive.h"
+#include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
+#include "symbols/flow/HOXFlowProgTextDlg.h"
 #include "symbols/operand/OperandText.h"
 
 #include <QRegularExpression>
@@ -74,6 +76,20 @@ QString CHOXFlowProgText::GetCode()
     // The text ends with a line end, which the conversion puts back; any
     // other last character is part of the program.
     return m_strLabel.endsWith(u'\n') ? m_strLabel.chopped(1) : m_strLabel;
+}
+
+void CHOXFlowProgText::OnOpen(UINT, CPoint)
+{
+    CHOXFlowProgTextDlg dlg(this);
+    if (dlg.DoModal() == IDOK) {
+        flowsym::TakeComment(*this, dlg);
+        if (dlg.GetText() != m_strLabel) m_nSteps = dlg.GetStepCount();
+        m_strLabel = dlg.GetText();
+        m_nState = kNormal;
+        flowsym::SetModified(*this);
+        flowsym::ClearUndo(*this);
+    }
+    flowsym::Redraw(*this);
 }
 
 template <class Accepted>

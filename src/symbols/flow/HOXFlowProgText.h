@@ -23,6 +23,9 @@ public:
     // the order read.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFlowProgText; }
+    // The "Program in text" dialog; its OK has settled the labels the
+    // symbol holds by then.
+    void OnOpen(UINT flags, CPoint point) override;
     // The text without its final line end.
     QString GetCode() override;
     // What the instruction checker counts for the lines it accepts.

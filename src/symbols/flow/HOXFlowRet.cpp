@@ -3,6 +3,8 @@
 #include "app/PaletteTools.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Strings.h"
+#include "symbols/flow/FlowDialogResults.h"
+#include "symbols/flow/HOXFlowEndDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowRet, CHOXSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_RET, CHOXFlowRet)
@@ -31,4 +33,15 @@ void CHOXFlowRet::CalcSteps()
 {
     if (IsMonitorRecord(m_pWnd)) return;
     m_nSteps = 2;
+}
+
+void CHOXFlowRet::OnOpen(UINT, CPoint)
+{
+    if (!IsFlowRecord(m_pWnd)) return;
+    CHOXFlowEndDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    flowsym::TakeComment(*this, dlg, false);
+    flowsym::SetModified(*this);
+    flowsym::ClearUndo(*this);
+    flowsym::Redraw(*this);
 }

@@ -9,6 +9,8 @@ public:
     CHOXFlowRet(CPoint topLeft, CHOXWnd* wnd);
 
     int GetObjectType() const override { return objtype::kFlowRet; }
+    // The "END" dialog titled "RET", in a flow chart: the comment only.
+    void OnOpen(UINT flags, CPoint point) override;
     void CreatePins() override;
     QString GetCode() override;
     void CalcSteps() override;

@@ -5,6 +5,8 @@
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "symbols/flow/FlowDialogResults.h"
+#include "symbols/flow/HOXFlowStartDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowStart, CHOXSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_START, CHOXFlowStart)
@@ -129,4 +131,33 @@ void CHOXFlowStart::SetProgramNumber(std::int32_t number)
     m_nProgramNumber = number;
     if (doc != nullptr && m_nState != kError) doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
     UpdateText();
+}
+
+void CHOXFlowStart::OnOpen(UINT, CPoint)
+{
+    CHOXFlowStartDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    flowsym::TakeComment(*this, dlg);
+    const std::int32_t oldAxis = m_nAxis;
+    const std::int32_t oldNumber = m_nProgramNumber;
+    m_nAxis = dlg.GetAxis();
+    m_nProgramNumber = dlg.GetProgramNumber();
+    CHOXDoc* doc = DocumentOf(m_pWnd);
+    // The monitor window's START holds no number.
+    if (doc != nullptr && IsFlowRecord(m_pWnd)) {
+        const bool changed = m_nAxis != oldAxis || m_nProgramNumber != oldNumber;
+        if (m_nState == kError) {
+            doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
+        } else if (changed) {
+            // Given back first: X and "both axes" share one row.
+            doc->FreeProgramNumber(oldAxis, oldNumber);
+            doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
+        }
+    }
+    m_nState = kNormal;
+    flowsym::SetModified(*this);
+    UpdateText();
+    CalcSteps();
+    flowsym::Redraw(*this);
+    flowsym::ClearUndo(*this);
 }

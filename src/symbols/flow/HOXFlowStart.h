@@ -17,6 +17,10 @@ public:
     // The symbol part, then axis and program number.
     void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFlowStart; }
+    // The "START" dialog, wherever the symbol is. The tables change only
+    // when the number or the axis did: the old number goes back, the new one
+    // is taken (a START in the error state never took its old one).
+    void OnOpen(UINT flags, CPoint point) override;
     void CreatePins() override;
     void UpdateText() override;
     QString GetCode() override;

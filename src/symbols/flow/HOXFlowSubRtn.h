@@ -9,4 +9,6 @@ public:
     CHOXFlowSubRtn(CPoint topLeft, CHOXWnd* wnd);
     int GetObjectType() const override { return objtype::kFlowSubRtn; }
     void UpdateText() override { SetLabelFromNumber(); }
+    // The "POINTER" dialog titled "SUBROUTINE", in a flow chart.
+    void OnOpen(UINT flags, CPoint point) override;
 };

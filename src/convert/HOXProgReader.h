@@ -1,0 +1,255 @@
+#pragma once
+// One read of the program held by the controller, and the rebuild of flow
+// charts from it when no document on disk holds that program. The rebuild
+// walks the statement list once, in order: labels open chart windows with
+// their heads, flow statements become flow symbols (a conditional jump with
+// a JUMP on its side exit), stand-alone M codes become M code symbols, and
+// everything else goes verbatim into program-in-text blocks where it stood,
+// refused statements in the error state. Symbols stand in one column, each
+// wired to the one before it. Where a program runs into a label the rebuild
+// adds a JMP (before a pointer) or an end, and it fills the document's step
+// map for monitoring.
+//
+// The link to the controller comes later; until then the statements and
+// the controller type are handed in through the setters.
+#include "convert/HOXInstrParser.h"
+#include "platform/Geometry.h"
+#include "platform/Object.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CHOXDoc;
+class CHOXFlowCJump;
+class CHOXFlowWnd;
+class CHOXSymbol;
+class CHOXWnd;
+
+class CHOXProgReader : public CObject {
+public:
+    // The checker works on the document's parameter set and accepts every
+    // data register the controller can address.
+    explicit CHOXProgReader(CHOXDoc* doc);
+    ~CHOXProgReader() override;
+
+    // ---- What the read hands over ----
+    // Upper case, cut after each ";" (the ";" kept), left-trimmed; each NOP
+    // that begins a piece becomes a statement of its own.
+    void SplitStatements(const QString& text);
+    // A new list is examined from its first statement.
+    void SetStatements(const QStringList& statements);
+    const QStringList& GetStatements() const { return m_statements; }
+    void SetControllerType(std::int32_t type) { m_controllerType = type; }
+    std::int32_t GetControllerType() const { return m_controllerType; }
+    // The document the charts go into; null after a comparison closed it.
+    CHOXDoc* GetDocument() const { return m_pDoc; }
+    // Reset by the caller before each read; a JMP the rebuild inserts counts
+    // as built only, so fewer read than built means instructions were added.
+    void ResetJumpCounts() { m_jumpsRead = m_jumpsBuilt = 0; }
+    std::int32_t GetJumpsRead() const { return m_jumpsRead; }
+    std::int32_t GetJumpsBuilt() const { return m_jumpsBuilt; }
+
+    // ---- The rebuild ----
+    // Builds the charts of the whole statement list into the document, then
+    // updates its views. Stops, keeping what it made, when the document
+    // takes no further window or has no symbol or wire id left (the frame or
+    // the document has said so).
+    void GenerateFlowCharts();
+    bool IsStopped() const { return m_stopped; }
+
+    // Opens the document file (closing the open document first) and answers
+    // true when its program, regenerated, equals the program read but for
+    // blanks; the file then is the reader's document. Otherwise the opened
+    // document is closed again and the reader has none. When the user
+    // cancels the question to save the open document, nothing changes and
+    // the answer is false.
+    bool CompareWithDocument(const QString& path, const QString& program);
+    // The document's program text without questions; empty when the
+    // conversion stops.
+    static QString GenerateDocumentProgram(CHOXDoc* doc);
+    static QString StripBlanks(const QString& text);
+
+    // ---- Statement families: whole names, case-sensitive ----
+    static bool IsNop(const QString& statement);
+    static bool IsFlowInstruction(const QString& name);
+    static bool IsSequenceInstruction(const QString& name);
+    // A positioning SET (cod92) and INC (cod91) apart from the function
+    // instructions SET and INC (FNC24).
+    static bool IsPositioningInstruction(const QString& alternate, const QString& name);
+    static bool IsFunctionInstruction(const QString& name);
+    static bool IsCompareOrCondJump(const QString& name);
+
+    // ---- Labels and call targets ----
+    void ScanCallTargets();
+    bool IsCallTarget(int number) const;
+    // "O" program numbers (type 301, axis 0 X, 1 Y, 2 none; number 100 is
+    // the subtask) and "P" pointers (303 SUBROUTINE when a CALL names it,
+    // else 304 POINTER). Numbers that do not fit are no label.
+    bool ParseLabelStatement(QString label, int& number, int& type, int& axis, int& subtask);
+    static bool IsAllDigits(const QString& text);
+    // Every character a digit, at least one, and the value within the
+    // 32-bit range.
+    static bool ReadDecimal(const QString& digits, std::int32_t& value);
+
+    // ---- Builders; each takes its symbol's id first and stops the rebuild
+    // when there is none ----
+    // END, JUMP, CALL, RET or a completed conditional jump, added to the
+    // window at the place for the next symbol; null for anything else, for
+    // a conditional jump that could not be completed, or when stopped.
+    CHOXSymbol* BuildFlowSymbol(CHOXWnd* wnd, const QString& name, const QString& alternate, const QString& operands);
+    // The END (added: state 3, no end kind) or, after a SUBROUTINE head, the
+    // RET that closes the chart.
+    CHOXSymbol* BuildProgramEnd(CHOXWnd* wnd, int headKind, int added);
+    // A new empty chart window ("Flow Chart" and the first free number, or
+    // "Subtask"); null at the window limit.
+    CHOXFlowWnd* OpenNewChartWindow(int subtask);
+    // The START placeholder (state 3, no number) of a chart opened without a
+    // label; not yet in the window.
+    std::unique_ptr<CHOXSymbol> CreateUnnumberedStart(CHOXWnd* wnd);
+    // Places the pending block as a program-in-text symbol; null when
+    // stopped.
+    CHOXSymbol* FlushProgramText(CHOXWnd* wnd);
+    // Grows the base sheet down to the place for the next symbol.
+    void FitBaseSheet(CHOXWnd* wnd);
+    // Look-ahead: the next statement of the list, or false at its end.
+    bool NextStatement(QString& statement);
+    // What the last completion took: the statements (each with a line
+    // feed) and their count, including one it gave back; the operand text
+    // of its CJ or CJN.
+    const QString& GetConsumedText() const { return m_consumedText; }
+    int GetConsumedCount() const { return m_consumedCount; }
+    const QString& GetCjOperand() const { return m_cjOperand; }
+    // START (301), POINTER (304) or SUBROUTINE (303) at the place for the
+    // next symbol, in the error state when its number is taken already; not
+    // yet in the window. Null for another type, or when stopped.
+    std::unique_ptr<CHOXSymbol> BuildEntrySymbol(CHOXWnd* wnd, int number, int type, int axis);
+    // 1 complete, 0 a statement it took was refused, 2 the statements do not
+    // form a conditional jump of the kind (0 bit condition, 1 compare, 2
+    // zone compare).
+    int CompleteConditionalJump(CHOXFlowCJump* cjump, CHOXWnd* wnd, const QString& text, int kind);
+    // Wires `to` below `from`; from a conditional jump also the JUMP on its
+    // side exit, placed beside `to`.
+    void ConnectSymbols(CHOXFlowWnd* wnd, CHOXSymbol* from, CHOXSymbol* to);
+
+    // Where a chart's first symbol stands: the middle of its sheet, 10 below
+    // its top.
+    static CPoint StartPosition(const CHOXWnd* wnd);
+
+private:
+    // ---- The walk ----
+    void StartWalk();
+    // Sets where each statement's steps begin: each statement by its own
+    // check (NOP 1, refused 0).
+    void ComputeStepAddresses();
+    std::int32_t StepAddress(int index) const;
+    // Handles statement i; answers the index of the last statement it used.
+    int WalkStatement(int i);
+    void LabelBranch(int i, int number, int type, int axis, int subtask);
+    void SequenceBranch(int i, const QString& statement, const QString& name);
+    int FlowBranch(int i, const QString& statement, const QString& name, const QString& alternate,
+                   const QString& operands);
+    void McodeBranch(int i, const QString& statement, const QString& name);
+    // Positioning and function statements, and accepted statements no
+    // branch takes: verbatim into the pending block, in their place.
+    void JoinPendingBlock(const QString& statement);
+    void RefusedPath(int i, const QString& statement);
+    // Records and wires the symbol the statement built (step accounting and
+    // wiring of the walk).
+    void WireLastSymbol();
+    void FinishText();
+    // A chart with a START placeholder when none is open.
+    void OpenChartOnDemand();
+    // Places the pending block, when there is one, wired below the previous
+    // symbol.
+    void FlushPending();
+    // The pending block before a symbol just built: the block takes its
+    // place, the symbol moves below it.
+    void PlaceBlockBefore(CHOXSymbol* symbol);
+    // JMP followed by m02 or m102: one JUMP with its end.
+    int TakeEndAfterJump(int i, CHOXSymbol* jump);
+    bool PendingEndsWithBret() const;
+    void AddStepRecord(std::int32_t step, const CHOXSymbol* symbol, const CHOXFlowWnd* wnd);
+    // Gives the symbol its id, adds it to the window and moves the place for
+    // the next symbol down; null (the symbol gone, the rebuild stopped) when
+    // no id is left.
+    CHOXSymbol* PlaceSymbol(std::unique_ptr<CHOXSymbol> symbol, CHOXWnd* wnd);
+    bool TakeSymbolId(std::int32_t& id);
+    void Stop() { m_stopped = true; }
+    // The pointer number of a JMP or CALL operand ("P" and digits); false
+    // when it does not read.
+    bool ReadPointerOperand(const QString& operands, std::int32_t& number);
+    // The M code of a word "m" and digits (m_mcodeGiven, m_mcodeNumber).
+    void ReadMcode(const QString& word);
+
+    // ---- The completion's statements ----
+    struct Taken {
+        QString name;
+        QString alternate;
+        QString operands;
+        QString text;
+        int index = -1;
+    };
+    // 1 taken and accepted, 0 taken and refused, 2 none left.
+    int TakeStatement(Taken& taken);
+    // Gives the last statement taken back; always 2.
+    int GiveBack(const Taken& taken);
+    int CompleteCompare(CHOXFlowCJump* cjump, const QString& text);
+    int CompleteZone(CHOXFlowCJump* cjump, const QString& text);
+    int CompleteBitCondition(CHOXFlowCJump* cjump, const QString& text);
+    // Which of the result bits 0, 1 and 2 the device word names; -1 none.
+    static int ResultBitOffset(const QString& device, std::int32_t outputType, std::int32_t number);
+    // The first word of an operand text.
+    QString FirstWord(const QString& operands);
+
+    CHOXDoc* m_pDoc;
+    QStringList m_statements;
+    CHOXInstrParser m_checker;
+    std::int32_t m_controllerType = 1;
+    std::int32_t m_jumpsRead = 0;
+    std::int32_t m_jumpsBuilt = 0;
+
+    // ---- State of the rebuild ----
+    int m_statementIndex = 0;
+    CPoint m_position;
+    CHOXSymbol* m_lastSymbol = nullptr;
+    QString m_pendingText;
+    bool m_pendingError = false;
+    QString m_bitCondition;
+    QString m_consumedText;
+    QString m_cjOperand;
+    QString m_cjTarget;
+    std::array<std::int32_t, 256> m_callTargets{};
+    std::int32_t m_mcodeNumber = 0;
+    std::int32_t m_mcodeGiven = 0;
+    std::int32_t m_flowOpen = 0;
+    std::int32_t m_flowEnded = 1;
+    std::int32_t m_stepCounter = 0;
+    int m_consumedCount = 0;
+
+    // ---- Locals of the walk, shared by its branches ----
+    CHOXFlowWnd* m_window = nullptr;
+    CHOXSymbol* m_previous = nullptr;
+    DWORD m_lastWiredId = 0xFFFFFFFFu;
+    bool m_chainOpen = false;
+    int m_headKind = 0;
+    QString m_nopText;
+    QString m_sequenceText;
+    // Where each statement's steps begin; one entry more than statements.
+    std::vector<std::int32_t> m_stepAddress;
+    // The first step of the symbol the current statement built: its first
+    // statement's (a conditional jump's first BRET).
+    std::int32_t m_symbolStep = 0;
+    // Where the jump line of the last completed conditional jump begins,
+    // and its copy beside m_cjTarget: the step of its side-exit JUMP.
+    std::int32_t m_cjJumpStep = 0;
+    std::int32_t m_cjTargetStep = 0;
+    // The accepted BRET that ends the pending block, as read, and its index.
+    QString m_pendingBretLine;
+    int m_pendingBretIndex = -1;
+    bool m_stopped = false;
+};
