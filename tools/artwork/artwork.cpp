@@ -1079,6 +1079,44 @@ void TurnArrow(QPainter& p, bool back)
 void UndoButton(QPainter& p) { TurnArrow(p, true); }
 void RedoButton(QPainter& p) { TurnArrow(p, false); }
 
+// The relation signs of the compare dialog, 24 by 24: drawn strokes, no
+// font, so they look the same on every desktop.
+enum class Relation { Greater, GreaterEqual, Equal, NotEqual, LessEqual, Less };
+
+QImage RelationPicture(Relation relation)
+{
+    QImage image(24, 24, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kInk, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const bool below = relation == Relation::GreaterEqual || relation == Relation::LessEqual;
+    const qreal top = below ? 3.5 : 5.5;
+    const qreal bottom = below ? 15.5 : 18.5;
+    const qreal middle = (top + bottom) / 2;
+    switch (relation) {
+    case Relation::Greater:
+    case Relation::GreaterEqual:
+        p.drawPolyline(QPolygonF({QPointF(6, top), QPointF(18, middle), QPointF(6, bottom)}));
+        break;
+    case Relation::Less:
+    case Relation::LessEqual:
+        p.drawPolyline(QPolygonF({QPointF(18, top), QPointF(6, middle), QPointF(18, bottom)}));
+        break;
+    case Relation::Equal:
+    case Relation::NotEqual:
+        p.drawLine(QPointF(5, 9), QPointF(19, 9));
+        p.drawLine(QPointF(5, 15), QPointF(19, 15));
+        break;
+    }
+    if (below) p.drawLine(QPointF(6, 20), QPointF(18, 20));
+    if (relation == Relation::NotEqual) {
+        p.setPen(QPen(kAccent, 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(15, 4), QPointF(9, 20));
+    }
+    return image;
+}
+
 void SaveNamed(const QImage& image, const QString& dir, const char* name)
 {
     const QString path = dir + QStringLiteral("/%1.png").arg(QString::fromLatin1(name));
@@ -1140,5 +1178,12 @@ int main(int argc, char** argv)
     Save(ButtonPicture(CleanButton), dir, 14053);
     Save(ButtonPicture(UndoButton), dir, 14054);
     Save(ButtonPicture(RedoButton), dir, 14055);
+    // The compare dialogs' relation signs.
+    Save(RelationPicture(Relation::Equal), dir, 4064);
+    Save(RelationPicture(Relation::Greater), dir, 4065);
+    Save(RelationPicture(Relation::LessEqual), dir, 4066);
+    Save(RelationPicture(Relation::Less), dir, 4067);
+    Save(RelationPicture(Relation::NotEqual), dir, 4068);
+    Save(RelationPicture(Relation::GreaterEqual), dir, 4069);
     return 0;
 }
