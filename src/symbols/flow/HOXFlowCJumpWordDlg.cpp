@@ -65,6 +65,9 @@ void CHOXFlowCJumpWordDlg::ShowNextNumbers()
 void CHOXFlowCJumpWordDlg::OnOutputType()
 {
     m_nOutputType = Site()->GetCurSel(m_output.type) == 0 ? 0 : 1;
+    // The spin reads its number within its range before it steps: the range
+    // must already be the new type's.
+    SetOutputSpinRange();
     bool ok = false;
     const std::int32_t number = GetDlgItemInt(m_output.number, &ok);
     if (ok) m_nOutputNumber = number;
@@ -86,12 +89,17 @@ void CHOXFlowCJumpWordDlg::OnOutputNumber()
     ShowNextNumbers();
 }
 
-int CHOXFlowCJumpWordDlg::OutputSpinDelta(int pos, int delta)
+void CHOXFlowCJumpWordDlg::SetOutputSpinRange()
 {
     const bool y = Site()->GetCurSel(m_output.type) == 0;
-    const bool oneAxis = ctype::IsOneAxis(m_nControllerType);
-    Site()->SetRange(m_output.spin, 0, y ? (oneAxis ? 3 : 65) : 509);
-    if (!y || oneAxis) return delta;
+    Site()->SetRange(m_output.spin, 0, y ? (ctype::IsOneAxis(m_nControllerType) ? 3 : 65) : 509);
+}
+
+int CHOXFlowCJumpWordDlg::OutputSpinDelta(int pos, int delta)
+{
+    SetOutputSpinRange();
+    const bool y = Site()->GetCurSel(m_output.type) == 0;
+    if (!y || ctype::IsOneAxis(m_nControllerType)) return delta;
     // Y of the two-axis controller is numbered in octal: 7 steps up to 10,
     // 10 down to 7, and a number ending in 8 or 9 down to the 7 of its ten.
     const int r = pos % 10;
@@ -103,8 +111,7 @@ int CHOXFlowCJumpWordDlg::OutputSpinDelta(int pos, int delta)
 
 bool CHOXFlowCJumpWordDlg::ReadOperand(const QString& text, CHOXSelectVal& operand, QString& message) const
 {
-    if (!operand.Parse(text, message) ||
-        !operand.CheckRange(m_n32Bit != 0, IsSingleAxis(), message, FileRegisters())) {
+    if (!operand.Parse(text, message) || !operand.CheckRange(m_n32Bit != 0, IsSingleAxis(), message, FileRegisters())) {
         operand.Clear();
         return false;
     }
@@ -116,8 +123,7 @@ void CHOXFlowCJumpWordDlg::SelectOperand(int editId, QString& text, CHOXSelectVa
     text = GetDlgItemText(editId);
     QString ignored;
     if (text.isEmpty() || !ReadOperand(text, operand, ignored)) operand.Clear();
-    CHOXSelWordDevDlg chooser(operand, m_n32Bit != 0, IsSingleAxis(), CHOXSelWordDevDlg::kAllDevices,
-                              FileRegisters());
+    CHOXSelWordDevDlg chooser(operand, m_n32Bit != 0, IsSingleAxis(), CHOXSelWordDevDlg::kAllDevices, FileRegisters());
     if (chooser.DoModal() != IDOK) return;
     operand = chooser.GetValue();
     text = operand.GetText();

@@ -60,6 +60,7 @@ private:
     void ShowNextNumbers();
     void OnOutputType();
     void OnOutputNumber();
+    void SetOutputSpinRange();
     int OutputSpinDelta(int pos, int delta);
 
     const OutputControls m_output;
