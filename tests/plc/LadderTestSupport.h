@@ -3,6 +3,7 @@
 // build, for the ladder tests.
 #include "plc/HOXLadderBlock.h"
 #include "plc/HOXLadderCtrl.h"
+#include "support/Screenshot.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -58,19 +59,6 @@ inline std::string Describe(std::initializer_list<std::pair<LadderRow, std::pair
     LadderBlockList blocks;
     for (const auto& [row, at] : rows) blocks.push_back(MakeRow(row, at.first, at.second));
     return Describe(blocks);
-}
-
-// Under a real display with KT_SCREENSHOT_DIR set, a picture of the window
-// for the reviewer; nothing otherwise.
-inline void SaveScreenshot(QWidget* window, const char* name)
-{
-    const QString dir = qEnvironmentVariable("KT_SCREENSHOT_DIR");
-    if (dir.isEmpty() || QGuiApplication::platformName() == u"offscreen") return;
-    window->raise();
-    QTest::qWait(200);
-    const QRect frame = window->frameGeometry();
-    const QPixmap shot = window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-    EXPECT_TRUE(shot.save(QDir(dir).filePath(QString::fromLatin1(name))));
 }
 
 inline void Fill(CHOXLadderCtrl& ctrl, LadderBlockList blocks)

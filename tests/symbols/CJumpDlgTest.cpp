@@ -11,6 +11,7 @@
 #include "chart/HOXUndo.h"
 #include "platform/Resources.h"
 #include "platform/ui/QtDialogSite.h"
+#include "support/Screenshot.h"
 #include "symbols/FlowSymbolTestSupport.h"
 #include "symbols/operand/HOXSelWordDevDlg.h"
 
@@ -442,4 +443,23 @@ TEST_F(CJumpDlgTest, DoubleClickOutsideAFlowChartOpensNothing)
     const QByteArray before = StoredBytes(jump);
     jump->OnOpen(MK_LBUTTON, CPoint(110, 60));
     EXPECT_EQ(StoredBytes(jump), before);
+}
+
+TEST_F(CJumpDlgTest, ComparePicturesOnScreen)
+{
+    CHOXFlowCJump* jump = Jump();
+    QString message;
+    ASSERT_TRUE(jump->SetCompareOperand1(QStringLiteral("D100"), message));
+    ASSERT_TRUE(jump->SetCompareOperand2(QStringLiteral("K2Y10"), message));
+    jump->SetCompareCondition(1);
+    jump->SetCompareOutputType(0);
+    jump->SetCompareOutputNumber(7);
+    Cmp dlg(jump);
+    Run(dlg, [](DialogDriver& d) {
+        QWidget* window = d.Site().Window();
+        window->show();
+        EXPECT_EQ(d.Text(Cmp::kNextNumber1), QStringLiteral("10"));
+        kt::test::SaveScreenshot(window, "cjump-compare.png");
+        d.Click(IDCANCEL);
+    });
 }

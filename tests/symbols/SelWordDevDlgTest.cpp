@@ -6,6 +6,7 @@
 
 #include "platform/Strings.h"
 #include "platform/ui/QtDialogSite.h"
+#include "support/Screenshot.h"
 #include "support/Scripted.h"
 
 #include <gtest/gtest.h>
@@ -549,4 +550,17 @@ TEST(SelWordDevDlg, HelpOpensItsPage)
     });
     ASSERT_EQ(help.pages.size(), 1u);
     EXPECT_TRUE(help.pages[0].contains(QStringLiteral("2080d"), Qt::CaseInsensitive)) << help.pages[0].toStdString();
+}
+
+TEST(SelWordDevDlg, OnScreen)
+{
+    Chooser chooser;
+    chooser.start = Operand("K4M100Z2");
+    RunChooser(chooser, [](DialogDriver& d) {
+        QWidget* window = d.Site().Window();
+        window->show();
+        EXPECT_EQ(d.Text(Dlg::kDigits), QStringLiteral("4"));
+        kt::test::SaveScreenshot(window, "select-word-device.png");
+        d.Click(IDCANCEL);
+    });
 }
