@@ -463,3 +463,34 @@ TEST_F(CJumpDlgTest, ComparePicturesOnScreen)
         d.Click(IDCANCEL);
     });
 }
+
+TEST_F(CJumpDlgTest, HelpOpensEachDialogsPage)
+{
+    const auto check = [](UINT templateId, std::function<int(std::function<void(DialogDriver&)>)> run) {
+        SCOPED_TRACE(templateId);
+        kt::test::RecordingHelp help;
+        run([](DialogDriver& d) {
+            d.Click(ID_HELP);
+            d.Click(IDCANCEL);
+        });
+        ASSERT_EQ(help.pages.size(), 1u);
+        EXPECT_TRUE(help.pages[0].endsWith(QString::number(0x20000 + templateId, 16) + QStringLiteral(".html")))
+            << help.pages[0].toStdString();
+    };
+    check(CHOXFlowCJumpDlg::kTemplate, [&](auto script) {
+        CHOXFlowCJumpDlg dlg(Jump());
+        return Run(dlg, script);
+    });
+    check(Bit::kTemplate, [&](auto script) {
+        Bit dlg(Jump());
+        return Run(dlg, script);
+    });
+    check(Cmp::kTemplate, [&](auto script) {
+        Cmp dlg(Jump());
+        return Run(dlg, script);
+    });
+    check(Zone::kTemplate, [&](auto script) {
+        Zone dlg(Jump());
+        return Run(dlg, script);
+    });
+}

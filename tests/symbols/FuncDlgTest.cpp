@@ -600,3 +600,18 @@ TEST_F(FuncDlgTest, DoubleClickOutsideAFlowChartOpensNothing)
         EXPECT_EQ(StoredBytes(symbol), before);
     }
 }
+
+TEST_F(FuncDlgTest, HelpOpensTheDialogsPage)
+{
+    for (Fn fn : {Fn::Repeat, Fn::Move, Fn::BcdBin, Fn::Arth, Fn::Logical, Fn::Abs, Fn::Ext, Fn::Segl, Fn::SetRst}) {
+        SCOPED_TRACE(TemplateOf(fn));
+        kt::test::RecordingHelp help;
+        Run(fn, [](DialogDriver& d) {
+            d.Click(Base::kHelp);
+            d.Click(IDCANCEL);
+        });
+        ASSERT_EQ(help.pages.size(), 1u);
+        EXPECT_TRUE(help.pages[0].endsWith(QString::number(0x20000 + TemplateOf(fn), 16) + QStringLiteral(".html")))
+            << help.pages[0].toStdString();
+    }
+}
