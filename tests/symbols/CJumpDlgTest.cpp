@@ -494,3 +494,67 @@ TEST_F(CJumpDlgTest, HelpOpensEachDialogsPage)
         return Run(dlg, script);
     });
 }
+
+// Each form through the double click ends as the same form set directly.
+TEST_F(CJumpDlgTest, DoubleClickStoresEachFormAsItsSetters)
+{
+    const struct {
+        const char* what;
+        int formButton;
+        UINT templateId;
+        std::function<void(DialogDriver&)> edit;
+        std::function<void(CHOXFlowCJump&)> twin;
+    } cases[] = {
+        {"bit", CHOXFlowCJumpDlg::kBitForm, Bit::kTemplate,
+         [](DialogDriver& d) {
+             d.Dialog().SetDlgItemText(Bit::kCondition, QStringLiteral("ld x0;\r\nani m5;"));
+             d.Click(Bit::kOff);
+         },
+         [](CHOXFlowCJump& t) {
+             t.SetKind(CHOXFlowCJump::kBitForm);
+             t.SetBitCondition(QStringLiteral("LD  X0;\nANI  M5;"));
+             t.SetNegated(1);
+         }},
+        {"zone", CHOXFlowCJumpDlg::kZoneForm, Zone::kTemplate,
+         [](DialogDriver& d) {
+             d.Type(Zone::kOperands[0], QStringLiteral("K1"));
+             d.Type(Zone::kOperands[1], QStringLiteral("D5"));
+             d.Type(Zone::kOperands[2], QStringLiteral("K9"));
+             d.Select(Zone::kOutputType, 0);
+             d.Type(Zone::kOutputNumber, QStringLiteral("7"));
+         },
+         [](CHOXFlowCJump& t) {
+             QString message;
+             t.SetKind(CHOXFlowCJump::kZoneForm);
+             EXPECT_TRUE(t.SetZoneOperand1(QStringLiteral("K1"), message));
+             EXPECT_TRUE(t.SetZoneOperand2(QStringLiteral("D5"), message));
+             EXPECT_TRUE(t.SetZoneOperand3(QStringLiteral("K9"), message));
+             t.SetZoneOutputType(0);
+             t.SetZoneOutputNumber(7);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CHOXFlowCJump* jump = Jump();
+        ScriptedDialogs dialogs;
+        dialogs.Expect(CHOXFlowCJumpDlg::kTemplate, [&](DialogDriver& d) {
+            d.Click(c.formButton);
+            d.Click(IDOK);
+        });
+        dialogs.Expect(c.templateId, [&](DialogDriver& d) {
+            c.edit(d);
+            d.Click(IDOK);
+            EXPECT_TRUE(d.Ended());
+        });
+        jump->OnOpen(MK_LBUTTON, CPoint(110, 60));
+        CHOXFlowCJump twin(CPoint(300, 50), chart);
+        c.twin(twin);
+        twin.UpdateText();
+        twin.CalcSteps();
+        EXPECT_EQ(jump->GetKind(), twin.GetKind());
+        EXPECT_EQ(jump->GetLabel().toStdString(), twin.GetLabel().toStdString());
+        EXPECT_EQ(jump->GetSteps(), twin.GetSteps());
+        EXPECT_EQ(jump->GetCode().toStdString(), twin.GetCode().toStdString());
+        EXPECT_EQ(jump->GetErrorState(), 0);
+    }
+}
