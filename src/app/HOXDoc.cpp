@@ -17,6 +17,7 @@
 #include "platform/Strings.h"
 #include "platform/View.h"
 #include "plc/HOXFounSeq.h"
+#include "plc/HOXMcodeKzPlc.h"
 #include "platform/FileDialog.h"
 #include "platform/MDI.h"
 #include "res/CommandIds.h"
@@ -33,7 +34,8 @@ KT_IMPLEMENT_SERIAL(CHOXDoc, CObject, 0)
 CHOXDoc::CHOXDoc()
     : m_pParam(std::make_unique<CHOXParam>()), m_pMonWnd(std::make_unique<CHOXMonWnd>(this)),
       m_pinBitmapTopBottom(LoadBitmapResource(4073)), m_pinBitmapSide(LoadBitmapResource(4072)),
-      m_pFounSeq(std::make_unique<CHOXFounSeq>()), m_pProgressDlg(std::make_unique<CHOXProgressMsgDlg>())
+      m_pFounSeq(std::make_unique<CHOXFounSeq>()), m_pMcodeKzPlc(std::make_unique<CHOXMcodeKzPlc>()),
+      m_pProgressDlg(std::make_unique<CHOXProgressMsgDlg>())
 {
     m_pParam->SetDocument(this);
     m_pParam->SetDefaults();

@@ -1,7 +1,7 @@
 #pragma once
 // The document: everything one ".hox" file holds. It owns its flow-chart
 // window records (by name, with the list of names in creation order), the
-// monitor window record, the parameter set and the PLC foundation settings,
+// monitor window record, the parameter set and the PLC sequence settings,
 // and hands out object ids and pointer and program numbers.
 #include "app/ControllerType.h"
 #include "platform/Document.h"
@@ -23,6 +23,7 @@ class CHOXDrawObj;
 class CHOXFlowMonInfo;
 class CHOXFlowWnd;
 class CHOXFounSeq;
+class CHOXMcodeKzPlc;
 class CHOXMonWnd;
 class CHOXParam;
 class CHOXProgressMsgDlg;
@@ -145,6 +146,9 @@ public:
     CHOXParam& GetParam() { return *m_pParam; }
     const CHOXParam& GetParam() const { return *m_pParam; }
     CHOXFounSeq* GetFounSeq() const { return m_pFounSeq.get(); }
+    // The M-code sequences: they live while the document is open and are
+    // not saved.
+    CHOXMcodeKzPlc* GetMcodeKzPlc() const { return m_pMcodeKzPlc.get(); }
     // The picture of a pin of the kind: the side exit's or the one of the top
     // and bottom pins.
     const QImage& GetPinBitmap(int kind) const;
@@ -312,6 +316,7 @@ private:
     QImage m_pinBitmapTopBottom;
     QImage m_pinBitmapSide;
     std::unique_ptr<CHOXFounSeq> m_pFounSeq;
+    std::unique_ptr<CHOXMcodeKzPlc> m_pMcodeKzPlc;
     std::unique_ptr<CHOXProgressMsgDlg> m_pProgressDlg;
     std::array<std::int32_t, 256> m_pointerNumbers{};
     std::array<std::array<std::int32_t, 100>, 2> m_programNumbers{};

@@ -13,6 +13,7 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "plc/HOXFounSeq.h"
+#include "plc/HOXMcodeKzPlc.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
 
@@ -107,6 +108,9 @@ void CHOXDoc::Serialize(CArchive& ar)
         m_windowNames = names;
         m_stepMap = std::move(steps);
         m_pFounSeq = std::move(founSeq);
+        // The M-code sequences belong to the document as it was made, not
+        // to the file: what is read starts without any.
+        m_pMcodeKzPlc = std::make_unique<CHOXMcodeKzPlc>();
         m_pMonWnd = std::move(monWnd);
         m_rects = rects;
         m_nShowProgTextX = showX;

@@ -133,8 +133,8 @@ std::optional<std::int32_t> CHOXTextImporter::LeadingNumber(const QString& text)
 bool CHOXTextImporter::IsSectionHeader(const QString& line, int kind)
 {
     static const char* const kWords[][3] = {
-        {"system", "setup", "parameter"}, {"subtask", "parameter", nullptr}, {"control", "spec.", "parameter"},
-        {"i/o", "control", "parameter"},  {"program", nullptr, nullptr},
+        {"SYSTEM", "SETUP", "PARAMETER"}, {"SUBTASK", "PARAMETER", nullptr}, {"CONTROL", "SPEC.", "PARAMETER"},
+        {"I/O", "CONTROL", "PARAMETER"},  {"PROGRAM", nullptr, nullptr},
     };
     if (kind < 0 || kind > kProgram) return false;
     QString rest = line.trimmed();
@@ -143,7 +143,7 @@ bool CHOXTextImporter::IsSectionHeader(const QString& line, int kind)
     for (const char* expected : kWords[kind]) {
         if (expected == nullptr) break;
         QString word;
-        if (!SplitWord(rest, word) || word.toLower() != QLatin1String(expected)) return false;
+        if (!SplitWord(rest, word) || word.toUpper() != QLatin1String(expected)) return false;
     }
     return true;
 }

@@ -105,4 +105,90 @@ LadderBlockList KzPlcBothAxes(const QString& instruction, std::int32_t unitNo, b
     return rows;
 }
 
+QString McodeComparison(std::int32_t saveDevice, std::int32_t mcode)
+{
+    return QStringLiteral("= D") + QString::number(saveDevice) + QStringLiteral(" K") + QString::number(mcode);
+}
+
+namespace {
+
+QString M(std::int32_t device) { return QStringLiteral("M") + QString::number(device); }
+
+LadderBlockList OneRow(std::unique_ptr<CHOXLadderBlock> row)
+{
+    LadderBlockList rows;
+    rows.push_back(std::move(row));
+    return rows;
+}
+
+} // namespace
+
+LadderBlockList McodeSaveRows(std::int32_t unitNo, bool independentY, std::int32_t saveDevice)
+{
+    auto row = std::make_unique<CHOXLadderBlock>();
+    row->AddItem(ladderkind::kLeftBus, QString());
+    row->AddItem(ladderkind::kContact, QStringLiteral("M8000"));
+    AddOperands(*row, {QStringLiteral("FROM"), UnitOperand(unitNo), K(independentY ? 13 : 3),
+                       QStringLiteral("D") + QString::number(saveDevice), QStringLiteral("K1")});
+    row->AddItem(ladderkind::kRightBus, QString());
+    return OneRow(std::move(row));
+}
+
+LadderBlockList AuxDriveRows(const McodeDevices& devices, std::int32_t mcode, const QString& completion,
+                             std::uint32_t auxDevice)
+{
+    auto row = std::make_unique<CHOXLadderBlock>();
+    row->AddItem(ladderkind::kLeftBus, QString());
+    row->AddItem(ladderkind::kContact, M(devices.onDevice));
+    row->AddItem(ladderkind::kInstructionBox, McodeComparison(devices.saveDevice, mcode));
+    row->AddItem(ladderkind::kClosedContact, completion);
+    row->AddItem(ladderkind::kCoil, QStringLiteral("M") + QString::number(auxDevice));
+    row->AddItem(ladderkind::kRightBus, QString());
+    return OneRow(std::move(row));
+}
+
+LadderBlockList McodeOffRows(const McodeDevices& devices, std::int32_t mcode, const QString& completion,
+                             bool severalMcodes)
+{
+    auto row = std::make_unique<CHOXLadderBlock>();
+    row->AddItem(ladderkind::kLeftBus, QString());
+    row->AddItem(ladderkind::kInstructionBox, McodeComparison(devices.saveDevice, mcode));
+    row->AddItem(ladderkind::kContact, completion);
+    if (severalMcodes) {
+        row->AddItem(ladderkind::kBlankGap, QString());
+    } else {
+        row->AddItem(ladderkind::kContact, M(devices.onDevice));
+        row->AddItem(ladderkind::kCoil, M(devices.offDevice));
+    }
+    row->AddItem(ladderkind::kRightBus, QString());
+    return OneRow(std::move(row));
+}
+
+LadderBlockList McodeOffTotalRows(const McodeDevices& devices, const std::vector<McodeOffEntry>& entries)
+{
+    LadderBlockList rows;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        auto row = std::make_unique<CHOXLadderBlock>();
+        const bool first = i == 0;
+        // A further row branches down from the bus at the line of the row
+        // above, so its comparison starts where the first row's does.
+        if (!first) row->SetPosition(16, 32 * static_cast<int>(i));
+        row->AddItem(first ? ladderkind::kLeftBus : ladderkind::kBranchDown, QString());
+        row->AddItem(ladderkind::kInstructionBox, McodeComparison(devices.saveDevice, entries[i].mcode));
+        row->AddItem(ladderkind::kContact, entries[i].completion);
+        if (first) {
+            row->AddItem(ladderkind::kShortLine, QString());
+            row->AddItem(ladderkind::kContact, M(devices.onDevice));
+            row->AddItem(ladderkind::kCoil, M(devices.offDevice));
+            row->AddItem(ladderkind::kRightBus, QString());
+        } else {
+            row->AddItem(ladderkind::kBranchUp, QString());
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+int McodeOffTotalUnits(int rows) { return 6 * rows + 3; }
+
 } // namespace plcrows

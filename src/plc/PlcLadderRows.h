@@ -1,6 +1,6 @@
 #pragma once
-// The ladder rows that the foundation-sequence pages and the RA-ZUZ
-// instruction dialog show and copy. Each shape is fixed: the clipboard
+// The ladder rows that the foundation-sequence pages, the RA-ZUZ instruction
+// dialog and the M-code sequence dialog show and copy. Each shape is fixed: the clipboard
 // writer's templates read these rows by kind and order, so the builders are
 // the one place that knows them. They read no dialog and no document.
 #include "plc/HOXLadderBlock.h"
@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 namespace plcrows {
 
@@ -46,5 +47,46 @@ LadderBlockList KzPlcOneRow(const QString& instruction, std::int32_t unitNo, std
 // The current positions: buffer memory 4 for X and, with both axes, 14 for Y
 // on a branch at (59, 32).
 LadderBlockList KzPlcBothAxes(const QString& instruction, std::int32_t unitNo, bool twoAxes);
+
+// The M-code sequence of one axis: the data register the M code is read
+// into, and the axis's M code ON (status block) and M code OFF (control
+// block) devices.
+struct McodeDevices {
+    std::int32_t saveDevice;
+    std::int32_t onDevice;
+    std::int32_t offDevice;
+};
+
+// "= D<save device> K<M code>": the saved M code compared with one M code.
+QString McodeComparison(std::int32_t saveDevice, std::int32_t mcode);
+
+// On every scan (contact M8000) the M code from the unit's buffer memory 3,
+// or 13 for the Y axis of independent axes, into the save device.
+LadderBlockList McodeSaveRows(std::int32_t unitNo, bool independentY, std::int32_t saveDevice);
+
+// While the unit reports an M code and it is this one, the auxiliary relay
+// is driven until the completion device (a closed contact) opens.
+LadderBlockList AuxDriveRows(const McodeDevices& devices, std::int32_t mcode, const QString& completion,
+                             std::uint32_t auxDevice);
+
+// This M code and its completion switch the M code off; among several M
+// codes the row ends in a gap, the total ladder holding the common end.
+LadderBlockList McodeOffRows(const McodeDevices& devices, std::int32_t mcode, const QString& completion,
+                             bool severalMcodes);
+
+// One M code of the total ladder with its completion device.
+struct McodeOffEntry {
+    std::int32_t mcode;
+    QString completion;
+};
+
+// Every M code's comparison and completion in one OFF ladder: the first row
+// ends in the M code ON contact and the M code OFF coil, each further row is
+// a branch that joins it.
+LadderBlockList McodeOffTotalRows(const McodeDevices& devices, const std::vector<McodeOffEntry>& entries);
+
+// The scroll units the total ladder takes: the edit behind it held six
+// lines a row and three more, and each line scrolls the rows by one unit.
+int McodeOffTotalUnits(int rows);
 
 } // namespace plcrows

@@ -87,3 +87,45 @@ TEST(PlcLadderRows, InstructionDialogRows)
               Describe({{{{1, ""}, {5, "Blank"}, {6, "DTO"}, {6, "K0"}, {6, "K4 "}, {6, "Blank"}, {6, "K1"}, {2, ""}},
                          kFirst}}));
 }
+
+// The M-code sequence dialog's ladders.
+
+TEST(PlcLadderRows, McodeSaveRowReadsBufferMemory3Or13IntoTheRegister)
+{
+    EXPECT_EQ(Describe(plcrows::McodeSaveRows(-1, false, 100)),
+              Describe({{{{1, ""}, {5, "M8000"}, {6, "FROM"}, {6, "K0"}, {6, "K3"}, {6, "D100"}, {6, "K1"}, {2, ""}},
+                         kFirst}}));
+    EXPECT_EQ(Describe(plcrows::McodeSaveRows(7, true, 7999)),
+              Describe({{{{1, ""}, {5, "M8000"}, {6, "FROM"}, {6, "K7"}, {6, "K13"}, {6, "D7999"}, {6, "K1"}, {2, ""}},
+                         kFirst}}));
+}
+
+TEST(PlcLadderRows, McodeAuxDriveAndOffRows)
+{
+    const plcrows::McodeDevices devices{200, 3065, 103};
+    EXPECT_EQ(plcrows::McodeComparison(200, 5), QStringLiteral("= D200 K5"));
+    EXPECT_EQ(Describe(plcrows::AuxDriveRows(devices, 5, QStringLiteral("X17"), 3071)),
+              Describe({{{{1, ""}, {5, "M3065"}, {7, "= D200 K5"}, {9, "X17"}, {8, "M3071"}, {2, ""}}, kFirst}}));
+    // Alone, the row ends in the M code ON contact and the M code OFF coil;
+    // among several it ends in a gap.
+    EXPECT_EQ(Describe(plcrows::McodeOffRows(devices, 0, QStringLiteral("D12"), false)),
+              Describe({{{{1, ""}, {7, "= D200 K0"}, {5, "D12"}, {5, "M3065"}, {8, "M103"}, {2, ""}}, kFirst}}));
+    EXPECT_EQ(Describe(plcrows::McodeOffRows(devices, 100, QStringLiteral("M9"), true)),
+              Describe({{{{1, ""}, {7, "= D200 K100"}, {5, "M9"}, {11, ""}, {2, ""}}, kFirst}}));
+}
+
+TEST(PlcLadderRows, McodeOffTotalHasOneRowPerMcodeEachBranchingBelowTheLast)
+{
+    const plcrows::McodeDevices devices{0, 3, 3};
+    EXPECT_TRUE(plcrows::McodeOffTotalRows(devices, {}).empty());
+    EXPECT_EQ(Describe(plcrows::McodeOffTotalRows(devices, {{5, QStringLiteral("X1")}})),
+              Describe({{{{1, ""}, {7, "= D0 K5"}, {5, "X1"}, {10, ""}, {5, "M3"}, {8, "M3"}, {2, ""}}, kFirst}}));
+    EXPECT_EQ(Describe(plcrows::McodeOffTotalRows(
+                  devices, {{5, QStringLiteral("X1")}, {7, QStringLiteral("M2")}, {10, QStringLiteral("D3")}})),
+              Describe({{{{1, ""}, {7, "= D0 K5"}, {5, "X1"}, {10, ""}, {5, "M3"}, {8, "M3"}, {2, ""}}, kFirst},
+                        {{{3, ""}, {7, "= D0 K7"}, {5, "M2"}, {4, ""}}, {16, 32}},
+                        {{{3, ""}, {7, "= D0 K10"}, {5, "D3"}, {4, ""}}, {16, 64}}}));
+    // Six scroll units a row and three more.
+    EXPECT_EQ(plcrows::McodeOffTotalUnits(0), 3);
+    EXPECT_EQ(plcrows::McodeOffTotalUnits(4), 27);
+}
