@@ -69,8 +69,7 @@ const CHOXProgReader::CodeRow* CHOXProgReader::FindCodeRow(const QString& codeNa
         const int at = IndexIn(code, row.codeNames);
         if (at >= 0) {
             // Named by its code alone: the setters want the mnemonic.
-            if (rowMnemonic != nullptr)
-                *rowMnemonic = QString::fromLatin1(row.mnemonics).split(u' ').value(at);
+            if (rowMnemonic != nullptr) *rowMnemonic = QString::fromLatin1(row.mnemonics).split(u' ').value(at);
             return &row;
         }
     }
@@ -82,8 +81,8 @@ bool CHOXProgReader::IsPositioningRow(const QString& codeName, const QString& mn
     return FindCodeRow(codeName, mnemonic, nullptr) != nullptr;
 }
 
-CHOXSymbol* CHOXProgReader::BuildPositioningSymbol(CHOXWnd* wnd, QString codeName, QString mnemonic,
-                                                   QString operands, QString)
+CHOXSymbol* CHOXProgReader::BuildPositioningSymbol(CHOXWnd* wnd, QString codeName, QString mnemonic, QString operands,
+                                                   QString)
 {
     m_lastSymbol = nullptr;
     QString rowMnemonic;
@@ -111,8 +110,8 @@ std::unique_ptr<CHOXSymbol> CHOXProgReader::BuildDriveRow(const CodeStatement& s
     ApplyPendingAddressing(*drive);
     ApplyPendingCompensation(*drive);
     m_mergePending = 0;
-    drive->SetFromText(s.mnemonic, o.xUsed, o.yUsed, m_mcodeGiven, o.xSpeedUsed, o.ySpeedUsed, Byte(m_mcodeNumber),
-                       o.x, o.y, o.xSpeed, o.ySpeed);
+    drive->SetFromText(s.mnemonic, o.xUsed, o.yUsed, m_mcodeGiven, o.xSpeedUsed, o.ySpeedUsed, Byte(m_mcodeNumber), o.x,
+                       o.y, o.xSpeed, o.ySpeed);
     return drive;
 }
 
@@ -182,8 +181,7 @@ std::unique_ptr<CHOXSymbol> CHOXProgReader::BuildLinearRow(const CodeStatement& 
         m_endCheckTaken = true;
         m_compPending = false;
     }
-    line->SetFromText(s.mnemonic, o.xUsed, o.yUsed, m_mcodeGiven, o.speedUsed, Byte(m_mcodeNumber), o.x, o.y,
-                      o.speed);
+    line->SetFromText(s.mnemonic, o.xUsed, o.yUsed, m_mcodeGiven, o.speedUsed, Byte(m_mcodeNumber), o.x, o.y, o.speed);
     return line;
 }
 

@@ -106,8 +106,7 @@ bool CHOXProgReader::IsFunctionRow(const QString& word, const QString& fncName)
     return FindFuncRow(word.toUpper(), fncName.toUpper()) != nullptr;
 }
 
-CHOXSymbol* CHOXProgReader::BuildFunctionSymbol(CHOXWnd* wnd, QString word, QString fncName, QString operands,
-                                                QString)
+CHOXSymbol* CHOXProgReader::BuildFunctionSymbol(CHOXWnd* wnd, QString word, QString fncName, QString operands, QString)
 {
     m_lastSymbol = nullptr;
     word = word.toUpper();
@@ -117,8 +116,8 @@ CHOXSymbol* CHOXProgReader::BuildFunctionSymbol(CHOXWnd* wnd, QString word, QStr
     const int current = m_statementIndex;
     std::unique_ptr<CHOXSymbol> symbol;
     if (row->make == nullptr) {
-        symbol = BuildSetRstRow(wnd, fncName == u"RST" || word == u"RST" ? QStringLiteral("RST") : QStringLiteral("SET"),
-                                operands);
+        symbol = BuildSetRstRow(
+            wnd, fncName == u"RST" || word == u"RST" ? QStringLiteral("RST") : QStringLiteral("SET"), operands);
     } else {
         Words words;
         QString rest = operands;
