@@ -12,7 +12,15 @@ using kt::test::RebuildFixture;
 
 namespace {
 
-[[maybe_unused]] QString L(const char* text) { return QString::fromLatin1(text); }
+QString L(const char* text) { return QString::fromLatin1(text); }
+
+struct StatementCase {
+    const char* what;
+    const char* program;
+    QStringList column;
+    // Every statement is taken: the charts convert back into the program.
+    bool convertsBack = true;
+};
 
 class RebuildSymbolsTest : public RebuildFixture {
 protected:
@@ -33,6 +41,22 @@ protected:
             }
         }
         return out;
+    }
+
+    // Each case rebuilt on the two-axis controller: its column, then, when
+    // it converts back, the text and the step records against the
+    // conversion's.
+    void RunCases(const std::vector<StatementCase>& cases)
+    {
+        for (const StatementCase& c : cases) {
+            SCOPED_TRACE(c.what);
+            const QString program = L(c.program);
+            CHOXProgReader& r = Rebuild(program, 2);
+            EXPECT_FALSE(r.IsStopped());
+            EXPECT_EQ(Lines(Column(r.GetDocument())), Lines(c.column));
+            CloseDocument();
+            if (c.convertsBack) CheckRoundTrip(program, NormalLines(program), 2);
+        }
     }
 };
 
@@ -96,4 +120,147 @@ TEST_F(RebuildSymbolsTest, EverySymbolOptionComesBackAsItself)
             EXPECT_EQ(same, 1) << Lines(Column(doc));
         });
     }
+}
+
+TEST_F(RebuildSymbolsTest, AddressingAndCompensationFoldIntoTheMotionAfterThem)
+{
+    RunCases({
+        {"INC before LIN", "O1;\ncod91(INC);\ncod01(LIN) x100 f300;\nm02(END);", {L("LINEAR [INC|X = 100|f = 300] 8")}},
+        {"INC with an M code stays apart",
+         "O1;\ncod91(INC) m5;\ncod01(LIN) x100 f300;\nm02(END);",
+         {L("INCREMENTAL [m5] 4"), L("LINEAR [X = 100|f = 300] 6")}},
+        {"ABS and MOVC before DRV",
+         "O1;\ncod90(ABS);\ncod73(MOVC) x1 y2;\ncod00(DRV) x10 f100;\nm02(END);",
+         {L("DRIVE [ABS|MOVC X1 Y2|X = 10|fx = 100] 14")}},
+        {"INC and CNTC before a circle by its centre",
+         "O1;\ncod91(INC);\ncod74(CNTC) i5;\ncod02(CW) x10 y10 i5 j5;\nm02(END);",
+         {L("CIRCULAR CW [INC|CNTC i5 |X = 10|Y = 10|i = 5|j = 5] 16")}},
+        {"INC and RADC before a circle by its radius",
+         "O1;\ncod91(INC);\ncod75(RADC) r5;\ncod03(CCW) x10 y10 r5;\nm02(END);",
+         {L("CIRCULAR CCW [INC|RADC r5|X = 10|Y = 10|r = 5] 14")}},
+        {"CANC before an interrupt; INC does not fold into one",
+         "O1;\ncod76(CANC);\ncod71(SINT) x100 f1000;\ncod91(INC);\ncod72(DINT) y100 f10 f20;\nm02(END);",
+         {L("ONE STEP INTERRUPT [CANC|X Distance  100|Speed1  1000] 8"), L("INCREMENTAL [] 2"),
+          L("TWO STEP INTERRUPT [Y Distance  100|Speed1  10|Speed2  20] 8")}},
+        {"CNTC before a circle without i or j stays apart",
+         "O1;\ncod74(CNTC) i5;\ncod02(CW) x10 y20 r5;\nm02(END);",
+         {L("CENTER COMPENSATION [i = 5] 4"), L("CIRCULAR CW [X = 10|Y = 20|r = 5] 8")}},
+        {"MOVC before a circle stays apart, and so does the INC before it",
+         "O1;\ncod91(INC);\ncod73(MOVC) x1;\ncod02(CW) x10 y10 r5;\nm02(END);",
+         {L("INCREMENTAL [] 2"), L("MOVE COMPENSATION [x = 1] 4"), L("CIRCULAR CW [X = 10|Y = 10|r = 5] 8")}},
+        {"INC before an M code", "O1;\ncod91(INC);\nm10;\nm02(END);", {L("INCREMENTAL [] 2"), L("MCODE [m10] 2")}},
+        {"INC as the last statement", "O1;\nm10;\ncod91(INC);", {L("MCODE [m10] 2"), L("INCREMENTAL [] 2")}, false},
+        {"MOVC as the last statement",
+         "O1;\nm10;\ncod73(MOVC) x1;",
+         {L("MCODE [m10] 2"), L("MOVE COMPENSATION [x = 1] 4")},
+         false},
+    });
+}
+
+TEST_F(RebuildSymbolsTest, EndChecksFoldIntoLinesAndCircles)
+{
+    RunCases({
+        {"after CW, CCW, LIN and INT; not after DRV",
+         "O1;\ncod02(CW) x10 y20 r5;\ncod09(CHK);\ncod03(CCW) x10 y20 i5;\ncod09(CHK);\ncod01(LIN) x5;\ncod09(CHK);\n"
+         "cod31(INT) y5;\ncod09(CHK);\ncod00(DRV) x5;\ncod09(CHK);\nm02(END);",
+         {L("CIRCULAR CW [X = 10|Y = 20|r = 5|CHK] 10"), L("CIRCULAR CCW [X = 10|Y = 20|i = 5|CHK] 10"),
+          L("LINEAR [X = 5|CHK] 6"), L("LINEAR INT [Y = 5|CHK] 6"), L("DRIVE [X = 5] 4"), L("CHK [] 2")}},
+        {"two checks after a line: the second is its own",
+         "O1;\ncod01(LIN) x5;\ncod09(CHK);\ncod09(CHK);\nm02(END);",
+         {L("LINEAR [X = 5|CHK] 6"), L("CHK [] 2")}},
+    });
+}
+
+TEST_F(RebuildSymbolsTest, OtherPositioningRows)
+{
+    RunCases({
+        {"timers, K removed",
+         "O1;\ncod04(TIM) K10;\ncod04(TIM) KD5 m3;\nm02(END);",
+         {L("TIMER [T = 10] 4"), L("TIMER [T = D5|m 3] 6")}},
+        {"SETR with an M code, DRVR without",
+         "O1;\ncod29(SETR) m5;\ncod30(DRVR);\nm02(END);",
+         {L("SETR [ m5] 4"), L("DRVR [] 2")}},
+        {"set address",
+         "O1;\ncod92(SET) x100 y-2 m5;\ncod92(SET) yD7;\nm02(END);",
+         {L("SET ADDRESS [x = 100|y = -2|m 5] 8"), L("SET ADDRESS [y = D7] 4")}},
+        {"a drive's speed belongs to the axis before it",
+         "O1;\ncod00(DRV) x10 y20 f5;\ncod00(DRV) x10 f3 y20 f5;\ncod00(DRV) x10 f3 y20;\nm02(END);",
+         {L("DRIVE [X = 10|Y = 20|fy = 5] 8"), L("DRIVE [X = 10|Y = 20|fx = 3|fy = 5] 10"),
+          L("DRIVE [X = 10|Y = 20|fx = 3] 8")}},
+        {"a drive to zero outside a relay sequence",
+         "O1;\ncod28(DRVZ);\ncod28(DRVZ) m12;\nm02(END);",
+         {L("DRIVE TO ZERO [Return 0] 2"), L("DRIVE TO ZERO [Return 0| m12] 4")}},
+        {"repeat and its end",
+         "O1;\nRPT(FNC08) K5;\nRPE(FNC09);\nm02(END);",
+         {L("REPEAT [K5] 5"), L("REPEAT END [ ] 2")}},
+    });
+}
+
+// What carries an M code the motion cannot write, or what the checker
+// refuses, is no fold: nothing is lost, written twice or attached to a later
+// motion.
+TEST_F(RebuildSymbolsTest, NoFoldWithAnMcodeOrARefusedNeighbour)
+{
+    RunCases({
+        {"a CHK with an M code after a line",
+         "O1;\ncod01(LIN) x100;\ncod09(CHK) m5;\nm02(END);",
+         {L("LINEAR [X = 100] 4"), L("CHK [m 5] 4")}},
+        {"a compensation with an M code before a drive",
+         "O1;\ncod73(MOVC) x1 m5;\ncod00(DRV) x10;\nm02(END);",
+         {L("MOVE COMPENSATION [x = 1|m5] 6"), L("DRIVE [X = 10] 4")}},
+        {"addressing across a compensation that stays apart",
+         "O1;\ncod91(INC);\ncod73(MOVC) x1 m5;\ncod00(DRV) x10;\nm02(END);",
+         {L("INCREMENTAL [] 2"), L("MOVE COMPENSATION [x = 1|m5] 6"), L("DRIVE [X = 10] 4")}},
+        {"addressing before a refused line",
+         "O1;\ncod91(INC);\ncod01(LIN) q5;\ncod01(LIN) x5;\nm02(END);",
+         {L("INCREMENTAL [] 2"), L("TEXT [COD01(LIN) Q5;] 0"), L("LINEAR [X = 5] 4")},
+         false},
+        {"compensation before a refused drive",
+         "O1;\ncod73(MOVC) x1;\ncod00(DRV) q5;\ncod00(DRV) x5;\nm02(END);",
+         {L("MOVE COMPENSATION [x = 1] 4"), L("TEXT [COD00(DRV) Q5;] 0"), L("DRIVE [X = 5] 4")},
+         false},
+        {"addressing across a compensation before a refused drive",
+         "O1;\ncod90(ABS);\ncod76(CANC);\ncod00(DRV) q5;\ncod00(DRV) x5;\nm02(END);",
+         {L("ABSOLUTE [] 2"), L("CANCEL COMPENSATION [] 2"), L("TEXT [COD00(DRV) Q5;] 0"), L("DRIVE [X = 5] 4")},
+         false},
+        {"a refused CHK after a line, then a CHK",
+         "O1;\ncod01(LIN) x100;\ncod09(CHK) q5;\ncod09(CHK);\nm02(END);",
+         {L("LINEAR [X = 100] 4"), L("TEXT [COD09(CHK) Q5;] 0"), L("CHK [] 2")},
+         false},
+    });
+}
+
+TEST_F(RebuildSymbolsTest, RelaysAroundADriveToZero)
+{
+    RunCases({
+        {"X relay",
+         "O1;\nSET M9024;\ncod28(DRVZ);\nRST M9024;\nm10;\nm02(END);",
+         {L("DRIVE TO ZERO [Return x] 6"), L("MCODE [m10] 2")}},
+        {"Y relay, with an M code",
+         "O1;\nSET M9008;\ncod28(DRVZ) m5;\nRST M9008;\nm02(END);",
+         {L("DRIVE TO ZERO [Return y| m5] 8")}},
+        {"the relay before something else",
+         "O1;\nSET M9024;\nm10;\nRST M9024;\nm02(END);",
+         {L("SET [M9024] 2"), L("MCODE [m10] 2"), L("RESET [M9024] 2")}},
+        {"another relay",
+         "O1;\nSET M10;\ncod28(DRVZ);\nRST M10;\nm02(END);",
+         {L("SET [M10] 2"), L("DRIVE TO ZERO [Return 0] 2"), L("RESET [M10] 2")}},
+        {"different relays",
+         "O1;\nSET M9024;\ncod28(DRVZ);\nRST M9008;\nm02(END);",
+         {L("SET [M9024] 2"), L("DRIVE TO ZERO [Return 0] 2"), L("RESET [M9008] 2")}},
+        {"something between the drive and the RST",
+         "O1;\nSET M9024;\ncod28(DRVZ);\nm10;\nRST M9024;\nm02(END);",
+         {L("SET [M9024] 2"), L("DRIVE TO ZERO [Return 0] 2"), L("MCODE [m10] 2"), L("RESET [M9024] 2")}},
+        {"two sequences in a row",
+         "O1;\nSET M9024;\ncod28(DRVZ);\nRST M9024;\nSET M9008;\ncod28(DRVZ);\nRST M9008;\nm02(END);",
+         {L("DRIVE TO ZERO [Return x] 6"), L("DRIVE TO ZERO [Return y] 6")}},
+        {"a refused drive to zero",
+         "O1;\nSET M9024;\ncod28(DRVZ) q;\nRST M9024;\nm02(END);",
+         {L("SET [M9024] 2"), L("TEXT [COD28(DRVZ) Q;] 0"), L("RESET [M9024] 2")},
+         false},
+        {"no RST at the end",
+         "O1;\nSET M9024;\ncod28(DRVZ);",
+         {L("SET [M9024] 2"), L("DRIVE TO ZERO [Return 0] 2")},
+         false},
+    });
 }
