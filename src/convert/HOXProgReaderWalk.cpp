@@ -296,8 +296,12 @@ void CHOXProgReader::SequenceBranch(int i, const QString& statement, const QStri
         m_sequenceText += Line(statement);
         return;
     }
-    m_pendingText += m_sequenceText + Line(statement);
+    // NOPs read since the last sequence line stand before the BRET: after
+    // it they would swap places with it and part it from its conditional
+    // jump.
+    m_pendingText += m_sequenceText + m_nopText + Line(statement);
     m_sequenceText.clear();
+    m_nopText.clear();
     m_bitCondition.clear();
     m_pendingBretLine = Line(statement);
     m_pendingBretIndex = i;

@@ -107,10 +107,10 @@ private:
     }
     void Item()
     {
-        // A NOP keeps its place before anything but sequence lines and
-        // conditional jumps.
+        // A NOP keeps its place before anything, a conditional jump's BRET
+        // too.
         const int kind = Pick(0, 9);
-        if (kind <= 4 && kind != 3 && Pick(0, 3) == 0) Add(L("NOP"));
+        if (Pick(0, 3) == 0) Add(L("NOP"));
         switch (kind) {
         case 0: Add(QStringLiteral("m%1;").arg(Pick(10, 99))); break;
         case 1:

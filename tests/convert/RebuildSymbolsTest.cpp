@@ -5,6 +5,7 @@
 // converted again.
 #include "convert/EverythingChart.h"
 #include "convert/RebuildFixture.h"
+#include "symbols/flow/HOXFlowCJump.h"
 
 using kt::test::Lines;
 using kt::test::NormalLines;
@@ -262,5 +263,72 @@ TEST_F(RebuildSymbolsTest, RelaysAroundADriveToZero)
          "O1;\nSET M9024;\ncod28(DRVZ);",
          {L("SET [M9024] 2"), L("DRIVE TO ZERO [Return 0] 2")},
          false},
+    });
+}
+
+// A document of each controller type holding every kind of symbol: its
+// program, cut into statements and rebuilt, converts back to itself with
+// each symbol's steps where the conversion puts them.
+TEST_F(RebuildSymbolsTest, EveryKindOfDocumentComesBackFromItsProgram)
+{
+    for (int type : {0, 1, 2}) {
+        SCOPED_TRACE(type);
+        QString text;
+        {
+            CHOXDoc source;
+            kt::test::BuildEverything(source, type);
+            CHOXExport exporter(&source);
+            QString message;
+            int severity = -1;
+            CHOXSymbol* culprit = nullptr;
+            ASSERT_TRUE(exporter.GenerateProgram(message, false, &severity, &culprit, false)) << message.toStdString();
+            ASSERT_TRUE(message.isEmpty()) << message.toStdString();
+            // The controller keeps no comment behind a statement.
+            for (QString line : exporter.GetProgramText().split(u'\n', Qt::SkipEmptyParts))
+                text += line.left(line.indexOf(u';') + 1 > 0 ? line.indexOf(u';') + 1 : line.size()) + u'\n';
+        }
+        ASSERT_GT(text.count(u'\n'), 30);
+        CheckRoundTrip(text, NormalLines(text), type, true, [&](CHOXDoc* doc) {
+            for (const QString& name : doc->GetWindowNameList())
+                for (CHOXSymbol* s : SymbolsInColumnOrder(doc->FindWindowByName(name)))
+                    EXPECT_EQ(s->GetErrorState(), 0) << Describe(s).toStdString();
+        });
+    }
+}
+
+// An output in a conditional jump's condition is a program word longer than
+// a contact; counted as one, the document's total fell behind the
+// controller's program.
+TEST_F(RebuildSymbolsTest, OutputsInAConditionCountAsTheControllerCountsThem)
+{
+    const struct {
+        const char* condition;
+        int steps;
+    } rows[] = {
+        {"LD X0;\nAND X1;\n", 12},     {"LD X0;\nOUT Y0;\n", 14},  {"LD X0;\nOUT(FNC90) M5;\nANI X1;", 16},
+        {"  ld x0;\n  out y0;\n", 14}, {"LD X0;\nOUTX Y0;\n", 12},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.condition);
+        CHOXFlowCJump cjump;
+        cjump.SetKind(CHOXFlowCJump::kBitForm);
+        cjump.SetBitCondition(L(row.condition));
+        cjump.CalcSteps();
+        EXPECT_EQ(cjump.GetSteps(), row.steps);
+    }
+    const QString program = L("Ox1;\nBRET(FNC05);\nLD X0;\nOUT Y0;\nCJ(FNC00) P5;\nBRET(FNC05);\nm10;\nm02(END);\n"
+                              "P5;\nm02(END);");
+    CheckRoundTrip(program, NormalLines(program), 0, true, [](CHOXDoc* doc) { EXPECT_EQ(doc->GetTotalSteps(), 25u); });
+}
+
+// A NOP before a conditional jump's BRET used to follow the BRET, which
+// then no longer ended the block: the jump stayed text, the lines swapped.
+TEST_F(RebuildSymbolsTest, ANopBeforeAConditionalJumpKeepsItsPlace)
+{
+    const QString program = L("Ox1;\nLD X0;\nOUT Y0;\nNOP\nBRET(FNC05);\nLD X0;\nCJ(FNC00) P5;\nBRET(FNC05);\n"
+                              "m02(END);\nP5;\nm02(END);");
+    CheckRoundTrip(program, NormalLines(program), 1, true, [](CHOXDoc* doc) {
+        EXPECT_EQ(Lines(Column(doc)),
+                  Lines({L("TEXT [LD X0;|OUT Y0;|NOP] 7"), L("CJ [LD X0;] 10"), L("JUMP [P5] 0"), L("PTR [P5] 2")}));
     });
 }
