@@ -5,6 +5,7 @@
 // converted again.
 #include "convert/EverythingChart.h"
 #include "convert/RebuildFixture.h"
+#include "support/Scripted.h"
 #include "symbols/flow/HOXFlowCJump.h"
 
 using kt::test::Lines;
@@ -331,4 +332,79 @@ TEST_F(RebuildSymbolsTest, ANopBeforeAConditionalJumpKeepsItsPlace)
         EXPECT_EQ(Lines(Column(doc)),
                   Lines({L("TEXT [LD X0;|OUT Y0;|NOP] 7"), L("CJ [LD X0;] 10"), L("JUMP [P5] 0"), L("PTR [P5] 2")}));
     });
+}
+
+// The builders on their own, with what the checker would not let through:
+// names in any case or only one of them, missing operand words, values no
+// operand reads, a fifth text, names of no row.
+TEST_F(RebuildSymbolsTest, BuildersTakeWhatTheyAreGiven)
+{
+    CHOXProgReader& r = Rebuild(L("O1;\nm10;\nm02(END);"), 2);
+    CHOXWnd* wnd = r.GetDocument()->FindWindowByName(r.GetDocument()->GetWindowNameList().front());
+    ASSERT_NE(wnd, nullptr);
+    const struct {
+        bool positioning;
+        const char* name;
+        const char* alternate;
+        const char* operands;
+        const char* symbol;
+    } rows[] = {
+        {false, "ADD", "FNC20", "D0;", "ARITHMETIC [=D0+] 4"},
+        {false, "ext", "fnc72", "X0 Y0;", "EXTERNAL DIGITAL SWITCH [X0|Y0||] 6"},
+        {false, "MOV", "FNC12", ";", "MOVE [|] 2"},
+        {false, "", "FNC18", "D0 D1;", "BIN - BCD [D0|D1] 6"},
+        {false, "XYZ", "FNC99", "D0;", "none"},
+        {false, "SET", "", "M9024;", "SET [M9024] 2"},
+        {false, "RST", "RST", "M9024;", "RESET [M9024] 2"},
+        {true, "cod99", "XYZ", ";", "none"},
+        {true, "cod04", "TIM", "k25;", "TIMER [T = 25] 4"},
+        {true, "cod04", "", "K25 m4;", "TIMER [T = 25|m 4] 6"},
+        {true, "cod01", "LIN", "x#5 q7 f10;", "LINEAR [X = 0|f = 10] 6"},
+        {true, "", "lin", "xD7Z2 f10;", "LINEAR [X = D7Z2|f = 10] 6"},
+        {true, "COD00", "", "y5 f10 m3;", "DRIVE [Y = 5|fy = 10|m 3] 8"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name + std::string(" ") + row.alternate + " " + row.operands);
+        CHOXSymbol* s = row.positioning
+                            ? r.BuildPositioningSymbol(wnd, L(row.name), L(row.alternate), L(row.operands), L("x9;"))
+                            : r.BuildFunctionSymbol(wnd, L(row.name), L(row.alternate), L(row.operands), L("D9;"));
+        QString seen = L("none");
+        if (s != nullptr) {
+            QString label = s->GetLabel();
+            seen = QStringLiteral("%1 [%2] %3").arg(Kind(s), label.replace(u'\n', u'|')).arg(s->GetSteps());
+            EXPECT_EQ(chart::FindSymbol(static_cast<CHOXFlowWnd*>(wnd), s->GetId()), s);
+        }
+        EXPECT_EQ(seen.toStdString(), row.symbol);
+    }
+    CloseDocument();
+}
+
+// A statement whose symbol gets no id builds nothing and the rebuild stops;
+// what folds forward takes none.
+TEST_F(RebuildSymbolsTest, WhenSymbolIdsRunOutTheRebuildStops)
+{
+    CHOXDoc* doc = ReadDocument(2);
+    ASSERT_NE(doc, nullptr);
+    auto filler = doc->NewFlowWindow(L("Filler"), QString());
+    CHOXFlowWnd* raw = filler.get();
+    doc->AddWindow(L("Filler"), std::move(filler), true);
+    // Two symbol ids are left: 3999 and 4000.
+    for (int id = 0; id < 3999; ++id) {
+        auto symbol = std::make_unique<CHOXSymbol>(CPoint(10, 10), raw);
+        symbol->SetId(static_cast<DWORD>(id));
+        raw->AddObject(std::move(symbol));
+    }
+    doc->SetIdCounters({4000, 0, 0, 0, 20});
+    CHOXProgReader r(doc);
+    r.SplitStatements(L("O1; cod91(INC); cod01(LIN) x5; ADD D0 D1 D2; m10; m02;"));
+    {
+        kt::test::ScriptedMessages messages;
+        messages.Expect(L("ERROR : Number of Symbols exceeded the limit."), MB_OK | MB_ICONHAND, IDOK);
+        r.GenerateFlowCharts();
+    }
+    EXPECT_TRUE(r.IsStopped());
+    QStringList dump = Dump(doc);
+    dump = dump.mid(dump.indexOf(L("[Flow Chart3]")));
+    EXPECT_EQ(Lines(dump),
+              Lines({L("[Flow Chart3]"), L("0 START O1 @250,10"), L("1 LINEAR INC\nX = 5 @250,80"), L("w 0.0>1")}));
 }
