@@ -6,24 +6,13 @@
 #include "convert/EverythingChart.h"
 #include "convert/ImportFixture.h"
 
-#include "convert/ChartBuilding.h"
 #include "convert/HOXExport.h"
-#include "params/HOXParam.h"
-#include "symbols/SymbolTextCases.h"
-#include "symbols/flow/HOXFlowCJump.h"
-#include "symbols/flow/HOXFlowCall.h"
-#include "symbols/flow/HOXFlowEnd.h"
-#include "symbols/flow/HOXFlowPointer.h"
-#include "symbols/flow/HOXFlowRet.h"
-#include "symbols/flow/HOXFlowStart.h"
-#include "symbols/flow/HOXFlowSubRtn.h"
 
+using kt::test::BuildEverything;
 using kt::test::Completed;
 using kt::test::ImportFixture;
 using kt::test::kResultStyle;
 using kt::test::ScriptedMessages;
-using kt::test::SymbolTextCase;
-using kt::test::BuildEverything;
 
 namespace {
 
