@@ -408,3 +408,31 @@ TEST_F(RebuildSymbolsTest, WhenSymbolIdsRunOutTheRebuildStops)
     EXPECT_EQ(Lines(dump),
               Lines({L("[Flow Chart3]"), L("0 START O1 @250,10"), L("1 LINEAR INC\nX = 5 @250,80"), L("w 0.0>1")}));
 }
+
+// Each symbol's steps begin where its first statement does: what folds
+// forward starts the motion's or the drive's record, a CHK or RST folded
+// back stays in its symbol's range, the look-aheads shift nothing. Refused
+// lines, which have no steps, keep the programs from converting back.
+TEST_F(RebuildSymbolsTest, StepRecordsAroundFoldsAndRefusedLines)
+{
+    const struct {
+        const char* program;
+        std::vector<int> steps;
+    } rows[] = {
+        // START, LINE with its CHK (4 + 2), m10, END.
+        {"O1; cod01(LIN) x5; cod09(CHK); cod09(CHK) q; m10; m02;", {0, 3, 9, 11}},
+        // START, DRVZ with its relays (6), INC, m10, END.
+        {"O1; SET M9024; cod28(DRVZ); RST M9024; cod91(INC); cod01(LIN) q; m10; m02;", {0, 3, 9, 11, 13}},
+        // START, DRIVE with ABS and CANC (2 + 2 + 4), DRVZ, m10, END.
+        {"O1; cod90(ABS); cod76(CANC); cod00(DRV) x5; XYZ; SET M9008; cod28(DRVZ); RST M9008; m10; m02;",
+         {0, 3, 11, 17, 19}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.program);
+        CHOXProgReader& r = Rebuild(L(row.program), 2);
+        std::vector<int> steps;
+        for (const auto& [window, id, step] : Steps(r.GetDocument())) steps.push_back(step);
+        EXPECT_EQ(steps, row.steps);
+        CloseDocument();
+    }
+}
