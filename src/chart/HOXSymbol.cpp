@@ -8,6 +8,7 @@
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
+#include "chart/SideTextScope.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
@@ -23,32 +24,7 @@ KT_IMPLEMENT_SERIAL(CHOXSymbol, CHOXDrawObj, 0)
 using chart::Pt;
 using chart::Sat;
 
-namespace {
-// The font, background and colour of side text, given back when it goes.
-class SideTextScope {
-public:
-    SideTextScope(CDC* pDC, const CHOXWnd* wnd) : m_pDC(pDC)
-    {
-        m_oldFont = pDC->SelectFont(CHOXSymbol::LabelFont());
-        m_oldMode = pDC->SetBkMode(TRANSPARENT);
-        m_oldColor = pDC->SetBkColor(wnd != nullptr ? wnd->GetBaseColor() : RGB(255, 255, 255));
-    }
-    ~SideTextScope()
-    {
-        m_pDC->SetBkColor(m_oldColor);
-        m_pDC->SetBkMode(m_oldMode);
-        m_pDC->SelectFont(m_oldFont);
-    }
-    SideTextScope(const SideTextScope&) = delete;
-    SideTextScope& operator=(const SideTextScope&) = delete;
-
-private:
-    CDC* m_pDC;
-    QFont m_oldFont;
-    int m_oldMode;
-    COLORREF m_oldColor;
-};
-} // namespace
+using chart::SideTextScope;
 
 CHOXSymbol::CHOXSymbol() { Init(); }
 
