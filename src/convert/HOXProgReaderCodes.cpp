@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
 
 namespace {
 
