@@ -3,18 +3,22 @@
 // charts from it when no document on disk holds that program. The rebuild
 // walks the statement list once, in order: labels open chart windows with
 // their heads, flow statements become flow symbols (a conditional jump with
-// a JUMP on its side exit), stand-alone M codes become M code symbols, and
-// everything else goes verbatim into program-in-text blocks where it stood,
-// refused statements in the error state. Symbols stand in one column, each
-// wired to the one before it. Where a program runs into a label the rebuild
-// adds a JMP (before a pointer) or an end, and it fills the document's step
-// map for monitoring.
+// a JUMP on its side exit), positioning and function statements and
+// stand-alone M codes become their symbols, and everything else goes
+// verbatim into program-in-text blocks where it stood, refused statements in
+// the error state. What a symbol writes itself folds into it: the addressing
+// and compensation lines before a motion, the end check after a linear or
+// circular motion, the relays around a drive to zero. Symbols stand in one
+// column, each wired to the one before it. Where a program runs into a label
+// the rebuild adds a JMP (before a pointer) or an end, and it fills the
+// document's step map for monitoring.
 //
 // The link to the controller comes later; until then the statements and
 // the controller type are handed in through the setters.
 #include "convert/HOXInstrParser.h"
 #include "platform/Geometry.h"
 #include "platform/Object.h"
+#include "symbols/operand/HOXCompSetting.h"
 
 #include <QString>
 #include <QStringList>
@@ -140,6 +144,20 @@ public:
     // its top.
     static CPoint StartPosition(const CHOXWnd* wnd);
 
+    // ---- Positioning codes and function instructions ----
+    // Names as the checker leaves them (code name and mnemonic, instruction
+    // word and FNC name), compared in upper case; operands as the checker
+    // leaves them. Each returns the symbol added at the place for the next
+    // symbol, or null: the statement folds into a neighbour's symbol, names
+    // no row, or no id is left (the rebuild then stops). The fifth text is
+    // not used.
+    CHOXSymbol* BuildPositioningSymbol(CHOXWnd* wnd, QString codeName, QString mnemonic, QString operands,
+                                       QString unused = QString());
+    CHOXSymbol* BuildFunctionSymbol(CHOXWnd* wnd, QString word, QString fncName, QString operands,
+                                    QString unused = QString());
+    static bool IsPositioningRow(const QString& codeName, const QString& mnemonic);
+    static bool IsFunctionRow(const QString& word, const QString& fncName);
+
 private:
     // ---- The walk ----
     void StartWalk();
@@ -154,8 +172,12 @@ private:
     int FlowBranch(int i, const QString& statement, const QString& name, const QString& alternate,
                    const QString& operands);
     void McodeBranch(int i, const QString& statement, const QString& name);
-    // Positioning and function statements, and accepted statements no
-    // branch takes: verbatim into the pending block, in their place.
+    // Positioning and function statements become their symbols, after the
+    // pending block.
+    void InstructionBranch(int i, const QString& statement, const QString& name, const QString& alternate,
+                           const QString& operands, bool positioning);
+    // Accepted statements no branch takes: verbatim into the pending block,
+    // in their place.
     void JoinPendingBlock(const QString& statement);
     void RefusedPath(int i, const QString& statement);
     // Records and wires the symbol the statement built (step accounting and
@@ -206,6 +228,105 @@ private:
     // The first word of an operand text.
     QString FirstWord(const QString& operands);
 
+    // ---- The positioning rows ----
+    struct CodeStatement {
+        CHOXWnd* wnd = nullptr;
+        // The row's own mnemonic in upper case.
+        QString mnemonic;
+        QString operands;
+    };
+    using CodeRowBuilder = std::unique_ptr<CHOXSymbol> (CHOXProgReader::*)(const CodeStatement&);
+    struct CodeRow {
+        // Blank-separated, in upper case; the n-th code name is the n-th
+        // mnemonic's.
+        const char* mnemonics;
+        const char* codeNames;
+        CodeRowBuilder build;
+    };
+    // The row that names the statement, and the row's mnemonic for it;
+    // null for none.
+    static const CodeRow* FindCodeRow(const QString& codeName, const QString& mnemonic, QString* rowMnemonic);
+    std::unique_ptr<CHOXSymbol> BuildDriveRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildZeroReturnRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildSetAddressRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildAddressingRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildInterruptRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildLinearRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildCircularRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildEndCheckRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildTimerRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildCompensationRow(const CodeStatement& s);
+    std::unique_ptr<CHOXSymbol> BuildSetrDrvrRow(const CodeStatement& s);
+    // The symbol of a SET or RST, or null inside a zero-return sequence.
+    std::unique_ptr<CHOXSymbol> BuildSetRstRow(CHOXWnd* wnd, const QString& word, const QString& operands);
+
+    // ---- Operand words of the positioning codes ----
+    struct LinearOperands {
+        std::int32_t xUsed = 0, yUsed = 0, speedUsed = 0;
+        QString x, y, speed;
+    };
+    struct DriveOperands {
+        std::int32_t xUsed = 0, yUsed = 0, xSpeedUsed = 0, ySpeedUsed = 0;
+        QString x, y, xSpeed, ySpeed;
+    };
+    struct CircularOperands {
+        std::int32_t xUsed = 0, yUsed = 0, iUsed = 0, jUsed = 0, rUsed = 0, speedUsed = 0;
+        QString x, y, speed, i, j, r;
+    };
+    struct InterruptOperands {
+        std::int32_t isX = 0;
+        QString position, speed1, speed2;
+    };
+    struct SetAddressOperands {
+        std::int32_t xUsed = 0, yUsed = 0;
+        QString x, y;
+    };
+    struct CompensationOperands {
+        char letter = 0;
+        std::int32_t used1 = 0, used2 = 0;
+        QString text1, text2;
+    };
+    // The operand words, one after the other: its letter and the value text.
+    QStringList OperandWords(const QString& operands);
+    static void SplitOperandWord(const QString& word, QString& rest, QChar& letter);
+    // Each reader also takes the statement's M code (ReadMcode).
+    void ReadLinearOperands(const QString& operands, LinearOperands& out);
+    void ReadDriveOperands(const QString& operands, DriveOperands& out);
+    void ReadCircularOperands(const QString& operands, CircularOperands& out);
+    void ReadInterruptOperands(const QString& operands, InterruptOperands& out);
+    void ReadSetAddressOperands(const QString& operands, SetAddressOperands& out);
+    void ReadCompensationOperands(const QString& operands, CompensationOperands& out);
+
+    // ---- Folding into neighbours ----
+    // A later statement as the checker takes it; `accepted` false when there
+    // is none or the checker refuses it. The index is left where it was.
+    struct Neighbour {
+        bool accepted = false;
+        QString name;
+        QString mnemonic;
+        QString operands;
+    };
+    Neighbour LookAhead(int ahead);
+    // The next statement is a CHK that the linear or circular symbol can
+    // write as its end check.
+    bool NextIsEndCheck();
+    // Whether the addressing statement folds into the motion after it, and
+    // whether a compensation between them folds with it.
+    bool AddressingFolds(bool& withCompensation);
+    // Whether a compensation of the kind, with its operands, folds into the
+    // motion statement.
+    bool CompensationFolds(const QString& kind, const QString& operands, const Neighbour& motion);
+    // Whether SET of the device, the drive to zero and the RST after it form
+    // a zero-return sequence; the axis of its relay.
+    bool OpensZeroReturn(const QString& device, std::int32_t& axis);
+    template <class T>
+    void ApplyPendingAddressing(T& symbol);
+    template <class T>
+    void ApplyPendingCompensation(T& symbol);
+    // The current statement goes into the symbol of the next one, whose
+    // steps then begin with it.
+    void MarkFoldedForward();
+
     CHOXDoc* m_pDoc;
     QStringList m_statements;
     CHOXInstrParser m_checker;
@@ -252,4 +373,22 @@ private:
     QString m_pendingBretLine;
     int m_pendingBretIndex = -1;
     bool m_stopped = false;
+
+    // ---- Folding of positioning and relay statements ----
+    // The current (addressing or compensation) statement folds into the
+    // next motion statement.
+    std::int32_t m_mergePending = 0;
+    bool m_addressingPending = false;
+    bool m_incremental = false;
+    bool m_compPending = false;
+    CHOXCompSetting m_pendingComp;
+    // The last linear or circular symbol took the CHK after it.
+    bool m_endCheckTaken = false;
+    // A zero-return sequence is open: the drive to zero returns on the axis
+    // of its relay (0 X, 1 Y), and the RST at that index closes it.
+    std::int32_t m_zeroReturnSeq = 0;
+    std::int32_t m_zeroReturnAxis = 0;
+    int m_zeroReturnEnd = -1;
+    // The first statement folded into the symbol still to come; -1 none.
+    int m_foldStart = -1;
 };

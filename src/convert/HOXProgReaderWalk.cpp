@@ -65,6 +65,16 @@ void CHOXProgReader::StartWalk()
     m_pendingBretLine.clear();
     m_pendingBretIndex = -1;
     m_stopped = false;
+    m_mergePending = 0;
+    m_addressingPending = false;
+    m_incremental = false;
+    m_compPending = false;
+    m_pendingComp = CHOXCompSetting();
+    m_endCheckTaken = false;
+    m_zeroReturnSeq = 0;
+    m_zeroReturnAxis = 0;
+    m_zeroReturnEnd = -1;
+    m_foldStart = -1;
 }
 
 void CHOXProgReader::ComputeStepAddresses()
@@ -135,13 +145,13 @@ int CHOXProgReader::WalkStatement(int i)
         last = FlowBranch(i, statement, name, alternate, operands);
     } else if (IsSequenceInstruction(alternate)) {
         SequenceBranch(i, statement, name);
-    } else if (!IsPositioningInstruction(alternate, name) &&
-               !(IsFunctionInstruction(alternate) || IsFunctionInstruction(name)) && name.startsWith(u'm')) {
+    } else if (IsPositioningInstruction(alternate, name)) {
+        InstructionBranch(i, statement, name, alternate, operands, true);
+    } else if (IsFunctionInstruction(alternate) || IsFunctionInstruction(name)) {
+        InstructionBranch(i, statement, name, alternate, operands, false);
+    } else if (name.startsWith(u'm')) {
         McodeBranch(i, statement, name);
     } else {
-        // Positioning and function statements stay program text until
-        // their symbols can be built from it; so does an accepted statement
-        // of no family.
         JoinPendingBlock(statement);
     }
     if (m_stopped) return last;
@@ -174,6 +184,33 @@ void CHOXProgReader::RefusedPath(int i, const QString& statement)
     m_sequenceText.clear();
     m_pendingError = true;
     if (i == 0) OpenChartOnDemand();
+}
+
+void CHOXProgReader::InstructionBranch(int i, const QString& statement, const QString& name, const QString& alternate,
+                                       const QString& operands, bool positioning)
+{
+    if (positioning ? !IsPositioningRow(name, alternate) : !IsFunctionRow(name, alternate)) {
+        // No symbol takes it: it keeps its place as program text.
+        JoinPendingBlock(statement);
+        return;
+    }
+    m_pendingText += m_sequenceText;
+    m_sequenceText.clear();
+    OpenChartOnDemand();
+    if (m_stopped) return;
+    m_pendingText += m_nopText;
+    m_nopText.clear();
+    FlushPending();
+    if (m_stopped) return;
+    CHOXSymbol* built = positioning ? BuildPositioningSymbol(m_window, name, alternate, operands)
+                                    : BuildFunctionSymbol(m_window, name, alternate, operands);
+    m_statementIndex = i;
+    m_lastSymbol = built;
+    if (built == nullptr) return;
+    // A symbol that writes the statements folded into it begins where the
+    // first of them does.
+    if (m_foldStart >= 0) m_symbolStep = StepAddress(m_foldStart);
+    m_foldStart = -1;
 }
 
 void CHOXProgReader::JoinPendingBlock(const QString& statement)
@@ -259,8 +296,12 @@ void CHOXProgReader::SequenceBranch(int i, const QString& statement, const QStri
         m_sequenceText += Line(statement);
         return;
     }
-    m_pendingText += m_sequenceText + Line(statement);
+    // NOPs read since the last sequence line stand before the BRET: after
+    // it they would swap places with it and part it from its conditional
+    // jump.
+    m_pendingText += m_sequenceText + m_nopText + Line(statement);
     m_sequenceText.clear();
+    m_nopText.clear();
     m_bitCondition.clear();
     m_pendingBretLine = Line(statement);
     m_pendingBretIndex = i;

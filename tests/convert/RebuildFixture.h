@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -32,6 +33,16 @@ namespace kt::test {
 
 // A picture's lines one under the other, for readable differences.
 inline std::string Lines(const QStringList& lines) { return (QStringLiteral("\n") + lines.join(u'\n')).toStdString(); }
+
+// A statement as the comparisons see it: no blanks, upper case.
+inline QString Normal(const QString& statement) { return CHOXProgReader::StripBlanks(statement).toUpper(); }
+
+inline QStringList NormalLines(const QString& text)
+{
+    QStringList lines;
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) lines << Normal(line);
+    return lines;
+}
 
 class RebuildFixture : public AppDocsFixture {
 protected:
@@ -188,6 +199,62 @@ protected:
         for (const auto& info : doc->GetStepInfoList())
             steps.emplace_back(info->GetWindowName(), info->GetSymbolId(), info->GetStep());
         return steps;
+    }
+
+    // The rebuild's step records by symbol id, then the conversion's.
+    static std::map<int, int> StepsById(const CHOXDoc* doc)
+    {
+        std::map<int, int> steps;
+        for (const auto& info : doc->GetStepInfoList()) steps[info->GetSymbolId()] = info->GetStep();
+        return steps;
+    }
+
+    static QString SymbolText(CHOXDoc* doc, int id)
+    {
+        for (const QString& name : doc->GetWindowNameList()) {
+            CHOXFlowWnd* wnd = doc->FindWindowByName(name);
+            if (auto* symbol = wnd != nullptr ? chart::FindSymbol(wnd, static_cast<DWORD>(id)) : nullptr)
+                return name + u' ' + Describe(symbol);
+        }
+        return QString();
+    }
+
+    // Rebuilds the text and checks the charts against it. The step records
+    // hold the controller's steps, which count the NOPs between programs
+    // that the charts leave out: compared only for texts without them.
+    // The inspection, when given, sees the rebuilt document before it closes.
+    void CheckRoundTrip(const QString& text, const QStringList& expected, int type, bool compareSteps = true,
+                        const std::function<void(CHOXDoc*)>& inspect = {})
+    {
+        struct Closer {
+            RebuildFixture* test;
+            ~Closer() { test->CloseDocument(); }
+        } closer{this};
+        CHOXProgReader& r = Rebuild(text, type);
+        CHOXDoc* doc = r.GetDocument();
+        ASSERT_NE(doc, nullptr);
+        EXPECT_EQ(r.GetJumpsRead(), r.GetJumpsBuilt());
+        const std::map<int, int> rebuilt = StepsById(doc);
+        CHOXExport exporter(doc);
+        QString message;
+        int severity = -1;
+        CHOXSymbol* culprit = nullptr;
+        ASSERT_TRUE(exporter.GenerateProgram(message, false, &severity, &culprit, false))
+            << message.toStdString() << (culprit != nullptr ? Describe(culprit).toStdString() : std::string())
+            << Lines(Dump(doc));
+        EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+        EXPECT_EQ(Lines(NormalLines(exporter.GetProgramText())), Lines(expected));
+        const std::map<int, int> converted = StepsById(doc);
+        if (inspect) inspect(doc);
+        if (!compareSteps) return;
+        int compared = 0;
+        for (const auto& [id, step] : rebuilt) {
+            const auto found = converted.find(id);
+            if (found == converted.end()) continue;
+            EXPECT_EQ(step, found->second) << "symbol " << id << " " << SymbolText(doc, id).toStdString();
+            ++compared;
+        }
+        EXPECT_GT(compared, 0);
     }
 
     std::unique_ptr<CHOXProgReader> reader;

@@ -1,5 +1,6 @@
-// Random statement lists, with labels, near misses of conditional jumps and
-// refused lines in any order: the rebuild never loses or repeats a
+// Random statement lists, with labels, near misses of conditional jumps,
+// positioning and function statements, near misses of their folds and of
+// the relays around a drive to zero, and refused lines in any order: the rebuild never loses or repeats a
 // statement, wires every symbol that needs an input, and leaves a document
 // that saves and loads.
 #include "convert/RebuildFixture.h"
@@ -26,7 +27,7 @@ public:
         QStringList statements;
         const int count = Pick(10, 45);
         while (statements.size() < count) {
-            switch (Pick(0, 9)) {
+            switch (Pick(0, 10)) {
             case 0: statements << Label(); break;
             case 1: statements << NearMiss(); break;
             case 2:
@@ -38,6 +39,29 @@ public:
                 break;
             case 5: statements << Any({"NOP", "NOP NOP", ";"}); break;
             case 6: statements << Any({"cod00 x100 f1000;", "MOV K1 D0;", "SET M5;", "cod92 x100;"}); break;
+            case 7:
+                statements << Any({"cod01 x5 f10;",
+                                   "cod02 x10 y10 r5;",
+                                   "cod09;",
+                                   "cod09 m5;",
+                                   "cod04 K10;",
+                                   "cod28;",
+                                   "cod29;",
+                                   "cod30 m2;",
+                                   "cod71 x100 f10;",
+                                   "cod72 y1 f1 f2;",
+                                   "ADD D0 D1 D2;",
+                                   "DMOV DD0 DD2;",
+                                   "RPT K3;",
+                                   "RPE;",
+                                   "XAB;",
+                                   "RST M%1;",
+                                   "EXT X0 Y0 D0 K4;",
+                                   "SEGL D0 Y0 K1 K0;",
+                                   "BCD D0 D1;",
+                                   "WAND D0 H0F D1;"});
+                break;
+            case 8: statements << Fold(); break;
             default: statements << Any({"m10;", "m%1;", "m0;", "m101;"}); break;
             }
         }
@@ -52,6 +76,34 @@ private:
         QString word = QString::fromLatin1(*(words.begin() + n));
         while (word.contains(u"%1")) word = word.arg(Pick(0, 12));
         return word;
+    }
+    // Statements that fold into a motion or a drive to zero, or nearly:
+    // with an M code, a refused or other neighbour, the relay of another
+    // axis, the sequence cut short.
+    QString Fold()
+    {
+        return Any({"cod91; cod01 x5;",
+                    "cod90 m5; cod00 x5 f10;",
+                    "cod73 x1; cod00 x5;",
+                    "cod73 x1 m5; cod00 x5;",
+                    "cod91; cod76; cod02 x1 y1 i1;",
+                    "cod91; cod73 x1; cod02 x1 y1 r1;",
+                    "cod74 i1; cod02 x1 y1 r1;",
+                    "cod75 r1; cod03 x1 y1 r2; cod09;",
+                    "cod01 x5; cod09;",
+                    "cod01 x5; cod09 m3;",
+                    "cod01 x5; cod09 q;",
+                    "cod91; cod01 q;",
+                    "cod91; cod73 x1; cod00 q;",
+                    "cod91;",
+                    "cod76;",
+                    "SET M9024; cod28; RST M9024;",
+                    "SET M9008; cod28 m5; RST M9008;",
+                    "SET M9024; cod28; RST M9008;",
+                    "SET M9024; m10; RST M9024;",
+                    "SET M9024; cod28;",
+                    "SET M9024; cod28 q; RST M9024;",
+                    "SET M%1; cod28; RST M%1;"});
     }
     QString Label() { return Any({"OX%1;", "OY%1;", "O%1;", "O100;", "P%1;", "P%1;", "OX%1 N5;"}); }
     // The statements of a conditional jump, as they are or with one of them
@@ -164,7 +216,7 @@ protected:
 TEST_F(RebuildRandomListsTest, NoStatementLostOrRepeatedAndTheDocumentSavesAndLoads)
 {
     QTemporaryDir dir;
-    for (unsigned seed = 1; seed <= 40; ++seed) {
+    for (unsigned seed = 1; seed <= 60; ++seed) {
         const int type = static_cast<int>(seed % 3);
         RandomList list(seed);
         const QString text = list.Make();

@@ -247,14 +247,25 @@ int CHOXFlowCJump::BitSteps() const
         while (blanks < line.size() && (line[blanks] == u' ' || line[blanks] == u'\t')) ++blanks;
         return line.mid(blanks);
     };
+    // The contacts the dialog takes weigh 2 each. A condition rebuilt from
+    // the controller's program may also hold OUT, whose device is a program
+    // word of its own: counted as 2, the document's total and the step map
+    // of monitoring would fall behind the controller's.
+    const auto weight = [](const QString& line) {
+        qsizetype end = 0;
+        while (end < line.size() && line[end] != u' ' && line[end] != u'(' && line[end] != u';') ++end;
+        const QString name = line.left(end).toUpper();
+        return name == u"OUT" || name == u"FNC90" ? 4 : 2;
+    };
     int steps = 0;
     QString rest = m_strBitCondition;
     for (qsizetype newline = rest.indexOf(u'\n'); newline >= 0; newline = rest.indexOf(u'\n')) {
         // A line without its last character (its ";").
-        if (!stripped(rest.left(newline).chopped(newline > 0 ? 1 : 0)).isEmpty()) steps += 2;
+        const QString line = stripped(rest.left(newline).chopped(newline > 0 ? 1 : 0));
+        if (!line.isEmpty()) steps += weight(line);
         rest = rest.mid(newline + 1);
     }
-    if (!rest.isEmpty()) steps += 2;
+    if (!rest.isEmpty()) steps += weight(stripped(rest));
     return steps;
 }
 
