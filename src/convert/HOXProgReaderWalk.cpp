@@ -137,8 +137,9 @@ int CHOXProgReader::WalkStatement(int i)
     int axis = 2;
     int subtask = 0;
     if (m_checker.IsOperandOnly()) {
-        m_pendingText += m_sequenceText + Line(statement);
+        m_pendingText += m_sequenceText + m_nopText + Line(statement);
         m_sequenceText.clear();
+        m_nopText.clear();
     } else if (ParseLabelStatement(name, number, type, axis, subtask)) {
         LabelBranch(i, number, type, axis, subtask);
     } else if (IsFlowInstruction(alternate) || IsFlowInstruction(name)) {
@@ -179,7 +180,8 @@ void CHOXProgReader::WireLastSymbol()
 
 void CHOXProgReader::RefusedPath(int i, const QString& statement)
 {
-    m_pendingText += m_nopText + m_sequenceText + Line(statement);
+    // NOPs still held were read after the held sequence lines.
+    m_pendingText += m_sequenceText + m_nopText + Line(statement);
     m_nopText.clear();
     m_sequenceText.clear();
     m_pendingError = true;
@@ -291,8 +293,13 @@ void CHOXProgReader::SequenceBranch(int i, const QString& statement, const QStri
 {
     if (name != u"BRET") {
         m_bitCondition += Line(statement);
-        m_pendingText += m_nopText;
-        m_nopText.clear();
+        // NOPs read after the lines held go into the block behind them, not
+        // ahead of them.
+        if (!m_nopText.isEmpty()) {
+            m_pendingText += m_sequenceText + m_nopText;
+            m_sequenceText.clear();
+            m_nopText.clear();
+        }
         m_sequenceText += Line(statement);
         return;
     }
@@ -360,10 +367,13 @@ int CHOXProgReader::FlowBranch(int i, const QString& statement, const QString& n
     QString bretLine;
     QString heldSequence;
     if (conditional) {
-        if (!PendingEndsWithBret()) {
-            // No BRET before it: the statement is program text.
-            m_pendingText += m_sequenceText + Line(statement);
+        // No BRET before it, or NOPs between the BRET's block and it, which
+        // the symbol could not write in their place: the statement is
+        // program text, after the NOPs.
+        if (!PendingEndsWithBret() || !m_nopText.isEmpty()) {
+            m_pendingText += m_sequenceText + m_nopText + Line(statement);
             m_sequenceText.clear();
+            m_nopText.clear();
             m_bitCondition.clear();
             return i;
         }

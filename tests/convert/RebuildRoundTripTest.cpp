@@ -193,6 +193,25 @@ TEST_F(RebuildRoundTripTest, ProgramsConvertBackIntoTheTextTheyCameFrom)
     }
 }
 
+// A NOP read after held sequence lines, or between a BRET and the
+// conditional jump it would open, used to move ahead of those lines or
+// behind the statement after it: the program came back in another order.
+TEST_F(RebuildRoundTripTest, NopsWithinAProgramKeepTheirPlace)
+{
+    const char* const programs[] = {
+        "Ox1;\nLD X0;\nNOP\nLD X1;\nOUT Y0;\nm02(END);",
+        "Ox1;\nBRET(FNC05);\nLD X0;\nNOP\nCJ(FNC00) P5;\nBRET(FNC05);\nm02(END);\nP5;\nm02(END);",
+        "Ox1;\nBRET(FNC05);\nNOP\nCMP(FNC10) D0 D1 M10;\nLD M10;\nCJ(FNC00) P5;\nBRET(FNC05);\nm02(END);\nP5;\n"
+        "m02(END);",
+        "Ox1;\nLD X0;\nNOP\nCJ(FNC00) P5;\nm10;\nm02(END);\nP5;\nm02(END);",
+        "Ox1;\nLD X0;\nNOP\nNOP\nCMP(FNC10) D0 D1 M10;\nm10;\nm02(END);",
+    };
+    for (const char* program : programs) {
+        SCOPED_TRACE(program);
+        CheckRoundTrip(L(program), NormalLines(L(program)), 1);
+    }
+}
+
 TEST_F(RebuildRoundTripTest, RandomProgramsConvertBack)
 {
     for (unsigned seed = 1; seed <= 24; ++seed) {
