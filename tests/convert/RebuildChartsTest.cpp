@@ -181,6 +181,12 @@ TEST_F(RebuildChartsTest, BareOperandWordsAreText)
     EXPECT_EQ(kt::test::Lines(Dump(r.GetDocument())),
               kt::test::Lines({L("[Flow Chart2]"), L("0 START Ox1 @250,10"), L("1 TEXT x100 f100; @250,80"),
                                L("2 END k0 @250,150"), L("w 0.0>1"), L("w 1.1>2")}));
+    CloseDocument();
+    // Behind held lines and a NOP read after them, in that order.
+    CHOXProgReader& held = RebuildList({L("OX1;"), L("LD X0;"), L("NOP"), L("x100 f100;"), L("m02;")}, 1);
+    EXPECT_EQ(kt::test::Lines(Dump(held.GetDocument())),
+              kt::test::Lines({L("[Flow Chart2]"), L("0 START Ox1 @250,10"), L("1 TEXT LD X0;|NOP|x100 f100; @250,80"),
+                               L("2 END k0 @250,150"), L("w 0.0>1"), L("w 1.1>2")}));
 }
 
 // Held sequence lines used to join the block only after the JMP before a
