@@ -116,11 +116,12 @@ void CHOXDoc::CentreSearchMatch(CHOXView* view, const CHOXDrawObj* object)
     const CSize total = view->GetTotalSize();
     const CRect client = view->GetClientRect();
     if (total.cx <= client.Width() && total.cy <= client.Height()) return;
+    // The scroll position is in device pixels: the match's corner, moved by
+    // half the client area, is added to where the view stands now, so the
+    // match comes to the middle at every zoom.
     const CRect bounds = view->DocToClient(object->m_position);
-    const CPoint corner(bounds.left - client.Width() / 2, bounds.top - client.Height() / 2);
-    // The point comes back in document units and is taken as the scroll
-    // position as it is, so the match lands in the middle at full size.
-    view->ScrollToPosition(view->ClientToDoc(corner));
+    const CPoint scroll = view->GetScrollPosition();
+    view->ScrollToPosition(CPoint(scroll.x + bounds.left - client.Width() / 2, scroll.y + bounds.top - client.Height() / 2));
 }
 
 bool CHOXDoc::FindSymbolByComment(const QString& text)

@@ -311,6 +311,26 @@ TEST_F(DocParamCommandsTest, AMatchOutsideTheViewIsScrolledToTheMiddle)
     EXPECT_EQ(shown, CPoint(client.Width() / 2, client.Height() / 2));
 }
 
+TEST_F(DocParamCommandsTest, AMatchComesToTheMiddleAtEveryZoom)
+{
+    DocumentWithCharts(1);
+    CHOXView* view = Chart(1)->GetView();
+    ASSERT_NE(view, nullptr);
+    FrameOf(Chart(1))->ShowWindow(SW_SHOWNORMAL);
+    CHOXSymbol* far = Place<CHOXFlowJump>(Chart(1), CPoint(2000, 1500), QStringLiteral("far"));
+    for (const int zoomIndex : {0, 1, 3}) { // 200 %, 150 %, 75 %
+        SCOPED_TRACE(zoomIndex);
+        view->SetZoomIndex(zoomIndex);
+        view->SetPageSize(10000, 8000); // room to scroll at every zoom
+        view->ScrollToPosition(CPoint(0, 0));
+        const CRect client = view->GetClientRect();
+        EXPECT_TRUE(Doc()->FindSymbolByComment(QStringLiteral("far")));
+        const CPoint shown = view->DocToClient(far->m_position.TopLeft());
+        EXPECT_NEAR(shown.x, client.Width() / 2, 1);
+        EXPECT_NEAR(shown.y, client.Height() / 2, 1);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Find dialogs
 

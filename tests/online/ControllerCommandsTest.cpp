@@ -185,6 +185,7 @@ TEST_F(ControllerCommandsTest, TheMemoryCheckComesBeforeThePortOpens)
         int shownMemory;            // -1: steps - 1
     } cases[] = {
         {"one step more than the memory", 0, 1, -1, -1},
+        {"one step more than the 4K memory", 1, 1, -1, -1},
         {"more file registers than memory", 0, 0, 9000, 0},
         {"parameter 100 other than 0 and 1 is 4K", 2, 1, -1, -1},
         {"a negative parameter 100 too", -1, 1, -1, -1},

@@ -210,6 +210,15 @@ TEST(SelectBitDeviceDlg, ChangingTheDeviceKeepsANumberItHasAndResetsOneItLacks)
         EXPECT_EQ(d.Text(Dlg::kNumber), QStringLiteral("12"));
         d.Click(IDCANCEL);
     });
+    // The same in the Y and M list of the function dialogs.
+    Dlg ym(false, 4);
+    ym.SetDevice(Dlg::kTypeM, 9000);
+    RunChooser(ym, [](DialogDriver& d) {
+        EXPECT_EQ(Selected(d), QStringLiteral("M"));
+        d.Select(Dlg::kDevice, 0); // Y
+        EXPECT_EQ(d.Text(Dlg::kNumber), QStringLiteral("0"));
+        d.Click(IDCANCEL);
+    });
 }
 
 TEST(SelectBitDeviceDlg, OkRefusesADeviceTheControllerLacks)
