@@ -543,6 +543,10 @@ const StringEntry kStringTable[] = {
     {32892, "Steps"},
     {57344, "RQT4P-VEDID-E"},
     // The framework's own messages.
+    {57634, "Copy the Selection and put it on the Clipboard\nCopy"},
+    {57635, "Cut the Selection and put it on the Clipboard\nCut"},
+    {57637, "Insert Clipboard contents\nPaste"},
+    {57642, "Select the Entire Document\nSelect All"},
     {57643, "Undo the Last Action\nUndo"},
     {57644, "Redo the Previously Undone Action\nRedo"},
     {61697, "Failed to open document."},

@@ -722,6 +722,20 @@ TEST_F(FlowPasteTest, NewAndOpenEndTheCut)
     EXPECT_EQ(Program().clipboard.cut, 0);
 }
 
+TEST_F(FlowPasteTest, TheClipboardCommandsHaveTheirStatusLinesAndTips)
+{
+    const struct {
+        UINT id;
+        const char* text;
+    } cases[] = {
+        {ID_EDIT_CUT, "Cut the Selection and put it on the Clipboard\nCut"},
+        {ID_EDIT_COPY, "Copy the Selection and put it on the Clipboard\nCopy"},
+        {ID_EDIT_PASTE, "Insert Clipboard contents\nPaste"},
+        {ID_EDIT_SELECT_ALL, "Select the Entire Document\nSelect All"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LoadStr(c.id), QString::fromLatin1(c.text)) << c.id;
+}
+
 TEST_F(FlowPasteTest, AViewNamesThisRunningCopyAndForgetsTheLastSource)
 {
     Program().clipboard.sourceId = 7;
