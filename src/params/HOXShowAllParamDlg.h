@@ -3,6 +3,7 @@
 // name and the values of the axes, in a grid the user can only read.
 #include "params/HOXParam.h"
 #include "platform/Dialog.h"
+#include "res/CommandIds.h"
 
 #include <array>
 
@@ -10,7 +11,7 @@ class CHOXShowAllParamDlg : public CDialog {
 public:
     static constexpr UINT kTemplate = 4079;
     static constexpr int kGrid = 8584;
-    static constexpr int kHelpButton = 8585;
+    static constexpr int kHelpButton = ID_HELP;
 
     explicit CHOXShowAllParamDlg(CHOXParam* param);
 
