@@ -455,3 +455,47 @@ TEST_F(ProgTextEditorTest, StepsCountOnlyAcceptedLines)
     EXPECT_EQ(imported->GetSteps(), steps);
     EXPECT_GT(steps, 0);
 }
+
+// What ends the undone state: a Backspace right after Ctrl+Z does not, any
+// other typing does, and so do Ctrl+X with a selection and Ctrl+V with text
+// on the clipboard; Ctrl+X with nothing selected and Ctrl+V with no text
+// do not.
+TEST_F(ProgTextEditorTest, OnlyTypingThatChangesTheTextEndsTheUndoneState)
+{
+    CHOXFlowProgText* text = PlaceText();
+    const struct {
+        const char* name;
+        std::function<void(DialogDriver&)> after;
+        bool stillUndone;
+    } cases[] = {
+        {"backspace", [](DialogDriver& d) { d.KeyIn(kEditor, Qt::Key_Backspace); }, true},
+        {"letter", [](DialogDriver& d) { d.TypeAtCaret(kEditor, QStringLiteral("q")); }, false},
+        {"ctrl+x selection",
+         [](DialogDriver& d) {
+             d.SelectText(kEditor, 0, 2);
+             d.KeyIn(kEditor, Qt::Key_X, Qt::ControlModifier);
+         },
+         false},
+        {"ctrl+x nothing selected", [](DialogDriver& d) { d.KeyIn(kEditor, Qt::Key_X, Qt::ControlModifier); }, true},
+        {"ctrl+v text",
+         [](DialogDriver& d) {
+             clipboard::Offer(clipboard::TextFormat(), QByteArray("LD X1"));
+             d.KeyIn(kEditor, Qt::Key_V, Qt::ControlModifier);
+         },
+         false},
+        {"ctrl+v nothing", [](DialogDriver& d) { d.KeyIn(kEditor, Qt::Key_V, Qt::ControlModifier); }, true},
+    };
+    for (const auto& c : cases) {
+        clipboard::Offer(clipboard::FormatName("TRNWK_HOX"), QByteArray("objects"));
+        Open(text, [&](DialogDriver& d) {
+            d.TypeAtCaret(kEditor, QStringLiteral("ld x0"));
+            d.KeyIn(kEditor, Qt::Key_Left);
+            Enter(d);
+            CtrlZ(d);
+            ASSERT_EQ(d.Text(kEditor), QStringLiteral("ld x0")) << c.name;
+            c.after(d);
+            EXPECT_EQ(static_cast<Dlg&>(d.Dialog()).GetUndoState(), c.stillUndone) << c.name;
+            d.Click(IDCANCEL);
+        });
+    }
+}
