@@ -192,6 +192,8 @@ TEST_F(FlowCJumpTest, TheTargetIsWhatTheJumpOutputsWireLeadsTo)
 
 TEST_F(FlowCJumpTest, ResultBitsOfYCountInOctalAndOfMInDecimal)
 {
+    // The output itself (offset 0) is written as given, even with a digit
+    // octal lacks.
     const struct {
         int type;
         int number;
@@ -201,6 +203,7 @@ TEST_F(FlowCJumpTest, ResultBitsOfYCountInOctalAndOfMInDecimal)
         {0, 0, 1, "Y1"},   {0, 5, 2, "Y7"},   {0, 6, 2, "Y10"},  {0, 7, 1, "Y10"},   {0, 7, 2, "Y11"},
         {0, 16, 2, "Y20"}, {0, 17, 1, "Y20"}, {0, 67, 1, "Y70"}, {0, 77, 1, "Y100"}, {0, 377, 2, "Y401"},
         {1, 7, 1, "M8"},   {1, 9, 1, "M10"},  {1, 19, 2, "M21"}, {2, 98, 2, "M100"}, {0, 20, 0, "Y20"},
+        {0, 8, 0, "Y8"},   {0, 19, 0, "Y19"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CHOXFlowCJump::ResultBit(c.type, c.number, c.offset), QString::fromLatin1(c.bit))

@@ -161,8 +161,9 @@ void CHOXFlowCJump::UpdateText()
 QString CHOXFlowCJump::ResultBit(std::int32_t outputType, std::int32_t number, int offset)
 {
     if (outputType != 0) return QStringLiteral("M") + QString::number(std::int64_t(number) + offset);
-    // Y devices count in octal: Y7 is followed by Y10.
-    if (number < 0) return QStringLiteral("Y") + QString::number(std::int64_t(number) + offset);
+    // The output itself is written as given; the bits after it count, Y
+    // devices in octal: Y7 is followed by Y10.
+    if (number < 0 || offset == 0) return QStringLiteral("Y") + QString::number(std::int64_t(number) + offset);
     return QStringLiteral("Y") + QString::number(ToOctalForm(FromOctalForm(number) + offset));
 }
 
