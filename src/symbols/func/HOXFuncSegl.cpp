@@ -1,42 +1,18 @@
 #include "symbols/func/HOXFuncSegl.h"
 
 #include "app/PaletteTools.h"
-#include "platform/Archive.h"
-#include "platform/Strings.h"
 #include "symbols/func/HOXFuncSeglDlg.h"
 
-#include <QStringList>
-
-KT_IMPLEMENT_SERIAL(CHOXFuncSegl, CHOXFuncSymbol, 0)
+KT_IMPLEMENT_SERIAL(CHOXFuncSegl, CHOXFuncDigitSymbol, 0)
 KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_SEGL, CHOXFuncSegl)
 
-CHOXFuncSegl::CHOXFuncSegl() : CHOXFuncSymbol("SEGMENT DISPLAY") { UpdateText(); }
+CHOXFuncSegl::CHOXFuncSegl() : CHOXFuncDigitSymbol("SEGMENT DISPLAY") { UpdateText(); }
 
-CHOXFuncSegl::CHOXFuncSegl(CPoint topLeft, CHOXWnd* wnd) : CHOXFuncSymbol("SEGMENT DISPLAY", topLeft, wnd)
+CHOXFuncSegl::CHOXFuncSegl(CPoint topLeft, CHOXWnd* wnd) : CHOXFuncDigitSymbol("SEGMENT DISPLAY", topLeft, wnd)
 {
     UpdateText();
     CreatePins();
     CalcSteps();
-}
-
-void CHOXFuncSegl::Serialize(CArchive& ar)
-{
-    CHOXFuncSymbol::Serialize(ar);
-    for (CHOXSelectVal& operand : m_operands) operand.Serialize(ar);
-    if (ar.IsStoring()) {
-        ar << m_n32Bit;
-        return;
-    }
-    std::int32_t is32Bit = 0;
-    ar >> is32Bit;
-    m_n32Bit = is32Bit;
-}
-
-void CHOXFuncSegl::UpdateText()
-{
-    QStringList texts;
-    for (const CHOXSelectVal& operand : m_operands) texts << operand.GetText();
-    m_strLabel = texts.join(QLatin1Char('\n'));
 }
 
 QString CHOXFuncSegl::GetCode()
@@ -54,21 +30,13 @@ void CHOXFuncSegl::CalcSteps()
     const bool is32Bit = m_n32Bit != 0;
     // Digits and logic are counted only as constants.
     m_nSteps = 2 + OperandWeight(m_operands[0], is32Bit) + OperandWeight(m_operands[1], is32Bit) +
-               (m_operands[2].IsDeviceType(CHOXSelectVal::kK) ? 2 : 0) +
-               (m_operands[3].IsDeviceType(CHOXSelectVal::kK) ? 2 : 0);
+               ConstantOnlyWeight(2) + ConstantOnlyWeight(3);
 }
 
 void CHOXFuncSegl::SetFromInstruction(QString name, QString operand1, QString operand2, QString operand3,
                                       QString operand4)
 {
-    ParseOperand(m_operands[0], operand1);
-    ParseOperand(m_operands[1], operand2);
-    ParseOperand(m_operands[2], operand3);
-    ParseOperand(m_operands[3], operand4);
-    m_n32Bit = name == LoadStr(13562) ? 1 : 0;
-    SetCaption("SEGMENT DISPLAY");
-    UpdateText();
-    CalcSteps();
+    SetFromWords(name, 13562, "SEGMENT DISPLAY", {operand1, operand2, operand3, operand4});
 }
 
 void CHOXFuncSegl::OnOpen(UINT, CPoint)
@@ -76,10 +44,5 @@ void CHOXFuncSegl::OnOpen(UINT, CPoint)
     if (!CanOpen()) return;
     CHOXFuncSeglDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    TakeComment(dlg);
-    for (int i = 0; i < 4; ++i) SetOperand(i, dlg.GetOperand(i));
-    m_n32Bit = dlg.Get32Bit();
-    CalcSteps();
-    UpdateText();
-    FinishEdit();
+    TakeDialog(dlg);
 }
