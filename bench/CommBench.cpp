@@ -3,8 +3,8 @@
 // line at 9600 and 19200 bit/s. The counter "ratio" is the time taken
 // against the wire time of the program's bytes (10 bits a byte) plus the
 // controller's turnaround once per exchange; the goal is at most 1.1.
-#include "online/CommMan.h"
-#include "online/CommPortSettings.h"
+#include "online/comm/CommMan.h"
+#include "online/comm/CommPortSettings.h"
 #include "online/sim/SimController.h"
 #include "online/sim/SimFaults.h"
 #include "online/sim/SimPtyChannel.h"

@@ -6,7 +6,7 @@
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXSymbol.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -10,7 +10,7 @@
 #include "app/MainFrame.h"
 #include "chart/HOXFlowView.h"
 #include "chart/HOXSystemIcon.h"
-#include "online/HOXMonView.h"
+#include "online/monitor/HOXMonView.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
 

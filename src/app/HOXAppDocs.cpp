@@ -10,7 +10,7 @@
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXView.h"
 #include "online/HOXCommLink.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "params/HOXParam.h"
 #include "platform/MDI.h"
 #include "platform/MenuResource.h"

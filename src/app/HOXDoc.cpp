@@ -7,7 +7,7 @@
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "online/HOXProgressMsgDlg.h"
 #include "params/HOXParam.h"
 #include "platform/CompoundFile.h"

@@ -3,7 +3,7 @@
 // window records (by name, with the list of names in creation order), the
 // monitor window record, the parameter set and the PLC sequence settings,
 // and hands out object ids and pointer and program numbers.
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "platform/Document.h"
 #include "platform/Geometry.h"
 #include "platform/WordMap.h"

@@ -6,7 +6,7 @@
 #include "app/MainFrame.h"
 #include "app/ProgramState.h"
 #include "chart/HOXFlowWnd.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
 #include "platform/CompoundFile.h"

@@ -5,7 +5,7 @@
 #include "app/ProgramState.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXView.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "platform/Messages.h"
 #include "platform/View.h"
 #include "symbols/flow/HOXFlowSubRtn.h"

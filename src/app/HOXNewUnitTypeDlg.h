@@ -1,6 +1,6 @@
 #pragma once
 // "Select Positioning Unit Type": the controller type of a new document.
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "platform/Dialog.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "app/HOXRegistry.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "platform/Settings.h"
 
 #include <cstring>

@@ -4,7 +4,7 @@
 // text for the controller type the user confirms.
 #include "app/MainFrame.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "chart/HOXDrawObj.h"

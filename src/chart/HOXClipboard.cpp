@@ -1,6 +1,6 @@
 #include "chart/HOXClipboard.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXSymbol.h"

@@ -2,7 +2,7 @@
 // the rules by which pasted objects enter the chart.
 #include "chart/HOXFlowView.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/ProgramState.h"

@@ -3,7 +3,7 @@
 // the numbers the dropped symbol keeps or takes.
 #include "chart/HOXView.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "app/ProgramState.h"
 #include "chart/ChartLookup.h"

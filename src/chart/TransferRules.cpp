@@ -1,6 +1,6 @@
 #include "chart/TransferRules.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "chart/HOXClipboard.h"
 #include "platform/Strings.h"

@@ -5,7 +5,7 @@
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "convert/HOXExportDlg.h"
-#include "online/HOXSaveSelectDlg.h"
+#include "convert/HOXSaveSelectDlg.h"
 #include "params/HOXParam.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"

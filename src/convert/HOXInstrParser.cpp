@@ -2,7 +2,7 @@
 // numbers and bare operand words; and the word scanning the importers share.
 #include "convert/HOXInstrParser.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "convert/InstrText.h"
 #include "params/HOXParam.h"

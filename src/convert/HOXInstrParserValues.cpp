@@ -3,7 +3,7 @@
 // normal form of the operand text.
 #include "convert/HOXInstrParser.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "convert/InstrText.h"
 
 using namespace instr;

@@ -1,6 +1,6 @@
 #include "convert/HOXProgMemoryDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "params/HOXParam.h"
 #include "platform/Help.h"

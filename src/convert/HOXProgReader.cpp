@@ -2,7 +2,7 @@
 // look-ahead, the statement families, labels and the targets of CALLs.
 #include "convert/HOXProgReader.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "chart/ObjectTypes.h"
 #include "convert/ProgReaderSupport.h"

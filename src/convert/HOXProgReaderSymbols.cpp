@@ -2,7 +2,7 @@
 // program ends, program-in-text blocks, and the wiring of the column.
 #include "convert/HOXProgReader.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/MainFrame.h"

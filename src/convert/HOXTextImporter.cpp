@@ -2,7 +2,7 @@
 // the export writes them, with what the reader tolerates beyond that.
 #include "convert/HOXTextImporter.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "convert/HOXExportProgressDlg.h"
 #include "params/HOXParam.h"

@@ -3,7 +3,7 @@
 // the closing message.
 #include "convert/HOXTextImporter.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/MainFrame.h"

@@ -4,7 +4,7 @@
 // program text; all in one column, each symbol wired to the next.
 #include "convert/HOXTextImporter.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"

@@ -4,7 +4,7 @@
 // the rows is fixed.
 #include "convert/InstrRules.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 
 #include <algorithm>
 #include <array>

@@ -6,7 +6,7 @@
 // the object: an error text, the program it sent, and whether it already
 // told the user itself. It also holds the table that turns a communication
 // error code into its message.
-#include "online/CommMan.h"
+#include "online/comm/CommMan.h"
 
 #include <QString>
 

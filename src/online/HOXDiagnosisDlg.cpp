@@ -1,6 +1,6 @@
 #include "online/HOXDiagnosisDlg.h"
 
-#include "online/CommDiag.h"
+#include "online/comm/CommDiag.h"
 #include "platform/Help.h"
 #include "platform/Strings.h"
 

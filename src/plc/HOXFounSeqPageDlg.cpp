@@ -1,6 +1,6 @@
 #include "plc/HOXFounSeqPageDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"

@@ -1,6 +1,6 @@
 #include "plc/HOXKzPlcDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "platform/Strings.h"
 #include "plc/HOXFounSeq.h"

@@ -7,7 +7,7 @@
 #include "app/MainFrame.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXView.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "platform/MDI.h"
 #include "platform/ui/QtFrameWindow.h"
 #include "support/Scripted.h"

@@ -2,7 +2,7 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
 
 #include <tuple>

@@ -8,8 +8,8 @@
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXRect.h"
 #include "chart/HOXUndo.h"
-#include "online/HOXMonView.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonView.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "support/MemoryViewHost.h"
 #include "support/Scripted.h"
 

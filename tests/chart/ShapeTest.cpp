@@ -7,7 +7,7 @@
 #include "chart/HOXOval.h"
 #include "chart/HOXRect.h"
 #include "chart/HOXView.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "support/MemoryViewHost.h"

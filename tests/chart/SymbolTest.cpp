@@ -3,7 +3,7 @@
 // questions the converter asks about the wires at a symbol's pins.
 #include "chart/ChartFixture.h"
 #include "chart/RecordingPainter.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "platform/Archive.h"
 #include "symbols/flow/HOXFlowPointer.h"
 #include "symbols/flow/HOXFlowStart.h"

@@ -3,7 +3,7 @@
 // positioning and function symbols in each option whose text the checker
 // takes as written, a text block, the conditional jumps, a call, a jump,
 // and charts of every kind the type has; the source of the round trips.
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "chart/HOXFlowWnd.h"
 #include "convert/ChartBuilding.h"

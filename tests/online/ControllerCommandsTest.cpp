@@ -6,9 +6,9 @@
 
 #include "app/HOXTimedMessageDlg.h"
 #include "convert/HOXExport.h"
-#include "online/CommProtocol.h"
+#include "online/comm/CommProtocol.h"
 #include "online/HOXDiagnosisDlg.h"
-#include "online/HOXSaveSelectDlg.h"
+#include "convert/HOXSaveSelectDlg.h"
 #include "online/sim/SimFault.h"
 
 #include <QByteArray>

@@ -8,7 +8,7 @@
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/ObjectTypes.h"
-#include "online/CommPortSettings.h"
+#include "online/comm/CommPortSettings.h"
 #include "online/HOXDiagnosisDlg.h"
 #include "online/HOXProgressMsgDlg.h"
 #include "online/sim/SimHost.h"

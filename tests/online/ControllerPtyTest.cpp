@@ -1,7 +1,7 @@
 // The user's run of the KZ-QW commands against the simulated controller's
 // own program on a pseudo-terminal, the port chosen in the main window.
 #include "online/ControllerFixture.h"
-#include "online/SimProcess.h"
+#include "online/sim/SimProcess.h"
 
 #include <QRegularExpression>
 

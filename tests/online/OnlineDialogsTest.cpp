@@ -1,6 +1,6 @@
 // The diagnosis dialog's texts for every value the controller can report,
 // and the modeless progress window.
-#include "online/CommDiag.h"
+#include "online/comm/CommDiag.h"
 #include "online/HOXDiagnosisDlg.h"
 #include "online/HOXProgressMsgDlg.h"
 #include "support/Scripted.h"

@@ -4,7 +4,7 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXSymbol.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "support/Scripted.h"

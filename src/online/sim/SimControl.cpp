@@ -1,6 +1,6 @@
 #include "online/sim/SimControl.h"
 
-#include "online/CommProtocol.h"
+#include "online/comm/CommProtocol.h"
 #include "online/sim/SimController.h"
 #include "online/sim/SimFaults.h"
 #include "online/sim/SimServer.h"

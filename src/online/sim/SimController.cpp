@@ -1,8 +1,8 @@
 #include "online/sim/SimController.h"
 
-#include "online/CommPayload.h"
-#include "online/CommProtocol.h"
-#include "online/ControllerDevices.h"
+#include "online/comm/CommPayload.h"
+#include "online/comm/CommProtocol.h"
+#include "online/comm/ControllerDevices.h"
 #include "params/HOXParam.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "online/sim/SimFaults.h"
 
-#include "online/CommProtocol.h"
+#include "online/comm/CommProtocol.h"
 
 void CSimFaults::Add(const CSimFault& fault)
 {

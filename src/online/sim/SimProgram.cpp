@@ -1,6 +1,6 @@
 #include "online/sim/SimProgram.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "convert/HOXInstrParser.h"
 
 #include <QList>

@@ -1,8 +1,8 @@
 #include "online/sim/SimServer.h"
 
-#include "online/CommFrameReader.h"
-#include "online/CommPayload.h"
-#include "online/CommProtocol.h"
+#include "online/comm/CommFrameReader.h"
+#include "online/comm/CommPayload.h"
+#include "online/comm/CommProtocol.h"
 #include "online/sim/SimController.h"
 #include "online/sim/SimFaults.h"
 

@@ -1,6 +1,6 @@
 #include "symbols/code/HOXCodeComp.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/PaletteTools.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"

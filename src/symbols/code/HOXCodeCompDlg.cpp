@@ -1,6 +1,6 @@
 #include "symbols/code/HOXCodeCompDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "params/HOXParam.h"
 #include "symbols/code/HOXCodeComp.h"
 

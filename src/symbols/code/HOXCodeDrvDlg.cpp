@@ -1,6 +1,6 @@
 #include "symbols/code/HOXCodeDrvDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "params/HOXParam.h"
 #include "symbols/code/HOXCodeDrv.h"
 #include "symbols/code/HOXCombinationDlg.h"

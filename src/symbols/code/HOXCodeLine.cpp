@@ -1,6 +1,6 @@
 #include "symbols/code/HOXCodeLine.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/PaletteTools.h"
 #include "chart/RecordCasts.h"
 #include "platform/Archive.h"

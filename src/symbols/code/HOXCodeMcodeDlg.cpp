@@ -1,6 +1,6 @@
 #include "symbols/code/HOXCodeMcodeDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "params/HOXParam.h"
 #include "plc/HOXMcodeKzPlcDlg.h"
 #include "symbols/code/HOXCodeMcode.h"

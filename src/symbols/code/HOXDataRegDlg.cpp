@@ -1,6 +1,6 @@
 #include "symbols/code/HOXDataRegDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "params/HOXParam.h"
 #include "params/HOXSetParamPromptDlg.h"

@@ -1,6 +1,6 @@
 #include "symbols/flow/HOXFlowCJump.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"

@@ -1,6 +1,6 @@
 #include "symbols/flow/HOXFlowCJumpWordDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "params/HOXParam.h"
 #include "platform/Strings.h"

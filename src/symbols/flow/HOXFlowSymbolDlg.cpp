@@ -1,6 +1,6 @@
 #include "symbols/flow/HOXFlowSymbolDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "chart/HOXSymbol.h"
 #include "chart/SymbolSupport.h"

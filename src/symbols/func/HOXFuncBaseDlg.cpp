@@ -1,6 +1,6 @@
 #include "symbols/func/HOXFuncBaseDlg.h"
 
-#include "app/ControllerType.h"
+#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
 #include "chart/HOXSymbol.h"
 #include "chart/SymbolSupport.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The line to the simulated controller inside the program (CSimHost).
-#include "online/CommTransport.h"
+#include "online/comm/CommTransport.h"
 
 #include <memory>
 

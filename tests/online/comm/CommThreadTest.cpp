@@ -3,14 +3,14 @@
 // object belongs to the thread that opened it; a thread already waiting for
 // a reply cannot start a second call; the user-interface thread keeps
 // handling its events while it waits.
-#include "online/CommMonitor.h"
-#include "online/CommPortSettings.h"
-#include "online/CommProtocol.h"
-#include "online/CommStatusInfo.h"
-#include "online/ControllerDevices.h"
+#include "online/comm/CommMonitor.h"
+#include "online/comm/CommPortSettings.h"
+#include "online/comm/CommProtocol.h"
+#include "online/comm/CommStatusInfo.h"
+#include "online/comm/ControllerDevices.h"
 #include "online/sim/SimFault.h"
 
-#include "online/CommTestSupport.h"
+#include "online/comm/CommTestSupport.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,12 +1,12 @@
 // The link end to end: the simulated controller's own program serves a
 // pseudo-terminal, the library opens it as a serial device through
 // QSerialPort, and faults are set on the program's control socket.
-#include "online/CommDiag.h"
-#include "online/CommPortSettings.h"
-#include "online/CommStatusInfo.h"
+#include "online/comm/CommDiag.h"
+#include "online/comm/CommPortSettings.h"
+#include "online/comm/CommStatusInfo.h"
 
-#include "online/CommTestSupport.h"
-#include "online/SimProcess.h"
+#include "online/comm/CommTestSupport.h"
+#include "online/sim/SimProcess.h"
 
 #include <vector>
 

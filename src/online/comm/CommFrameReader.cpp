@@ -1,4 +1,4 @@
-#include "online/CommFrameReader.h"
+#include "online/comm/CommFrameReader.h"
 
 using namespace commproto;
 

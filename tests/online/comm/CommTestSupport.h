@@ -2,7 +2,7 @@
 // The in-process simulated controller for the link tests: at power-on, no
 // faults, line pacing off (the tests that are about pacing turn it on), and
 // settings of their own, so COM1 leads to the simulator.
-#include "online/CommMan.h"
+#include "online/comm/CommMan.h"
 #include "online/sim/SimHost.h"
 #include "support/Scripted.h"
 

@@ -1,4 +1,4 @@
-#include "online/ControllerDevices.h"
+#include "online/comm/ControllerDevices.h"
 
 namespace ctrldev {
 
@@ -61,6 +61,16 @@ int OctalDigitsToCount(int number)
         count += digit * weight;
     }
     return count;
+}
+
+int TransferBlockSize(int block)
+{
+    switch (block) {
+    case kBlockCommon: return 12;
+    case kBlockAxisA:
+    case kBlockAxisB: return 27;
+    default: return 0;
+    }
 }
 
 } // namespace ctrldev

@@ -1,9 +1,9 @@
 // The simulated controller on its own: the engine's steps, the staging of a
 // program, and the line commands of its control socket.
 #include "online/sim/SimController.h"
-#include "online/CommPayload.h"
-#include "online/CommProtocol.h"
-#include "online/ControllerDevices.h"
+#include "online/comm/CommPayload.h"
+#include "online/comm/CommProtocol.h"
+#include "online/comm/ControllerDevices.h"
 #include "online/sim/SimControl.h"
 #include "online/sim/SimFaults.h"
 #include "online/sim/SimProgram.h"

@@ -1,9 +1,9 @@
-#include "online/CommPort.h"
+#include "online/comm/CommPort.h"
 
-#include "online/CommPayload.h"
-#include "online/CommProtocol.h"
-#include "online/CommSerialTransport.h"
-#include "online/CommSimTransport.h"
+#include "online/comm/CommPayload.h"
+#include "online/comm/CommProtocol.h"
+#include "online/comm/CommSerialTransport.h"
+#include "online/comm/CommSimTransport.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

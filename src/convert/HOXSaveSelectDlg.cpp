@@ -1,4 +1,4 @@
-#include "online/HOXSaveSelectDlg.h"
+#include "convert/HOXSaveSelectDlg.h"
 
 #include "app/HOXDoc.h"
 

@@ -1,8 +1,8 @@
-#include "online/HOXMonView.h"
+#include "online/monitor/HOXMonView.h"
 
 #include "app/ProgramState.h"
 #include "chart/RecordCasts.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 
 CHOXMonView::CHOXMonView()
 {

@@ -1,16 +1,15 @@
-#include "online/CommMan.h"
+#include "online/comm/CommMan.h"
 
-#include "online/CommDiag.h"
-#include "online/CommKZQWStatus.h"
-#include "online/CommManInputStat.h"
-#include "online/CommMonitor.h"
-#include "online/CommPayload.h"
-#include "online/CommPort.h"
-#include "online/CommProgInfo.h"
-#include "online/CommProtocol.h"
-#include "online/CommStatusInfo.h"
-#include "online/ControllerDevices.h"
-#include "params/HOXParam.h"
+#include "online/comm/CommDiag.h"
+#include "online/comm/CommKZQWStatus.h"
+#include "online/comm/CommManInputStat.h"
+#include "online/comm/CommMonitor.h"
+#include "online/comm/CommPayload.h"
+#include "online/comm/CommPort.h"
+#include "online/comm/CommProgInfo.h"
+#include "online/comm/CommProtocol.h"
+#include "online/comm/CommStatusInfo.h"
+#include "online/comm/ControllerDevices.h"
 
 #include <cstring>
 #include <vector>
@@ -207,7 +206,7 @@ int CCommMan::mfi_GetFileName(QString& name)
 
 int CCommMan::mfi_WriteParams(int block, int axis, const std::int32_t values[])
 {
-    const auto count = static_cast<int>(CHOXParam::GetTransferBlockSize(static_cast<UINT>(block)));
+    const auto count = ctrldev::TransferBlockSize(block);
     if (values == nullptr && count > 0) {
         Fail(kResultRefused);
         return -1;
@@ -220,7 +219,7 @@ int CCommMan::mfi_WriteParams(int block, int axis, const std::int32_t values[])
 
 int CCommMan::mfi_ReadParams(int block, int axis, std::int32_t values[])
 {
-    const auto expected = static_cast<int>(CHOXParam::GetTransferBlockSize(static_cast<UINT>(block)));
+    const auto expected = ctrldev::TransferBlockSize(block);
     if (values == nullptr) {
         Fail(kResultRefused);
         return -1;

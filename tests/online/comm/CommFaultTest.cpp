@@ -2,15 +2,15 @@
 // recovered by the retry without the controller acting twice; ones that
 // persist through the retries end the call with their code, and the call
 // returns (only a generous bound is asserted, never a duration).
-#include "online/CommMonitor.h"
-#include "online/CommPortSettings.h"
-#include "online/CommProgInfo.h"
-#include "online/CommProtocol.h"
-#include "online/CommStatusInfo.h"
-#include "online/ControllerDevices.h"
+#include "online/comm/CommMonitor.h"
+#include "online/comm/CommPortSettings.h"
+#include "online/comm/CommProgInfo.h"
+#include "online/comm/CommProtocol.h"
+#include "online/comm/CommStatusInfo.h"
+#include "online/comm/ControllerDevices.h"
 #include "online/sim/SimFault.h"
 
-#include "online/CommTestSupport.h"
+#include "online/comm/CommTestSupport.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "online/CommSerialTransport.h"
+#include "online/comm/CommSerialTransport.h"
 
 #include <QSerialPort>
 

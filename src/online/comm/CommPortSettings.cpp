@@ -1,4 +1,4 @@
-#include "online/CommPortSettings.h"
+#include "online/comm/CommPortSettings.h"
 
 #include "platform/Settings.h"
 

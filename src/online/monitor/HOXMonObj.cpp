@@ -1,4 +1,4 @@
-#include "online/HOXMonObj.h"
+#include "online/monitor/HOXMonObj.h"
 
 #include "app/HOXDoc.h"
 #include "chart/HOXView.h"

@@ -1,8 +1,8 @@
 // The link's frames, payloads and device rules, byte by byte.
-#include "online/CommProtocol.h"
-#include "online/CommFrameReader.h"
-#include "online/CommPayload.h"
-#include "online/ControllerDevices.h"
+#include "online/comm/CommProtocol.h"
+#include "online/comm/CommFrameReader.h"
+#include "online/comm/CommPayload.h"
+#include "online/comm/ControllerDevices.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "online/CommSimTransport.h"
+#include "online/comm/CommSimTransport.h"
 
 #include "online/sim/SimHost.h"
 #include "online/sim/SimPipe.h"

@@ -58,4 +58,13 @@ bool IsWriteProtected(int number, bool wide);
 // 17 -> 15; -1 for a negative number or one with a digit 8 or 9.
 int OctalDigitsToCount(int number);
 
+// Parameter transfer blocks: 112 carries parameters 100 to 111 (the common
+// block, axis 0 only), 113 parameters 0 to 26 and 114 parameters 30 to 56 of
+// an axis.
+constexpr int kBlockCommon = 112;
+constexpr int kBlockAxisA = 113;
+constexpr int kBlockAxisB = 114;
+// Values a block carries on the link: 12, 27, 27; 0 for another block.
+int TransferBlockSize(int block);
+
 } // namespace ctrldev

@@ -1,10 +1,10 @@
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXShape.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
-#include "online/HOXMonObj.h"
+#include "online/monitor/HOXMonObj.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 

@@ -1,4 +1,4 @@
-#include "online/CommProtocol.h"
+#include "online/comm/CommProtocol.h"
 
 #include <array>
 

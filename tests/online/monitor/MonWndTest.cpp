@@ -1,7 +1,7 @@
 // The monitor window record (maps, draw order, stored form, hit test,
 // drawing) and the monitor object base (owner, visibility, mouse dragging).
-#include "online/HOXMonObj.h"
-#include "online/HOXMonWnd.h"
+#include "online/monitor/HOXMonObj.h"
+#include "online/monitor/HOXMonWnd.h"
 
 #include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"

@@ -18,8 +18,8 @@
 //                  queued on the same port still takes.
 // With the defaults (19200 bit/s, 200 ms) a monitoring read is at most
 // 3 x 224 ms = 0.67 s; a program block at 9600 bit/s at most 3 x 758 ms.
-#include "online/CommFrameReader.h"
-#include "online/CommPortSettings.h"
+#include "online/comm/CommFrameReader.h"
+#include "online/comm/CommPortSettings.h"
 
 #include <QByteArray>
 #include <QString>

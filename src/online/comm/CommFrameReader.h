@@ -2,7 +2,7 @@
 // Finds frames in the bytes of a line: skips what comes before a start mark,
 // drops a damaged frame from its start mark only and looks again from the
 // next start mark inside it (resync).
-#include "online/CommProtocol.h"
+#include "online/comm/CommProtocol.h"
 
 #include <QByteArray>
 

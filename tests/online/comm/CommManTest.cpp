@@ -1,19 +1,19 @@
 // The communication library against the simulated controller inside the
 // program: opening and closing, and every operation's round trip, records,
 // block sizes and refusals.
-#include "online/CommDiag.h"
-#include "online/CommKZQWStatus.h"
-#include "online/CommManInputStat.h"
-#include "online/CommMonitor.h"
-#include "online/CommPortSettings.h"
-#include "online/CommProgInfo.h"
-#include "online/CommStatusInfo.h"
-#include "online/ControllerDevices.h"
+#include "online/comm/CommDiag.h"
+#include "online/comm/CommKZQWStatus.h"
+#include "online/comm/CommManInputStat.h"
+#include "online/comm/CommMonitor.h"
+#include "online/comm/CommPortSettings.h"
+#include "online/comm/CommProgInfo.h"
+#include "online/comm/CommStatusInfo.h"
+#include "online/comm/ControllerDevices.h"
 #include "online/sim/SimController.h"
 #include "params/HOXParam.h"
 
 #include "app/HOXRegistry.h"
-#include "online/CommTestSupport.h"
+#include "online/comm/CommTestSupport.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // A serial device (or a pseudo-terminal) through QSerialPort: 8 data bits,
 // no parity, one stop bit, no flow control. Created, used and destroyed in
 // the port's I/O thread (a QThread, which QSerialPort's notifiers need).
-#include "online/CommTransport.h"
+#include "online/comm/CommTransport.h"
 
 #include <QString>
 

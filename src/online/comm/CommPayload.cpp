@@ -1,4 +1,4 @@
-#include "online/CommPayload.h"
+#include "online/comm/CommPayload.h"
 
 CCommPayload& CCommPayload::U8(int value)
 {
