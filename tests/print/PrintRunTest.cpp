@@ -209,6 +209,19 @@ TEST_F(PrintRunTest, NoKindOfPageIsRefusedWithTheMessage)
     EXPECT_TRUE(dialogs.modelessShown.empty());
 }
 
+TEST_F(PrintRunTest, TheDialogsPrinterAndCopiesAreTheRunsOwn)
+{
+    RecordedPrint& lab = printing.AddPrinter(QStringLiteral("Lab"));
+    PrintAnswer answer;
+    answer.printer = QStringLiteral("Lab");
+    answer.copies = 3;
+    printing.Expect(answer);
+    EXPECT_TRUE(GetCommandRouter()->Execute(ID_FILE_PRINT));
+    EXPECT_EQ(lab.copies, 3);
+    EXPECT_EQ(lab.calls.count(QStringLiteral("StartPage")), 7);
+    EXPECT_TRUE(office->calls.isEmpty());
+}
+
 TEST_F(PrintRunTest, ACancelledDialogPrintsNothing)
 {
     PrintAnswer answer;

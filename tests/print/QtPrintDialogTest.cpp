@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -55,6 +56,9 @@ TEST_F(QtPrintDialogTest, TheOptionsAreAPageOfTheDialogAndItsPrintRunsTheirOk)
         EXPECT_FALSE(box->testOption(QAbstractPrintDialog::PrintPageRange));
         EXPECT_FALSE(box->testOption(QAbstractPrintDialog::PrintSelection));
         EXPECT_FALSE(box->testOption(QAbstractPrintDialog::PrintCurrentPage));
+        if (auto* range = box->findChild<QGroupBox*>(QStringLiteral("gbPrintRange"))) {
+            EXPECT_FALSE(range->isEnabled());
+        }
         auto* tabWidget = box->findChild<QTabWidget*>(QStringLiteral("tabs"));
         ASSERT_NE(tabWidget, nullptr);
         for (int i = 0; i < tabWidget->count(); ++i) tabs << tabWidget->tabText(i);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -142,6 +143,10 @@ int QtPrintService::RunPrintDialog(CPrintDialog& dialog)
     box.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     box.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
     box.setOption(QAbstractPrintDialog::PrintShowPageSize, true);
+    // Qt leaves "Pages from" open without a page range; a run that prints
+    // every page shows the range as it is, all pages, and fixed.
+    if ((dialog.m_dwFlags & PD_NOPAGENUMS) != 0 && (dialog.m_dwFlags & PD_NOSELECTION) != 0)
+        if (auto* range = box.findChild<QGroupBox*>(QStringLiteral("gbPrintRange"))) range->setEnabled(false);
 
     std::unique_ptr<QtDialogSite> page;
     if (dialog.Template() != nullptr) {
