@@ -39,9 +39,9 @@ CHOXApp::CHOXApp()
         if (MainFrame() != nullptr) MainFrame()->MDITile();
     });
     OnUpdate(ID_WINDOW_CASCADE, [this](CCmdUI* ui) { OnUpdateWindowCascade(ui); });
+    OnUpdate(ID_WINDOW_TILE_HORZ, [this](CCmdUI* ui) { OnUpdateWindowTile(ui); });
     // The printer and page chosen here stay until the program ends.
     OnCommand(ID_FILE_PRINT_SETUP, [] { GetPrintService()->RunPageSetup(); });
-    OnUpdate(ID_WINDOW_TILE_HORZ, [this](CCmdUI* ui) { OnUpdateWindowTile(ui); });
     constexpr UINT lastRecentFile = kFirstRecentFileCommand + kRecentFileCount - 1;
     OnCommandRange(kFirstRecentFileCommand, lastRecentFile, [this](UINT id) { OnOpenRecentFile(id); });
     OnUpdateRange(kFirstRecentFileCommand, lastRecentFile, [this](CCmdUI* ui) {
@@ -133,12 +133,10 @@ void CHOXApp::PrintFromCommandLine(const QString& file)
     Program().printing.outcome = ProgramState::kNotPrinted;
     CHOXDoc* doc = OpenDocumentFile(file);
     if (doc == nullptr) return;
-    for (CView* view : doc->GetViews()) {
-        auto* chart = dynamic_cast<CHOXView*>(view);
-        if (chart == nullptr || chart->GetViewType() != objtype::kFlowView) continue;
-        chart->OnCmdMsg(ID_FILE_PRINT_DIRECT, CmdMode::Execute, nullptr);
-        break;
-    }
+    // The first view takes it: the monitor view hands it to the first flow
+    // view.
+    for (CView* view : doc->GetViews())
+        if (view->OnCmdMsg(ID_FILE_PRINT_DIRECT, CmdMode::Execute, nullptr)) break;
     const std::int32_t outcome = Program().printing.outcome;
     m_nStartupExitCode = outcome == ProgramState::kPrinted || outcome == ProgramState::kPrintCancelled ? 0 : 1;
 }

@@ -83,8 +83,10 @@ void CHOXFlowView::FitSheetToPage(CDC* pDC)
     const std::int64_t byWidth = c * sheet.right / std::max<std::int64_t>(1, w - 10);
     // The page in logical units must stay within 32 bits.
     const std::int64_t device = std::max({1, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES)});
-    const std::int64_t viewport = std::max(1, 220 * std::min(pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY)) / 300);
-    const std::int64_t largest = std::max<std::int64_t>(1, std::numeric_limits<std::int32_t>::max() / 4 / device * viewport);
+    const std::int64_t viewport =
+        std::max(1, 220 * std::min(pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY)) / 300);
+    const std::int64_t largest =
+        std::max<std::int64_t>(1, std::numeric_limits<std::int32_t>::max() / 4 / device * viewport);
     std::int64_t e = std::clamp<std::int64_t>(std::max(byHeight, byWidth), 1, largest);
     SetPrintExtent(pDC, e);
 

@@ -18,7 +18,10 @@ struct PrintMargins {
     int top = 0;
     int right = 0;
     int bottom = 0;
-    CRect Printable() const { return CRect(page.left + left, page.top + top, page.right - right, page.bottom - bottom); }
+    CRect Printable() const
+    {
+        return CRect(page.left + left, page.top + top, page.right - right, page.bottom - bottom);
+    }
 };
 PrintMargins ComputePrintMargins(CDC* pDC);
 

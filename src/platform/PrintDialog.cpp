@@ -17,10 +17,7 @@ public:
 FallbackPrintService g_fallback;
 PrintService* g_service = nullptr;
 
-std::shared_ptr<const DialogTemplate> OptionsTemplate(UINT id)
-{
-    return id != 0 ? DialogTemplate::Load(id) : nullptr;
-}
+std::shared_ptr<const DialogTemplate> OptionsTemplate(UINT id) { return id != 0 ? DialogTemplate::Load(id) : nullptr; }
 } // namespace
 
 void SetPrintService(PrintService* service) { g_service = service; }

@@ -2,7 +2,6 @@
 
 #include "app/HOXRegistry.h"
 
-
 namespace {
 // The options in the order the settings are read and written.
 struct Option {

@@ -41,7 +41,10 @@ constexpr int kTitleLength = 31;
 constexpr int kGroupOrderRows = 61;
 constexpr int kNumberOrderRows = 119;
 
-UINT SaturatedSum(UINT a, UINT b) { return static_cast<UINT>(std::min<std::uint64_t>(std::uint64_t{a} + b, CHOXPrintJob::kMaxPages)); }
+UINT SaturatedSum(UINT a, UINT b)
+{
+    return static_cast<UINT>(std::min<std::uint64_t>(std::uint64_t{a} + b, CHOXPrintJob::kMaxPages));
+}
 
 // Tiles of the rectangle's size over an extent of x by y.
 UINT TilesOver(std::int64_t x, std::int64_t y, const CRect& rect)
@@ -298,8 +301,8 @@ void CHOXPrintJob::CountMonitorPages(CPrintInfo* pInfo)
         return;
     }
     const CRect& sheet = monitor->GetBaseRect()->GetRect();
-    m_nMonitorPages = TilesOver(std::int64_t{sheet.right} - sheet.left, std::int64_t{sheet.bottom} - sheet.top,
-                                pInfo->m_rectDraw);
+    m_nMonitorPages =
+        TilesOver(std::int64_t{sheet.right} - sheet.left, std::int64_t{sheet.bottom} - sheet.top, pInfo->m_rectDraw);
 }
 
 void CHOXPrintJob::CountParameterPages(CDC*, CPrintInfo* pInfo)
@@ -573,7 +576,8 @@ void CHOXPrintJob::PrintFlowChartPart(CDC* pDC, CPrintInfo* pInfo, CHOXFlowView*
     }
     DrawFlowChartPage(pDC, pInfo, wnd);
     DrawFooter(pDC, pInfo, view,
-               WindowName(wnd) + QString::asprintf("   page %d of %d", static_cast<int>(page - before), static_cast<int>(pages)));
+               WindowName(wnd) +
+                   QString::asprintf("   page %d of %d", static_cast<int>(page - before), static_cast<int>(pages)));
 }
 
 void CHOXPrintJob::PrintMonitoringPart(CDC* pDC, CPrintInfo* pInfo, CHOXFlowView* view)
@@ -586,9 +590,9 @@ void CHOXPrintJob::PrintMonitoringPart(CDC* pDC, CPrintInfo* pInfo, CHOXFlowView
     }
     DrawMonitorPage(pDC, pInfo);
     DrawFooter(pDC, pInfo, view,
-               LoadStr(IDS_MONITORING_PAGES) + QString::asprintf("  page %d of %d",
-                                                                  static_cast<int>(pInfo->m_nCurPage - m_nFlowChartPages),
-                                                                  static_cast<int>(m_nMonitorPages)));
+               LoadStr(IDS_MONITORING_PAGES) +
+                   QString::asprintf("  page %d of %d", static_cast<int>(pInfo->m_nCurPage - m_nFlowChartPages),
+                                     static_cast<int>(m_nMonitorPages)));
     if (m_bAutoScale != 0) {
         view->m_nMonitorPrinting = 0;
         view->OnPrepareDC(pDC, pInfo);

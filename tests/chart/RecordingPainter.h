@@ -187,7 +187,7 @@ struct RecordedPrint {
     explicit RecordedPrint(const PageMetrics& page) : metrics(page), device(page) {}
     PageMetrics metrics;
     RecordingPaintDevice device;
-    QStringList calls;         // "StartDoc VEDID Information", "StartPage", ...
+    QStringList calls; // "StartDoc VEDID Information", "StartPage", ...
     QString title;
     int copies = 1;
     struct PageStart {

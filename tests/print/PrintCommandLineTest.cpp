@@ -62,8 +62,8 @@ TEST_F(PrintCommandLineTest, AnUnknownPrinterOrAFailedRunEndsWithAnError)
     {
         ScriptedMessages messages;
         messages.Expect(QStringLiteral("The document could not be printed."), MB_OK | MB_ICONEXCLAMATION, IDOK);
-        EXPECT_FALSE(Start({QStringLiteral("/pt"), path, QStringLiteral("Nowhere"), QStringLiteral("d"),
-                            QStringLiteral("p")}));
+        EXPECT_FALSE(
+            Start({QStringLiteral("/pt"), path, QStringLiteral("Nowhere"), QStringLiteral("d"), QStringLiteral("p")}));
         EXPECT_EQ(m_app->GetStartupExitCode(), 1);
         ASSERT_EQ(messages.seen.size(), 1u);
         EXPECT_EQ(messages.seen[0].detail, QStringLiteral("Nowhere"));

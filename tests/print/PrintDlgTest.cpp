@@ -4,8 +4,8 @@
 #include "app/HOXRegistry.h"
 #include "platform/Help.h"
 #include "platform/Settings.h"
-#include "print/HOXPrintDlg.h"
 #include "platform/ui/QtDialogSite.h"
+#include "print/HOXPrintDlg.h"
 #include "support/ScriptedPrint.h"
 
 #include <gtest/gtest.h>
@@ -87,15 +87,9 @@ TEST_F(PrintDlgTest, StoredOptionsAreReadUnderTheFieldSizes)
         int expected;
         int comboItem; // -1: no selection
     } cases[] = {
-        {"PrintMonitoring", "0", 0, 10},
-        {"PrintMonitoring", "10", 1, 10},
-        {"PrintFlowChartsOpenWnds", "0", 0, 10},
-        {"PrintZoomSize", "150", 150, 20},
-        {"PrintZoomSize", "1000", 100, 10},
-        {"PrintZoomSize", "73", 73, 4},
-        {"PrintZoomSize", "0", 0, 10},
-        {"PrintZoomSize", "20", 20, -1},
-        {"PrintZoomSize", "155", 155, -1},
+        {"PrintMonitoring", "0", 0, 10},   {"PrintMonitoring", "10", 1, 10},   {"PrintFlowChartsOpenWnds", "0", 0, 10},
+        {"PrintZoomSize", "150", 150, 20}, {"PrintZoomSize", "1000", 100, 10}, {"PrintZoomSize", "73", 73, 4},
+        {"PrintZoomSize", "0", 0, 10},     {"PrintZoomSize", "20", 20, -1},    {"PrintZoomSize", "155", 155, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + "=" + c.stored);
@@ -107,11 +101,14 @@ TEST_F(PrintDlgTest, StoredOptionsAreReadUnderTheFieldSizes)
         if (std::string(c.name) == "PrintFlowChartsOpenWnds") field = dialog.m_nPrintFlowChartsOpenWnds;
         if (std::string(c.name) == "PrintZoomSize") field = dialog.m_nPrintZoomSize;
         EXPECT_EQ(field, c.expected);
-        Run(dialog, [&](DialogDriver& d) {
-            EXPECT_EQ(d.Site().GetCurSel(Dlg::kZoomSize), c.comboItem);
-            EXPECT_EQ(d.Check(Dlg::kMonitoring), dialog.m_nPrintMonitoring);
-            EXPECT_EQ(d.Check(Dlg::kAllWindows), dialog.m_nPrintFlowChartsOpenWnds == 0 ? 1 : 0);
-        }, false);
+        Run(
+            dialog,
+            [&](DialogDriver& d) {
+                EXPECT_EQ(d.Site().GetCurSel(Dlg::kZoomSize), c.comboItem);
+                EXPECT_EQ(d.Check(Dlg::kMonitoring), dialog.m_nPrintMonitoring);
+                EXPECT_EQ(d.Check(Dlg::kAllWindows), dialog.m_nPrintFlowChartsOpenWnds == 0 ? 1 : 0);
+            },
+            false);
     }
     Forget();
     // Stored choices the other way round: Auto Scale without its size box,
@@ -121,13 +118,16 @@ TEST_F(PrintDlgTest, StoredOptionsAreReadUnderTheFieldSizes)
     Store("PrintParamInfo", "0");
     Store("PrintParamInfoGrpOrder", "0");
     Dlg dialog;
-    Run(dialog, [](DialogDriver& d) {
-        EXPECT_EQ(d.Check(Dlg::kAutoScale), 1);
-        EXPECT_EQ(d.Check(Dlg::kZoom), 0);
-        EXPECT_EQ(d.Check(Dlg::kNumberOrder), 1);
-        for (int id : {Dlg::kZoomSize, Dlg::kOpenedWindows, Dlg::kAllWindows, Dlg::kGroupOrder, Dlg::kNumberOrder})
-            EXPECT_FALSE(d.Enabled(id)) << id;
-    }, false);
+    Run(
+        dialog,
+        [](DialogDriver& d) {
+            EXPECT_EQ(d.Check(Dlg::kAutoScale), 1);
+            EXPECT_EQ(d.Check(Dlg::kZoom), 0);
+            EXPECT_EQ(d.Check(Dlg::kNumberOrder), 1);
+            for (int id : {Dlg::kZoomSize, Dlg::kOpenedWindows, Dlg::kAllWindows, Dlg::kGroupOrder, Dlg::kNumberOrder})
+                EXPECT_FALSE(d.Enabled(id)) << id;
+        },
+        false);
 }
 
 TEST_F(PrintDlgTest, ChoicesEnableTheirControlsAndKeepWhatTheyHide)
@@ -171,10 +171,9 @@ TEST_F(PrintDlgTest, OkWritesTheTenOptionsInTheirOrder)
 {
     std::vector<std::string> names;
     for (const char* name : Dlg::OptionNames()) names.emplace_back(name);
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"PrintMonitoring", "PrintFlowCharts", "PrintFlowChartsOpenWnds", "PrintParamInfo",
-                                        "PrintParamInfoGrpOrder", "PrintZoom", "PrintZoomSize", "PrintBaseCol",
-                                        "PrintComment", "PrintContent"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"PrintMonitoring", "PrintFlowCharts", "PrintFlowChartsOpenWnds",
+                                               "PrintParamInfo", "PrintParamInfoGrpOrder", "PrintZoom", "PrintZoomSize",
+                                               "PrintBaseCol", "PrintComment", "PrintContent"}));
     Store("PrintComment", "0");
     Dlg dialog;
     const int result = Run(dialog, [](DialogDriver& d) {
@@ -211,10 +210,13 @@ TEST_F(PrintDlgTest, AutoScaleKeepsTheSizeAndAZoomWithoutAnItemFallsBackTo100)
 TEST_F(PrintDlgTest, CancelWritesNothing)
 {
     Dlg dialog;
-    const int result = Run(dialog, [](DialogDriver& d) {
-        d.Click(Dlg::kMonitoring);
-        d.Click(Dlg::kAutoScale);
-    }, false);
+    const int result = Run(
+        dialog,
+        [](DialogDriver& d) {
+            d.Click(Dlg::kMonitoring);
+            d.Click(Dlg::kAutoScale);
+        },
+        false);
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(AllStored(), QStringList(10, QStringLiteral("-")));
 }
@@ -223,7 +225,8 @@ TEST_F(PrintDlgTest, HelpOpensThePrintingPage)
 {
     RecordingHelp help;
     Dlg dialog;
-    Run(dialog, [](DialogDriver& d) { d.Click(Dlg::kHelp); }, false);
+    Run(
+        dialog, [](DialogDriver& d) { d.Click(Dlg::kHelp); }, false);
     ASSERT_EQ(help.pages.size(), 1u);
     EXPECT_EQ(help.pages[0], HelpPageFor(0x20824));
     EXPECT_FALSE(help.pages[0].isEmpty());

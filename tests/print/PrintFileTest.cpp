@@ -171,7 +171,8 @@ TEST_F(PrintFileTest, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept)
         safefile::SetWriteLimitForTesting(-1);
         if (c.readOnlyFolder) QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         ASSERT_EQ(messages.seen.size(), 1u);
-        EXPECT_TRUE(messages.seen[0].detail.contains(QString::fromLatin1(c.reason))) << messages.seen[0].detail.toStdString();
+        EXPECT_TRUE(messages.seen[0].detail.contains(QString::fromLatin1(c.reason)))
+            << messages.seen[0].detail.toStdString();
         if (QFile::exists(c.path)) {
             EXPECT_EQ(Bytes(c.path), QByteArray("old"));
         }

@@ -171,8 +171,9 @@ TEST_F(PrintMappingTest, PagesOfAWindowAreTheTilesOverItsSheet)
         CRect sheet;
         UINT pages;
     } cases[] = {
-        {CRect(0, 0, 500, 300), 1},   {CRect(0, 0, 518, 786), 1}, {CRect(0, 0, 519, 786), 2},
-        {CRect(0, 0, 1100, 1600), 9}, {CRect(0, 0, 0, 300), 0},   {CRect(0, 0, INT_MAX, INT_MAX), CHOXPrintJob::kMaxPages},
+        {CRect(0, 0, 500, 300), 1}, {CRect(0, 0, 518, 786), 1},
+        {CRect(0, 0, 519, 786), 2}, {CRect(0, 0, 1100, 1600), 9},
+        {CRect(0, 0, 0, 300), 0},   {CRect(0, 0, INT_MAX, INT_MAX), CHOXPrintJob::kMaxPages},
     };
     for (const auto& c : cases) {
         SetSheet(wnd, c.sheet);

@@ -71,10 +71,14 @@ protected:
 };
 
 const QStringList kAllPages = {
-    QStringLiteral("Flow Chart1   page 1 of 1"), QStringLiteral("Flow Chart2   page 1 of 2"),
-    QStringLiteral("Flow Chart2   page 2 of 2"), QStringLiteral("Monitoring pages  page 1 of 1"),
+    QStringLiteral("Flow Chart1   page 1 of 1"),
+    QStringLiteral("Flow Chart2   page 1 of 2"),
+    QStringLiteral("Flow Chart2   page 2 of 2"),
+    QStringLiteral("Monitoring pages  page 1 of 1"),
     // The parameter pages: three in group order, their contents their own.
-    QString(), QString(), QString(),
+    QString(),
+    QString(),
+    QString(),
 };
 
 TEST_F(PrintRunTest, PagesComeInOrderWithTheirFootersUnderTheTitle)
@@ -109,16 +113,30 @@ TEST_F(PrintRunTest, TheOptionsChooseTheKindsWindowsAndScale)
         std::function<void(DialogDriver&)> options;
         QStringList footers;
     } cases[] = {
-        {"flow charts alone", [](DialogDriver& d) { d.Click(Dlg::kMonitoring); d.Click(Dlg::kParamInfo); },
+        {"flow charts alone",
+         [](DialogDriver& d) {
+             d.Click(Dlg::kMonitoring);
+             d.Click(Dlg::kParamInfo);
+         },
          {kAllPages[0], kAllPages[1], kAllPages[2]}},
         {"monitoring and number order",
-         [](DialogDriver& d) { d.Click(Dlg::kFlowCharts); d.Click(Dlg::kNumberOrder); },
+         [](DialogDriver& d) {
+             d.Click(Dlg::kFlowCharts);
+             d.Click(Dlg::kNumberOrder);
+         },
          {QStringLiteral("Monitoring pages  page 1 of 1"), {}, {}, {}, {}, {}}},
         {"at 50 % every chart fits one page",
-         [](DialogDriver& d) { d.Click(Dlg::kMonitoring); d.Click(Dlg::kParamInfo); d.Select(Dlg::kZoomSize, 0); },
+         [](DialogDriver& d) {
+             d.Click(Dlg::kMonitoring);
+             d.Click(Dlg::kParamInfo);
+             d.Select(Dlg::kZoomSize, 0);
+         },
          {QStringLiteral("Flow Chart1   page 1 of 1"), QStringLiteral("Flow Chart2   page 1 of 1")}},
         {"auto scale gives a page per window",
-         [](DialogDriver& d) { d.Click(Dlg::kParamInfo); d.Click(Dlg::kAutoScale); },
+         [](DialogDriver& d) {
+             d.Click(Dlg::kParamInfo);
+             d.Click(Dlg::kAutoScale);
+         },
          {QStringLiteral("Flow Chart1   page 1 of 1"), QStringLiteral("Flow Chart2   page 1 of 1"),
           QStringLiteral("Monitoring pages  page 1 of 1")}},
     };
@@ -265,11 +283,17 @@ TEST_F(PrintRunTest, APrinterThatFailsStopsTheRunWithTheMessage)
         const char* reason;
     } cases[] = {
         {"StartDoc", true, 0, 0, {QStringLiteral("StartDoc VEDID Information")}, "The recording printer is off."},
-        {"StartPage", false, 2, 0,
+        {"StartPage",
+         false,
+         2,
+         0,
          {QStringLiteral("StartDoc VEDID Information"), QStringLiteral("StartPage"), QStringLiteral("EndPage"),
           QStringLiteral("StartPage"), QStringLiteral("AbortDoc")},
          "The paper ran out."},
-        {"EndPage", false, 0, 1,
+        {"EndPage",
+         false,
+         0,
+         1,
          {QStringLiteral("StartDoc VEDID Information"), QStringLiteral("StartPage"), QStringLiteral("EndPage"),
           QStringLiteral("AbortDoc")},
          "The paper jammed."},
@@ -282,12 +306,11 @@ TEST_F(PrintRunTest, APrinterThatFailsStopsTheRunWithTheMessage)
         office->failStartPage = c.startPage;
         office->failEndPage = c.endPage;
         ScriptedMessages messages;
-        messages.Expect(QStringLiteral("The document could not be printed."), MB_OK | MB_ICONEXCLAMATION, IDOK,
-                        [this] {
-                            // The box comes after the run has ended.
-                            EXPECT_TRUE(Main()->IsWindowEnabled());
-                            EXPECT_EQ(dialogs.ModelessOpen(), 0u);
-                        });
+        messages.Expect(QStringLiteral("The document could not be printed."), MB_OK | MB_ICONEXCLAMATION, IDOK, [this] {
+            // The box comes after the run has ended.
+            EXPECT_TRUE(Main()->IsWindowEnabled());
+            EXPECT_EQ(dialogs.ModelessOpen(), 0u);
+        });
         Print();
         EXPECT_EQ(office->calls, c.calls);
         ASSERT_EQ(messages.seen.size(), 1u);

@@ -174,7 +174,8 @@ int QtPrintService::RunPrintDialog(CPrintDialog& dialog)
 
 std::unique_ptr<PrintTarget> QtPrintService::DefaultTarget()
 {
-    QPrinterInfo info = m_printerName.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(m_printerName);
+    QPrinterInfo info =
+        m_printerName.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(m_printerName);
     if (info.isNull()) {
         const QStringList names = QPrinterInfo::availablePrinterNames();
         if (!names.isEmpty()) info = QPrinterInfo::printerInfo(names.front());
