@@ -24,8 +24,9 @@ void CMainFrame::OnReadFromController()
     CHOXApp* app = CHOXApp::Get();
     if (app == nullptr) return;
     if (!app->CloseOpenDocument()) return;
-    // A document without a frame lends the read its port; the document the
-    // read ends with takes its place, and this one goes with the command.
+    // The read begins on a document without a frame, which only lends it the
+    // port name: the document the read ends with (taken or new) is the
+    // program's, and this one goes with the command.
     auto lender = std::make_unique<CHOXDoc>();
     {
         CHOXProgReader reader(lender.get());

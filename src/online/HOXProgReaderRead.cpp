@@ -20,6 +20,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -54,9 +55,12 @@ bool HasHoxExtension(const QString& name)
 }
 } // namespace
 
-void CHOXProgReader::OnlineDeleter::operator()(CCommMan* comm) const { delete comm; }
+void CHOXProgReader::OnlineDeleter::operator()(CCommMan* comm) const { std::default_delete<CCommMan>()(comm); }
 
-void CHOXProgReader::OnlineDeleter::operator()(CHOXProgressMsgDlg* progress) const { delete progress; }
+void CHOXProgReader::OnlineDeleter::operator()(CHOXProgressMsgDlg* progress) const
+{
+    std::default_delete<CHOXProgressMsgDlg>()(progress);
+}
 
 bool CHOXProgReader::IsPlainFileName(const QString& name)
 {
@@ -138,7 +142,7 @@ int CHOXProgReader::Read()
     };
     ResetJumpCounts();
     m_paramsChanged = false;
-    m_pComm.reset(new CCommMan);
+    m_pComm.reset(std::make_unique<CCommMan>().release());
     const QString port = m_pDoc != nullptr ? m_pDoc->GetComPortName() : QString();
     if (m_pComm->mfi_Open(port) != 0) return fail(kMsgOpenFailed);
     m_portOpen = true;
@@ -146,7 +150,7 @@ int CHOXProgReader::Read()
     if (m_pComm->mfi_GetKZQWType(type) != 0) return fail(kMsgNotResponding);
     m_controllerType = type;
 
-    m_pProgress.reset(new CHOXProgressMsgDlg);
+    m_pProgress.reset(std::make_unique<CHOXProgressMsgDlg>().release());
     m_pProgress->SetMessage(CHOXProgressMsgDlg::ReadingText());
     m_pProgress->Create();
 

@@ -247,7 +247,6 @@ TEST_F(ProgReaderWordsTest, StripBlanksRemovesBlanksOnly)
     EXPECT_EQ(CHOXProgReader::StripBlanks(QString()), QString());
 }
 
-
 TEST_F(ProgReaderWordsTest, LabelsWithoutAxisLetterMakeATwoAxisControllerInterpolating)
 {
     const struct {

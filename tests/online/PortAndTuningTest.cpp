@@ -52,11 +52,15 @@ TEST_F(PortAndTuningTest, ComPortPresetsTheFramesPortAndOnlyOkTakesTheChoice)
         int close;
         const char* after;
     } rows[] = {
-        {"COM1", 0, 2, IDOK, "COM3"},   {"COM2", 1, 3, IDOK, "COM4"},    {"COM4", 3, 0, IDOK, "COM1"},
-        {"COM3", 2, 1, IDCANCEL, "COM3"}, {"COM2", 1, -1, IDOK, "COM2"},
+        {"COM1", 0, 2, IDOK, "COM3"},
+        {"COM2", 1, 3, IDOK, "COM4"},
+        {"COM4", 3, 0, IDOK, "COM1"},
+        {"COM3", 2, 1, IDCANCEL, "COM3"},
+        {"COM2", 1, -1, IDOK, "COM2"},
         // A name the dialog does not know checks nothing; OK without a
         // choice keeps it.
-        {"COM9", -1, -1, IDOK, "COM9"}, {"COM9", -1, 1, IDOK, "COM2"},
+        {"COM9", -1, -1, IDOK, "COM9"},
+        {"COM9", -1, 1, IDOK, "COM2"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.before) + " -> " + row.after);
@@ -84,7 +88,8 @@ TEST_F(PortAndTuningTest, ComPortPresetsTheFramesPortAndOnlyOkTakesTheChoice)
 TEST_F(PortAndTuningTest, TestSaysWhetherAControllerAnswersAndChangesNothing)
 {
     const char* const kConnected = "Actual Controller is connected.";
-    const char* const kNoResponse = "ERROR :  No Response from the Target Device.\nCheck the connections with the DA-ZU.";
+    const char* const kNoResponse =
+        "ERROR :  No Response from the Target Device.\nCheck the connections with the DA-ZU.";
     const char* const kOpenFailed = "ERROR : Failed opening ComPort.\nSetup ComPort in Control Panel.";
     // COM2 leads to the simulator too; COM3 nowhere.
     CCommPortSettings com2;
@@ -185,8 +190,11 @@ TEST_F(PortAndTuningTest, TuningRefusesValuesOutOfRangeAndKeepsTheOneAccepted)
             const char* typed;
             const char* message;
         } refused[] = {
-            {"65536", kRange}, {"-1", kRange}, {"4294967295", "Please enter an integer."},
-            {"fast", "Please enter an integer."}, {"", "Please enter an integer."},
+            {"65536", kRange},
+            {"-1", kRange},
+            {"4294967295", "Please enter an integer."},
+            {"fast", "Please enter an integer."},
+            {"", "Please enter an integer."},
         };
         ScriptedMessages messages;
         for (const auto& r : refused) messages.Expect(S(r.message), MB_OK | MB_ICONEXCLAMATION, IDOK);

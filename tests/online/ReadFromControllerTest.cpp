@@ -8,9 +8,9 @@
 #include "app/HOXRegistry.h"
 #include "convert/HOXExport.h"
 #include "convert/HOXProgReader.h"
+#include "online/HOXSelFileDlg.h"
 #include "online/comm/CommMan.h"
 #include "online/comm/CommProtocol.h"
-#include "online/HOXSelFileDlg.h"
 #include "online/sim/SimFault.h"
 #include "online/sim/SimProcess.h"
 #include "platform/FileDialog.h"
@@ -25,12 +25,12 @@
 #include <vector>
 
 using kt::test::ControllerFixture;
-using kt::test::kAskWrite;
-using kt::test::kWritten;
 using kt::test::DialogDriver;
+using kt::test::kAskWrite;
 using kt::test::kInformation;
 using kt::test::kQuestion;
 using kt::test::kStop;
+using kt::test::kWritten;
 using kt::test::ScriptedDialogs;
 using kt::test::ScriptedFiles;
 using kt::test::ScriptedMessages;
@@ -87,10 +87,7 @@ protected:
     }
 
     // The program a document converts to.
-    static QByteArray ProgramOf(CHOXDoc* doc)
-    {
-        return CHOXProgReader::GenerateDocumentProgram(doc).toLatin1();
-    }
+    static QByteArray ProgramOf(CHOXDoc* doc) { return CHOXProgReader::GenerateDocumentProgram(doc).toLatin1(); }
 
     // A document of the type with `timers` TIMER symbols saved under the
     // path; its program.
@@ -267,8 +264,7 @@ TEST_F(ReadFromControllerTest, AnOpenDocumentIsAskedAboutFirst)
     }
     ScriptedDialogs dialogs;
     ScriptedMessages messages;
-    messages.Expect(S("Save changes to Untitled.hox?"), MB_YESNOCANCEL, IDNO)
-        .Expect(S(kNoProgram), kInformation, IDOK);
+    messages.Expect(S("Save changes to Untitled.hox?"), MB_YESNOCANCEL, IDNO).Expect(S(kNoProgram), kInformation, IDOK);
     Read();
     ExpectEnd(dialogs, "after the question");
     ASSERT_NE(Doc(), nullptr);
@@ -373,19 +369,37 @@ TEST_F(ReadFromControllerTest, SelectFileInEachCase)
     } rows[] = {
         {"no name, not applied", "", 0, notApply, {}, nullptr, "Untitled.hox"},
         {"not found, not applied", "line.hox", 1, notApply, {}, nullptr, "line.hox"},
-        {"the rejected file again", "press.hox", 2, choose(InDocs("press.hox")),
-         {{S("Cannot Open - press.hox. ") + S(kGeneration), kWarning, IDOK}}, nullptr, "Untitled.hox"},
+        {"the rejected file again",
+         "press.hox",
+         2,
+         choose(InDocs("press.hox")),
+         {{S("Cannot Open - press.hox. ") + S(kGeneration), kWarning, IDOK}},
+         nullptr,
+         "Untitled.hox"},
         {"another matching file", "press.hox", 2, choose(InDocs("other.hox")), {}, "other.hox", nullptr},
         {"a matching file for a name not found", "line.hox", 1, choose(InDocs("other.hox")), {}, "other.hox", nullptr},
-        {"a file that does not match", "line.hox", 1, choose(InDocs("press.hox")),
+        {"a file that does not match",
+         "line.hox",
+         1,
+         choose(InDocs("press.hox")),
          {{S("The contents of DA-ZU and the file named-PRESS.HOX are not matching.\n") + S(kGeneration), kWarning,
            IDOK}},
-         nullptr, "line.hox"},
-        {"a file that cannot be opened, go on", "", 0, choose(InDocs("notes.hox")),
-         {{S("Unexpected file format."), kWarning, IDOK}, {S(kCannotProcess), kQuestion, IDYES}}, nullptr,
+         nullptr,
+         "line.hox"},
+        {"a file that cannot be opened, go on",
+         "",
+         0,
+         choose(InDocs("notes.hox")),
+         {{S("Unexpected file format."), kWarning, IDOK}, {S(kCannotProcess), kQuestion, IDYES}},
+         nullptr,
          "Untitled.hox"},
-        {"a file that cannot be opened, stop", "", 0, choose(InDocs("notes.hox")),
-         {{S("Unexpected file format."), kWarning, IDOK}, {S(kCannotProcess), kQuestion, IDNO}}, nullptr, nullptr},
+        {"a file that cannot be opened, stop",
+         "",
+         0,
+         choose(InDocs("notes.hox")),
+         {{S("Unexpected file format."), kWarning, IDOK}, {S(kCannotProcess), kQuestion, IDNO}},
+         nullptr,
+         nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -433,6 +447,21 @@ TEST_F(ReadFromControllerTest, AddedJumpsAreToldAndTheRebuiltDocumentIsSavedAsNe
               CHOXProgReader::StripBlanks(QString::fromLatin1(ProgramOf(Doc()))).remove(u'\n'));
 }
 
+TEST_F(ReadFromControllerTest, AProgramTheControllerListsIsRebuiltWithoutItsFillers)
+{
+    const QByteArray program = "Ox1;\ncod04(TIM) K1;\nm02(END);\nOy2;\ncod04(TIM) K2;\nm02(END);\n";
+    Hold(program, S("line.hox"));
+    // Upper case, blanks, NOPs after each end and a closing END.
+    Sim().SetReadBack(CSimController::Listing);
+    ScriptedDialogs dialogs;
+    ScriptedMessages messages;
+    ExpectSelectFile(dialogs, 1, S("line.hox"), [](DialogDriver& d) { d.Click(IDCANCEL); });
+    Read();
+    ExpectEnd(dialogs, "listing");
+    ExpectRebuilt(program, InDocs("line.hox"), "listing");
+    EXPECT_EQ(2, Doc()->GetWindowNameList().size());
+}
+
 // ---------------------------------------------------------------------------
 // The controller type
 
@@ -469,8 +498,7 @@ TEST_F(ReadFromControllerTest, LabelsWithoutAxisLetterMakeTheInterpolatingTypeAn
         Hold(row.program, S(row.name));
         ScriptedDialogs dialogs;
         ScriptedMessages messages;
-        if (row.taken == nullptr)
-            ExpectSelectFile(dialogs, 2, S(row.name), [](DialogDriver& d) { d.Click(IDCANCEL); });
+        if (row.taken == nullptr) ExpectSelectFile(dialogs, 2, S(row.name), [](DialogDriver& d) { d.Click(IDCANCEL); });
         Read();
         ExpectEnd(dialogs, row.name);
         ASSERT_NE(Doc(), nullptr);
@@ -489,7 +517,8 @@ TEST_F(ReadFromControllerTest, LabelsWithoutAxisLetterMakeTheInterpolatingTypeAn
 TEST_F(ReadFromControllerTest, EachFailureSaysWhyAndLeavesNoDocumentBeforeTheParameters)
 {
     const char* const kRejected = "ERROR :  Controller is rejected.";
-    const char* const kNoResponse = "ERROR :  No Response from the Target Device.\nCheck the connections with the DA-ZU.";
+    const char* const kNoResponse =
+        "ERROR :  No Response from the Target Device.\nCheck the connections with the DA-ZU.";
     const char* const kReadFailed = "Failed to read the contents from DA-ZU";
     const struct {
         const char* what;
@@ -519,8 +548,8 @@ TEST_F(ReadFromControllerTest, EachFailureSaysWhyAndLeavesNoDocumentBeforeThePar
              Faults().Add(Fault(CSimFault::Cut, commproto::ReadProgramBlock, 3));
          },
          kReadFailed, true, -1},
-        {"X's first block refused",
-         [] { Faults().Add(Fault(CSimFault::ForcedResult, commproto::ReadParams, 779, 0)); }, kRejected, true, 0},
+        {"X's first block refused", [] { Faults().Add(Fault(CSimFault::ForcedResult, commproto::ReadParams, 779, 0)); },
+         kRejected, true, 0},
         {"X's second block refused",
          [] { Faults().Add(Fault(CSimFault::ForcedResult, commproto::ReadParams, 779, 1)); }, kRejected, true, 1},
         {"the common block refused",
@@ -532,8 +561,8 @@ TEST_F(ReadFromControllerTest, EachFailureSaysWhyAndLeavesNoDocumentBeforeThePar
         {"a line error in a block", [] { Faults().Add(Fault(CSimFault::ForcedResult, commproto::ReadParams, 771, 1)); },
          "ERROR :  Over run error .", true, 1},
         // An I/O number of X's second block whose octal digits do not fit.
-        {"a block the document cannot hold", [] { SetBlockValue(CHOXParam::blockAxisB, 0, 1, INT32_MAX); },
-         kReadFailed, true, 1},
+        {"a block the document cannot hold", [] { SetBlockValue(CHOXParam::blockAxisB, 0, 1, INT32_MAX); }, kReadFailed,
+         true, 1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -581,10 +610,21 @@ TEST_F(ReadFromControllerTest, ANameThatIsNoPlainFileNameIsNoValidName)
         const char* name;
         bool plain;
     } rows[] = {
-        {"press.hox", true},      {".hox", true},          {"press line.hox", true}, {"", false},
-        {".", false},             {"..", false},           {"../press.hox", false},  {"sub/press.hox", false},
-        {"sub\\press.hox", false}, {"*.hox", false},       {"pr?ss.hox", false},     {"[p]ress.hox", false},
-        {"pre\tss.hox", false},   {"press.hox\n", false},  {"pre\x7Fss.hox", false},
+        {"press.hox", true},
+        {".hox", true},
+        {"press line.hox", true},
+        {"", false},
+        {".", false},
+        {"..", false},
+        {"../press.hox", false},
+        {"sub/press.hox", false},
+        {"sub\\press.hox", false},
+        {"*.hox", false},
+        {"pr?ss.hox", false},
+        {"[p]ress.hox", false},
+        {"pre\tss.hox", false},
+        {"press.hox\n", false},
+        {"pre\x7Fss.hox", false},
     };
     for (const auto& row : rows) EXPECT_EQ(row.plain, CHOXProgReader::IsPlainFileName(S(row.name))) << row.name;
 }
