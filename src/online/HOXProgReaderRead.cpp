@@ -49,6 +49,25 @@ QString UntitledName() { return LoadStr(13004) + QStringLiteral(".") + LoadStr(1
 
 QString Join(const QString& directory, const QString& name) { return directory + u'/' + name; }
 
+// The arrow while the user may be asked something; the wait cursor again
+// afterwards when it stood before, for the read goes on.
+class ArrowWhile {
+public:
+    explicit ArrowWhile(CHOXWaitCursor* wait) : m_wait(wait != nullptr && wait->IsShown() ? wait : nullptr)
+    {
+        if (m_wait != nullptr) m_wait->Restore();
+    }
+    ~ArrowWhile()
+    {
+        if (m_wait != nullptr) m_wait->Show();
+    }
+    ArrowWhile(const ArrowWhile&) = delete;
+    ArrowWhile& operator=(const ArrowWhile&) = delete;
+
+private:
+    CHOXWaitCursor* m_wait;
+};
+
 bool HasHoxExtension(const QString& name)
 {
     return name.mid(name.lastIndexOf(u'.') + 1).compare(LoadStr(13005), Qt::CaseInsensitive) == 0;
@@ -87,22 +106,19 @@ QString CHOXProgReader::FindInDirectory(const QString& directory, const QString&
 
 int CHOXProgReader::Say(const QString& text, UINT style)
 {
-    if (m_pWait != nullptr) m_pWait->Restore();
-    const int answer = AfxMessageBox(text, style);
-    if (m_pWait != nullptr) m_pWait->Show();
-    return answer;
+    ArrowWhile arrow(m_pWait);
+    return AfxMessageBox(text, style);
 }
 
 int CHOXProgReader::Say(UINT message, UINT style) { return Say(LoadStr(message), style); }
 
 void CHOXProgReader::ShowCommError(int code)
 {
-    if (m_pWait != nullptr) m_pWait->Restore();
+    ArrowWhile arrow(m_pWait);
     if (CHOXApp* app = CHOXApp::Get())
         app->ShowCommError(code);
     else
         AfxMessageBox(CHOXCommLink::GetCommErrorMessage(code), MB_OK | MB_ICONHAND);
-    if (m_pWait != nullptr) m_pWait->Show();
 }
 
 void CHOXProgReader::ClosePort()
@@ -191,7 +207,11 @@ int CHOXProgReader::Read()
     if (!generate && m_paramsChanged) m_pDoc->SetModifiedFlag(true);
 
     if (generate) {
-        GenerateFlowCharts();
+        {
+            // The rebuild tells of the limits it meets.
+            ArrowWhile arrow(m_pWait);
+            GenerateFlowCharts();
+        }
         if (m_jumpsRead < m_jumpsBuilt) Say(kMsgReconstructed, kNotice);
         if (m_pDoc != nullptr) m_pDoc->SetSaveAsNew();
     }
@@ -206,6 +226,8 @@ int CHOXProgReader::DecideOnFile(const QString& name, const QString& program, QS
     if (!IsPlainFileName(name) || !HasHoxExtension(name)) return kNoValidName;
     const QString path = FindInDirectory(QDir::currentPath(), name);
     if (path.isEmpty()) return kNotFound;
+    // Opening the file may tell why it cannot be read.
+    ArrowWhile arrow(m_pWait);
     if (CompareWithDocument(path, program)) return kTaken;
     found = path;
     return kNotMatching;
@@ -218,9 +240,8 @@ int CHOXProgReader::ChooseFile(int state, const QString& name, const QString& fo
     select.SetState(state);
     select.SetFileName(name);
     select.SetFromController(true);
-    if (m_pWait != nullptr) m_pWait->Restore();
+    ArrowWhile arrow(m_pWait);
     const int answer = select.DoModal();
-    if (m_pWait != nullptr) m_pWait->Show();
     const QString chosen = select.GetSelectedPath();
     if (answer != IDOK || chosen.isEmpty()) return 0;
 

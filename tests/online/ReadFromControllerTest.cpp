@@ -410,7 +410,8 @@ TEST_F(ReadFromControllerTest, SelectFileInEachCase)
         ScriptedDialogs dialogs;
         ScriptedMessages messages;
         ExpectSelectFile(dialogs, row.state, S(row.name), row.script);
-        for (const auto& [text, style, answer] : row.messages) messages.Expect(text, style, answer);
+        for (const auto& [text, style, answer] : row.messages)
+            messages.Expect(text, style, answer, [] { EXPECT_TRUE(IsArrow()); });
         Read();
         ExpectEnd(dialogs, row.what);
         if (row.taken != nullptr) {
