@@ -2,6 +2,7 @@
 
 #include "app/ChildFrame.h"
 #include "app/DesktopRegistration.h"
+#include "app/HOXAboutDlg.h"
 #include "app/HOXDoc.h"
 #include "app/HOXLogoDlg.h"
 #include "platform/MDI.h"
@@ -27,6 +28,7 @@ QString FileNameOfPath(const QString& path)
 CHOXApp::CHOXApp()
 {
     OnCommand(ID_APP_EXIT, [this] { OnAppExit(); });
+    OnCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
     OnCommand(ID_FILE_NEW, [this] { OnFileNew(); });
     OnCommand(ID_DOCUMENT_CLOSE, [this] { OnFileClose(); });
     OnCommand(ID_WINDOW_CLOSE_ALL, [this] { OnCloseAll(); });
@@ -163,4 +165,10 @@ void CHOXApp::SetMainTitle(const QString& path)
 void CHOXApp::OnAppExit()
 {
     if (GetMainWnd() != nullptr) GetMainWnd()->SendClose();
+}
+
+void CHOXApp::OnAppAbout()
+{
+    CHOXAboutDlg dlg;
+    dlg.DoModal();
 }

@@ -39,6 +39,8 @@ public:
 
     void OnFileNew();
     void OnAppExit();
+    // Help > About: the program's name, version and controller link.
+    void OnAppAbout();
 
     // Documents: one at a time, made on the monitor template; flow charts are
     // further frames of it, made with the flow-chart template.

@@ -82,6 +82,8 @@ CMainFrame::CMainFrame()
     OnCommand(ID_WINDOW_UPDATE, [this] { OnUpdateWindow(); });
     OnCommand(ID_WINDOW_DELETE, [this] { OnDeleteWindow(); });
     OnCommand(ID_ENTER_KEY, [this] { OnEnterKey(); });
+    OnCommand(ID_COM_PORT, [this] { OnComPort(); });
+    OnCommand(ID_CONTROLLER_READ, [this] { OnReadFromController(); });
 
     // View: each bar shows or hides, checked while shown.
     for (const auto& [command, bar] : {std::pair{ID_VIEW_TOOLBAR, IDR_MAINFRAME},
