@@ -186,15 +186,20 @@ QImage CPrintPreview::RenderPage(UINT page, double scale)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    DrawPage(page, painter, scale);
+    painter.end();
+    return image;
+}
+
+void CPrintPreview::DrawPage(UINT page, QPainter& painter, double scale)
+{
     {
         CDC dc(painter, m_page, scale);
         m_info->m_nCurPage = page;
         m_view.OnPrint(&dc, m_info.get());
     }
-    painter.end();
     // Fewer pages than before: the pages shown stay within them.
     if (PageCount() >= 1 && m_nCurrentPage > PageCount()) m_nCurrentPage = PageCount();
-    return image;
 }
 
 void CPrintPreview::CountPages()

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+
 #include <memory>
 
 class CFrameWnd;
@@ -109,6 +111,8 @@ public:
     // Page n drawn at the scale on a white image; the page count follows
     // what the drawing counted.
     QImage RenderPage(UINT page, double scale);
+    // Page n drawn at the scale through the painter (its device's pixels).
+    void DrawPage(UINT page, QPainter& painter, double scale);
 
 private:
     CPrintPreview(CView& view, std::unique_ptr<CPrintInfo> info, const PageMetrics& page, const PreviewSetup& setup);
