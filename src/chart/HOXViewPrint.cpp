@@ -149,9 +149,11 @@ void CHOXView::LeavePreview()
             for (UINT bar : m_previewHiddenBars) main->Host()->ShowToolBar(bar, false);
     }
     if (doc != nullptr) {
-        auto restore = [main](CHOXWnd& record) {
+        // The monitor window, then the charts; maximized frames last, since
+        // the client area maximizes every frame activated after one.
+        auto restore = [main](CHOXWnd& record, bool maximized) {
             CMDIChildWnd* frame = FrameOf(record.GetView());
-            if (frame == nullptr) return;
+            if (frame == nullptr || (record.GetShowState() == kShownMaximized) != maximized) return;
             switch (record.GetShowState()) {
             case kShownMaximized: frame->ShowWindow(SW_SHOWMAXIMIZED); break;
             case kShownMinimized: frame->ShowWindow(SW_SHOWMINIMIZED); break;
@@ -160,9 +162,11 @@ void CHOXView::LeavePreview()
             }
             if (main != nullptr) main->MDIActivate(frame);
         };
-        if (CHOXWnd* monitor = doc->GetMonitorRecord()) restore(*monitor);
-        for (auto& [name, record] : doc->GetWindowMap())
-            if (record) restore(*record);
+        for (bool maximized : {false, true}) {
+            if (CHOXWnd* monitor = doc->GetMonitorRecord()) restore(*monitor, maximized);
+            for (auto& [name, record] : doc->GetWindowMap())
+                if (record) restore(*record, maximized);
+        }
     }
     // The frame that was active before is so again.
     if (main != nullptr && m_pFrameBeforePreview != nullptr) {

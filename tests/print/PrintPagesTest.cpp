@@ -102,6 +102,7 @@ protected:
         e.texts.clear();
         e.ellipses.clear();
         e.paths.clear();
+        e.images.clear();
         log.clear();
     }
     RecordingPaintEngine& FlowPage(UINT page)

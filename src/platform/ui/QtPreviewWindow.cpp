@@ -74,13 +74,13 @@ QtPreviewWindow::QtPreviewWindow(CPrintPreview& preview, QWidget* parent, QWidge
 
     m_bar = new QToolBar(this);
     m_bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_print = AddCommand(QStringLiteral("&Print..."), "previewPrint", &CPrintPreview::Print);
-    m_next = AddCommand(QStringLiteral("&Next Page"), "previewNext", &CPrintPreview::NextPage);
-    m_prev = AddCommand(QStringLiteral("Pre&v Page"), "previewPrev", &CPrintPreview::PrevPage);
-    m_pages = AddCommand(QStringLiteral("&Two Pages"), "previewPages", &CPrintPreview::TogglePages);
-    m_zoomIn = AddCommand(QStringLiteral("Zoom &In"), "previewZoomIn", &CPrintPreview::ZoomIn);
-    m_zoomOut = AddCommand(QStringLiteral("Zoom &Out"), "previewZoomOut", &CPrintPreview::ZoomOut);
-    m_close = AddCommand(QStringLiteral("&Close"), "previewClose", &CPrintPreview::Close);
+    m_print = AddCommand(QStringLiteral("&Print..."), "previewPrint", [](CPrintPreview& p) { p.Print(); });
+    m_next = AddCommand(QStringLiteral("&Next Page"), "previewNext", [](CPrintPreview& p) { p.NextPage(); });
+    m_prev = AddCommand(QStringLiteral("Pre&v Page"), "previewPrev", [](CPrintPreview& p) { p.PrevPage(); });
+    m_pages = AddCommand(QStringLiteral("&Two Pages"), "previewPages", [](CPrintPreview& p) { p.TogglePages(); });
+    m_zoomIn = AddCommand(QStringLiteral("Zoom &In"), "previewZoomIn", [](CPrintPreview& p) { p.ZoomIn(); });
+    m_zoomOut = AddCommand(QStringLiteral("Zoom &Out"), "previewZoomOut", [](CPrintPreview& p) { p.ZoomOut(); });
+    m_close = AddCommand(QStringLiteral("&Close"), "previewClose", [](CPrintPreview& p) { p.Close(); });
     m_bar->addSeparator();
     m_description = new QLabel(m_bar);
     m_description->setObjectName(QStringLiteral("previewDescription"));
@@ -106,13 +106,13 @@ QtPreviewWindow::~QtPreviewWindow()
     if (g_window == this) g_window = nullptr;
 }
 
-QAction* QtPreviewWindow::AddCommand(const QString& text, const char* name, void (CPrintPreview::*command)())
+QAction* QtPreviewWindow::AddCommand(const QString& text, const char* name, std::function<void(CPrintPreview&)> command)
 {
     QAction* action = m_bar->addAction(text);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, command] {
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
         // Print and Close end the preview, and with it this window's use.
-        if (m_preview != nullptr) (m_preview->*command)();
+        if (m_preview != nullptr) command(*m_preview);
     });
     return action;
 }

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -47,7 +48,7 @@ protected:
 
 private:
     class PagesWidget;
-    QAction* AddCommand(const QString& text, const char* name, void (CPrintPreview::*command)());
+    QAction* AddCommand(const QString& text, const char* name, std::function<void(CPrintPreview&)> command);
     void FollowCovered();
 
     CPrintPreview* m_preview;
