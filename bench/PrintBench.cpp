@@ -28,8 +28,8 @@ constexpr int kWindows = 500;
 constexpr int kSymbolsPerWindow = 6;
 constexpr int kWiresPerWindow = 2; // 8 objects a window, 4,000 in all
 
-const UINT kTools[] = {ID_TOOL_FLOW_CALL, ID_TOOL_CODE_DRV, ID_TOOL_CODE_LINE, ID_TOOL_FUNC_MOVE,
-                       ID_TOOL_FUNC_ARTH, ID_TOOL_CODE_TIME};
+const UINT kTools[] = {ID_TOOL_FLOW_CALL, ID_TOOL_CODE_DRV,  ID_TOOL_CODE_LINE,
+                       ID_TOOL_FUNC_MOVE, ID_TOOL_FUNC_ARTH, ID_TOOL_CODE_TIME};
 
 void Fill(CHOXDoc& doc)
 {

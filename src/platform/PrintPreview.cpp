@@ -157,8 +157,8 @@ QString CPrintPreview::Description() const
     const QStringList lines = m_info->m_strPageDesc.split(u'\n');
     const bool two = LastPageShown() != m_nCurrentPage;
     const QString pattern = two && lines.size() > 1 ? lines[1] : lines.value(0);
-    return FormatPlaceholders(pattern, {QString::number(m_nCurrentPage), QString::number(m_nCurrentPage + 1),
-                                        QString::number(PageCount())});
+    return FormatPlaceholders(
+        pattern, {QString::number(m_nCurrentPage), QString::number(m_nCurrentPage + 1), QString::number(PageCount())});
 }
 
 double CPrintPreview::Scale(int areaWidth, int areaHeight, int screenDpi) const
@@ -166,7 +166,8 @@ double CPrintPreview::Scale(int areaWidth, int areaHeight, int screenDpi) const
     const int shown = static_cast<int>(LastPageShown() - m_nCurrentPage) + 1;
     const double width = std::max(1, m_page.widthPx) * static_cast<double>(shown);
     const double height = std::max(1, m_page.heightPx);
-    const double fit = std::max(1e-4, std::min((areaWidth - kGap * (shown + 1)) / width, (areaHeight - 2.0 * kGap) / height));
+    const double fit =
+        std::max(1e-4, std::min((areaWidth - kGap * (shown + 1)) / width, (areaHeight - 2.0 * kGap) / height));
     // The largest step shows the page as large as it is on paper, or at
     // least twice the fitted size on a screen that makes that smaller.
     const double real = std::max(2 * fit, static_cast<double>(std::max(1, screenDpi)) / std::max(1, m_page.dpiX));

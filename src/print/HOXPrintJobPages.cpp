@@ -20,7 +20,10 @@
 #include <limits>
 
 namespace {
-std::int64_t CeilDiv(std::int64_t a, std::int64_t b) { return static_cast<std::int64_t>(std::ceil(double(a) / double(b))); }
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b)
+{
+    return static_cast<std::int64_t>(std::ceil(double(a) / double(b)));
+}
 
 // The column (or row) of a sheet coordinate: 1 up to the first tile's end,
 // then one more for each further tile's width begun.
@@ -28,7 +31,8 @@ std::int64_t SpanOf(std::int64_t v, std::int64_t size) { return v <= size ? 1 : 
 
 int ClampToInt(std::int64_t v)
 {
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // The objects of a map in the reverse of its order: the order the page
@@ -135,10 +139,9 @@ CHOXPrintJob::PageTile CHOXPrintJob::TileOfPage(const CPrintInfo* pInfo, int kin
                         : pInfo->m_bPreview  ? m_nPreviewPagesBeforeWnd
                                              : m_nPagesBeforeWnd;
     tile.index = std::int64_t{page} - before;
-    const CPoint position =
-        GetPagePosition(static_cast<UINT>(std::max<std::int64_t>(0, tile.index)),
-                        static_cast<UINT>(std::min<std::int64_t>(tile.columns, kMaxPages)),
-                        static_cast<UINT>(std::min<std::int64_t>(tile.rows, kMaxPages)));
+    const CPoint position = GetPagePosition(static_cast<UINT>(std::max<std::int64_t>(0, tile.index)),
+                                            static_cast<UINT>(std::min<std::int64_t>(tile.columns, kMaxPages)),
+                                            static_cast<UINT>(std::min<std::int64_t>(tile.rows, kMaxPages)));
     tile.column = std::max<LONG>(1, position.x);
     tile.row = std::max<LONG>(1, position.y);
     if (tile.whole) tile.column = tile.row = tile.index = 1;
@@ -280,8 +283,7 @@ void CHOXPrintJob::DrawCrossingSegments(CDC* pDC, const CPrintInfo* pInfo, const
     pDC->SetWindowOrg(origin);
 }
 
-void CHOXPrintJob::DrawLineShape(CDC* pDC, const CPrintInfo* pInfo, const CRect& rect, int width,
-                                 COLORREF color) const
+void CHOXPrintJob::DrawLineShape(CDC* pDC, const CPrintInfo* pInfo, const CRect& rect, int width, COLORREF color) const
 {
     const CHOXWnd* monitor = m_pDoc != nullptr ? m_pDoc->GetMonitorRecord() : nullptr;
     const PageTile tile = TileOfPage(pInfo, kMonitorKind, monitor);

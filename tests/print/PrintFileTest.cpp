@@ -147,7 +147,8 @@ TEST_F(PrintFileTest, ADocumentWithChartsShapesAndParametersPrintsEveryPage)
     EXPECT_EQ(InfoField(Poppler("pdfinfo", {path}), QStringLiteral("Pages")), QStringLiteral("12"));
     QStringList footers;
     const QRegularExpression footer(QStringLiteral("^(.*\\S)\\s+page (\\d+) of (\\d+)$"));
-    for (const QString& line : Poppler("pdftotext", {QStringLiteral("-layout"), path, QStringLiteral("-")}).split(u'\n')) {
+    for (const QString& line :
+         Poppler("pdftotext", {QStringLiteral("-layout"), path, QStringLiteral("-")}).split(u'\n')) {
         const QRegularExpressionMatch m = footer.match(line.trimmed());
         if (m.hasMatch()) footers << m.captured(1) + u' ' + m.captured(2) + u'/' + m.captured(3);
     }

@@ -9,8 +9,8 @@
 #include "chart/RecordingPainter.h"
 #include "online/monitor/HOXMonObj.h"
 #include "online/monitor/HOXMonWnd.h"
-#include "platform/PrintDialog.h"
 #include "platform/Archive.h"
+#include "platform/PrintDialog.h"
 #include "print/HOXPrintJob.h"
 #include "res/CommandIds.h"
 
@@ -214,7 +214,8 @@ TEST_F(PrintPagesTest, AWireSegmentIsOnEveryTileItCrosses)
                 continue;
             }
             const CPoint o = Offset(page);
-            EXPECT_EQ(lines, (std::set<Segment>{{c.a.x + o.x, c.a.y + o.y, c.b.x + o.x, c.b.y + o.y}})) << "page " << page;
+            EXPECT_EQ(lines, (std::set<Segment>{{c.a.x + o.x, c.a.y + o.y, c.b.x + o.x, c.b.y + o.y}}))
+                << "page " << page;
         }
     }
     // Black and one unit wide.
@@ -298,11 +299,14 @@ TEST_F(PrintPagesTest, ObjectsAreDrawnInTheReverseOfTheMapsOrder)
     // The monitor window: OLE items, monitor objects, shapes, then the
     // object map, each in the reverse of its map's order.
     CHOXMonWnd* monitor = doc.GetMonWnd();
-    for (DWORD id : {1u, 16u}) monitor->AddOleObject(std::make_unique<Probe>(100 + id, CRect(10, 10, 30, 30), monitor, &log));
+    for (DWORD id : {1u, 16u})
+        monitor->AddOleObject(std::make_unique<Probe>(100 + id, CRect(10, 10, 30, 30), monitor, &log));
     for (DWORD id : {20u, 36u})
         monitor->AddMonObj(std::make_unique<ProbeMonObj>(id, CRect(10, 10, 30, 30), monitor, &log));
-    for (DWORD id : {1u, 16u}) monitor->AddShape(std::make_unique<Probe>(200 + id, CRect(10, 10, 30, 30), monitor, &log));
-    for (DWORD id : {1u, 16u}) monitor->AddObject(std::make_unique<Probe>(300 + id, CRect(10, 10, 30, 30), monitor, &log));
+    for (DWORD id : {1u, 16u})
+        monitor->AddShape(std::make_unique<Probe>(200 + id, CRect(10, 10, 30, 30), monitor, &log));
+    for (DWORD id : {1u, 16u})
+        monitor->AddObject(std::make_unique<Probe>(300 + id, CRect(10, 10, 30, 30), monitor, &log));
     MonitorPage(1);
     EXPECT_EQ(log, (std::vector<DWORD>{116, 101, 36, 20, 216, 201, 316, 301}));
 }
@@ -343,7 +347,7 @@ TEST_F(PrintPagesTest, AMonitorLineShapeIsPrintedPieceByPieceOnEachTile)
     // A tile with an end shows the whole line (the page's clip cuts it),
     // one it passes through the part inside it.
     const std::map<int, std::pair<QPoint, QPoint>> expected = {
-        {1, {QPoint(150, 50), QPoint(450, 250)}}, {2, {QPoint(200, 83), QPoint(225, 100)}},
+        {1, {QPoint(150, 50), QPoint(450, 250)}},  {2, {QPoint(200, 83), QPoint(225, 100)}},
         {5, {QPoint(225, 100), QPoint(375, 200)}}, {8, {QPoint(375, 200), QPoint(400, 217)}},
         {9, {QPoint(150, 50), QPoint(450, 250)}},
     };
@@ -429,7 +433,8 @@ TEST_F(PrintPagesTest, TilesAreNumberedRowByRow)
         UINT index, columns, rows;
         CPoint position;
     } cases[] = {
-        {1, 3, 3, {1, 1}}, {3, 3, 3, {3, 1}}, {4, 3, 3, {1, 2}}, {9, 3, 3, {3, 3}}, {5, 1, 5, {1, 5}}, {0, 3, 3, {3, 3}},
+        {1, 3, 3, {1, 1}}, {3, 3, 3, {3, 1}}, {4, 3, 3, {1, 2}},
+        {9, 3, 3, {3, 3}}, {5, 1, 5, {1, 5}}, {0, 3, 3, {3, 3}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CHOXPrintJob::GetPagePosition(c.index, c.columns, c.rows), c.position) << c.index;

@@ -22,7 +22,10 @@ struct Placed {
     QPoint at;
     bool operator==(const Placed& o) const { return text == o.text && at == o.at; }
 };
-void PrintTo(const Placed& p, std::ostream* os) { *os << '"' << p.text.toStdString() << "\" at " << p.at.x() << ',' << p.at.y(); }
+void PrintTo(const Placed& p, std::ostream* os)
+{
+    *os << '"' << p.text.toStdString() << "\" at " << p.at.x() << ',' << p.at.y();
+}
 
 class PrintParamPagesTest : public ::testing::Test {
 protected:

@@ -10,8 +10,8 @@
 #include "platform/Help.h"
 #include "platform/PrintDialog.h"
 #include "platform/Settings.h"
-#include "print/HOXPrintJob.h"
 #include "print/HOXPrintDlg.h"
+#include "print/HOXPrintJob.h"
 #include "res/CommandIds.h"
 #include "support/ScriptedPreview.h"
 #include "support/ScriptedPrint.h"
@@ -119,9 +119,13 @@ TEST_F(PrintPreviewTest, ThePageTableHasAnEntryForEveryCountedPage)
         UINT page;
         const char* window;
         UINT before;
-    } cases[] = {{1, "Flow Chart1", 0}, {2, "Flow Chart1", 0}, {4, "Flow Chart2", 2}, {5, "Flow Chart2", 2},
+    } cases[] = {{1, "Flow Chart1", 0},
+                 {2, "Flow Chart1", 0},
+                 {4, "Flow Chart2", 2},
+                 {5, "Flow Chart2", 2},
                  // Beyond the charts: the first window of the list.
-                 {6, "Flow Chart1", 0}, {14, "Flow Chart1", 0}};
+                 {6, "Flow Chart1", 0},
+                 {14, "Flow Chart1", 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.page);
         CHOXPrintJob job(Doc());

@@ -1,9 +1,9 @@
 // The print preview's window on the desktop, through its real widgets: it
 // covers the client area, its buttons turn, double and zoom the pages, Esc
 // and Close end it, and the frames come back.
+#include "platform/ui/QtPreviewWindow.h"
 #include "app/AppDocsFixture.h"
 #include "chart/HOXBaseRect.h"
-#include "platform/ui/QtPreviewWindow.h"
 #include "res/CommandIds.h"
 #include "support/Screenshot.h"
 #include "support/ScriptedPrint.h"
