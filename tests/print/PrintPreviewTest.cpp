@@ -230,6 +230,12 @@ TEST_F(PrintPreviewTest, FramesTitlesMenusAndBarsComeBackAsTheyWere)
     const bool drawingBar = Window()->IsToolBarVisible(IDR_DRAWING_BAR);
     const int paletteGroup = Main()->GetVisiblePaletteGroup();
     ASSERT_GE(paletteGroup, 0);
+    // A record without a frame is left alone.
+    auto blank = Doc()->NewFlowWindow(QStringLiteral("Blank"), QString());
+    blank->SetShowState(1);
+    CHOXFlowWnd* frameless = blank.get();
+    Doc()->AddWindow(QStringLiteral("Blank"), std::move(blank), true);
+    Doc()->SetModifiedFlag(false);
 
     ASSERT_TRUE(StartPreview());
     EXPECT_EQ(&Preview()->View(), Doc()->FindWindowByName(QStringLiteral("Flow Chart1"))->GetView());
@@ -259,7 +265,9 @@ TEST_F(PrintPreviewTest, FramesTitlesMenusAndBarsComeBackAsTheyWere)
     EXPECT_FALSE(Window()->IsToolBarVisible(IDR_CONTROLLER_BAR));
     EXPECT_EQ(Window()->IsToolBarVisible(IDR_DRAWING_BAR), drawingBar);
     EXPECT_EQ(Main()->GetVisiblePaletteGroup(), paletteGroup);
+    EXPECT_EQ(frameless->GetShowState(), 1);
     EXPECT_FALSE(Doc()->IsModified());
+    std::unique_ptr<CHOXFlowWnd> gone = Doc()->RemoveWindow(QStringLiteral("Blank"));
 }
 
 // While the pages are shown the view takes only the preview's commands:
