@@ -107,13 +107,17 @@ TEST_F(CommPtyTest, ALateReplyOfTheLastSessionFailsNoneOfTheNext)
     // The first connection's session start is answered after all its
     // attempts gave up (three of about 115 ms), while the next connection
     // waits for its own; the simulator answers that one's requests only
-    // then.
+    // then. (On a machine slow enough to stretch the attempts, the first
+    // connection may still take the late answer; the next ones must not
+    // fail either way.)
     ASSERT_EQ(QStringList{QStringLiteral("ok")}, sim.Command(QStringLiteral("fault slow op=Sync value=500")));
+    int first = 0;
     {
         CCommMan comm;
         ASSERT_EQ(0, comm.mfi_Open(QStringLiteral("COM2")));
         int type = -1;
-        EXPECT_EQ(768, comm.mfi_GetKZQWType(type));
+        first = comm.mfi_GetKZQWType(type);
+        EXPECT_TRUE(first == 768 || first == 0) << first;
     }
     for (int session = 0; session < 20; ++session) {
         SCOPED_TRACE(session);
@@ -124,7 +128,7 @@ TEST_F(CommPtyTest, ALateReplyOfTheLastSessionFailsNoneOfTheNext)
         EXPECT_EQ(1, type);
         EXPECT_EQ(0, comm.mfi_Close());
     }
-    EXPECT_EQ(20, sim.Command(QStringLiteral("log")).filter(QStringLiteral("GetKZQWType")).size());
+    EXPECT_EQ(first == 0 ? 21 : 20, sim.Command(QStringLiteral("log")).filter(QStringLiteral("GetKZQWType")).size());
     EXPECT_EQ(0, sim.Quit());
 }
 
