@@ -313,6 +313,9 @@ bool CHOXView::DropSymbol(CHOXFlowWnd* target, std::unique_ptr<CHOXDrawObj> owne
         // A subtask START's number lies outside the table: it marks nothing.
         target->MarkSymbolNumbersUsed(symbol);
     }
+    // The stream's label is only what its writer showed: the symbol shows
+    // the number it holds, as a paste or a reopened file would.
+    symbol->UpdateText();
     symbol->CalcSteps();
     return true;
 }

@@ -48,6 +48,13 @@ public:
     // CCommMan objects open at once, on all ports together.
     static constexpr int kMaxOpenObjects = 8;
 
+    // Makes the line under a port: by default the simulator or a serial
+    // device, as the settings say. A test or a fuzz target that plays the
+    // controller's side itself puts its own line under the ports opened
+    // afterwards; an empty maker puts the default back.
+    using TransportMaker = std::function<std::unique_ptr<CCommTransport>(const CCommPortSettings&)>;
+    static void SetTransportMaker(TransportMaker maker);
+
     // For one object opening the name: 0 and the port, or 259 (not COM1 to
     // COM4), 261 (too many objects open), 256 (the name leads nowhere, or the
     // device cannot be opened, or the simulator's line is taken), 257 (the
@@ -82,7 +89,7 @@ private:
         std::shared_ptr<Completion> completion;
     };
 
-    CCommPort(QString name, CCommPortSettings settings);
+    CCommPort(QString name, CCommPortSettings settings, TransportMaker maker);
     int Start();
     void Stop();
     void Loop();
@@ -91,11 +98,15 @@ private:
     void Enqueue(const Job& job, const std::shared_ptr<Completion>& completion);
     // On the I/O thread.
     int OpenTransport();
-    Reply Attempts(int command, const QByteArray& payload);
-    int ReadReply(int seq, int command, std::int64_t timeoutUs, Reply& reply);
+    // Whether a reply of the request's seq and command answers this very
+    // request; one that does not is late and is read past.
+    using Answers = std::function<bool(const Reply&)>;
+    Reply Attempts(int command, const QByteArray& payload, const Answers& answers = {});
+    int ReadReply(int seq, int command, std::int64_t timeoutUs, const Answers& answers, Reply& reply);
 
     const QString m_name;
     const CCommPortSettings m_settings;
+    const TransportMaker m_maker;
     std::unique_ptr<QThread> m_thread;
 
     std::mutex m_mutex;
@@ -107,7 +118,6 @@ private:
     // Owned by the I/O thread.
     std::unique_ptr<CCommTransport> m_transport;
     CCommFrameReader m_reader;
-    int m_seq = 0;
     bool m_synced = false;
     bool m_lost = false;
 };
