@@ -805,19 +805,24 @@ TEST_F(PaletteTest, ClickingTheButtonsWorksThroughTheWidgets)
     auto* pointer = qobject_cast<QAbstractButton*>(flow->ControlWidget(20109));
     ASSERT_NE(pointer, nullptr);
     EXPECT_EQ(pointer->toolTip(), QStringLiteral("Pointer"));
+    // A button's command runs once its click has returned.
     pointer->click();
+    EXPECT_NE(CHOXView::s_nCurrentTool, 20109u);
+    QCoreApplication::processEvents();
     EXPECT_EQ(CHOXView::s_nCurrentTool, 20109u);
 
     QtDialogBar* selector = BarWindow(Main()->GetGroupBar());
     auto* code = qobject_cast<QAbstractButton*>(selector->ControlWidget(8003));
     ASSERT_NE(code, nullptr);
     code->click();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(Visible(kCodeGroup));
 
     QtDialogBar* tools = BarWindow(Main()->GetToolsBar());
     auto* down = qobject_cast<QAbstractButton*>(tools->ControlWidget(8449));
     ASSERT_NE(down, nullptr);
     down->click();
+    QCoreApplication::processEvents();
     EXPECT_EQ(First(kCodeGroup), 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QtDialogBar* codeBar = BarWindow(Main()->GetPaletteGroupBar(kCodeGroup));

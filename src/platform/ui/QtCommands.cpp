@@ -8,9 +8,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QPointer>
 #include <QToolBar>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 const char* const kCommandProperty = "kinetraceCommand";
@@ -22,6 +24,50 @@ bool IsWindowListCommand(UINT id)
 {
     return id >= kFirstWindowListCommand && id < kFirstWindowListCommand + kMaxWindowListEntries;
 }
+
+// The bar's menus and the ones it dropped while some menu was inside an
+// event: a dropped menu goes only once no menu is, so a menu bar rebuilt
+// while a menu is open (its own item's command, an activation that comes
+// in meanwhile) never frees that menu under the code still running in it.
+int g_menuEventDepth = 0;
+
+std::vector<QPointer<QMenu>>& RetiredMenus()
+{
+    static std::vector<QPointer<QMenu>> menus;
+    return menus;
+}
+
+void ReleaseRetiredMenus()
+{
+    std::vector<QPointer<QMenu>> menus;
+    menus.swap(RetiredMenus());
+    for (const QPointer<QMenu>& menu : menus)
+        if (menu) menu->deleteLater();
+}
+
+void RetireMenu(QMenu* menu)
+{
+    menu->hide();
+    if (g_menuEventDepth == 0) {
+        menu->deleteLater();
+    } else {
+        RetiredMenus().emplace_back(menu);
+    }
+}
+
+class CommandMenu : public QMenu {
+public:
+    CommandMenu(const QString& title, QWidget* parent) : QMenu(title, parent) {}
+
+protected:
+    bool event(QEvent* event) override
+    {
+        ++g_menuEventDepth;
+        const bool handled = QMenu::event(event);
+        if (--g_menuEventDepth == 0) ReleaseRetiredMenus();
+        return handled;
+    }
+};
 } // namespace
 
 UINT CommandIdOf(const QAction* action)
@@ -34,9 +80,7 @@ QAction* MakeCommandAction(const QString& text, UINT id, QObject* parent)
     auto* action = new QAction(text, parent);
     action->setProperty(kCommandProperty, id);
     action->setProperty(kTextProperty, text);
-    QObject::connect(action, &QAction::triggered, action, [id] {
-        if (CommandRouter* router = GetCommandRouter()) router->Execute(id);
-    });
+    QObject::connect(action, &QAction::triggered, action, [id] { PostCommand(id); });
     return action;
 }
 
@@ -59,7 +103,9 @@ void FillMenu(QMenu* menu, const std::vector<MenuItem>& items, const QStringList
         if (item.IsSeparator()) {
             menu->addSeparator();
         } else if (item.IsPopup()) {
-            FillMenu(menu->addMenu(item.text), item.items, recentFiles);
+            auto* popup = new CommandMenu(item.text, menu);
+            menu->addMenu(popup);
+            FillMenu(popup, item.items, recentFiles);
         } else if (item.id == kFirstRecentFileCommand && !recentFiles.isEmpty()) {
             const int count = std::min<int>(static_cast<int>(recentFiles.size()), kMaxRecentFiles);
             for (int i = 0; i < count; ++i) {
@@ -100,11 +146,13 @@ void FillMenuBar(QMenuBar* bar, const MenuResource& menu, const QStringList& rec
     // The old popups go with their items, so switching menus leaves nothing
     // behind.
     for (QAction* action : bar->actions())
-        if (QMenu* popup = action->menu()) popup->deleteLater();
+        if (QMenu* popup = action->menu()) RetireMenu(popup);
     bar->clear();
     for (const MenuItem& popup : menu.popups) {
         if (popup.IsPopup()) {
-            FillMenu(bar->addMenu(popup.text), popup.items, recentFiles);
+            auto* menuWidget = new CommandMenu(popup.text, bar);
+            bar->addMenu(menuWidget);
+            FillMenu(menuWidget, popup.items, recentFiles);
         } else if (!popup.IsSeparator()) {
             bar->addAction(MakeCommandAction(popup.text, popup.id, bar));
         }
@@ -144,9 +192,7 @@ void InstallAccelerators(QWidget* window, const std::vector<Accelerator>& table)
         shortcut->setProperty(kAcceleratorProperty, true);
         shortcut->setContext(Qt::WindowShortcut);
         const UINT id = a.id;
-        QObject::connect(shortcut, &QShortcut::activated, window, [id] {
-            if (CommandRouter* router = GetCommandRouter()) router->Execute(id);
-        });
+        QObject::connect(shortcut, &QShortcut::activated, window, [id] { PostCommand(id); });
     }
 }
 
