@@ -1,15 +1,20 @@
 #include "platform/ui/QtCommands.h"
 
 #include "platform/CmdTarget.h"
+#include "platform/Help.h"
 #include "platform/Resources.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QPointer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <vector>
@@ -55,6 +60,25 @@ void RetireMenu(QMenu* menu)
     }
 }
 
+// The help of a command: its page, shown once the widget that asked has
+// returned from its event.
+void ShowCommandHelp(UINT id)
+{
+    PostToEventLoop([id] {
+        if (id != 0) {
+            AfxWinHelp(HID_BASE_COMMAND + id);
+        } else {
+            AfxHelpContents();
+        }
+    });
+}
+
+// Every open menu closes, as choosing an item would close them.
+void CloseMenus()
+{
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
+
 class CommandMenu : public QMenu {
 public:
     CommandMenu(const QString& title, QWidget* parent) : QMenu(title, parent) {}
@@ -63,9 +87,57 @@ protected:
     bool event(QEvent* event) override
     {
         ++g_menuEventDepth;
-        const bool handled = QMenu::event(event);
+        const bool handled = HandleHelp(event) || QMenu::event(event);
         if (--g_menuEventDepth == 0) ReleaseRetiredMenus();
         return handled;
+    }
+
+private:
+    // F1 on a highlighted item, and a click on an item in the help mode of
+    // Shift+F1, show that item's command.
+    bool HandleHelp(QEvent* event)
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+            const UINT id = CommandIdOf(activeAction());
+            CloseMenus();
+            ShowCommandHelp(id);
+            return true;
+        }
+        case QEvent::QueryWhatsThis: event->setAccepted(actionAt(static_cast<QHelpEvent*>(event)->pos()) != nullptr); return true;
+        case QEvent::WhatsThis: {
+            const UINT id = CommandIdOf(actionAt(static_cast<QHelpEvent*>(event)->pos()));
+            CloseMenus();
+            ShowCommandHelp(id);
+            event->accept();
+            return true;
+        }
+        default: return false;
+        }
+    }
+};
+
+// A toolbar button in the help mode of Shift+F1 shows its command's help.
+class ToolButtonHelp : public QObject {
+public:
+    static ToolButtonHelp& Instance()
+    {
+        static ToolButtonHelp filter;
+        return filter;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::QueryWhatsThis && event->type() != QEvent::WhatsThis) return false;
+        auto* button = qobject_cast<QToolButton*>(watched);
+        const UINT id = button != nullptr ? CommandIdOf(button->defaultAction()) : 0;
+        if (id == 0) return false;
+        if (event->type() == QEvent::WhatsThis) ShowCommandHelp(id);
+        event->accept();
+        return true;
     }
 };
 } // namespace
@@ -180,6 +252,7 @@ void FillToolBar(QToolBar* bar, const ToolbarResource& toolbar, const ToolbarCon
             action->setIcon(QIcon(QPixmap::fromImage(strip.copy(image * 16, 0, 16, strip.height()))));
         ++image;
         bar->addAction(action);
+        if (QWidget* button = bar->widgetForAction(action)) button->installEventFilter(&ToolButtonHelp::Instance());
     }
 }
 

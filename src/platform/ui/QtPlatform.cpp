@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
@@ -154,6 +155,18 @@ void QtHelpViewer::ShowPage(const QString& resourcePath)
     }
     auto* browser = m_window->findChild<QTextBrowser*>(QStringLiteral("help"));
     browser->setSource(QUrl(QStringLiteral("qrc") + resourcePath));
+    // Help asked for from a modal dialog is read while the dialog stands: the
+    // window becomes the dialog's own (its transient), which the dialog's
+    // modality leaves usable and which stays above it; asked for elsewhere
+    // it is a window of its own again.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal != nullptr && modal != m_window ? modal->windowHandle() : nullptr;
+    m_window->winId();
+    if (QWindow* handle = m_window->windowHandle(); handle != nullptr && handle->transientParent() != owner) {
+        // The window system takes the owner when the window is mapped.
+        m_window->hide();
+        handle->setTransientParent(owner);
+    }
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
