@@ -133,7 +133,12 @@ bool QtDialogRunner::CreateModeless(CDialog& dialog)
 
 void QtDialogRunner::DestroyModeless(CDialog& dialog) { m_modeless.erase(&dialog); }
 
-QtHelpViewer::~QtHelpViewer() = default;
+QtHelpViewer::~QtHelpViewer()
+{
+    // A viewer that goes before the application takes its window along;
+    // the application's own goes when the program quits.
+    if (m_window != nullptr && QCoreApplication::instance() != nullptr) delete m_window.data();
+}
 
 void QtHelpViewer::ShowPage(const QString& resourcePath)
 {
@@ -148,10 +153,7 @@ void QtHelpViewer::ShowPage(const QString& resourcePath)
         browser->setSearchPaths({QStringLiteral(":/res/help")});
         layout->addWidget(browser);
         // Top-level windows must go before the application object does.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_window, [this] {
-            delete m_window;
-            m_window = nullptr;
-        });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_window, [this] { delete m_window.data(); });
     }
     auto* browser = m_window->findChild<QTextBrowser*>(QStringLiteral("help"));
     browser->setSource(QUrl(QStringLiteral("qrc") + resourcePath));
