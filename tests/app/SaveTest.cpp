@@ -6,6 +6,7 @@
 
 #include "app/HOXRegistry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
