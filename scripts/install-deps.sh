@@ -14,6 +14,7 @@ packages=(
   python3 python3-olefile
   shared-mime-info desktop-file-utils
   xvfb xauth
+  poppler-utils
   fonts-dejavu-core fonts-liberation
   "$@"
 )

@@ -30,7 +30,7 @@ int main(int argc, char** argv)
         app.SetCommandLine(arguments);
         if (!app.InitInstance()) {
             app.ExitInstance();
-            return 1;
+            return app.GetStartupExitCode();
         }
         result = QApplication::exec();
         result = std::max(result, app.ExitInstance());

@@ -2,15 +2,18 @@
 
 #include "app/ChildFrame.h"
 #include "app/DesktopRegistration.h"
+#include "app/HOXAboutDlg.h"
 #include "app/HOXDoc.h"
 #include "app/HOXLogoDlg.h"
 #include "platform/MDI.h"
 #include "platform/MenuResource.h"
 #include "app/HOXRegistry.h"
 #include "app/MainFrame.h"
+#include "app/ProgramState.h"
 #include "chart/HOXFlowView.h"
 #include "chart/HOXSystemIcon.h"
 #include "online/monitor/HOXMonView.h"
+#include "platform/PrintDialog.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
 
@@ -25,6 +28,7 @@ QString FileNameOfPath(const QString& path)
 CHOXApp::CHOXApp()
 {
     OnCommand(ID_APP_EXIT, [this] { OnAppExit(); });
+    OnCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
     OnCommand(ID_FILE_NEW, [this] { OnFileNew(); });
     OnCommand(ID_DOCUMENT_CLOSE, [this] { OnFileClose(); });
     OnCommand(ID_WINDOW_CLOSE_ALL, [this] { OnCloseAll(); });
@@ -38,6 +42,8 @@ CHOXApp::CHOXApp()
     });
     OnUpdate(ID_WINDOW_CASCADE, [this](CCmdUI* ui) { OnUpdateWindowCascade(ui); });
     OnUpdate(ID_WINDOW_TILE_HORZ, [this](CCmdUI* ui) { OnUpdateWindowTile(ui); });
+    // The printer and page chosen here stay until the program ends.
+    OnCommand(ID_FILE_PRINT_SETUP, [] { GetPrintService()->RunPageSetup(); });
     constexpr UINT lastRecentFile = kFirstRecentFileCommand + kRecentFileCount - 1;
     OnCommandRange(kFirstRecentFileCommand, lastRecentFile, [this](UINT id) { OnOpenRecentFile(id); });
     OnUpdateRange(kFirstRecentFileCommand, lastRecentFile, [this](CCmdUI* ui) {
@@ -99,22 +105,42 @@ bool CHOXApp::InitInstance()
 
 bool CHOXApp::ProcessCommandLine()
 {
-    // A document to open; "/p" and "/pt" (print, print to a printer, with
-    // the printer, driver and port after the file) are accepted. Printing
-    // from the command line is not available yet: the file is only opened.
-    QString file;
+    // A document to open, or to print: "/p" and the file; "/pt", the file,
+    // the printer, its driver and its port.
+    enum class Shell { Open, Print, PrintTo } shell = Shell::Open;
+    QStringList names;
     for (const QString& argument : CommandLine()) {
         const QString flag = argument.toLower();
-        if (flag == QLatin1String("/p") || flag == QLatin1String("/pt") || flag == QLatin1String("-p") ||
-            flag == QLatin1String("-pt"))
-            continue;
-        if (file.isEmpty()) file = argument;
+        if (flag == QLatin1String("/p") || flag == QLatin1String("-p")) {
+            shell = Shell::Print;
+        } else if (flag == QLatin1String("/pt") || flag == QLatin1String("-pt")) {
+            shell = Shell::PrintTo;
+        } else {
+            names << argument;
+        }
     }
-    if (file.isEmpty()) {
+    if (names.isEmpty()) {
         OnFileNew(); // ignored while starting: no document at launch
         return true;
     }
-    return OpenDocumentFile(file) != nullptr;
+    if (shell == Shell::Open) return OpenDocumentFile(names.front()) != nullptr;
+    m_strPrinterName = shell == Shell::PrintTo && names.size() > 1 ? names[1] : QString();
+    PrintFromCommandLine(names.front());
+    return false;
+}
+
+void CHOXApp::PrintFromCommandLine(const QString& file)
+{
+    m_nStartupExitCode = 1;
+    Program().printing.outcome = ProgramState::kNotPrinted;
+    CHOXDoc* doc = OpenDocumentFile(file);
+    if (doc == nullptr) return;
+    // The first view takes it: the monitor view hands it to the first flow
+    // view.
+    for (CView* view : doc->GetViews())
+        if (view->OnCmdMsg(ID_FILE_PRINT_DIRECT, CmdMode::Execute, nullptr)) break;
+    const std::int32_t outcome = Program().printing.outcome;
+    m_nStartupExitCode = outcome == ProgramState::kPrinted || outcome == ProgramState::kPrintCancelled ? 0 : 1;
 }
 
 int CHOXApp::ExitInstance()
@@ -139,4 +165,10 @@ void CHOXApp::SetMainTitle(const QString& path)
 void CHOXApp::OnAppExit()
 {
     if (GetMainWnd() != nullptr) GetMainWnd()->SendClose();
+}
+
+void CHOXApp::OnAppAbout()
+{
+    CHOXAboutDlg dlg;
+    dlg.DoModal();
 }

@@ -39,6 +39,8 @@ public:
 
     void OnFileNew();
     void OnAppExit();
+    // Help > About: the program's name, version and controller link.
+    void OnAppAbout();
 
     // Documents: one at a time, made on the monitor template; flow charts are
     // further frames of it, made with the flow-chart template.
@@ -102,6 +104,13 @@ public:
     // Set by the last File Save.
     std::int32_t m_nLastSaveSucceeded = 1;
 
+    // "/pt": the printer the command line prints to (driver and port are
+    // not needed here); empty for any other start.
+    const QString& GetCommandLinePrinter() const { return m_strPrinterName; }
+    // The program's exit status when start-up ends it on purpose: a print
+    // from the command line is one run, 0 when it printed or was cancelled.
+    int GetStartupExitCode() const { return m_nStartupExitCode; }
+
 private:
     // Opens the file as the new document on the monitor template; null
     // (after the document's own message) when it cannot be read.
@@ -109,8 +118,11 @@ private:
     // A new document with its monitor frame, hidden until its initial
     // update; null (after the message) when the frame cannot be made.
     CMDIChildWnd* NewDocumentWithFrame();
-    // The command line: opens a file named on it.
+    // The command line: opens a file named on it, or prints it ("/p file",
+    // "/pt file printer driver port") and then ends the program (false).
     bool ProcessCommandLine();
+    // The document's first flow view runs the direct print.
+    void PrintFromCommandLine(const QString& file);
     void SetRecentFiles(const QStringList& paths);
     void ShowRecentFiles() const;
 
@@ -118,6 +130,8 @@ private:
     std::unique_ptr<CMultiDocTemplate> m_pMonitorTemplate;
     std::unique_ptr<CMultiDocTemplate> m_pFlowTemplate;
     std::unique_ptr<CHOXDoc> m_pDocument;
+    QString m_strPrinterName;
+    int m_nStartupExitCode = 1;
 };
 
 // The part of a path after its last "/" or "\" (the whole path without one).

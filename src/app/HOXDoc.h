@@ -143,6 +143,9 @@ public:
     void SetPrintComment(bool print) { m_nPrintComment = print ? 1 : 0; }
     void SetPrintContent(bool print) { m_nPrintContent = print ? 1 : 0; }
     std::int32_t GetSystemResponse() const { return m_nSystemResponse; }
+    // Monitor > Tune System Response: the count in the document and in the
+    // settings ("SystemResponse"), for this and later documents.
+    void OnTuneSystemResponse();
     CHOXParam& GetParam() { return *m_pParam; }
     const CHOXParam& GetParam() const { return *m_pParam; }
     CHOXFounSeq* GetFounSeq() const { return m_pFounSeq.get(); }

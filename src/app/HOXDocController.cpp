@@ -9,6 +9,7 @@
 #include "app/MainFrame.h"
 #include "online/HOXCommLink.h"
 #include "online/HOXProgressMsgDlg.h"
+#include "online/HOXTuneResponseDlg.h"
 #include "params/HOXParam.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
@@ -33,6 +34,7 @@ void CHOXDoc::InitControllerCommands()
     OnCommand(ID_CONTROLLER_VERIFY, [this] { OnVerifyController(); });
     OnCommand(ID_CONTROLLER_DIAGNOSIS, [this] { OnDiagnoseController(); });
     OnCommand(ID_CONTROLLER_INITIALIZE, [this] { OnInitializeController(); });
+    OnCommand(ID_TUNE_RESPONSE, [this] { OnTuneSystemResponse(); });
 }
 
 QString CHOXDoc::GetComPortName() const
@@ -98,4 +100,13 @@ void CHOXDoc::OnInitializeController()
     } else if (!link.IsMessageShown()) {
         AfxMessageBox(link.GetErrorText() + LoadStr(kMsgInitializeFailed), MB_OK | MB_ICONSTOP, link.GetErrorDetail());
     }
+}
+
+void CHOXDoc::OnTuneSystemResponse()
+{
+    CHOXTuneResponseDlg dlg;
+    dlg.m_nValue = static_cast<std::uint32_t>(m_nSystemResponse);
+    if (dlg.DoModal() != IDOK) return;
+    m_nSystemResponse = static_cast<std::int32_t>(dlg.m_nValue);
+    CHOXRegistry().WriteDword("SystemResponse", dlg.m_nValue);
 }

@@ -11,6 +11,7 @@ public:
 
     void Show() { Set(true); }
     void Restore() { Set(false); }
+    bool IsShown() const { return m_bWait; }
 
 private:
     void Set(bool wait);

@@ -83,6 +83,8 @@ CMainFrame::CMainFrame()
     OnCommand(ID_WINDOW_UPDATE, [this] { OnUpdateWindow(); });
     OnCommand(ID_WINDOW_DELETE, [this] { OnDeleteWindow(); });
     OnCommand(ID_ENTER_KEY, [this] { OnEnterKey(); });
+    OnCommand(ID_COM_PORT, [this] { OnComPort(); });
+    OnCommand(ID_CONTROLLER_READ, [this] { OnReadFromController(); });
 
     // View: each bar shows or hides, checked while shown.
     for (const auto& [command, bar] : {std::pair{ID_VIEW_TOOLBAR, IDR_MAINFRAME},
@@ -144,6 +146,13 @@ bool CMainFrame::OnClose()
 {
     CHOXApp* app = CHOXApp::Get();
     if (app == nullptr) return true;
+    // A print run draws through the document's views: it stops first, and
+    // the close comes again when it has ended.
+    if (Program().printing.running != 0) {
+        Program().printing.userAbort = 1;
+        Program().printing.closeWanted = 1;
+        return false;
+    }
     // The document goes first, asking to save it; a cancel keeps the window.
     if (app->GetDocument() != nullptr && !app->CloseOpenDocument()) {
         app->m_nClosingWanted = 0;

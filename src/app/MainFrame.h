@@ -27,6 +27,11 @@ public:
     // The serial port name, "COM1" to "COM4".
     QString GetComPort() const { return m_szComPort; }
     void SetComPort(const QString& port) { m_szComPort = port; }
+    // KZ-QW > Com Port: the port chosen (and tested) in "Select COM Port".
+    void OnComPort();
+    // KZ-QW > Read from DA-ZU: the open document goes (after its save
+    // question), then the read ends in the document it finds or builds.
+    void OnReadFromController();
 
     // Bars for each situation of the program.
     void ShowEditBars();

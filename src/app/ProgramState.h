@@ -50,6 +50,17 @@ struct ProgramState {
         std::int32_t monObj = 0;
     } searching;
 
+    // The print run under way: the status dialog's Cancel asks it to stop,
+    // and so does a close of the main window, which follows the run's end.
+    struct Printing {
+        std::int32_t running = 0;
+        std::int32_t userAbort = 0;
+        std::int32_t closeWanted = 0;
+        // How the last run ended (PrintOutcome).
+        std::int32_t outcome = 0;
+    } printing;
+    enum PrintOutcome : std::int32_t { kNotPrinted = 0, kPrinted = 1, kPrintCancelled = 2, kPrintFailed = 3 };
+
     // The first and last shown item of each palette group.
     std::array<PaletteScroll, kPaletteGroups> palette{};
 

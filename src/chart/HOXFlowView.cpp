@@ -22,6 +22,8 @@ CHOXFlowView::CHOXFlowView()
             app->MainFrame()->SetConnectButtonState(s_nToolMode == 2);
     });
     OnCommand(ID_CHANGE_BASE_COLOR, [this] { OnChangeBaseColor(); });
+    OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(ID_FILE_PRINT); });
+    OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrint(ID_FILE_PRINT_DIRECT); });
     RegisterClipboardCommands();
     // Blocks this program puts on the clipboard name it.
     Program().clipboard.instanceId = ProgramInstanceId();

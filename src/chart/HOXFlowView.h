@@ -6,6 +6,7 @@
 #include "chart/HOXView.h"
 
 class COleDataObject;
+class CPrintInfo;
 class CHOXConnect;
 class CHOXFlowWnd;
 class CHOXNode;
@@ -84,6 +85,21 @@ public:
     void AddInnerWires();
     void AddWireNode(CHOXConnect* wire);
 
+    // Printing. File Print and the shell's direct print hand the run to the
+    // print job; it names the record each page shows (SetPrinting) and sets
+    // the monitor printing field while the monitor window's pages print.
+    void OnFilePrint(UINT command);
+    void SetPrinting(CHOXWnd* wnd) { m_pPrintWnd = wnd; }
+    CHOXWnd* GetPrinting() const { return m_pPrintWnd; }
+    // For a printer: 75 logical units to the inch, and unless the run is a
+    // preview or a direct print the print dialog's scale, or the sheet of
+    // the record printed (of the monitor window while monitor printing is
+    // 1) fitted to the page.
+    using CHOXView::OnPrepareDC;
+    void OnPrepareDC(CDC* pDC, const CPrintInfo* pInfo);
+    // The page in logical units less its print margins.
+    static void GetPrintableRect(CDC* pDC, CRect& rect);
+
     // The wire being drawn: the start symbol's pin (-1 when it starts at a
     // node) and the id of the symbol or node.
     std::int32_t m_nWireStartPin = -1;
@@ -94,7 +110,17 @@ public:
     CPoint m_ptBandEnd;
     std::int32_t m_nBandActive = 0;
 
+    // Kept by the print job between preview pages.
+    std::int32_t m_nPreviewValue1 = 0;
+    std::int32_t m_nPreviewValue2 = 0;
+    // 1 while the job prints the monitor window through this view.
+    std::int32_t m_nMonitorPrinting = 0;
+
 private:
+    // Sets the print mapping's window extent (e, -e).
+    static void SetPrintExtent(CDC* pDC, std::int64_t e);
+    // The extent that fits the printed sheet onto the page.
+    void FitSheetToPage(CDC* pDC);
     void RegisterClipboardCommands();
     // Copy; true when the block reached the clipboard.
     bool CopyToClipboard();
@@ -157,4 +183,6 @@ private:
 
     // The objects a paste has read and not yet placed.
     DrawObjList m_pasted;
+    // The record the page being printed shows.
+    CHOXWnd* m_pPrintWnd = nullptr;
 };

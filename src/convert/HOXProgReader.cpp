@@ -61,6 +61,9 @@ void CHOXProgReader::SplitStatements(const QString& text)
             m_statements << QStringLiteral("NOP");
             piece = TrimmedLeft(piece.mid(3));
         }
+        // A listing closes with a bare END after its last ";": the end of the
+        // listing, not an END instruction that would open a chart of its own.
+        if (semicolon < 0 && piece.trimmed() == u"END") break;
         if (!IsEmptyStatement(piece)) m_statements << piece;
     }
 }
@@ -210,4 +213,21 @@ bool CHOXProgReader::ParseLabelStatement(QString label, int& number, int& type, 
         return true;
     }
     return false;
+}
+
+void CHOXProgReader::PreScanLabels()
+{
+    if (m_controllerType != ctype::kTwoAxes) return;
+    for (const QString& statement : m_statements) {
+        const QString label = TrimmedLeft(statement);
+        if (label.isEmpty()) continue;
+        int number = 0;
+        int type = 0;
+        // Only an "O" label says its axis; anything else leaves this.
+        int axis = -1;
+        int subtask = 0;
+        if (!ParseLabelStatement(label, number, type, axis, subtask) || axis != 2) continue;
+        m_controllerType = ctype::kInterpolated;
+        return;
+    }
 }

@@ -13,8 +13,9 @@
 // the rebuild adds a JMP (before a pointer) or an end, and it fills the
 // document's step map for monitoring.
 //
-// The link to the controller comes later; until then the statements and
-// the controller type are handed in through the setters.
+// The read itself (ReadFromController and its steps) talks to the
+// controller; it is defined with the online code, so this header names the
+// link and the progress window only by declaration.
 #include "convert/HOXInstrParser.h"
 #include "platform/Geometry.h"
 #include "platform/Object.h"
@@ -28,10 +29,13 @@
 #include <memory>
 #include <vector>
 
+class CCommMan;
 class CHOXDoc;
 class CHOXFlowCJump;
 class CHOXFlowWnd;
+class CHOXProgressMsgDlg;
 class CHOXSymbol;
+class CHOXWaitCursor;
 class CHOXWnd;
 
 class CHOXProgReader : public CObject {
@@ -40,6 +44,25 @@ public:
     // data register the controller can address.
     explicit CHOXProgReader(CHOXDoc* doc);
     ~CHOXProgReader() override;
+
+    // ---- The read from the controller ----
+    // Reads the controller's type, file name, program and parameters, then
+    // takes the matching document file or rebuilds the program into a new
+    // document: 1 when a document stands at the end, 0 otherwise. Every
+    // message is shown inside; the port and the progress window are closed
+    // and the arrow is back whatever way it ends. The document the reader
+    // was made with only lends its port name: the read ends in another one.
+    int ReadFromController();
+    // The parameter blocks into the document (X, the common block, then Y
+    // on a two-axis model): 1, or 0 after the failure's message with the
+    // port closed and nothing stored from the failed block.
+    int ReadParams();
+    // A two-axis controller whose labels carry no axis letter runs both axes
+    // together: the type read becomes the interpolating type.
+    void PreScanLabels();
+    // Whether the controller's file name may be looked for in the document
+    // directory: a plain name, no folder, no wildcard, no control character.
+    static bool IsPlainFileName(const QString& name);
 
     // ---- What the read hands over ----
     // Upper case, cut after each ";" (the ";" kept), left-trimmed; each NOP
@@ -67,12 +90,13 @@ public:
     bool IsStopped() const { return m_stopped; }
 
     // Opens the document file (closing the open document first) and answers
-    // true when its program, regenerated, equals the program read but for
-    // blanks; the file then is the reader's document. Otherwise the opened
-    // document is closed again and the reader has none. When the user
-    // cancels the question to save the open document, nothing changes and
-    // the answer is false.
-    bool CompareWithDocument(const QString& path, const QString& program);
+    // true when it is of the controller type read and its program,
+    // regenerated, equals the program read but for blanks; the file then is
+    // the reader's document. Otherwise the opened document is closed again
+    // and the reader has none. When the user cancels the question to save
+    // the open document, nothing changes and the answer is false. `opened`,
+    // when given, tells whether the file opened at all.
+    bool CompareWithDocument(const QString& path, const QString& program, bool* opened = nullptr);
     // The document's program text without questions; empty when the
     // conversion stops.
     static QString GenerateDocumentProgram(CHOXDoc* doc);
@@ -159,6 +183,46 @@ public:
     static bool IsFunctionRow(const QString& word, const QString& fncName);
 
 private:
+    // ---- The steps of the read ----
+    // Steps 1 to 12; ReadFromController closes what they leave open.
+    int Read();
+    // Messages of the read come with the arrow; the wait cursor returns
+    // after them while the read goes on.
+    int Say(const QString& text, UINT style);
+    int Say(UINT message, UINT style);
+    void ShowCommError(int code);
+    void ClosePort();
+    void CloseProgress();
+    // Step 7: 0 no usable name, 1 not in the directory, 2 found there but
+    // not matching (`found` its path), 3 found and taken.
+    int DecideOnFile(const QString& name, const QString& program, QString& found);
+    // Step 8: the user's choice of another file. 1 a file was taken, 0 go
+    // on generating, -1 the read stops.
+    int ChooseFile(int state, const QString& name, const QString& found, const QString& program);
+    // Steps 9 and 10: the new document of the type read, with its path;
+    // false when none could be made.
+    bool MakeNewDocument(const QString& path);
+    // The parameters into the document and the port closed: 1, or 0.
+    int FinishParameters();
+    // The file of the directory whose name, lower-cased, is the name: the
+    // exact one first, else the first in sorted order; empty when none.
+    static QString FindInDirectory(const QString& directory, const QString& name);
+
+    // The link and the progress window belong to one read; declared only,
+    // so they go through deleters defined with them.
+    struct OnlineDeleter {
+        void operator()(CCommMan* comm) const;
+        void operator()(CHOXProgressMsgDlg* progress) const;
+    };
+    std::unique_ptr<CCommMan, OnlineDeleter> m_pComm;
+    std::unique_ptr<CHOXProgressMsgDlg, OnlineDeleter> m_pProgress;
+    bool m_portOpen = false;
+    // The read's wait cursor while it runs.
+    CHOXWaitCursor* m_pWait = nullptr;
+    // Set by ReadParams when a block read differs from what the document
+    // held.
+    bool m_paramsChanged = false;
+
     // ---- The walk ----
     void StartWalk();
     // Sets where each statement's steps begin: each statement by its own

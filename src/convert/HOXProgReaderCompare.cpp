@@ -6,8 +6,9 @@
 #include "app/HOXDoc.h"
 #include "convert/HOXExport.h"
 
-bool CHOXProgReader::CompareWithDocument(const QString& path, const QString& program)
+bool CHOXProgReader::CompareWithDocument(const QString& path, const QString& program, bool* opened)
 {
+    if (opened != nullptr) *opened = false;
     CHOXApp* app = CHOXApp::Get();
     if (app == nullptr) return false;
     // The open document goes first, after its save question; a cancel
@@ -17,9 +18,12 @@ bool CHOXProgReader::CompareWithDocument(const QString& path, const QString& pro
     m_checker.SetParam(nullptr);
     CHOXDoc* doc = app->OpenDocumentFile(path);
     if (doc == nullptr) return false;
+    if (opened != nullptr) *opened = true;
 
-    const QString generated = GenerateDocumentProgram(doc);
-    if (!program.isEmpty() && StripBlanks(program) == StripBlanks(generated)) {
+    // A document of another controller type would write another program
+    // to this controller, whatever its text says.
+    const bool sameType = doc->GetControllerType() == m_controllerType;
+    if (sameType && !program.isEmpty() && StripBlanks(program) == StripBlanks(GenerateDocumentProgram(doc))) {
         m_pDoc = doc;
         m_checker.SetParam(&doc->GetParam());
         return true;

@@ -261,4 +261,66 @@ void CDC::IntersectClipRect(const CRect& r)
 {
     const CRect n = r.Normalized();
     m_painter.setClipRect(QRectF(n.left, n.top, n.Width(), n.Height()), Qt::IntersectClip);
+    const CRect d = LPtoDP(n).Normalized();
+    const QRegion device(QRect(d.left, d.top, d.Width(), d.Height()));
+    m_clip = m_clipped ? m_clip.intersected(device) : device;
+    m_clipped = true;
+}
+
+void CDC::SelectClipRect(const CRect& r, int mode)
+{
+    const CRect d = LPtoDP(r.Normalized()).Normalized();
+    const QRegion device(QRect(d.left, d.top, d.Width(), d.Height()));
+    switch (mode) {
+    case RGN_AND: m_clip = m_clipped ? m_clip.intersected(device) : device; break;
+    case RGN_OR:
+        if (!m_clipped) return;
+        m_clip = m_clip.united(device);
+        break;
+    default: m_clip = device; break;
+    }
+    m_clipped = true;
+    ApplyClip();
+}
+
+void CDC::SelectClipNone()
+{
+    m_clipped = false;
+    m_clip = QRegion();
+    m_painter.setClipping(false);
+}
+
+void CDC::ApplyClip()
+{
+    // Set in device pixels, so that the mapping cannot round it.
+    m_painter.setWorldTransform(QTransform());
+    m_painter.setClipRegion(m_clip, Qt::ReplaceClip);
+    ApplyTransform();
+}
+
+CRect CDC::GetClipBox() const
+{
+    QRect box;
+    if (m_clipped) {
+        box = m_clip.boundingRect();
+    } else if (const QPaintDevice* device = m_painter.device()) {
+        box = QRect(0, 0, device->width(), device->height());
+    }
+    if (box.isEmpty()) return CRect();
+    return DPtoLP(CRect(box.left(), box.top(), box.left() + box.width(), box.top() + box.height())).Normalized();
+}
+
+int CDC::GetDeviceCaps(int index) const
+{
+    const QPaintDevice* device = m_painter.device();
+    if (device == nullptr) return 0;
+    switch (index) {
+    case HORZSIZE: return device->widthMM();
+    case VERTSIZE: return device->heightMM();
+    case HORZRES: return device->width();
+    case VERTRES: return device->height();
+    case LOGPIXELSX: return device->logicalDpiX();
+    case LOGPIXELSY: return device->logicalDpiY();
+    default: return 0;
+    }
 }

@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QFont>
 #include <QPen>
+#include <QRegion>
 
 #include <vector>
 
@@ -36,6 +37,20 @@ constexpr int PS_DASH = 1;
 constexpr int PS_DOT = 2;
 constexpr int PS_NULL = 5;
 constexpr int PS_INSIDEFRAME = 6;
+
+// What GetDeviceCaps tells of the device: the printable area in millimetres
+// and in pixels, and the pixels per inch.
+constexpr int HORZSIZE = 4;
+constexpr int VERTSIZE = 6;
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+
+// How a new clip rectangle meets the clip there is.
+constexpr int RGN_AND = 1;
+constexpr int RGN_OR = 2;
+constexpr int RGN_COPY = 5;
 
 QColor ToQColor(COLORREF c);
 COLORREF FromQColor(const QColor& c);
@@ -98,9 +113,23 @@ public:
     // Nothing is drawn outside the rectangle from here on, in the present
     // mapping, until the device context goes.
     void IntersectClipRect(const CRect& r);
+    // The clip becomes the rectangle (RGN_COPY), its meeting with the clip
+    // there is (RGN_AND) or both together (RGN_OR; without a clip everything
+    // is drawn already). The rectangle is taken in the present mapping and
+    // the clip stays where it is on the device when the mapping changes.
+    void SelectClipRect(const CRect& r, int mode = RGN_COPY);
+    // Everything is drawn again.
+    void SelectClipNone();
+    // The smallest rectangle around what can be drawn now, in the present
+    // mapping: the clip's, or the whole device's without one.
+    CRect GetClipBox() const;
+    // HORZSIZE, VERTSIZE, HORZRES, VERTRES, LOGPIXELSX, LOGPIXELSY of the
+    // device drawn on; 0 for anything else.
+    int GetDeviceCaps(int index) const;
 
 private:
     void ApplyTransform();
+    void ApplyClip();
 
     QPainter& m_painter;
     bool m_printing;
@@ -113,4 +142,7 @@ private:
     COLORREF m_textColor = 0;
     COLORREF m_bkColor = 0xFFFFFF;
     int m_bkMode = OPAQUE;
+    // The clip in device pixels, as far as this device context set it.
+    QRegion m_clip;
+    bool m_clipped = false;
 };

@@ -45,9 +45,10 @@ bool ParseControl(const QJsonObject& o, ControlTemplate& c, QString* error)
     if (!id.isUndefined()) {
         // "8044" or 8044.5 must not quietly become a static control.
         const double number = id.toDouble(0.5);
-        if (!id.isDouble() || number < IDC_STATIC || number > 0xFFFF ||
+        // Ids are whole: some dialogs number their controls beyond 16 bits.
+        if (!id.isDouble() || number < IDC_STATIC || number > 0x7FFFFFFF ||
             number != static_cast<double>(static_cast<int>(number))) {
-            *error = QStringLiteral("a control id is not a number from -1 to 65535");
+            *error = QStringLiteral("a control id is not a number from -1 to 2147483647");
             return false;
         }
         c.id = static_cast<int>(number);

@@ -15,3 +15,13 @@ QFont LinePrinterFont(int pixelHeight, int weight)
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     return font;
 }
+
+QFont RomanFont(int pixelHeight, int weight)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(std::max(1, pixelHeight));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
+    return font;
+}

@@ -7,3 +7,7 @@
 // The "LinePrinter" font at a height in pixels and a weight (400 normal, 700
 // bold).
 QFont LinePrinterFont(int pixelHeight, int weight);
+
+// A face of the Roman (serif) family at a height in pixels and a weight: the
+// printouts' text.
+QFont RomanFont(int pixelHeight, int weight);

@@ -40,6 +40,13 @@ void CFrameWnd::ShowWindow(int showCommand)
     if (m_host) m_host->Show(showCommand);
 }
 
+void CFrameWnd::EnableWindow(bool enable)
+{
+    if (m_host) m_host->EnableWindow(enable);
+}
+
+bool CFrameWnd::IsWindowEnabled() const { return !m_host || m_host->IsWindowEnabled(); }
+
 void CFrameWnd::SendClose()
 {
     if (m_host) m_host->Close();

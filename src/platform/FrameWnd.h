@@ -64,6 +64,10 @@ public:
     virtual void UpdateCommandStates() = 0;
     // Asks the window to close; the frame's OnClose decides.
     virtual void Close() = 0;
+    // Whether the window takes input: its menus, bars, shortcuts and the
+    // frames inside it. Windows of their own that it owns stay usable.
+    virtual void EnableWindow(bool) {}
+    virtual bool IsWindowEnabled() const { return true; }
 
     // Frames with child frames: a window for a child in the client area
     // (hidden until shown), and the arrangements of the children.
@@ -129,6 +133,8 @@ public:
     void ShowWindow(int showCommand);
     void UpdateWindow() {}
     void DragAcceptFiles(bool accept = true);
+    void EnableWindow(bool enable = true);
+    bool IsWindowEnabled() const;
 
     // The active view and document: the first targets a command is offered to.
     virtual CCmdTarget* GetActiveViewTarget() const { return nullptr; }

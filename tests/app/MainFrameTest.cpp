@@ -142,11 +142,9 @@ TEST_F(MainFrameTest, ViewCommandsShowAndHideTheBarsWithCheckMarks)
     }
 }
 
-TEST_F(MainFrameTest, CommandsOfPartsNotYetThereAreDisabled)
+TEST_F(MainFrameTest, ThePortChoiceTheReadAndAboutWorkWithoutADocument)
 {
-    // The port choice and reading from the controller.
-    for (UINT id : {32015u, 32034u}) EXPECT_FALSE(GetCommandRouter()->QueryState(id).m_bEnabled) << id;
-    EXPECT_TRUE(GetCommandRouter()->QueryState(57601).m_bEnabled);
+    for (UINT id : {32015u, 32034u, 57664u, 57601u}) EXPECT_TRUE(GetCommandRouter()->QueryState(id).m_bEnabled) << id;
 }
 
 TEST_F(MainFrameTest, EditBarsForEachSituation)

@@ -65,19 +65,31 @@ TEST_F(CompareWithDocumentTest, AMismatchAnEmptyProgramOrAnUnreadableFileLeavesN
     const struct {
         const char* file;
         const char* program;
+        // The controller type read.
+        int type;
         const char* message;
+        bool opened;
     } rows[] = {
-        {"press.hox", "Ox1;\nm11;\nm02(END);\n", nullptr},
-        {"press.hox", "ox1;\nm10;\nm02(END);\n", nullptr},
-        {"press.hox", "", nullptr},
-        {"notes.hox", "Ox1;\nm10;\nm02(END);\n", "Unexpected file format."},
+        {"press.hox", "Ox1;\nm11;\nm02(END);\n", 1, nullptr, true},
+        {"press.hox", "ox1;\nm10;\nm02(END);\n", 1, nullptr, true},
+        {"press.hox", "", 1, nullptr, true},
+        // The same program in a document of another type would not be the
+        // controller's.
+        {"press.hox", "Ox1;\nm10;\nm02(END);\n", 2, nullptr, true},
+        {"notes.hox", "Ox1;\nm10;\nm02(END);\n", 1, "Unexpected file format.", false},
+        {"missing.hox", "Ox1;\nm10;\nm02(END);\n", 1,
+         "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.file) + " " + row.program);
         CHOXProgReader& r = NewReader();
+        r.SetControllerType(row.type);
         ScriptedMessages messages;
-        if (row.message != nullptr) messages.Expect(L(row.message), MB_OK | MB_ICONEXCLAMATION, IDOK);
-        EXPECT_FALSE(r.CompareWithDocument(Path(L(row.file)), L(row.program)));
+        if (row.message != nullptr)
+            messages.Expect(L(row.message).replace(L("%1"), Path(L(row.file))), MB_OK | MB_ICONEXCLAMATION, IDOK);
+        bool opened = !row.opened;
+        EXPECT_FALSE(r.CompareWithDocument(Path(L(row.file)), L(row.program), &opened));
+        EXPECT_EQ(opened, row.opened);
         EXPECT_EQ(r.GetDocument(), nullptr);
         EXPECT_EQ(Doc(), nullptr);
         EXPECT_TRUE(Frames().empty());

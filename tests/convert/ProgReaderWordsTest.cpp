@@ -61,6 +61,16 @@ TEST_F(ProgReaderWordsTest, SplitStatementsCutsAfterEachSemicolonAndSeparatesNop
         {"m02;\nNOP\nNOP\n", {L("M02;"), L("NOP"), L("NOP")}},
         {"NOP", {L("NOP")}},
         {"m02; NOPX", {L("M02;"), L("NOP"), L("X")}},
+        // The controller's listing: a blank before each line, two between
+        // words, NOP filler after each end and a bare END closing it.
+        {" OX0;\n COD04(TIM)  K1;\n M02(END);\nNOP\nNOP\n OY1;\n M02(END);\nNOP\nNOP\nEND",
+         {L("OX0;"), L("COD04(TIM)  K1;"), L("M02(END);"), L("NOP"), L("NOP"), L("OY1;"), L("M02(END);"), L("NOP"),
+          L("NOP")}},
+        {" M02(END);\nEND\n", {L("M02(END);")}},
+        // Only the closing END goes: an END statement, or an END with more
+        // after it, stays.
+        {"END;", {L("END;")}},
+        {"m02; END X", {L("M02;"), L("END X")}},
     };
     CHOXProgReader& r = Reader(1);
     for (const auto& row : rows) {
@@ -235,4 +245,33 @@ TEST_F(ProgReaderWordsTest, StripBlanksRemovesBlanksOnly)
     EXPECT_EQ(CHOXProgReader::StripBlanks(L("CMP(FNC10)  D0 D1  M0 ;\nLD M1;")), L("CMP(FNC10)D0D1M0;\nLDM1;"));
     EXPECT_EQ(CHOXProgReader::StripBlanks(L("LD\tX0;")), L("LD\tX0;"));
     EXPECT_EQ(CHOXProgReader::StripBlanks(QString()), QString());
+}
+
+TEST_F(ProgReaderWordsTest, LabelsWithoutAxisLetterMakeATwoAxisControllerInterpolating)
+{
+    const struct {
+        int type;
+        QStringList statements;
+        int expected;
+    } rows[] = {
+        {1, {L("OX1;"), L("M02;"), L("OY2;"), L("M02;")}, 1},
+        {1, {L("OX1;"), L("M02;"), L("  O5;"), L("M02;")}, 2},
+        {1, {L("O5 N10;"), L("M02;")}, 2},
+        // The subtask's number names no axis, and no other statement is a
+        // label: ORB, OUT and OR begin with an O too.
+        {1, {L("O100;"), L("ORB;"), L("OUT Y0;"), L("OR X1;"), L("M02;")}, 1},
+        {1, {L("P5;"), L("OX1;")}, 1},
+        {1, {}, 1},
+        // Only a two-axis controller is looked at.
+        {0, {L("O5;")}, 0},
+        {2, {L("OX5;")}, 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.statements.join(u' ').toStdString());
+        CHOXProgReader& r = Reader(1);
+        r.SetStatements(row.statements);
+        r.SetControllerType(row.type);
+        r.PreScanLabels();
+        EXPECT_EQ(r.GetControllerType(), row.expected);
+    }
 }

@@ -391,11 +391,13 @@ QString TempSettings::Path() const { return m_dir.filePath(QStringLiteral("Kinet
 
 void InstallStrictFileDialogs();
 void InstallStrictColorDialogs();
+void InstallStrictPrinting();
 
 void StrictPlatformEnvironment::SetUp()
 {
     InstallStrictFileDialogs();
     InstallStrictColorDialogs();
+    InstallStrictPrinting();
     SetMessageHandler(&g_strictMessages);
     SetDialogRunner(&g_strictDialogs);
     clipboard::SetService(&g_clipboard);

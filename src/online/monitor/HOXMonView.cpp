@@ -1,16 +1,35 @@
 #include "online/monitor/HOXMonView.h"
 
 #include "app/ProgramState.h"
+#include "chart/HOXFlowView.h"
 #include "chart/RecordCasts.h"
 #include "online/monitor/HOXMonWnd.h"
+#include "platform/Document.h"
+#include "res/CommandIds.h"
 
 CHOXMonView::CHOXMonView()
 {
     // Blocks this program puts on the clipboard name it.
     Program().clipboard.instanceId = ProgramInstanceId();
     Program().clipboard.sourceId = 0;
+    OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(ID_FILE_PRINT); });
+    OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrint(ID_FILE_PRINT_DIRECT); });
 }
 CHOXMonView::~CHOXMonView() = default;
+
+void CHOXMonView::OnFilePrint(UINT command)
+{
+    // An item active in place would be deactivated first; no item is ever
+    // active on this platform.
+    CDocument* doc = GetDocument();
+    if (doc == nullptr) return;
+    for (CView* view : doc->GetViews()) {
+        auto* chart = dynamic_cast<CHOXView*>(view);
+        if (chart == nullptr || chart->GetViewType() != objtype::kFlowView) continue;
+        static_cast<CHOXFlowView*>(chart)->OnFilePrint(command);
+        return;
+    }
+}
 
 void CHOXMonView::UpdateScrollSizes() { FitScrollSizesToSheet(); }
 

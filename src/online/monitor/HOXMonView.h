@@ -16,4 +16,8 @@ public:
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
+
+    // File Print and the direct print run on the document's first flow
+    // view; without one nothing happens.
+    void OnFilePrint(UINT command);
 };

@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
@@ -124,6 +125,16 @@ void QtFrameWindow::UpdateCommandStates()
 }
 
 void QtFrameWindow::Close() { close(); }
+
+void QtFrameWindow::EnableWindow(bool enable)
+{
+    m_enabled = enable;
+    // The window itself stays enabled: Qt would disable the dialogs it owns
+    // with it, and the one that shows a print run must keep its Cancel.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow()) child->setEnabled(enable);
+    for (QShortcut* shortcut : findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) shortcut->setEnabled(enable);
+}
 
 std::unique_ptr<ChildFrameHost> QtFrameWindow::CreateChildHost(CMDIChildWnd& child)
 {

@@ -32,6 +32,8 @@ public:
     QString StatusText(int pane) const override;
     void UpdateCommandStates() override;
     void Close() override;
+    void EnableWindow(bool enable) override;
+    bool IsWindowEnabled() const override { return m_enabled; }
     std::unique_ptr<ChildFrameHost> CreateChildHost(CMDIChildWnd& child) override;
     void CascadeChildren() override;
     void TileChildren() override;
@@ -96,6 +98,7 @@ private:
     std::vector<std::vector<UINT>> m_rows;
     bool m_waitCursor = false;
     bool m_arranging = false;
+    bool m_enabled = true;
 };
 
 class QtWindowFactory : public WindowFactory {

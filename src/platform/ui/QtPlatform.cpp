@@ -5,6 +5,7 @@
 #include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtDragDrop.h"
+#include "platform/ui/QtPrintService.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -261,4 +262,6 @@ void InstallQtPlatform()
     clipboard::SetService(&clipboard);
     static QtDragDrop drags;
     dragdrop::SetService(&drags);
+    static QtPrintService printing;
+    SetPrintService(&printing);
 }
