@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 // The framework's message for a command that could not be carried out.
@@ -476,28 +477,25 @@ void CMainFrame::OnDeleteWindow()
 // ---------------------------------------------------------------------------
 // The document directory and File Open
 
-void CMainFrame::SetProgramDirForTesting(const QString& dir) { Program().programDir = dir; }
+void CMainFrame::SetDocumentsDirForTesting(const QString& dir) { Program().documentsDir = dir; }
 
 QString CMainFrame::DefaultFileDir()
 {
-    const QString programDir =
-        Program().programDir.isEmpty() ? QCoreApplication::applicationDirPath() : Program().programDir;
-    return QDir::cleanPath(programDir + QStringLiteral("/../PROG"));
+    // Documents belong with the user's documents, never beside the program:
+    // where it is installed or built is no place to keep them.
+    const QString documents = Program().documentsDir.isEmpty()
+                                  ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                  : Program().documentsDir;
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return QDir::cleanPath(documents);
+    return QDir::homePath();
 }
 
 void CMainFrame::ChangeToFileDir()
 {
-    QString dir = CHOXRegistry().ReadSerializeFileDir();
-    const bool remembered = !dir.isEmpty();
-    if (!remembered) dir = DefaultFileDir();
-    if (QDir::setCurrent(dir)) return;
-    // The remembered directory is gone (or the default is missing): the
-    // default, made when needed.
-    dir = DefaultFileDir();
-    if (!remembered) QDir().mkpath(dir);
-    if (QDir::setCurrent(dir)) return;
-    QDir().mkpath(dir);
-    QDir::setCurrent(dir);
+    const QString remembered = CHOXRegistry().ReadSerializeFileDir();
+    if (!remembered.isEmpty() && QDir::setCurrent(remembered)) return;
+    // Nothing remembered, or the remembered directory is gone.
+    QDir::setCurrent(DefaultFileDir());
 }
 
 bool CMainFrame::SetFileDir() { return CHOXRegistry().WriteString("SerializeFileDir", QDir::currentPath()); }

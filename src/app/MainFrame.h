@@ -98,15 +98,16 @@ public:
     // Clicks the tree's window item of that name as a right-click does.
     void SetClickedItemText(const QString& text);
 
-    // Makes the remembered document directory current (or the "PROG"
-    // directory beside the program's, made when missing).
+    // Makes the remembered document directory current, or, when there is
+    // none or it is gone, the default one.
     static void ChangeToFileDir();
     // Remembers the current directory as the document directory.
     static bool SetFileDir();
-    // The directory used when none is remembered.
+    // The directory used when none is remembered: the user's documents
+    // folder, or the home folder when there is none.
     static QString DefaultFileDir();
-    // Tests put the program's directory elsewhere.
-    static void SetProgramDirForTesting(const QString& dir);
+    // Tests name the documents folder.
+    static void SetDocumentsDirForTesting(const QString& dir);
 
     // The menu of the active child frame's kind (IDR_FLOWCHART or
     // IDR_MONITOR); IDR_MONITOR with a document but no active frame,

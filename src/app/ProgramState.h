@@ -1,8 +1,7 @@
 #pragma once
 // State that belongs to the running program rather than to a document or a
 // window: which palette tool the chart views place, whether an id came from
-// the search, how far each palette group is scrolled, where the program
-// lives. It stays across documents; Reset() gives the values of a program
+// the search, how far each palette group is scrolled, where documents go. It stays across documents; Reset() gives the values of a program
 // that has just started (the tests call it before each test).
 #include "app/PaletteTools.h"
 
@@ -65,8 +64,9 @@ struct ProgramState {
     // The first and last shown item of each palette group.
     std::array<PaletteScroll, kPaletteGroups> palette{};
 
-    // The folder the program runs from; empty: the executable's own.
-    QString programDir;
+    // The folder documents go to when none is remembered; empty: the
+    // user's documents folder.
+    QString documentsDir;
 
     void Reset() { *this = ProgramState(); }
 };

@@ -268,7 +268,8 @@ void CHOXView::OnHelp()
     if (m_selection.size() == 1) {
         const int context = HelpContextOfType(m_selection.front()->GetObjectType());
         if (context != -1) {
-            AfxWinHelp(static_cast<UINT>(context));
+            // An object without a page of its own shows its window's.
+            AfxWinHelp(static_cast<UINT>(context), GetViewHelpContext());
             return;
         }
     }

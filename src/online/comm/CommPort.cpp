@@ -108,7 +108,7 @@ void CCommPort::SetTransportMaker(TransportMaker maker)
     table.maker = std::move(maker);
 }
 
-int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port)
+int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port, QString* reason)
 {
     if (!CCommPortSettings::IsPortName(name)) return 259;
     PortTable& table = Table();
@@ -119,10 +119,10 @@ int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port)
         // A line the simulator cut, or a device that went away, is opened
         // again by the next open.
         int code = 0;
-        it->second.port->RunBlocking([&code](CCommPort& self) {
+        it->second.port->RunBlocking([&code, reason](CCommPort& self) {
             if (!self.m_lost) return;
             if (self.m_transport) self.m_transport->Close();
-            code = self.OpenTransport();
+            code = self.OpenTransport(reason);
         });
         if (code != 0) return code;
         ++it->second.users;
@@ -134,7 +134,7 @@ int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port)
     if (!settings.IsMapped()) return 256;
     if (!settings.IsLineValid()) return 257;
     std::shared_ptr<CCommPort> created(new CCommPort(name, settings, table.maker));
-    if (const int code = created->Start(); code != 0) {
+    if (const int code = created->Start(reason); code != 0) {
         created->Stop();
         return code;
     }
@@ -172,14 +172,14 @@ CCommPort::CCommPort(QString name, CCommPortSettings settings, TransportMaker ma
 
 CCommPort::~CCommPort() { Stop(); }
 
-int CCommPort::Start()
+int CCommPort::Start(QString* reason)
 {
     // A QThread, not a bare thread: the serial port's notifiers want its
     // event dispatcher.
     m_thread.reset(QThread::create([this] { Loop(); }));
     m_thread->start();
     int code = 0;
-    RunBlocking([&code](CCommPort& self) { code = self.OpenTransport(); });
+    RunBlocking([&code, reason](CCommPort& self) { code = self.OpenTransport(reason); });
     return code;
 }
 
@@ -247,7 +247,7 @@ void CCommPort::RunBlocking(const Job& job)
     completion->Wait(false);
 }
 
-int CCommPort::OpenTransport()
+int CCommPort::OpenTransport(QString* reason)
 {
     m_transport.reset();
     std::unique_ptr<CCommTransport> transport;
@@ -259,7 +259,10 @@ int CCommPort::OpenTransport()
         transport = std::make_unique<CCommSerialTransport>(m_settings.m_device, m_settings.m_speed);
     if (!transport) return 256;
     const int code = transport->Open();
-    if (code != 0) return code;
+    if (code != 0) {
+        if (reason != nullptr) *reason = transport->OpenFailure();
+        return code;
+    }
     m_transport = std::move(transport);
     m_reader.Reset();
     m_synced = false;

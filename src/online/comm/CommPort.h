@@ -59,7 +59,8 @@ public:
     // COM4), 261 (too many objects open), 256 (the name leads nowhere, or the
     // device cannot be opened, or the simulator's line is taken), 257 (the
     // line cannot be set up). A port whose link was lost is connected again.
-    static int Acquire(const QString& name, std::shared_ptr<CCommPort>& port);
+    // On a failure `reason` gets the system's words for it, when it has any.
+    static int Acquire(const QString& name, std::shared_ptr<CCommPort>& port, QString* reason = nullptr);
     // The object closed; the last one closes the port and joins its thread.
     static void Release(std::shared_ptr<CCommPort>& port);
 
@@ -90,14 +91,14 @@ private:
     };
 
     CCommPort(QString name, CCommPortSettings settings, TransportMaker maker);
-    int Start();
+    int Start(QString* reason);
     void Stop();
     void Loop();
     // Run, blocking in any thread: for the short jobs of opening a port.
     void RunBlocking(const Job& job);
     void Enqueue(const Job& job, const std::shared_ptr<Completion>& completion);
-    // On the I/O thread.
-    int OpenTransport();
+    // On the I/O thread; a failure leaves the system's words in `reason`.
+    int OpenTransport(QString* reason = nullptr);
     // Whether a reply of the request's seq and command answers this very
     // request; one that does not is late and is read past.
     using Answers = std::function<bool(const Reply&)>;

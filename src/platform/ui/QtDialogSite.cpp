@@ -241,6 +241,10 @@ void TemplateDialog::SetClientImage(const QImage& image)
 
 void TemplateDialog::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        m_site.Dialog().OnHelpInfo();
+        return;
+    }
     m_site.KeyPressed(event->key());
     if (m_site.Ended()) return;
     QDialog::keyPressEvent(event);

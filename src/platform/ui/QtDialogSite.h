@@ -28,6 +28,9 @@ public:
     void SetClientImage(const QImage& image);
     // Lets the window close itself with the result the dialog ended with.
     void Finish(int result);
+    // The site the window shows (what drives a shown dialog reaches its
+    // controls by id through it).
+    QtDialogSite& Site() const { return m_site; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
