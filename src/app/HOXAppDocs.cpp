@@ -183,6 +183,7 @@ CHOXDoc* CHOXApp::OpenDocumentFile(const QString& path)
             doc = m_pDocument.get();
             if (doc == nullptr) return nullptr;
             doc->SetPathName(fullPath, true);
+            doc->MarkPathAsOwnFile();
             doc->SetSaveAsNew();
         } else if (CHOXView* view = mon->GetView()) {
             view->SetZoomIndex(mon->GetZoomIndex());

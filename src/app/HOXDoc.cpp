@@ -271,7 +271,10 @@ bool CHOXDoc::DoFileSave()
     // A read-only file is not replaced (not even by a user who could): the
     // user chooses where to save.
     const bool readOnly = file.exists() && (!file.isWritable() || !file.permission(QFileDevice::WriteOwner));
-    if (GetPathName().isEmpty() || readOnly) return DoSave(QString(), true);
+    // Nor is a file the document never came from: the Save As dialog
+    // proposes the name and asks before it replaces anything.
+    const bool notOwn = file.exists() && !m_bPathIsOwnFile;
+    if (GetPathName().isEmpty() || readOnly || notOwn) return DoSave(QString(), true);
     return DoSave(GetPathName(), true);
 }
 

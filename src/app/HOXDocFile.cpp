@@ -206,6 +206,7 @@ bool CHOXDoc::OnOpenDocument(const QString& path)
     }
     m_file = std::make_unique<CompoundFile>(std::move(*file));
     SetPathName(path, true);
+    m_bPathIsOwnFile = true;
     SetModifiedFlag(false);
     m_pParam->SetDocument(this);
     Program().clipboard.cut = 0;
@@ -254,6 +255,7 @@ bool CHOXDoc::OnSaveDocument(const QString& path)
     m_nSaveAsNew = 0;
     m_file = std::make_unique<CompoundFile>(std::move(file));
     SetPathName(path, false);
+    m_bPathIsOwnFile = true;
     SetModifiedFlag(false);
     return true;
 }
