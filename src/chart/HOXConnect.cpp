@@ -7,6 +7,7 @@
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
+#include "chart/ObjectKinds.h"
 #include "chart/WireGeometry.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
@@ -14,6 +15,7 @@
 #include <cmath>
 
 KT_IMPLEMENT_SERIAL(CHOXConnect, CHOXDrawObj, 0)
+KT_REGISTER_KIND(CHOXConnect, .type = objtype::kConnect, .helpContext = 0x10088)
 
 using chart::Pt;
 using chart::Sat;

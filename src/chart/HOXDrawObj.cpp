@@ -3,8 +3,9 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXView.h"
-#include "chart/RecordCasts.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
+#include "chart/RecordCasts.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 
 KT_IMPLEMENT_SERIAL(CHOXDrawObj, CObject, 0)
+KT_REGISTER_KIND(CHOXDrawObj, .type = objtype::kDrawObj)
 
 namespace {
 

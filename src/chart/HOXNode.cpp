@@ -8,6 +8,7 @@
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 
 KT_IMPLEMENT_SERIAL(CHOXNode, CHOXOval, 0)
+KT_REGISTER_KIND(CHOXNode, .type = objtype::kNode, .helpContext = 0x1008F)
 
 using chart::Pt;
 using chart::Sat;

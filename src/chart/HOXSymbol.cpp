@@ -8,6 +8,7 @@
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SideTextScope.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
@@ -20,6 +21,7 @@
 #include <algorithm>
 
 KT_IMPLEMENT_SERIAL(CHOXSymbol, CHOXDrawObj, 0)
+KT_REGISTER_KIND(CHOXSymbol, .type = objtype::kSymbol)
 
 using chart::Pt;
 using chart::Sat;

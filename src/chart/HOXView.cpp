@@ -3,7 +3,6 @@
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/MainFrame.h"
-#include "app/PaletteTools.h"
 #include "app/ProgramState.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXDrawObj.h"
@@ -11,6 +10,7 @@
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
 #include "platform/DC.h"
 #include "platform/MDI.h"
 #include "platform/Strings.h"
@@ -238,7 +238,7 @@ std::unique_ptr<CHOXDrawObj> CHOXView::CreateSymbol(CPoint point)
 {
     CHOXWnd* wnd = GetWnd();
     if (wnd == nullptr) return nullptr;
-    return MakeToolSymbol(s_nCurrentTool, point, wnd);
+    return kinds::MakeForTool(s_nCurrentTool, point, wnd);
 }
 
 void CHOXView::OnZoom(UINT id)

@@ -1,14 +1,20 @@
 #include "symbols/code/HOXCodeIncAbs.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeIncAbsDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeIncAbs, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_INCABS, CHOXCodeIncAbs)
+namespace {
+constexpr KindIcon kCodeIncAbsIcons[] = {{"INCREMENTAL OR ABSOLUTE", 4036}, {"INCREMENTAL", 4023}, {"ABSOLUTE", 4025}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeIncAbs, .type = objtype::kCodeIncAbs, .tool = ID_TOOL_CODE_INCABS,
+                 .paletteName = "INCREMENTAL OR ABSOLUTE", .helpContext = 0x10076, .icons = kCodeIncAbsIcons,
+                 .maker = &MakeObjectOf<CHOXCodeIncAbs>)
 
 CHOXCodeIncAbs::CHOXCodeIncAbs() : CHOXCodeSymbol("ABSOLUTE") { UpdateText(); }
 

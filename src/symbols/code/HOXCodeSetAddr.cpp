@@ -1,9 +1,10 @@
 #include "symbols/code/HOXCodeSetAddr.h"
 
 #include "chart/ControllerType.h"
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeSetAddrDlg.h"
@@ -11,7 +12,12 @@
 #include <QStringList>
 
 KT_IMPLEMENT_SERIAL(CHOXCodeSetAddr, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_SETADDR, CHOXCodeSetAddr)
+namespace {
+constexpr KindIcon kCodeSetAddrIcons[] = {{"SET ADDRESS", 4040}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeSetAddr, .type = objtype::kCodeSetAddr, .tool = ID_TOOL_CODE_SETADDR,
+                 .paletteName = "SET ADDRESS", .helpContext = 0x1008C, .icons = kCodeSetAddrIcons,
+                 .maker = &MakeObjectOf<CHOXCodeSetAddr>)
 
 CHOXCodeSetAddr::CHOXCodeSetAddr() : CHOXCodeSymbol("SET ADDRESS") { UpdateText(); }
 

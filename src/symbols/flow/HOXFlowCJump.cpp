@@ -1,13 +1,14 @@
 #include "symbols/flow/HOXFlowCJump.h"
 
-#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
-#include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
+#include "chart/ControllerType.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowCJumpBitDlg.h"
@@ -16,7 +17,12 @@
 #include "symbols/flow/HOXFlowCJumpZoneDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowCJump, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_CJUMP, CHOXFlowCJump)
+namespace {
+constexpr KindIcon kFlowCJumpIcons[] = {{"CONDITIONAL JUMP", 4008}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowCJump, .type = objtype::kFlowCJump, .tool = ID_TOOL_FLOW_CJUMP,
+                 .paletteName = "CONDITIONAL JUMP", .helpContext = 0x10070, .icons = kFlowCJumpIcons,
+                 .maker = &MakeObjectOf<CHOXFlowCJump>)
 
 using namespace chart;
 

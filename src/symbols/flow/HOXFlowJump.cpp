@@ -1,16 +1,21 @@
 #include "symbols/flow/HOXFlowJump.h"
 
-#include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowJumpDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJump, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_JUMP, CHOXFlowJump)
+namespace {
+constexpr KindIcon kFlowJumpIcons[] = {{"JUMP", 4010, 4084}, {"JUMPWEND", 390}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowJump, .type = objtype::kFlowJump, .tool = ID_TOOL_FLOW_JUMP, .paletteName = "JUMP",
+                 .helpContext = 0x1006E, .icons = kFlowJumpIcons, .maker = &MakeObjectOf<CHOXFlowJump>)
 
 using namespace chart;
 using flowsym::EndLine;

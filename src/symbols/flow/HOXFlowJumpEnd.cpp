@@ -2,6 +2,7 @@
 
 #include "app/HOXDoc.h"
 #include "chart/HOXView.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
@@ -10,6 +11,7 @@
 #include "symbols/flow/HOXFlowJumpEndDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJumpEnd, CHOXJumpEndBase, 0)
+KT_REGISTER_KIND(CHOXFlowJumpEnd, .type = objtype::kFlowJumpEnd)
 KT_REGISTER_JUMP_END_MAKER(CHOXFlowJumpEnd)
 
 using namespace chart;

@@ -1,15 +1,20 @@
 #include "symbols/flow/HOXFlowStart.h"
 
 #include "app/HOXDoc.h"
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/HOXFlowStartDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowStart, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_START, CHOXFlowStart)
+namespace {
+constexpr KindIcon kFlowStartIcons[] = {{"START", 4014, 4082, 4094}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowStart, .type = objtype::kFlowStart, .tool = ID_TOOL_FLOW_START, .paletteName = "START",
+                 .helpContext = 0x1006A, .icons = kFlowStartIcons, .maker = &MakeObjectOf<CHOXFlowStart>)
 
 using namespace chart;
 

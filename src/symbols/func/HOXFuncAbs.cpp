@@ -1,11 +1,16 @@
 #include "symbols/func/HOXFuncAbs.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncAbsDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncAbs, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_ABS, CHOXFuncAbs)
+namespace {
+constexpr KindIcon kFuncAbsIcons[] = {{"X-ABSOLUTE", 4049}, {"Y-ABSOLUTE", 4062}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncAbs, .type = objtype::kFuncAbs, .tool = ID_TOOL_FUNC_ABS, .paletteName = "X-ABSOLUTE",
+                 .helpContext = 0x10083, .icons = kFuncAbsIcons, .maker = &MakeObjectOf<CHOXFuncAbs>)
 
 CHOXFuncAbs::CHOXFuncAbs() : CHOXFuncSymbol("X-ABSOLUTE") { UpdateText(); }
 

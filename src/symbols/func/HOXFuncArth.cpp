@@ -1,11 +1,18 @@
 #include "symbols/func/HOXFuncArth.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncArthDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncArth, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_ARTH, CHOXFuncArth)
+namespace {
+constexpr KindIcon kFuncArthIcons[] = {{"ARITHMETIC", 4042}, {"SUBTRACT", 4059},  {"MULTIPLY", 4055},
+                                       {"DIVISION", 4052},   {"INCREMENT", 4053}, {"DECREMENT", 4051},
+                                       {"COMPLEMENT", 4063}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncArth, .type = objtype::kFuncArth, .tool = ID_TOOL_FUNC_ARTH, .paletteName = "ARITHMETIC",
+                 .helpContext = 0x10081, .icons = kFuncArthIcons, .maker = &MakeObjectOf<CHOXFuncArth>)
 
 namespace {
 constexpr UINT k16BitMnemonics[] = {13074, 13075, 13076, 13077, 13078, 13079, 13083};

@@ -1,11 +1,16 @@
 #include "symbols/func/HOXFuncBcdBin.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncBcdBinDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncBcdBin, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_BCDBIN, CHOXFuncBcdBin)
+namespace {
+constexpr KindIcon kFuncBcdBinIcons[] = {{"BCD - BIN", 4043}, {"BIN - BCD", 4050}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncBcdBin, .type = objtype::kFuncBcdBin, .tool = ID_TOOL_FUNC_BCDBIN, .paletteName = "BIN - BCD",
+                 .helpContext = 0x10080, .icons = kFuncBcdBinIcons, .maker = &MakeObjectOf<CHOXFuncBcdBin>)
 
 CHOXFuncBcdBin::CHOXFuncBcdBin() : CHOXFuncSymbol("BIN - BCD") { UpdateText(); }
 

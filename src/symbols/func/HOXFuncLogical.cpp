@@ -1,12 +1,17 @@
 #include "symbols/func/HOXFuncLogical.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncLogicalDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncLogical, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_LOGICAL, CHOXFuncLogical)
+namespace {
+constexpr KindIcon kFuncLogicalIcons[] = {{"LOGICAL", 4045}, {"LOGICAL WOR", 4060}, {"LOGICAL WXOR", 4061}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncLogical, .type = objtype::kFuncLogical, .tool = ID_TOOL_FUNC_LOGICAL, .paletteName = "LOGICAL",
+                 .helpContext = 0x10082, .icons = kFuncLogicalIcons, .maker = &MakeObjectOf<CHOXFuncLogical>)
 
 CHOXFuncLogical::CHOXFuncLogical() : CHOXFuncSymbol("LOGICAL") { UpdateText(); }
 

@@ -1,11 +1,16 @@
 #include "symbols/func/HOXFuncMove.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncMoveDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncMove, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_MOVE, CHOXFuncMove)
+namespace {
+constexpr KindIcon kFuncMoveIcons[] = {{"MOVE", 4046}, {"MAGNIFICATION MOVE", 4054}, {"REDUCTION MOVE", 4056}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncMove, .type = objtype::kFuncMove, .tool = ID_TOOL_FUNC_MOVE, .paletteName = "MOVE",
+                 .helpContext = 0x1007F, .icons = kFuncMoveIcons, .maker = &MakeObjectOf<CHOXFuncMove>)
 
 CHOXFuncMove::CHOXFuncMove() : CHOXFuncSymbol("MOVE") { UpdateText(); }
 

@@ -1,12 +1,17 @@
 #include "symbols/func/HOXFuncSetRst.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncSetRstDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncSetRst, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_SETRST, CHOXFuncSetRst)
+namespace {
+constexpr KindIcon kFuncSetRstIcons[] = {{"SET", 4041}, {"RESET", 4058}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncSetRst, .type = objtype::kFuncSetRst, .tool = ID_TOOL_FUNC_SETRST, .paletteName = "SET",
+                 .helpContext = 0x10086, .icons = kFuncSetRstIcons, .maker = &MakeObjectOf<CHOXFuncSetRst>)
 
 CHOXFuncSetRst::CHOXFuncSetRst() : CHOXFuncSymbol("SET") { UpdateText(); }
 
