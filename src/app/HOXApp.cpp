@@ -13,6 +13,7 @@
 #include "online/monitor/HOXMonView.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <QCoreApplication>
 
@@ -126,8 +127,8 @@ int CHOXApp::ExitInstance()
 void CHOXApp::SetMainTitleUntitled()
 {
     if (GetMainWnd() == nullptr) return;
-    GetMainWnd()->SetWindowText(LoadStr(IDR_MAINFRAME) + LoadStr(13006) + LoadStr(13004) + QStringLiteral(".") +
-                                LoadStr(13005));
+    GetMainWnd()->SetWindowText(LoadStr(IDR_MAINFRAME) + LoadStr(13006) + LoadStr(IDS_UNTITLED) + QStringLiteral(".") +
+                                LoadStr(IDS_HOX_EXTENSION));
 }
 
 void CHOXApp::SetMainTitle(const QString& path)

@@ -60,16 +60,16 @@ bool CHOXClipboard::PassesDragFilter(const CHOXDrawObj* object, std::int32_t con
 {
     switch (object->GetObjectType()) {
     case objtype::kFlowStart: {
-        std::int32_t axis = 0;
+        std::int32_t axis = axis::kX;
         std::int32_t number = 0;
         if (!static_cast<const CHOXSymbol*>(object)->GetHeldProgramNumber(&axis, &number)) return true;
         // The subtask's START takes a program of the target's axis when it
         // lands outside the subtask chart.
-        if (axis == 2 && number == 100) return true;
+        if (axis == axis::kBoth && number == kSubtaskProgramNumber) return true;
         switch (controllerType) {
-        case ctype::kInterpolated: return axis == 2;
-        case ctype::kOneAxis: return axis == 0;
-        case ctype::kTwoAxes: return axis != 2;
+        case ctype::kInterpolated: return axis == axis::kBoth;
+        case ctype::kOneAxis: return axis == axis::kX;
+        case ctype::kTwoAxes: return axis != axis::kBoth;
         default: return true;
         }
     }

@@ -9,6 +9,7 @@
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
+#include "res/StringIds.h"
 
 #include <algorithm>
 
@@ -237,7 +238,7 @@ void CHOXDrawObj::SettleAfterDrag(CHOXView* view)
         return;
     }
     if (CHOXView::s_nOutOfSheetWarned == 0) {
-        AfxMessageBox(13064, MB_OK | MB_ICONHAND); // "ERROR:  Cannot draw out side the  Base Rectangle."
+        AfxMessageBox(IDS_OUTSIDE_SHEET, MB_OK | MB_ICONHAND);
         CHOXView::s_nOutOfSheetWarned = 1;
     }
     MoveTo(Shifted(m_position, std::int64_t(m_ptDragStart.x) - m_ptPrevDrag.x,

@@ -4,7 +4,9 @@
 #include "chart/HOXFlowView.h"
 
 #include "app/HOXDoc.h"
+#include "app/ProgramState.h"
 #include "chart/ChartLookup.h"
+#include "chart/ControllerType.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
@@ -15,18 +17,11 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 namespace {
 
-constexpr UINT IDS_START_IN_SUBTASK = 13235;
-constexpr UINT IDS_CIRCULAR_REFUSED = 13236;
-constexpr UINT IDS_CIRCULAR_FOR_TWO_AXES = 13237;
-constexpr UINT IDS_CIRCULAR_FOR_ONE_AXIS = 13238;
-constexpr UINT IDS_LINEAR_REFUSED = 13239;
-constexpr UINT IDS_NO_POINTER_NUMBER = 13240;
-constexpr UINT IDS_NO_PROGRAM_NUMBER = 13268;
 constexpr UINT IDS_SYMBOL_NOT_MADE = 13269;
-constexpr UINT IDS_OUTSIDE_SHEET = 13064;
 
 bool IsNode(const CHOXDrawObj* object) { return object != nullptr && object->GetObjectType() == objtype::kNode; }
 bool IsWire(const CHOXDrawObj* object) { return object != nullptr && object->GetObjectType() == objtype::kConnect; }
@@ -43,8 +38,8 @@ void CHOXFlowView::OnLButtonDown(UINT flags, CPoint point)
     const CPoint docPoint = ClientToDoc(point);
     if (EditedDocument() == nullptr || chart::AsFlowWnd(GetWnd()) == nullptr) return;
     switch (s_nToolMode) {
-    case 1: PressPlace(docPoint); break;
-    case 2: PressWire(docPoint); break;
+    case toolmode::kPlace: PressPlace(docPoint); break;
+    case toolmode::kWire: PressWire(docPoint); break;
     default:
         SetCapture();
         PressSelect(flags, point, docPoint);
@@ -61,8 +56,8 @@ void CHOXFlowView::OnMouseMove(UINT flags, CPoint point)
     }
     if (chart::AsFlowWnd(GetWnd()) == nullptr) return;
     switch (s_nToolMode) {
-    case 1: SetCursor(Cursor::Cross); break;
-    case 2:
+    case toolmode::kPlace: SetCursor(Cursor::Cross); break;
+    case toolmode::kWire:
         SetCursor(Cursor::Cross);
         // The loose end of the wire being drawn follows the pointer.
         if (m_selection.size() == 1 && IsWire(m_selection.front()) && HasCapture())
@@ -81,8 +76,8 @@ void CHOXFlowView::OnLButtonUp(UINT flags, CPoint point)
     }
     if (chart::AsFlowWnd(GetWnd()) == nullptr) return;
     switch (s_nToolMode) {
-    case 1: ReleasePlace(flags, point); break;
-    case 2: ReleaseWire(flags, point, docPoint); break;
+    case toolmode::kPlace: ReleasePlace(flags, point); break;
+    case toolmode::kWire: ReleaseWire(flags, point, docPoint); break;
     default: ReleaseSelect(flags, point); break;
     }
 }
@@ -213,7 +208,7 @@ void CHOXFlowView::ReleaseSelect(UINT flags, CPoint point)
         Invalidate(false);
     }
     SetCursor(Cursor::Arrow);
-    s_nToolMode = 0;
+    s_nToolMode = toolmode::kSelect;
     ReleaseCapture();
     RecordSelectionMove();
 }
@@ -266,7 +261,7 @@ void CHOXFlowView::PressPlace(CPoint docPoint)
 void CHOXFlowView::EndPlacing()
 {
     SetCursor(Cursor::Arrow);
-    s_nToolMode = 0;
+    s_nToolMode = toolmode::kSelect;
     ReleaseCapture();
 }
 
@@ -291,7 +286,7 @@ bool CHOXFlowView::CheckPlacement(CHOXFlowWnd* wnd)
         // Only whether one is free: the symbol takes its own number.
         const int n = doc->AllocPointerNumber();
         if (n == -1) {
-            refusal = IDS_NO_POINTER_NUMBER;
+            refusal = IDS_CREATE_POINTER_EXCEEDS_LIMIT;
         } else {
             doc->FreePointerNumber(n);
         }
@@ -302,12 +297,12 @@ bool CHOXFlowView::CheckPlacement(CHOXFlowWnd* wnd)
             for (const auto& [id, object] : wnd->GetObjectMap())
                 if (object->GetObjectType() == objtype::kFlowStart) refusal = IDS_START_IN_SUBTASK;
         } else if (ctype::IsInterpolated(type)) {
-            if (doc->FindFreeProgramNumber(2) == -1) refusal = IDS_NO_PROGRAM_NUMBER;
+            if (doc->FindFreeProgramNumber(axis::kBoth) == -1) refusal = IDS_CREATE_PROGRAM_EXCEEDS_99;
         } else if (ctype::HasIndependentAxes(type)) {
-            if (doc->FindFreeProgramNumber(0) == -1 && doc->FindFreeProgramNumber(1) == -1)
-                refusal = IDS_NO_PROGRAM_NUMBER;
-        } else if (doc->FindFreeProgramNumber(0) == -1) {
-            refusal = IDS_NO_PROGRAM_NUMBER;
+            if (doc->FindFreeProgramNumber(axis::kX) == -1 && doc->FindFreeProgramNumber(axis::kY) == -1)
+                refusal = IDS_CREATE_PROGRAM_EXCEEDS_99;
+        } else if (doc->FindFreeProgramNumber(axis::kX) == -1) {
+            refusal = IDS_CREATE_PROGRAM_EXCEEDS_99;
         }
         break;
     default: break;
@@ -324,7 +319,7 @@ void CHOXFlowView::ReleasePlace(UINT flags, CPoint point)
     SetCursor(Cursor::Arrow);
     Select(nullptr);
     if (CHOXDoc* doc = EditedDocument()) doc->SetModifiedFlag(true);
-    s_nToolMode = 0;
+    s_nToolMode = toolmode::kSelect;
     ReleaseCapture();
     RecordSelectionMove();
 }

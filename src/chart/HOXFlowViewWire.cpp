@@ -4,6 +4,7 @@
 #include "chart/HOXFlowView.h"
 
 #include "app/HOXDoc.h"
+#include "app/ProgramState.h"
 #include "chart/ChartLookup.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
@@ -45,7 +46,7 @@ void CHOXFlowView::PressWire(CPoint docPoint)
     auto* node = dynamic_cast<CHOXNode*>(object);
     if (doc == nullptr || (symbol == nullptr && node == nullptr)) {
         // Pressing beside the pins and nodes ends the wire tool.
-        s_nToolMode = 0;
+        s_nToolMode = toolmode::kSelect;
         SetCursor(Cursor::Arrow);
         Invalidate(false);
         return;
@@ -68,7 +69,7 @@ void CHOXFlowView::PressWire(CPoint docPoint)
     }
     const std::int32_t id = doc->NewWireId();
     if (id == -1) {
-        s_nToolMode = 0;
+        s_nToolMode = toolmode::kSelect;
         SetCursor(Cursor::Arrow);
         Invalidate(false);
         return;

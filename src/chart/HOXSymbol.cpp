@@ -15,6 +15,7 @@
 #include "platform/DC.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
+#include "res/StringIds.h"
 
 #include <QStringList>
 
@@ -357,7 +358,7 @@ void CHOXSymbol::OnLButtonUp(CHOXView* view, UINT, CPoint)
         m_ptPrevDrag = m_ptDragStart;
         RestoreScroll(view);
         if (CHOXView::s_nOutOfSheetWarned == 0 && CHOXView::s_nDropRefused == 0) {
-            AfxMessageBox(13064, MB_OK | MB_ICONHAND); // "ERROR:  Cannot draw out side the  Base Rectangle."
+            AfxMessageBox(IDS_OUTSIDE_SHEET, MB_OK | MB_ICONHAND);
             CHOXView::s_nOutOfSheetWarned = 1;
         }
     }

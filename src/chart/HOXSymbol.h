@@ -5,6 +5,8 @@
 // which the symbol classes produce their program text.
 #include "chart/HOXDrawObj.h"
 
+#include "chart/ControllerType.h"
+
 #include <QFont>
 #include <QString>
 
@@ -28,7 +30,7 @@ public:
         enum Kind : std::int32_t { kPointer, kProgram };
         Kind kind = kPointer;
         // A program number's axis selector: 0 X, 1 Y, 2 both axes together.
-        std::int32_t axis = 0;
+        std::int32_t axis = axis::kX;
         std::int32_t number = -1;
         // Whether the symbol gives the number back when it goes, as it stands
         // now: a symbol in the error state never took its number, and a

@@ -15,6 +15,7 @@
 #include "platform/MDI.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <QPainter>
 
@@ -183,7 +184,7 @@ QString CHOXView::GetWindowName() const
     CMDIChildWnd* frame = app != nullptr ? app->FrameOfView(this) : nullptr;
     if (frame == nullptr) return {};
     QString title = frame->GetWindowText();
-    const QString monitorMode = LoadStr(13196);
+    const QString monitorMode = LoadStr(IDS_MONITOR_MODE_SUFFIX);
     if (!monitorMode.isEmpty() && title.endsWith(monitorMode)) return title.chopped(monitorMode.size());
     while (title.startsWith(u' ')) title.remove(0, 1);
     return title;
@@ -228,7 +229,7 @@ void CHOXView::OnToolSelected(UINT id)
     if (id < ID_TOOL_FIRST || id > ID_TOOL_LAST) return;
     // A chosen tool is placed with the next press, whatever mode was on
     // (the wire tool included).
-    s_nToolMode = 1;
+    s_nToolMode = toolmode::kPlace;
     s_nCurrentTool = id;
     s_nToolChosen = 1;
     Select(nullptr);

@@ -18,17 +18,13 @@
 #include "platform/DragDrop.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 namespace {
 
-constexpr UINT IDS_OUTSIDE_SHEET = 13064;
-constexpr UINT IDS_START_IN_SUBTASK = 13235;
-constexpr UINT IDS_NO_PROGRAM_NUMBER = 13241;
-constexpr UINT IDS_NO_POINTER_NUMBER = 13265;
 constexpr UINT IDS_DROP_ON_SOURCE = 13266;
 constexpr UINT IDS_ERROR_STATE_DRAG = 13589;
 constexpr UINT IDS_MISSING_STATE_DRAG = 13750;
-constexpr UINT IDS_BAD_DATA = 61728;
 
 constexpr UINT kHand = MB_OK | MB_ICONHAND;
 
@@ -106,7 +102,8 @@ void CHOXView::FinishDragMove(CHOXWnd* wnd, CHOXDoc* doc)
         for (const CHOXSymbol::HeldNumber& held : givenBack) {
             // A START that went into the subtask chart holds the subtask's
             // number now.
-            if (held.kind == CHOXSymbol::HeldNumber::kProgram && (held.number == 100 || s_nSubtaskStartMoved != 0))
+            if (held.kind == CHOXSymbol::HeldNumber::kProgram &&
+                (held.number == kSubtaskProgramNumber || s_nSubtaskStartMoved != 0))
                 continue;
             held.MarkIn(*doc);
         }
@@ -207,7 +204,8 @@ bool CHOXView::OnDrop(COleDataObject* data, DWORD dropEffect, CPoint point)
     } catch (const ArchiveError& e) {
         OnDragLeave();
         // "Unexpected file format."
-        AfxMessageBox(LoadStr(IDS_BAD_DATA), MB_OK | MB_ICONEXCLAMATION, QString::fromStdString(e.what()));
+        AfxMessageBox(LoadStr(IDS_UNEXPECTED_FILE_FORMAT), MB_OK | MB_ICONEXCLAMATION,
+                      QString::fromStdString(e.what()));
         return false;
     }
     OnDragLeave();
@@ -334,7 +332,7 @@ bool CHOXView::SettleDroppedNumbers(CHOXFlowWnd* target, CHOXSymbol* symbol, DWO
         }
         const int probe = doc->AllocPointerNumber();
         if (probe == -1) {
-            AfxMessageBox(IDS_NO_POINTER_NUMBER, kHand); // "ERROR : Pointer number  exceeds the Maximum limit."
+            AfxMessageBox(IDS_POINTER_EXCEEDS_LIMIT, kHand); // "ERROR : Pointer number  exceeds the Maximum limit."
             return false;
         }
         doc->FreePointerNumber(probe);
@@ -364,17 +362,17 @@ bool CHOXView::SettleDroppedStart(CHOXFlowWnd* target, CHOXSymbol* start, bool m
 {
     CHOXDoc* doc = target->GetDocument();
     const std::int32_t type = doc->GetControllerType();
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     std::int32_t number = 0;
     start->GetHeldProgramNumber(&axis, &number);
-    const bool subtask = target->IsSubtaskWindow();
-    if (fromOutside && number != 100 && !subtask) {
+    const bool intoSubtask = target->IsSubtaskWindow();
+    if (fromOutside && number != kSubtaskProgramNumber && !intoSubtask) {
         if (const UINT refusal = transfer::DroppedStartRefusal(axis, type)) {
             AfxMessageBox(refusal, kHand);
             return false;
         }
     }
-    if (subtask) {
+    if (intoSubtask) {
         if (HasStart(target)) {
             // "ERROR : Start Symbol is already present in the Subtask Window."
             AfxMessageBox(IDS_START_IN_SUBTASK, kHand);
@@ -385,12 +383,12 @@ bool CHOXView::SettleDroppedStart(CHOXFlowWnd* target, CHOXSymbol* start, bool m
         if (moved) s_nSubtaskStartMoved = 1;
         return true;
     }
-    if (number == 100) {
+    if (number == kSubtaskProgramNumber) {
         // The subtask's START runs a program of the target's axis.
-        const std::int32_t to = ctype::IsInterpolated(type) ? 2 : 0;
+        const std::int32_t to = ctype::IsInterpolated(type) ? axis::kBoth : axis::kX;
         if (doc->FindFreeProgramNumber(to) == -1) {
             // "ERROR : Can not Paste START symbol.\nMaximum program number (99)  has been reached."
-            AfxMessageBox(IDS_NO_PROGRAM_NUMBER, kHand);
+            AfxMessageBox(IDS_PASTE_START_NO_PROGRAM_NUMBER, kHand);
             return false;
         }
         start->SetAxis(to);
@@ -401,7 +399,7 @@ bool CHOXView::SettleDroppedStart(CHOXFlowWnd* target, CHOXSymbol* start, bool m
     const std::int32_t to = moved ? axis : transfer::NormalisedAxis(axis, type);
     if (doc->IsProgramNumberUsed(to, number)) {
         if (doc->FindFreeProgramNumber(to) == -1) {
-            AfxMessageBox(IDS_NO_PROGRAM_NUMBER, kHand);
+            AfxMessageBox(IDS_PASTE_START_NO_PROGRAM_NUMBER, kHand);
             return false;
         }
         start->SetAxis(to);

@@ -16,6 +16,7 @@
 // The link to the controller comes later; until then the statements and
 // the controller type are handed in through the setters.
 #include "convert/HOXInstrParser.h"
+#include "chart/ControllerType.h"
 #include "platform/Geometry.h"
 #include "platform/Object.h"
 #include "symbols/operand/HOXCompSetting.h"
@@ -387,7 +388,7 @@ private:
     // A zero-return sequence is open: the drive to zero returns on the axis
     // of its relay (0 X, 1 Y), and the RST at that index closes it.
     std::int32_t m_zeroReturnSeq = 0;
-    std::int32_t m_zeroReturnAxis = 0;
+    std::int32_t m_zeroReturnAxis = axis::kX;
     int m_zeroReturnEnd = -1;
     // The first statement folded into the symbol still to come; -1 none.
     int m_foldStart = -1;

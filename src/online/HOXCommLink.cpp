@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "app/HOXTimedMessageDlg.h"
 #include "app/HOXWaitCursor.h"
+#include "chart/ControllerType.h"
 #include "convert/HOXExport.h"
 #include "online/comm/CommDiag.h"
 #include "online/comm/CommStatusInfo.h"
@@ -12,6 +13,7 @@
 #include "params/HOXParam.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 #include <algorithm>
 #include <utility>
@@ -19,7 +21,7 @@
 
 namespace {
 constexpr UINT kMsgOpenFailed = 13900;
-constexpr UINT kMsgNotResponding = 13901;
+constexpr UINT kMsgNotResponding = IDS_CONTROLLER_NOT_RESPONDING;
 constexpr UINT kMsgOneAxisToTwoAxes = 13902;
 constexpr UINT kMsgTwoAxesToOneAxis = 13903;
 constexpr UINT kMsgCannotWrite = 13904;
@@ -176,11 +178,11 @@ bool CHOXCommLink::WriteParameterBlocks()
 {
     const CHOXParam& param = m_pDoc->GetParam();
     const std::pair<UINT, int> blocks[] = {
-        {CHOXParam::blockCommon, 0}, {CHOXParam::blockAxisA, 0}, {CHOXParam::blockAxisB, 0},
-        {CHOXParam::blockAxisA, 1},  {CHOXParam::blockAxisB, 1},
+        {CHOXParam::blockCommon, axis::kX}, {CHOXParam::blockAxisA, axis::kX}, {CHOXParam::blockAxisB, axis::kX},
+        {CHOXParam::blockAxisA, axis::kY},  {CHOXParam::blockAxisB, axis::kY},
     };
     for (const auto& [block, axis] : blocks) {
-        if (axis == 1 && param.IsOneAxisModel()) break;
+        if (axis == axis::kY && param.IsOneAxisModel()) break;
         // The copy carries plain I/O numbers; the document keeps its octal
         // digits whatever happens on the line.
         const std::vector<std::int32_t> values = param.GetTransferBlock(block, axis);

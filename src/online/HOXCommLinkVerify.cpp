@@ -5,15 +5,17 @@
 
 #include "app/HOXDoc.h"
 #include "app/HOXWaitCursor.h"
+#include "chart/ControllerType.h"
 #include "params/HOXParam.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace {
-constexpr UINT kMsgNotResponding = 13901;
+constexpr UINT kMsgNotResponding = IDS_CONTROLLER_NOT_RESPONDING;
 
 bool IsDigits(QStringView text)
 {
@@ -66,11 +68,11 @@ bool CHOXCommLink::VerifyParameterBlocks()
 {
     const CHOXParam& param = m_pDoc->GetParam();
     const std::pair<UINT, int> blocks[] = {
-        {CHOXParam::blockAxisA, 0}, {CHOXParam::blockAxisB, 0}, {CHOXParam::blockCommon, 0},
-        {CHOXParam::blockAxisA, 1}, {CHOXParam::blockAxisB, 1},
+        {CHOXParam::blockAxisA, axis::kX}, {CHOXParam::blockAxisB, axis::kX}, {CHOXParam::blockCommon, axis::kX},
+        {CHOXParam::blockAxisA, axis::kY}, {CHOXParam::blockAxisB, axis::kY},
     };
     for (const auto& [block, axis] : blocks) {
-        if (axis == 1 && param.IsOneAxisModel()) break;
+        if (axis == axis::kY && param.IsOneAxisModel()) break;
         const std::vector<std::int32_t> expected = param.GetTransferBlock(block, axis);
         std::vector<std::int32_t> read(expected.size());
         // A block that was not read has nothing to compare: the failure is

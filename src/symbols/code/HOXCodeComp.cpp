@@ -5,6 +5,7 @@
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeCompDlg.h"
@@ -97,7 +98,7 @@ QString CHOXCodeComp::GetCode()
     default: break;
     }
     if (HasMcode()) code += codetext::McodeWord(m_byMcode);
-    return code + LoadStr(13090) + QStringLiteral("\n");
+    return code + LoadStr(IDS_STATEMENT_END) + QStringLiteral("\n");
 }
 
 int CHOXCodeComp::GetErrorState() { return OperandErrorState({}, &m_comp); }

@@ -5,6 +5,7 @@
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeDrvDlg.h"
@@ -86,7 +87,7 @@ QString CHOXCodeDrv::GetCode()
         if (m_nYSpeedUsed != 0) code += QStringLiteral(" f") + m_ySpeed.GetText();
     }
     if (HasMcode()) code += McodeWord(m_byMcode);
-    return code + LoadStr(13090);
+    return code + LoadStr(IDS_STATEMENT_END);
 }
 
 int CHOXCodeDrv::GetErrorState()

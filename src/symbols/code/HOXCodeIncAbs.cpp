@@ -4,6 +4,7 @@
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeIncAbsDlg.h"
@@ -45,7 +46,8 @@ void CHOXCodeIncAbs::UpdateText() { m_strLabel = HasMcode() ? QStringLiteral("m%
 QString CHOXCodeIncAbs::GetCode()
 {
     return (m_nIncremental == 1 ? QStringLiteral("cod91(INC)") : QStringLiteral("cod90(ABS)")) +
-           (HasMcode() ? codetext::McodeWord(m_byMcode) : QString()) + LoadStr(13090) + QStringLiteral("\n");
+           (HasMcode() ? codetext::McodeWord(m_byMcode) : QString()) + LoadStr(IDS_STATEMENT_END) +
+           QStringLiteral("\n");
 }
 
 void CHOXCodeIncAbs::CalcSteps() { m_nSteps = InMonitorWindow() ? 0 : HasMcode() ? 4 : 2; }

@@ -5,6 +5,7 @@
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeSetAddrDlg.h"
@@ -56,7 +57,7 @@ QString CHOXCodeSetAddr::GetCode()
     if (m_nXUsed == 1) code += QStringLiteral(" x") + m_x.GetText();
     if (m_nYUsed == 1) code += QStringLiteral(" y") + m_y.GetText();
     if (HasMcode()) code += codetext::McodeWord(m_byMcode);
-    return code + LoadStr(13090) + QStringLiteral("\n");
+    return code + LoadStr(IDS_STATEMENT_END) + QStringLiteral("\n");
 }
 
 int CHOXCodeSetAddr::GetErrorState()

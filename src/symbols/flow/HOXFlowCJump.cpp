@@ -9,6 +9,7 @@
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowCJumpBitDlg.h"
@@ -30,8 +31,8 @@ namespace {
 
 // The block the condition is evaluated in starts and ends with this.
 QString Bret() { return QStringLiteral("BRET(FNC05)"); }
-QString Blank() { return LoadStr(13091); }
-QString End() { return LoadStr(13090); }
+QString Blank() { return LoadStr(IDS_OPERAND_GAP); }
+QString End() { return LoadStr(IDS_STATEMENT_END); }
 
 // Program words of a compare or zone operand: constants take the width of
 // the instruction.

@@ -5,6 +5,7 @@
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/HOXFlowCallDlg.h"
 
@@ -56,7 +57,10 @@ void CHOXFlowCall::UpdateText()
         m_strLabel = QStringLiteral("P") + QString::number(m_nPointerNumber);
 }
 
-QString CHOXFlowCall::GetCode() { return LoadStr(13100) + QStringLiteral(" ") + m_strLabel + LoadStr(13090); }
+QString CHOXFlowCall::GetCode()
+{
+    return LoadStr(13100) + QStringLiteral(" ") + m_strLabel + LoadStr(IDS_STATEMENT_END);
+}
 
 int CHOXFlowCall::GetErrorState() { return m_nPointerNumber == -1 ? 1 : 0; }
 

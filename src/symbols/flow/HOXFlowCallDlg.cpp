@@ -1,6 +1,7 @@
 #include "symbols/flow/HOXFlowCallDlg.h"
 
 #include "app/HOXDoc.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowCall.h"
 
 CHOXFlowCallDlg::CHOXFlowCallDlg(CHOXFlowCall* symbol) : CHOXFlowSymbolDlg(symbol, kTemplate)
@@ -44,7 +45,7 @@ void CHOXFlowCallDlg::OnOpenSubroutine()
     CHOXDoc* doc = GetDocument();
     if (doc == nullptr) return;
     if (!doc->IsValidPointerNumber(m_nPointerNumber)) {
-        Refuse(kNumber, 13227);
+        Refuse(kNumber, IDS_INVALID_POINTER_NUMBER);
         return;
     }
     doc->OpenCallTarget(m_nPointerNumber);

@@ -6,6 +6,7 @@
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowJumpDlg.h"
@@ -65,7 +66,7 @@ void CHOXFlowJump::UpdateText()
 
 QString CHOXFlowJump::GetCode()
 {
-    QString code = LoadStr(13103) + QStringLiteral(" ") + m_strLabel + LoadStr(13090);
+    QString code = LoadStr(IDS_JMP_WORD) + QStringLiteral(" ") + m_strLabel + LoadStr(IDS_STATEMENT_END);
     if (m_nEndFollows != 0) code += QStringLiteral("\n") + EndLine(IsSubtaskWindow(m_pWnd), m_nEndKind);
     return code;
 }

@@ -1,6 +1,7 @@
 #include "symbols/flow/HOXFlowJumpDlg.h"
 
 #include "app/HOXDoc.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowEndKindControls.h"
 #include "symbols/flow/HOXFlowJump.h"
 
@@ -68,7 +69,7 @@ void CHOXFlowJumpDlg::OnOpenProgram()
     CHOXDoc* doc = GetDocument();
     if (doc == nullptr) return;
     if (!doc->IsValidPointerNumber(m_nPointerNumber)) {
-        Refuse(kNumber, 13227);
+        Refuse(kNumber, IDS_INVALID_POINTER_NUMBER);
         return;
     }
     doc->OpenJumpTarget(m_nPointerNumber);

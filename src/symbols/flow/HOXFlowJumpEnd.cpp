@@ -7,6 +7,7 @@
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowJumpEndDlg.h"
 
@@ -50,7 +51,8 @@ void CHOXFlowJumpEnd::Draw(CDC* pDC)
 
 QString CHOXFlowJumpEnd::GetCode() const
 {
-    QString code = LoadStr(13103) + QStringLiteral(" P") + QString::number(m_nPointerNumber) + LoadStr(13090);
+    QString code =
+        LoadStr(IDS_JMP_WORD) + QStringLiteral(" P") + QString::number(m_nPointerNumber) + LoadStr(IDS_STATEMENT_END);
     if (m_nEndFollows != 0) code += QStringLiteral("\n") + EndLine(IsSubtaskWindow(m_pWnd), m_nEndKind);
     return code;
 }

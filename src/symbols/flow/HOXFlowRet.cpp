@@ -4,6 +4,7 @@
 #include "chart/SymbolSupport.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/HOXFlowEndDlg.h"
 
@@ -32,7 +33,7 @@ void CHOXFlowRet::CreatePins()
     SetPin(0, MakePin(0, 32, 0, CHOXPin::kTop, CHOXPin::kInput, m_pWnd));
 }
 
-QString CHOXFlowRet::GetCode() { return LoadStr(13102) + LoadStr(13090); }
+QString CHOXFlowRet::GetCode() { return LoadStr(13102) + LoadStr(IDS_STATEMENT_END); }
 
 void CHOXFlowRet::CalcSteps()
 {

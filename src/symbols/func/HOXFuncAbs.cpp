@@ -3,6 +3,7 @@
 #include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncAbsDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncAbs, CHOXFuncSymbol, 0)
@@ -28,7 +29,7 @@ void CHOXFuncAbs::Serialize(CArchive& ar)
         ar << m_nAxis;
         return;
     }
-    std::int32_t axis = 0;
+    std::int32_t axis = kXAxis;
     ar >> axis;
     m_nAxis = axis;
 }
@@ -47,7 +48,7 @@ void CHOXFuncAbs::CalcSteps()
 
 void CHOXFuncAbs::SetFromInstruction(QString name)
 {
-    m_nAxis = name == LoadWord(13548) ? kXAxis : kYAxis;
+    m_nAxis = name == LoadWord(IDS_XAB_WORD) ? kXAxis : kYAxis;
     SetCaptionForKind();
     UpdateText();
     CalcSteps();

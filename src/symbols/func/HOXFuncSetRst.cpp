@@ -4,6 +4,7 @@
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncSetRstDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncSetRst, CHOXFuncSymbol, 0)
@@ -41,7 +42,8 @@ void CHOXFuncSetRst::UpdateText() { m_strLabel = m_operand.GetText(); }
 
 QString CHOXFuncSetRst::GetCode()
 {
-    return LoadWord(m_nKind != kRst ? 13088 : 13089) + LoadStr(13091) + m_operand.GetText() + LoadStr(13090);
+    return LoadWord(m_nKind != kRst ? 13088 : 13089) + LoadStr(IDS_OPERAND_GAP) + m_operand.GetText() +
+           LoadStr(IDS_STATEMENT_END);
 }
 
 int CHOXFuncSetRst::GetErrorState() { return m_operand.IsEmpty() ? 1 : 0; }
