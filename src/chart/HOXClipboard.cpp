@@ -4,6 +4,7 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXSymbol.h"
+#include "chart/TransferRules.h"
 #include "platform/Archive.h"
 #include "platform/Clipboard.h"
 #include "platform/DragDrop.h"
@@ -58,11 +59,10 @@ bool CHOXClipboard::ReadObjects(DrawObjList& list, const COleDataObject& data, c
 
 bool CHOXClipboard::PassesDragFilter(const CHOXDrawObj* object, std::int32_t controllerType)
 {
-    switch (object->GetObjectType()) {
-    case objtype::kFlowStart: {
+    if (transfer::HoldsProgram(*object)) {
         std::int32_t axis = axis::kX;
         std::int32_t number = 0;
-        if (!static_cast<const CHOXSymbol*>(object)->GetHeldProgramNumber(&axis, &number)) return true;
+        static_cast<const CHOXSymbol*>(object)->GetHeldProgramNumber(&axis, &number);
         // The subtask's START takes a program of the target's axis when it
         // lands outside the subtask chart.
         if (axis == axis::kBoth && number == kSubtaskProgramNumber) return true;
@@ -73,6 +73,7 @@ bool CHOXClipboard::PassesDragFilter(const CHOXDrawObj* object, std::int32_t con
         default: return true;
         }
     }
+    switch (object->GetObjectType()) {
     case objtype::kCodeCir: return !ctype::IsOneAxis(controllerType) && !ctype::HasIndependentAxes(controllerType);
     case objtype::kCodeLine: return !ctype::HasIndependentAxes(controllerType);
     default: return true;

@@ -117,7 +117,7 @@ CHOXConnect* CHOXConnect::FindWire(DWORD id) const { return chart::FindWire(m_pW
 bool CHOXConnect::IsSideExit() const
 {
     const CHOXSymbol* source = FindSymbol(m_nSourceId);
-    return source != nullptr && source->GetObjectType() == objtype::kFlowCJump && m_nSourcePin == 2;
+    return source != nullptr && source->IsSideExitPin(m_nSourcePin);
 }
 
 void CHOXConnect::RecomputeBounds()

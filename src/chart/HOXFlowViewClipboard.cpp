@@ -363,27 +363,7 @@ bool CHOXFlowView::PasteSymbol(CHOXSymbol* symbol, bool cut, PasteState& state)
             return false;
         }
     }
-    bool accepted = true;
-    switch (symbol->GetObjectType()) {
-    case objtype::kCodeLine:
-    case objtype::kCodeCir: accepted = CheckInterpolationPaste(symbol, state.circularShown, state.linearShown); break;
-    case objtype::kFlowStart: accepted = PasteStart(symbol, state.lastStartMessage); break;
-    case objtype::kFlowSubRtn:
-    case objtype::kFlowPointer: accepted = PastePointerSymbol(symbol, state.pointerShown); break;
-    case objtype::kFlowProgText:
-        if (!cut) {
-            // The copy would define the original's labels a second time.
-            if (ProgTextHasPointer(symbol)) symbol->SetState(CHOXSymbol::kError);
-        } else if (transfer::HasTakenPointer(*doc, *symbol)) {
-            // A label the Cut gave back was taken since.
-            symbol->SetState(CHOXSymbol::kError);
-        } else {
-            transfer::MarkHeldNumbers(*doc, *symbol);
-        }
-        break;
-    default: symbol->AssignNewNumber(); break;
-    }
-    if (!accepted) {
+    if (!PasteNumbers(symbol, cut, state)) {
         if (!cut) doc->ReleaseSymbolId();
         return false;
     }
@@ -392,6 +372,32 @@ bool CHOXFlowView::PasteSymbol(CHOXSymbol* symbol, bool cut, PasteState& state)
     wnd->AddObject(TakePasted(symbol));
     symbol->UpdateText();
     symbol->CalcSteps();
+    return true;
+}
+
+bool CHOXFlowView::PasteNumbers(CHOXSymbol* symbol, bool cut, PasteState& state)
+{
+    const int type = symbol->GetObjectType();
+    if (type == objtype::kCodeLine || type == objtype::kCodeCir)
+        return CheckInterpolationPaste(symbol, state.circularShown, state.linearShown);
+    CHOXDoc* doc = GetWnd()->GetDocument();
+    switch (transfer::CarriedNumbers(*symbol)) {
+    case transfer::Carried::kProgram: return PasteStart(symbol, state.lastStartMessage);
+    case transfer::Carried::kPointer: return PastePointerSymbol(symbol, state.pointerShown);
+    case transfer::Carried::kLabels:
+        if (!cut) {
+            // The copy would define the original's labels a second time.
+            symbol->SetState(CHOXSymbol::kError);
+        } else if (transfer::HasTakenPointer(*doc, *symbol)) {
+            // A label the Cut gave back was taken since.
+            symbol->SetState(CHOXSymbol::kError);
+        } else {
+            transfer::MarkHeldNumbers(*doc, *symbol);
+        }
+        return true;
+    case transfer::Carried::kNothing: break;
+    }
+    symbol->AssignNewNumber();
     return true;
 }
 
@@ -418,7 +424,7 @@ bool CHOXFlowView::PasteStart(CHOXSymbol* symbol, std::int32_t& lastMessage)
     };
     if (wnd->IsSubtaskWindow()) {
         for (const auto& [key, object] : wnd->GetObjectMap())
-            if (object->GetObjectType() == objtype::kFlowStart) return refuse(kStartInSubtask, IDS_START_IN_SUBTASK);
+            if (transfer::HoldsProgram(*object)) return refuse(kStartInSubtask, IDS_START_IN_SUBTASK);
         symbol->AssignNewNumber();
         return true;
     }
@@ -467,8 +473,6 @@ bool CHOXFlowView::PastePointerSymbol(CHOXSymbol* symbol, bool& shown)
     symbol->AssignNewNumber();
     return true;
 }
-
-bool CHOXFlowView::ProgTextHasPointer(const CHOXSymbol* symbol) { return transfer::HasPointerLabel(*symbol); }
 
 bool CHOXFlowView::PasteWire(CHOXConnect* wire)
 {

@@ -23,10 +23,7 @@ namespace {
 
 constexpr UINT IDS_SYMBOL_NOT_MADE = 13269;
 
-bool IsNode(const CHOXDrawObj* object) { return object != nullptr && object->GetObjectType() == objtype::kNode; }
 bool IsWire(const CHOXDrawObj* object) { return object != nullptr && object->GetObjectType() == objtype::kConnect; }
-
-bool IsArrowKey(UINT key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
 
 } // namespace
 
@@ -113,18 +110,7 @@ void CHOXFlowView::PressSelect(UINT flags, CPoint point, CPoint docPoint)
     if (object->GetObjectType() == objtype::kFlowJumpEnd) return;
     if (!sheetHandle) {
         if ((flags & MK_SHIFT) != 0) {
-            if (m_selection.empty() || IsWire(m_selection.front())) {
-                Select(object);
-            } else {
-                if (IsNode(m_selection.front())) Deselect(m_selection.front());
-                if (IsNode(object)) {
-                    Select(object);
-                } else if (IsSelected(object)) {
-                    Deselect(object);
-                } else {
-                    Select(object, true);
-                }
-            }
+            ShiftSelect(object);
             // A Shift press never moves anything.
             ReleaseCapture();
         } else {
@@ -329,76 +315,5 @@ void CHOXFlowView::ReleasePlace(UINT flags, CPoint point)
 
 void CHOXFlowView::OnKeyDown(UINT key, UINT repeat, UINT flags)
 {
-    CHOXWnd* wnd = GetWnd();
-    if (!IsArrowKey(key) || wnd == nullptr || wnd->GetBaseRect() == nullptr) {
-        CView::OnKeyDown(key, repeat, flags);
-        return;
-    }
-    if (m_selection.empty()) return;
-    const CRect sheet = wnd->GetBaseRect()->GetRect();
-    for (CHOXDrawObj* object : std::vector<CHOXDrawObj*>(m_selection))
-        if (!Nudge(object, key, sheet)) return;
-    if (CHOXDoc* doc = wnd->GetDocument()) {
-        doc->SetModifiedFlag(true);
-        doc->UpdateAllViews(nullptr, 0, nullptr);
-    }
-    CView::OnKeyDown(key, repeat, flags);
-}
-
-bool CHOXFlowView::Nudge(CHOXDrawObj* object, UINT key, const CRect& sheet)
-{
-    if (IsNode(object)) return SlideNode(static_cast<CHOXNode*>(object), key);
-    // Every object keeps 14 units and the step's 3 inside the sheet.
-    const CRect& r = object->GetRect();
-    std::int64_t dx = 0;
-    std::int64_t dy = 0;
-    switch (key) {
-    case VK_DOWN:
-        if (std::int64_t(r.bottom) + 3 < std::int64_t(sheet.bottom) - 14) dy = 1;
-        break;
-    case VK_UP:
-        if (std::int64_t(r.top) - 3 > std::int64_t(sheet.top) + 14) dy = -1;
-        break;
-    case VK_LEFT:
-        if (std::int64_t(r.left) - 3 > std::int64_t(sheet.left) + 14) dx = -1;
-        break;
-    default:
-        if (std::int64_t(r.right) + 3 < std::int64_t(sheet.right) - 14) dx = 1;
-        break;
-    }
-    if (dx == 0 && dy == 0) return true;
-    object->MoveTo(CHOXDrawObj::Shifted(r, dx, dy), this);
-    object->EnsureVisible(this);
-    return true;
-}
-
-bool CHOXFlowView::SlideNode(CHOXNode* node, UINT key)
-{
-    // A node moves only up and down its wire.
-    if (key == VK_LEFT || key == VK_RIGHT) return false;
-    const CHOXConnect* wire = chart::FindWire(GetWnd(), node->GetOutWireId());
-    if (wire == nullptr) return false;
-    const std::vector<CPoint>& points = wire->GetPoints();
-    if (points.size() < 2) return true;
-    std::int64_t y1 = 0;
-    std::int64_t y2 = 0;
-    if (points.front().x == points.back().x) {
-        y1 = points.front().y;
-        y2 = points.back().y;
-    } else {
-        const std::int32_t k = wire->GetNodeSegment();
-        // A segment the wire does not have gives the node nowhere to go.
-        if (k < 0 || std::size_t(k) + 1 >= points.size()) return true;
-        y1 = points[std::size_t(k)].y;
-        y2 = points[std::size_t(k) + 1].y;
-    }
-    const CRect& r = node->GetRect();
-    std::int64_t dy = 0;
-    if (key == VK_DOWN) {
-        if (std::int64_t(r.bottom) + 3 < (y1 < y2 ? y2 : y1)) dy = 1;
-    } else if (std::int64_t(r.top) - 3 > (y1 < y2 ? y1 : y2)) {
-        dy = -1;
-    }
-    if (dy != 0) node->MoveTo(CHOXDrawObj::Shifted(r, 0, dy), this);
-    return true;
+    if (NudgeSelection(key)) CView::OnKeyDown(key, repeat, flags);
 }

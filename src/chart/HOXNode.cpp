@@ -280,7 +280,8 @@ void CHOXNode::MoveTo(const CRect& position, CHOXView*)
     m_position = position;
     if (CHOXConnect* out = FindWire(m_nOutWireId)) {
         const CHOXSymbol* source = chart::FindSymbol(m_pWnd, out->GetSourceId());
-        if (source != nullptr && source->GetObjectType() != objtype::kFlowCJump) out->SetNodeSegment(out->SegmentAt(position));
+        // The node on a wire from a symbol with a side exit keeps its segment.
+        if (source != nullptr && !source->HasSideExit()) out->SetNodeSegment(out->SegmentAt(position));
     }
     const CPoint c = CentreOf(position);
     const std::vector<DWORD> in = m_inWires;

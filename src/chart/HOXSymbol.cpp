@@ -143,8 +143,7 @@ int CHOXSymbol::FindFreePinAt(CPoint point)
     const std::int64_t t = m_position.top;
     const std::int64_t r = m_position.right;
     const std::int64_t b = m_position.bottom;
-    // The conditional jump's side pin takes the right end of its edges.
-    const std::int64_t d = GetObjectType() == objtype::kFlowCJump ? 14 : 0;
+    const std::int64_t d = GetSidePinInset();
     for (int i = 0; i < GetPinCount(); ++i) {
         const CHOXPin* pin = GetPin(i);
         if (pin == nullptr) continue;
@@ -162,6 +161,19 @@ int CHOXSymbol::FindFreePinAt(CPoint point)
     AfxMessageBox(QStringLiteral("ERROR :  Pins are not vacant on this side of this Symbol."), MB_OK | MB_ICONHAND);
     if (m_pWnd != nullptr && m_pWnd->GetUndo() != nullptr) m_pWnd->GetUndo()->Clear();
     return -1;
+}
+
+bool CHOXSymbol::IsSideExitPin(int i) const
+{
+    const CHOXPin* pin = GetPin(i);
+    return pin != nullptr && pin->GetKind() == CHOXPin::kSideExit;
+}
+
+bool CHOXSymbol::HasSideExit() const
+{
+    for (int i = 0; i < GetPinCount(); ++i)
+        if (IsSideExitPin(i)) return true;
+    return false;
 }
 
 bool CHOXSymbol::GetLinkedSymbolId(int i, DWORD* id) const
@@ -253,7 +265,6 @@ void CHOXSymbol::DrawBody(CDC* pDC)
 
 void CHOXSymbol::DrawPins(CDC* pDC)
 {
-    if (GetObjectType() == objtype::kFlowCJump) return;
     CHOXDoc* doc = m_pWnd != nullptr ? m_pWnd->GetDocument() : nullptr;
     if (doc == nullptr) return;
     for (int i = 0; i < GetPinCount(); ++i) {

@@ -31,7 +31,7 @@ constexpr UINT kHand = MB_OK | MB_ICONHAND;
 bool HasStart(const CHOXWnd* wnd)
 {
     for (const auto& [id, object] : wnd->GetObjectMap())
-        if (object->GetObjectType() == objtype::kFlowStart) return true;
+        if (transfer::HoldsProgram(*object)) return true;
     return false;
 }
 
@@ -298,7 +298,7 @@ bool CHOXView::DropSymbol(CHOXFlowWnd* target, std::unique_ptr<CHOXDrawObj> owne
     target->AddObject(std::move(owned));
     const bool moved = effect == DROPEFFECT_MOVE;
     const bool fromOutside = doc->GetDragSource() == nullptr;
-    if (symbol->GetObjectType() == objtype::kFlowProgText) {
+    if (transfer::CarriedNumbers(*symbol) == transfer::Carried::kLabels) {
         if (moved && !fromOutside) {
             // Its source gives the labels back when it goes; they stay taken.
             target->MarkSymbolNumbersUsed(symbol);
@@ -320,10 +320,9 @@ bool CHOXView::SettleDroppedNumbers(CHOXFlowWnd* target, CHOXSymbol* symbol, DWO
     CHOXDoc* doc = target->GetDocument();
     const bool moved = effect == DROPEFFECT_MOVE;
     const bool fromOutside = doc->GetDragSource() == nullptr;
-    switch (symbol->GetObjectType()) {
-    case objtype::kFlowStart: return SettleDroppedStart(target, symbol, moved, fromOutside);
-    case objtype::kFlowSubRtn:
-    case objtype::kFlowPointer: {
+    switch (transfer::CarriedNumbers(*symbol)) {
+    case transfer::Carried::kProgram: return SettleDroppedStart(target, symbol, moved, fromOutside);
+    case transfer::Carried::kPointer: {
         if (moved && !fromOutside) return true;
         const int n = symbol->GetPointerNumber();
         if (!transfer::IsPointerNumberTaken(*doc, n)) {
@@ -339,23 +338,15 @@ bool CHOXView::SettleDroppedNumbers(CHOXFlowWnd* target, CHOXSymbol* symbol, DWO
         symbol->AssignNewNumber();
         return true;
     }
-    case objtype::kFlowProgText:
+    case transfer::Carried::kLabels:
         // A copy of a program in text of this document would define its
         // labels twice.
-        if (!moved && !fromOutside && transfer::HasPointerLabel(*symbol)) symbol->SetState(CHOXSymbol::kError);
+        if (!moved && !fromOutside) symbol->SetState(CHOXSymbol::kError);
         return true;
-    case objtype::kFlowEnd: symbol->AssignNewNumber(); return true;
-    case objtype::kFlowJump: {
-        // A moved JUMP still jumps to the same label.
-        const std::int32_t n = symbol->GetPointerNumber();
-        symbol->AssignNewNumber();
-        if (moved) symbol->SetPointerNumber(n);
-        return true;
+    case transfer::Carried::kNothing: break;
     }
-    default:
-        if (!moved) symbol->AssignNewNumber();
-        return true;
-    }
+    symbol->SettleAfterDrop(moved);
+    return true;
 }
 
 bool CHOXView::SettleDroppedStart(CHOXFlowWnd* target, CHOXSymbol* start, bool moved, bool fromOutside)

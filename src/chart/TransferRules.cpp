@@ -14,6 +14,22 @@ constexpr int kHighestLabel = 255;
 
 namespace transfer {
 
+Carried CarriedNumbers(const CHOXSymbol& symbol)
+{
+    Carried carried = Carried::kNothing;
+    for (const CHOXSymbol::HeldNumber& held : symbol.GetHeldNumbers()) {
+        if (held.kind == CHOXSymbol::HeldNumber::kProgram) return Carried::kProgram;
+        carried = held.renumbers ? Carried::kPointer : Carried::kLabels;
+    }
+    return carried;
+}
+
+bool HoldsProgram(const CHOXDrawObj& object)
+{
+    const auto* symbol = dynamic_cast<const CHOXSymbol*>(&object);
+    return symbol != nullptr && CarriedNumbers(*symbol) == Carried::kProgram;
+}
+
 bool IsPointerNumberTaken(const CHOXDoc& doc, int n)
 {
     return !doc.IsValidPointerNumber(n) || doc.IsPointerNumberUsed(n);
@@ -103,8 +119,7 @@ UINT DroppedStartRefusal(std::int32_t axis, std::int32_t controllerType)
 QString FilterRefusal(const CHOXDrawObj& object, std::int32_t controllerType)
 {
     if (CHOXClipboard::PassesDragFilter(&object, controllerType)) return QString();
-    const int type = object.GetObjectType();
-    if (type != objtype::kFlowStart) return InterpolationRefusal(type, controllerType);
+    if (!HoldsProgram(object)) return InterpolationRefusal(object.GetObjectType(), controllerType);
     std::int32_t axis = axis::kX;
     std::int32_t number = 0;
     static_cast<const CHOXSymbol&>(object).GetHeldProgramNumber(&axis, &number);

@@ -45,6 +45,8 @@ public:
             HeldNumber number;
             number.number = n;
             number.givesBack = m_nState != kError;
+            // Labels written in its text, as the real one's.
+            number.renumbers = false;
             held.push_back(number);
         }
         return held;

@@ -94,6 +94,13 @@ void CHOXFlowJump::CalcSteps()
     m_nSteps = (m_nPointerNumber == -1 ? 2 : 4) + (m_nEndFollows != 0 ? 2 : 0);
 }
 
+void CHOXFlowJump::SettleAfterDrop(bool moved)
+{
+    const std::int32_t n = m_nPointerNumber;
+    AssignNewNumber();
+    if (moved) SetPointerNumber(n);
+}
+
 void CHOXFlowJump::AssignNewNumber()
 {
     if (IsMonitorRecord(m_pWnd)) {

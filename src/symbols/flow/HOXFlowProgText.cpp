@@ -162,6 +162,8 @@ std::vector<CHOXSymbol::HeldNumber> CHOXFlowProgText::GetHeldNumbers() const
         h.kind = HeldNumber::kPointer;
         h.number = number;
         h.givesBack = m_nState != kError;
+        // Its labels are its text's.
+        h.renumbers = false;
         held.push_back(h);
     }
     std::sort(held.begin(), held.end(), [](const HeldNumber& a, const HeldNumber& b) { return a.number < b.number; });
