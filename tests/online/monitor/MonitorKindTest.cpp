@@ -9,8 +9,7 @@
 #include "chart/HOXView.h"
 #include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
-#include "support/MemoryViewHost.h"
-#include "support/Scripted.h"
+#include "support/DocBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +24,7 @@ class CTestMonGauge : public CHOXMonObj {
     KT_DECLARE_SERIAL(CTestMonGauge)
 public:
     CTestMonGauge() = default;
+    explicit CTestMonGauge(CHOXWnd* wnd) : CHOXMonObj(wnd) {}
     CTestMonGauge(CPoint at, CHOXWnd* wnd) : CHOXMonObj(wnd) { m_position = CRect(at, CSize(40, 20)); }
 
     int GetObjectType() const override { return kGaugeType; }
@@ -45,11 +45,7 @@ KT_REGISTER_KIND(CTestMonGauge, .type = kGaugeType, .helpContext = kGaugeHelp, .
 
 namespace {
 
-class MonitorKindTest : public ::testing::Test {
-protected:
-    kt::test::TempSettings settings;
-    CHOXDoc doc;
-};
+class MonitorKindTest : public ::testing::Test, protected kt::test::DocBuilder {};
 
 } // namespace
 
@@ -60,7 +56,7 @@ TEST_F(MonitorKindTest, ItsKindPlacesItAndHelpFindsItsPage)
     EXPECT_STREQ(kind->className, "CTestMonGauge");
     EXPECT_EQ(kind->tool, 0u);
 
-    CHOXMonWnd* wnd = doc.GetMonWnd();
+    CHOXMonWnd* wnd = Monitor();
     std::unique_ptr<CHOXDrawObj> made = kind->maker(CPoint(100, 60), wnd);
     auto* gauge = dynamic_cast<CTestMonGauge*>(made.get());
     ASSERT_NE(gauge, nullptr);
@@ -81,20 +77,17 @@ TEST_F(MonitorKindTest, ItsKindPlacesItAndHelpFindsItsPage)
 
 TEST_F(MonitorKindTest, TheMonitorWindowStoresAndLoadsItWithItsOwnFields)
 {
-    CHOXMonWnd wnd(&doc);
-    auto gauge = std::make_unique<CTestMonGauge>(CPoint(10, 20), &wnd);
-    gauge->SetId(21);
+    CTestMonGauge* gauge = MonObj<CTestMonGauge>(CRect(10, 20, 50, 40));
     gauge->m_nScale = 7;
-    wnd.AddMonObj(std::move(gauge));
     CArchive out;
-    wnd.Serialize(out);
+    Monitor()->Serialize(out);
 
     CArchive in(out.Buffer());
-    in.m_pDocument = &doc;
+    in.m_pDocument = doc.get();
     CHOXMonWnd loaded;
     loaded.Serialize(in);
     EXPECT_EQ(in.BytesLeft(), 0u);
-    const auto* back = dynamic_cast<const CTestMonGauge*>(loaded.LookupMonObj(21));
+    const auto* back = dynamic_cast<const CTestMonGauge*>(loaded.LookupMonObj(static_cast<WORD>(gauge->GetId())));
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->GetRect(), CRect(10, 20, 50, 40));
     EXPECT_EQ(back->m_nScale, 7);
