@@ -1,7 +1,6 @@
 #include "symbols/flow/HOXFlowCallDlg.h"
 
 #include "app/HOXDoc.h"
-#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowCall.h"
 
 CHOXFlowCallDlg::CHOXFlowCallDlg(CHOXFlowCall* symbol) : CHOXFlowSymbolDlg(symbol, kTemplate)
@@ -28,26 +27,6 @@ bool CHOXFlowCallDlg::OnInitDialog()
     return true;
 }
 
-void CHOXFlowCallDlg::OnOK()
-{
-    if (!UpdateData(true)) return;
-    CHOXDoc* doc = GetDocument();
-    if (m_nPointerNumber != m_nNumberAtOpening && doc != nullptr && !doc->IsValidPointerNumber(m_nPointerNumber)) {
-        Refuse(kNumber, InvalidPointerMessage());
-        return;
-    }
-    EndDialog(IDOK);
-}
+void CHOXFlowCallDlg::OnOK() { EndWithPointerNumber(kNumber, m_nPointerNumber, m_nNumberAtOpening); }
 
-void CHOXFlowCallDlg::OnOpenSubroutine()
-{
-    if (!UpdateData(true)) return;
-    CHOXDoc* doc = GetDocument();
-    if (doc == nullptr) return;
-    if (!doc->IsValidPointerNumber(m_nPointerNumber)) {
-        Refuse(kNumber, IDS_INVALID_POINTER_NUMBER);
-        return;
-    }
-    doc->OpenCallTarget(m_nPointerNumber);
-    EndDialog(IDOK);
-}
+void CHOXFlowCallDlg::OnOpenSubroutine() { OpenPointerTarget(kNumber, m_nPointerNumber, &CHOXDoc::OpenCallTarget); }
