@@ -4,6 +4,7 @@
 #include "app/DesktopRegistration.h"
 #include "app/HOXDoc.h"
 #include "app/HOXLogoDlg.h"
+#include "chart/FrameHooks.h"
 #include "platform/MDI.h"
 #include "platform/MenuResource.h"
 #include "app/HOXRegistry.h"
@@ -80,6 +81,7 @@ bool CHOXApp::InitInstance()
     auto frame = std::make_unique<CMainFrame>();
     if (!frame->LoadFrame(IDR_MAINFRAME)) return false;
     SetMainWnd(std::move(frame));
+    SetFrameHooks(MainFrame());
     ShowRecentFiles();
 
     CHOXLogoDlg logo;

@@ -113,6 +113,7 @@ CMainFrame::CMainFrame()
 
 CMainFrame::~CMainFrame()
 {
+    if (GetFrameHooks() == this) SetFrameHooks(nullptr);
     // The port chosen in this run is the one of the next.
     CHOXRegistry().WriteString("CommPort", m_szComPort);
 }

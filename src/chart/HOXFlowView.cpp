@@ -2,8 +2,8 @@
 
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
-#include "app/MainFrame.h"
 #include "app/ProgramState.h"
+#include "chart/FrameHooks.h"
 #include "chart/HOXClipboard.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
@@ -18,8 +18,7 @@ CHOXFlowView::CHOXFlowView()
     OnCommand(ID_CONNECT_BUTTON, [this] { OnWireTool(); });
     CCmdTarget::OnUpdate(ID_WIRE_TOOL, [](CCmdUI* ui) { ui->SetRadio(s_nToolMode == toolmode::kWire); });
     CCmdTarget::OnUpdate(ID_CONNECT_BUTTON, [](CCmdUI*) {
-        if (CHOXApp* app = CHOXApp::Get(); app != nullptr && app->MainFrame() != nullptr)
-            app->MainFrame()->SetConnectButtonState(s_nToolMode == toolmode::kWire);
+        if (FrameHooks* frame = GetFrameHooks()) frame->SetConnectButtonState(s_nToolMode == toolmode::kWire);
     });
     OnCommand(ID_CHANGE_BASE_COLOR, [this] { OnChangeBaseColor(); });
     RegisterClipboardCommands();

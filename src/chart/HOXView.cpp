@@ -2,8 +2,8 @@
 
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
-#include "app/MainFrame.h"
 #include "app/ProgramState.h"
+#include "chart/FrameHooks.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
@@ -199,9 +199,9 @@ void CHOXView::OnInitialUpdate()
 
 void CHOXView::OnActivateView(bool activate)
 {
+    FrameHooks* frame = GetFrameHooks();
+    if (activate && GetWnd() != nullptr && frame != nullptr) frame->SetZoomBoxSelection(GetWnd()->GetZoomIndex());
     CHOXApp* app = CHOXApp::Get();
-    if (activate && GetWnd() != nullptr && app != nullptr && app->MainFrame() != nullptr)
-        app->MainFrame()->SetZoomBoxSelection(GetWnd()->GetZoomIndex());
     if (app == nullptr) return;
     if (CDocument* doc = GetDocument(); doc != nullptr && !doc->GetPathName().isEmpty()) {
         app->SetMainTitle(doc->GetPathName());
@@ -250,23 +250,20 @@ void CHOXView::OnZoom(UINT id)
 
 void CHOXView::OnZoomComboSelChange()
 {
-    CHOXApp* app = CHOXApp::Get();
-    if (app == nullptr || app->MainFrame() == nullptr) return;
-    ApplyZoomIndex(app->MainFrame()->GetZoomBoxSelection());
+    if (FrameHooks* frame = GetFrameHooks()) ApplyZoomIndex(frame->GetZoomBoxSelection());
 }
 
 void CHOXView::ApplyZoomIndex(int index)
 {
     if (CHOXWnd* wnd = GetWnd()) wnd->SetZoomIndex(index);
-    CHOXApp* app = CHOXApp::Get();
-    if (app != nullptr && app->MainFrame() != nullptr) app->MainFrame()->SetZoomBoxSelection(index);
+    if (FrameHooks* frame = GetFrameHooks()) frame->SetZoomBoxSelection(index);
     SetZoomIndex(index);
 }
 
 void CHOXView::UpdateZoomItem(CCmdUI* ui)
 {
-    CHOXApp* app = CHOXApp::Get();
-    const int selected = app != nullptr && app->MainFrame() != nullptr ? app->MainFrame()->GetZoomBoxSelection() : -1;
+    const FrameHooks* frame = GetFrameHooks();
+    const int selected = frame != nullptr ? frame->GetZoomBoxSelection() : -1;
     if (ui->m_nID != ID_ZOOM_BOX)
         ui->SetCheck(selected >= 0 && ui->m_nID == ID_ZOOM_200 + static_cast<UINT>(selected) ? 1 : 0);
     auto* doc = dynamic_cast<CHOXDoc*>(GetDocument());

@@ -4,10 +4,10 @@
 
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
-#include "app/MainFrame.h"
 #include "app/PaletteTools.h"
 #include "app/ProgramState.h"
 #include "chart/ChartLookup.h"
+#include "chart/FrameHooks.h"
 #include "chart/HOXAlignDlg.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXConnect.h"
@@ -279,8 +279,7 @@ bool CHOXView::OnToolTipNeedText(UINT id, QString& tip)
     const QString text = ControlTipText(id);
     const qsizetype newline = text.indexOf(u'\n');
     tip = (newline >= 0 ? text.mid(newline + 1) : text).left(63);
-    CHOXApp* app = CHOXApp::Get();
-    if (!text.isEmpty() && app != nullptr && app->MainFrame() != nullptr)
-        app->MainFrame()->SetStatusPaneText(0, newline >= 0 ? text.left(newline) : text);
+    FrameHooks* frame = GetFrameHooks();
+    if (!text.isEmpty() && frame != nullptr) frame->SetStatusPaneText(0, newline >= 0 ? text.left(newline) : text);
     return true;
 }
