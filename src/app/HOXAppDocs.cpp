@@ -18,6 +18,7 @@
 #include "platform/Settings.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <QFileInfo>
 #include <QThread>
@@ -34,7 +35,7 @@ CHOXWnd* RecordOfTitle(const CHOXDoc& doc, const QString& title)
 {
     CHOXFlowWnd* wnd = doc.FindWindowByName(title);
     if (wnd != nullptr) return wnd->GetName() == title ? wnd : nullptr;
-    return title == LoadStr(13001) ? doc.GetMonWnd() : nullptr;
+    return title == LoadStr(IDS_MONITORING_WINDOW) ? doc.GetMonWnd() : nullptr;
 }
 
 bool IsRecordOf(const CHOXDoc& doc, const CHOXWnd* wnd)
@@ -139,7 +140,7 @@ void CHOXApp::OnFileNew()
     if (doc != nullptr) {
         doc->SetControllerType(type);
         doc->GetParam().SetDefaults();
-        main->CreateFlowChartWindow(LoadStr(20001) + QString::number(1), QString(), 0);
+        main->CreateFlowChartWindow(LoadStr(IDS_FLOW_CHART_NAME) + QString::number(1), QString(), 0);
         doc->OnNewDocument();
         SetMainTitleUntitled();
     }

@@ -10,12 +10,23 @@
 #include <array>
 #include <cstdint>
 
+// The chart views' tool modes: what the next press in a view does.
+namespace toolmode {
+constexpr std::int32_t kSelect = 0;
+// Place the palette's current tool.
+constexpr std::int32_t kPlace = 1;
+constexpr std::int32_t kWire = 2;
+// The shapes of the monitor window.
+constexpr std::int32_t kRect = 4;
+constexpr std::int32_t kOval = 5;
+constexpr std::int32_t kLine = 6;
+} // namespace toolmode
+
 struct ProgramState {
     // The chart views' editing state.
     struct Editing {
-        // 0 select, 1 place the current tool, 2 wires, 4 to 6 shapes of the
-        // monitor window.
-        std::int32_t toolMode = 0;
+        // One of toolmode::.
+        std::int32_t toolMode = toolmode::kSelect;
         UINT currentTool = 0;
         std::int32_t toolChosen = 0;
         // The out-of-sheet warning was shown during the current mouse action.

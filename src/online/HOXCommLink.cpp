@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "app/HOXTimedMessageDlg.h"
 #include "app/HOXWaitCursor.h"
+#include "chart/ControllerType.h"
 #include "convert/HOXExport.h"
 #include "online/comm/CommDiag.h"
 #include "online/comm/CommPortSettings.h"
@@ -14,6 +15,7 @@
 #include "platform/Messages.h"
 #include "platform/Settings.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 #include <QStringList>
 
@@ -23,7 +25,7 @@
 
 namespace {
 constexpr UINT kMsgOpenFailed = 13900;
-constexpr UINT kMsgNotResponding = 13901;
+constexpr UINT kMsgNotResponding = IDS_CONTROLLER_NOT_RESPONDING;
 constexpr UINT kMsgOneAxisToTwoAxes = 13902;
 constexpr UINT kMsgTwoAxesToOneAxis = 13903;
 constexpr UINT kMsgCannotWrite = 13904;
@@ -219,11 +221,11 @@ bool CHOXCommLink::WriteParameterBlocks()
 {
     const CHOXParam& param = m_pDoc->GetParam();
     const std::pair<UINT, int> blocks[] = {
-        {CHOXParam::blockCommon, 0}, {CHOXParam::blockAxisA, 0}, {CHOXParam::blockAxisB, 0},
-        {CHOXParam::blockAxisA, 1},  {CHOXParam::blockAxisB, 1},
+        {CHOXParam::blockCommon, axis::kX}, {CHOXParam::blockAxisA, axis::kX}, {CHOXParam::blockAxisB, axis::kX},
+        {CHOXParam::blockAxisA, axis::kY},  {CHOXParam::blockAxisB, axis::kY},
     };
     for (const auto& [block, axis] : blocks) {
-        if (axis == 1 && param.IsOneAxisModel()) break;
+        if (axis == axis::kY && param.IsOneAxisModel()) break;
         // The copy carries plain I/O numbers; the document keeps its octal
         // digits whatever happens on the line.
         const std::vector<std::int32_t> values = param.GetTransferBlock(block, axis);

@@ -5,8 +5,10 @@
 
 #include "app/HOXDoc.h"
 #include "app/HOXWaitCursor.h"
+#include "chart/ControllerType.h"
 #include "params/HOXParam.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 #include <QStringList>
 
@@ -15,7 +17,7 @@
 #include <vector>
 
 namespace {
-constexpr UINT kMsgNotResponding = 13901;
+constexpr UINT kMsgNotResponding = IDS_CONTROLLER_NOT_RESPONDING;
 
 // The number of a transfer block's first parameter.
 int FirstParameterOf(UINT block)
@@ -84,11 +86,11 @@ bool CHOXCommLink::VerifyParameterBlocks()
 {
     const CHOXParam& param = m_pDoc->GetParam();
     const std::pair<UINT, int> blocks[] = {
-        {CHOXParam::blockAxisA, 0}, {CHOXParam::blockAxisB, 0}, {CHOXParam::blockCommon, 0},
-        {CHOXParam::blockAxisA, 1}, {CHOXParam::blockAxisB, 1},
+        {CHOXParam::blockAxisA, axis::kX}, {CHOXParam::blockAxisB, axis::kX}, {CHOXParam::blockCommon, axis::kX},
+        {CHOXParam::blockAxisA, axis::kY}, {CHOXParam::blockAxisB, axis::kY},
     };
     for (const auto& [block, axis] : blocks) {
-        if (axis == 1 && param.IsOneAxisModel()) break;
+        if (axis == axis::kY && param.IsOneAxisModel()) break;
         const std::vector<std::int32_t> expected = param.GetTransferBlock(block, axis);
         std::vector<std::int32_t> read(expected.size());
         // A block that was not read has nothing to compare: the failure is

@@ -5,11 +5,13 @@
 #include "app/HOXDoc.h"
 #include "app/HOXRegistry.h"
 #include "app/MainFrame.h"
+#include "chart/FrameHooks.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXNode.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
 #include "platform/MenuResource.h"
+#include "res/CommandIds.h"
 #include "platform/ui/QtCommands.h"
 #include "platform/ui/QtFrameWindow.h"
 #include "support/Scripted.h"
@@ -116,6 +118,19 @@ TEST_F(MainFrameTest, StartsWithTheStandardToolbarAndADisabledEmptyZoomBox)
     EXPECT_EQ(m_window->StatusText(2), QString());
     EXPECT_EQ(m_window->MenuId(), 2u);
     EXPECT_EQ(MenuTitles(), QStringList({"&File", "KZ-&QW", "&View", "&Help"}));
+}
+
+TEST_F(MainFrameTest, TheMainWindowIsTheViewsFrameHooksWhileItLives)
+{
+    EXPECT_EQ(GetFrameHooks(), static_cast<FrameHooks*>(m_main));
+    // A view's zoom step reaches the zoom box through them.
+    ASSERT_NE(NewDocument(), nullptr);
+    CHOXView* view = m_app->GetDocument()->FindWindowByName(QStringLiteral("Flow Chart1"))->GetView();
+    ASSERT_NE(view, nullptr);
+    view->OnZoom(ID_ZOOM_50);
+    EXPECT_EQ(m_main->GetZoomBoxSelection(), 4);
+    m_app.reset();
+    EXPECT_EQ(GetFrameHooks(), nullptr);
 }
 
 TEST_F(MainFrameTest, ViewCommandsShowAndHideTheBarsWithCheckMarks)

@@ -139,6 +139,9 @@ protected:
 private:
     void Build();
     QWidget* MakeControl(const ControlTemplate& c, QWidget* parent);
+    // The control kinds the site renders itself, each by its maker.
+    using Maker = QWidget* (*)(QtDialogSite& site, const ControlTemplate& c, QWidget* parent);
+    static const std::map<QString, Maker>& OwnKinds();
     void AddRows(const std::vector<std::vector<ControlTemplate>>& rows, QWidget* parent, class QBoxLayout* layout);
     int IdOf(const QWidget* w) const;
     void Connect(const ControlTemplate& c, QWidget* w);
