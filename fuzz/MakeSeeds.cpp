@@ -2,12 +2,14 @@
 // type with a chart or two (flow-control symbols, wires, a node and its jump,
 // shapes and a monitor object on the monitor page, a step of the step map),
 // as a saved ".hox" file for the file target and as its "Contents" stream for
-// the archive target; and the type 2 document once more in a file that holds
-// storages of embedded items besides, which a save carries through.
+// the archive target; the type 2 document once more in a file that holds
+// storages of embedded items besides, which a save carries through; and the
+// seeds of the other targets (Seeds.h).
 //   kinetrace_fuzz_seeds <corpus folder>
-// writes <folder>/document/type<N>.hox, <folder>/document/carried.hox and
-// <folder>/archive/type<N>.bin.
+// writes <folder>/document/type<N>.hox, <folder>/document/carried.hox,
+// <folder>/archive/type<N>.bin and what Seeds.h lists.
 #include "FuzzSupport.h"
+#include "Seeds.h"
 
 #include "app/HOXDoc.h"
 #include "chart/HOXConnect.h"
@@ -32,7 +34,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
@@ -201,13 +202,6 @@ void WriteWithItems(const QString& path, const QByteArray& contents)
     if (!ok) kt::fuzz::Fail("cannot build", path);
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        kt::fuzz::Fail("cannot write", path + QStringLiteral(": ") + file.errorString());
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -230,7 +224,7 @@ int main(int argc, char** argv)
         // same documents.
         const auto file = CompoundFile::Open(hox, nullptr);
         if (!file) kt::fuzz::Fail("cannot reopen", hox);
-        WriteFile(corpus.filePath(QStringLiteral("archive/type%1.bin").arg(type)), file->Contents());
+        kt::fuzz::WriteSeedFile(corpus.filePath(QStringLiteral("archive/type%1.bin").arg(type)), file->Contents());
         std::printf("type %d: %s (%lld bytes), Contents %lld bytes\n", type, qPrintable(hox),
                     static_cast<long long>(QFileInfo(hox).size()), static_cast<long long>(file->Contents().size()));
 
@@ -246,5 +240,7 @@ int main(int argc, char** argv)
         std::printf("with embedded items: %s (%lld bytes)\n", qPrintable(carried),
                     static_cast<long long>(QFileInfo(carried).size()));
     }
+    kt::fuzz::WriteEverySymbolSeeds(corpus);
+    kt::fuzz::WriteLinkSeeds(corpus);
     return 0;
 }

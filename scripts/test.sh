@@ -8,4 +8,4 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/check-layers.sh"
 "$top/scripts/build.sh" debug-sanitize
 cd "$top/build/debug-sanitize"
-ctest --output-on-failure
+ctest --output-on-failure --parallel "$(nproc)"

@@ -4,6 +4,7 @@
 #include "app/HOXDoc.h"
 #include "app/MainFrame.h"
 #include "chart/HOXView.h"
+#include "platform/Help.h"
 
 namespace {
 constexpr LONG kWidth = 550;
@@ -64,8 +65,10 @@ int CChildFrame::OnHelpHitTest(CPoint point)
 {
     auto* view = dynamic_cast<CHOXView*>(GetActiveView());
     if (view == nullptr) return -1;
+    // An object answers with its own page; one without falls back to the
+    // frame's.
     const int context = view->GetHelpContextAt(point);
-    if (context != -1) return context;
+    if (context != -1 && !HelpPageFor(static_cast<UINT>(context)).isEmpty()) return context;
     // The frame's own help: that of the menu resource of its kind of chart.
     return static_cast<int>(view->GetViewHelpContext());
 }

@@ -5,6 +5,7 @@
 #include "app/HOXAboutDlg.h"
 #include "app/HOXDoc.h"
 #include "app/HOXLogoDlg.h"
+#include "chart/FrameHooks.h"
 #include "platform/MDI.h"
 #include "platform/MenuResource.h"
 #include "app/HOXRegistry.h"
@@ -16,6 +17,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <QCoreApplication>
 
@@ -85,6 +87,7 @@ bool CHOXApp::InitInstance()
     auto frame = std::make_unique<CMainFrame>();
     if (!frame->LoadFrame(IDR_MAINFRAME)) return false;
     SetMainWnd(std::move(frame));
+    SetFrameHooks(MainFrame());
     ShowRecentFiles();
 
     CHOXLogoDlg logo;
@@ -152,8 +155,8 @@ int CHOXApp::ExitInstance()
 void CHOXApp::SetMainTitleUntitled()
 {
     if (GetMainWnd() == nullptr) return;
-    GetMainWnd()->SetWindowText(LoadStr(IDR_MAINFRAME) + LoadStr(13006) + LoadStr(13004) + QStringLiteral(".") +
-                                LoadStr(13005));
+    GetMainWnd()->SetWindowText(LoadStr(IDR_MAINFRAME) + LoadStr(13006) + LoadStr(IDS_UNTITLED) + QStringLiteral(".") +
+                                LoadStr(IDS_HOX_EXTENSION));
 }
 
 void CHOXApp::SetMainTitle(const QString& path)

@@ -19,6 +19,7 @@
 #include "platform/Settings.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <QFileInfo>
 #include <QThread>
@@ -35,7 +36,7 @@ CHOXWnd* RecordOfTitle(const CHOXDoc& doc, const QString& title)
 {
     CHOXFlowWnd* wnd = doc.FindWindowByName(title);
     if (wnd != nullptr) return wnd->GetName() == title ? wnd : nullptr;
-    return title == LoadStr(13001) ? doc.GetMonWnd() : nullptr;
+    return title == LoadStr(IDS_MONITORING_WINDOW) ? doc.GetMonWnd() : nullptr;
 }
 
 bool IsRecordOf(const CHOXDoc& doc, const CHOXWnd* wnd)
@@ -142,7 +143,7 @@ void CHOXApp::OnFileNew()
     if (doc != nullptr) {
         doc->SetControllerType(type);
         doc->GetParam().SetDefaults();
-        main->CreateFlowChartWindow(LoadStr(20001) + QString::number(1), QString(), 0);
+        main->CreateFlowChartWindow(LoadStr(IDS_FLOW_CHART_NAME) + QString::number(1), QString(), 0);
         doc->OnNewDocument();
         SetMainTitleUntitled();
     }
@@ -186,6 +187,7 @@ CHOXDoc* CHOXApp::OpenDocumentFile(const QString& path)
             doc = m_pDocument.get();
             if (doc == nullptr) return nullptr;
             doc->SetPathName(fullPath, true);
+            doc->MarkPathAsOwnFile();
             doc->SetSaveAsNew();
         } else if (CHOXView* view = mon->GetView()) {
             view->SetZoomIndex(mon->GetZoomIndex());

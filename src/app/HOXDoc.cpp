@@ -21,6 +21,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MDI.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
 #include "symbols/flow/HOXFlowPointer.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
@@ -88,10 +89,10 @@ CHOXDoc::~CHOXDoc()
 QString CHOXDoc::ControllerTypeName(std::int32_t type)
 {
     switch (type) {
-    case ctype::kOneAxis: return LoadStr(13530);
+    case ctype::kOneAxis: return LoadStr(IDS_ONE_AXIS_MODEL_NAME);
     case ctype::kTwoAxes: return LoadStr(13536);
     case ctype::kInterpolated: return LoadStr(13537);
-    default: return LoadStr(13532);
+    default: return LoadStr(IDS_UNKNOWN_MODEL);
     }
 }
 
@@ -153,7 +154,7 @@ CMDIChildWnd* FrameOf(const CView* view)
 }
 
 // How the questions name a document without a path: "Untitled.hox".
-QString UntitledName() { return LoadStr(13004) + QStringLiteral(".") + LoadStr(13005); }
+QString UntitledName() { return LoadStr(IDS_UNTITLED) + QStringLiteral(".") + LoadStr(IDS_HOX_EXTENSION); }
 
 // The document template's filter.
 const char* const kHoxFilter = "Hox Files (*.hox)";
@@ -168,7 +169,7 @@ void CHOXDoc::SetPathName(const QString& path, bool addToRecentFiles)
 
 void CHOXDoc::ShowMonitorWindowIn(CMDIChildWnd* frame)
 {
-    frame->SetWindowText(LoadStr(13001));
+    frame->SetWindowText(LoadStr(IDS_MONITORING_WINDOW));
     auto* view = dynamic_cast<CHOXView*>(frame->GetActiveView());
     m_pMonWnd->SetView(view);
     if (view != nullptr) view->SetWnd(m_pMonWnd.get());
@@ -252,7 +253,7 @@ bool CHOXDoc::SaveModified()
     default: break;
     }
     const QString oldTitle = GetTitle();
-    SetTitle(LoadStr(13004));
+    SetTitle(LoadStr(IDS_UNTITLED));
     const QString oldDir = QDir::currentPath();
     CMainFrame::ChangeToFileDir();
     if (!DoFileSave()) {
@@ -271,7 +272,10 @@ bool CHOXDoc::DoFileSave()
     // A read-only file is not replaced (not even by a user who could): the
     // user chooses where to save.
     const bool readOnly = file.exists() && (!file.isWritable() || !file.permission(QFileDevice::WriteOwner));
-    if (GetPathName().isEmpty() || readOnly) return DoSave(QString(), true);
+    // Nor is a file the document never came from: the Save As dialog
+    // proposes the name and asks before it replaces anything.
+    const bool notOwn = file.exists() && !m_bPathIsOwnFile;
+    if (GetPathName().isEmpty() || readOnly || notOwn) return DoSave(QString(), true);
     return DoSave(GetPathName(), true);
 }
 
@@ -286,14 +290,14 @@ bool CHOXDoc::DoSave(const QString& path, bool replace)
                 const qsizetype cut = proposal.indexOf(bad);
                 if (cut >= 0) proposal.truncate(cut);
             }
-            proposal += QStringLiteral(".") + LoadStr(13005);
+            proposal += QStringLiteral(".") + LoadStr(IDS_HOX_EXTENSION);
         }
         FileDialogRequest request;
         request.save = true;
         request.initialName = proposal;
         request.directory = QDir::currentPath();
         request.filters = {QString::fromLatin1(kHoxFilter), QStringLiteral("All Files (*.*)")};
-        request.defaultSuffix = LoadStr(13005);
+        request.defaultSuffix = LoadStr(IDS_HOX_EXTENSION);
         target = RunFileDialog(request);
         if (target.isEmpty()) return false;
         // The dialog leaves the chosen file's folder current, as the
@@ -314,7 +318,7 @@ void CHOXDoc::SaveCommand(bool saveAs)
     const QString oldText = main != nullptr ? main->GetWindowText() : QString();
     CMDIChildWnd* monitorFrame = GetViews().empty() ? nullptr : FrameOf(GetViews().front());
     const bool maximized = monitorFrame != nullptr && monitorFrame->IsZoomed();
-    SetTitle(LoadStr(13004));
+    SetTitle(LoadStr(IDS_UNTITLED));
 
     const bool saved = saveAs ? DoSave(QString(), true) : DoFileSave();
     if (saved) CMainFrame::SetFileDir();
@@ -356,7 +360,7 @@ void CHOXDoc::OpenCallTarget(int n) { OpenTarget(n, false); }
 void CHOXDoc::OpenTarget(int n, bool jump)
 {
     if (!IsValidPointerNumber(n)) {
-        AfxMessageBox(13227, MB_OK | MB_ICONHAND);
+        AfxMessageBox(IDS_INVALID_POINTER_NUMBER, MB_OK | MB_ICONHAND);
         return;
     }
     if (!IsPointerNumberUsed(n)) {
@@ -366,7 +370,7 @@ void CHOXDoc::OpenTarget(int n, bool jump)
         // rename): the first free name is taken, so no chart is replaced.
         QString name;
         for (std::size_t k = m_mapWindows.GetCount() + 1;; ++k) {
-            name = LoadStr(20001) + QString::number(k);
+            name = LoadStr(IDS_FLOW_CHART_NAME) + QString::number(k);
             if (FindWindowByName(name) == nullptr) break;
         }
         main->CreateFlowChartWindow(name, QString(), jump ? 1 : 2);

@@ -69,6 +69,9 @@ public:
     // The next save writes a complete new file at its target.
     void SetSaveAsNew() { m_nSaveAsNew = 1; }
     bool IsSaveAsNew() const { return m_nSaveAsNew != 0; }
+    // The path is that of the file the user opened, though its contents did
+    // not make this document: Save may write there without asking.
+    void MarkPathAsOwnFile() { m_bPathIsOwnFile = true; }
     static std::int32_t GetAppVersion() { return 100; }
     static std::int32_t GetDataVersion() { return 100; }
     // The last error of opening or saving a file, in words.
@@ -309,6 +312,10 @@ private:
     std::int32_t m_nPrintComment = 1;
     std::int32_t m_nPrintContent = 1;
     std::int32_t m_nSaveAsNew = 0;
+    // The path names the file this document was opened from or last saved
+    // to; a path given before that (a read from the controller proposes one)
+    // may name another document's file, which a plain Save must not replace.
+    bool m_bPathIsOwnFile = false;
     std::int32_t m_nShowProgTextX = 0;
     std::int32_t m_nShowProgTextY = 0;
     std::int32_t m_nShowProgTextSubtask = 0;

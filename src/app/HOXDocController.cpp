@@ -68,7 +68,7 @@ void CHOXDoc::OnWriteController()
         AfxMessageBox(link.GetProgramText().isEmpty() ? kMsgParametersWritten : kMsgProgramWritten,
                       MB_OK | MB_ICONINFORMATION);
     } else if (result == 0 && !link.IsMessageShown() && link.GetErrorText() != LoadStr(kMsgNotSaved)) {
-        AfxMessageBox(link.GetErrorText(), MB_OK | MB_ICONSTOP);
+        AfxMessageBox(link.GetErrorText(), MB_OK | MB_ICONSTOP, link.GetErrorDetail());
     }
 }
 
@@ -82,13 +82,13 @@ void CHOXDoc::OnVerifyController()
     if (result == 1)
         AfxMessageBox(kMsgIdentical, MB_OK | MB_ICONINFORMATION);
     else
-        AfxMessageBox(link.GetErrorText() + LoadStr(kMsgVerifyFailed), MB_OK | MB_ICONSTOP);
+        AfxMessageBox(link.GetErrorText() + LoadStr(kMsgVerifyFailed), MB_OK | MB_ICONSTOP, link.GetErrorDetail());
 }
 
 void CHOXDoc::OnDiagnoseController()
 {
     CHOXCommLink link(this);
-    if (link.Diagnose() == 0) AfxMessageBox(link.GetErrorText(), MB_OK | MB_ICONSTOP);
+    if (link.Diagnose() == 0) AfxMessageBox(link.GetErrorText(), MB_OK | MB_ICONSTOP, link.GetErrorDetail());
 }
 
 void CHOXDoc::OnInitializeController()
@@ -98,7 +98,7 @@ void CHOXDoc::OnInitializeController()
     if (link.Initialize() != 0) {
         AfxMessageBox(kMsgInitialized, MB_OK | MB_ICONINFORMATION);
     } else if (!link.IsMessageShown()) {
-        AfxMessageBox(link.GetErrorText() + LoadStr(kMsgInitializeFailed), MB_OK | MB_ICONSTOP);
+        AfxMessageBox(link.GetErrorText() + LoadStr(kMsgInitializeFailed), MB_OK | MB_ICONSTOP, link.GetErrorDetail());
     }
 }
 

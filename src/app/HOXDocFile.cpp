@@ -14,6 +14,7 @@
 #include "platform/Strings.h"
 #include "plc/HOXFounSeq.h"
 #include "plc/HOXMcodeKzPlc.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
 
@@ -192,7 +193,7 @@ bool CHOXDoc::OnOpenDocument(const QString& path)
     std::optional<CompoundFile> file = CompoundFile::Open(path, &error);
     if (!file) {
         m_fileError = error;
-        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION, m_fileError);
+        AfxMessageBox(LoadStr(IDS_UNEXPECTED_FILE_FORMAT), MB_OK | MB_ICONEXCLAMATION, m_fileError);
         return false;
     }
     try {
@@ -201,11 +202,12 @@ bool CHOXDoc::OnOpenDocument(const QString& path)
         Serialize(ar);
     } catch (const ArchiveError& e) {
         m_fileError = QString::fromStdString(e.what());
-        AfxMessageBox(LoadStr(61728), MB_OK | MB_ICONEXCLAMATION, m_fileError);
+        AfxMessageBox(LoadStr(IDS_UNEXPECTED_FILE_FORMAT), MB_OK | MB_ICONEXCLAMATION, m_fileError);
         return false;
     }
     m_file = std::make_unique<CompoundFile>(std::move(*file));
     SetPathName(path, true);
+    m_bPathIsOwnFile = true;
     SetModifiedFlag(false);
     m_pParam->SetDocument(this);
     Program().clipboard.cut = 0;
@@ -226,8 +228,8 @@ bool CHOXDoc::OnOpenDocument(const QString& path)
 bool CHOXDoc::OnSaveDocument(const QString& path)
 {
     m_fileError.clear();
-    if (path.size() < 3 || path.right(3).compare(LoadStr(13005), Qt::CaseInsensitive) != 0) {
-        AfxMessageBox(LoadStr(61728), MB_OK);
+    if (path.size() < 3 || path.right(3).compare(LoadStr(IDS_HOX_EXTENSION), Qt::CaseInsensitive) != 0) {
+        AfxMessageBox(LoadStr(IDS_UNEXPECTED_FILE_FORMAT), MB_OK);
         return false;
     }
     CArchive ar;
@@ -236,7 +238,7 @@ bool CHOXDoc::OnSaveDocument(const QString& path)
         Serialize(ar);
     } catch (const ArchiveError& e) {
         m_fileError = QString::fromStdString(e.what());
-        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION, m_fileError);
+        AfxMessageBox(FormatStr(IDS_WRITE_FAILED, {path}), MB_OK | MB_ICONEXCLAMATION, m_fileError);
         return false;
     }
     // A document that did not come from a file of its own is written as a
@@ -247,13 +249,14 @@ bool CHOXDoc::OnSaveDocument(const QString& path)
     QString error;
     if (!file.Save(path, &error)) {
         m_fileError = error;
-        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION, m_fileError);
+        AfxMessageBox(FormatStr(IDS_WRITE_FAILED, {path}), MB_OK | MB_ICONEXCLAMATION, m_fileError);
         return false;
     }
     // Only a save that succeeded ends save-as-new and takes the new path.
     m_nSaveAsNew = 0;
     m_file = std::make_unique<CompoundFile>(std::move(file));
     SetPathName(path, false);
+    m_bPathIsOwnFile = true;
     SetModifiedFlag(false);
     return true;
 }

@@ -3,11 +3,13 @@
 #include "app/HOXDoc.h"
 
 #include "app/ProgramState.h"
+#include "chart/ControllerType.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXView.h"
 #include "online/monitor/HOXMonWnd.h"
 #include "platform/Messages.h"
 #include "platform/View.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
 
 namespace {
@@ -99,7 +101,7 @@ std::int32_t CHOXDoc::NewSymbolId()
     Searching().symbol = 1;
     std::vector<const ObjectMap*> maps;
     for (const auto& [name, wnd] : m_mapWindows) maps.push_back(&wnd->GetObjectMap());
-    return SearchFreeId(0, 4000, maps, 13646);
+    return SearchFreeId(0, 4000, maps, IDS_TOO_MANY_SYMBOLS);
 }
 
 void CHOXDoc::ReleaseSymbolId()
@@ -187,9 +189,13 @@ void CHOXDoc::MarkPointerNumberUsed(int n)
 }
 
 namespace {
-// The row of an axis selector: 1 is Y; 0 and 2 (both axes together) are X.
+// The row of an axis selector: Y has its own; both axes together count as X.
 // Selectors come from files too; any other value names no row.
-int ProgramRow(int axis) { return axis == 1 ? 1 : (axis == 0 || axis == 2) ? 0 : -1; }
+int ProgramRow(int a)
+{
+    if (a == axis::kY) return 1;
+    return a == axis::kX || a == axis::kBoth ? 0 : -1;
+}
 } // namespace
 
 bool CHOXDoc::IsProgramNumberUsed(int axis, int n) const

@@ -14,6 +14,7 @@
 #include "platform/Strings.h"
 #include "platform/TextFile.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <QDir>
 
@@ -48,7 +49,7 @@ void CHOXDoc::OnExportText()
         return;
     }
     if (exporter.GetProgramText().isEmpty() &&
-        AfxMessageBox(message + LoadStr(13491), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        AfxMessageBox(message + LoadStr(IDS_CONTINUE_QUESTION), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     exporter.ExportToTextFile();
 }
@@ -62,13 +63,13 @@ void CHOXDoc::OnImportText()
     QString why;
     const std::optional<QStringList> lines = textfile::Read(path, &why);
     if (!lines) {
-        AfxMessageBox(13397, MB_OK | MB_ICONSTOP, why);
+        AfxMessageBox(IDS_UNABLE_TO_OPEN_FILE, MB_OK | MB_ICONSTOP, why);
         return;
     }
     int type = m_nControllerType;
     bool hasProgram = false;
     if (!CMainFrame::CheckProgramAxes(path, &type, false, &hasProgram)) {
-        AfxMessageBox(13619, MB_OK | MB_ICONSTOP);
+        AfxMessageBox(IDS_IMPORT_TYPE_MISMATCH, MB_OK | MB_ICONSTOP);
         return;
     }
     bool holdsSymbols = false;
@@ -98,13 +99,13 @@ bool CHOXDoc::SaveBeforeWrite()
     const QString caption = main != nullptr ? main->GetWindowText() : QString();
     CMDIChildWnd* firstFrame = app != nullptr && !GetViews().empty() ? app->FrameOfView(GetViews().front()) : nullptr;
     const bool maximized = firstFrame != nullptr && firstFrame->IsZoomed();
-    if (GetTitle().isEmpty()) SetTitle(LoadStr(13004));
+    if (GetTitle().isEmpty()) SetTitle(LoadStr(IDS_UNTITLED));
     const QString title = GetTitle();
-    const bool untitled = title == LoadStr(13004);
+    const bool untitled = title == LoadStr(IDS_UNTITLED);
 
     // A named document without changes needs no saving.
     if (untitled || IsModified()) {
-        SetTitle(LoadStr(13004));
+        SetTitle(LoadStr(IDS_UNTITLED));
         const QString oldDir = QDir::currentPath();
         CMainFrame::ChangeToFileDir();
         if (!DoFileSave()) {

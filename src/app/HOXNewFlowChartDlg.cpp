@@ -5,9 +5,10 @@
 #include "platform/Help.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 CHOXNewFlowChartDlg::CHOXNewFlowChartDlg(CMainFrame* parent)
-    : CDialog(2066), m_strCaption(LoadStr(13014)), m_pParent(parent)
+    : CDialog(2066), m_strCaption(LoadStr(IDS_ADD_NEW_FLOW_CHART)), m_pParent(parent)
 {
     OnClicked(kHelpButton, [this] { OnHelp(); });
 }
@@ -27,12 +28,12 @@ void CHOXNewFlowChartDlg::DoDataExchange(CDataExchange* pDX)
 
 bool CHOXNewFlowChartDlg::IsSubtaskMode() const
 {
-    return m_strCaption == LoadStr(13015) || m_strCaption == LoadStr(13017);
+    return m_strCaption == LoadStr(IDS_UPDATE_SUBTASK) || m_strCaption == LoadStr(IDS_ADD_NEW_SUBTASK);
 }
 
 bool CHOXNewFlowChartDlg::IsAddMode() const
 {
-    return m_strCaption == LoadStr(13014) || m_strCaption == LoadStr(13017);
+    return m_strCaption == LoadStr(IDS_ADD_NEW_FLOW_CHART) || m_strCaption == LoadStr(IDS_ADD_NEW_SUBTASK);
 }
 
 bool CHOXNewFlowChartDlg::OnInitDialog()
@@ -56,7 +57,7 @@ bool CHOXNewFlowChartDlg::IsReservedTitle(const QString& title) const
     // must not look like a title in monitor mode.
     for (UINT id : {13001u, 13609u, 13610u, 13611u})
         if (upper == LoadStr(id).toUpper()) return true;
-    return upper.endsWith(LoadStr(13196).toUpper());
+    return upper.endsWith(LoadStr(IDS_MONITOR_MODE_SUFFIX).toUpper());
 }
 
 void CHOXNewFlowChartDlg::OnOK()
@@ -68,8 +69,9 @@ void CHOXNewFlowChartDlg::OnOK()
         AfxMessageBox(13019, MB_OK | MB_ICONINFORMATION);
         return;
     }
-    const bool flowChartMode = m_strCaption == LoadStr(13014) || m_strCaption == LoadStr(13016);
-    if (flowChartMode && m_strTitle.toUpper() == LoadStr(20000).toUpper()) {
+    const bool flowChartMode =
+        m_strCaption == LoadStr(IDS_ADD_NEW_FLOW_CHART) || m_strCaption == LoadStr(IDS_UPDATE_FLOW_CHART);
+    if (flowChartMode && m_strTitle.toUpper() == LoadStr(IDS_SUBTASK_NAME).toUpper()) {
         AfxMessageBox(13252, MB_OK | MB_ICONSTOP);
         return;
     }
@@ -83,7 +85,7 @@ void CHOXNewFlowChartDlg::OnOK()
     CMainFrame* frame = m_pParent;
     if (frame == nullptr && CHOXApp::Get() != nullptr) frame = CHOXApp::Get()->MainFrame();
     if (changed && frame != nullptr && frame->WindowNameExists(m_strTitle)) {
-        AfxMessageBox(13018, MB_OK | MB_ICONSTOP);
+        AfxMessageBox(IDS_PROGRAM_TITLE_EXISTS, MB_OK | MB_ICONSTOP);
         m_strTitle = oldTitle;
         return;
     }

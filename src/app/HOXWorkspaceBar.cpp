@@ -9,6 +9,7 @@
 #include "platform/Resources.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 namespace {
 // The template of the bar, in dialog units, and the base units of its font:
@@ -89,8 +90,8 @@ void CHOXWorkspaceBar::BuildTree()
     InsertLabel(LoadStr(20015), Kind::Others, io);
     const HTREEITEM system = InsertLabel(LoadStr(20006), Kind::SystemGroup, parameter);
     InsertLabel(LoadStr(20006), Kind::System, system);
-    InsertLabel(LoadStr(20000), Kind::Subtask, system);
-    InsertLabel(LoadStr(20001), Kind::FlowCharts, root);
+    InsertLabel(LoadStr(IDS_SUBTASK_NAME), Kind::Subtask, system);
+    InsertLabel(LoadStr(IDS_FLOW_CHART_NAME), Kind::FlowCharts, root);
     m_wndTree.Expand(root, TVE_EXPAND);
     m_wndTree.Expand(parameter, TVE_EXPAND);
 }
@@ -194,7 +195,7 @@ CHOXWorkspaceBar::ItemKind CHOXWorkspaceBar::GetItemKind(HTREEITEM item) const
 bool CHOXWorkspaceBar::IsSubtaskWindowItem(HTREEITEM item) const
 {
     // The subtask window is the window named "Subtask" exactly.
-    return GetItemKind(item) == Kind::Window && m_wndTree.GetItemText(item) == LoadStr(20000);
+    return GetItemKind(item) == Kind::Window && m_wndTree.GetItemText(item) == LoadStr(IDS_SUBTASK_NAME);
 }
 
 CHOXWorkspaceBar::MenuState CHOXWorkspaceBar::GetMenuState(HTREEITEM item) const
@@ -205,7 +206,7 @@ CHOXWorkspaceBar::MenuState CHOXWorkspaceBar::GetMenuState(HTREEITEM item) const
     case Kind::FlowCharts:
         state.show = true;
         state.newFlowChart = true;
-        state.newSubtask = doc == nullptr || doc->FindWindowByName(LoadStr(20000)) == nullptr;
+        state.newSubtask = doc == nullptr || doc->FindWindowByName(LoadStr(IDS_SUBTASK_NAME)) == nullptr;
         break;
     case Kind::Window: {
         state.show = true;

@@ -14,14 +14,16 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 // The framework's message for a command that could not be carried out.
-void CommandFailed() { AfxMessageBox(61705, MB_OK); }
+void CommandFailed() { AfxMessageBox(IDS_COMMAND_FAILED, MB_OK); }
 
 // The workspace tree's part in the window commands.
 void AddWindowItem(CMainFrame& main, const QString& name, const QString& group)
@@ -114,6 +116,7 @@ CMainFrame::CMainFrame()
 
 CMainFrame::~CMainFrame()
 {
+    if (GetFrameHooks() == this) SetFrameHooks(nullptr);
     // The port chosen in this run is the one of the next.
     CHOXRegistry().WriteString("CommPort", m_szComPort);
 }
@@ -282,13 +285,13 @@ void MakeFlowChartWindow(CMainFrame& main, const QString& name, const QString& d
     // The map holds one window per name: a second one would take the first
     // one's place and lose it.
     if (doc->FindWindowByName(name) != nullptr) {
-        AfxMessageBox(13018, MB_OK | MB_ICONSTOP);
+        AfxMessageBox(IDS_PROGRAM_TITLE_EXISTS, MB_OK | MB_ICONSTOP);
         return;
     }
     app->m_nFrameAtOrigin = 0;
     std::unique_ptr<CHOXFlowWnd> wnd = doc->NewFlowWindow(name, description);
     if (!wnd) {
-        AfxMessageBox(13486, MB_OK);
+        AfxMessageBox(IDS_TOO_MANY_FLOW_CHARTS, MB_OK);
         return;
     }
     CMDIChildWnd* frame = flowTemplate->CreateNewFrame(doc, &main);
@@ -297,7 +300,7 @@ void MakeFlowChartWindow(CMainFrame& main, const QString& name, const QString& d
         return;
     }
     const bool hidden = how == NewWindow::Hidden;
-    if (!hidden) AddWindowItem(main, name, LoadStr(20001));
+    if (!hidden) AddWindowItem(main, name, LoadStr(IDS_FLOW_CHART_NAME));
     frame->SetWindowText(name);
     if (!hidden) wnd->CreateInitialSymbols(kind);
     CHOXFlowWnd* record = wnd.get();
@@ -348,7 +351,7 @@ CHOXView* CMainFrame::ReopenFlowChartWindow(const QString& name)
         CommandFailed();
         return nullptr;
     }
-    AddWindowItem(*this, name, LoadStr(20001));
+    AddWindowItem(*this, name, LoadStr(IDS_FLOW_CHART_NAME));
     frame->SetWindowText(name);
     CHOXView* view = ViewOf(frame);
     if (view != nullptr) view->ShowRecord(record);
@@ -375,7 +378,7 @@ CHOXView* CMainFrame::ReopenFlowChartWindow(const QString& name)
 void CMainFrame::OnNewFlowChart()
 {
     CHOXNewFlowChartDlg dlg(this);
-    dlg.SetCaption(LoadStr(13014));
+    dlg.SetCaption(LoadStr(IDS_ADD_NEW_FLOW_CHART));
     CHOXApp* app = CHOXApp::Get();
     CHOXDoc* doc = ActiveDocument(*this);
     if (app == nullptr || doc == nullptr) {
@@ -383,9 +386,9 @@ void CMainFrame::OnNewFlowChart()
         return;
     }
     int count = app->GetFlowChartCount();
-    if (doc->FindWindowByName(LoadStr(20000)) != nullptr) --count;
-    QString proposal = LoadStr(20001) + QString::number(count + 1);
-    if (WindowNameExists(proposal)) proposal = LoadStr(20001) + QString::number(count + 2);
+    if (doc->FindWindowByName(LoadStr(IDS_SUBTASK_NAME)) != nullptr) --count;
+    QString proposal = LoadStr(IDS_FLOW_CHART_NAME) + QString::number(count + 1);
+    if (WindowNameExists(proposal)) proposal = LoadStr(IDS_FLOW_CHART_NAME) + QString::number(count + 2);
     dlg.SetTitleAndDescription(proposal, QString());
     if (dlg.DoModal() != IDOK) return;
     CreateFlowChartWindow(dlg.m_strTitle, dlg.m_strDescription, 0);
@@ -394,8 +397,8 @@ void CMainFrame::OnNewFlowChart()
 void CMainFrame::OnNewSubtask()
 {
     CHOXNewFlowChartDlg dlg(this);
-    dlg.SetCaption(LoadStr(13017));
-    dlg.SetTitleAndDescription(LoadStr(20000), QString());
+    dlg.SetCaption(LoadStr(IDS_ADD_NEW_SUBTASK));
+    dlg.SetTitleAndDescription(LoadStr(IDS_SUBTASK_NAME), QString());
     if (dlg.DoModal() != IDOK) return;
     CreateFlowChartWindow(dlg.m_strTitle, dlg.m_strDescription, 0);
 }
@@ -414,7 +417,7 @@ void CMainFrame::OnUpdateWindow()
     QString title;
     QString description;
     record->GetNames(title, description);
-    dlg.SetCaption(LoadStr(oldName == LoadStr(20000) ? 13015 : 13016));
+    dlg.SetCaption(LoadStr(oldName == LoadStr(IDS_SUBTASK_NAME) ? IDS_UPDATE_SUBTASK : IDS_UPDATE_FLOW_CHART));
     dlg.SetTitleAndDescription(title, description);
     if (dlg.DoModal() != IDOK) return;
 
@@ -476,28 +479,25 @@ void CMainFrame::OnDeleteWindow()
 // ---------------------------------------------------------------------------
 // The document directory and File Open
 
-void CMainFrame::SetProgramDirForTesting(const QString& dir) { Program().programDir = dir; }
+void CMainFrame::SetDocumentsDirForTesting(const QString& dir) { Program().documentsDir = dir; }
 
 QString CMainFrame::DefaultFileDir()
 {
-    const QString programDir =
-        Program().programDir.isEmpty() ? QCoreApplication::applicationDirPath() : Program().programDir;
-    return QDir::cleanPath(programDir + QStringLiteral("/../PROG"));
+    // Documents belong with the user's documents, never beside the program:
+    // where it is installed or built is no place to keep them.
+    const QString documents = Program().documentsDir.isEmpty()
+                                  ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                  : Program().documentsDir;
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return QDir::cleanPath(documents);
+    return QDir::homePath();
 }
 
 void CMainFrame::ChangeToFileDir()
 {
-    QString dir = CHOXRegistry().ReadSerializeFileDir();
-    const bool remembered = !dir.isEmpty();
-    if (!remembered) dir = DefaultFileDir();
-    if (QDir::setCurrent(dir)) return;
-    // The remembered directory is gone (or the default is missing): the
-    // default, made when needed.
-    dir = DefaultFileDir();
-    if (!remembered) QDir().mkpath(dir);
-    if (QDir::setCurrent(dir)) return;
-    QDir().mkpath(dir);
-    QDir::setCurrent(dir);
+    const QString remembered = CHOXRegistry().ReadSerializeFileDir();
+    if (!remembered.isEmpty() && QDir::setCurrent(remembered)) return;
+    // Nothing remembered, or the remembered directory is gone.
+    QDir::setCurrent(DefaultFileDir());
 }
 
 bool CMainFrame::SetFileDir() { return CHOXRegistry().WriteString("SerializeFileDir", QDir::currentPath()); }
@@ -511,7 +511,7 @@ QString CMainFrame::PromptForFileName(const QString& initialName)
     request.initialName = initialName;
     request.directory = QDir::currentPath();
     request.filters = {QStringLiteral("Hox Files (*.hox)"), QStringLiteral("All Files (*.*)")};
-    request.defaultSuffix = LoadStr(13005);
+    request.defaultSuffix = LoadStr(IDS_HOX_EXTENSION);
     request.confirmOverwrite = true;
     const QString path = RunFileDialog(request);
     if (path.isEmpty()) {

@@ -8,6 +8,7 @@
 #include "app/HOXDialogBar.h"
 #include "app/HOXPaletteItem.h"
 #include "app/HOXWorkspaceBar.h"
+#include "chart/FrameHooks.h"
 #include "platform/WordMap.h"
 
 #include <QString>
@@ -17,7 +18,7 @@
 
 class CHOXView;
 
-class CMainFrame : public CMDIFrameWnd {
+class CMainFrame : public CMDIFrameWnd, public FrameHooks {
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -42,7 +43,7 @@ public:
     void ShowPaletteBars();
     void HidePaletteBars();
     void FillSymbolPalette();
-    void SetConnectButtonState(bool pressed);
+    void SetConnectButtonState(bool pressed) override;
     void RebuildWorkspaceTree();
     void BuildWorkspaceTree();
     void ClearWorkspaceTree();
@@ -88,9 +89,9 @@ public:
     void OnDeleteWindow();
 
     // The zoom box of the standard toolbar.
-    int GetZoomBoxSelection() const;
-    void SetZoomBoxSelection(int index);
-    void SetStatusPaneText(int pane, const QString& text);
+    int GetZoomBoxSelection() const override;
+    void SetZoomBoxSelection(int index) override;
+    void SetStatusPaneText(int pane, const QString& text) override;
     // The document fills its panes (the steps in pane 2).
     void UpdateStatusPanes() override;
     // The text of the workspace tree's item last right-clicked.
@@ -98,15 +99,16 @@ public:
     // Clicks the tree's window item of that name as a right-click does.
     void SetClickedItemText(const QString& text);
 
-    // Makes the remembered document directory current (or the "PROG"
-    // directory beside the program's, made when missing).
+    // Makes the remembered document directory current, or, when there is
+    // none or it is gone, the default one.
     static void ChangeToFileDir();
     // Remembers the current directory as the document directory.
     static bool SetFileDir();
-    // The directory used when none is remembered.
+    // The directory used when none is remembered: the user's documents
+    // folder, or the home folder when there is none.
     static QString DefaultFileDir();
-    // Tests put the program's directory elsewhere.
-    static void SetProgramDirForTesting(const QString& dir);
+    // Tests name the documents folder.
+    static void SetDocumentsDirForTesting(const QString& dir);
 
     // The menu of the active child frame's kind (IDR_FLOWCHART or
     // IDR_MONITOR); IDR_MONITOR with a document but no active frame,

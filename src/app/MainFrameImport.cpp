@@ -17,6 +17,7 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "platform/TextFile.h"
+#include "res/StringIds.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,7 +42,7 @@ std::optional<QStringList> ReadLines(const QString& path)
 {
     QString why;
     std::optional<QStringList> lines = textfile::Read(path, &why);
-    if (!lines) AfxMessageBox(13397, MB_OK | MB_ICONSTOP, why);
+    if (!lines) AfxMessageBox(IDS_UNABLE_TO_OPEN_FILE, MB_OK | MB_ICONSTOP, why);
     return lines;
 }
 
@@ -92,7 +93,7 @@ char CMainFrame::ParseProgramNumber(const QString& line)
     if (text[1] == u'X' || text[1] == u'Y')
         return CHOXTextImporter::IsAllDigits(text.mid(2)) ? static_cast<char>(text[1].unicode()) : 0;
     const QString digits = text.mid(1);
-    if (digits == QStringLiteral("100")) return 'S';
+    if (digits == QString::number(kSubtaskProgramNumber)) return 'S';
     if (!CHOXTextImporter::IsAllDigits(digits)) return 0;
     const std::optional<std::int32_t> value = CHOXTextImporter::LeadingNumber(digits);
     return value && *value < 100 ? 'P' : 0;
@@ -233,7 +234,7 @@ void CMainFrame::OnFileImportText()
     int type = unitType.m_nUnitType;
     bool hasProgram = false;
     if (!CheckProgramAxes(textPath, &type, true, &hasProgram)) {
-        AfxMessageBox(13619, MB_OK | MB_ICONSTOP);
+        AfxMessageBox(IDS_IMPORT_TYPE_MISMATCH, MB_OK | MB_ICONSTOP);
         return;
     }
 
@@ -266,7 +267,8 @@ void CMainFrame::OnFileImportText()
         importer.SetParameters();
         importer.GenerateFlowCharts();
     }
-    const QString title = state == 1 ? hoxName : LoadStr(13004) + QStringLiteral(".") + LoadStr(13005);
+    const QString title =
+        state == 1 ? hoxName : LoadStr(IDS_UNTITLED) + QStringLiteral(".") + LoadStr(IDS_HOX_EXTENSION);
     doc->SetTitle(title);
     app->SetMainTitle(folder + title);
     doc->UpdateAllViews(nullptr);

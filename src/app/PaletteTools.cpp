@@ -6,52 +6,28 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
-// Constant until the symbol classes register their makers at start-up.
-constinit PaletteTool kFlowTools[] = {
-    {ID_TOOL_FLOW_START, "START", 0x1006A},
-    {ID_TOOL_FLOW_END, "END", 0x1006B},
-    {ID_TOOL_FLOW_SUBRTN, "SUBROUTINE", 0x1008D},
-    {ID_TOOL_FLOW_RET, "RET", 0x1006C},
-    {ID_TOOL_FLOW_PROGTEXT, "PROGRAM in TEXT", 0x1006D},
-    {ID_TOOL_FLOW_JUMP, "JUMP", 0x1006E},
-    {ID_TOOL_FLOW_POINTER, "POINTER", 0x1006F},
-    {ID_TOOL_FLOW_CJUMP, "CONDITIONAL JUMP", 0x10070},
-    {ID_TOOL_FLOW_CALL, "SUBROUTINE CALL", 0x10071},
+// Each group's tools in position order; what a tool places, its name and its
+// help come from the kind that has the tool.
+constexpr UINT kFlowTools[] = {
+    ID_TOOL_FLOW_START, ID_TOOL_FLOW_END,     ID_TOOL_FLOW_SUBRTN, ID_TOOL_FLOW_RET,  ID_TOOL_FLOW_PROGTEXT,
+    ID_TOOL_FLOW_JUMP,  ID_TOOL_FLOW_POINTER, ID_TOOL_FLOW_CJUMP,  ID_TOOL_FLOW_CALL,
 };
 
-constinit PaletteTool kCodeTools[] = {
-    {ID_TOOL_CODE_DRV, "DRIVE", 0x10072},
-    {ID_TOOL_CODE_DRVZ, "DRIVE TO ZERO", 0x10073},
-    {ID_TOOL_CODE_LINE, "LINEAR", 0x10074},
-    {ID_TOOL_CODE_CIR, "CIRCULAR", 0x10075},
-    {ID_TOOL_CODE_INCABS, "INCREMENTAL OR ABSOLUTE", 0x10076},
-    {ID_TOOL_CODE_TIME, "TIMER", 0x10077},
-    {ID_TOOL_CODE_SETADDR, "SET ADDRESS", 0x1008C},
-    {ID_TOOL_CODE_CHK, "CHK", 0x10079},
-    {ID_TOOL_CODE_SETRDRVR, "DRVR", 0x1007A},
-    {ID_TOOL_CODE_INT, "INTERRUPT", 0x1007B},
-    {ID_TOOL_CODE_COMP, "COMPENSATION", 0x1007C},
-    {ID_TOOL_CODE_MCODE, "MCODE", 0x1007D},
+constexpr UINT kCodeTools[] = {
+    ID_TOOL_CODE_DRV,      ID_TOOL_CODE_DRVZ, ID_TOOL_CODE_LINE,    ID_TOOL_CODE_CIR,
+    ID_TOOL_CODE_INCABS,   ID_TOOL_CODE_TIME, ID_TOOL_CODE_SETADDR, ID_TOOL_CODE_CHK,
+    ID_TOOL_CODE_SETRDRVR, ID_TOOL_CODE_INT,  ID_TOOL_CODE_COMP,    ID_TOOL_CODE_MCODE,
 };
 
-constinit PaletteTool kFuncTools[] = {
-    {ID_TOOL_FUNC_REPEAT, "REPEAT", 0x1007E},
-    {ID_TOOL_FUNC_MOVE, "MOVE", 0x1007F},
-    {ID_TOOL_FUNC_BCDBIN, "BIN - BCD", 0x10080},
-    {ID_TOOL_FUNC_ARTH, "ARITHMETIC", 0x10081},
-    {ID_TOOL_FUNC_LOGICAL, "LOGICAL", 0x10082},
-    {ID_TOOL_FUNC_ABS, "X-ABSOLUTE", 0x10083},
-    {ID_TOOL_FUNC_EXT, "EXTERNAL DIGITAL SWITCH", 0x10084},
-    {ID_TOOL_FUNC_SEGL, "SEGMENT DISPLAY", 0x10085},
-    {ID_TOOL_FUNC_SETRST, "SET", 0x10086},
+constexpr UINT kFuncTools[] = {
+    ID_TOOL_FUNC_REPEAT, ID_TOOL_FUNC_MOVE, ID_TOOL_FUNC_BCDBIN, ID_TOOL_FUNC_ARTH,   ID_TOOL_FUNC_LOGICAL,
+    ID_TOOL_FUNC_ABS,    ID_TOOL_FUNC_EXT,  ID_TOOL_FUNC_SEGL,   ID_TOOL_FUNC_SETRST,
 };
 
-PaletteScroll g_none;
-} // namespace
-
-std::span<const PaletteTool> PaletteTools(int group)
+std::span<const UINT> ToolIds(int group)
 {
     switch (group) {
     case kFlowGroup: return kFlowTools;
@@ -61,6 +37,35 @@ std::span<const PaletteTool> PaletteTools(int group)
     }
 }
 
+// Stands in for the kind of a tool that no class has registered, so that
+// the tool shows without a name and makes nothing.
+const ObjectKind kNoKind{};
+
+// The kinds register during static initialisation, so the rows are made at
+// the first question, when they all have.
+const std::vector<PaletteTool>& Rows(int group)
+{
+    static const auto rows = [] {
+        std::array<std::vector<PaletteTool>, kPaletteGroups> all;
+        for (int g = 0; g < kPaletteGroups; ++g) {
+            for (UINT id : ToolIds(g)) {
+                const ObjectKind* kind = kinds::ByTool(id);
+                if (kind == nullptr) kind = &kNoKind;
+                all[static_cast<std::size_t>(g)].push_back(
+                    PaletteTool{id, kind->paletteName, kind->helpContext, kind->maker});
+            }
+        }
+        return all;
+    }();
+    static const std::vector<PaletteTool> none;
+    return group >= 0 && group < kPaletteGroups ? rows[static_cast<std::size_t>(group)] : none;
+}
+
+PaletteScroll g_none;
+} // namespace
+
+std::span<const PaletteTool> PaletteTools(int group) { return Rows(group); }
+
 const PaletteTool* FindPaletteTool(UINT id)
 {
     for (int group = 0; group < kPaletteGroups; ++group)
@@ -69,32 +74,26 @@ const PaletteTool* FindPaletteTool(UINT id)
     return nullptr;
 }
 
-bool IsPaletteTool(UINT id) { return FindPaletteTool(id) != nullptr; }
-
-namespace {
-PaletteTool* FindToolRow(UINT id)
+bool IsPaletteTool(UINT id)
 {
-    for (std::span<PaletteTool> tools : {std::span<PaletteTool>(kFlowTools), std::span<PaletteTool>(kCodeTools),
-                                         std::span<PaletteTool>(kFuncTools)})
-        for (PaletteTool& tool : tools)
-            if (tool.id == id) return &tool;
-    return nullptr;
+    // From the lists alone, which stand before any kind registers.
+    for (int group = 0; group < kPaletteGroups; ++group)
+        if (std::ranges::find(ToolIds(group), id) != ToolIds(group).end()) return true;
+    return false;
 }
-} // namespace
 
 bool RegisterSymbolMaker(UINT tool, SymbolMaker maker)
 {
-    PaletteTool* row = FindToolRow(tool);
-    if (row == nullptr) return false;
-    row->maker = maker;
-    return true;
+    return IsPaletteTool(tool) && kinds::SetToolMaker(tool, maker);
 }
 
 std::unique_ptr<CHOXSymbol> MakeToolSymbol(UINT tool, CPoint topLeft, CHOXWnd* wnd)
 {
-    const PaletteTool* row = FindPaletteTool(tool);
-    if (row == nullptr || row->maker == nullptr) return nullptr;
-    return row->maker(topLeft, wnd);
+    if (!IsPaletteTool(tool)) return nullptr;
+    std::unique_ptr<CHOXDrawObj> made = kinds::MakeForTool(tool, topLeft, wnd);
+    // Every tool places a symbol; anything else is not this function's.
+    if (dynamic_cast<CHOXSymbol*>(made.get()) == nullptr) return nullptr;
+    return std::unique_ptr<CHOXSymbol>(static_cast<CHOXSymbol*>(made.release()));
 }
 
 UINT PaletteGroupCommand(int group)

@@ -3,6 +3,7 @@
 // positioning codes, function instructions), and the scroll state that the
 // whole program shares: per group the first shown position and the last one.
 // A group's bar shows eight tools, two to a row; it scrolls by rows.
+#include "chart/ObjectKinds.h"
 #include "platform/Geometry.h"
 #include "platform/Types.h"
 #include "res/CommandIds.h"
@@ -18,7 +19,7 @@ class CHOXWnd;
 
 // Makes a tool's symbol: a new symbol with its top-left corner at the point,
 // owned by the window record, without an id.
-using SymbolMaker = std::unique_ptr<CHOXSymbol> (*)(CPoint topLeft, CHOXWnd* wnd);
+using SymbolMaker = ObjectMaker;
 
 // Groups in the order of `m_nPaletteGroup`.
 constexpr int kFlowGroup = 0;
@@ -28,13 +29,15 @@ constexpr int kPaletteGroups = 3;
 // Buttons a group bar shows at a time.
 constexpr int kPaletteSlots = 8;
 
+// One position of a group: the tool the table puts there, and what the kind
+// that tool places says of it, read from the kind itself.
 struct PaletteTool {
     UINT id;
     // The tool's name; also the key of its picture among the symbol icons.
-    const char* caption;
-    UINT helpContext;
-    // Registered by the symbol class; null while the tool has no symbol.
-    SymbolMaker maker = nullptr;
+    const char* const& caption;
+    const UINT& helpContext;
+    // Null while the tool has no symbol.
+    const SymbolMaker& maker;
 };
 
 // The tools of a group in position order; empty for another group number.
@@ -43,23 +46,18 @@ std::span<const PaletteTool> PaletteTools(int group);
 const PaletteTool* FindPaletteTool(UINT id);
 bool IsPaletteTool(UINT id);
 
-// A symbol class names the maker of its tool once, as it registers for
-// creation by class name (KT_REGISTER_SYMBOL_TOOL); false when the id is no
-// tool.
+// Lets the tool make other symbols (a test's); false when the id is no tool.
 bool RegisterSymbolMaker(UINT tool, SymbolMaker maker);
 // The tool's symbol; null for an id that is no tool or a tool without a
 // symbol.
 std::unique_ptr<CHOXSymbol> MakeToolSymbol(UINT tool, CPoint topLeft, CHOXWnd* wnd);
 
 template <class T>
-std::unique_ptr<CHOXSymbol> MakeSymbolOf(CPoint topLeft, CHOXWnd* wnd)
+std::unique_ptr<CHOXDrawObj> MakeSymbolOf(CPoint topLeft, CHOXWnd* wnd)
 {
-    return std::make_unique<T>(topLeft, wnd);
+    return MakeObjectOf<T>(topLeft, wnd);
 }
 
-// In the symbol class's source file: the tool makes symbols of the class.
-#define KT_REGISTER_SYMBOL_TOOL(tool, cls)                                                                           \
-    [[maybe_unused]] static const bool kt_tool_##cls = RegisterSymbolMaker(tool, &MakeSymbolOf<cls>);
 // The group's command (ID_FLOW_GROUP, ID_CODE_GROUP, ID_FUNC_GROUP); its help context
 // is the group's default one.
 UINT PaletteGroupCommand(int group);

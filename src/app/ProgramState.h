@@ -1,8 +1,7 @@
 #pragma once
 // State that belongs to the running program rather than to a document or a
 // window: which palette tool the chart views place, whether an id came from
-// the search, how far each palette group is scrolled, where the program
-// lives. It stays across documents; Reset() gives the values of a program
+// the search, how far each palette group is scrolled, where documents go. It stays across documents; Reset() gives the values of a program
 // that has just started (the tests call it before each test).
 #include "app/PaletteTools.h"
 
@@ -11,12 +10,23 @@
 #include <array>
 #include <cstdint>
 
+// The chart views' tool modes: what the next press in a view does.
+namespace toolmode {
+constexpr std::int32_t kSelect = 0;
+// Place the palette's current tool.
+constexpr std::int32_t kPlace = 1;
+constexpr std::int32_t kWire = 2;
+// The shapes of the monitor window.
+constexpr std::int32_t kRect = 4;
+constexpr std::int32_t kOval = 5;
+constexpr std::int32_t kLine = 6;
+} // namespace toolmode
+
 struct ProgramState {
     // The chart views' editing state.
     struct Editing {
-        // 0 select, 1 place the current tool, 2 wires, 4 to 6 shapes of the
-        // monitor window.
-        std::int32_t toolMode = 0;
+        // One of toolmode::.
+        std::int32_t toolMode = toolmode::kSelect;
         UINT currentTool = 0;
         std::int32_t toolChosen = 0;
         // The out-of-sheet warning was shown during the current mouse action.
@@ -65,8 +75,9 @@ struct ProgramState {
     // The first and last shown item of each palette group.
     std::array<PaletteScroll, kPaletteGroups> palette{};
 
-    // The folder the program runs from; empty: the executable's own.
-    QString programDir;
+    // The folder documents go to when none is remembered; empty: the
+    // user's documents folder.
+    QString documentsDir;
 
     void Reset() { *this = ProgramState(); }
 };

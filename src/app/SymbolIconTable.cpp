@@ -1,72 +1,56 @@
 #include "app/SymbolIconTable.h"
 
-#include <array>
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
-constexpr std::array<SymbolIconResources, 59> kIcons = {{
+// The order the pictures load in: flow control, positioning codes, function
+// instructions, each group's main pictures before their variants.
+// clang-format off
+constexpr const char* kOrder[] = {
     // Flow control.
-    {"START", 4014, 4082, 4094},
-    {"END", 4009, 0, 4095},
-    {"SUBROUTINE", 4007, 4086, 0},
-    {"RET", 4013, 0, 0},
-    {"SUBROUTINE CALL", 4015, 4085, 0},
-    {"JUMP", 4010, 4084, 0},
-    {"POINTER", 4011, 4087, 0},
-    {"CONDITIONAL JUMP", 4008, 0, 0},
-    {"PROGRAM in TEXT", 4012, 4083, 0},
-    {"JUMPWEND", 390, 0, 0},
+    "START", "END", "SUBROUTINE", "RET", "SUBROUTINE CALL", "JUMP", "POINTER", "CONDITIONAL JUMP", "PROGRAM in TEXT",
+    "JUMPWEND",
     // Positioning codes.
-    {"DRIVE", 4034, 0, 0},
-    {"DRIVE TO ZERO", 4035, 0, 0},
-    {"LINEAR", 4038, 0, 0},
-    {"CIRCULAR", 4032, 0, 0},
-    {"INCREMENTAL OR ABSOLUTE", 4036, 0, 0},
-    {"TIMER", 4030, 0, 0},
-    {"SET ADDRESS", 4040, 0, 0},
-    {"CHK", 4031, 0, 0},
-    {"DRVR", 4029, 0, 0},
-    {"INTERRUPT", 4037, 0, 0},
-    {"COMPENSATION", 4033, 0, 0},
-    {"MCODE", 4039, 0, 0},
-    {"LINEAR INT", 4024, 0, 0},
-    {"CIRCULAR CW", 4018, 0, 0},
-    {"CIRCULAR CCW", 4017, 0, 0},
-    {"INCREMENTAL", 4023, 0, 0},
-    {"ABSOLUTE", 4025, 0, 0},
-    {"SETR", 4028, 0, 0},
-    {"ONE STEP INTERRUPT", 4027, 0, 0},
-    {"TWO STEP INTERRUPT", 4022, 0, 0},
-    {"MOVE COMPENSATION", 4020, 0, 0},
-    {"CENTER COMPENSATION", 4019, 0, 0},
-    {"RADIOUS COMPENSATION", 4021, 0, 0},
-    {"CANCEL COMPENSATION", 4016, 0, 0},
+    "DRIVE", "DRIVE TO ZERO", "LINEAR", "CIRCULAR", "INCREMENTAL OR ABSOLUTE", "TIMER", "SET ADDRESS", "CHK", "DRVR",
+    "INTERRUPT", "COMPENSATION", "MCODE", "LINEAR INT", "CIRCULAR CW", "CIRCULAR CCW", "INCREMENTAL", "ABSOLUTE",
+    "SETR", "ONE STEP INTERRUPT", "TWO STEP INTERRUPT", "MOVE COMPENSATION", "CENTER COMPENSATION",
+    "RADIOUS COMPENSATION", "CANCEL COMPENSATION",
     // Function instructions, and the one-axis interpolation pictures.
-    {"REPEAT", 4047, 0, 0},
-    {"MOVE", 4046, 0, 0},
-    {"BCD - BIN", 4043, 0, 0},
-    {"ARITHMETIC", 4042, 0, 0},
-    {"LOGICAL", 4045, 0, 0},
-    {"X-ABSOLUTE", 4049, 0, 0},
-    {"EXTERNAL DIGITAL SWITCH", 4044, 0, 0},
-    {"SEGMENT DISPLAY", 4048, 0, 0},
-    {"SET", 4041, 0, 0},
-    {"REPEAT END", 4057, 0, 0},
-    {"MAGNIFICATION MOVE", 4054, 0, 0},
-    {"REDUCTION MOVE", 4056, 0, 0},
-    {"BIN - BCD", 4050, 0, 0},
-    {"SUBTRACT", 4059, 0, 0},
-    {"MULTIPLY", 4055, 0, 0},
-    {"DIVISION", 4052, 0, 0},
-    {"INCREMENT", 4053, 0, 0},
-    {"DECREMENT", 4051, 0, 0},
-    {"COMPLEMENT", 4063, 0, 0},
-    {"LOGICAL WOR", 4060, 0, 0},
-    {"LOGICAL WXOR", 4061, 0, 0},
-    {"Y-ABSOLUTE", 4062, 0, 0},
-    {"RESET", 4058, 0, 0},
-    {"LINEAR 10QW", 4089, 0, 0},
-    {"LINEAR INT10QW", 4090, 0, 0},
-}};
+    "REPEAT", "MOVE", "BCD - BIN", "ARITHMETIC", "LOGICAL", "X-ABSOLUTE", "EXTERNAL DIGITAL SWITCH",
+    "SEGMENT DISPLAY", "SET", "REPEAT END", "MAGNIFICATION MOVE", "REDUCTION MOVE", "BIN - BCD", "SUBTRACT",
+    "MULTIPLY", "DIVISION", "INCREMENT", "DECREMENT", "COMPLEMENT", "LOGICAL WOR", "LOGICAL WXOR", "Y-ABSOLUTE",
+    "RESET", "LINEAR 10QW", "LINEAR INT10QW",
+};
+// clang-format on
+
+const KindIcon* FindIcon(const char* name)
+{
+    for (const ObjectKind* kind : kinds::All())
+        for (const KindIcon& icon : kind->icons)
+            if (std::strcmp(icon.name, name) == 0) return &icon;
+    return nullptr;
+}
+
+std::vector<KindIcon> Collect()
+{
+    std::vector<KindIcon> table;
+    for (const char* name : kOrder) {
+        if (const KindIcon* icon = FindIcon(name)) table.push_back(*icon);
+    }
+    // Pictures of kinds that came later follow the listed ones.
+    for (const ObjectKind* kind : kinds::All())
+        for (const KindIcon& icon : kind->icons)
+            if (std::ranges::none_of(kOrder, [&](const char* name) { return std::strcmp(name, icon.name) == 0; }))
+                table.push_back(icon);
+    return table;
+}
 } // namespace
 
-std::span<const SymbolIconResources> SymbolIconTable() { return kIcons; }
+std::span<const SymbolIconResources> SymbolIconTable()
+{
+    // The kinds have all registered once the program runs.
+    static const std::vector<KindIcon> table = Collect();
+    return table;
+}

@@ -1,16 +1,13 @@
 #pragma once
 // Every symbol picture of the program: the symbol name (the exact key the
 // symbols ask with) and the bitmap resource of each state it has a picture
-// for. The application loads them in this order.
+// for. The application loads them in this order; the pictures themselves are
+// the kinds' (chart/ObjectKinds.h).
+#include "chart/ObjectKinds.h"
 #include "platform/Types.h"
 
 #include <span>
 
-struct SymbolIconResources {
-    const char* name;
-    UINT normal; // state 0
-    UINT error;  // state 2; 0: none
-    UINT missing; // state 3; 0: none
-};
+using SymbolIconResources = KindIcon;
 
 std::span<const SymbolIconResources> SymbolIconTable();

@@ -1,7 +1,9 @@
 #pragma once
 // The three controller types a document is made for, and the rules that
-// depend on them. The document stores the type as a 32-bit int (file bytes
-// stay as they are); any other value is kept and shown as "Unknown".
+// depend on them; the axes a program, a START, an operand or a controller
+// request belongs to; the subtask's program number. The document stores the
+// type as a 32-bit int (file bytes stay as they are); any other value is kept
+// and shown as "Unknown".
 #include <cstdint>
 
 namespace ctype {
@@ -28,3 +30,20 @@ constexpr bool MovesOneAxisAtATime(std::int32_t type) { return type == kOneAxis 
 constexpr int HighestPointerNumber(std::int32_t type) { return IsOneAxis(type) ? 127 : 255; }
 
 } // namespace ctype
+
+// The axes, as files, dialogs and the controller link number them.
+namespace axis {
+
+constexpr std::int32_t kX = 0;
+constexpr std::int32_t kY = 1;
+// Not bound to one axis: the program of both axes driven together, the
+// subtask's, a START in the monitor window.
+constexpr std::int32_t kBoth = 2;
+
+// One of the two axes themselves.
+constexpr bool IsXOrY(std::int32_t a) { return a == kX || a == kY; }
+
+} // namespace axis
+
+// The program number the subtask's START carries; no axis's table holds it.
+constexpr std::int32_t kSubtaskProgramNumber = 100;

@@ -5,6 +5,7 @@
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
@@ -13,6 +14,7 @@
 #include <limits>
 
 KT_IMPLEMENT_SERIAL(CHOXBaseRect, CHOXRect, 0)
+KT_REGISTER_KIND(CHOXBaseRect, .type = objtype::kBaseRect)
 
 namespace {
 

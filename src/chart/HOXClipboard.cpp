@@ -4,6 +4,7 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXSymbol.h"
+#include "chart/TransferRules.h"
 #include "platform/Archive.h"
 #include "platform/Clipboard.h"
 #include "platform/DragDrop.h"
@@ -58,21 +59,21 @@ bool CHOXClipboard::ReadObjects(DrawObjList& list, const COleDataObject& data, c
 
 bool CHOXClipboard::PassesDragFilter(const CHOXDrawObj* object, std::int32_t controllerType)
 {
-    switch (object->GetObjectType()) {
-    case objtype::kFlowStart: {
-        std::int32_t axis = 0;
+    if (transfer::HoldsProgram(*object)) {
+        std::int32_t axis = axis::kX;
         std::int32_t number = 0;
-        if (!static_cast<const CHOXSymbol*>(object)->GetHeldProgramNumber(&axis, &number)) return true;
+        static_cast<const CHOXSymbol*>(object)->GetHeldProgramNumber(&axis, &number);
         // The subtask's START takes a program of the target's axis when it
         // lands outside the subtask chart.
-        if (axis == 2 && number == 100) return true;
+        if (axis == axis::kBoth && number == kSubtaskProgramNumber) return true;
         switch (controllerType) {
-        case ctype::kInterpolated: return axis == 2;
-        case ctype::kOneAxis: return axis == 0;
-        case ctype::kTwoAxes: return axis != 2;
+        case ctype::kInterpolated: return axis == axis::kBoth;
+        case ctype::kOneAxis: return axis == axis::kX;
+        case ctype::kTwoAxes: return axis != axis::kBoth;
         default: return true;
         }
     }
+    switch (object->GetObjectType()) {
     case objtype::kCodeCir: return !ctype::IsOneAxis(controllerType) && !ctype::HasIndependentAxes(controllerType);
     case objtype::kCodeLine: return !ctype::HasIndependentAxes(controllerType);
     default: return true;

@@ -7,6 +7,7 @@
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
+#include "chart/ObjectKinds.h"
 #include "chart/WireGeometry.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
@@ -14,6 +15,7 @@
 #include <cmath>
 
 KT_IMPLEMENT_SERIAL(CHOXConnect, CHOXDrawObj, 0)
+KT_REGISTER_KIND(CHOXConnect, .type = objtype::kConnect, .helpContext = 0x10088)
 
 using chart::Pt;
 using chart::Sat;
@@ -115,7 +117,7 @@ CHOXConnect* CHOXConnect::FindWire(DWORD id) const { return chart::FindWire(m_pW
 bool CHOXConnect::IsSideExit() const
 {
     const CHOXSymbol* source = FindSymbol(m_nSourceId);
-    return source != nullptr && source->GetObjectType() == objtype::kFlowCJump && m_nSourcePin == 2;
+    return source != nullptr && source->IsSideExitPin(m_nSourcePin);
 }
 
 void CHOXConnect::RecomputeBounds()

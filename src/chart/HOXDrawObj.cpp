@@ -3,15 +3,18 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXView.h"
-#include "chart/RecordCasts.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
+#include "chart/RecordCasts.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
+#include "res/StringIds.h"
 
 #include <algorithm>
 
 KT_IMPLEMENT_SERIAL(CHOXDrawObj, CObject, 0)
+KT_REGISTER_KIND(CHOXDrawObj, .type = objtype::kDrawObj)
 
 namespace {
 
@@ -235,7 +238,7 @@ void CHOXDrawObj::SettleAfterDrag(CHOXView* view)
         return;
     }
     if (CHOXView::s_nOutOfSheetWarned == 0) {
-        AfxMessageBox(13064, MB_OK | MB_ICONHAND); // "ERROR:  Cannot draw out side the  Base Rectangle."
+        AfxMessageBox(IDS_OUTSIDE_SHEET, MB_OK | MB_ICONHAND);
         CHOXView::s_nOutOfSheetWarned = 1;
     }
     MoveTo(Shifted(m_position, std::int64_t(m_ptDragStart.x) - m_ptPrevDrag.x,

@@ -2,8 +2,8 @@
 
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
-#include "app/MainFrame.h"
 #include "app/ProgramState.h"
+#include "chart/FrameHooks.h"
 #include "chart/HOXClipboard.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
@@ -16,10 +16,9 @@ CHOXFlowView::CHOXFlowView()
 {
     OnCommand(ID_WIRE_TOOL, [this] { OnWireTool(); });
     OnCommand(ID_CONNECT_BUTTON, [this] { OnWireTool(); });
-    CCmdTarget::OnUpdate(ID_WIRE_TOOL, [](CCmdUI* ui) { ui->SetRadio(s_nToolMode == 2); });
+    CCmdTarget::OnUpdate(ID_WIRE_TOOL, [](CCmdUI* ui) { ui->SetRadio(s_nToolMode == toolmode::kWire); });
     CCmdTarget::OnUpdate(ID_CONNECT_BUTTON, [](CCmdUI*) {
-        if (CHOXApp* app = CHOXApp::Get(); app != nullptr && app->MainFrame() != nullptr)
-            app->MainFrame()->SetConnectButtonState(s_nToolMode == 2);
+        if (FrameHooks* frame = GetFrameHooks()) frame->SetConnectButtonState(s_nToolMode == toolmode::kWire);
     });
     OnCommand(ID_CHANGE_BASE_COLOR, [this] { OnChangeBaseColor(); });
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(ID_FILE_PRINT); });
@@ -35,7 +34,7 @@ CHOXFlowView::~CHOXFlowView() = default;
 
 void CHOXFlowView::OnWireTool()
 {
-    s_nToolMode = s_nToolMode == 2 ? 0 : 2;
+    s_nToolMode = s_nToolMode == toolmode::kWire ? toolmode::kSelect : toolmode::kWire;
     Select(nullptr);
 }
 

@@ -75,8 +75,6 @@ public:
     bool CheckInterpolationPaste(CHOXSymbol* symbol, bool& circularShown, bool& linearShown);
     bool PasteStart(CHOXSymbol* symbol, std::int32_t& lastMessage);
     bool PastePointerSymbol(CHOXSymbol* symbol, bool& shown);
-    // Whether a program in text defines a pointer number.
-    static bool ProgTextHasPointer(const CHOXSymbol* symbol);
     // A wire of a cut paste re-enters the chart when both its ends were
     // pasted with it; false otherwise.
     bool PasteWire(CHOXConnect* wire);
@@ -139,6 +137,8 @@ private:
     // The steps of PasteObjects for one object; false when it was left out.
     struct PasteState;
     bool PasteSymbol(CHOXSymbol* symbol, bool cut, PasteState& state);
+    // The numbers a pasted symbol brings settle by what it holds.
+    bool PasteNumbers(CHOXSymbol* symbol, bool cut, PasteState& state);
     bool PasteNode(CHOXNode* node);
     // Every pasted object: in sight, in the undo store, on the sheet.
     void FinishPasted(CHOXDrawObj* object);
@@ -175,10 +175,6 @@ private:
     void FinishJoin(CHOXConnect* wire, UINT flags, CPoint point);
     // A join refused with its message: the undo store forgets the wire too.
     void RefuseJoin(UINT messageId, CPoint docPoint);
-    // The arrow keys.
-    // False when the key's handling stops at the object.
-    bool Nudge(CHOXDrawObj* object, UINT key, const CRect& sheet);
-    bool SlideNode(CHOXNode* node, UINT key);
 
     // The band's area in device pixels, for redrawing.
     void InvalidateBand();

@@ -19,22 +19,15 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <algorithm>
 #include <set>
 
 namespace {
 
-constexpr UINT IDS_START_IN_SUBTASK = 13235;
-constexpr UINT IDS_NO_PROGRAM_NUMBER = 13241;
 constexpr UINT IDS_NOT_FOR_FLOW_WINDOW = 13920;
 constexpr UINT IDS_DUPLICATE_NODES = 13921;
-constexpr UINT IDS_ONE_AXIS_START_ON_BOTH = 13922;
-constexpr UINT IDS_BOTH_AXES_START_ELSEWHERE = 13923;
-constexpr UINT IDS_Y_START_ON_ONE_AXIS = 13924;
-constexpr UINT IDS_NO_POINTER_NUMBER = 13925;
-constexpr UINT IDS_COMMAND_FAILED = 61705;
-constexpr UINT IDS_BAD_DATA = 61728;
 
 constexpr UINT kStop = MB_OK | MB_ICONHAND;
 
@@ -167,7 +160,7 @@ void CHOXFlowView::OnEditCut()
 void CHOXFlowView::OnEditSelectAll()
 {
     SetCursor(Cursor::Arrow);
-    s_nToolMode = 0;
+    s_nToolMode = toolmode::kSelect;
     Select(nullptr);
     CHOXWnd* wnd = GetWnd();
     if (wnd == nullptr) return;
@@ -260,7 +253,8 @@ bool CHOXFlowView::ReadClipboardObjects(const COleDataObject& data)
         block = CHOXClipboard(EditedDocument()).ReadBlock(*bytes);
     } catch (const ArchiveError& e) {
         // "Unexpected file format."
-        AfxMessageBox(LoadStr(IDS_BAD_DATA), MB_OK | MB_ICONEXCLAMATION, QString::fromStdString(e.what()));
+        AfxMessageBox(LoadStr(IDS_UNEXPECTED_FILE_FORMAT), MB_OK | MB_ICONEXCLAMATION,
+                      QString::fromStdString(e.what()));
         return false;
     }
     m_nPasteFormat = block.formatWord;
@@ -369,27 +363,7 @@ bool CHOXFlowView::PasteSymbol(CHOXSymbol* symbol, bool cut, PasteState& state)
             return false;
         }
     }
-    bool accepted = true;
-    switch (symbol->GetObjectType()) {
-    case objtype::kCodeLine:
-    case objtype::kCodeCir: accepted = CheckInterpolationPaste(symbol, state.circularShown, state.linearShown); break;
-    case objtype::kFlowStart: accepted = PasteStart(symbol, state.lastStartMessage); break;
-    case objtype::kFlowSubRtn:
-    case objtype::kFlowPointer: accepted = PastePointerSymbol(symbol, state.pointerShown); break;
-    case objtype::kFlowProgText:
-        if (!cut) {
-            // The copy would define the original's labels a second time.
-            if (ProgTextHasPointer(symbol)) symbol->SetState(CHOXSymbol::kError);
-        } else if (transfer::HasTakenPointer(*doc, *symbol)) {
-            // A label the Cut gave back was taken since.
-            symbol->SetState(CHOXSymbol::kError);
-        } else {
-            transfer::MarkHeldNumbers(*doc, *symbol);
-        }
-        break;
-    default: symbol->AssignNewNumber(); break;
-    }
-    if (!accepted) {
+    if (!PasteNumbers(symbol, cut, state)) {
         if (!cut) doc->ReleaseSymbolId();
         return false;
     }
@@ -398,6 +372,32 @@ bool CHOXFlowView::PasteSymbol(CHOXSymbol* symbol, bool cut, PasteState& state)
     wnd->AddObject(TakePasted(symbol));
     symbol->UpdateText();
     symbol->CalcSteps();
+    return true;
+}
+
+bool CHOXFlowView::PasteNumbers(CHOXSymbol* symbol, bool cut, PasteState& state)
+{
+    const int type = symbol->GetObjectType();
+    if (type == objtype::kCodeLine || type == objtype::kCodeCir)
+        return CheckInterpolationPaste(symbol, state.circularShown, state.linearShown);
+    CHOXDoc* doc = GetWnd()->GetDocument();
+    switch (transfer::CarriedNumbers(*symbol)) {
+    case transfer::Carried::kProgram: return PasteStart(symbol, state.lastStartMessage);
+    case transfer::Carried::kPointer: return PastePointerSymbol(symbol, state.pointerShown);
+    case transfer::Carried::kLabels:
+        if (!cut) {
+            // The copy would define the original's labels a second time.
+            symbol->SetState(CHOXSymbol::kError);
+        } else if (transfer::HasTakenPointer(*doc, *symbol)) {
+            // A label the Cut gave back was taken since.
+            symbol->SetState(CHOXSymbol::kError);
+        } else {
+            transfer::MarkHeldNumbers(*doc, *symbol);
+        }
+        return true;
+    case transfer::Carried::kNothing: break;
+    }
+    symbol->AssignNewNumber();
     return true;
 }
 
@@ -424,29 +424,29 @@ bool CHOXFlowView::PasteStart(CHOXSymbol* symbol, std::int32_t& lastMessage)
     };
     if (wnd->IsSubtaskWindow()) {
         for (const auto& [key, object] : wnd->GetObjectMap())
-            if (object->GetObjectType() == objtype::kFlowStart) return refuse(kStartInSubtask, IDS_START_IN_SUBTASK);
+            if (transfer::HoldsProgram(*object)) return refuse(kStartInSubtask, IDS_START_IN_SUBTASK);
         symbol->AssignNewNumber();
         return true;
     }
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     std::int32_t number = 0;
     symbol->GetHeldProgramNumber(&axis, &number);
     const std::int32_t type = doc->GetControllerType();
     // A START of the subtask runs a program of the axis this chart runs.
-    if (number == 100) axis = ctype::IsInterpolated(type) ? 2 : 0;
-    if (ctype::IsInterpolated(type) && (axis == 0 || axis == 1))
-        return refuse(kOneAxisStartOnBoth, IDS_ONE_AXIS_START_ON_BOTH);
-    if ((ctype::IsOneAxis(type) || ctype::HasIndependentAxes(type)) && axis == 2)
-        return refuse(kBothAxesStartElsewhere, IDS_BOTH_AXES_START_ELSEWHERE);
-    if (ctype::IsOneAxis(type) && axis == 1) return refuse(kYStartOnOneAxis, IDS_Y_START_ON_ONE_AXIS);
-    if (number == 100) {
-        if (doc->FindFreeProgramNumber(axis) == -1) return refuse(kNoProgramNumber, IDS_NO_PROGRAM_NUMBER);
+    if (number == kSubtaskProgramNumber) axis = ctype::IsInterpolated(type) ? axis::kBoth : axis::kX;
+    if (ctype::IsInterpolated(type) && axis::IsXOrY(axis))
+        return refuse(kOneAxisStartOnBoth, IDS_PASTE_ONE_AXIS_START_ON_BOTH);
+    if ((ctype::IsOneAxis(type) || ctype::HasIndependentAxes(type)) && axis == axis::kBoth)
+        return refuse(kBothAxesStartElsewhere, IDS_PASTE_BOTH_AXES_START_ELSEWHERE);
+    if (ctype::IsOneAxis(type) && axis == axis::kY) return refuse(kYStartOnOneAxis, IDS_PASTE_Y_START_ON_ONE_AXIS);
+    if (number == kSubtaskProgramNumber) {
+        if (doc->FindFreeProgramNumber(axis) == -1) return refuse(kNoProgramNumber, IDS_PASTE_START_NO_PROGRAM_NUMBER);
         symbol->SetAxis(axis);
         symbol->AssignNewNumber();
         return true;
     }
     if (doc->IsProgramNumberUsed(axis, number)) {
-        if (doc->FindFreeProgramNumber(axis) == -1) return refuse(kNoProgramNumber, IDS_NO_PROGRAM_NUMBER);
+        if (doc->FindFreeProgramNumber(axis) == -1) return refuse(kNoProgramNumber, IDS_PASTE_START_NO_PROGRAM_NUMBER);
         symbol->AssignNewNumber();
         return true;
     }
@@ -465,7 +465,7 @@ bool CHOXFlowView::PastePointerSymbol(CHOXSymbol* symbol, bool& shown)
     const int probe = doc->AllocPointerNumber();
     if (probe == -1) {
         // "ERROR : Pointer number  exceeds the Maximum limit.\nCan not Paste this symbol."
-        if (!shown) AfxMessageBox(IDS_NO_POINTER_NUMBER, kStop);
+        if (!shown) AfxMessageBox(IDS_PASTE_POINTER_EXCEEDS_LIMIT, kStop);
         shown = true;
         return false;
     }
@@ -473,8 +473,6 @@ bool CHOXFlowView::PastePointerSymbol(CHOXSymbol* symbol, bool& shown)
     symbol->AssignNewNumber();
     return true;
 }
-
-bool CHOXFlowView::ProgTextHasPointer(const CHOXSymbol* symbol) { return transfer::HasPointerLabel(*symbol); }
 
 bool CHOXFlowView::PasteWire(CHOXConnect* wire)
 {

@@ -4,7 +4,9 @@
 #include "chart/HOXFlowView.h"
 
 #include "app/HOXDoc.h"
+#include "app/ProgramState.h"
 #include "chart/ChartLookup.h"
+#include "chart/ControllerType.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
@@ -15,23 +17,13 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 namespace {
 
-constexpr UINT IDS_START_IN_SUBTASK = 13235;
-constexpr UINT IDS_CIRCULAR_REFUSED = 13236;
-constexpr UINT IDS_CIRCULAR_FOR_TWO_AXES = 13237;
-constexpr UINT IDS_CIRCULAR_FOR_ONE_AXIS = 13238;
-constexpr UINT IDS_LINEAR_REFUSED = 13239;
-constexpr UINT IDS_NO_POINTER_NUMBER = 13240;
-constexpr UINT IDS_NO_PROGRAM_NUMBER = 13268;
 constexpr UINT IDS_SYMBOL_NOT_MADE = 13269;
-constexpr UINT IDS_OUTSIDE_SHEET = 13064;
 
-bool IsNode(const CHOXDrawObj* object) { return object != nullptr && object->GetObjectType() == objtype::kNode; }
 bool IsWire(const CHOXDrawObj* object) { return object != nullptr && object->GetObjectType() == objtype::kConnect; }
-
-bool IsArrowKey(UINT key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
 
 } // namespace
 
@@ -43,8 +35,8 @@ void CHOXFlowView::OnLButtonDown(UINT flags, CPoint point)
     const CPoint docPoint = ClientToDoc(point);
     if (EditedDocument() == nullptr || chart::AsFlowWnd(GetWnd()) == nullptr) return;
     switch (s_nToolMode) {
-    case 1: PressPlace(docPoint); break;
-    case 2: PressWire(docPoint); break;
+    case toolmode::kPlace: PressPlace(docPoint); break;
+    case toolmode::kWire: PressWire(docPoint); break;
     default:
         SetCapture();
         PressSelect(flags, point, docPoint);
@@ -61,8 +53,8 @@ void CHOXFlowView::OnMouseMove(UINT flags, CPoint point)
     }
     if (chart::AsFlowWnd(GetWnd()) == nullptr) return;
     switch (s_nToolMode) {
-    case 1: SetCursor(Cursor::Cross); break;
-    case 2:
+    case toolmode::kPlace: SetCursor(Cursor::Cross); break;
+    case toolmode::kWire:
         SetCursor(Cursor::Cross);
         // The loose end of the wire being drawn follows the pointer.
         if (m_selection.size() == 1 && IsWire(m_selection.front()) && HasCapture())
@@ -81,8 +73,8 @@ void CHOXFlowView::OnLButtonUp(UINT flags, CPoint point)
     }
     if (chart::AsFlowWnd(GetWnd()) == nullptr) return;
     switch (s_nToolMode) {
-    case 1: ReleasePlace(flags, point); break;
-    case 2: ReleaseWire(flags, point, docPoint); break;
+    case toolmode::kPlace: ReleasePlace(flags, point); break;
+    case toolmode::kWire: ReleaseWire(flags, point, docPoint); break;
     default: ReleaseSelect(flags, point); break;
     }
 }
@@ -118,18 +110,7 @@ void CHOXFlowView::PressSelect(UINT flags, CPoint point, CPoint docPoint)
     if (object->GetObjectType() == objtype::kFlowJumpEnd) return;
     if (!sheetHandle) {
         if ((flags & MK_SHIFT) != 0) {
-            if (m_selection.empty() || IsWire(m_selection.front())) {
-                Select(object);
-            } else {
-                if (IsNode(m_selection.front())) Deselect(m_selection.front());
-                if (IsNode(object)) {
-                    Select(object);
-                } else if (IsSelected(object)) {
-                    Deselect(object);
-                } else {
-                    Select(object, true);
-                }
-            }
+            ShiftSelect(object);
             // A Shift press never moves anything.
             ReleaseCapture();
         } else {
@@ -213,7 +194,7 @@ void CHOXFlowView::ReleaseSelect(UINT flags, CPoint point)
         Invalidate(false);
     }
     SetCursor(Cursor::Arrow);
-    s_nToolMode = 0;
+    s_nToolMode = toolmode::kSelect;
     ReleaseCapture();
     RecordSelectionMove();
 }
@@ -266,7 +247,7 @@ void CHOXFlowView::PressPlace(CPoint docPoint)
 void CHOXFlowView::EndPlacing()
 {
     SetCursor(Cursor::Arrow);
-    s_nToolMode = 0;
+    s_nToolMode = toolmode::kSelect;
     ReleaseCapture();
 }
 
@@ -291,7 +272,7 @@ bool CHOXFlowView::CheckPlacement(CHOXFlowWnd* wnd)
         // Only whether one is free: the symbol takes its own number.
         const int n = doc->AllocPointerNumber();
         if (n == -1) {
-            refusal = IDS_NO_POINTER_NUMBER;
+            refusal = IDS_CREATE_POINTER_EXCEEDS_LIMIT;
         } else {
             doc->FreePointerNumber(n);
         }
@@ -302,12 +283,12 @@ bool CHOXFlowView::CheckPlacement(CHOXFlowWnd* wnd)
             for (const auto& [id, object] : wnd->GetObjectMap())
                 if (object->GetObjectType() == objtype::kFlowStart) refusal = IDS_START_IN_SUBTASK;
         } else if (ctype::IsInterpolated(type)) {
-            if (doc->FindFreeProgramNumber(2) == -1) refusal = IDS_NO_PROGRAM_NUMBER;
+            if (doc->FindFreeProgramNumber(axis::kBoth) == -1) refusal = IDS_CREATE_PROGRAM_EXCEEDS_99;
         } else if (ctype::HasIndependentAxes(type)) {
-            if (doc->FindFreeProgramNumber(0) == -1 && doc->FindFreeProgramNumber(1) == -1)
-                refusal = IDS_NO_PROGRAM_NUMBER;
-        } else if (doc->FindFreeProgramNumber(0) == -1) {
-            refusal = IDS_NO_PROGRAM_NUMBER;
+            if (doc->FindFreeProgramNumber(axis::kX) == -1 && doc->FindFreeProgramNumber(axis::kY) == -1)
+                refusal = IDS_CREATE_PROGRAM_EXCEEDS_99;
+        } else if (doc->FindFreeProgramNumber(axis::kX) == -1) {
+            refusal = IDS_CREATE_PROGRAM_EXCEEDS_99;
         }
         break;
     default: break;
@@ -324,7 +305,7 @@ void CHOXFlowView::ReleasePlace(UINT flags, CPoint point)
     SetCursor(Cursor::Arrow);
     Select(nullptr);
     if (CHOXDoc* doc = EditedDocument()) doc->SetModifiedFlag(true);
-    s_nToolMode = 0;
+    s_nToolMode = toolmode::kSelect;
     ReleaseCapture();
     RecordSelectionMove();
 }
@@ -334,76 +315,5 @@ void CHOXFlowView::ReleasePlace(UINT flags, CPoint point)
 
 void CHOXFlowView::OnKeyDown(UINT key, UINT repeat, UINT flags)
 {
-    CHOXWnd* wnd = GetWnd();
-    if (!IsArrowKey(key) || wnd == nullptr || wnd->GetBaseRect() == nullptr) {
-        CView::OnKeyDown(key, repeat, flags);
-        return;
-    }
-    if (m_selection.empty()) return;
-    const CRect sheet = wnd->GetBaseRect()->GetRect();
-    for (CHOXDrawObj* object : std::vector<CHOXDrawObj*>(m_selection))
-        if (!Nudge(object, key, sheet)) return;
-    if (CHOXDoc* doc = wnd->GetDocument()) {
-        doc->SetModifiedFlag(true);
-        doc->UpdateAllViews(nullptr, 0, nullptr);
-    }
-    CView::OnKeyDown(key, repeat, flags);
-}
-
-bool CHOXFlowView::Nudge(CHOXDrawObj* object, UINT key, const CRect& sheet)
-{
-    if (IsNode(object)) return SlideNode(static_cast<CHOXNode*>(object), key);
-    // Every object keeps 14 units and the step's 3 inside the sheet.
-    const CRect& r = object->GetRect();
-    std::int64_t dx = 0;
-    std::int64_t dy = 0;
-    switch (key) {
-    case VK_DOWN:
-        if (std::int64_t(r.bottom) + 3 < std::int64_t(sheet.bottom) - 14) dy = 1;
-        break;
-    case VK_UP:
-        if (std::int64_t(r.top) - 3 > std::int64_t(sheet.top) + 14) dy = -1;
-        break;
-    case VK_LEFT:
-        if (std::int64_t(r.left) - 3 > std::int64_t(sheet.left) + 14) dx = -1;
-        break;
-    default:
-        if (std::int64_t(r.right) + 3 < std::int64_t(sheet.right) - 14) dx = 1;
-        break;
-    }
-    if (dx == 0 && dy == 0) return true;
-    object->MoveTo(CHOXDrawObj::Shifted(r, dx, dy), this);
-    object->EnsureVisible(this);
-    return true;
-}
-
-bool CHOXFlowView::SlideNode(CHOXNode* node, UINT key)
-{
-    // A node moves only up and down its wire.
-    if (key == VK_LEFT || key == VK_RIGHT) return false;
-    const CHOXConnect* wire = chart::FindWire(GetWnd(), node->GetOutWireId());
-    if (wire == nullptr) return false;
-    const std::vector<CPoint>& points = wire->GetPoints();
-    if (points.size() < 2) return true;
-    std::int64_t y1 = 0;
-    std::int64_t y2 = 0;
-    if (points.front().x == points.back().x) {
-        y1 = points.front().y;
-        y2 = points.back().y;
-    } else {
-        const std::int32_t k = wire->GetNodeSegment();
-        // A segment the wire does not have gives the node nowhere to go.
-        if (k < 0 || std::size_t(k) + 1 >= points.size()) return true;
-        y1 = points[std::size_t(k)].y;
-        y2 = points[std::size_t(k) + 1].y;
-    }
-    const CRect& r = node->GetRect();
-    std::int64_t dy = 0;
-    if (key == VK_DOWN) {
-        if (std::int64_t(r.bottom) + 3 < (y1 < y2 ? y2 : y1)) dy = 1;
-    } else if (std::int64_t(r.top) - 3 > (y1 < y2 ? y1 : y2)) {
-        dy = -1;
-    }
-    if (dy != 0) node->MoveTo(CHOXDrawObj::Shifted(r, 0, dy), this);
-    return true;
+    if (NudgeSelection(key)) CView::OnKeyDown(key, repeat, flags);
 }

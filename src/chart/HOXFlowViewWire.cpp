@@ -4,6 +4,7 @@
 #include "chart/HOXFlowView.h"
 
 #include "app/HOXDoc.h"
+#include "app/ProgramState.h"
 #include "chart/ChartLookup.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
@@ -21,10 +22,6 @@ constexpr UINT IDS_NODE_TO_INPUT = 13270;
 constexpr UINT IDS_SAME_SYMBOL = 13271;
 constexpr UINT IDS_NODE_TO_NODE = 13272;
 constexpr UINT IDS_INPUT_TO_NODE = 13273;
-
-// The side exit of a conditional jump: its wire jumps, so it gets no
-// jump-end marker of its own.
-constexpr std::int32_t kSideExitPin = 2;
 
 // The 10 by 10 square centred on the point.
 CRect SquareAround(CPoint p)
@@ -45,7 +42,7 @@ void CHOXFlowView::PressWire(CPoint docPoint)
     auto* node = dynamic_cast<CHOXNode*>(object);
     if (doc == nullptr || (symbol == nullptr && node == nullptr)) {
         // Pressing beside the pins and nodes ends the wire tool.
-        s_nToolMode = 0;
+        s_nToolMode = toolmode::kSelect;
         SetCursor(Cursor::Arrow);
         Invalidate(false);
         return;
@@ -68,7 +65,7 @@ void CHOXFlowView::PressWire(CPoint docPoint)
     }
     const std::int32_t id = doc->NewWireId();
     if (id == -1) {
-        s_nToolMode = 0;
+        s_nToolMode = toolmode::kSelect;
         SetCursor(Cursor::Arrow);
         Invalidate(false);
         return;
@@ -131,7 +128,8 @@ bool CHOXFlowView::JoinToSymbol(CHOXConnect* wire, CHOXSymbol* end, CPoint docPo
         wire->SetSource(end->GetId(), pin);
         wire->SetTarget(startId, CHOXConnect::kTargetNode);
         chart::FindNode(wnd, startId)->AddInWire(wire->GetId());
-        if (pin != kSideExitPin)
+        // A side exit's wire jumps already: it gets no jump-end marker.
+        if (!end->IsSideExitPin(pin))
             wire->SetJumpEnd(CHOXJumpEndBase::Make(m_nWireStartObject, SquareAround(docPoint), wnd));
         return true;
     }
@@ -177,7 +175,7 @@ bool CHOXFlowView::JoinToNode(CHOXConnect* wire, CHOXNode* end, CPoint docPoint)
     end->AddInWire(wire->GetId());
     wire->SetSource(startId, m_nWireStartPin);
     wire->SetTarget(end->GetId(), CHOXConnect::kTargetNode);
-    if (m_nWireStartPin != kSideExitPin)
+    if (startPin->GetKind() != CHOXPin::kSideExit)
         wire->SetJumpEnd(CHOXJumpEndBase::Make(static_cast<std::int32_t>(end->GetId()), SquareAround(docPoint), wnd));
     return true;
 }
@@ -187,13 +185,13 @@ void CHOXFlowView::FinishJoin(CHOXConnect* wire, UINT flags, CPoint point)
     CHOXFlowWnd* wnd = chart::AsFlowWnd(GetWnd());
     wire->Reroute();
     if (CHOXJumpEndBase* marker = wire->GetJumpEnd()) marker->SetRect(SquareAround(wire->GetSecondPoint()));
-    // A conditional jump's side exit that leads to a symbol other than a
-    // JUMP jumps to a node of its own.
+    // A side exit that leads to a symbol other than a JUMP jumps to a node
+    // of its own.
     const CHOXSymbol* source = chart::FindSymbol(wnd, wire->GetSourceId());
     const CHOXSymbol* target =
         wire->GetTargetKind() == CHOXConnect::kTargetSymbol ? chart::FindSymbol(wnd, wire->GetTargetId()) : nullptr;
-    if (source != nullptr && target != nullptr && source->GetObjectType() == objtype::kFlowCJump &&
-        wire->GetSourcePin() == kSideExitPin && target->GetObjectType() != objtype::kFlowJump)
+    if (source != nullptr && target != nullptr && source->IsSideExitPin(wire->GetSourcePin()) &&
+        target->GetObjectType() != objtype::kFlowJump)
         wire->CreateNode();
     wire->NotifyJumpSymbol(0);
     wire->OnLButtonUp(this, flags, point);

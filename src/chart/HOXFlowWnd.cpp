@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
+#include "chart/ControllerType.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXConnect.h"
 #include "chart/HOXDrawObj.h"
@@ -16,6 +17,7 @@
 #include "platform/DC.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowWnd, CHOXWnd, 0)
 
@@ -94,7 +96,7 @@ void CHOXFlowWnd::AfterLoad()
     }
 }
 
-bool CHOXFlowWnd::IsSubtaskWindow() const { return m_strName == LoadStr(20000); }
+bool CHOXFlowWnd::IsSubtaskWindow() const { return m_strName == LoadStr(IDS_SUBTASK_NAME); }
 
 void CHOXFlowWnd::SetNames(const QString& name, const QString& description)
 {
@@ -275,7 +277,7 @@ std::int32_t CHOXFlowWnd::FreeSymbolIdBesidesMine() const
         const auto key = static_cast<WORD>(id);
         if (LookupObject(key) == nullptr && !m_pDocument->IsObjectIdUsed(key)) return id;
     }
-    AfxMessageBox(13646, MB_OK | MB_ICONHAND);
+    AfxMessageBox(IDS_TOO_MANY_SYMBOLS, MB_OK | MB_ICONHAND);
     return -1;
 }
 
@@ -293,7 +295,7 @@ void CHOXFlowWnd::CreateInitialSymbols(int kind)
     std::unique_ptr<CHOXSymbol> upper;
     switch (kind) {
     case 0: {
-        const int axis = ctype::IsInterpolated(m_pDocument->GetControllerType()) ? 2 : 0;
+        const int axis = ctype::IsInterpolated(m_pDocument->GetControllerType()) ? axis::kBoth : axis::kX;
         if (IsSubtaskWindow() || m_pDocument->FindFreeProgramNumber(axis) != -1)
             upper = MakeToolSymbol(ID_TOOL_FLOW_START, upperPoint, this);
         break;

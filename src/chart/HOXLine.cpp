@@ -1,5 +1,6 @@
 #include "chart/HOXLine.h"
 
+#include "chart/ObjectKinds.h"
 #include "platform/DC.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <utility>
 
 KT_IMPLEMENT_SERIAL(CHOXLine, CHOXShape, 0)
+KT_REGISTER_KIND(CHOXLine, .type = objtype::kLine, .helpContext = 0x10089, .maker = &MakeShapeOf<CHOXLine>)
 
 namespace {
 

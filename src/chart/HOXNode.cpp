@@ -8,6 +8,7 @@
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 
 KT_IMPLEMENT_SERIAL(CHOXNode, CHOXOval, 0)
+KT_REGISTER_KIND(CHOXNode, .type = objtype::kNode, .helpContext = 0x1008F)
 
 using chart::Pt;
 using chart::Sat;
@@ -278,7 +280,8 @@ void CHOXNode::MoveTo(const CRect& position, CHOXView*)
     m_position = position;
     if (CHOXConnect* out = FindWire(m_nOutWireId)) {
         const CHOXSymbol* source = chart::FindSymbol(m_pWnd, out->GetSourceId());
-        if (source != nullptr && source->GetObjectType() != objtype::kFlowCJump) out->SetNodeSegment(out->SegmentAt(position));
+        // The node on a wire from a symbol with a side exit keeps its segment.
+        if (source != nullptr && !source->HasSideExit()) out->SetNodeSegment(out->SegmentAt(position));
     }
     const CPoint c = CentreOf(position);
     const std::vector<DWORD> in = m_inWires;

@@ -1,8 +1,10 @@
 #include "chart/HOXOval.h"
 
+#include "chart/ObjectKinds.h"
 #include "platform/DC.h"
 
 KT_IMPLEMENT_SERIAL(CHOXOval, CHOXShape, 0)
+KT_REGISTER_KIND(CHOXOval, .type = objtype::kOval, .helpContext = 0x1008A, .maker = &MakeShapeOf<CHOXOval>)
 
 CHOXOval::CHOXOval() = default;
 

@@ -3,10 +3,12 @@
 #include "chart/ChartLookup.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Messages.h"
 
 KT_IMPLEMENT_SERIAL(CHOXPin, CObject, 0)
+KT_REGISTER_KIND(CHOXPin, .type = objtype::kPin)
 
 void CHOXPin::Serialize(CArchive& ar)
 {

@@ -1,8 +1,10 @@
 #include "chart/HOXRect.h"
 
+#include "chart/ObjectKinds.h"
 #include "platform/DC.h"
 
 KT_IMPLEMENT_SERIAL(CHOXRect, CHOXShape, 0)
+KT_REGISTER_KIND(CHOXRect, .type = objtype::kRect, .helpContext = 0x1008B, .maker = &MakeShapeOf<CHOXRect>)
 
 CHOXRect::CHOXRect() = default;
 

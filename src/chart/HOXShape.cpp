@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 KT_IMPLEMENT_SERIAL(CHOXShape, CHOXDrawObj, 0)
+KT_REGISTER_KIND(CHOXShape, .type = objtype::kShape)
 
 CHOXShape::CHOXShape() = default;
 

@@ -8,18 +8,21 @@
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SideTextScope.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
+#include "res/StringIds.h"
 
 #include <QStringList>
 
 #include <algorithm>
 
 KT_IMPLEMENT_SERIAL(CHOXSymbol, CHOXDrawObj, 0)
+KT_REGISTER_KIND(CHOXSymbol, .type = objtype::kSymbol)
 
 using chart::Pt;
 using chart::Sat;
@@ -140,8 +143,7 @@ int CHOXSymbol::FindFreePinAt(CPoint point)
     const std::int64_t t = m_position.top;
     const std::int64_t r = m_position.right;
     const std::int64_t b = m_position.bottom;
-    // The conditional jump's side pin takes the right end of its edges.
-    const std::int64_t d = GetObjectType() == objtype::kFlowCJump ? 14 : 0;
+    const std::int64_t d = GetSidePinInset();
     for (int i = 0; i < GetPinCount(); ++i) {
         const CHOXPin* pin = GetPin(i);
         if (pin == nullptr) continue;
@@ -159,6 +161,19 @@ int CHOXSymbol::FindFreePinAt(CPoint point)
     AfxMessageBox(QStringLiteral("ERROR :  Pins are not vacant on this side of this Symbol."), MB_OK | MB_ICONHAND);
     if (m_pWnd != nullptr && m_pWnd->GetUndo() != nullptr) m_pWnd->GetUndo()->Clear();
     return -1;
+}
+
+bool CHOXSymbol::IsSideExitPin(int i) const
+{
+    const CHOXPin* pin = GetPin(i);
+    return pin != nullptr && pin->GetKind() == CHOXPin::kSideExit;
+}
+
+bool CHOXSymbol::HasSideExit() const
+{
+    for (int i = 0; i < GetPinCount(); ++i)
+        if (IsSideExitPin(i)) return true;
+    return false;
 }
 
 bool CHOXSymbol::GetLinkedSymbolId(int i, DWORD* id) const
@@ -250,7 +265,6 @@ void CHOXSymbol::DrawBody(CDC* pDC)
 
 void CHOXSymbol::DrawPins(CDC* pDC)
 {
-    if (GetObjectType() == objtype::kFlowCJump) return;
     CHOXDoc* doc = m_pWnd != nullptr ? m_pWnd->GetDocument() : nullptr;
     if (doc == nullptr) return;
     for (int i = 0; i < GetPinCount(); ++i) {
@@ -355,7 +369,7 @@ void CHOXSymbol::OnLButtonUp(CHOXView* view, UINT, CPoint)
         m_ptPrevDrag = m_ptDragStart;
         RestoreScroll(view);
         if (CHOXView::s_nOutOfSheetWarned == 0 && CHOXView::s_nDropRefused == 0) {
-            AfxMessageBox(13064, MB_OK | MB_ICONHAND); // "ERROR:  Cannot draw out side the  Base Rectangle."
+            AfxMessageBox(IDS_OUTSIDE_SHEET, MB_OK | MB_ICONHAND);
             CHOXView::s_nOutOfSheetWarned = 1;
         }
     }

@@ -5,6 +5,8 @@
 // which the symbol classes produce their program text.
 #include "chart/HOXDrawObj.h"
 
+#include "chart/ControllerType.h"
+
 #include <QFont>
 #include <QString>
 
@@ -28,12 +30,15 @@ public:
         enum Kind : std::int32_t { kPointer, kProgram };
         Kind kind = kPointer;
         // A program number's axis selector: 0 X, 1 Y, 2 both axes together.
-        std::int32_t axis = 0;
+        std::int32_t axis = axis::kX;
         std::int32_t number = -1;
         // Whether the symbol gives the number back when it goes, as it stands
         // now: a symbol in the error state never took its number, and a
         // number may be shared with another holder.
         bool givesBack = false;
+        // Whether the symbol can take another number of the kind when its
+        // own is taken; a number written in the symbol's own text cannot.
+        bool renumbers = true;
 
         bool IsUsedIn(const CHOXDoc& doc) const;
         void MarkIn(CHOXDoc& doc) const;
@@ -92,6 +97,12 @@ public:
     // type runs (0 X, 1 Y, 2 both together) before it takes a number of that
     // axis; other symbols have no axis.
     virtual void SetAxis(std::int32_t axis) {}
+    // A dropped symbol that holds no number of the document's: a copy starts
+    // afresh, a moved symbol stays as it was.
+    virtual void SettleAfterDrop(bool moved)
+    {
+        if (!moved) AssignNewNumber();
+    }
     // A JUMP is told whether a conditional jump's side exit leads into it
     // (0) or not (1); other symbols ignore it.
     virtual void SetCaptionMode(std::int32_t mode) {}
@@ -127,6 +138,11 @@ public:
     // The free pin whose catch area holds the point; -1 (after a message)
     // when there is none.
     int FindFreePinAt(CPoint point);
+    // Whether the pin is a side exit (kind CHOXPin::kSideExit): a wire that
+    // leaves there jumps.
+    bool IsSideExitPin(int i) const;
+    // Whether any of the symbol's pins is one.
+    bool HasSideExit() const;
     bool GetLinkedSymbolId(int i, DWORD* id) const;
     CHOXSymbol* GetLinkedSymbol(int i) const;
     bool GetTargetIdAt(int i, DWORD* id) const;
@@ -138,12 +154,16 @@ public:
     CPoint GetCommentOrigin() const;
     CPoint GetLabelOrigin(CDC* pDC) const;
     void DrawBody(CDC* pDC);
-    void DrawPins(CDC* pDC);
+    // The pin pictures; a symbol whose picture shows its pins draws none.
+    virtual void DrawPins(CDC* pDC);
     void DrawComment(CDC* pDC);
     // The font of the text beside symbols and nodes.
     static QFont LabelFont();
 
 protected:
+    // How far the catch areas of the top and bottom pins stop short of the
+    // right edge, where a side pin catches instead.
+    virtual std::int64_t GetSidePinInset() const { return 0; }
     // State, marks, display flags and texts of a new symbol, then UpdateText.
     void Init();
 

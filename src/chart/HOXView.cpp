@@ -2,19 +2,20 @@
 
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
-#include "app/MainFrame.h"
-#include "app/PaletteTools.h"
 #include "app/ProgramState.h"
+#include "chart/FrameHooks.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXDrawObj.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
 #include "platform/DC.h"
 #include "platform/MDI.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <QPainter>
 
@@ -183,7 +184,7 @@ QString CHOXView::GetWindowName() const
     CMDIChildWnd* frame = app != nullptr ? app->FrameOfView(this) : nullptr;
     if (frame == nullptr) return {};
     QString title = frame->GetWindowText();
-    const QString monitorMode = LoadStr(13196);
+    const QString monitorMode = LoadStr(IDS_MONITOR_MODE_SUFFIX);
     if (!monitorMode.isEmpty() && title.endsWith(monitorMode)) return title.chopped(monitorMode.size());
     while (title.startsWith(u' ')) title.remove(0, 1);
     return title;
@@ -198,9 +199,9 @@ void CHOXView::OnInitialUpdate()
 
 void CHOXView::OnActivateView(bool activate)
 {
+    FrameHooks* frame = GetFrameHooks();
+    if (activate && GetWnd() != nullptr && frame != nullptr) frame->SetZoomBoxSelection(GetWnd()->GetZoomIndex());
     CHOXApp* app = CHOXApp::Get();
-    if (activate && GetWnd() != nullptr && app != nullptr && app->MainFrame() != nullptr)
-        app->MainFrame()->SetZoomBoxSelection(GetWnd()->GetZoomIndex());
     if (app == nullptr) return;
     if (CDocument* doc = GetDocument(); doc != nullptr && !doc->GetPathName().isEmpty()) {
         app->SetMainTitle(doc->GetPathName());
@@ -228,7 +229,7 @@ void CHOXView::OnToolSelected(UINT id)
     if (id < ID_TOOL_FIRST || id > ID_TOOL_LAST) return;
     // A chosen tool is placed with the next press, whatever mode was on
     // (the wire tool included).
-    s_nToolMode = 1;
+    s_nToolMode = toolmode::kPlace;
     s_nCurrentTool = id;
     s_nToolChosen = 1;
     Select(nullptr);
@@ -238,7 +239,7 @@ std::unique_ptr<CHOXDrawObj> CHOXView::CreateSymbol(CPoint point)
 {
     CHOXWnd* wnd = GetWnd();
     if (wnd == nullptr) return nullptr;
-    return MakeToolSymbol(s_nCurrentTool, point, wnd);
+    return kinds::MakeForTool(s_nCurrentTool, point, wnd);
 }
 
 void CHOXView::OnZoom(UINT id)
@@ -249,23 +250,20 @@ void CHOXView::OnZoom(UINT id)
 
 void CHOXView::OnZoomComboSelChange()
 {
-    CHOXApp* app = CHOXApp::Get();
-    if (app == nullptr || app->MainFrame() == nullptr) return;
-    ApplyZoomIndex(app->MainFrame()->GetZoomBoxSelection());
+    if (FrameHooks* frame = GetFrameHooks()) ApplyZoomIndex(frame->GetZoomBoxSelection());
 }
 
 void CHOXView::ApplyZoomIndex(int index)
 {
     if (CHOXWnd* wnd = GetWnd()) wnd->SetZoomIndex(index);
-    CHOXApp* app = CHOXApp::Get();
-    if (app != nullptr && app->MainFrame() != nullptr) app->MainFrame()->SetZoomBoxSelection(index);
+    if (FrameHooks* frame = GetFrameHooks()) frame->SetZoomBoxSelection(index);
     SetZoomIndex(index);
 }
 
 void CHOXView::UpdateZoomItem(CCmdUI* ui)
 {
-    CHOXApp* app = CHOXApp::Get();
-    const int selected = app != nullptr && app->MainFrame() != nullptr ? app->MainFrame()->GetZoomBoxSelection() : -1;
+    const FrameHooks* frame = GetFrameHooks();
+    const int selected = frame != nullptr ? frame->GetZoomBoxSelection() : -1;
     if (ui->m_nID != ID_ZOOM_BOX)
         ui->SetCheck(selected >= 0 && ui->m_nID == ID_ZOOM_200 + static_cast<UINT>(selected) ? 1 : 0);
     auto* doc = dynamic_cast<CHOXDoc*>(GetDocument());

@@ -13,6 +13,7 @@
 class CHOXDoc;
 class CHOXDrawObj;
 class CHOXFlowWnd;
+class CHOXNode;
 class CHOXSymbol;
 class CHOXWnd;
 class CDC;
@@ -175,8 +176,7 @@ public:
     // The program-wide editing state (app/ProgramState.h), under the names
     // the views use: the out-of-sheet warning was shown during the current
     // mouse action (cleared when a mouse button is pressed or released); a
-    // drop is being refused; the tool mode (0 select, 1 place the current
-    // tool, 2 wires, 4 to 6 shapes of the monitor window), the current
+    // drop is being refused; the tool mode (toolmode::), the current
     // palette tool and whether one was chosen.
     static std::int32_t& s_nOutOfSheetWarned;
     static std::int32_t& s_nDropRefused;
@@ -189,6 +189,15 @@ protected:
     std::vector<CHOXDrawObj*> m_selection;
 
 protected:
+    // Shift-click: toggles the object in the selection (a wire or a node is
+    // selected alone).
+    void ShiftSelect(CHOXDrawObj* object);
+    // The arrow keys move each selected object one unit while it keeps 14
+    // units and the step's 3 inside the sheet; a node slides along its wire.
+    // False when the key stops here (no selection, or a node cannot go that
+    // way); true when the default handling gets it too.
+    bool NudgeSelection(UINT key);
+
     // What the flow and monitor views share: the record drawn on a white
     // page; invalidation by update hint (0 all, 1 the object, 2 the
     // selection, 3 the selection goes; false for other hints); and resizing
@@ -210,6 +219,9 @@ protected:
     std::uint32_t m_nPasteFormat = 0;
 
 private:
+    // False when the key's handling stops at the object.
+    bool Nudge(CHOXDrawObj* object, UINT key, const CRect& sheet);
+    bool SlideNode(CHOXNode* node, UINT key);
     // Stores the zoom step in the record, shows it in the zoom box and
     // applies it.
     void ApplyZoomIndex(int index);

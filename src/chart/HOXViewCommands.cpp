@@ -4,10 +4,10 @@
 
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
-#include "app/MainFrame.h"
 #include "app/PaletteTools.h"
 #include "app/ProgramState.h"
 #include "chart/ChartLookup.h"
+#include "chart/FrameHooks.h"
 #include "chart/HOXAlignDlg.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXConnect.h"
@@ -16,6 +16,7 @@
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
+#include "chart/ObjectKinds.h"
 #include "chart/RecordCasts.h"
 #include "platform/Help.h"
 #include "platform/Messages.h"
@@ -49,17 +50,6 @@ LONG EdgeOf(const CHOXDrawObj* object, int direction)
     default: return r.left;
     }
 }
-
-// Help contexts of the object types; a type without a row has no help.
-constexpr std::pair<int, int> kHelpContexts[] = {
-    {301, 0x1006A}, {302, 0x1006B}, {303, 0x1008D}, {304, 0x1006F}, {305, 0x10071}, {306, 0x1006E}, {307, 0x10070},
-    {308, 0x1006D}, {309, 0x1006C}, {321, 0x10072}, {322, 0x10074}, {323, 0x10075}, {324, 0x10077}, {325, 0x10079},
-    {326, 0x10073}, {327, 0x1007A}, {328, 0x1007B}, {329, 0x1007C}, {330, 0x10076}, {331, 0x1008C}, {332, 0x1007D},
-    {341, 0x1007E}, {342, 0x1007F}, {343, 0x10080}, {344, 0x10081}, {345, 0x10082}, {346, 0x10083}, {347, 0x10084},
-    {348, 0x10085}, {349, 0x10086}, {402, 0x1008B}, {403, 0x1008A}, {404, 0x10089}, {410, 0x10087}, {500, 0x10088},
-    {502, 0x1008F}, {802, 0x18079}, {803, 0x18073}, {804, 0x18074}, {805, 0x18075}, {806, 0x18076}, {807, 0x18077},
-    {808, 0x18078},
-};
 
 } // namespace
 
@@ -253,9 +243,8 @@ void CHOXView::OnEditRedo()
 
 int CHOXView::HelpContextOfType(int type)
 {
-    for (const auto& [code, context] : kHelpContexts)
-        if (code == type) return context;
-    return -1;
+    const ObjectKind* kind = kinds::ByType(type);
+    return kind != nullptr && kind->helpContext != 0 ? static_cast<int>(kind->helpContext) : -1;
 }
 
 UINT CHOXView::GetViewHelpContext() const
@@ -268,7 +257,8 @@ void CHOXView::OnHelp()
     if (m_selection.size() == 1) {
         const int context = HelpContextOfType(m_selection.front()->GetObjectType());
         if (context != -1) {
-            AfxWinHelp(static_cast<UINT>(context));
+            // An object without a page of its own shows its window's.
+            AfxWinHelp(static_cast<UINT>(context), GetViewHelpContext());
             return;
         }
     }
@@ -290,8 +280,7 @@ bool CHOXView::OnToolTipNeedText(UINT id, QString& tip)
     const QString text = ControlTipText(id);
     const qsizetype newline = text.indexOf(u'\n');
     tip = (newline >= 0 ? text.mid(newline + 1) : text).left(63);
-    CHOXApp* app = CHOXApp::Get();
-    if (!text.isEmpty() && app != nullptr && app->MainFrame() != nullptr)
-        app->MainFrame()->SetStatusPaneText(0, newline >= 0 ? text.left(newline) : text);
+    FrameHooks* frame = GetFrameHooks();
+    if (!text.isEmpty() && frame != nullptr) frame->SetStatusPaneText(0, newline >= 0 ? text.left(newline) : text);
     return true;
 }

@@ -18,24 +18,20 @@
 #include "platform/DragDrop.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 namespace {
 
-constexpr UINT IDS_OUTSIDE_SHEET = 13064;
-constexpr UINT IDS_START_IN_SUBTASK = 13235;
-constexpr UINT IDS_NO_PROGRAM_NUMBER = 13241;
-constexpr UINT IDS_NO_POINTER_NUMBER = 13265;
 constexpr UINT IDS_DROP_ON_SOURCE = 13266;
 constexpr UINT IDS_ERROR_STATE_DRAG = 13589;
 constexpr UINT IDS_MISSING_STATE_DRAG = 13750;
-constexpr UINT IDS_BAD_DATA = 61728;
 
 constexpr UINT kHand = MB_OK | MB_ICONHAND;
 
 bool HasStart(const CHOXWnd* wnd)
 {
     for (const auto& [id, object] : wnd->GetObjectMap())
-        if (object->GetObjectType() == objtype::kFlowStart) return true;
+        if (transfer::HoldsProgram(*object)) return true;
     return false;
 }
 
@@ -106,7 +102,8 @@ void CHOXView::FinishDragMove(CHOXWnd* wnd, CHOXDoc* doc)
         for (const CHOXSymbol::HeldNumber& held : givenBack) {
             // A START that went into the subtask chart holds the subtask's
             // number now.
-            if (held.kind == CHOXSymbol::HeldNumber::kProgram && (held.number == 100 || s_nSubtaskStartMoved != 0))
+            if (held.kind == CHOXSymbol::HeldNumber::kProgram &&
+                (held.number == kSubtaskProgramNumber || s_nSubtaskStartMoved != 0))
                 continue;
             held.MarkIn(*doc);
         }
@@ -207,7 +204,8 @@ bool CHOXView::OnDrop(COleDataObject* data, DWORD dropEffect, CPoint point)
     } catch (const ArchiveError& e) {
         OnDragLeave();
         // "Unexpected file format."
-        AfxMessageBox(LoadStr(IDS_BAD_DATA), MB_OK | MB_ICONEXCLAMATION, QString::fromStdString(e.what()));
+        AfxMessageBox(LoadStr(IDS_UNEXPECTED_FILE_FORMAT), MB_OK | MB_ICONEXCLAMATION,
+                      QString::fromStdString(e.what()));
         return false;
     }
     OnDragLeave();
@@ -300,7 +298,7 @@ bool CHOXView::DropSymbol(CHOXFlowWnd* target, std::unique_ptr<CHOXDrawObj> owne
     target->AddObject(std::move(owned));
     const bool moved = effect == DROPEFFECT_MOVE;
     const bool fromOutside = doc->GetDragSource() == nullptr;
-    if (symbol->GetObjectType() == objtype::kFlowProgText) {
+    if (transfer::CarriedNumbers(*symbol) == transfer::Carried::kLabels) {
         if (moved && !fromOutside) {
             // Its source gives the labels back when it goes; they stay taken.
             target->MarkSymbolNumbersUsed(symbol);
@@ -313,6 +311,9 @@ bool CHOXView::DropSymbol(CHOXFlowWnd* target, std::unique_ptr<CHOXDrawObj> owne
         // A subtask START's number lies outside the table: it marks nothing.
         target->MarkSymbolNumbersUsed(symbol);
     }
+    // The stream's label is only what its writer showed: the symbol shows
+    // the number it holds, as a paste or a reopened file would.
+    symbol->UpdateText();
     symbol->CalcSteps();
     return true;
 }
@@ -322,10 +323,9 @@ bool CHOXView::SettleDroppedNumbers(CHOXFlowWnd* target, CHOXSymbol* symbol, DWO
     CHOXDoc* doc = target->GetDocument();
     const bool moved = effect == DROPEFFECT_MOVE;
     const bool fromOutside = doc->GetDragSource() == nullptr;
-    switch (symbol->GetObjectType()) {
-    case objtype::kFlowStart: return SettleDroppedStart(target, symbol, moved, fromOutside);
-    case objtype::kFlowSubRtn:
-    case objtype::kFlowPointer: {
+    switch (transfer::CarriedNumbers(*symbol)) {
+    case transfer::Carried::kProgram: return SettleDroppedStart(target, symbol, moved, fromOutside);
+    case transfer::Carried::kPointer: {
         if (moved && !fromOutside) return true;
         const int n = symbol->GetPointerNumber();
         if (!transfer::IsPointerNumberTaken(*doc, n)) {
@@ -334,47 +334,39 @@ bool CHOXView::SettleDroppedNumbers(CHOXFlowWnd* target, CHOXSymbol* symbol, DWO
         }
         const int probe = doc->AllocPointerNumber();
         if (probe == -1) {
-            AfxMessageBox(IDS_NO_POINTER_NUMBER, kHand); // "ERROR : Pointer number  exceeds the Maximum limit."
+            AfxMessageBox(IDS_POINTER_EXCEEDS_LIMIT, kHand); // "ERROR : Pointer number  exceeds the Maximum limit."
             return false;
         }
         doc->FreePointerNumber(probe);
         symbol->AssignNewNumber();
         return true;
     }
-    case objtype::kFlowProgText:
+    case transfer::Carried::kLabels:
         // A copy of a program in text of this document would define its
         // labels twice.
-        if (!moved && !fromOutside && transfer::HasPointerLabel(*symbol)) symbol->SetState(CHOXSymbol::kError);
+        if (!moved && !fromOutside) symbol->SetState(CHOXSymbol::kError);
         return true;
-    case objtype::kFlowEnd: symbol->AssignNewNumber(); return true;
-    case objtype::kFlowJump: {
-        // A moved JUMP still jumps to the same label.
-        const std::int32_t n = symbol->GetPointerNumber();
-        symbol->AssignNewNumber();
-        if (moved) symbol->SetPointerNumber(n);
-        return true;
+    case transfer::Carried::kNothing: break;
     }
-    default:
-        if (!moved) symbol->AssignNewNumber();
-        return true;
-    }
+    symbol->SettleAfterDrop(moved);
+    return true;
 }
 
 bool CHOXView::SettleDroppedStart(CHOXFlowWnd* target, CHOXSymbol* start, bool moved, bool fromOutside)
 {
     CHOXDoc* doc = target->GetDocument();
     const std::int32_t type = doc->GetControllerType();
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     std::int32_t number = 0;
     start->GetHeldProgramNumber(&axis, &number);
-    const bool subtask = target->IsSubtaskWindow();
-    if (fromOutside && number != 100 && !subtask) {
+    const bool intoSubtask = target->IsSubtaskWindow();
+    if (fromOutside && number != kSubtaskProgramNumber && !intoSubtask) {
         if (const UINT refusal = transfer::DroppedStartRefusal(axis, type)) {
             AfxMessageBox(refusal, kHand);
             return false;
         }
     }
-    if (subtask) {
+    if (intoSubtask) {
         if (HasStart(target)) {
             // "ERROR : Start Symbol is already present in the Subtask Window."
             AfxMessageBox(IDS_START_IN_SUBTASK, kHand);
@@ -385,12 +377,12 @@ bool CHOXView::SettleDroppedStart(CHOXFlowWnd* target, CHOXSymbol* start, bool m
         if (moved) s_nSubtaskStartMoved = 1;
         return true;
     }
-    if (number == 100) {
+    if (number == kSubtaskProgramNumber) {
         // The subtask's START runs a program of the target's axis.
-        const std::int32_t to = ctype::IsInterpolated(type) ? 2 : 0;
+        const std::int32_t to = ctype::IsInterpolated(type) ? axis::kBoth : axis::kX;
         if (doc->FindFreeProgramNumber(to) == -1) {
             // "ERROR : Can not Paste START symbol.\nMaximum program number (99)  has been reached."
-            AfxMessageBox(IDS_NO_PROGRAM_NUMBER, kHand);
+            AfxMessageBox(IDS_PASTE_START_NO_PROGRAM_NUMBER, kHand);
             return false;
         }
         start->SetAxis(to);
@@ -401,7 +393,7 @@ bool CHOXView::SettleDroppedStart(CHOXFlowWnd* target, CHOXSymbol* start, bool m
     const std::int32_t to = moved ? axis : transfer::NormalisedAxis(axis, type);
     if (doc->IsProgramNumberUsed(to, number)) {
         if (doc->FindFreeProgramNumber(to) == -1) {
-            AfxMessageBox(IDS_NO_PROGRAM_NUMBER, kHand);
+            AfxMessageBox(IDS_PASTE_START_NO_PROGRAM_NUMBER, kHand);
             return false;
         }
         start->SetAxis(to);

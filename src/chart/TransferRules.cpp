@@ -4,21 +4,31 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXClipboard.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 namespace {
-constexpr UINT IDS_CIRCULAR_REFUSED = 13236;
-constexpr UINT IDS_CIRCULAR_FOR_TWO_AXES = 13237;
-constexpr UINT IDS_CIRCULAR_FOR_ONE_AXIS = 13238;
-constexpr UINT IDS_LINEAR_REFUSED = 13239;
-constexpr UINT IDS_Y_START_ON_ONE_AXIS = 13667;
-constexpr UINT IDS_BOTH_AXES_START_ELSEWHERE = 13668;
-constexpr UINT IDS_ONE_AXIS_START_ON_BOTH = 13669;
 
 // The pointer numbers a program in text may define.
 constexpr int kHighestLabel = 255;
 } // namespace
 
 namespace transfer {
+
+Carried CarriedNumbers(const CHOXSymbol& symbol)
+{
+    Carried carried = Carried::kNothing;
+    for (const CHOXSymbol::HeldNumber& held : symbol.GetHeldNumbers()) {
+        if (held.kind == CHOXSymbol::HeldNumber::kProgram) return Carried::kProgram;
+        carried = held.renumbers ? Carried::kPointer : Carried::kLabels;
+    }
+    return carried;
+}
+
+bool HoldsProgram(const CHOXDrawObj& object)
+{
+    const auto* symbol = dynamic_cast<const CHOXSymbol*>(&object);
+    return symbol != nullptr && CarriedNumbers(*symbol) == Carried::kProgram;
+}
 
 bool IsPointerNumberTaken(const CHOXDoc& doc, int n)
 {
@@ -79,9 +89,9 @@ void NumberTables::Restore(CHOXDoc& doc) const
 std::int32_t NormalisedAxis(std::int32_t axis, std::int32_t controllerType)
 {
     switch (controllerType) {
-    case ctype::kOneAxis: return 0;
-    case ctype::kTwoAxes: return axis == 2 ? 0 : axis;
-    case ctype::kInterpolated: return 2;
+    case ctype::kOneAxis: return axis::kX;
+    case ctype::kTwoAxes: return axis == axis::kBoth ? axis::kX : axis;
+    case ctype::kInterpolated: return axis::kBoth;
     default: return axis;
     }
 }
@@ -100,18 +110,17 @@ QString InterpolationRefusal(int objectType, std::int32_t controllerType)
 
 UINT DroppedStartRefusal(std::int32_t axis, std::int32_t controllerType)
 {
-    if (ctype::IsInterpolated(controllerType) && (axis == 0 || axis == 1)) return IDS_ONE_AXIS_START_ON_BOTH;
-    if (!ctype::IsInterpolated(controllerType) && axis == 2) return IDS_BOTH_AXES_START_ELSEWHERE;
-    if (ctype::IsOneAxis(controllerType) && axis == 1) return IDS_Y_START_ON_ONE_AXIS;
+    if (ctype::IsInterpolated(controllerType) && axis::IsXOrY(axis)) return IDS_DROP_ONE_AXIS_START_ON_BOTH;
+    if (!ctype::IsInterpolated(controllerType) && axis == axis::kBoth) return IDS_DROP_BOTH_AXES_START_ELSEWHERE;
+    if (ctype::IsOneAxis(controllerType) && axis == axis::kY) return IDS_DROP_Y_START_ON_ONE_AXIS;
     return 0;
 }
 
 QString FilterRefusal(const CHOXDrawObj& object, std::int32_t controllerType)
 {
     if (CHOXClipboard::PassesDragFilter(&object, controllerType)) return QString();
-    const int type = object.GetObjectType();
-    if (type != objtype::kFlowStart) return InterpolationRefusal(type, controllerType);
-    std::int32_t axis = 0;
+    if (!HoldsProgram(object)) return InterpolationRefusal(object.GetObjectType(), controllerType);
+    std::int32_t axis = axis::kX;
     std::int32_t number = 0;
     static_cast<const CHOXSymbol&>(object).GetHeldProgramNumber(&axis, &number);
     const UINT id = DroppedStartRefusal(axis, controllerType);

@@ -14,6 +14,21 @@ class CHOXDrawObj;
 
 namespace transfer {
 
+// What a symbol that enters a chart brings of the document's numbers, by its
+// own report (GetHeldNumbers): paste, drop and the drag filter decide by it.
+enum class Carried {
+    kNothing,
+    // A program number (a START's).
+    kProgram,
+    // A pointer number it can trade for another when its own is taken.
+    kPointer,
+    // Pointer numbers fixed by its own text, which it cannot trade.
+    kLabels,
+};
+Carried CarriedNumbers(const CHOXSymbol& symbol);
+// Whether the object is a symbol that holds a program number.
+bool HoldsProgram(const CHOXDrawObj& object);
+
 // A pointer number another holder has, or one the document cannot track
 // (outside its valid range, -1 included): either way the symbol cannot keep
 // it.

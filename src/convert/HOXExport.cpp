@@ -10,6 +10,7 @@
 #include "platform/MDI.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowJump.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
 #include "symbols/flow/HOXFlowProgText.h"
@@ -380,7 +381,7 @@ void CHOXExport::WriteNodeLabel(CHOXConnect* wire, CHOXFlowWnd* window, LabelFla
     // A POINTER's own text is the label of the node on its wire.
     const CHOXSymbol* source = chart::FindSymbol(window, wire->GetSourceId());
     if (source != nullptr && source->GetObjectType() == objtype::kFlowPointer) return;
-    AppendCode(QStringLiteral("P") + QString::number(node) + LoadStr(13090));
+    AppendCode(QStringLiteral("P") + QString::number(node) + LoadStr(IDS_STATEMENT_END));
     if (!m_bListing) m_nStepAddress += 2;
 }
 
@@ -450,7 +451,7 @@ void CHOXExport::CloseProgress()
 
 bool CHOXExport::AskContinue(CHOXSymbol* symbol, const QString& text)
 {
-    if (AfxMessageBox(text + LoadStr(13491), MB_YESNO | MB_ICONEXCLAMATION) == IDYES) return true;
+    if (AfxMessageBox(text + LoadStr(IDS_CONTINUE_QUESTION), MB_YESNO | MB_ICONEXCLAMATION) == IDYES) return true;
     ShowSymbol(symbol);
     return false;
 }

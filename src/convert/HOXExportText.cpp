@@ -10,6 +10,7 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "platform/TextFile.h"
+#include "res/StringIds.h"
 
 namespace {
 
@@ -139,11 +140,11 @@ bool CHOXExport::ExportToTextFile()
     // failure keeps whatever file was there.
     QString why;
     if (!textfile::CanWrite(path, &why)) {
-        AfxMessageBox(13397, MB_OK | MB_ICONHAND, why);
+        AfxMessageBox(IDS_UNABLE_TO_OPEN_FILE, MB_OK | MB_ICONHAND, why);
         return false;
     }
     if (!textfile::Write(path, GetFileText(), &why)) {
-        AfxMessageBox(FormatStr(61734, {path}), MB_OK | MB_ICONEXCLAMATION, why);
+        AfxMessageBox(FormatStr(IDS_WRITE_FAILED, {path}), MB_OK | MB_ICONEXCLAMATION, why);
         return false;
     }
     return true;

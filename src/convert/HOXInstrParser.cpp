@@ -7,6 +7,7 @@
 #include "convert/InstrText.h"
 #include "params/HOXParam.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 #include <cstdio>
 
@@ -14,9 +15,9 @@ using namespace instr;
 
 namespace {
 
-constexpr UINT kWrongCombination = 13468;
+constexpr UINT kWrongCombination = IDS_WRONG_OPERAND_COMBINATION;
 constexpr UINT kUndefinedInstruction = 13469;
-constexpr UINT kExcessOperands = 13470;
+constexpr UINT kExcessOperands = IDS_EXCESS_OPERANDS;
 constexpr UINT kNotForControllerType = 13479;
 
 // "m" and the M code in two or three digits, "FNC" and two digits, "cod" and

@@ -4,6 +4,7 @@
 
 #include "convert/InstrText.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 using namespace instr;
 
@@ -121,8 +122,8 @@ const CodeRule kCircularOperands{1, 6, SpeedCheck::kValue, kCircularPatterns};
 } // namespace instr
 
 namespace {
-constexpr UINT kWrongCombination = 13468;
-constexpr UINT kExcessOperands = 13470;
+constexpr UINT kWrongCombination = IDS_WRONG_OPERAND_COMBINATION;
+constexpr UINT kExcessOperands = IDS_EXCESS_OPERANDS;
 constexpr UINT kMinimumOperands = 13474;
 constexpr int kMostCodeOperands = 6;
 } // namespace
@@ -202,9 +203,9 @@ bool CHOXInstrParser::CheckSpeedValue(std::string& word, char axis, std::string&
 bool CHOXInstrParser::CheckLetteredValue(std::string& word, char letter, std::int64_t maximum, std::string& error,
                                          int position)
 {
-    constexpr UINT kOutOfRange = 13471;
-    constexpr UINT kNotNumeric = 13473;
-    constexpr UINT kNotPositive = 13476;
+    constexpr UINT kOutOfRange = IDS_VALUE_OUT_OF_RANGE;
+    constexpr UINT kNotNumeric = IDS_VALUE_NOT_NUMERIC;
+    constexpr UINT kNotPositive = IDS_VALUE_NOT_POSITIVE;
     const std::string_view label(&letter, 1);
     m_nFailingOperand = position;
     word.erase(0, word.size() - TrimLeft(word).size());

@@ -4,6 +4,7 @@
 
 #include "convert/InstrText.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 using namespace instr;
 
@@ -57,7 +58,7 @@ const DeviceRule kSeglOperands{4,
 } // namespace instr
 
 namespace {
-constexpr UINT kExcessOperands = 13470;
+constexpr UINT kExcessOperands = IDS_EXCESS_OPERANDS;
 constexpr UINT kOperandCount = 13475;
 
 bool IsDouble(Width width, bool instruction32Bit)

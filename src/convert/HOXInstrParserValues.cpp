@@ -5,14 +5,15 @@
 
 #include "chart/ControllerType.h"
 #include "convert/InstrText.h"
+#include "res/StringIds.h"
 
 using namespace instr;
 
 namespace {
 
-constexpr UINT kOutOfRange = 13471;
-constexpr UINT kNotNumeric = 13473;
-constexpr UINT kNotPositive = 13476;
+constexpr UINT kOutOfRange = IDS_VALUE_OUT_OF_RANGE;
+constexpr UINT kNotNumeric = IDS_VALUE_NOT_NUMERIC;
+constexpr UINT kNotPositive = IDS_VALUE_NOT_POSITIVE;
 constexpr UINT kInvalidDataRegister = 13477;
 constexpr UINT kBadProgramNumber = 13478;
 constexpr UINT kBadHexadecimal = 13480;
@@ -40,7 +41,7 @@ bool CHOXInstrParser::CheckProgramNumber(std::string& word, std::string& error)
     std::int64_t value = 0;
     // The subtask's program, on every controller type: digits only, of value
     // 100 (so "O100abc" is not it).
-    if (!rest.empty() && ReadDecimal(rest, value) == Number::kOk && value == 100) {
+    if (!rest.empty() && ReadDecimal(rest, value) == Number::kOk && value == kSubtaskProgramNumber) {
         word = "O" + rest;
         return true;
     }

@@ -191,17 +191,17 @@ bool CHOXProgReader::ParseLabelStatement(QString label, int& number, int& type, 
     if (label.front() == u'O') {
         QString rest = label.mid(1);
         if (rest.startsWith(u'X')) {
-            axis = 0;
+            axis = axis::kX;
             rest.remove(0, 1);
         } else if (rest.startsWith(u'Y')) {
-            axis = 1;
+            axis = axis::kY;
             rest.remove(0, 1);
-        } else if (rest != u"100") {
-            axis = 2;
+        } else if (rest != QString::number(kSubtaskProgramNumber)) {
+            axis = axis::kBoth;
         }
         if (!ReadDecimal(rest, value)) return false;
         number = value;
-        if (value == 100) subtask = 1;
+        if (value == kSubtaskProgramNumber) subtask = 1;
         type = objtype::kFlowStart;
         return true;
     }

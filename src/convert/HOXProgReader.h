@@ -17,6 +17,7 @@
 // controller; it is defined with the online code, so this header names the
 // link and the progress window only by declaration.
 #include "convert/HOXInstrParser.h"
+#include "chart/ControllerType.h"
 #include "platform/Geometry.h"
 #include "platform/Object.h"
 #include "symbols/operand/HOXCompSetting.h"
@@ -451,7 +452,7 @@ private:
     // A zero-return sequence is open: the drive to zero returns on the axis
     // of its relay (0 X, 1 Y), and the RST at that index closes it.
     std::int32_t m_zeroReturnSeq = 0;
-    std::int32_t m_zeroReturnAxis = 0;
+    std::int32_t m_zeroReturnAxis = axis::kX;
     int m_zeroReturnEnd = -1;
     // The first statement folded into the symbol still to come; -1 none.
     int m_foldStart = -1;

@@ -37,6 +37,36 @@ BYTE Byte(std::int32_t number) { return static_cast<BYTE>(number); }
 
 constexpr char kCompensations[] = "MOVC CNTC RADC CANC";
 
+// An operand letter of a statement and the fields its word fills: the used
+// flag and the value text.
+template <class Operands>
+struct LetterField {
+    char letter;
+    std::int32_t Operands::*used;
+    QString Operands::*text;
+};
+
+// Fills the fields the table names for each word's letter; an "m" word is
+// the statement's M code; other words are left out.
+template <class Operands, std::size_t N, class Mcode>
+void ReadByLetter(const QStringList& words, Operands& out, const LetterField<Operands> (&fields)[N], Mcode mcode)
+{
+    out = Operands();
+    for (const QString& word : words) {
+        const QChar letter = word.isEmpty() ? QChar() : word.front();
+        if (letter == u'm') {
+            mcode(word);
+            continue;
+        }
+        for (const LetterField<Operands>& field : fields) {
+            if (letter != QLatin1Char(field.letter)) continue;
+            out.*field.used = 1;
+            out.*field.text = word.mid(1);
+            break;
+        }
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -289,24 +319,13 @@ void CHOXProgReader::SplitOperandWord(const QString& word, QString& rest, QChar&
 
 void CHOXProgReader::ReadLinearOperands(const QString& operands, LinearOperands& out)
 {
-    out = LinearOperands();
-    for (const QString& word : OperandWords(operands)) {
-        QString value;
-        QChar letter;
-        SplitOperandWord(word, value, letter);
-        if (letter == u'x') {
-            out.xUsed = 1;
-            out.x = value;
-        } else if (letter == u'y') {
-            out.yUsed = 1;
-            out.y = value;
-        } else if (letter == u'f') {
-            out.speedUsed = 1;
-            out.speed = value;
-        } else if (letter == u'm') {
-            ReadMcode(word);
-        }
-    }
+    using O = LinearOperands;
+    static constexpr LetterField<O> kFields[] = {
+        {'x', &O::xUsed, &O::x},
+        {'y', &O::yUsed, &O::y},
+        {'f', &O::speedUsed, &O::speed},
+    };
+    ReadByLetter(OperandWords(operands), out, kFields, [this](const QString& word) { ReadMcode(word); });
 }
 
 void CHOXProgReader::ReadDriveOperands(const QString& operands, DriveOperands& out)
@@ -342,40 +361,12 @@ void CHOXProgReader::ReadDriveOperands(const QString& operands, DriveOperands& o
 
 void CHOXProgReader::ReadCircularOperands(const QString& operands, CircularOperands& out)
 {
-    out = CircularOperands();
-    for (const QString& word : OperandWords(operands)) {
-        QString value;
-        QChar letter;
-        SplitOperandWord(word, value, letter);
-        switch (letter.unicode()) {
-        case u'x':
-            out.xUsed = 1;
-            out.x = value;
-            break;
-        case u'y':
-            out.yUsed = 1;
-            out.y = value;
-            break;
-        case u'i':
-            out.iUsed = 1;
-            out.i = value;
-            break;
-        case u'j':
-            out.jUsed = 1;
-            out.j = value;
-            break;
-        case u'r':
-            out.rUsed = 1;
-            out.r = value;
-            break;
-        case u'f':
-            out.speedUsed = 1;
-            out.speed = value;
-            break;
-        case u'm': ReadMcode(word); break;
-        default: break;
-        }
-    }
+    using O = CircularOperands;
+    static constexpr LetterField<O> kFields[] = {
+        {'x', &O::xUsed, &O::x}, {'y', &O::yUsed, &O::y}, {'i', &O::iUsed, &O::i},
+        {'j', &O::jUsed, &O::j}, {'r', &O::rUsed, &O::r}, {'f', &O::speedUsed, &O::speed},
+    };
+    ReadByLetter(OperandWords(operands), out, kFields, [this](const QString& word) { ReadMcode(word); });
 }
 
 void CHOXProgReader::ReadInterruptOperands(const QString& operands, InterruptOperands& out)
@@ -402,23 +393,11 @@ void CHOXProgReader::ReadInterruptOperands(const QString& operands, InterruptOpe
 
 void CHOXProgReader::ReadSetAddressOperands(const QString& operands, SetAddressOperands& out)
 {
-    out = SetAddressOperands();
+    using O = SetAddressOperands;
+    static constexpr LetterField<O> kFields[] = {{'x', &O::xUsed, &O::x}, {'y', &O::yUsed, &O::y}};
     m_mcodeGiven = 0;
     m_mcodeNumber = 0;
-    for (const QString& word : OperandWords(operands)) {
-        QString value;
-        QChar letter;
-        SplitOperandWord(word, value, letter);
-        if (letter == u'x') {
-            out.xUsed = 1;
-            out.x = value;
-        } else if (letter == u'y') {
-            out.yUsed = 1;
-            out.y = value;
-        } else if (letter == u'm') {
-            ReadMcode(word);
-        }
-    }
+    ReadByLetter(OperandWords(operands), out, kFields, [this](const QString& word) { ReadMcode(word); });
 }
 
 void CHOXProgReader::ReadCompensationOperands(const QString& operands, CompensationOperands& out)

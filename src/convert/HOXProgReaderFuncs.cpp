@@ -2,6 +2,7 @@
 // the relays of a zero return, which the drive to zero writes itself.
 #include "convert/HOXProgReader.h"
 
+#include "chart/ControllerType.h"
 #include "symbols/func/HOXFuncAbs.h"
 #include "symbols/func/HOXFuncArth.h"
 #include "symbols/func/HOXFuncBcdBin.h"
@@ -134,7 +135,7 @@ std::unique_ptr<CHOXSymbol> CHOXProgReader::BuildSetRstRow(CHOXWnd* wnd, const Q
 {
     const QString device = FirstWord(operands);
     if (word == u"SET") {
-        std::int32_t axis = 0;
+        std::int32_t axis = axis::kX;
         if (OpensZeroReturn(device, axis)) {
             m_zeroReturnSeq = 1;
             m_zeroReturnAxis = axis;

@@ -13,6 +13,7 @@
 #include "convert/ChartBuilding.h"
 #include "convert/ProgReaderSupport.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowCJump.h"
 #include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowEnd.h"
@@ -187,12 +188,12 @@ CHOXFlowWnd* CHOXProgReader::OpenNewChartWindow(int subtask)
     // user's whose name differs only in case must not be taken for the new
     // one.
     std::int64_t n = static_cast<std::int64_t>(m_pDoc->GetWindowMap().GetCount()) + 2;
-    QString name = LoadStr(20000);
+    QString name = LoadStr(IDS_SUBTASK_NAME);
     // A second subtask program gets a chart of its own: the subtask's name
     // is taken.
     if (subtask == 0 || m_pDoc->FindWindowByName(name) != nullptr) {
         do {
-            name = LoadStr(20001) + QString::number(n++);
+            name = LoadStr(IDS_FLOW_CHART_NAME) + QString::number(n++);
         } while (m_pDoc->FindWindowByName(name) != nullptr);
     }
     main->CreateFlowChartWindow(name, QString(), 1);
@@ -219,7 +220,7 @@ std::unique_ptr<CHOXSymbol> CHOXProgReader::CreateUnnumberedStart(CHOXWnd* wnd)
     start->SetState(CHOXSymbol::kMissing);
     // Gives back the number the constructor took.
     start->SetProgramNumber(-1);
-    start->SetAxis(ctype::IsInterpolated(m_pDoc->GetControllerType()) ? 2 : 0);
+    start->SetAxis(ctype::IsInterpolated(m_pDoc->GetControllerType()) ? axis::kBoth : axis::kX);
     start->UpdateText();
     start->CalcSteps();
     m_flowEnded = 0;
@@ -245,9 +246,9 @@ std::unique_ptr<CHOXSymbol> CHOXProgReader::BuildEntrySymbol(CHOXWnd* wnd, int n
         start->SetProgramNumber(-1);
         // A second subtask program stands in a chart of its own and cannot
         // hold the subtask's number.
-        const bool secondSubtask = number == 100 && !chart::IsSubtaskWindow(wnd);
+        const bool secondSubtask = number == kSubtaskProgramNumber && !chart::IsSubtaskWindow(wnd);
         if (used || secondSubtask) start->SetState(CHOXSymbol::kError);
-        start->SetAxis(number == 100 ? 2 : axis);
+        start->SetAxis(number == kSubtaskProgramNumber ? axis::kBoth : axis);
         start->SetProgramNumber(number);
         start->UpdateText();
         start->CalcSteps();

@@ -3,6 +3,7 @@
 #include "convert/HOXProgReader.h"
 
 #include "app/HOXDoc.h"
+#include "chart/ControllerType.h"
 #include "chart/HOXFlowWnd.h"
 #include "convert/ChartBuilding.h"
 #include "convert/ProgReaderSupport.h"
@@ -72,7 +73,7 @@ void CHOXProgReader::StartWalk()
     m_pendingComp = CHOXCompSetting();
     m_endCheckTaken = false;
     m_zeroReturnSeq = 0;
-    m_zeroReturnAxis = 0;
+    m_zeroReturnAxis = axis::kX;
     m_zeroReturnEnd = -1;
     m_foldStart = -1;
 }
@@ -134,7 +135,7 @@ int CHOXProgReader::WalkStatement(int i)
     int last = i;
     int number = 0;
     int type = 0;
-    int axis = 2;
+    int axis = axis::kBoth;
     int subtask = 0;
     if (m_checker.IsOperandOnly()) {
         m_pendingText += m_sequenceText + m_nopText + Line(statement);

@@ -34,8 +34,6 @@ class CHOXTextImporter : public CObject {
 public:
     // Section kinds of IsSectionHeader.
     enum Section : int { kSystemSetup = 0, kSubtask = 1, kControlSpec = 2, kIoControl = 3, kProgram = 4 };
-    // Axis kinds of a program label: X, Y, or not bound to one axis.
-    enum AxisKind : int { kAxisX = 0, kAxisY = 1, kAxisBoth = 2 };
     // Results of ReadConditionalJump.
     enum CJumpRead : int { kCJumpRefused = 0, kCJumpRead = 1, kCJumpNotForm = 2 };
     // A chart holds at most this many windows.

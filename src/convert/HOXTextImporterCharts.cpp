@@ -13,6 +13,7 @@
 #include "convert/HOXExportProgressDlg.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowPointer.h"
 #include "symbols/flow/HOXFlowStart.h"
@@ -123,7 +124,7 @@ void CHOXTextImporter::ReadCharts()
         // is met only by a chart that is still to come.
         if (m_pDoc->GetWindowMap().GetCount() >= kMaxWindows && HasMoreStatements()) {
             CloseProgress();
-            AfxMessageBox(13486, MB_OK);
+            AfxMessageBox(IDS_TOO_MANY_FLOW_CHARTS, MB_OK);
             m_bStopped = true;
             return;
         }
@@ -144,7 +145,7 @@ void CHOXTextImporter::ReadCharts()
         }
 
         int type = objtype::kFlowStart;
-        int axis = kAxisBoth;
+        int axis = axis::kBoth;
         std::int32_t number = 0;
         bool subtask = false;
         const bool labelled = ok && ParseLabel(m_checker.GetPrimaryName(), &type, &axis, &number, &subtask) &&
@@ -207,10 +208,10 @@ bool CHOXTextImporter::ParseLabel(QString text, int* symbolType, int* axisKind, 
     if (text.size() < 2) return false;
     QString digits;
     if (text[0] == u'O') {
-        int axis = kAxisBoth;
+        int axis = axis::kBoth;
         digits = text.mid(1);
         if (text[1] == u'X' || text[1] == u'Y') {
-            axis = text[1] == u'X' ? kAxisX : kAxisY;
+            axis = text[1] == u'X' ? axis::kX : axis::kY;
             digits = text.mid(2);
         }
         // A number too long for 32 bits is no label.
@@ -219,7 +220,7 @@ bool CHOXTextImporter::ParseLabel(QString text, int* symbolType, int* axisKind, 
         *symbolType = objtype::kFlowStart;
         *axisKind = axis;
         *number = *n;
-        *subtask = axis == kAxisBoth && *n == 100;
+        *subtask = axis == axis::kBoth && *n == kSubtaskProgramNumber;
         return true;
     }
     if (text[0] != u'P') return false;
@@ -228,7 +229,7 @@ bool CHOXTextImporter::ParseLabel(QString text, int* symbolType, int* axisKind, 
     if (!n) return false;
     const int limit = m_pDoc != nullptr && ctype::IsOneAxis(m_pDoc->GetControllerType()) ? 128 : 256;
     *symbolType = *n < limit && IsCallTarget(*n) ? objtype::kFlowSubRtn : objtype::kFlowPointer;
-    *axisKind = kAxisBoth;
+    *axisKind = axis::kBoth;
     *number = *n;
     *subtask = false;
     return true;
@@ -239,7 +240,7 @@ bool CHOXTextImporter::ParseLabel(QString text, int* symbolType, int* axisKind, 
 
 bool CHOXTextImporter::HasSubtaskWindow() const
 {
-    return m_pDoc != nullptr && m_pDoc->FindWindowByName(LoadStr(20000)) != nullptr;
+    return m_pDoc != nullptr && m_pDoc->FindWindowByName(LoadStr(IDS_SUBTASK_NAME)) != nullptr;
 }
 
 CHOXFlowWnd* CHOXTextImporter::CreateChartWindow(bool subtask)
@@ -247,10 +248,10 @@ CHOXFlowWnd* CHOXTextImporter::CreateChartWindow(bool subtask)
     CHOXApp* app = CHOXApp::Get();
     CMainFrame* main = app != nullptr ? app->MainFrame() : nullptr;
     if (main == nullptr || m_pDoc == nullptr) return nullptr;
-    QString name = LoadStr(20000);
+    QString name = LoadStr(IDS_SUBTASK_NAME);
     if (!subtask) {
         for (qsizetype n = m_pDoc->GetWindowMap().GetCount() + 1;; ++n) {
-            name = LoadStr(20001) + QString::number(n);
+            name = LoadStr(IDS_FLOW_CHART_NAME) + QString::number(n);
             if (m_pDoc->FindWindowByName(name) == nullptr) break;
         }
     }
@@ -335,7 +336,7 @@ CHOXSymbol* CHOXTextImporter::CreateUnlabelledStart(CHOXFlowWnd* wnd, int symbol
         // constructor took goes back from the table it came from.
         start->SetState(CHOXSymbol::kError);
         start->SetProgramNumber(number);
-        start->SetAxis(ctype::IsInterpolated(m_pDoc->GetControllerType()) ? kAxisBoth : kAxisX);
+        start->SetAxis(ctype::IsInterpolated(m_pDoc->GetControllerType()) ? axis::kBoth : axis::kX);
         start->UpdateText();
         start->CalcSteps();
         return start;

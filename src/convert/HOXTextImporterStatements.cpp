@@ -80,7 +80,7 @@ bool CHOXTextImporter::ReadChart(CHOXFlowWnd* wnd, CHOXSymbol* first)
         }
         StepProgress();
         int labelType = 0;
-        int axis = 0;
+        int axis = axis::kX;
         std::int32_t number = 0;
         bool subtask = false;
         if (ParseLabel(line, &labelType, &axis, &number, &subtask)) {

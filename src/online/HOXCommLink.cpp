@@ -3,15 +3,21 @@
 #include "app/HOXDoc.h"
 #include "app/HOXTimedMessageDlg.h"
 #include "app/HOXWaitCursor.h"
+#include "chart/ControllerType.h"
 #include "convert/HOXExport.h"
 #include "online/comm/CommDiag.h"
+#include "online/comm/CommPortSettings.h"
 #include "online/comm/CommStatusInfo.h"
 #include "online/HOXDiagnosisDlg.h"
 #include "online/HOXProgressMsgDlg.h"
 #include "convert/HOXSaveSelectDlg.h"
 #include "params/HOXParam.h"
 #include "platform/Messages.h"
+#include "platform/Settings.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <utility>
@@ -19,7 +25,7 @@
 
 namespace {
 constexpr UINT kMsgOpenFailed = 13900;
-constexpr UINT kMsgNotResponding = 13901;
+constexpr UINT kMsgNotResponding = IDS_CONTROLLER_NOT_RESPONDING;
 constexpr UINT kMsgOneAxisToTwoAxes = 13902;
 constexpr UINT kMsgTwoAxesToOneAxis = 13903;
 constexpr UINT kMsgCannotWrite = 13904;
@@ -46,10 +52,11 @@ QString ControllerFileName(const QString& path)
 }
 } // namespace
 
-CHOXCommLink::CHOXCommLink(CHOXDoc* doc) : m_pDoc(doc)
+CHOXCommLink::CHOXCommLink(CHOXDoc* doc) : m_pDoc(doc), m_strPort(doc->GetComPortName())
 {
-    if (m_comm.mfi_Open(doc->GetComPortName()) != 0) {
+    if (m_comm.mfi_Open(m_strPort) != 0) {
         m_strError = LoadStr(kMsgOpenFailed);
+        m_strDetail = DescribePort(m_strPort, m_comm.mfi_GetCommErrorReason());
         return;
     }
     m_nOpened = 1;
@@ -66,10 +73,48 @@ int CHOXCommLink::Fail(UINT message)
     return 0;
 }
 
+int CHOXCommLink::FailOnLink(UINT message)
+{
+    m_strError = LoadStr(message);
+    m_strDetail = DescribePort(m_strPort);
+    return 0;
+}
+
 int CHOXCommLink::FailWithCommError()
 {
     m_strError = GetCommErrorMessage(m_comm.mfi_GetCommError());
+    m_strDetail = DescribePort(m_strPort);
     return 0;
+}
+
+QString CHOXCommLink::DescribePort(const QString& port, const QString& reason)
+{
+    QStringList lines;
+    if (!CCommPortSettings::IsPortName(port)) {
+        lines << QStringLiteral("\"%1\" is not a port name; the port names are COM1 to COM4.").arg(port);
+    } else {
+        const CCommPortSettings settings = CCommPortSettings::Read(port);
+        if (!settings.IsMapped()) {
+            lines << QStringLiteral("Port %1 leads nowhere: no device is set for it.").arg(port);
+        } else if (settings.IsSimulator()) {
+            lines << QStringLiteral("Port %1 leads to the simulated controller inside the program (%2).")
+                         .arg(port, QLatin1String(CCommPortSettings::kSimulator));
+        } else {
+            lines << QStringLiteral("Port %1 leads to the device %2.").arg(port, settings.m_device);
+        }
+        if (settings.IsMapped() && !settings.IsLineValid())
+            lines << QStringLiteral("Its line settings are out of range: speed %1 bit/s (50 to 4000000), "
+                                    "time-out %2 ms (1 to 60000).")
+                         .arg(settings.m_speed)
+                         .arg(settings.m_timeoutMs);
+    }
+    if (!reason.isEmpty()) lines << QStringLiteral("The system's reason: %1.").arg(reason);
+    const QString key = CCommPortSettings::IsPortName(port) ? port : QStringLiteral("COM1");
+    lines << QStringLiteral("Where a port name leads is set in the group [Ports] of the settings file %1: "
+                            "key %2\\Device (\"%3\" for the simulated controller, or the path of a serial device), "
+                            "with %2\\Speed and %2\\Timeout.")
+                 .arg(SettingsFilePath(), key, QLatin1String(CCommPortSettings::kSimulator));
+    return lines.join(u'\n');
 }
 
 void CHOXCommLink::GetCommErrorText(int code, QString& text)
@@ -113,7 +158,7 @@ int CHOXCommLink::Write()
     CHOXWaitCursor wait;
     if (m_nOpened == 0) return 0;
     int type = 0;
-    if (m_comm.mfi_GetKZQWType(type) != 0) return Fail(kMsgNotResponding);
+    if (m_comm.mfi_GetKZQWType(type) != 0) return FailOnLink(kMsgNotResponding);
     const CHOXParam& param = m_pDoc->GetParam();
     if (param.IsOneAxisModel() && type != 0) return Fail(kMsgOneAxisToTwoAxes);
     if (!param.IsOneAxisModel() && type == 0) return Fail(kMsgTwoAxesToOneAxis);
@@ -132,7 +177,7 @@ int CHOXCommLink::Write()
     wait.Show();
 
     CCommStatusInfo info;
-    if (m_comm.mfi_Status(&info) != 0) return Fail(kMsgNotResponding);
+    if (m_comm.mfi_Status(&info) != 0) return FailOnLink(kMsgNotResponding);
     if (info.m_notAuto == 0) return Fail(kMsgAutoMode);
     if (info.m_writePermitted == 0) {
         wait.Restore();
@@ -140,7 +185,7 @@ int CHOXCommLink::Write()
         m_nMessageShown = 1;
         return 0;
     }
-    if (m_comm.mfi_SetFileName(ControllerFileName(m_pDoc->GetPathName())) != 0) return Fail(kMsgFileNameFailed);
+    if (m_comm.mfi_SetFileName(ControllerFileName(m_pDoc->GetPathName())) != 0) return FailOnLink(kMsgFileNameFailed);
 
     m_pDoc->ShowProgressMessage(CHOXProgressMsgDlg::WritingText());
     // A program goes only after every parameter block it relies on.
@@ -158,7 +203,7 @@ int CHOXCommLink::Write()
 
     wait.Restore();
     int sum = 0;
-    if (m_comm.mfi_CreateSum(sum) != 0) return Fail(kMsgSumFailed);
+    if (m_comm.mfi_CreateSum(sum) != 0) return FailOnLink(kMsgSumFailed);
     return 1;
 }
 
@@ -176,11 +221,11 @@ bool CHOXCommLink::WriteParameterBlocks()
 {
     const CHOXParam& param = m_pDoc->GetParam();
     const std::pair<UINT, int> blocks[] = {
-        {CHOXParam::blockCommon, 0}, {CHOXParam::blockAxisA, 0}, {CHOXParam::blockAxisB, 0},
-        {CHOXParam::blockAxisA, 1},  {CHOXParam::blockAxisB, 1},
+        {CHOXParam::blockCommon, axis::kX}, {CHOXParam::blockAxisA, axis::kX}, {CHOXParam::blockAxisB, axis::kX},
+        {CHOXParam::blockAxisA, axis::kY},  {CHOXParam::blockAxisB, axis::kY},
     };
     for (const auto& [block, axis] : blocks) {
-        if (axis == 1 && param.IsOneAxisModel()) break;
+        if (axis == axis::kY && param.IsOneAxisModel()) break;
         // The copy carries plain I/O numbers; the document keeps its octal
         // digits whatever happens on the line.
         const std::vector<std::int32_t> values = param.GetTransferBlock(block, axis);
@@ -198,6 +243,7 @@ bool CHOXCommLink::WriteParameterBlocks()
 int CHOXCommLink::Diagnose()
 {
     if (m_nOpened == 0) {
+        // The constructor left the port's detail.
         GetCommErrorText(kCodeOpenFailed, m_strError);
         return 0;
     }
@@ -216,9 +262,13 @@ int CHOXCommLink::Initialize()
     CHOXWaitCursor wait;
     if (m_nOpened == 0) return 0;
     int type = 0;
-    if (m_comm.mfi_GetKZQWType(type) != 0) return Fail(kMsgNotResponding);
+    if (m_comm.mfi_GetKZQWType(type) != 0) return FailOnLink(kMsgNotResponding);
     CCommStatusInfo info;
-    if (m_comm.mfi_Status(&info) != 0 || info.m_notAuto == 0) return 0;
+    if (m_comm.mfi_Status(&info) != 0) {
+        m_strDetail = DescribePort(m_strPort);
+        return 0;
+    }
+    if (info.m_notAuto == 0) return 0;
     if (info.m_writePermitted == 0) {
         wait.Restore();
         ShowTimedMessage(LoadStr(kMsgWritingProhibited));

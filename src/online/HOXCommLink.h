@@ -38,6 +38,11 @@ public:
     int Initialize();
 
     QString GetErrorText() const { return m_strError; }
+    // What the message box shows under "details" with the error text: for
+    // a failure on the link, the port, where it leads and why, and where
+    // that is set; for Verify, the first difference. Empty when there is
+    // nothing to add.
+    QString GetErrorDetail() const { return m_strDetail; }
     // The program Write sent (empty when only parameters were to go).
     QString GetProgramText() const { return m_strProgram; }
     bool IsMessageShown() const { return m_nMessageShown != 0; }
@@ -56,6 +61,13 @@ public:
     // The message of a code: the table's, or "Default Error - Error No : %1"
     // with the code for any other, so a failure never goes without words.
     static QString GetCommErrorMessage(int code);
+    // The detail of a failure on a port: where the name leads (the
+    // simulated controller, a device, nowhere), the system's reason when it
+    // gave one, and the settings group and keys that decide it.
+    static QString DescribePort(const QString& port, const QString& reason = QString());
+    // The first line in which two program texts (as compared) differ, both
+    // sides with its number; empty when they do not.
+    static QString FirstDifference(const QString& controller, const QString& document);
 
     // Verify compares the two programs after these steps: every blank out of
     // both, the controller's lines normalised, trailing white space off and
@@ -81,7 +93,9 @@ public:
 private:
     // Sets the error text of a string and answers 0, the failed result.
     int Fail(UINT message);
-    // The error text of the library's last failure.
+    // The same for a failure on the link, with the port's detail.
+    int FailOnLink(UINT message);
+    // The error text of the library's last failure, with the port's detail.
     int FailWithCommError();
     // The question before anything is sent: false when the user said no.
     bool ConfirmWrite(const QString& text);
@@ -91,7 +105,9 @@ private:
     CHOXDoc* m_pDoc;
     CCommMan m_comm;
     std::int32_t m_nOpened = 0;
+    QString m_strPort;
     QString m_strError;
+    QString m_strDetail;
     QString m_strProgram;
     std::int32_t m_nMessageShown = 0;
 };

@@ -5,15 +5,29 @@
 
 #include "app/HOXDoc.h"
 #include "app/HOXWaitCursor.h"
+#include "chart/ControllerType.h"
 #include "params/HOXParam.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace {
-constexpr UINT kMsgNotResponding = 13901;
+constexpr UINT kMsgNotResponding = IDS_CONTROLLER_NOT_RESPONDING;
+
+// The number of a transfer block's first parameter.
+int FirstParameterOf(UINT block)
+{
+    switch (block) {
+    case CHOXParam::blockCommon: return 100;
+    case CHOXParam::blockAxisB: return 30;
+    default: return 0;
+    }
+}
 
 bool IsDigits(QStringView text)
 {
@@ -41,7 +55,7 @@ int CHOXCommLink::Verify()
     if (m_nOpened == 0) return 0;
     int type = 0;
     // Any model will do: the comparison tells.
-    if (m_comm.mfi_GetKZQWType(type) != 0) return Fail(kMsgNotResponding);
+    if (m_comm.mfi_GetKZQWType(type) != 0) return FailOnLink(kMsgNotResponding);
 
     QString text;
     QString message;
@@ -56,9 +70,15 @@ int CHOXCommLink::Verify()
     wait.Show();
 
     QString controller;
-    if (m_comm.mfi_ReadProgram(controller) != 0) return 0;
+    if (m_comm.mfi_ReadProgram(controller) != 0) {
+        m_strDetail = DescribePort(m_strPort);
+        return 0;
+    }
     NormaliseForCompare(text, controller);
-    if (text != controller) return 0;
+    if (text != controller) {
+        m_strDetail = FirstDifference(controller, text);
+        return 0;
+    }
     return VerifyParameterBlocks() ? 1 : 0;
 }
 
@@ -66,11 +86,11 @@ bool CHOXCommLink::VerifyParameterBlocks()
 {
     const CHOXParam& param = m_pDoc->GetParam();
     const std::pair<UINT, int> blocks[] = {
-        {CHOXParam::blockAxisA, 0}, {CHOXParam::blockAxisB, 0}, {CHOXParam::blockCommon, 0},
-        {CHOXParam::blockAxisA, 1}, {CHOXParam::blockAxisB, 1},
+        {CHOXParam::blockAxisA, axis::kX}, {CHOXParam::blockAxisB, axis::kX}, {CHOXParam::blockCommon, axis::kX},
+        {CHOXParam::blockAxisA, axis::kY}, {CHOXParam::blockAxisB, axis::kY},
     };
     for (const auto& [block, axis] : blocks) {
-        if (axis == 1 && param.IsOneAxisModel()) break;
+        if (axis == axis::kY && param.IsOneAxisModel()) break;
         const std::vector<std::int32_t> expected = param.GetTransferBlock(block, axis);
         std::vector<std::int32_t> read(expected.size());
         // A block that was not read has nothing to compare: the failure is
@@ -81,9 +101,41 @@ bool CHOXCommLink::VerifyParameterBlocks()
         }
         // The last value of each block (26, 56, 111) is read but not
         // compared.
-        if (!expected.empty() && !std::equal(expected.begin(), expected.end() - 1, read.begin())) return false;
+        if (expected.empty()) continue;
+        const auto [mine, theirs] = std::mismatch(expected.begin(), expected.end() - 1, read.begin());
+        if (mine != expected.end() - 1) {
+            const auto index = static_cast<int>(mine - expected.begin());
+            m_strDetail = QStringLiteral("Parameter %1%2 differs: controller %3, document %4.")
+                              .arg(FirstParameterOf(block) + index)
+                              .arg(block == CHOXParam::blockCommon ? QString()
+                                                                   : (axis == 0 ? QStringLiteral(" of the X axis")
+                                                                                : QStringLiteral(" of the Y axis")))
+                              .arg(*theirs)
+                              .arg(*mine);
+            return false;
+        }
     }
     return true;
+}
+
+QString CHOXCommLink::FirstDifference(const QString& controller, const QString& document)
+{
+    const QStringList theirs = controller.split(u'\n');
+    const QStringList mine = document.split(u'\n');
+    const qsizetype lines = std::max(theirs.size(), mine.size());
+    for (qsizetype i = 0; i < lines; ++i) {
+        const QString a = i < theirs.size() ? theirs[i] : QString();
+        const QString b = i < mine.size() ? mine[i] : QString();
+        if (i < theirs.size() && i < mine.size() && a == b) continue;
+        const auto shown = [](const QStringList& all, qsizetype at) {
+            return at < all.size() ? all[at] : QStringLiteral("(no such line)");
+        };
+        return QStringLiteral("The programs differ first in line %1 (blanks, letter case and filler lines aside):\n"
+                              "controller, line %1: %2\ndocument, line %1: %3")
+            .arg(i + 1)
+            .arg(shown(theirs, i), shown(mine, i));
+    }
+    return {};
 }
 
 // ---------------------------------------------------------------------------

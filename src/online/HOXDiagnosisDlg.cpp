@@ -3,10 +3,11 @@
 #include "online/comm/CommDiag.h"
 #include "platform/Help.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 namespace {
-constexpr UINT kMsgOneAxisModel = 13530;
-constexpr UINT kMsgUnknown = 13532;
+constexpr UINT kMsgOneAxisModel = IDS_ONE_AXIS_MODEL_NAME;
+constexpr UINT kMsgUnknown = IDS_UNKNOWN_MODEL;
 } // namespace
 
 CHOXDiagnosisDlg::CHOXDiagnosisDlg(const CCommDiag& diag, CWnd*)

@@ -1,6 +1,7 @@
 #include "params/HOXParam.h"
 
 #include "app/HOXDoc.h"
+#include "chart/ControllerType.h"
 #include "platform/Archive.h"
 
 #include <algorithm>
@@ -93,7 +94,7 @@ std::int32_t* CHOXParam::Slot(UINT number, int axis)
 const std::int32_t* CHOXParam::Slot(UINT number, int axis) const
 {
     if (number >= 100 && number <= 111) return &m_common[number - 100];
-    if (axis != 0 && axis != 1) return nullptr;
+    if (!axis::IsXOrY(axis)) return nullptr;
     if (number <= 26) return &m_axisA[number][static_cast<std::size_t>(axis)];
     if (number >= 30 && number <= 56) return &m_axisB[number - 30][static_cast<std::size_t>(axis)];
     return nullptr;
@@ -142,13 +143,13 @@ bool CHOXParam::IsOneAxisModel() const { return m_pDoc != nullptr && ctype::IsOn
 
 std::int32_t CHOXParam::GetLengthUnit(int axis) const
 {
-    if (axis != 0 && axis != 1) return unitMillimetre;
+    if (!axis::IsXOrY(axis)) return unitMillimetre;
     return m_lengthUnit[static_cast<std::size_t>(axis)];
 }
 
 void CHOXParam::SetLengthUnit(int axis, std::int32_t unit)
 {
-    if (axis != 0 && axis != 1) return;
+    if (!axis::IsXOrY(axis)) return;
     m_lengthUnit[static_cast<std::size_t>(axis)] = unit;
 }
 
@@ -190,8 +191,8 @@ std::size_t CHOXParam::GetTransferBlockSize(UINT block)
 bool CHOXParam::IsTransferable(UINT block, int axis) const
 {
     if (GetTransferBlockSize(block) == 0) return false;
-    if (block == blockCommon) return axis == 0;
-    return axis == 0 || (axis == 1 && !IsOneAxisModel());
+    if (block == blockCommon) return axis == axis::kX;
+    return axis == axis::kX || (axis == axis::kY && !IsOneAxisModel());
 }
 
 std::vector<std::int32_t> CHOXParam::GetTransferBlock(UINT block, int axis) const
@@ -244,11 +245,11 @@ void CHOXParam::Serialize(CArchive& ar)
             for (const auto& pair : m_axisA) ar << pair[axis];
             for (const auto& pair : m_axisB) ar << pair[axis];
         };
-        storeAxis(0);
+        storeAxis(axis::kX);
         for (std::int32_t v : m_common) ar << v;
         ar << m_lengthUnit[0];
         if (!oneAxis) {
-            storeAxis(1);
+            storeAxis(axis::kY);
             ar << m_lengthUnit[1];
         }
         return;
@@ -262,11 +263,11 @@ void CHOXParam::Serialize(CArchive& ar)
         for (auto& pair : axisA) ar >> pair[axis];
         for (auto& pair : axisB) ar >> pair[axis];
     };
-    loadAxis(0);
+    loadAxis(axis::kX);
     for (std::int32_t& v : common) ar >> v;
     ar >> lengthUnit[0];
     if (!oneAxis) {
-        loadAxis(1);
+        loadAxis(axis::kY);
         ar >> lengthUnit[1];
     }
 

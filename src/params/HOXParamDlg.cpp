@@ -1,5 +1,6 @@
 #include "params/HOXParamDlg.h"
 
+#include "chart/ControllerType.h"
 #include "params/HOXParam.h"
 #include "platform/Help.h"
 #include "platform/Messages.h"
@@ -51,7 +52,7 @@ bool CHOXParamDlg::OnInitDialog()
         if (!IsOneAxis()) Site()->AddString(kTabCtrl, QStringLiteral(" Y"));
         Site()->SetCurSel(kTabCtrl, 0);
     }
-    m_nAxis = 0;
+    m_nAxis = axis::kX;
     SetupControls();
     ShowAxis(m_nAxis);
     UpdateData(false);
@@ -83,7 +84,7 @@ bool CHOXParamDlg::LeaveAxis()
 
 void CHOXParamDlg::EnterAxis(int axis)
 {
-    m_nAxis = axis == 1 ? 1 : 0;
+    m_nAxis = axis == axis::kY ? axis::kY : axis::kX;
     ShowAxis(m_nAxis);
     UpdateData(false);
     UpdateEnabling();

@@ -6,6 +6,8 @@
 // octal, and Help.
 #include "platform/Dialog.h"
 
+#include "chart/ControllerType.h"
+
 #include <QString>
 
 #include <array>
@@ -107,5 +109,5 @@ private:
     void EnterAxis(int axis);
 
     CHOXParam* m_pParam;
-    int m_nAxis = 0;
+    int m_nAxis = axis::kX;
 };

@@ -5,6 +5,8 @@
 // stroke end limit switch logic (20).
 #include "params/HOXParamAxisDlg.h"
 
+#include "res/StringIds.h"
+
 class CHOXParamMachineZeroDlg : public CHOXParamAxisDlg {
 public:
     static constexpr UINT kTemplate = 2053;
@@ -30,9 +32,9 @@ public:
     // Messages of the checks (string ids); the zero return speed's ranges
     // read as the maximum speed's.
     static constexpr UINT kMsgCreep15300 = 13945;
-    static constexpr UINT kMsgZero153000 = 13940;
+    static constexpr UINT kMsgZero153000 = IDS_RANGE_1_153000;
     static constexpr UINT kMsgCreep20000 = 13946;
-    static constexpr UINT kMsgZero200000 = 13941;
+    static constexpr UINT kMsgZero200000 = IDS_RANGE_1_200000;
     static constexpr UINT kMsgZeroToMax = 13947;
 
     explicit CHOXParamMachineZeroDlg(CHOXParam* param);

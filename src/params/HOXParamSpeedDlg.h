@@ -4,6 +4,7 @@
 // times, with a graph of the speed profile.
 #include "params/HOXParamAxisDlg.h"
 #include "params/HOXSpeedGraph.h"
+#include "res/StringIds.h"
 
 class CHOXParamSpeedDlg : public CHOXParamAxisDlg {
 public:
@@ -23,8 +24,8 @@ public:
     static constexpr int kGraph = 8872;
 
     // Messages of the checks (string ids).
-    static constexpr UINT kMsgMax153000 = 13940;
-    static constexpr UINT kMsgMax200000 = 13941;
+    static constexpr UINT kMsgMax153000 = IDS_RANGE_1_153000;
+    static constexpr UINT kMsgMax200000 = IDS_RANGE_1_200000;
     static constexpr UINT kMsgJog = 13942;
     static constexpr UINT kMsgBias153000 = 13943;
     static constexpr UINT kMsgBias200000 = 13944;

@@ -1,5 +1,8 @@
 #include "platform/CmdTarget.h"
 
+#include <QCoreApplication>
+#include <QMetaObject>
+
 namespace {
 CommandRouter* g_router = nullptr;
 }
@@ -64,3 +67,22 @@ bool CommandRouter::Execute(UINT id)
 
 void SetCommandRouter(CommandRouter* router) { g_router = router; }
 CommandRouter* GetCommandRouter() { return g_router; }
+
+void PostToEventLoop(std::function<void()> call)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr) {
+        call();
+        return;
+    }
+    // The application object receives the call: it outlives every widget
+    // and window a command may destroy.
+    QMetaObject::invokeMethod(app, std::move(call), Qt::QueuedConnection);
+}
+
+void PostCommand(UINT id)
+{
+    PostToEventLoop([id] {
+        if (CommandRouter* router = GetCommandRouter()) router->Execute(id);
+    });
+}

@@ -78,3 +78,14 @@ public:
 
 void SetCommandRouter(CommandRouter* router);
 CommandRouter* GetCommandRouter();
+
+// A command the user chose with a widget (a menu item, a toolbar or bar
+// button, a key) runs once that widget has returned from the event that
+// chose it: commands rebuild menus, bars and frames, and a widget freed
+// while its own event handler still runs takes the program down. Whether
+// the command is enabled is asked when it runs, so one disabled meanwhile
+// does nothing.
+void PostCommand(UINT id);
+// Runs the call from the event loop, after the event being handled now has
+// returned (at once when there is no event loop).
+void PostToEventLoop(std::function<void()> call);

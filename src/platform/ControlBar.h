@@ -4,6 +4,7 @@
 // sliders). The bar and its controls keep their state here, so the program's
 // logic runs and is tested without a screen; the window that shows them is a
 // host the user interface makes, and it draws what the controls say.
+#include "platform/Help.h"
 #include "platform/CmdTarget.h"
 #include "platform/Geometry.h"
 
@@ -33,8 +34,6 @@ constexpr UINT TB_THUMBTRACK = 5;
 constexpr UINT TB_TOP = 6;
 constexpr UINT TB_BOTTOM = 7;
 constexpr UINT TB_ENDTRACK = 8;
-// Context help of a command or control: this base plus its id.
-constexpr UINT HID_BASE_COMMAND = 0x10000;
 
 // The window that shows a dialog bar and its controls.
 class BarHost {

@@ -340,4 +340,20 @@ void CDialog::EnableToolTips(bool enable)
     if (m_site) m_site->EnableToolTips(enable);
 }
 
-void CDialog::OpenHelp(UINT context) { AfxWinHelp(context); }
+// A page the dialog has none of falls back to the dialog's own.
+void CDialog::OpenHelp(UINT context) { AfxWinHelp(context, HID_BASE_RESOURCE + m_templateId); }
+
+void CDialog::OnHelpInfo()
+{
+    if (m_site == nullptr || m_ended || m_template == nullptr) return;
+    for (const ControlTemplate* c : m_template->Controls()) {
+        QString caption = c->text;
+        caption.remove(u'&');
+        if (c->kind != u"button" || caption != u"Help") continue;
+        if (m_handlers.count({c->id, Notify::Clicked}) != 0 && m_site->IsEnabled(c->id) && m_site->IsVisible(c->id)) {
+            Dispatch(c->id, Notify::Clicked);
+            return;
+        }
+    }
+    OpenHelp(HID_BASE_RESOURCE + m_templateId);
+}

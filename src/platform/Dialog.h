@@ -225,6 +225,9 @@ public:
     // The focus or the default button asked to close the dialog (Enter, Esc).
     void CommandOK() { Dispatch(IDOK, Notify::Clicked); }
     void CommandCancel() { Dispatch(IDCANCEL, Notify::Clicked); }
+    // F1 in the dialog: what its Help button does when it has a working
+    // one, else the dialog's own page (0x20000 + template id).
+    virtual void OnHelpInfo();
 
     virtual bool OnInitDialog();
     virtual void OnOK();

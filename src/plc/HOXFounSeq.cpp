@@ -1,6 +1,7 @@
 #include "plc/HOXFounSeq.h"
 
 #include "app/HOXDoc.h"
+#include "chart/ControllerType.h"
 #include "platform/Archive.h"
 #include "plc/HOXFounSeq1Dlg.h"
 #include "plc/HOXFounSeq2Dlg.h"
@@ -41,12 +42,12 @@ void CHOXFounSeq::Serialize(CArchive& ar)
 
 void CHOXFounSeq::SetControlDevice(int axis, std::int32_t device)
 {
-    (axis == 0 ? m_nControlDeviceX : m_nControlDeviceY) = device;
+    (axis == axis::kX ? m_nControlDeviceX : m_nControlDeviceY) = device;
 }
 
 void CHOXFounSeq::SetStatusDevice(int axis, std::int32_t device)
 {
-    (axis == 0 ? m_nStatusDeviceX : m_nStatusDeviceY) = device;
+    (axis == axis::kX ? m_nStatusDeviceX : m_nStatusDeviceY) = device;
 }
 
 std::int32_t CHOXFounSeq::GetMcodeOffDevice(int axis) const { return Plus3(GetControlDevice(axis)); }

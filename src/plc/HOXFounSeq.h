@@ -4,6 +4,8 @@
 // control block the PLC sends and of the status block it reads back.
 #include "platform/Object.h"
 
+#include "chart/ControllerType.h"
+
 #include <cstdint>
 
 class CHOXDoc;
@@ -24,9 +26,9 @@ public:
     std::int32_t GetUnitNo() const { return m_nUnitNo; }
     void SetUnitNo(std::int32_t unitNo) { m_nUnitNo = unitNo; }
     // Axis 0 is X, any other Y.
-    std::int32_t GetControlDevice(int axis) const { return axis == 0 ? m_nControlDeviceX : m_nControlDeviceY; }
+    std::int32_t GetControlDevice(int axis) const { return axis == axis::kX ? m_nControlDeviceX : m_nControlDeviceY; }
     void SetControlDevice(int axis, std::int32_t device);
-    std::int32_t GetStatusDevice(int axis) const { return axis == 0 ? m_nStatusDeviceX : m_nStatusDeviceY; }
+    std::int32_t GetStatusDevice(int axis) const { return axis == axis::kX ? m_nStatusDeviceX : m_nStatusDeviceY; }
     void SetStatusDevice(int axis, std::int32_t device);
     // The fourth signal of each block.
     std::int32_t GetMcodeOffDevice(int axis) const;

@@ -20,7 +20,7 @@ constexpr AxisControls kAxes[2] = {
      IDC_FOUNSEQ_NAMES_Y, IDC_FOUNSEQ_LIST_Y},
 };
 
-const AxisControls& Axis(int axis) { return kAxes[axis == 0 ? 0 : 1]; }
+const AxisControls& Axis(int axis) { return kAxes[axis == axis::kX ? 0 : 1]; }
 
 // The edits take four digits.
 constexpr int kDeviceChars = 4;
@@ -33,7 +33,7 @@ CHOXFounSeqPageDlg::CHOXFounSeqPageDlg(UINT templateId, CHOXDoc* doc, const Page
 {
     OnSelChanging(IDC_FOUNSEQ_TAB, [this] { return CheckDevices(); });
     OnSelChange(IDC_FOUNSEQ_TAB, [this] { ShowAxis(Site()->GetCurSel(IDC_FOUNSEQ_TAB)); });
-    for (int axis : {0, 1}) {
+    for (int axis : {axis::kX, axis::kY}) {
         OnChange(Axis(axis).device, [this, axis] { OnDeviceChange(axis); });
         OnSpinDelta(Axis(axis).spin, [this, axis](int pos, int delta) { return OnDeviceSpin(axis, pos, delta); });
     }
@@ -65,12 +65,12 @@ bool CHOXFounSeqPageDlg::OnInitDialog()
     Site()->AddString(IDC_FOUNSEQ_TAB, QStringLiteral(" X"));
     if (IsTwoAxes()) Site()->AddString(IDC_FOUNSEQ_TAB, QStringLiteral(" Y"));
     Site()->SetCurSel(IDC_FOUNSEQ_TAB, 0);
-    for (int axis : {0, 1}) {
+    for (int axis : {axis::kX, axis::kY}) {
         Site()->SetRange(Axis(axis).spin, 0, m_kind.highestDevice);
         Site()->SetPos(Axis(axis).spin, 0);
         LimitText(Axis(axis).device, kDeviceChars);
     }
-    ShowAxis(0);
+    ShowAxis(axis::kX);
     RebuildLadder();
     m_ladder.SubclassDlgItem(IDC_FOUNSEQ_LADDER, this);
     m_bShown = true;
@@ -88,7 +88,7 @@ void CHOXFounSeqPageDlg::ClosePage(bool otherWay)
 
 std::array<int, 2> CHOXFounSeqPageDlg::CheckOrder() const
 {
-    return m_kind.checkYFirst ? std::array<int, 2>{1, 0} : std::array<int, 2>{0, 1};
+    return m_kind.checkYFirst ? std::array<int, 2>{axis::kY, axis::kX} : std::array<int, 2>{axis::kX, axis::kY};
 }
 
 void CHOXFounSeqPageDlg::DoDataExchange(CDataExchange* pDX)
@@ -135,13 +135,13 @@ bool CHOXFounSeqPageDlg::CheckDevices()
     // Y belongs to the page only where it has a tab: a one-axis page cannot
     // show an edit that failed.
     for (int axis : CheckOrder())
-        if ((axis == 0 || IsTwoAxes()) && !CheckDevice(axis)) return false;
+        if ((axis == axis::kX || IsTwoAxes()) && !CheckDevice(axis)) return false;
     return true;
 }
 
 void CHOXFounSeqPageDlg::ShowAxis(int axis)
 {
-    m_nAxis = axis == 1 ? 1 : 0;
+    m_nAxis = axis == axis::kY ? axis::kY : axis::kX;
     const AxisControls& shown = Axis(m_nAxis);
     const AxisControls& hidden = Axis(1 - m_nAxis);
     for (int id : {hidden.title, hidden.m, hidden.device, hidden.spin, hidden.group}) ShowDlgItem(id, false);

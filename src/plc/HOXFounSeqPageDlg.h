@@ -6,6 +6,7 @@
 // device range, its signals, its transfer and the order of its checks. The
 // page keeps what was last entered, so a run may show it again as it was.
 #include "platform/Dialog.h"
+#include "chart/ControllerType.h"
 #include "plc/HOXLadderCtrl.h"
 #include "plc/PlcLadderRows.h"
 
@@ -30,7 +31,7 @@ public:
     void OnOK() override;
 
     // The top device of an axis (0 X, 1 Y) as last entered.
-    std::int32_t GetDevice(int axis) const { return m_devices[axis == 0 ? 0 : 1]; }
+    std::int32_t GetDevice(int axis) const { return m_devices[axis == axis::kX ? 0 : 1]; }
     // The axis whose controls are shown.
     int GetAxis() const { return m_nAxis; }
     const CHOXLadderCtrl& GetLadder() const { return m_ladder; }
@@ -82,7 +83,7 @@ private:
     CHOXDoc* m_pDoc;
     PageKind m_kind;
     std::array<std::int32_t, 2> m_devices;
-    int m_nAxis = 0;
+    int m_nAxis = axis::kX;
     bool m_bShown = false;
     bool m_bOtherWay = false;
     CHOXLadderCtrl m_ladder;

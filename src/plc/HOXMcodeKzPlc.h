@@ -10,6 +10,7 @@
 // outside its array is refused: reads give the initial value, stores change
 // nothing and say so.
 #include "platform/Object.h"
+#include "chart/ControllerType.h"
 #include "symbols/operand/HOXSelectVal.h"
 
 #include <array>
@@ -29,7 +30,7 @@ public:
     // applied.
     CHOXMcodeKzPlc();
 
-    static bool IsValidAxis(int axis) { return axis == 0 || axis == 1; }
+    static bool IsValidAxis(int axis) { return axis::IsXOrY(axis); }
     static bool IsValidMcode(std::int32_t mcode) { return mcode >= 0 && mcode <= kHighestMcode; }
 
     // All take the axis last.

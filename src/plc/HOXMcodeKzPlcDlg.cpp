@@ -37,7 +37,7 @@ constexpr int kPixelsPerUnit = 6;
 CHOXMcodeKzPlcDlg::CHOXMcodeKzPlcDlg(CHOXSymbol* symbol, std::int32_t mcode, std::int32_t axis, std::int32_t changed,
                                      CWnd* /*parent*/)
     : CDialog(kTemplate), m_pSymbol(symbol), m_nMcode(mcode), m_nAxis(axis), m_bChanged(changed),
-      m_pDoc(DocumentOf(symbol)), m_nShownAxis(axis == 1 ? 1 : 0)
+      m_pDoc(DocumentOf(symbol)), m_nShownAxis(axis == axis::kY ? axis::kY : axis::kX)
 {
     if (m_pDoc == nullptr) m_pOwnSettings = std::make_unique<CHOXMcodeKzPlc>();
     OnChange(kSaveDevice, [this] { OnSaveChange(); });
@@ -45,8 +45,8 @@ CHOXMcodeKzPlcDlg::CHOXMcodeKzPlcDlg(CHOXSymbol* symbol, std::int32_t mcode, std
     OnChange(kCompletion, [this] { OnCompletionChange(); });
     OnClicked(kSelect, [this] { OnSelect(); });
     OnClicked(kFoundationSequence, [this] { OnFoundationSequence(); });
-    OnClicked(kAxisX, [this] { OnAxis(0); });
-    OnClicked(kAxisY, [this] { OnAxis(1); });
+    OnClicked(kAxisX, [this] { OnAxis(axis::kX); });
+    OnClicked(kAxisY, [this] { OnAxis(axis::kY); });
     OnClicked(kApply, [this] { OnApply(); });
     OnClicked(kDelete, [this] { OnDelete(); });
     OnClicked(kCopySave, [this] { OnCopySave(); });
@@ -127,9 +127,9 @@ bool CHOXMcodeKzPlcDlg::OnInitDialog()
     Site()->SetRange(kAuxSpin, 0, kHighestAuxDevice);
     // Only the axis the symbol's dialog chose can be shown; without one the
     // settings are X's and neither button applies.
-    const bool given = m_nAxis == 0 || m_nAxis == 1;
-    EnableDlgItem(kAxisX, given && m_nShownAxis == 0);
-    EnableDlgItem(kAxisY, given && m_nShownAxis == 1);
+    const bool given = axis::IsXOrY(m_nAxis);
+    EnableDlgItem(kAxisX, given && m_nShownAxis == axis::kX);
+    EnableDlgItem(kAxisY, given && m_nShownAxis == axis::kY);
     UpdateApplyDelete();
     UpdateSequenceState();
     GatherOffList();
@@ -157,7 +157,10 @@ void CHOXMcodeKzPlcDlg::ShowValues()
     --m_nLoading;
 }
 
-void CHOXMcodeKzPlcDlg::CheckAxisButton() { CheckRadioButton(kAxisX, kAxisY, m_nShownAxis == 0 ? kAxisX : kAxisY); }
+void CHOXMcodeKzPlcDlg::CheckAxisButton()
+{
+    CheckRadioButton(kAxisX, kAxisY, m_nShownAxis == axis::kX ? kAxisX : kAxisY);
+}
 
 void CHOXMcodeKzPlcDlg::UpdateSequenceState()
 {
@@ -193,7 +196,7 @@ void CHOXMcodeKzPlcDlg::Fill(CHOXLadderCtrl& ladder, LadderBlockList rows)
 
 void CHOXMcodeKzPlcDlg::RebuildLadders()
 {
-    const bool independentY = ctype::HasIndependentAxes(ControllerType()) && m_nShownAxis == 1;
+    const bool independentY = ctype::HasIndependentAxes(ControllerType()) && m_nShownAxis == axis::kY;
     Fill(m_saveLadder, plcrows::McodeSaveRows(m_nUnitNo, independentY, m_nSaveDevice));
     RebuildAfterSave();
 }

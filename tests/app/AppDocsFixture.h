@@ -28,15 +28,15 @@ protected:
     {
         m_oldDir = QDir::currentPath();
         ASSERT_TRUE(m_dir.isValid());
-        QDir(m_dir.path()).mkpath(QStringLiteral("bin"));
-        CMainFrame::SetProgramDirForTesting(m_dir.filePath(QStringLiteral("bin")));
+        QDir(m_dir.path()).mkpath(QStringLiteral("documents"));
+        CMainFrame::SetDocumentsDirForTesting(m_dir.filePath(QStringLiteral("documents")));
         SetWindowFactory(&m_windows);
     }
     void TearDown() override
     {
         m_app.reset();
         SetWindowFactory(nullptr);
-        CMainFrame::SetProgramDirForTesting(QString());
+        CMainFrame::SetDocumentsDirForTesting(QString());
         QDir::setCurrent(m_oldDir);
     }
 

@@ -5,11 +5,13 @@
 #include "app/HOXDoc.h"
 #include "app/HOXRegistry.h"
 #include "app/MainFrame.h"
+#include "chart/FrameHooks.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/HOXNode.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
 #include "platform/MenuResource.h"
+#include "res/CommandIds.h"
 #include "platform/ui/QtCommands.h"
 #include "platform/ui/QtFrameWindow.h"
 #include "support/Scripted.h"
@@ -116,6 +118,19 @@ TEST_F(MainFrameTest, StartsWithTheStandardToolbarAndADisabledEmptyZoomBox)
     EXPECT_EQ(m_window->StatusText(2), QString());
     EXPECT_EQ(m_window->MenuId(), 2u);
     EXPECT_EQ(MenuTitles(), QStringList({"&File", "KZ-&QW", "&View", "&Help"}));
+}
+
+TEST_F(MainFrameTest, TheMainWindowIsTheViewsFrameHooksWhileItLives)
+{
+    EXPECT_EQ(GetFrameHooks(), static_cast<FrameHooks*>(m_main));
+    // A view's zoom step reaches the zoom box through them.
+    ASSERT_NE(NewDocument(), nullptr);
+    CHOXView* view = m_app->GetDocument()->FindWindowByName(QStringLiteral("Flow Chart1"))->GetView();
+    ASSERT_NE(view, nullptr);
+    view->OnZoom(ID_ZOOM_50);
+    EXPECT_EQ(m_main->GetZoomBoxSelection(), 4);
+    m_app.reset();
+    EXPECT_EQ(GetFrameHooks(), nullptr);
 }
 
 TEST_F(MainFrameTest, ViewCommandsShowAndHideTheBarsWithCheckMarks)
@@ -844,37 +859,35 @@ protected:
         MainFrameTest::SetUp();
         m_before = QDir::currentPath();
         ASSERT_TRUE(m_root.isValid());
-        QDir(m_root.path()).mkpath(QStringLiteral("bin"));
-        CMainFrame::SetProgramDirForTesting(m_root.path() + QStringLiteral("/bin"));
+        QDir(m_root.path()).mkpath(QStringLiteral("Documents"));
+        CMainFrame::SetDocumentsDirForTesting(Documents());
         QDir::setCurrent(m_root.path());
     }
     void TearDown() override
     {
-        CMainFrame::SetProgramDirForTesting(QString());
+        CMainFrame::SetDocumentsDirForTesting(QString());
         QDir::setCurrent(m_before);
         MainFrameTest::TearDown();
     }
     QString Remembered() const { return CHOXRegistry().ReadSerializeFileDir(); }
-    QString Prog() const { return QDir::cleanPath(m_root.path() + QStringLiteral("/PROG")); }
+    QString Documents() const { return QDir::cleanPath(m_root.path() + QStringLiteral("/Documents")); }
 
     QTemporaryDir m_root;
     QString m_before;
 };
 
-TEST_F(MainFrameFileOpenTest, TheFirstDialogOpensInANewProgDirectoryAndACancelStoresNothing)
+TEST_F(MainFrameFileOpenTest, TheFirstDialogOpensInTheDocumentsFolderAndACancelStoresNothing)
 {
-    ASSERT_FALSE(QDir(Prog()).exists());
     ScriptedFiles files;
     files.Expect(QString(), [this](const FileDialogRequest& r) {
         EXPECT_FALSE(r.save);
-        EXPECT_EQ(QDir::cleanPath(r.directory), Prog());
-        EXPECT_EQ(QDir::cleanPath(QDir::currentPath()), Prog());
+        EXPECT_EQ(QDir::cleanPath(r.directory), Documents());
+        EXPECT_EQ(QDir::cleanPath(QDir::currentPath()), Documents());
         EXPECT_EQ(r.filters, QStringList({"Hox Files (*.hox)", "All Files (*.*)"}));
         EXPECT_EQ(r.defaultSuffix, QStringLiteral("hox"));
         EXPECT_TRUE(r.initialName.isEmpty());
     });
     EXPECT_EQ(m_main->PromptForFileName(QString()), QString());
-    EXPECT_TRUE(QDir(Prog()).exists());
     EXPECT_TRUE(Remembered().isEmpty());
     EXPECT_EQ(QDir::currentPath(), m_root.path());
 }
@@ -897,12 +910,12 @@ TEST_F(MainFrameFileOpenTest, TheDirectoryOfAConfirmedFileIsRememberedAcrossRuns
         files.Expect(QString(), [&](const FileDialogRequest& r) { EXPECT_EQ(QDir::cleanPath(r.directory), jobs); });
         m_main->PromptForFileName(QString());
     }
-    // A remembered directory that is gone: the PROG directory, and the value
-    // stays until the next confirmed dialog.
+    // A remembered directory that is gone: the documents folder, and the
+    // value stays until the next confirmed dialog.
     ASSERT_TRUE(QDir(jobs).removeRecursively());
     {
         ScriptedFiles files;
-        files.Expect(QString(), [&](const FileDialogRequest& r) { EXPECT_EQ(QDir::cleanPath(r.directory), Prog()); });
+        files.Expect(QString(), [&](const FileDialogRequest& r) { EXPECT_EQ(QDir::cleanPath(r.directory), Documents()); });
         m_main->PromptForFileName(QString());
     }
     EXPECT_EQ(QDir::cleanPath(Remembered()), jobs);

@@ -110,20 +110,33 @@ TEST(RegistryTest, TheValueTableNamesEveryValue)
 // The remembered document directory.
 #include "app/MainFrame.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
-TEST(DocumentDirTest, RemembersTheDirectoryAndFallsBackToProg)
+// Documents go to the user's documents folder, or the home folder without
+// one, until a confirmed dialog remembers another; never beside the program.
+TEST(DocumentDirTest, TheDocumentsFolderUntilADirectoryIsRemembered)
 {
     TempSettings settings;
     QTemporaryDir root;
     const QString before = QDir::currentPath();
-    CMainFrame::SetProgramDirForTesting(root.filePath(QStringLiteral("bin")));
-    const QString prog = root.filePath(QStringLiteral("PROG"));
+    const QString documents = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString home = QDir::homePath();
+    ASSERT_FALSE(documents.isEmpty());
+    // The tests' own home: a folder of this run, not the user's.
+    ASSERT_TRUE(home.startsWith(QDir::tempPath())) << home.toStdString();
 
-    // Nothing remembered, no PROG yet: it is made and entered.
+    // Without a documents folder, the home folder; with one, that.
+    QDir(documents).removeRecursively();
     CMainFrame::ChangeToFileDir();
-    EXPECT_EQ(QDir::currentPath(), QDir(prog).canonicalPath());
+    EXPECT_EQ(QDir::currentPath(), QDir(home).canonicalPath());
+    EXPECT_FALSE(QDir(documents).exists()) << "the folder is the user's to make";
+    ASSERT_TRUE(QDir().mkpath(documents));
+    CMainFrame::ChangeToFileDir();
+    EXPECT_EQ(QDir::currentPath(), QDir(documents).canonicalPath());
+    EXPECT_FALSE(QDir::currentPath().startsWith(QCoreApplication::applicationDirPath() + u'/'));
 
     // A confirmed directory is remembered and entered next time.
     const QString work = root.filePath(QStringLiteral("work"));
@@ -136,14 +149,11 @@ TEST(DocumentDirTest, RemembersTheDirectoryAndFallsBackToProg)
     CMainFrame::ChangeToFileDir();
     EXPECT_EQ(QDir::currentPath(), QDir(work).canonicalPath());
 
-    // Once it is gone, PROG again; the remembered value stays.
+    // Once it is gone, the documents folder again; the remembered value stays.
     QDir::setCurrent(before);
     QDir(work).removeRecursively();
-    QDir(prog).removeRecursively();
     CMainFrame::ChangeToFileDir();
-    EXPECT_EQ(QDir::currentPath(), QDir(prog).canonicalPath());
+    EXPECT_EQ(QDir::currentPath(), QDir(documents).canonicalPath());
     EXPECT_EQ(CHOXRegistry().ReadSerializeFileDir(), remembered);
-
     QDir::setCurrent(before);
-    CMainFrame::SetProgramDirForTesting(QString());
 }

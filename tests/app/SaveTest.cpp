@@ -6,6 +6,7 @@
 
 #include "app/HOXRegistry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -221,4 +222,21 @@ TEST_F(SaveTest, SavingWaitsWhileMonitoring)
     EXPECT_FALSE(Enabled(57603));
     EXPECT_FALSE(Enabled(57604));
     Doc()->SetEditMode(true);
+}
+
+// Nothing remembered yet (a first start): the first Save As of a new
+// document offers the user's documents folder, never the program's own.
+TEST_F(SaveTest, TheFirstSaveAsOffersTheDocumentsFolder)
+{
+    CHOXRegistry().WriteString("SerializeFileDir", "");
+    const QString documents = Path(QStringLiteral("documents"));
+    ScriptedFiles files;
+    files.Expect(QString(), [&](const FileDialogRequest& r) {
+        EXPECT_TRUE(r.save);
+        EXPECT_EQ(QDir::cleanPath(r.directory), documents);
+        EXPECT_FALSE(r.directory.startsWith(QCoreApplication::applicationDirPath()));
+    });
+    EXPECT_TRUE(GetCommandRouter()->Execute(57604));
+    EXPECT_EQ(files.seen.size(), 1u);
+    EXPECT_EQ(Current(), Path(QStringLiteral("elsewhere")));
 }

@@ -1,8 +1,9 @@
 // The seed documents of the fuzz targets (tests/data/fuzz, written by
-// `scripts/fuzz.sh --seeds`): one of each controller type and one with the
-// storages of embedded items besides, which must open and save to the very
-// file they were read from, and whose "Contents" streams are the archive
-// target's seeds; and the inputs the targets once failed on.
+// `scripts/fuzz.sh --seeds`): one of each controller type, one with the
+// storages of embedded items besides, and the every-symbol document of each
+// type, which must open and save to the very file they were read from, and
+// whose "Contents" streams are the archive target's seeds; and the inputs
+// the targets once failed on.
 #include "app/HOXDoc.h"
 #include "chart/HOXFlowWnd.h"
 #include "platform/Archive.h"
@@ -35,12 +36,16 @@ TEST(SeedDocumentsTest, EachOpensAndSavesToTheSameFile)
     const struct {
         const char* name;
         std::int32_t type;
+        const char* archive;
         QStringList carried;
     } seeds[] = {
-        {"type0", 0, {}},
-        {"type1", 1, {}},
-        {"type2", 2, {}},
-        {"carried", 2, {QStringLiteral("\005SummaryInformation"), QStringLiteral("Embedding 1")}},
+        {"type0", 0, "type0", {}},
+        {"type1", 1, "type1", {}},
+        {"type2", 2, "type2", {}},
+        {"carried", 2, "type2", {QStringLiteral("\005SummaryInformation"), QStringLiteral("Embedding 1")}},
+        {"everything0", 0, "everything0", {}},
+        {"everything1", 1, "everything1", {}},
+        {"everything2", 2, "everything2", {}},
     };
     for (const auto& seed : seeds) {
         SCOPED_TRACE(seed.name);
@@ -62,7 +67,7 @@ TEST(SeedDocumentsTest, EachOpensAndSavesToTheSameFile)
         carried.sort();
         EXPECT_EQ(carried, seed.carried);
         // The archive target starts from the same documents.
-        const QString archive = kSeeds + QStringLiteral("archive/type%1.bin").arg(seed.type);
+        const QString archive = kSeeds + QStringLiteral("archive/%1.bin").arg(QLatin1String(seed.archive));
         EXPECT_EQ(ReadAll(archive).toHex(), file->Contents().toHex());
     }
 }

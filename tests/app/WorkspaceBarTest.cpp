@@ -707,6 +707,7 @@ TEST_F(WorkspaceBarTest, TheEnterKeyInTheTreeOpensTheSelectedChart)
     TreeWidget()->setFocus();
     ASSERT_TRUE(Tree().HasFocus());
     QTest::keyClick(TreeWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(frame->IsWindowVisible());
     EXPECT_EQ(Main()->MDIGetActive(), frame);
 
@@ -714,6 +715,7 @@ TEST_F(WorkspaceBarTest, TheEnterKeyInTheTreeOpensTheSelectedChart)
     frame->ShowWindow(SW_HIDE);
     TreeWidget()->setFocus();
     QTest::keyClick(TreeWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(frame->IsWindowVisible());
 }
 

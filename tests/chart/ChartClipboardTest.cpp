@@ -4,26 +4,16 @@
 // data, which every reader refuses without a crash or a leak (fixed seed).
 #include "chart/TransferFixture.h"
 #include "platform/DragDrop.h"
+#include "support/StoredFragments.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowPointer.h"
 
 #include <random>
 
 using namespace kt::test;
+using namespace kt::test::hex;
 
 namespace {
-
-QByteArray Ascii(const char* text) { return QByteArray(text).toHex(); }
-
-// The class tag of a class written for the first time: new-class mark,
-// schema 0, name.
-QByteArray NewClass(const char* name)
-{
-    const auto n = static_cast<unsigned>(qstrlen(name));
-    return "ffff"
-           "0000" +
-           QByteArray::number(n, 16).rightJustified(2, '0') + "00" + Ascii(name);
-}
 
 // Bounds (100, 50, 164, 82) after the id.
 const QByteArray kBounds = "64000000"
@@ -33,19 +23,6 @@ const QByteArray kBounds = "64000000"
 const QByteArray kFlag = "01000000";
 const QByteArray kCategoryAndState = "00000000"
                                      "00000000";
-// Free pins: number, offset x, offset y, kind, side, link.
-const QByteArray kOutputPin0 = "00000000"
-                               "20000000"
-                               "20000000"
-                               "01000000"
-                               "00000000"
-                               "ffffffff";
-const QByteArray kInputPin0 = "00000000"
-                              "20000000"
-                              "00000000"
-                              "00000000"
-                              "01000000"
-                              "ffffffff";
 // The pin class again: a reference to class index 3 (START's class is 1,
 // START 2, the pin class 3).
 const QByteArray kPinClassAgain = "0380";

@@ -1,6 +1,6 @@
 #pragma once
 // A document with one flow chart, and helpers that place symbols, wires and
-// nodes in it by id the way the editor does.
+// nodes in it by id the way the editor does (support/DocBuilder.h).
 #include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXConnect.h"
@@ -10,6 +10,7 @@
 #include "chart/HOXSymbol.h"
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
+#include "support/DocBuilder.h"
 #include "support/MemoryViewHost.h"
 #include "support/Scripted.h"
 #include "symbols/flow/HOXFlowCJump.h"
@@ -25,40 +26,21 @@ namespace kt::test {
 // tests use; the name stays for the tests written before the class existed.
 using SideExitSymbol = CHOXFlowCJump;
 
-class ChartFixture : public ::testing::Test {
+class ChartFixture : public ::testing::Test, protected DocBuilder {
 protected:
-    ChartFixture()
-    {
-        auto chart = doc.NewFlowWindow(QStringLiteral("Flow Chart1"), QString());
-        wnd = chart.get();
-        doc.AddWindow(QStringLiteral("Flow Chart1"), std::move(chart));
-    }
+    ChartFixture() : doc(Doc()) { wnd = Chart(QStringLiteral("Flow Chart1")); }
 
     // A symbol whose own constructor has made its pins, under the id.
     template <class T = CHOXSymbol>
     T* Place(DWORD id, CPoint topLeft)
     {
-        auto symbol = std::make_unique<T>(topLeft, wnd);
-        if (symbol->GetPinCount() == 0) symbol->CreatePins();
-        symbol->SetId(id);
-        T* raw = symbol.get();
-        wnd->AddObject(std::move(symbol));
-        return raw;
+        return PlaceWithId<T>(id, topLeft, wnd);
     }
 
     // A finished, routed wire.
     CHOXConnect* Wire(DWORD id, DWORD source, int pin, DWORD target, int kind = CHOXConnect::kTargetSymbol)
     {
-        auto wire = std::make_unique<CHOXConnect>(CRect(), wnd);
-        wire->SetId(id);
-        wire->SetSource(source, pin);
-        wire->SetTarget(target, kind);
-        CHOXConnect* raw = wire.get();
-        wnd->AddConnect(std::move(wire));
-        if (kind == CHOXConnect::kTargetNode) {
-            if (auto* node = dynamic_cast<CHOXNode*>(wnd->LookupNode(static_cast<WORD>(target)))) node->AddInWire(id);
-        }
-        raw->RerouteAll();
+        CHOXConnect* raw = WireWithId(id, source, pin, target, kind, wnd);
         raw->SetLineWidth(2);
         return raw;
     }
@@ -72,8 +54,8 @@ protected:
 
     std::vector<CPoint> RouteOf(const CHOXConnect* wire) const { return wire->GetPoints(); }
 
-    TempSettings settings;
-    CHOXDoc doc;
+    // The builder's document, under the name the chart tests use.
+    CHOXDoc& doc;
     CHOXFlowWnd* wnd = nullptr;
 };
 

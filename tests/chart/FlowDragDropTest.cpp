@@ -494,4 +494,45 @@ TEST_F(DragFromOutsideTest, NumbersFromOutsideAreKeptWhenFreeElseFresh)
     EXPECT_EQ(outside.GetDragSource(), nullptr);
 }
 
+
+// The fault: a dropped POINTER or SUBROUTINE whose number was free kept the
+// label the stream brought, though it held, marked and wrote its number; the
+// next save and reopen changed the label. A stream from a damaged or foreign
+// writer is where the two part.
+TEST_F(DragFromOutsideTest, ADroppedLabelSymbolShowsTheNumberItHolds)
+{
+    const struct {
+        const char* what;
+        std::function<std::unique_ptr<CHOXSymbol>()> make;
+        DWORD effect;
+    } cases[] = {
+        {"POINTER copied", [] { return LooseLabel<CHOXFlowPointer>(6); }, DROPEFFECT_COPY},
+        {"POINTER moved", [] { return LooseLabel<CHOXFlowPointer>(6); }, DROPEFFECT_MOVE},
+        {"SUBROUTINE copied", [] { return LooseLabel<CHOXFlowSubRtn>(6); }, DROPEFFECT_COPY},
+        {"SUBROUTINE moved", [] { return LooseLabel<CHOXFlowSubRtn>(6); }, DROPEFFECT_MOVE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (WORD id : Ids(target)) target->RemoveObject(id);
+        const std::unique_ptr<CHOXSymbol> symbol = c.make();
+        ASSERT_EQ(symbol->GetLabel(), QStringLiteral("P6"));
+        COleDataSource source;
+        ASSERT_TRUE(CHOXClipboard(&doc).WriteObjects({symbol.get()}, source, CHOXClipboard::DragFormat()));
+        // The number is the stream's last field: 6 becomes 5, the label stays.
+        QByteArray stream = source.GetBlocks().front().second;
+        ASSERT_EQ(stream.right(4), QByteArray("\x06\x00\x00\x00", 4));
+        stream[stream.size() - 4] = '\x05';
+        COleDataObject data({{CHOXClipboard::DragFormat(), stream}});
+
+        ASSERT_TRUE(targetView.OnDrop(&data, c.effect, targetView.DocToClient(CPoint(200, 150))));
+        CHOXSymbol* dropped = SymbolAt(target, CPoint(200, 150));
+        ASSERT_NE(dropped, nullptr);
+        EXPECT_EQ(dropped->GetPointerNumber(), 5);
+        EXPECT_TRUE(outside.IsPointerNumberUsed(5));
+        EXPECT_EQ(dropped->GetLabel(), QStringLiteral("P5"));
+        EXPECT_TRUE(dropped->GetCode().startsWith(QStringLiteral("P5"))) << dropped->GetCode().toStdString();
+        outside.FreePointerNumber(5);
+    }
+}
+
 } // namespace

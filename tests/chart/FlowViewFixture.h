@@ -50,14 +50,7 @@ struct ViewPlace {
 
 class FlowViewFixture : public ChartFixture {
 protected:
-    FlowViewFixture()
-    {
-        view.SetHost(&host);
-        doc.AddView(&view);
-        view.ShowRecord(wnd);
-        view.OnInitialUpdate();
-    }
-    ~FlowViewFixture() override { doc.RemoveView(&view); }
+    FlowViewFixture() = default;
 
     // Shows the chart at a zoom step, scrolled.
     void ShowAt(const ViewPlace& place)
@@ -112,8 +105,9 @@ protected:
 
     static constexpr UINT kStop = MB_OK | MB_ICONHAND;
 
-    MemoryViewHost host{CRect(0, 0, 400, 300)};
-    CHOXFlowView view;
+    HostedView<> hosted{doc, wnd, CRect(0, 0, 400, 300)};
+    MemoryViewHost& host = hosted.host;
+    CHOXFlowView& view = hosted.view;
 };
 
 } // namespace kt::test

@@ -45,6 +45,8 @@ public:
             HeldNumber number;
             number.number = n;
             number.givesBack = m_nState != kError;
+            // Labels written in its text, as the real one's.
+            number.renumbers = false;
             held.push_back(number);
         }
         return held;
@@ -61,9 +63,7 @@ protected:
     {
         // Ids below 100 are the tests' own.
         doc.SetIdCounters({100, 100, 0, 0, 20});
-        auto chart = doc.NewFlowWindow(QStringLiteral("Flow Chart2"), QString());
-        other = chart.get();
-        doc.AddWindow(QStringLiteral("Flow Chart2"), std::move(chart));
+        other = Chart(QStringLiteral("Flow Chart2"));
         otherView.SetHost(&otherHost);
         doc.AddView(&otherView);
         otherView.ShowRecord(other);
@@ -136,13 +136,7 @@ protected:
         return raw;
     }
 
-    CHOXFlowWnd* AddSubtask()
-    {
-        auto chart = doc.NewFlowWindow(LoadStr(20000), QString());
-        CHOXFlowWnd* raw = chart.get();
-        doc.AddWindow(LoadStr(20000), std::move(chart));
-        return raw;
-    }
+    CHOXFlowWnd* AddSubtask() { return Chart(LoadStr(20000)); }
 
     CHOXFlowWnd* other = nullptr;
     MemoryViewHost otherHost{CRect(0, 0, 400, 300)};

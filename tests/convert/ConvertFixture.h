@@ -12,6 +12,7 @@
 #include "convert/HOXExport.h"
 #include "convert/HOXInstrParser.h"
 #include "platform/Strings.h"
+#include "support/DocBuilder.h"
 #include "support/Scripted.h"
 #include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowEnd.h"
@@ -72,34 +73,23 @@ inline int CheckerSteps(CHOXDoc& doc, const QString& code)
     return steps;
 }
 
-class ConvertFixture : public ::testing::Test {
+class ConvertFixture : public ::testing::Test, public DocBuilder {
 public:
     ConvertFixture() { MakeDocument(1); }
 
     void MakeDocument(int controllerType)
     {
-        doc = std::make_unique<CHOXDoc>();
-        doc->SetControllerType(controllerType);
+        NewDocument(controllerType);
         chart = AddChart(QStringLiteral("Flow Chart1"));
     }
 
-    CHOXFlowWnd* AddChart(const QString& name)
-    {
-        auto wnd = doc->NewFlowWindow(name, QString());
-        CHOXFlowWnd* raw = wnd.get();
-        doc->AddWindow(name, std::move(wnd));
-        return raw;
-    }
+    CHOXFlowWnd* AddChart(const QString& name) { return Chart(name); }
 
     // A symbol made at the point, with the document's next id.
     template <class T>
     T* Place(CHOXFlowWnd* wnd, CPoint at = CPoint(100, 40))
     {
-        auto symbol = std::make_unique<T>(at, wnd);
-        symbol->SetId(static_cast<DWORD>(doc->NewSymbolId()));
-        T* raw = symbol.get();
-        wnd->AddObject(std::move(symbol));
-        return raw;
+        return DocBuilder::Place<T>(wnd, at);
     }
     CTestCodeSymbol* PlaceCode(CHOXFlowWnd* wnd, int type, const QString& code, int steps = -1)
     {
@@ -140,10 +130,8 @@ public:
     // A wire from the pin to the symbol's input.
     CHOXConnect* Wire(CHOXFlowWnd* wnd, CHOXSymbol* from, int pin, CHOXSymbol* to)
     {
-        CHOXConnect* wire = NewWire(wnd, from, pin);
-        wire->SetTarget(to->GetId(), CHOXConnect::kTargetSymbol);
-        wire->RerouteAll();
-        return wire;
+        return WireWithId(static_cast<DWORD>(doc->NewWireId()), from->GetId(), pin, to->GetId(),
+                          CHOXConnect::kTargetSymbol, wnd);
     }
     // A wire from the pin that jumps to the node, with its jump-end marker
     // (an end follows) unless told otherwise.
@@ -185,8 +173,6 @@ public:
         return out;
     }
 
-    TempSettings settings;
-    std::unique_ptr<CHOXDoc> doc;
     CHOXFlowWnd* chart = nullptr;
 
 private:

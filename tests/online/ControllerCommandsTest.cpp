@@ -11,7 +11,11 @@
 #include "convert/HOXSaveSelectDlg.h"
 #include "online/sim/SimFault.h"
 
+#include "online/comm/CommPortSettings.h"
+
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <vector>
@@ -445,6 +449,66 @@ TEST_F(ControllerCommandsTest, AnOpenFailureIsReportedByEachCommand)
     }
 }
 
+// A port leading nowhere, a device that is not there, one that will not
+// open as a serial line and line settings out of range: each command keeps
+// its own words and the detail says where the port leads, the system's
+// reason, and which settings decide it.
+TEST_F(ControllerCommandsTest, AnOpenFailureNamesThePortWhereItLeadsAndWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString missing = dir.filePath(S("ttyMissing"));
+    const QString plainFile = dir.filePath(S("not-a-line"));
+    {
+        QFile file(plainFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    CCommPortSettings slow;
+    slow.m_device = plainFile;
+    slow.m_speed = 10;
+    const struct {
+        const char* what;
+        const char* port;
+        QString device; // empty: no entry
+        CCommPortSettings line;
+        QString leads;
+        bool reason; // the system gives its own words
+    } cases[] = {
+        {"nowhere", "COM2", QString(), {}, S("Port COM2 leads nowhere"), false},
+        {"a missing device", "COM3", missing, {}, S("Port COM3 leads to the device ") + missing, true},
+        {"a file that is no serial line", "COM4", plainFile, {}, S("Port COM4 leads to the device ") + plainFile, true},
+        {"line settings out of range", "COM4", plainFile, slow, S("speed 10 bit/s (50 to 4000000)"), false},
+    };
+    Fresh();
+    DrawProgram(2);
+    Doc()->SetModifiedFlag(false);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CCommPortSettings settings = c.line;
+        settings.m_device = c.device;
+        CCommPortSettings::Write(S(c.port), settings);
+        Main()->SetComPort(S(c.port));
+        for (const auto& [command, text] : {std::pair{ID_CONTROLLER_WRITE, S(kOpenFailed)},
+                                            std::pair{ID_CONTROLLER_DIAGNOSIS,
+                                                      S("ERROR : Failed opening ComPort.\nSetup ComPort in Control Panel.")}}) {
+            ScriptedDialogs dialogs;
+            ScriptedMessages messages;
+            messages.Expect(text, kStop, IDOK);
+            Run(command);
+            ExpectCleanEnd(dialogs, c.what);
+            ASSERT_EQ(messages.seen.size(), 1u);
+            const QString detail = messages.seen[0].detail;
+            EXPECT_TRUE(detail.contains(c.leads)) << detail.toStdString();
+            EXPECT_EQ(detail.contains(S("The system's reason: ")), c.reason) << detail.toStdString();
+            EXPECT_TRUE(detail.contains(S("[Ports]"))) << detail.toStdString();
+            EXPECT_TRUE(detail.contains(S(c.port) + S("\\Device"))) << detail.toStdString();
+            // The detail is the program's own: no text of the messages in it.
+            EXPECT_FALSE(detail.contains(text)) << detail.toStdString();
+        }
+    }
+    EXPECT_TRUE(Operations().isEmpty());
+}
+
 // ---------------------------------------------------------------------------
 // Faults during a write
 
@@ -511,20 +575,27 @@ TEST_F(ControllerCommandsTest, EveryWayAVerifyFailsSaysWhy)
     const struct {
         const char* what;
         std::function<void()> arrange;
-        const char* text; // before "Verify is failed"
+        const char* text;   // before "Verify is failed"
+        const char* detail; // what the message's detail names ("": none)
     } cases[] = {
-        {"no answer to the type", [] { Faults().Add(Refuse(commproto::GetKZQWType)); }, kNotResponding},
-        {"a conversion error", [this] { DrawAlone(); }, "ERROR : At least one symbol is not connected."},
-        {"the program unread", [] { Faults().Add(Refuse(commproto::ReadProgramBegin)); }, ""},
-        {"another program", [] { Sim().SetReadBack(CSimController::SetText, "OX0;\nm02(END);\n"); }, ""},
-        {"X's first axis block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 0)); }, kRejected},
-        {"X's second axis block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 1)); }, kRejected},
-        {"the common block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 2)); }, kRejected},
-        {"Y's first axis block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 3)); }, kRejected},
-        {"Y's second axis block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 4)); }, kRejected},
-        {"a value of X", [this] { SetParam(25, 1, 0); }, ""},
-        {"an I/O number of Y", [this] { SetParam(54, 1, 1); }, ""},
-        {"a common value", [this] { SetParam(110, 1); }, ""},
+        {"no answer to the type", [] { Faults().Add(Refuse(commproto::GetKZQWType)); }, kNotResponding,
+         "Port COM1 leads to the simulated controller"},
+        {"a conversion error", [this] { DrawAlone(); }, "ERROR : At least one symbol is not connected.", ""},
+        {"the program unread", [] { Faults().Add(Refuse(commproto::ReadProgramBegin)); }, "", "Port COM1"},
+        {"another program", [] { Sim().SetReadBack(CSimController::SetText, "OX0;\nm02(END);\n"); }, "",
+         "controller, line 2: M02(END);"},
+        {"X's first axis block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 0)); }, kRejected,
+         "Port COM1"},
+        {"X's second axis block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 1)); }, kRejected,
+         "Port COM1"},
+        {"the common block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 2)); }, kRejected, "Port COM1"},
+        {"Y's first axis block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 3)); }, kRejected,
+         "Port COM1"},
+        {"Y's second axis block unread", [] { Faults().Add(Refuse(commproto::ReadParams, 4)); }, kRejected,
+         "Port COM1"},
+        {"a value of X", [this] { SetParam(25, 1, 0); }, "", "Parameter 25 of the X axis differs: controller "},
+        {"an I/O number of Y", [this] { SetParam(54, 1, 1); }, "", "Parameter 54 of the Y axis differs"},
+        {"a common value", [this] { SetParam(110, 1); }, "", "Parameter 110 differs"},
     };
     for (const auto& c : cases) {
         Fresh();
@@ -537,6 +608,13 @@ TEST_F(ControllerCommandsTest, EveryWayAVerifyFailsSaysWhy)
         messages.Expect(S(c.text) + S(kVerifyFailed), kStop, IDOK);
         Run(ID_CONTROLLER_VERIFY);
         ExpectCleanEnd(dialogs, c.what);
+        ASSERT_EQ(messages.seen.size(), 1u) << c.what;
+        const QString detail = messages.seen[0].detail;
+        if (*c.detail == 0) {
+            EXPECT_TRUE(detail.isEmpty()) << c.what << ": " << detail.toStdString();
+        } else {
+            EXPECT_TRUE(detail.contains(S(c.detail))) << c.what << ": " << detail.toStdString();
+        }
         EXPECT_EQ(17, Param(105)) << c.what << ": the document keeps its notation";
         Faults().Clear();
     }

@@ -247,6 +247,54 @@ TEST_F(ReadFromControllerTest, AnEmptyControllerGivesANewDocumentWithItsParamete
     }
 }
 
+TEST_F(ReadFromControllerTest, SavingTheReadDocumentNeverReplacesAFileItDidNotComeFrom)
+{
+    // A document of the user's already bears the untitled name.
+    const QString untitled = InDocs("Untitled.hox");
+    SaveDocument(untitled);
+    QFile before(untitled);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray bytes = before.readAll();
+    before.close();
+
+    Host().Reset();
+    Host().Server().SetPacing(false);
+    {
+        ScriptedMessages messages;
+        messages.Expect(S(kNoProgram), kInformation, IDOK);
+        Read();
+    }
+    ASSERT_NE(Doc(), nullptr);
+    ASSERT_EQ(untitled, Doc()->GetPathName());
+    Doc()->SetModifiedFlag(true);
+    {
+        // File Save asks where to save, proposing the name; cancelled, the
+        // user's file keeps its bytes.
+        ScriptedFiles files;
+        files.Expect(QString(), [&](const FileDialogRequest& request) {
+            EXPECT_TRUE(request.save);
+            EXPECT_TRUE(request.confirmOverwrite);
+            EXPECT_EQ(untitled, request.initialName);
+        });
+        Run(ID_FILE_SAVE);
+    }
+    QFile after(untitled);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(bytes, after.readAll());
+    EXPECT_TRUE(Doc()->IsModified());
+    {
+        // Saved under a name of its own, the next Save writes there at once.
+        const QString own = InDocs("read.hox");
+        ScriptedFiles files;
+        files.Expect(own);
+        Run(ID_FILE_SAVE);
+        ASSERT_EQ(own, Doc()->GetPathName());
+        Doc()->SetModifiedFlag(true);
+        Run(ID_FILE_SAVE);
+        EXPECT_FALSE(Doc()->IsModified());
+    }
+}
+
 TEST_F(ReadFromControllerTest, AnOpenDocumentIsAskedAboutFirst)
 {
     ASSERT_NE(NewDocumentOfType(ctype::kTwoAxes), nullptr);

@@ -7,8 +7,13 @@
 #include "platform/ui/QtCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -56,7 +61,18 @@ public:
 class TestApp : public CWinApp {
 public:
     void Handle(UINT id, Log& log) { OnCommand(id, [&log, id] { log.text += "app" + std::to_string(id) + " "; }); }
+    void Update(UINT id, std::function<void(CCmdUI*)> handler) { OnUpdate(id, std::move(handler)); }
+    void OnCommandFor(UINT id, std::function<void()> handler) { OnCommand(id, std::move(handler)); }
 };
+
+QAction* CommandAction(const QMenuBar& bar, UINT id)
+{
+    for (QAction* popup : bar.actions())
+        if (QMenu* menu = popup->menu())
+            for (QAction* a : menu->actions())
+                if (CommandIdOf(a) == id) return a;
+    return nullptr;
+}
 
 } // namespace
 
@@ -144,6 +160,73 @@ TEST(CommandsTest, MenusFromResourcesRunTheirCommands)
     UpdateCommandActions(&bar);
     EXPECT_TRUE(open->isEnabled());
     EXPECT_FALSE(fresh->isEnabled()); // nobody handles it here
+    // The command runs once the menu's event has returned.
     open->trigger();
+    EXPECT_EQ(log.text, "");
+    QCoreApplication::processEvents();
     EXPECT_EQ(log.text, "app57601 ");
+}
+
+// A command is asked whether it is enabled when it runs, not when it was
+// chosen: one disabled in between does nothing.
+TEST(CommandsTest, AChosenCommandDisabledBeforeItRunsDoesNothing)
+{
+    Log log;
+    TestApp app;
+    bool enabled = true;
+    app.Handle(57601, log);
+    app.Update(57601, [&enabled](CCmdUI* ui) { ui->Enable(enabled); });
+    QMenuBar bar;
+    FillMenuBar(&bar, *FindMenuResource(2));
+    QAction* open = CommandAction(bar, 57601);
+    ASSERT_NE(open, nullptr);
+    open->trigger();
+    enabled = false;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.text, "");
+    enabled = true;
+    open->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.text, "app57601 ");
+}
+
+// Clicking an item of an open menu whose command rebuilds the menu bar and
+// runs a modal loop (as a command's dialog does) leaves the menu alive until
+// its click has returned; the rebuilt bar's old menus go afterwards.
+TEST(CommandsTest, AMenuRebuiltByItsOwnItemIsNotFreedUnderIt)
+{
+    Log log;
+    TestApp app;
+    QWidget window;
+    auto* bar = new QMenuBar(&window);
+    FillMenuBar(bar, *FindMenuResource(2));
+    window.show();
+    auto rebuildInsideAModalLoop = [bar] {
+        FillMenuBar(bar, *FindMenuResource(2));
+        QEventLoop modal;
+        QTimer::singleShot(0, &modal, &QEventLoop::quit);
+        modal.exec();
+    };
+    app.OnCommandFor(57601, [&log, rebuildInsideAModalLoop] {
+        log.text += "open ";
+        rebuildInsideAModalLoop();
+    });
+    for (const bool direct : {false, true}) {
+        SCOPED_TRACE(direct ? "the bar rebuilt from the item's own signal" : "the bar rebuilt by the command");
+        QPointer<QMenu> file = bar->actions().front()->menu();
+        ASSERT_FALSE(file.isNull());
+        QPointer<QAction> open = CommandAction(*bar, 57601);
+        ASSERT_FALSE(open.isNull());
+        // A rebuild straight from the item, as code that does not go through
+        // the command layer would: the menu must still outlive its event.
+        if (direct) QObject::connect(open, &QAction::triggered, bar, rebuildInsideAModalLoop);
+        file->popup(window.mapToGlobal(QPoint(0, 20)));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(open).center());
+        EXPECT_FALSE(file.isNull()) << "the menu went while its click was handled";
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(file.isNull()) << "the replaced menu stays";
+    }
+    EXPECT_EQ(log.text, "open open ");
 }

@@ -159,6 +159,7 @@ TEST_F(MainFrameWindowTest, TheZoomBoxSitsInTheStandardToolbar)
     EXPECT_EQ(m_window->GetZoomBoxSelection(), 2);
     EXPECT_TRUE(m_app.chosen.empty());
     QTest::keyClick(box, Qt::Key_Down);
+    QCoreApplication::processEvents();
     EXPECT_EQ(m_app.chosen, std::vector<int>({3}));
     m_window->SetZoomBoxSelection(7);
     EXPECT_EQ(m_window->GetZoomBoxSelection(), -1);

@@ -194,17 +194,33 @@ TEST(GeometryTest, IntersectionAndUnion)
     EXPECT_EQ(grown.TopLeft(), CPoint(0, 0));
 }
 
-TEST(HelpTest, PagesByContextAndAMessageWhereThereIsNone)
+// A context's own page (a file, or an anchor on a page that gathers
+// several); without one its window's page, then the contents: never a
+// message about a number.
+TEST(HelpTest, PagesByContextFallingBackToTheWindowThenTheContents)
 {
     RecordingHelp help;
-    AfxWinHelp(0x2080C);
-    ASSERT_EQ(help.pages.size(), 1u);
-    EXPECT_EQ(help.pages[0], QStringLiteral(":/res/help/2080c.html"));
+    const struct {
+        UINT context;
+        UINT window;
+        const char* page;
+    } cases[] = {
+        {0x2080C, 0, ":/res/help/2080c.html"},
+        {0x2080C, 0x203EA, ":/res/help/2080c.html"},
+        {HID_BASE_COMMAND + 57603, 0, ":/res/help/commands.html#1e103"},
+        {0x1006D, 0x203EA, ":/res/help/objects.html#1006d"},
+        {0x1FFFF, 0x203EA, ":/res/help/203ea.html"},
+        {0x1FFFF, 0x1FFFE, ":/res/help/index.html"},
+        {0x1FFFF, 0, ":/res/help/index.html"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.context);
+        AfxWinHelp(c.context, c.window);
+        ASSERT_FALSE(help.pages.empty());
+        EXPECT_EQ(help.pages.back(), QString::fromLatin1(c.page));
+    }
+    EXPECT_EQ(help.pages.size(), std::size(cases));
+    EXPECT_TRUE(HelpPageFor(0x1FFFF).isEmpty());
     AfxHelpContents();
     EXPECT_EQ(help.pages.back(), QStringLiteral(":/res/help/index.html"));
-
-    ScriptedMessages messages;
-    messages.Expect("There is no help for this item (help context 0x1FFFF).", MB_OK | MB_ICONINFORMATION, IDOK);
-    AfxWinHelp(0x1FFFF);
-    EXPECT_EQ(help.pages.size(), 2u);
 }

@@ -52,6 +52,11 @@ QtClipboard g_clipboard;
 std::unique_ptr<TempSettings> g_settings;
 // Start-up registers the document type with the desktop; tests do it here.
 std::unique_ptr<QTemporaryDir> g_dataHome;
+// The home folder (with the documents folder the file dialogs start in),
+// one for each test process: the user's own stays untouched.
+std::unique_ptr<QTemporaryDir> g_home;
+QByteArray g_userHome;
+QByteArray g_userConfigHome;
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -403,6 +408,11 @@ void StrictPlatformEnvironment::SetUp()
     g_settings = std::make_unique<TempSettings>();
     g_dataHome = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", QFile::encodeName(g_dataHome->path()));
+    g_userHome = qgetenv("HOME");
+    g_userConfigHome = qgetenv("XDG_CONFIG_HOME");
+    g_home = std::make_unique<QTemporaryDir>();
+    qputenv("HOME", QFile::encodeName(g_home->path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(g_home->filePath(QStringLiteral(".config"))));
 }
 
 void StrictPlatformEnvironment::TearDown()
@@ -413,6 +423,13 @@ void StrictPlatformEnvironment::TearDown()
     g_settings.reset();
     qunsetenv("XDG_DATA_HOME");
     g_dataHome.reset();
+    qputenv("HOME", g_userHome);
+    if (g_userConfigHome.isEmpty()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", g_userConfigHome);
+    }
+    g_home.reset();
 }
 
 } // namespace kt::test

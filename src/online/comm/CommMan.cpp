@@ -86,10 +86,13 @@ int CCommMan::mfi_Open(const QString& port)
     std::thread::id expected;
     if (!m_owner.compare_exchange_strong(expected, me, std::memory_order_acq_rel))
         return Fail(expected == me ? 260 : 775);
-    if (const int code = CCommPort::Acquire(port, m_port); code != 0) {
+    QString reason;
+    if (const int code = CCommPort::Acquire(port, m_port, &reason); code != 0) {
+        m_reason = reason;
         m_owner.store(std::thread::id(), std::memory_order_release);
         return Fail(code);
     }
+    m_reason.clear();
     m_client = NextClient();
     return 0;
 }
@@ -107,7 +110,10 @@ int CCommMan::mfi_Close()
 
 int CCommMan::mfi_GetCommError() const { return m_error.load(std::memory_order_relaxed); }
 
-void CCommMan::mfi_ClearCommError() { m_error.store(0, std::memory_order_relaxed); }
+void CCommMan::mfi_ClearCommError()
+{
+    m_error.store(0, std::memory_order_relaxed);
+}
 
 // ---------------------------------------------------------------------------
 // Requests

@@ -75,6 +75,10 @@ public:
     int mfi_Close();
     int mfi_GetCommError() const;
     void mfi_ClearCommError();
+    // The system's own words for why the last mfi_Open of this thread's own
+    // failed (a serial device that would not open, say); empty when it gave
+    // none or the open succeeded.
+    QString mfi_GetCommErrorReason() const { return m_reason; }
 
     int mfi_GetKZQWType(int& type);
     int mfi_Status(CCommStatusInfo* info);
@@ -124,6 +128,8 @@ private:
 
     std::atomic<std::thread::id> m_owner{};
     std::atomic<int> m_error{0};
+    // Written by mfi_Open once the calling thread owns the object.
+    QString m_reason;
     std::shared_ptr<CCommPort> m_port;
     int m_client = 0;
 };

@@ -25,12 +25,31 @@ struct PortTable {
     std::mutex mutex;
     std::map<QString, PortEntry> ports;
     int openObjects = 0;
+    CCommPort::TransportMaker maker;
 };
 
 PortTable& Table()
 {
     static PortTable table;
     return table;
+}
+
+// The seq of the next request on each port name. It runs on from one
+// session to the next, so a reply that comes late from a session before
+// (the controller may still be answering its retries) never carries the seq
+// the new session waits for; a name's first session in this run starts
+// anywhere, for the late replies of a run before. Its own lock: the I/O
+// threads take it while the table's lock may be held by an open.
+int NextSeq(const QString& name)
+{
+    static std::mutex mutex;
+    static std::map<QString, int> next;
+    std::lock_guard lock(mutex);
+    auto [it, first] = next.try_emplace(name, 0);
+    if (first) it->second = static_cast<int>(QRandomGenerator::global()->bounded(256u));
+    const int seq = it->second;
+    it->second = (seq + 1) & 0xFF;
+    return seq;
 }
 
 bool IsUserInterfaceThread()
@@ -82,7 +101,14 @@ struct CCommPort::Completion {
 // ---------------------------------------------------------------------------
 // The table of open ports
 
-int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port)
+void CCommPort::SetTransportMaker(TransportMaker maker)
+{
+    PortTable& table = Table();
+    std::lock_guard lock(table.mutex);
+    table.maker = std::move(maker);
+}
+
+int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port, QString* reason)
 {
     if (!CCommPortSettings::IsPortName(name)) return 259;
     PortTable& table = Table();
@@ -93,10 +119,10 @@ int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port)
         // A line the simulator cut, or a device that went away, is opened
         // again by the next open.
         int code = 0;
-        it->second.port->RunBlocking([&code](CCommPort& self) {
+        it->second.port->RunBlocking([&code, reason](CCommPort& self) {
             if (!self.m_lost) return;
             if (self.m_transport) self.m_transport->Close();
-            code = self.OpenTransport();
+            code = self.OpenTransport(reason);
         });
         if (code != 0) return code;
         ++it->second.users;
@@ -107,8 +133,8 @@ int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port)
     const CCommPortSettings settings = CCommPortSettings::Read(name);
     if (!settings.IsMapped()) return 256;
     if (!settings.IsLineValid()) return 257;
-    std::shared_ptr<CCommPort> created(new CCommPort(name, settings));
-    if (const int code = created->Start(); code != 0) {
+    std::shared_ptr<CCommPort> created(new CCommPort(name, settings, table.maker));
+    if (const int code = created->Start(reason); code != 0) {
         created->Stop();
         return code;
     }
@@ -139,21 +165,21 @@ void CCommPort::Release(std::shared_ptr<CCommPort>& port)
 // ---------------------------------------------------------------------------
 // The I/O thread
 
-CCommPort::CCommPort(QString name, CCommPortSettings settings)
-    : m_name(std::move(name)), m_settings(std::move(settings))
+CCommPort::CCommPort(QString name, CCommPortSettings settings, TransportMaker maker)
+    : m_name(std::move(name)), m_settings(std::move(settings)), m_maker(std::move(maker))
 {
 }
 
 CCommPort::~CCommPort() { Stop(); }
 
-int CCommPort::Start()
+int CCommPort::Start(QString* reason)
 {
     // A QThread, not a bare thread: the serial port's notifiers want its
     // event dispatcher.
     m_thread.reset(QThread::create([this] { Loop(); }));
     m_thread->start();
     int code = 0;
-    RunBlocking([&code](CCommPort& self) { code = self.OpenTransport(); });
+    RunBlocking([&code, reason](CCommPort& self) { code = self.OpenTransport(reason); });
     return code;
 }
 
@@ -221,16 +247,22 @@ void CCommPort::RunBlocking(const Job& job)
     completion->Wait(false);
 }
 
-int CCommPort::OpenTransport()
+int CCommPort::OpenTransport(QString* reason)
 {
     m_transport.reset();
     std::unique_ptr<CCommTransport> transport;
-    if (m_settings.IsSimulator())
+    if (m_maker)
+        transport = m_maker(m_settings);
+    else if (m_settings.IsSimulator())
         transport = std::make_unique<CCommSimTransport>(m_settings.m_speed);
     else
         transport = std::make_unique<CCommSerialTransport>(m_settings.m_device, m_settings.m_speed);
+    if (!transport) return 256;
     const int code = transport->Open();
-    if (code != 0) return code;
+    if (code != 0) {
+        if (reason != nullptr) *reason = transport->OpenFailure();
+        return code;
+    }
     m_transport = std::move(transport);
     m_reader.Reset();
     m_synced = false;
@@ -254,7 +286,13 @@ CCommPort::Reply CCommPort::Exchange(int command, const QByteArray& payload)
         // A new session: the controller must not take our first seq for a
         // repeat of another session's last request.
         const std::uint32_t nonce = QRandomGenerator::global()->generate();
-        const Reply sync = Attempts(Sync, CCommPayload().U16(0).U32(nonce).Bytes());
+        // The echo of another nonce answers another session's start: late.
+        const auto answersThis = [nonce](const Reply& reply) {
+            CCommPayload echo(reply.data);
+            std::uint32_t echoed = 0;
+            return reply.result != 0 || !echo.ReadU32(echoed) || !echo.AtEnd() || echoed == nonce;
+        };
+        const Reply sync = Attempts(Sync, CCommPayload().U16(0).U32(nonce).Bytes(), answersThis);
         if (sync.code != 0) return sync;
         CCommPayload echo(sync.data);
         std::uint32_t echoed = 0;
@@ -264,10 +302,9 @@ CCommPort::Reply CCommPort::Exchange(int command, const QByteArray& payload)
     return Attempts(command, payload);
 }
 
-CCommPort::Reply CCommPort::Attempts(int command, const QByteArray& payload)
+CCommPort::Reply CCommPort::Attempts(int command, const QByteArray& payload, const Answers& answers)
 {
-    const int seq = m_seq;
-    m_seq = (m_seq + 1) & 0xFF;
+    const int seq = NextSeq(m_name);
     const QByteArray frame = EncodeFrame(seq, command, payload);
     const std::int64_t timeoutUs = AttemptTimeoutUs(payload.size(), command);
     int code = 768;
@@ -275,7 +312,7 @@ CCommPort::Reply CCommPort::Attempts(int command, const QByteArray& payload)
         m_reader.Reset();
         m_transport->Discard();
         Reply reply;
-        code = m_transport->Write(frame) ? ReadReply(seq, command, timeoutUs, reply) : 776;
+        code = m_transport->Write(frame) ? ReadReply(seq, command, timeoutUs, answers, reply) : 776;
         if (code == 0) return reply;
         if (code == 776) {
             m_lost = true;
@@ -285,7 +322,7 @@ CCommPort::Reply CCommPort::Attempts(int command, const QByteArray& payload)
     return {code, 0, {}};
 }
 
-int CCommPort::ReadReply(int seq, int command, std::int64_t timeoutUs, Reply& reply)
+int CCommPort::ReadReply(int seq, int command, std::int64_t timeoutUs, const Answers& answers, Reply& reply)
 {
     const auto deadline = CCommTransport::Clock::now() + std::chrono::microseconds(timeoutUs);
     QByteArray bytes;
@@ -307,7 +344,9 @@ int CCommPort::ReadReply(int seq, int command, std::int64_t timeoutUs, Reply& re
             CCommPayload data(frame.payload);
             int result = 0;
             if (!data.ReadI16(result)) return 778;
-            reply = {0, result, data.Rest()};
+            Reply candidate{0, result, data.Rest()};
+            if (answers && !answers(candidate)) continue; // late, like a reply of another seq
+            reply = std::move(candidate);
             return 0;
         }
     }

@@ -48,11 +48,19 @@ public:
     // CCommMan objects open at once, on all ports together.
     static constexpr int kMaxOpenObjects = 8;
 
+    // Makes the line under a port: by default the simulator or a serial
+    // device, as the settings say. A test or a fuzz target that plays the
+    // controller's side itself puts its own line under the ports opened
+    // afterwards; an empty maker puts the default back.
+    using TransportMaker = std::function<std::unique_ptr<CCommTransport>(const CCommPortSettings&)>;
+    static void SetTransportMaker(TransportMaker maker);
+
     // For one object opening the name: 0 and the port, or 259 (not COM1 to
     // COM4), 261 (too many objects open), 256 (the name leads nowhere, or the
     // device cannot be opened, or the simulator's line is taken), 257 (the
     // line cannot be set up). A port whose link was lost is connected again.
-    static int Acquire(const QString& name, std::shared_ptr<CCommPort>& port);
+    // On a failure `reason` gets the system's words for it, when it has any.
+    static int Acquire(const QString& name, std::shared_ptr<CCommPort>& port, QString* reason = nullptr);
     // The object closed; the last one closes the port and joins its thread.
     static void Release(std::shared_ptr<CCommPort>& port);
 
@@ -82,20 +90,24 @@ private:
         std::shared_ptr<Completion> completion;
     };
 
-    CCommPort(QString name, CCommPortSettings settings);
-    int Start();
+    CCommPort(QString name, CCommPortSettings settings, TransportMaker maker);
+    int Start(QString* reason);
     void Stop();
     void Loop();
     // Run, blocking in any thread: for the short jobs of opening a port.
     void RunBlocking(const Job& job);
     void Enqueue(const Job& job, const std::shared_ptr<Completion>& completion);
-    // On the I/O thread.
-    int OpenTransport();
-    Reply Attempts(int command, const QByteArray& payload);
-    int ReadReply(int seq, int command, std::int64_t timeoutUs, Reply& reply);
+    // On the I/O thread; a failure leaves the system's words in `reason`.
+    int OpenTransport(QString* reason = nullptr);
+    // Whether a reply of the request's seq and command answers this very
+    // request; one that does not is late and is read past.
+    using Answers = std::function<bool(const Reply&)>;
+    Reply Attempts(int command, const QByteArray& payload, const Answers& answers = {});
+    int ReadReply(int seq, int command, std::int64_t timeoutUs, const Answers& answers, Reply& reply);
 
     const QString m_name;
     const CCommPortSettings m_settings;
+    const TransportMaker m_maker;
     std::unique_ptr<QThread> m_thread;
 
     std::mutex m_mutex;
@@ -107,7 +119,6 @@ private:
     // Owned by the I/O thread.
     std::unique_ptr<CCommTransport> m_transport;
     CCommFrameReader m_reader;
-    int m_seq = 0;
     bool m_synced = false;
     bool m_lost = false;
 };

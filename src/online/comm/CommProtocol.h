@@ -5,8 +5,10 @@
 //
 // Frames (both directions)
 //   STX 0x02 | seq | cmd | len lo | len hi | payload (len bytes) | crc hi | crc lo
-//   - seq: 0..255, one per request, counted by the port; every retry of a
-//     request repeats its seq, so the controller can tell a repeat.
+//   - seq: 0..255, one per request, counted on for each port name from one
+//     session to the next (so a late reply of the last session cannot match
+//     the next session's requests); every retry of a request repeats its
+//     seq, so the controller can tell a repeat.
 //   - cmd: the request's command; a reply carries cmd | 0x80.
 //   - len: payload bytes, at most kMaxPayload; a longer len is no frame.
 //   - crc: CRC-16/CCITT-FALSE (poly 0x1021, init 0xFFFF, no reflection) over
@@ -28,7 +30,8 @@
 //      request and of the longest reply of its command at the port's speed
 //      (10 bits a byte) plus the port's time-out setting (the controller's
 //      turnaround).
-//   2. A reply with another seq is late (an earlier request's) and dropped.
+//   2. A reply with another seq is late (an earlier request's) and dropped;
+//      so is a session start's echo of another nonce (another session's).
 //      A reply with this seq ends the attempt; a reply of this seq from an
 //      earlier attempt is as good as the latest, since the controller
 //      answers a repeat with the reply it already gave, without acting twice.

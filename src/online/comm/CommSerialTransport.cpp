@@ -10,15 +10,18 @@ CCommSerialTransport::~CCommSerialTransport() { Close(); }
 
 int CCommSerialTransport::Open()
 {
+    m_openFailure.clear();
     m_port = std::make_unique<QSerialPort>();
     m_port->setPortName(m_device);
     if (!m_port->open(QIODevice::ReadWrite)) {
+        m_openFailure = m_port->errorString();
         m_port.reset();
         return 256;
     }
     if (!m_port->setBaudRate(m_speed) || !m_port->setDataBits(QSerialPort::Data8) ||
         !m_port->setParity(QSerialPort::NoParity) || !m_port->setStopBits(QSerialPort::OneStop) ||
         !m_port->setFlowControl(QSerialPort::NoFlowControl)) {
+        m_openFailure = m_port->errorString();
         Close();
         return 257;
     }

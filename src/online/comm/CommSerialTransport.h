@@ -16,6 +16,7 @@ public:
     ~CCommSerialTransport() override;
 
     int Open() override;
+    QString OpenFailure() const override { return m_openFailure; }
     void Close() override;
     bool Write(const QByteArray& bytes) override;
     ReadResult Read(QByteArray& into, Clock::time_point deadline) override;
@@ -25,4 +26,5 @@ private:
     QString m_device;
     int m_speed;
     std::unique_ptr<QSerialPort> m_port;
+    QString m_openFailure;
 };

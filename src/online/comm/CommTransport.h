@@ -2,6 +2,7 @@
 // The byte line under a port: a serial device or the simulator inside the
 // program. Every call comes from the port's I/O thread, which owns it.
 #include <QByteArray>
+#include <QString>
 
 #include <chrono>
 
@@ -13,6 +14,8 @@ public:
     virtual ~CCommTransport() = default;
     // 0, 256 (cannot open) or 257 (line set-up failed).
     virtual int Open() = 0;
+    // The system's own words for why Open failed; empty when it gave none.
+    virtual QString OpenFailure() const { return {}; }
     virtual void Close() = 0;
     // False when the link is lost.
     virtual bool Write(const QByteArray& bytes) = 0;

@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
 #include "platform/DC.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
@@ -12,6 +13,7 @@
 #include <QRegion>
 
 KT_IMPLEMENT_SERIAL(CHOXMonObj, CHOXDrawObj, 0)
+KT_REGISTER_KIND(CHOXMonObj, .type = objtype::kMonObj)
 
 namespace {
 

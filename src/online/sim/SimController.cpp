@@ -1,5 +1,6 @@
 #include "online/sim/SimController.h"
 
+#include "chart/ControllerType.h"
 #include "online/comm/CommPayload.h"
 #include "online/comm/CommProtocol.h"
 #include "online/comm/ControllerDevices.h"
@@ -91,7 +92,7 @@ void CSimController::DefaultParams()
     // A set without a document holds the two-axis defaults; the one-axis
     // model differs in parameter 100 only (its 4K memory).
     const CHOXParam defaults;
-    m_common = defaults.GetTransferBlock(CHOXParam::blockCommon, 0);
+    m_common = defaults.GetTransferBlock(CHOXParam::blockCommon, axis::kX);
     if (IsOneAxis()) m_common[0] = 1;
     for (int axis = 0; axis < 2; ++axis) {
         m_blockA[static_cast<std::size_t>(axis)] = defaults.GetTransferBlock(CHOXParam::blockAxisA, axis);
@@ -209,7 +210,7 @@ std::vector<std::int32_t>* CSimController::BlockSlot(int block, int axis)
 
 const std::vector<std::int32_t>* CSimController::BlockSlot(int block, int axis) const
 {
-    if (block == CHOXParam::blockCommon) return axis == 0 ? &m_common : nullptr;
+    if (block == CHOXParam::blockCommon) return axis == axis::kX ? &m_common : nullptr;
     if (!IsAxis(axis)) return nullptr;
     if (block == CHOXParam::blockAxisA) return &m_blockA[static_cast<std::size_t>(axis)];
     if (block == CHOXParam::blockAxisB) return &m_blockB[static_cast<std::size_t>(axis)];
@@ -219,7 +220,7 @@ const std::vector<std::int32_t>* CSimController::BlockSlot(int block, int axis) 
 CSimController::Reply CSimController::DoWriteParams(CCommPayload& args, CSimRequest& log)
 {
     std::int32_t block = 0;
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     int count = 0;
     if (!args.ReadI32(block) || !args.ReadI32(axis) || !args.ReadU16(count)) return Malformed();
     std::vector<std::int32_t> values(static_cast<std::size_t>(count));
@@ -239,7 +240,7 @@ CSimController::Reply CSimController::DoWriteParams(CCommPayload& args, CSimRequ
 CSimController::Reply CSimController::DoReadParams(CCommPayload& args, CSimRequest& log)
 {
     std::int32_t block = 0;
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     if (!args.ReadI32(block) || !args.ReadI32(axis) || !args.AtEnd()) return Malformed();
     log.m_arguments = {block, axis};
     log.m_axis = axis;
@@ -370,19 +371,19 @@ CSimController::Reply CSimController::DoReadCurrentPos(CCommPayload& args, CSimR
 
 CSimController::Reply CSimController::DoKZQWStatus(CCommPayload& args, CSimRequest& log)
 {
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     if (!args.ReadI32(axis) || !args.AtEnd()) return Malformed();
     log.m_arguments = {axis};
     log.m_axis = axis;
     if (!IsAxis(axis)) return Refused();
     const AxisState& a = m_axes[static_cast<std::size_t>(axis)];
-    const bool ready = m_switches[axis == 0 ? ReadyX : ReadyY] && !IsBusy(axis);
+    const bool ready = m_switches[axis == axis::kX ? ReadyX : ReadyY] && !IsBusy(axis);
     return Ok(CCommPayload().I32(ready ? 1 : 0).I32(a.completed).I32(a.error != 0 ? 1 : 0).I32(a.zeroCompleted));
 }
 
 CSimController::Reply CSimController::DoManInput(CCommPayload& args, CSimRequest& log)
 {
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     if (!args.ReadI32(axis) || !args.AtEnd()) return Malformed();
     log.m_arguments = {axis};
     log.m_axis = axis;
@@ -394,7 +395,7 @@ CSimController::Reply CSimController::DoManInput(CCommPayload& args, CSimRequest
 
 CSimController::Reply CSimController::DoProgInfo(CCommPayload& args, CSimRequest& log)
 {
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     if (!args.ReadI32(axis) || !args.AtEnd()) return Malformed();
     log.m_arguments = {axis};
     log.m_axis = axis;
@@ -609,7 +610,7 @@ bool CSimController::IsBusy(int axis) const
 
 CSimController::Reply CSimController::DoWriteCurrentPos(CCommPayload& args, CSimRequest& log)
 {
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     std::int32_t value = 0;
     std::int32_t mode = 0;
     if (!args.ReadI32(axis) || !args.ReadI32(value) || !args.ReadI32(mode) || !args.AtEnd()) return Malformed();
@@ -910,19 +911,19 @@ int CSimController::ProgramNumber(int task) const
 void CSimController::SetManualInputs(int axis, const std::array<int, 6>& inputs)
 {
     std::lock_guard lock(m_mutex);
-    if (axis == 0 || axis == 1) m_axes[static_cast<std::size_t>(axis)].inputs = inputs;
+    if (axis::IsXOrY(axis)) m_axes[static_cast<std::size_t>(axis)].inputs = inputs;
 }
 
 void CSimController::SetAxisError(int axis, int code)
 {
     std::lock_guard lock(m_mutex);
-    if (axis == 0 || axis == 1) m_axes[static_cast<std::size_t>(axis)].error = code;
+    if (axis::IsXOrY(axis)) m_axes[static_cast<std::size_t>(axis)].error = code;
 }
 
 std::int32_t CSimController::Position(int axis)
 {
     std::lock_guard lock(m_mutex);
-    if (axis != 0 && axis != 1) return 0;
+    if (!axis::IsXOrY(axis)) return 0;
     Advance();
     return Clamp32(m_axes[static_cast<std::size_t>(axis)].pulses);
 }
@@ -930,5 +931,5 @@ std::int32_t CSimController::Position(int axis)
 int CSimController::Jog(int axis) const
 {
     std::lock_guard lock(m_mutex);
-    return axis == 0 || axis == 1 ? m_axes[static_cast<std::size_t>(axis)].jog : 0;
+    return axis::IsXOrY(axis) ? m_axes[static_cast<std::size_t>(axis)].jog : 0;
 }

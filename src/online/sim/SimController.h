@@ -23,6 +23,7 @@
 // The engine then walks the statements at a set pace, one statement a step
 // of its own; the running step is the statement's address. Tests may fix a
 // task's step instead.
+#include "chart/ControllerType.h"
 #include "online/sim/SimProgram.h"
 #include "online/sim/SimRequestLog.h"
 
@@ -44,7 +45,9 @@ public:
     using Clock = std::chrono::steady_clock;
     using ClockSource = std::function<Clock::time_point()>;
 
-    enum Task { TaskX = 0, TaskY = 1, TaskSub = 2 };
+    // The controller runs the programs of X, of Y and of the subtask; the
+    // first two are the axes' own numbers.
+    enum Task { TaskX = axis::kX, TaskY = axis::kY, TaskSub = 2 };
     enum Switch { Auto, WritePermitted, ReadyX, ReadyY, ParamsDefined, Responding };
     enum ReadBack { AsWritten, Listing, SetText };
 
@@ -170,7 +173,7 @@ private:
     void ResetLocked();
     void DefaultParams();
     bool IsOneAxis() const { return m_model == 0; }
-    bool IsAxis(int axis) const { return axis == 0 || (axis == 1 && !IsOneAxis()); }
+    bool IsAxis(int axis) const { return axis == axis::kX || (axis == axis::kY && !IsOneAxis()); }
     bool IsBusy(int axis) const;
     int FileRegisters() const;
     std::vector<std::int32_t>* BlockSlot(int block, int axis);

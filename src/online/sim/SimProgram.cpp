@@ -110,7 +110,7 @@ bool CSimProgram::IsProgramLabel(int index, char& axis, int& number) const
     }
     if (!AllDigits(digits) || digits.size() > 6) return false;
     number = digits.toInt();
-    axis = letter == 0 && number == 100 ? 'S' : letter;
+    axis = letter == 0 && number == kSubtaskProgramNumber ? 'S' : letter;
     return true;
 }
 

@@ -1,16 +1,23 @@
 #include "platform/ui/QtCommands.h"
 
 #include "platform/CmdTarget.h"
+#include "platform/Help.h"
 #include "platform/Resources.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QPointer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 const char* const kCommandProperty = "kinetraceCommand";
@@ -22,6 +29,117 @@ bool IsWindowListCommand(UINT id)
 {
     return id >= kFirstWindowListCommand && id < kFirstWindowListCommand + kMaxWindowListEntries;
 }
+
+// The bar's menus and the ones it dropped while some menu was inside an
+// event: a dropped menu goes only once no menu is, so a menu bar rebuilt
+// while a menu is open (its own item's command, an activation that comes
+// in meanwhile) never frees that menu under the code still running in it.
+int g_menuEventDepth = 0;
+
+std::vector<QPointer<QMenu>>& RetiredMenus()
+{
+    static std::vector<QPointer<QMenu>> menus;
+    return menus;
+}
+
+void ReleaseRetiredMenus()
+{
+    std::vector<QPointer<QMenu>> menus;
+    menus.swap(RetiredMenus());
+    for (const QPointer<QMenu>& menu : menus)
+        if (menu) menu->deleteLater();
+}
+
+void RetireMenu(QMenu* menu)
+{
+    menu->hide();
+    if (g_menuEventDepth == 0) {
+        menu->deleteLater();
+    } else {
+        RetiredMenus().emplace_back(menu);
+    }
+}
+
+// The help of a command: its page, shown once the widget that asked has
+// returned from its event.
+void ShowCommandHelp(UINT id)
+{
+    PostToEventLoop([id] {
+        if (id != 0) {
+            AfxWinHelp(HID_BASE_COMMAND + id);
+        } else {
+            AfxHelpContents();
+        }
+    });
+}
+
+// Every open menu closes, as choosing an item would close them.
+void CloseMenus()
+{
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
+
+class CommandMenu : public QMenu {
+public:
+    CommandMenu(const QString& title, QWidget* parent) : QMenu(title, parent) {}
+
+protected:
+    bool event(QEvent* event) override
+    {
+        ++g_menuEventDepth;
+        const bool handled = HandleHelp(event) || QMenu::event(event);
+        if (--g_menuEventDepth == 0) ReleaseRetiredMenus();
+        return handled;
+    }
+
+private:
+    // F1 on a highlighted item, and a click on an item in the help mode of
+    // Shift+F1, show that item's command.
+    bool HandleHelp(QEvent* event)
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+            const UINT id = CommandIdOf(activeAction());
+            CloseMenus();
+            ShowCommandHelp(id);
+            return true;
+        }
+        case QEvent::QueryWhatsThis: event->setAccepted(actionAt(static_cast<QHelpEvent*>(event)->pos()) != nullptr); return true;
+        case QEvent::WhatsThis: {
+            const UINT id = CommandIdOf(actionAt(static_cast<QHelpEvent*>(event)->pos()));
+            CloseMenus();
+            ShowCommandHelp(id);
+            event->accept();
+            return true;
+        }
+        default: return false;
+        }
+    }
+};
+
+// A toolbar button in the help mode of Shift+F1 shows its command's help.
+class ToolButtonHelp : public QObject {
+public:
+    static ToolButtonHelp& Instance()
+    {
+        static ToolButtonHelp filter;
+        return filter;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::QueryWhatsThis && event->type() != QEvent::WhatsThis) return false;
+        auto* button = qobject_cast<QToolButton*>(watched);
+        const UINT id = button != nullptr ? CommandIdOf(button->defaultAction()) : 0;
+        if (id == 0) return false;
+        if (event->type() == QEvent::WhatsThis) ShowCommandHelp(id);
+        event->accept();
+        return true;
+    }
+};
 } // namespace
 
 UINT CommandIdOf(const QAction* action)
@@ -34,9 +152,7 @@ QAction* MakeCommandAction(const QString& text, UINT id, QObject* parent)
     auto* action = new QAction(text, parent);
     action->setProperty(kCommandProperty, id);
     action->setProperty(kTextProperty, text);
-    QObject::connect(action, &QAction::triggered, action, [id] {
-        if (CommandRouter* router = GetCommandRouter()) router->Execute(id);
-    });
+    QObject::connect(action, &QAction::triggered, action, [id] { PostCommand(id); });
     return action;
 }
 
@@ -59,7 +175,9 @@ void FillMenu(QMenu* menu, const std::vector<MenuItem>& items, const QStringList
         if (item.IsSeparator()) {
             menu->addSeparator();
         } else if (item.IsPopup()) {
-            FillMenu(menu->addMenu(item.text), item.items, recentFiles);
+            auto* popup = new CommandMenu(item.text, menu);
+            menu->addMenu(popup);
+            FillMenu(popup, item.items, recentFiles);
         } else if (item.id == kFirstRecentFileCommand && !recentFiles.isEmpty()) {
             const int count = std::min<int>(static_cast<int>(recentFiles.size()), kMaxRecentFiles);
             for (int i = 0; i < count; ++i) {
@@ -100,11 +218,13 @@ void FillMenuBar(QMenuBar* bar, const MenuResource& menu, const QStringList& rec
     // The old popups go with their items, so switching menus leaves nothing
     // behind.
     for (QAction* action : bar->actions())
-        if (QMenu* popup = action->menu()) popup->deleteLater();
+        if (QMenu* popup = action->menu()) RetireMenu(popup);
     bar->clear();
     for (const MenuItem& popup : menu.popups) {
         if (popup.IsPopup()) {
-            FillMenu(bar->addMenu(popup.text), popup.items, recentFiles);
+            auto* menuWidget = new CommandMenu(popup.text, bar);
+            bar->addMenu(menuWidget);
+            FillMenu(menuWidget, popup.items, recentFiles);
         } else if (!popup.IsSeparator()) {
             bar->addAction(MakeCommandAction(popup.text, popup.id, bar));
         }
@@ -132,6 +252,7 @@ void FillToolBar(QToolBar* bar, const ToolbarResource& toolbar, const ToolbarCon
             action->setIcon(QIcon(QPixmap::fromImage(strip.copy(image * 16, 0, 16, strip.height()))));
         ++image;
         bar->addAction(action);
+        if (QWidget* button = bar->widgetForAction(action)) button->installEventFilter(&ToolButtonHelp::Instance());
     }
 }
 
@@ -144,9 +265,7 @@ void InstallAccelerators(QWidget* window, const std::vector<Accelerator>& table)
         shortcut->setProperty(kAcceleratorProperty, true);
         shortcut->setContext(Qt::WindowShortcut);
         const UINT id = a.id;
-        QObject::connect(shortcut, &QShortcut::activated, window, [id] {
-            if (CommandRouter* router = GetCommandRouter()) router->Execute(id);
-        });
+        QObject::connect(shortcut, &QShortcut::activated, window, [id] { PostCommand(id); });
     }
 }
 

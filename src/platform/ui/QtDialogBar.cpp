@@ -156,9 +156,7 @@ void QtDialogBar::MakeWidget(CBarCtrl& control)
         auto& button = static_cast<CButton&>(control);
         auto* face = new QtBarButton(button, m_client);
         const UINT id = control.GetDlgCtrlID();
-        connect(face, &QAbstractButton::clicked, this, [id] {
-            if (CommandRouter* router = GetCommandRouter()) router->Execute(id);
-        });
+        connect(face, &QAbstractButton::clicked, this, [id] { PostCommand(id); });
         widget = face;
     }
     // The frame may give the tip when it is shown.

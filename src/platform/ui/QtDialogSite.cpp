@@ -1,6 +1,7 @@
 #include "platform/ui/QtDialogSite.h"
 
 #include "platform/Resources.h"
+#include "platform/ui/QtDialogControls.h"
 #include "platform/ui/QtDrawnControl.h"
 #include "platform/ui/QtEditHost.h"
 
@@ -35,6 +36,12 @@
 #include <climits>
 #include <cstdio>
 
+using dialogctl::EditLimit;
+using dialogctl::Grid;
+using dialogctl::GridOf;
+using dialogctl::LimitOf;
+using dialogctl::UpDown;
+
 namespace {
 std::map<QString, QtDialogSite::Factory>& CustomKinds()
 {
@@ -42,163 +49,15 @@ std::map<QString, QtDialogSite::Factory>& CustomKinds()
     return kinds;
 }
 
-// Up-down arrows that step a value within a range and write it into their
-// buddy edit; the dialog may change each step, and a wrapping spin goes from
-// one end of its range to the other. The arrow keys in the buddy step too.
-class UpDown : public QWidget {
-public:
-    UpDown(QWidget* parent, std::function<int(int, int)> adjust, std::function<void()> changed)
-        : QWidget(parent), m_adjust(std::move(adjust)), m_changed(std::move(changed))
-    {
-        auto* layout = new QVBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        auto* up = new QToolButton(this);
-        auto* down = new QToolButton(this);
-        up->setArrowType(Qt::UpArrow);
-        down->setArrowType(Qt::DownArrow);
-        up->setAutoRepeat(true);
-        down->setAutoRepeat(true);
-        up->setFocusPolicy(Qt::NoFocus);
-        down->setFocusPolicy(Qt::NoFocus);
-        layout->addWidget(up);
-        layout->addWidget(down);
-        connect(up, &QToolButton::clicked, this, [this] { StepUp(); });
-        connect(down, &QToolButton::clicked, this, [this] { StepDown(); });
-    }
-    void SetRange(int low, int high) { m_low = low; m_high = high; SetPos(m_pos); }
-    void SetPos(int pos) { m_pos = std::clamp(pos, std::min(m_low, m_high), std::max(m_low, m_high)); }
-    int Pos() const { return m_pos; }
-    // 10 or 16: how the buddy shows and is read ("0x" and capitals in 16).
-    void SetBase(int base) { m_base = base == 16 ? 16 : 10; }
-    int Base() const { return m_base; }
-    void SetBuddy(QLineEdit* buddy)
-    {
-        m_buddy = buddy;
-        if (buddy != nullptr) buddy->installEventFilter(this);
-    }
-    bool m_wrap = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled()) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Up) {
-                StepUp();
-                return true;
-            }
-            if (key == Qt::Key_Down) {
-                StepDown();
-                return true;
-            }
-        }
-        return QWidget::eventFilter(watched, event);
-    }
-
-private:
-    void StepUp() { Step(m_low <= m_high ? 1 : -1); }
-    void StepDown() { Step(m_low <= m_high ? -1 : 1); }
-    void Step(int delta)
-    {
-        if (m_buddy != nullptr) {
-            bool ok = false;
-            const int shown = ReadBuddy(m_buddy->text(), ok);
-            if (ok) SetPos(shown);
-        }
-        const int from = m_pos;
-        const int step = m_adjust(from, delta);
-        // A refused step leaves the position and the buddy's text alone.
-        if (step == 0) return;
-        // The range as the dialog left it: it may set one for this step.
-        const int lowest = std::min(m_low, m_high);
-        const int highest = std::max(m_low, m_high);
-        // In 64 bits: a step the dialog chose may be anything.
-        long long next = static_cast<long long>(from) + step;
-        if (m_wrap && next > highest) next = lowest;
-        if (m_wrap && next < lowest) next = highest;
-        SetPos(static_cast<int>(std::clamp<long long>(next, lowest, highest)));
-        if (m_buddy != nullptr) m_buddy->setText(ShowPos());
-        m_changed();
-    }
-    int ReadBuddy(QString text, bool& ok) const
-    {
-        text = text.trimmed();
-        if (m_base == 16) {
-            if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) text = text.mid(2);
-            const uint value = text.toUInt(&ok, 16);
-            ok = ok && value <= static_cast<uint>(INT_MAX);
-            return ok ? static_cast<int>(value) : 0;
-        }
-        return text.toInt(&ok);
-    }
-    QString ShowPos() const
-    {
-        if (m_base == 16) return QStringLiteral("0x") + QString::number(m_pos, 16).toUpper();
-        return QString::number(m_pos);
-    }
-    std::function<int(int, int)> m_adjust;
-    std::function<void()> m_changed;
-    QLineEdit* m_buddy = nullptr;
-    int m_low = 0;
-    int m_high = 100;
-    int m_pos = 0;
-    int m_base = 10;
-};
-
-// A grid of text cells the user reads but cannot edit; row 0 is the header.
-class Grid : public QTableWidget {
-public:
-    Grid(int rows, int cols, QWidget* parent) : QTableWidget(std::max(0, rows), std::max(0, cols), parent)
-    {
-        setEditTriggers(QAbstractItemView::NoEditTriggers);
-        horizontalHeader()->hide();
-        verticalHeader()->hide();
-        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-        setWordWrap(false);
-    }
-    QTableWidgetItem* Cell(int row, int col)
-    {
-        if (row < 0 || col < 0 || row >= rowCount() || col >= columnCount()) return nullptr;
-        QTableWidgetItem* cell = item(row, col);
-        if (cell == nullptr) {
-            cell = new QTableWidgetItem;
-            // The header row looks fixed, as it stays in place for the reader.
-            if (row == 0) cell->setBackground(palette().button());
-            setItem(row, col, cell);
-        }
-        return cell;
-    }
-    std::vector<int> m_alignments;
-};
-
-Grid* GridOf(QWidget* w) { return dynamic_cast<Grid*>(w); }
-
-// The limit of an edit: what the user types stops at the most characters
-// (and, for number edits, takes digits only); text the program puts in is
-// kept whole, as a field may hold a longer value from elsewhere. An
-// upper-case edit turns what is typed into capitals as it comes.
-class EditLimit : public QValidator {
-public:
-    EditLimit(int maxChars, bool digitsOnly, bool upperCase, QObject* parent)
-        : QValidator(parent), m_maxChars(maxChars), m_digitsOnly(digitsOnly), m_upperCase(upperCase)
-    {
-    }
-    State validate(QString& input, int&) const override
-    {
-        if (m_upperCase) input = input.toUpper();
-        if (m_maxChars > 0 && input.size() > m_maxChars) return Invalid;
-        if (m_digitsOnly)
-            for (QChar c : input)
-                if (!c.isDigit()) return Invalid;
-        return Acceptable;
-    }
-    int m_maxChars;
-    bool m_digitsOnly;
-    bool m_upperCase;
-};
-
-EditLimit* LimitOf(const QLineEdit* edit) { return edit ? dynamic_cast<EditLimit*>(const_cast<QValidator*>(edit->validator())) : nullptr; }
+// An editable combo is a drop-down.
+QWidget* MakeCombo(QtDialogSite&, const ControlTemplate& c, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(c.kind == u"dropdown");
+    combo->addItems(c.items);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
 
 QString FromMultiline(const QString& text)
 {
@@ -241,6 +100,10 @@ void TemplateDialog::SetClientImage(const QImage& image)
 
 void TemplateDialog::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        m_site.Dialog().OnHelpInfo();
+        return;
+    }
     m_site.KeyPressed(event->key());
     if (m_site.Ended()) return;
     QDialog::keyPressEvent(event);
@@ -368,98 +231,133 @@ void QtDialogSite::AddRows(const std::vector<std::vector<ControlTemplate>>& rows
     }
 }
 
+const std::map<QString, QtDialogSite::Maker>& QtDialogSite::OwnKinds()
+{
+    static const std::map<QString, Maker> kinds = {
+        {QStringLiteral("static"),
+         [](QtDialogSite&, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             auto* label = new QLabel(c.text, parent);
+             label->setTextFormat(Qt::PlainText);
+             if (c.align == u"center") label->setAlignment(Qt::AlignCenter);
+             if (c.align == u"right") label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+             // A static given more than a line's height is a block of lines:
+             // it wraps and starts at its top, so two such blocks side by side
+             // keep their lines level.
+             label->setWordWrap(c.height > 10);
+             if (c.height > 10) label->setAlignment((label->alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
+             return label;
+         }},
+        {QStringLiteral("picture"),
+         [](QtDialogSite&, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             auto* label = new QLabel(parent);
+             const QImage image = LoadBitmapResource(static_cast<UINT>(c.image));
+             if (!image.isNull()) label->setPixmap(QPixmap::fromImage(image));
+             return label;
+         }},
+        {QStringLiteral("edit"),
+         [](QtDialogSite&, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             if (c.multiline) {
+                 auto* edit = new QPlainTextEdit(c.text, parent);
+                 edit->setReadOnly(c.readOnly);
+                 return edit;
+             }
+             auto* edit = new QLineEdit(c.text, parent);
+             edit->setReadOnly(c.readOnly);
+             edit->setValidator(new EditLimit(c.limit, c.number, c.upperCase, edit));
+             return edit;
+         }},
+        {QStringLiteral("textedit"),
+         [](QtDialogSite& site, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             auto* edit = new QtEditHost(parent);
+             edit->setReadOnly(c.readOnly);
+             edit->SetFocusResolver([&site](QWidget* now) { return site.IdOf(now); });
+             return edit;
+         }},
+        {QStringLiteral("button"),
+         [](QtDialogSite& site, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             auto* button = new QPushButton(c.text, parent);
+             button->setDefault(c.isDefault);
+             if (c.isDefault) site.m_default = c.id;
+             return button;
+         }},
+        {QStringLiteral("check"),
+         [](QtDialogSite&, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             return new QCheckBox(c.text, parent);
+         }},
+        {QStringLiteral("radio"),
+         [](QtDialogSite&, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             auto* radio = new QRadioButton(c.text, parent);
+             radio->setAutoExclusive(false);
+             return radio;
+         }},
+        {QStringLiteral("group"),
+         [](QtDialogSite& site, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             auto* box = new QGroupBox(c.text, parent);
+             // The box comes before its contents in tab order.
+             site.m_order.emplace_back(&c, box);
+             auto* inner = new QVBoxLayout(box);
+             site.AddRows(c.rows, box, inner);
+             return box;
+         }},
+        {QStringLiteral("combo"), &MakeCombo},
+        {QStringLiteral("dropdown"), &MakeCombo},
+        {QStringLiteral("list"),
+         [](QtDialogSite&, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             auto* list = new QListWidget(parent);
+             list->addItems(c.items);
+             return list;
+         }},
+        {QStringLiteral("spin"),
+         [](QtDialogSite& site, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             const int id = c.id;
+             CDialog& dialog = site.m_dialog;
+             auto* spin = new UpDown(
+                 parent, [&dialog, id](int pos, int delta) { return dialog.AdjustSpinDelta(id, pos, delta); },
+                 [&dialog, id] { dialog.Dispatch(id, Notify::Scroll); });
+             spin->SetRange(c.rangeMin, c.rangeMax);
+             spin->m_wrap = c.wrap;
+             return spin;
+         }},
+        {QStringLiteral("tab"),
+         [](QtDialogSite&, const ControlTemplate&, QWidget* parent) -> QWidget* {
+             auto* tabs = new QTabBar(parent);
+             tabs->setExpanding(false);
+             return tabs;
+         }},
+        {QStringLiteral("grid"),
+         [](QtDialogSite&, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             return new Grid(c.cellRows, c.cellCols, parent);
+         }},
+        {QStringLiteral("slider"),
+         [](QtDialogSite&, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             auto* slider = new QSlider(Qt::Horizontal, parent);
+             slider->setRange(c.rangeMin, c.rangeMax);
+             return slider;
+         }},
+        {QStringLiteral("progress"),
+         [](QtDialogSite&, const ControlTemplate& c, QWidget* parent) -> QWidget* {
+             auto* bar = new QProgressBar(parent);
+             bar->setRange(c.rangeMin, c.rangeMax);
+             bar->setValue(c.rangeMin);
+             return bar;
+         }},
+    };
+    return kinds;
+}
+
 QWidget* QtDialogSite::MakeControl(const ControlTemplate& c, QWidget* parent)
 {
     QWidget* w = nullptr;
-    bool ordered = false;
+    const std::size_t orderBefore = m_order.size();
     const QFontMetrics fm(parent->font());
-    if (c.kind == u"static") {
-        auto* label = new QLabel(c.text, parent);
-        label->setTextFormat(Qt::PlainText);
-        if (c.align == u"center") label->setAlignment(Qt::AlignCenter);
-        if (c.align == u"right") label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // A static given more than a line's height is a block of lines: it
-        // wraps and starts at its top, so two such blocks side by side keep
-        // their lines level.
-        label->setWordWrap(c.height > 10);
-        if (c.height > 10) label->setAlignment((label->alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
-        w = label;
-    } else if (c.kind == u"picture") {
-        auto* label = new QLabel(parent);
-        const QImage image = LoadBitmapResource(static_cast<UINT>(c.image));
-        if (!image.isNull()) label->setPixmap(QPixmap::fromImage(image));
-        w = label;
-    } else if (c.kind == u"edit") {
-        if (c.multiline) {
-            auto* edit = new QPlainTextEdit(c.text, parent);
-            edit->setReadOnly(c.readOnly);
-            w = edit;
-        } else {
-            auto* edit = new QLineEdit(c.text, parent);
-            edit->setReadOnly(c.readOnly);
-            edit->setValidator(new EditLimit(c.limit, c.number, c.upperCase, edit));
-            w = edit;
-        }
-    } else if (c.kind == u"textedit") {
-        auto* edit = new QtEditHost(parent);
-        edit->setReadOnly(c.readOnly);
-        edit->SetFocusResolver([this](QWidget* now) { return IdOf(now); });
-        w = edit;
-    } else if (c.kind == u"button") {
-        auto* button = new QPushButton(c.text, parent);
-        button->setDefault(c.isDefault);
-        if (c.isDefault) m_default = c.id;
-        w = button;
-    } else if (c.kind == u"check") {
-        w = new QCheckBox(c.text, parent);
-    } else if (c.kind == u"radio") {
-        auto* radio = new QRadioButton(c.text, parent);
-        radio->setAutoExclusive(false);
-        w = radio;
-    } else if (c.kind == u"group") {
-        auto* box = new QGroupBox(c.text, parent);
-        // The box comes before its contents in tab order.
-        m_order.emplace_back(&c, box);
-        ordered = true;
-        auto* inner = new QVBoxLayout(box);
-        AddRows(c.rows, box, inner);
-        w = box;
-    } else if (c.kind == u"combo" || c.kind == u"dropdown") {
-        auto* combo = new QComboBox(parent);
-        combo->setEditable(c.kind == u"dropdown");
-        combo->addItems(c.items);
-        combo->setCurrentIndex(-1);
-        w = combo;
-    } else if (c.kind == u"list") {
-        auto* list = new QListWidget(parent);
-        list->addItems(c.items);
-        w = list;
-    } else if (c.kind == u"spin") {
-        const int id = c.id;
-        auto* spin = new UpDown(
-            parent, [this, id](int pos, int delta) { return m_dialog.AdjustSpinDelta(id, pos, delta); },
-            [this, id] { m_dialog.Dispatch(id, Notify::Scroll); });
-        spin->SetRange(c.rangeMin, c.rangeMax);
-        spin->m_wrap = c.wrap;
-        w = spin;
-    } else if (c.kind == u"tab") {
-        auto* tabs = new QTabBar(parent);
-        tabs->setExpanding(false);
-        w = tabs;
-    } else if (c.kind == u"grid") {
-        w = new Grid(c.cellRows, c.cellCols, parent);
-    } else if (c.kind == u"slider") {
-        auto* slider = new QSlider(Qt::Horizontal, parent);
-        slider->setRange(c.rangeMin, c.rangeMax);
-        w = slider;
-    } else if (c.kind == u"progress") {
-        auto* bar = new QProgressBar(parent);
-        bar->setRange(c.rangeMin, c.rangeMax);
-        bar->setValue(c.rangeMin);
-        w = bar;
+    if (auto own = OwnKinds().find(c.kind); own != OwnKinds().end()) {
+        w = own->second(*this, c, parent);
     } else if (auto it = CustomKinds().find(c.kind); it != CustomKinds().end()) {
         w = it->second(c, parent);
     }
+    // A kind that took its place in the tab order itself (a group, before
+    // its contents) keeps it.
+    const bool ordered = m_order.size() > orderBefore && m_order[orderBefore].first == &c;
     if (w == nullptr) {
         std::fprintf(stderr, "kinetrace: dialog %u: no renderer for control %d of kind %s\n",
                      m_dialog.GetTemplateId(), c.id, qPrintable(c.kind));

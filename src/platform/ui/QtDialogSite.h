@@ -28,6 +28,9 @@ public:
     void SetClientImage(const QImage& image);
     // Lets the window close itself with the result the dialog ended with.
     void Finish(int result);
+    // The site the window shows (what drives a shown dialog reaches its
+    // controls by id through it).
+    QtDialogSite& Site() const { return m_site; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -136,6 +139,9 @@ protected:
 private:
     void Build();
     QWidget* MakeControl(const ControlTemplate& c, QWidget* parent);
+    // The control kinds the site renders itself, each by its maker.
+    using Maker = QWidget* (*)(QtDialogSite& site, const ControlTemplate& c, QWidget* parent);
+    static const std::map<QString, Maker>& OwnKinds();
     void AddRows(const std::vector<std::vector<ControlTemplate>>& rows, QWidget* parent, class QBoxLayout* layout);
     int IdOf(const QWidget* w) const;
     void Connect(const ControlTemplate& c, QWidget* w);

@@ -236,9 +236,7 @@ QComboBox* QtFrameWindow::MakeZoomBox(QToolBar* bar, UINT command, int width)
     layout->addWidget(box);
     // Only a choice of the user runs the command; the program's own
     // selections do not.
-    connect(box, &QComboBox::activated, box, [command](int) {
-        if (CommandRouter* router = GetCommandRouter()) router->Execute(command);
-    });
+    connect(box, &QComboBox::activated, box, [command](int) { PostCommand(command); });
     box->installEventFilter(this);
     m_zoomBox = box;
     m_zoomCommand = command;

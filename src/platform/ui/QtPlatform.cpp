@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
@@ -134,7 +135,12 @@ bool QtDialogRunner::CreateModeless(CDialog& dialog)
 
 void QtDialogRunner::DestroyModeless(CDialog& dialog) { m_modeless.erase(&dialog); }
 
-QtHelpViewer::~QtHelpViewer() = default;
+QtHelpViewer::~QtHelpViewer()
+{
+    // A viewer that goes before the application takes its window along;
+    // the application's own goes when the program quits.
+    if (m_window != nullptr && QCoreApplication::instance() != nullptr) delete m_window.data();
+}
 
 void QtHelpViewer::ShowPage(const QString& resourcePath)
 {
@@ -149,13 +155,22 @@ void QtHelpViewer::ShowPage(const QString& resourcePath)
         browser->setSearchPaths({QStringLiteral(":/res/help")});
         layout->addWidget(browser);
         // Top-level windows must go before the application object does.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_window, [this] {
-            delete m_window;
-            m_window = nullptr;
-        });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_window, [this] { delete m_window.data(); });
     }
     auto* browser = m_window->findChild<QTextBrowser*>(QStringLiteral("help"));
     browser->setSource(QUrl(QStringLiteral("qrc") + resourcePath));
+    // Help asked for from a modal dialog is read while the dialog stands: the
+    // window becomes the dialog's own (its transient), which the dialog's
+    // modality leaves usable and which stays above it; asked for elsewhere
+    // it is a window of its own again.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal != nullptr && modal != m_window ? modal->windowHandle() : nullptr;
+    m_window->winId();
+    if (QWindow* handle = m_window->windowHandle(); handle != nullptr && handle->transientParent() != owner) {
+        // The window system takes the owner when the window is mapped.
+        m_window->hide();
+        handle->setTransientParent(owner);
+    }
     m_window->show();
     m_window->raise();
     m_window->activateWindow();

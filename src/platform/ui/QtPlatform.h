@@ -8,6 +8,9 @@
 #include "platform/Help.h"
 #include "platform/Messages.h"
 
+#include <QPointer>
+#include <QWidget>
+
 #include <map>
 #include <memory>
 
@@ -38,7 +41,7 @@ public:
     void ShowPage(const QString& resourcePath) override;
 
 private:
-    QWidget* m_window = nullptr;
+    QPointer<QWidget> m_window;
 };
 
 class QtFileDialogRunner : public FileDialogRunner {

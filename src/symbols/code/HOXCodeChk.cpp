@@ -1,12 +1,17 @@
 #include "symbols/code/HOXCodeChk.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeChkDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeChk, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_CHK, CHOXCodeChk)
+namespace {
+constexpr KindIcon kCodeChkIcons[] = {{"CHK", 4031}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeChk, .type = objtype::kCodeChk, .tool = ID_TOOL_CODE_CHK, .paletteName = "CHK",
+                 .helpContext = 0x10079, .icons = kCodeChkIcons, .maker = &MakeObjectOf<CHOXCodeChk>)
 
 CHOXCodeChk::CHOXCodeChk() : CHOXCodeSymbol("CHK") { UpdateText(); }
 

@@ -1,8 +1,9 @@
 #include "symbols/code/HOXCodeCir.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "chart/RecordCasts.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeCirDlg.h"
@@ -10,7 +11,11 @@
 #include <QStringList>
 
 KT_IMPLEMENT_SERIAL(CHOXCodeCir, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_CIR, CHOXCodeCir)
+namespace {
+constexpr KindIcon kCodeCirIcons[] = {{"CIRCULAR", 4032}, {"CIRCULAR CW", 4018}, {"CIRCULAR CCW", 4017}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeCir, .type = objtype::kCodeCir, .tool = ID_TOOL_CODE_CIR, .paletteName = "CIRCULAR",
+                 .helpContext = 0x10075, .icons = kCodeCirIcons, .maker = &MakeObjectOf<CHOXCodeCir>)
 
 using namespace codetext;
 

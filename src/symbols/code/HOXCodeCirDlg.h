@@ -4,6 +4,8 @@
 // servo end check it carries; the compensation follows the arc's form.
 #include "symbols/code/HOXCodeDlg.h"
 
+#include "res/StringIds.h"
+
 class CHOXCodeCir;
 
 class CHOXCodeCirDlg : public CHOXCodeDlg {
@@ -33,12 +35,12 @@ public:
     static constexpr int kCentre = 8190;
     static constexpr int kCombination = 8377;
     static constexpr int kOperandLimit = 8;
-    static constexpr UINT kMsgX = 13205;
-    static constexpr UINT kMsgY = 13206;
-    static constexpr UINT kMsgSpeed = 13207;
-    static constexpr UINT kMsgI = 13208;
-    static constexpr UINT kMsgJ = 13209;
-    static constexpr UINT kMsgR = 13210;
+    static constexpr UINT kMsgX = IDS_INVALID_X_VALUE;
+    static constexpr UINT kMsgY = IDS_INVALID_Y_VALUE;
+    static constexpr UINT kMsgSpeed = IDS_INVALID_SPEED_VALUE;
+    static constexpr UINT kMsgI = IDS_INVALID_I_VALUE;
+    static constexpr UINT kMsgJ = IDS_INVALID_J_VALUE;
+    static constexpr UINT kMsgR = IDS_INVALID_R_VALUE;
 
     explicit CHOXCodeCirDlg(CHOXCodeCir* symbol);
 

@@ -1,9 +1,11 @@
 #include "symbols/code/HOXCodeComp.h"
 
 #include "chart/ControllerType.h"
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeCompDlg.h"
@@ -11,7 +13,15 @@
 #include <QStringList>
 
 KT_IMPLEMENT_SERIAL(CHOXCodeComp, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_COMP, CHOXCodeComp)
+namespace {
+constexpr KindIcon kCodeCompIcons[] = {{"COMPENSATION", 4033},
+                                       {"MOVE COMPENSATION", 4020},
+                                       {"CENTER COMPENSATION", 4019},
+                                       {"RADIOUS COMPENSATION", 4021},
+                                       {"CANCEL COMPENSATION", 4016}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeComp, .type = objtype::kCodeComp, .tool = ID_TOOL_CODE_COMP, .paletteName = "COMPENSATION",
+                 .helpContext = 0x1007C, .icons = kCodeCompIcons, .maker = &MakeObjectOf<CHOXCodeComp>)
 
 CHOXCodeComp::CHOXCodeComp() : CHOXCodeSymbol("COMPENSATION") { UpdateText(); }
 
@@ -88,7 +98,7 @@ QString CHOXCodeComp::GetCode()
     default: break;
     }
     if (HasMcode()) code += codetext::McodeWord(m_byMcode);
-    return code + LoadStr(13090) + QStringLiteral("\n");
+    return code + LoadStr(IDS_STATEMENT_END) + QStringLiteral("\n");
 }
 
 int CHOXCodeComp::GetErrorState() { return OperandErrorState({}, &m_comp); }

@@ -6,6 +6,8 @@
 // chosen.
 #include "symbols/code/HOXCodeDlg.h"
 
+#include "res/StringIds.h"
+
 class CHOXCodeComp;
 
 class CHOXCodeCompDlg : public CHOXCodeDlg {
@@ -29,11 +31,11 @@ public:
     static constexpr int kRButton = 8461;
     static constexpr int kIButton = 8464;
     static constexpr int kJButton = 8220;
-    static constexpr UINT kMsgX = 13205;
-    static constexpr UINT kMsgY = 13206;
-    static constexpr UINT kMsgI = 13208;
-    static constexpr UINT kMsgJ = 13209;
-    static constexpr UINT kMsgR = 13210;
+    static constexpr UINT kMsgX = IDS_INVALID_X_VALUE;
+    static constexpr UINT kMsgY = IDS_INVALID_Y_VALUE;
+    static constexpr UINT kMsgI = IDS_INVALID_I_VALUE;
+    static constexpr UINT kMsgJ = IDS_INVALID_J_VALUE;
+    static constexpr UINT kMsgR = IDS_INVALID_R_VALUE;
 
     // The compensation symbol's own setting; radius and centre correction
     // only where both axes move together.

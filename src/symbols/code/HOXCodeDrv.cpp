@@ -1,9 +1,11 @@
 #include "symbols/code/HOXCodeDrv.h"
 
 #include "chart/ControllerType.h"
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeDrvDlg.h"
@@ -11,7 +13,11 @@
 #include <QStringList>
 
 KT_IMPLEMENT_SERIAL(CHOXCodeDrv, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_DRV, CHOXCodeDrv)
+namespace {
+constexpr KindIcon kCodeDrvIcons[] = {{"DRIVE", 4034}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeDrv, .type = objtype::kCodeDrv, .tool = ID_TOOL_CODE_DRV, .paletteName = "DRIVE",
+                 .helpContext = 0x10072, .icons = kCodeDrvIcons, .maker = &MakeObjectOf<CHOXCodeDrv>)
 
 using namespace codetext;
 
@@ -81,7 +87,7 @@ QString CHOXCodeDrv::GetCode()
         if (m_nYSpeedUsed != 0) code += QStringLiteral(" f") + m_ySpeed.GetText();
     }
     if (HasMcode()) code += McodeWord(m_byMcode);
-    return code + LoadStr(13090);
+    return code + LoadStr(IDS_STATEMENT_END);
 }
 
 int CHOXCodeDrv::GetErrorState()

@@ -3,6 +3,8 @@
 // for each axis, and the addressing and compensation the drive carries.
 #include "symbols/code/HOXCodeDlg.h"
 
+#include "res/StringIds.h"
+
 class CHOXCodeDrv;
 
 class CHOXCodeDrvDlg : public CHOXCodeDlg {
@@ -22,9 +24,9 @@ public:
     static constexpr int kYButton = 8374;
     static constexpr int kCombination = 8377;
     static constexpr int kOperandLimit = 8;
-    static constexpr UINT kMsgX = 13205;
-    static constexpr UINT kMsgY = 13206;
-    static constexpr UINT kMsgSpeed = 13207;
+    static constexpr UINT kMsgX = IDS_INVALID_X_VALUE;
+    static constexpr UINT kMsgY = IDS_INVALID_Y_VALUE;
+    static constexpr UINT kMsgSpeed = IDS_INVALID_SPEED_VALUE;
     static constexpr UINT kMsgSpeedWithoutAxis = 13213;
     static constexpr UINT kMsgNoAxis = 13214;
 

@@ -1,13 +1,18 @@
 #include "symbols/code/HOXCodeDrvz.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeDrvzDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeDrvz, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_DRVZ, CHOXCodeDrvz)
+namespace {
+constexpr KindIcon kCodeDrvzIcons[] = {{"DRIVE TO ZERO", 4035}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeDrvz, .type = objtype::kCodeDrvz, .tool = ID_TOOL_CODE_DRVZ, .paletteName = "DRIVE TO ZERO",
+                 .helpContext = 0x10073, .icons = kCodeDrvzIcons, .maker = &MakeObjectOf<CHOXCodeDrvz>)
 
 CHOXCodeDrvz::CHOXCodeDrvz() : CHOXCodeSymbol("DRIVE TO ZERO") { UpdateText(); }
 

@@ -1,14 +1,21 @@
 #include "symbols/code/HOXCodeIncAbs.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeIncAbsDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeIncAbs, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_INCABS, CHOXCodeIncAbs)
+namespace {
+constexpr KindIcon kCodeIncAbsIcons[] = {{"INCREMENTAL OR ABSOLUTE", 4036}, {"INCREMENTAL", 4023}, {"ABSOLUTE", 4025}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeIncAbs, .type = objtype::kCodeIncAbs, .tool = ID_TOOL_CODE_INCABS,
+                 .paletteName = "INCREMENTAL OR ABSOLUTE", .helpContext = 0x10076, .icons = kCodeIncAbsIcons,
+                 .maker = &MakeObjectOf<CHOXCodeIncAbs>)
 
 CHOXCodeIncAbs::CHOXCodeIncAbs() : CHOXCodeSymbol("ABSOLUTE") { UpdateText(); }
 
@@ -39,7 +46,8 @@ void CHOXCodeIncAbs::UpdateText() { m_strLabel = HasMcode() ? QStringLiteral("m%
 QString CHOXCodeIncAbs::GetCode()
 {
     return (m_nIncremental == 1 ? QStringLiteral("cod91(INC)") : QStringLiteral("cod90(ABS)")) +
-           (HasMcode() ? codetext::McodeWord(m_byMcode) : QString()) + LoadStr(13090) + QStringLiteral("\n");
+           (HasMcode() ? codetext::McodeWord(m_byMcode) : QString()) + LoadStr(IDS_STATEMENT_END) +
+           QStringLiteral("\n");
 }
 
 void CHOXCodeIncAbs::CalcSteps() { m_nSteps = InMonitorWindow() ? 0 : HasMcode() ? 4 : 2; }

@@ -1,7 +1,8 @@
 #include "symbols/code/HOXCodeInt.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeIntDlg.h"
@@ -9,7 +10,11 @@
 #include <QStringList>
 
 KT_IMPLEMENT_SERIAL(CHOXCodeInt, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_INT, CHOXCodeInt)
+namespace {
+constexpr KindIcon kCodeIntIcons[] = {{"INTERRUPT", 4037}, {"ONE STEP INTERRUPT", 4027}, {"TWO STEP INTERRUPT", 4022}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeInt, .type = objtype::kCodeInt, .tool = ID_TOOL_CODE_INT, .paletteName = "INTERRUPT",
+                 .helpContext = 0x1007B, .icons = kCodeIntIcons, .maker = &MakeObjectOf<CHOXCodeInt>)
 
 using namespace codetext;
 

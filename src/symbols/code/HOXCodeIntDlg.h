@@ -4,6 +4,8 @@
 // carries.
 #include "symbols/code/HOXCodeDlg.h"
 
+#include "chart/ControllerType.h"
+
 class CHOXCodeInt;
 
 class CHOXCodeIntDlg : public CHOXCodeDlg {
@@ -54,7 +56,7 @@ private:
     std::int32_t m_bCompensation = 0;
     CHOXCompSetting m_setting;
     std::int32_t m_nDriveMethod = 1;
-    std::int32_t m_nAxis = 0;
+    std::int32_t m_nAxis = axis::kX;
     QString m_strDistance;
     QString m_strSpeed1;
     QString m_strSpeed2;

@@ -1,9 +1,10 @@
 #include "symbols/code/HOXCodeLine.h"
 
 #include "chart/ControllerType.h"
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "chart/RecordCasts.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeLineDlg.h"
@@ -11,7 +12,12 @@
 #include <QStringList>
 
 KT_IMPLEMENT_SERIAL(CHOXCodeLine, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_LINE, CHOXCodeLine)
+namespace {
+constexpr KindIcon kCodeLineIcons[] = {
+    {"LINEAR", 4038}, {"LINEAR INT", 4024}, {"LINEAR 10QW", 4089}, {"LINEAR INT10QW", 4090}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeLine, .type = objtype::kCodeLine, .tool = ID_TOOL_CODE_LINE, .paletteName = "LINEAR",
+                 .helpContext = 0x10074, .icons = kCodeLineIcons, .maker = &MakeObjectOf<CHOXCodeLine>)
 
 using namespace codetext;
 

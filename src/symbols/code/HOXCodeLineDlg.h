@@ -4,6 +4,8 @@
 // compensation and servo end check it carries.
 #include "symbols/code/HOXCodeDlg.h"
 
+#include "res/StringIds.h"
+
 class CHOXCodeLine;
 
 class CHOXCodeLineDlg : public CHOXCodeDlg {
@@ -23,9 +25,9 @@ public:
     static constexpr int kOperandLimit = 8;
     static constexpr UINT kMsgNoAxis = 13572;
     static constexpr UINT kMsgNoAxisOneAxis = 13579;
-    static constexpr UINT kMsgX = 13205;
-    static constexpr UINT kMsgY = 13206;
-    static constexpr UINT kMsgSpeed = 13207;
+    static constexpr UINT kMsgX = IDS_INVALID_X_VALUE;
+    static constexpr UINT kMsgY = IDS_INVALID_Y_VALUE;
+    static constexpr UINT kMsgSpeed = IDS_INVALID_SPEED_VALUE;
 
     explicit CHOXCodeLineDlg(CHOXCodeLine* symbol);
 

@@ -1,15 +1,20 @@
 #include "symbols/code/HOXCodeMcode.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/HOXCodeMcodeDlg.h"
 #include "symbols/code/HOXCodeSymbol.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeMcode, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_MCODE, CHOXCodeMcode)
+namespace {
+constexpr KindIcon kCodeMcodeIcons[] = {{"MCODE", 4039}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeMcode, .type = objtype::kCodeMcode, .tool = ID_TOOL_CODE_MCODE, .paletteName = "MCODE",
+                 .helpContext = 0x1007D, .icons = kCodeMcodeIcons, .maker = &MakeObjectOf<CHOXCodeMcode>)
 
 CHOXCodeMcode::CHOXCodeMcode()
 {

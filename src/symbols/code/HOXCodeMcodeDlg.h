@@ -3,6 +3,8 @@
 // for, and the sequence program the companion RA-ZUZ runs for it.
 #include "symbols/code/HOXCodeDlg.h"
 
+#include "chart/ControllerType.h"
+
 class CHOXCodeMcode;
 
 class CHOXCodeMcodeDlg : public CHOXCodeDlg {
@@ -29,6 +31,6 @@ public:
 private:
     void OnKzPlc();
 
-    std::int32_t m_nAxis = 0;
+    std::int32_t m_nAxis = axis::kX;
     BYTE m_byOpeningMcode = 1;
 };

@@ -1,9 +1,11 @@
 #include "symbols/code/HOXCodeSetAddr.h"
 
 #include "chart/ControllerType.h"
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeSetAddrDlg.h"
@@ -11,7 +13,12 @@
 #include <QStringList>
 
 KT_IMPLEMENT_SERIAL(CHOXCodeSetAddr, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_SETADDR, CHOXCodeSetAddr)
+namespace {
+constexpr KindIcon kCodeSetAddrIcons[] = {{"SET ADDRESS", 4040}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeSetAddr, .type = objtype::kCodeSetAddr, .tool = ID_TOOL_CODE_SETADDR,
+                 .paletteName = "SET ADDRESS", .helpContext = 0x1008C, .icons = kCodeSetAddrIcons,
+                 .maker = &MakeObjectOf<CHOXCodeSetAddr>)
 
 CHOXCodeSetAddr::CHOXCodeSetAddr() : CHOXCodeSymbol("SET ADDRESS") { UpdateText(); }
 
@@ -50,7 +57,7 @@ QString CHOXCodeSetAddr::GetCode()
     if (m_nXUsed == 1) code += QStringLiteral(" x") + m_x.GetText();
     if (m_nYUsed == 1) code += QStringLiteral(" y") + m_y.GetText();
     if (HasMcode()) code += codetext::McodeWord(m_byMcode);
-    return code + LoadStr(13090) + QStringLiteral("\n");
+    return code + LoadStr(IDS_STATEMENT_END) + QStringLiteral("\n");
 }
 
 int CHOXCodeSetAddr::GetErrorState()

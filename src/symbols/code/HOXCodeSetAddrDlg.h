@@ -2,6 +2,8 @@
 // "SET Address - Change Position": the new current position of X, Y or both.
 #include "symbols/code/HOXCodeDlg.h"
 
+#include "res/StringIds.h"
+
 class CHOXCodeSetAddr;
 
 class CHOXCodeSetAddrDlg : public CHOXCodeDlg {
@@ -13,8 +15,8 @@ public:
     static constexpr int kY = 8141;
     static constexpr int kXButton = 8210;
     static constexpr int kYButton = 8215;
-    static constexpr UINT kMsgX = 13205;
-    static constexpr UINT kMsgY = 13206;
+    static constexpr UINT kMsgX = IDS_INVALID_X_VALUE;
+    static constexpr UINT kMsgY = IDS_INVALID_Y_VALUE;
 
     explicit CHOXCodeSetAddrDlg(CHOXCodeSetAddr* symbol);
     // The base's kind: this dialog has none of its own.

@@ -1,13 +1,18 @@
 #include "symbols/code/HOXCodeSetrDrvr.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/CodeText.h"
 #include "symbols/code/HOXCodeSetrDrvrDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXCodeSetrDrvr, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_SETRDRVR, CHOXCodeSetrDrvr)
+namespace {
+constexpr KindIcon kCodeSetrDrvrIcons[] = {{"DRVR", 4029}, {"SETR", 4028}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeSetrDrvr, .type = objtype::kCodeSetrDrvr, .tool = ID_TOOL_CODE_SETRDRVR, .paletteName = "DRVR",
+                 .helpContext = 0x1007A, .icons = kCodeSetrDrvrIcons, .maker = &MakeObjectOf<CHOXCodeSetrDrvr>)
 
 CHOXCodeSetrDrvr::CHOXCodeSetrDrvr() : CHOXCodeSymbol("DRVR") { UpdateText(); }
 

@@ -1,14 +1,19 @@
 #include "symbols/code/HOXCodeTime.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/code/CodeDialogResults.h"
 #include "symbols/code/HOXCodeTimeDlg.h"
 
 #include <QStringList>
 
 KT_IMPLEMENT_SERIAL(CHOXCodeTime, CHOXCodeSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_CODE_TIME, CHOXCodeTime)
+namespace {
+constexpr KindIcon kCodeTimeIcons[] = {{"TIMER", 4030}};
+} // namespace
+KT_REGISTER_KIND(CHOXCodeTime, .type = objtype::kCodeTime, .tool = ID_TOOL_CODE_TIME, .paletteName = "TIMER",
+                 .helpContext = 0x10077, .icons = kCodeTimeIcons, .maker = &MakeObjectOf<CHOXCodeTime>)
 
 CHOXCodeTime::CHOXCodeTime() : CHOXCodeSymbol("TIMER")
 {

@@ -6,6 +6,7 @@
 #include "params/HOXSetParamPromptDlg.h"
 #include "platform/Strings.h"
 #include "plc/HOXKzPlcDlg.h"
+#include "res/StringIds.h"
 
 namespace {
 // The registers the one-axis controller lacks lie between these.
@@ -130,7 +131,7 @@ void CHOXDataRegDlg::OnKzPlc()
 void CHOXDataRegDlg::Refuse(const QString& message)
 {
     AfxMessageBox(message, MB_OK | MB_ICONHAND);
-    const int field = message == LoadStr(13295) ? kIndexNumber : kNumber;
+    const int field = message == LoadStr(IDS_INVALID_INDEX_REGISTER_NUMBER) ? kIndexNumber : kNumber;
     GotoDlgCtrl(field);
     Site()->SetSel(field, 0, -1);
 }
@@ -151,8 +152,9 @@ void CHOXDataRegDlg::OnOK()
     QString message;
     std::int32_t fileRegisters = FileRegisters();
     if (!m_dataReg.CheckRange(IsKz10(), message, fileRegisters)) {
-        const bool numberMessage = message == LoadStr(13583) || message == LoadStr(13584);
-        const bool indexMessage = message == LoadStr(13295);
+        const bool numberMessage =
+            message == LoadStr(IDS_INVALID_D_REGISTER) || message == LoadStr(IDS_INVALID_DD_REGISTER);
+        const bool indexMessage = message == LoadStr(IDS_INVALID_INDEX_REGISTER_NUMBER);
         // Beyond the file registers the user may still raise them below; on
         // the one-axis controller only above its missing registers.
         const bool raisable = !numberMessage && !indexMessage && (!IsKz10() || m_nNumber > 3999);

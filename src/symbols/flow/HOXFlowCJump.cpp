@@ -1,13 +1,15 @@
 #include "symbols/flow/HOXFlowCJump.h"
 
-#include "chart/ControllerType.h"
 #include "app/HOXDoc.h"
-#include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
+#include "chart/ControllerType.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowCJumpBitDlg.h"
@@ -16,7 +18,12 @@
 #include "symbols/flow/HOXFlowCJumpZoneDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowCJump, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_CJUMP, CHOXFlowCJump)
+namespace {
+constexpr KindIcon kFlowCJumpIcons[] = {{"CONDITIONAL JUMP", 4008}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowCJump, .type = objtype::kFlowCJump, .tool = ID_TOOL_FLOW_CJUMP,
+                 .paletteName = "CONDITIONAL JUMP", .helpContext = 0x10070, .icons = kFlowCJumpIcons,
+                 .maker = &MakeObjectOf<CHOXFlowCJump>)
 
 using namespace chart;
 
@@ -24,8 +31,8 @@ namespace {
 
 // The block the condition is evaluated in starts and ends with this.
 QString Bret() { return QStringLiteral("BRET(FNC05)"); }
-QString Blank() { return LoadStr(13091); }
-QString End() { return LoadStr(13090); }
+QString Blank() { return LoadStr(IDS_OPERAND_GAP); }
+QString End() { return LoadStr(IDS_STATEMENT_END); }
 
 // Program words of a compare or zone operand: constants take the width of
 // the instruction.

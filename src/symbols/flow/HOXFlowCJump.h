@@ -50,6 +50,8 @@ public:
     // modified and nothing older can be undone; its Cancel puts the old form
     // back.
     void OnOpen(UINT flags, CPoint point) override;
+    // Its picture shows its pins.
+    void DrawPins(CDC*) override {}
 
     std::int32_t GetKind() const { return m_nForm; }
     void SetKind(std::int32_t form) { m_nForm = form; }
@@ -92,6 +94,10 @@ public:
     // The result bit `offset` places after the first of an output: Y
     // numbers are octal-form (Y7, Y10), M numbers decimal.
     static QString ResultBit(std::int32_t outputType, std::int32_t number, int offset);
+
+protected:
+    // The side pin takes the right end of the top and bottom edges.
+    std::int64_t GetSidePinInset() const override { return 14; }
 
 private:
     // Runs the dialog of the form now chosen; true when its OK was taken.

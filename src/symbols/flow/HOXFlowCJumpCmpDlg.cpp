@@ -2,6 +2,7 @@
 
 #include "platform/Resources.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowCJump.h"
 
 CHOXFlowCJumpCmpDlg::CHOXFlowCJumpCmpDlg(CHOXFlowCJump* symbol)
@@ -59,7 +60,7 @@ void CHOXFlowCJumpCmpDlg::OnOK()
 {
     if (!UpdateData(true)) return;
     if (m_strSource1.isEmpty() || m_strSource2.isEmpty()) {
-        AfxMessageBox(LoadStr(13204), MB_OK | MB_ICONHAND);
+        AfxMessageBox(LoadStr(IDS_INVALID_DESTINATION_DATA), MB_OK | MB_ICONHAND);
         FocusAndSelect(kSource1);
         FocusAndSelect(kSource2);
         return;
@@ -68,7 +69,7 @@ void CHOXFlowCJumpCmpDlg::OnOK()
     for (const auto& [edit, operand] : sources) {
         QString message;
         if (!ReadOperand(GetDlgItemText(edit), *operand, message)) {
-            AfxMessageBox(LoadStr(13204) + message, MB_OK | MB_ICONHAND);
+            AfxMessageBox(LoadStr(IDS_INVALID_DESTINATION_DATA) + message, MB_OK | MB_ICONHAND);
             FocusAndSelect(edit);
             return;
         }

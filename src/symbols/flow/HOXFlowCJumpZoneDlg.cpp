@@ -1,6 +1,7 @@
 #include "symbols/flow/HOXFlowCJumpZoneDlg.h"
 
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowCJump.h"
 
 CHOXFlowCJumpZoneDlg::CHOXFlowCJumpZoneDlg(CHOXFlowCJump* symbol)
@@ -29,7 +30,7 @@ void CHOXFlowCJumpZoneDlg::OnOK()
     for (std::size_t i = 0; i < kOperands.size(); ++i) {
         QString message;
         if (m_texts[i].isEmpty() || !ReadOperand(m_texts[i], m_operands[i], message)) {
-            AfxMessageBox(LoadStr(13222) + message, MB_OK | MB_ICONHAND);
+            AfxMessageBox(LoadStr(IDS_INVALID_DATA) + message, MB_OK | MB_ICONHAND);
             FocusAndSelect(kOperands[i]);
             return;
         }

@@ -1,14 +1,20 @@
 #include "symbols/flow/HOXFlowCall.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/HOXFlowCallDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowCall, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_CALL, CHOXFlowCall)
+namespace {
+constexpr KindIcon kFlowCallIcons[] = {{"SUBROUTINE CALL", 4015, 4085}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowCall, .type = objtype::kFlowCall, .tool = ID_TOOL_FLOW_CALL, .paletteName = "SUBROUTINE CALL",
+                 .helpContext = 0x10071, .icons = kFlowCallIcons, .maker = &MakeObjectOf<CHOXFlowCall>)
 
 using namespace chart;
 
@@ -51,7 +57,10 @@ void CHOXFlowCall::UpdateText()
         m_strLabel = QStringLiteral("P") + QString::number(m_nPointerNumber);
 }
 
-QString CHOXFlowCall::GetCode() { return LoadStr(13100) + QStringLiteral(" ") + m_strLabel + LoadStr(13090); }
+QString CHOXFlowCall::GetCode()
+{
+    return LoadStr(13100) + QStringLiteral(" ") + m_strLabel + LoadStr(IDS_STATEMENT_END);
+}
 
 int CHOXFlowCall::GetErrorState() { return m_nPointerNumber == -1 ? 1 : 0; }
 

@@ -27,26 +27,6 @@ bool CHOXFlowCallDlg::OnInitDialog()
     return true;
 }
 
-void CHOXFlowCallDlg::OnOK()
-{
-    if (!UpdateData(true)) return;
-    CHOXDoc* doc = GetDocument();
-    if (m_nPointerNumber != m_nNumberAtOpening && doc != nullptr && !doc->IsValidPointerNumber(m_nPointerNumber)) {
-        Refuse(kNumber, InvalidPointerMessage());
-        return;
-    }
-    EndDialog(IDOK);
-}
+void CHOXFlowCallDlg::OnOK() { EndWithPointerNumber(kNumber, m_nPointerNumber, m_nNumberAtOpening); }
 
-void CHOXFlowCallDlg::OnOpenSubroutine()
-{
-    if (!UpdateData(true)) return;
-    CHOXDoc* doc = GetDocument();
-    if (doc == nullptr) return;
-    if (!doc->IsValidPointerNumber(m_nPointerNumber)) {
-        Refuse(kNumber, 13227);
-        return;
-    }
-    doc->OpenCallTarget(m_nPointerNumber);
-    EndDialog(IDOK);
-}
+void CHOXFlowCallDlg::OnOpenSubroutine() { OpenPointerTarget(kNumber, m_nPointerNumber, &CHOXDoc::OpenCallTarget); }

@@ -1,14 +1,19 @@
 #include "symbols/flow/HOXFlowEnd.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowEndDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowEnd, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_END, CHOXFlowEnd)
+namespace {
+constexpr KindIcon kFlowEndIcons[] = {{"END", 4009, 0, 4095}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowEnd, .type = objtype::kFlowEnd, .tool = ID_TOOL_FLOW_END, .paletteName = "END",
+                 .helpContext = 0x1006B, .icons = kFlowEndIcons, .maker = &MakeObjectOf<CHOXFlowEnd>)
 
 using namespace chart;
 using flowsym::EndLine;

@@ -22,6 +22,8 @@ public:
     void CalcSteps() override;
     // In the subtask chart a pasted END becomes SEND.
     void AssignNewNumber() override;
+    // Moved or copied, it takes the kind of the chart it lands in.
+    void SettleAfterDrop(bool) override { AssignNewNumber(); }
 
     // 0 END, 1 SEND.
     std::int32_t GetEndKind() const { return m_nEndKind; }

@@ -1,16 +1,22 @@
 #include "symbols/flow/HOXFlowJump.h"
 
-#include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowJumpDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJump, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_JUMP, CHOXFlowJump)
+namespace {
+constexpr KindIcon kFlowJumpIcons[] = {{"JUMP", 4010, 4084}, {"JUMPWEND", 390}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowJump, .type = objtype::kFlowJump, .tool = ID_TOOL_FLOW_JUMP, .paletteName = "JUMP",
+                 .helpContext = 0x1006E, .icons = kFlowJumpIcons, .maker = &MakeObjectOf<CHOXFlowJump>)
 
 using namespace chart;
 using flowsym::EndLine;
@@ -60,7 +66,7 @@ void CHOXFlowJump::UpdateText()
 
 QString CHOXFlowJump::GetCode()
 {
-    QString code = LoadStr(13103) + QStringLiteral(" ") + m_strLabel + LoadStr(13090);
+    QString code = LoadStr(IDS_JMP_WORD) + QStringLiteral(" ") + m_strLabel + LoadStr(IDS_STATEMENT_END);
     if (m_nEndFollows != 0) code += QStringLiteral("\n") + EndLine(IsSubtaskWindow(m_pWnd), m_nEndKind);
     return code;
 }
@@ -86,6 +92,13 @@ void CHOXFlowJump::CalcSteps()
         }
     }
     m_nSteps = (m_nPointerNumber == -1 ? 2 : 4) + (m_nEndFollows != 0 ? 2 : 0);
+}
+
+void CHOXFlowJump::SettleAfterDrop(bool moved)
+{
+    const std::int32_t n = m_nPointerNumber;
+    AssignNewNumber();
+    if (moved) SetPointerNumber(n);
 }
 
 void CHOXFlowJump::AssignNewNumber()

@@ -28,6 +28,8 @@ public:
     // jump itself.
     void CalcSteps() override;
     void AssignNewNumber() override;
+    // A moved JUMP still jumps to the same label.
+    void SettleAfterDrop(bool moved) override;
 
     // -1 none.
     std::int32_t GetPointerNumber() const override { return m_nPointerNumber; }

@@ -51,26 +51,6 @@ void CHOXFlowJumpDlg::OnEndFollows()
     EnableEndKinds(*this, kEnd, kSend, follows, InSubtaskWindow());
 }
 
-void CHOXFlowJumpDlg::OnOK()
-{
-    if (!UpdateData(true)) return;
-    CHOXDoc* doc = GetDocument();
-    if (m_nPointerNumber != m_nNumberAtOpening && doc != nullptr && !doc->IsValidPointerNumber(m_nPointerNumber)) {
-        Refuse(kNumber, InvalidPointerMessage());
-        return;
-    }
-    EndDialog(IDOK);
-}
+void CHOXFlowJumpDlg::OnOK() { EndWithPointerNumber(kNumber, m_nPointerNumber, m_nNumberAtOpening); }
 
-void CHOXFlowJumpDlg::OnOpenProgram()
-{
-    if (!UpdateData(true)) return;
-    CHOXDoc* doc = GetDocument();
-    if (doc == nullptr) return;
-    if (!doc->IsValidPointerNumber(m_nPointerNumber)) {
-        Refuse(kNumber, 13227);
-        return;
-    }
-    doc->OpenJumpTarget(m_nPointerNumber);
-    EndDialog(IDOK);
-}
+void CHOXFlowJumpDlg::OnOpenProgram() { OpenPointerTarget(kNumber, m_nPointerNumber, &CHOXDoc::OpenJumpTarget); }

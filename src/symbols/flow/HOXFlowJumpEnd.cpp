@@ -2,14 +2,17 @@
 
 #include "app/HOXDoc.h"
 #include "chart/HOXView.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowJumpEndDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowJumpEnd, CHOXJumpEndBase, 0)
+KT_REGISTER_KIND(CHOXFlowJumpEnd, .type = objtype::kFlowJumpEnd)
 KT_REGISTER_JUMP_END_MAKER(CHOXFlowJumpEnd)
 
 using namespace chart;
@@ -48,7 +51,8 @@ void CHOXFlowJumpEnd::Draw(CDC* pDC)
 
 QString CHOXFlowJumpEnd::GetCode() const
 {
-    QString code = LoadStr(13103) + QStringLiteral(" P") + QString::number(m_nPointerNumber) + LoadStr(13090);
+    QString code =
+        LoadStr(IDS_JMP_WORD) + QStringLiteral(" P") + QString::number(m_nPointerNumber) + LoadStr(IDS_STATEMENT_END);
     if (m_nEndFollows != 0) code += QStringLiteral("\n") + EndLine(IsSubtaskWindow(m_pWnd), m_nEndKind);
     return code;
 }

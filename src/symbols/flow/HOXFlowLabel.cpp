@@ -4,6 +4,7 @@
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/HOXFlowPointerDlg.h"
 
@@ -49,7 +50,7 @@ void CHOXFlowLabel::SetLabelFromNumber()
         m_strLabel = QStringLiteral("P") + QString::number(m_nPointerNumber);
 }
 
-QString CHOXFlowLabel::GetCode() { return m_strLabel + LoadStr(13090); }
+QString CHOXFlowLabel::GetCode() { return m_strLabel + LoadStr(IDS_STATEMENT_END); }
 
 void CHOXFlowLabel::CalcSteps()
 {

@@ -1,13 +1,18 @@
 #include "symbols/flow/HOXFlowPointer.h"
 
-#include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
+#include "res/CommandIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/HOXFlowPointerDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowPointer, CHOXFlowLabel, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_POINTER, CHOXFlowPointer)
+namespace {
+constexpr KindIcon kFlowPointerIcons[] = {{"POINTER", 4011, 4087}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowPointer, .type = objtype::kFlowPointer, .tool = ID_TOOL_FLOW_POINTER, .paletteName = "POINTER",
+                 .helpContext = 0x1006F, .icons = kFlowPointerIcons, .maker = &MakeObjectOf<CHOXFlowPointer>)
 
 CHOXFlowPointer::CHOXFlowPointer() : CHOXFlowLabel("POINTER") {}
 

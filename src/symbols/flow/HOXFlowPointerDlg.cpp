@@ -2,6 +2,7 @@
 
 #include "app/HOXDoc.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowPointer.h"
 #include "symbols/flow/HOXFlowSubRtn.h"
 
@@ -53,7 +54,7 @@ void CHOXFlowPointerDlg::OnOK()
         return;
     }
     if (doc != nullptr && doc->IsPointerNumberUsed(m_nPointerNumber)) {
-        Refuse(kNumber, 13230);
+        Refuse(kNumber, IDS_POINTER_NUMBER_EXISTS);
         return;
     }
     EndDialog(IDOK);

@@ -1,11 +1,12 @@
 #include "symbols/flow/HOXFlowProgText.h"
 
 #include "app/HOXDoc.h"
-#include "app/PaletteTools.h"
 #include "chart/ChartLookup.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "convert/HOXInstrParser.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/FlowSymbolHelpers.h"
 #include "symbols/flow/HOXFlowProgTextDlg.h"
@@ -17,7 +18,12 @@
 #include <algorithm>
 
 KT_IMPLEMENT_SERIAL(CHOXFlowProgText, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_PROGTEXT, CHOXFlowProgText)
+namespace {
+constexpr KindIcon kFlowProgTextIcons[] = {{"PROGRAM in TEXT", 4012, 4083}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowProgText, .type = objtype::kFlowProgText, .tool = ID_TOOL_FLOW_PROGTEXT,
+                 .paletteName = "PROGRAM in TEXT", .helpContext = 0x1006D, .icons = kFlowProgTextIcons,
+                 .maker = &MakeObjectOf<CHOXFlowProgText>)
 
 using namespace chart;
 
@@ -156,6 +162,8 @@ std::vector<CHOXSymbol::HeldNumber> CHOXFlowProgText::GetHeldNumbers() const
         h.kind = HeldNumber::kPointer;
         h.number = number;
         h.givesBack = m_nState != kError;
+        // Its labels are its text's.
+        h.renumbers = false;
         held.push_back(h);
     }
     std::sort(held.begin(), held.end(), [](const HeldNumber& a, const HeldNumber& b) { return a.number < b.number; });

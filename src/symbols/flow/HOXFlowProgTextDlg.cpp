@@ -6,6 +6,7 @@
 #include "platform/Help.h"
 #include "platform/Resources.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/flow/HOXFlowProgText.h"
 
 #include <QStringList>
@@ -190,7 +191,7 @@ bool CHOXFlowProgTextDlg::CheckText()
         if (CHOXProgTextEdit::IsProgramBoundary(checker)) return refuse(i, CHOXProgTextEdit::BoundaryText());
         const int label = LabelNumber(checker);
         if (label >= 0 && label < 256) {
-            if (labels[std::size_t(label)] != 0) return refuse(i, LoadStr(13230));
+            if (labels[std::size_t(label)] != 0) return refuse(i, LoadStr(IDS_POINTER_NUMBER_EXISTS));
             labels[std::size_t(label)] = 1;
             own[std::size_t(label)] = true;
         }

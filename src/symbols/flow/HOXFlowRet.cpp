@@ -1,13 +1,19 @@
 #include "symbols/flow/HOXFlowRet.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/HOXFlowEndDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowRet, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_RET, CHOXFlowRet)
+namespace {
+constexpr KindIcon kFlowRetIcons[] = {{"RET", 4013}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowRet, .type = objtype::kFlowRet, .tool = ID_TOOL_FLOW_RET, .paletteName = "RET",
+                 .helpContext = 0x1006C, .icons = kFlowRetIcons, .maker = &MakeObjectOf<CHOXFlowRet>)
 
 using namespace chart;
 
@@ -27,7 +33,7 @@ void CHOXFlowRet::CreatePins()
     SetPin(0, MakePin(0, 32, 0, CHOXPin::kTop, CHOXPin::kInput, m_pWnd));
 }
 
-QString CHOXFlowRet::GetCode() { return LoadStr(13102) + LoadStr(13090); }
+QString CHOXFlowRet::GetCode() { return LoadStr(13102) + LoadStr(IDS_STATEMENT_END); }
 
 void CHOXFlowRet::CalcSteps()
 {

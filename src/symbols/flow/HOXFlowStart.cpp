@@ -1,15 +1,22 @@
 #include "symbols/flow/HOXFlowStart.h"
 
 #include "app/HOXDoc.h"
-#include "app/PaletteTools.h"
+#include "chart/ControllerType.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/HOXFlowStartDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowStart, CHOXSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_START, CHOXFlowStart)
+namespace {
+constexpr KindIcon kFlowStartIcons[] = {{"START", 4014, 4082, 4094}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowStart, .type = objtype::kFlowStart, .tool = ID_TOOL_FLOW_START, .paletteName = "START",
+                 .helpContext = 0x1006A, .icons = kFlowStartIcons, .maker = &MakeObjectOf<CHOXFlowStart>)
 
 using namespace chart;
 
@@ -17,30 +24,28 @@ CHOXFlowStart::CHOXFlowStart() { m_strSymbolName = QStringLiteral("START"); }
 
 CHOXFlowStart::CHOXFlowStart(CPoint topLeft, CHOXWnd* wnd) : CHOXSymbol(topLeft, wnd)
 {
-    m_nAxis = 0;
+    m_nAxis = axis::kX;
     CHOXDoc* doc = DocumentOf(wnd);
     if (IsSubtaskWindow(wnd)) {
-        m_nAxis = 2;
-        m_nProgramNumber = 100;
+        m_nAxis = axis::kBoth;
+        m_nProgramNumber = kSubtaskProgramNumber;
     } else if (!IsFlowRecord(wnd) || doc == nullptr) {
-        m_nAxis = 2;
+        m_nAxis = axis::kBoth;
         m_nProgramNumber = 0;
     } else {
         switch (doc->GetControllerType()) {
         case ctype::kInterpolated:
-            m_nAxis = 2;
-            m_nProgramNumber = doc->FindFreeProgramNumber(2);
+            m_nAxis = axis::kBoth;
+            m_nProgramNumber = doc->FindFreeProgramNumber(axis::kBoth);
             break;
         case ctype::kTwoAxes:
-            m_nProgramNumber = doc->FindFreeProgramNumber(0);
+            m_nProgramNumber = doc->FindFreeProgramNumber(axis::kX);
             if (m_nProgramNumber == -1) {
-                m_nAxis = 1;
-                m_nProgramNumber = doc->FindFreeProgramNumber(1);
+                m_nAxis = axis::kY;
+                m_nProgramNumber = doc->FindFreeProgramNumber(axis::kY);
             }
             break;
-        default:
-            m_nProgramNumber = doc->FindFreeProgramNumber(0);
-            break;
+        default: m_nProgramNumber = doc->FindFreeProgramNumber(axis::kX); break;
         }
         doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
     }
@@ -57,7 +62,7 @@ void CHOXFlowStart::Serialize(CArchive& ar)
         ar << m_nAxis << m_nProgramNumber;
         return;
     }
-    std::int32_t axis = 0;
+    std::int32_t axis = axis::kX;
     std::int32_t number = 0;
     ar >> axis >> number;
     m_nAxis = axis;
@@ -77,14 +82,14 @@ void CHOXFlowStart::UpdateText()
         m_strLabel.clear();
         return;
     }
-    const char* prefix = m_nAxis == 0 ? "Ox" : m_nAxis == 1 ? "Oy" : "O";
+    const char* prefix = m_nAxis == axis::kX ? "Ox" : m_nAxis == axis::kY ? "Oy" : "O";
     m_strLabel = QString::fromLatin1(prefix) + QString::number(m_nProgramNumber);
 }
 
 QString CHOXFlowStart::GetCode()
 {
     if (m_nState == kMissing) return QString();
-    return m_strLabel + LoadStr(13090);
+    return m_strLabel + LoadStr(IDS_STATEMENT_END);
 }
 
 void CHOXFlowStart::CalcSteps()
@@ -103,8 +108,8 @@ void CHOXFlowStart::AssignNewNumber()
         return;
     }
     if (IsSubtaskWindow(m_pWnd)) {
-        m_nAxis = 2;
-        m_nProgramNumber = 100;
+        m_nAxis = axis::kBoth;
+        m_nProgramNumber = kSubtaskProgramNumber;
     } else if (CHOXDoc* doc = DocumentOf(m_pWnd)) {
         m_nProgramNumber = doc->FindFreeProgramNumber(m_nAxis);
         doc->MarkProgramNumberUsed(m_nAxis, m_nProgramNumber);
@@ -119,7 +124,7 @@ std::vector<CHOXSymbol::HeldNumber> CHOXFlowStart::GetHeldNumbers() const
     held.kind = HeldNumber::kProgram;
     held.axis = m_nAxis;
     held.number = m_nProgramNumber;
-    // The subtask's number (100) lies outside the table.
+    // The subtask's number lies outside the table.
     held.givesBack = m_nState != kError && !IsSubtaskWindow(m_pWnd);
     return {held};
 }

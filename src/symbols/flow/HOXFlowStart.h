@@ -2,6 +2,7 @@
 // START: where a program begins. It holds the program number ("O") of its
 // axis in the document's table; the subtask's START carries 100, which no
 // table holds.
+#include "chart/ControllerType.h"
 #include "chart/HOXSymbol.h"
 
 #include <cstdint>
@@ -42,6 +43,6 @@ public:
     void SetProgramNumber(std::int32_t number);
 
 private:
-    std::int32_t m_nAxis = 2;
+    std::int32_t m_nAxis = axis::kBoth;
     std::int32_t m_nProgramNumber = 0;
 };

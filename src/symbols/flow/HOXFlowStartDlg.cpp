@@ -19,8 +19,8 @@ CHOXFlowStartDlg::CHOXFlowStartDlg(CHOXFlowStart* symbol) : CHOXFlowSymbolDlg(sy
         m_nAxisAtOpening = m_nAxis;
         m_nState = symbol->GetState();
     }
-    OnClicked(kXAxis, [this] { OnAxis(0); });
-    OnClicked(kYAxis, [this] { OnAxis(1); });
+    OnClicked(kXAxis, [this] { OnAxis(axis::kX); });
+    OnClicked(kYAxis, [this] { OnAxis(axis::kY); });
     OnClicked(kParameters, [this] { OnParameters(); });
 }
 
@@ -39,7 +39,7 @@ bool CHOXFlowStartDlg::OnInitDialog()
 {
     QString prefix = QStringLiteral("O");
     if (!m_bSubtask) {
-        if (ctype::IsOneAxis(m_nControllerType)) m_nAxis = 0;
+        if (ctype::IsOneAxis(m_nControllerType)) m_nAxis = axis::kX;
         CHOXFlowSymbolDlg::OnInitDialog();
         Site()->SetPos(kSpin, m_nProgramNumber);
         if (ctype::IsOneAxis(m_nControllerType)) {
@@ -49,7 +49,7 @@ bool CHOXFlowStartDlg::OnInitDialog()
             EnableDlgItem(kXAxis, false);
             EnableDlgItem(kYAxis, false);
         } else {
-            prefix = m_nAxis == 1 ? QStringLiteral("Oy") : QStringLiteral("Ox");
+            prefix = m_nAxis == axis::kY ? QStringLiteral("Oy") : QStringLiteral("Ox");
         }
         Site()->SetRange(kSpin, 0, 99);
     } else {
@@ -58,7 +58,7 @@ bool CHOXFlowStartDlg::OnInitDialog()
         EnableDlgItem(kYAxis, false);
         EnableDlgItem(kSpin, false);
         EnableDlgItem(kNumber, false);
-        Site()->SetPos(kSpin, 100);
+        Site()->SetPos(kSpin, kSubtaskProgramNumber);
     }
     SetDlgItemText(kPrefix, prefix);
     return true;
@@ -66,7 +66,7 @@ bool CHOXFlowStartDlg::OnInitDialog()
 
 void CHOXFlowStartDlg::OnAxis(std::int32_t axis)
 {
-    SetDlgItemText(kPrefix, axis == 1 ? QStringLiteral("Oy") : QStringLiteral("Ox"));
+    SetDlgItemText(kPrefix, axis == axis::kY ? QStringLiteral("Oy") : QStringLiteral("Ox"));
     // The spin writes its position into the number.
     Site()->SetPos(kSpin, 0);
     SetDlgItemInt(kNumber, 0);
@@ -81,12 +81,12 @@ void CHOXFlowStartDlg::OnOK()
 {
     if (!UpdateData(true)) return;
     if (m_bSubtask) {
-        m_nProgramNumber = 100;
+        m_nProgramNumber = kSubtaskProgramNumber;
         m_nAxis = m_nAxisAtOpening;
         EndDialog(IDOK);
         return;
     }
-    if (ctype::IsInterpolated(m_nControllerType)) m_nAxis = 2;
+    if (ctype::IsInterpolated(m_nControllerType)) m_nAxis = axis::kBoth;
     if (m_nProgramNumber < 0 || m_nProgramNumber > 99) {
         Refuse(kNumber, 13231);
         return;

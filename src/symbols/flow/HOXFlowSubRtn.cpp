@@ -1,12 +1,17 @@
 #include "symbols/flow/HOXFlowSubRtn.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "chart/SymbolSupport.h"
+#include "res/CommandIds.h"
 #include "symbols/flow/FlowDialogResults.h"
 #include "symbols/flow/HOXFlowPointerDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFlowSubRtn, CHOXFlowLabel, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FLOW_SUBRTN, CHOXFlowSubRtn)
+namespace {
+constexpr KindIcon kFlowSubRtnIcons[] = {{"SUBROUTINE", 4007, 4086}};
+} // namespace
+KT_REGISTER_KIND(CHOXFlowSubRtn, .type = objtype::kFlowSubRtn, .tool = ID_TOOL_FLOW_SUBRTN, .paletteName = "SUBROUTINE",
+                 .helpContext = 0x1008D, .icons = kFlowSubRtnIcons, .maker = &MakeObjectOf<CHOXFlowSubRtn>)
 
 CHOXFlowSubRtn::CHOXFlowSubRtn() : CHOXFlowLabel("SUBROUTINE") {}
 

@@ -6,6 +6,7 @@
 #include "chart/SymbolSupport.h"
 #include "platform/Help.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 CHOXFlowSymbolDlg::CHOXFlowSymbolDlg(CHOXSymbol* symbol, UINT templateId)
     : CDialog(templateId), m_pSymbol(symbol), m_pDoc(symbol != nullptr ? chart::DocumentOf(symbol->GetWnd()) : nullptr)
@@ -57,3 +58,24 @@ void CHOXFlowSymbolDlg::SetUpPointerSpin(int spinId, int number)
 }
 
 UINT CHOXFlowSymbolDlg::InvalidPointerMessage() const { return IsSingleAxis() ? 13228 : 13229; }
+
+void CHOXFlowSymbolDlg::EndWithPointerNumber(int numberId, const std::int32_t& number, std::int32_t atOpening)
+{
+    if (!UpdateData(true)) return;
+    if (number != atOpening && m_pDoc != nullptr && !m_pDoc->IsValidPointerNumber(number)) {
+        Refuse(numberId, InvalidPointerMessage());
+        return;
+    }
+    EndDialog(IDOK);
+}
+
+void CHOXFlowSymbolDlg::OpenPointerTarget(int numberId, const std::int32_t& number, void (CHOXDoc::*open)(int))
+{
+    if (!UpdateData(true) || m_pDoc == nullptr) return;
+    if (!m_pDoc->IsValidPointerNumber(number)) {
+        Refuse(numberId, IDS_INVALID_POINTER_NUMBER);
+        return;
+    }
+    (m_pDoc->*open)(number);
+    EndDialog(IDOK);
+}

@@ -51,6 +51,14 @@ protected:
     void SetUpPointerSpin(int spinId, int number);
     // A pointer number out of the type's range: its message for the type.
     UINT InvalidPointerMessage() const;
+    // The OK of a dialog that names a pointer number (the field's value,
+    // read by the data exchange): a number changed since opening must be one
+    // the document can hold.
+    void EndWithPointerNumber(int numberId, const std::int32_t& number, std::int32_t atOpening);
+    // Its "Open ..." button: the number must be one the document can hold;
+    // the document then shows (or makes) the target and the dialog ends
+    // with OK.
+    void OpenPointerTarget(int numberId, const std::int32_t& number, void (CHOXDoc::*open)(int));
 
     QString m_strComment;
     std::int32_t m_bDisplayComment = 0;

@@ -1,11 +1,17 @@
 #include "symbols/func/HOXFuncAbs.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncAbsDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncAbs, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_ABS, CHOXFuncAbs)
+namespace {
+constexpr KindIcon kFuncAbsIcons[] = {{"X-ABSOLUTE", 4049}, {"Y-ABSOLUTE", 4062}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncAbs, .type = objtype::kFuncAbs, .tool = ID_TOOL_FUNC_ABS, .paletteName = "X-ABSOLUTE",
+                 .helpContext = 0x10083, .icons = kFuncAbsIcons, .maker = &MakeObjectOf<CHOXFuncAbs>)
 
 CHOXFuncAbs::CHOXFuncAbs() : CHOXFuncSymbol("X-ABSOLUTE") { UpdateText(); }
 
@@ -23,7 +29,7 @@ void CHOXFuncAbs::Serialize(CArchive& ar)
         ar << m_nAxis;
         return;
     }
-    std::int32_t axis = 0;
+    std::int32_t axis = kXAxis;
     ar >> axis;
     m_nAxis = axis;
 }
@@ -42,7 +48,7 @@ void CHOXFuncAbs::CalcSteps()
 
 void CHOXFuncAbs::SetFromInstruction(QString name)
 {
-    m_nAxis = name == LoadWord(13548) ? kXAxis : kYAxis;
+    m_nAxis = name == LoadWord(IDS_XAB_WORD) ? kXAxis : kYAxis;
     SetCaptionForKind();
     UpdateText();
     CalcSteps();

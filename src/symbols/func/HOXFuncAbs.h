@@ -6,7 +6,8 @@
 class CHOXFuncAbs : public CHOXFuncSymbol {
     KT_DECLARE_SERIAL(CHOXFuncAbs)
 public:
-    // Any axis but 1 is Y.
+    // The instruction's own selector as files hold it, not the axis numbering
+    // of axis:: (where X is 0): 1 reads X, any other value Y.
     enum Axis : std::int32_t { kYAxis = 0, kXAxis = 1 };
 
     CHOXFuncAbs();

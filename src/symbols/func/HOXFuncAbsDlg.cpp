@@ -4,6 +4,7 @@
 #include "params/HOXParam.h"
 #include "params/HOXParamAbsPosDlg.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncAbs.h"
 
 CHOXFuncAbsDlg::CHOXFuncAbsDlg(CHOXFuncAbs* symbol) : CHOXFuncBaseDlg(symbol, kTemplate)
@@ -11,7 +12,7 @@ CHOXFuncAbsDlg::CHOXFuncAbsDlg(CHOXFuncAbs* symbol) : CHOXFuncBaseDlg(symbol, kT
     if (symbol != nullptr) m_nKind = symbol->GetAxis();
     // The one-axis controller has no Y to read.
     if (IsOneAxisMode()) m_nKind = CHOXFuncAbs::kXAxis;
-    AddKindButton(kXAxis, CHOXFuncAbs::kXAxis, LoadStr(13548));
+    AddKindButton(kXAxis, CHOXFuncAbs::kXAxis, LoadStr(IDS_XAB_WORD));
     AddKindButton(kYAxis, CHOXFuncAbs::kYAxis, QStringLiteral("  YAB"));
     OnClicked(kParameter, [this] { OnParameter(); });
 }

@@ -1,41 +1,31 @@
 #include "symbols/func/HOXFuncArth.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncArthDlg.h"
 
-KT_IMPLEMENT_SERIAL(CHOXFuncArth, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_ARTH, CHOXFuncArth)
+KT_IMPLEMENT_SERIAL(CHOXFuncArth, CHOXFuncWordSymbol, 0)
+namespace {
+constexpr KindIcon kFuncArthIcons[] = {{"ARITHMETIC", 4042}, {"SUBTRACT", 4059},  {"MULTIPLY", 4055},
+                                       {"DIVISION", 4052},   {"INCREMENT", 4053}, {"DECREMENT", 4051},
+                                       {"COMPLEMENT", 4063}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncArth, .type = objtype::kFuncArth, .tool = ID_TOOL_FUNC_ARTH, .paletteName = "ARITHMETIC",
+                 .helpContext = 0x10081, .icons = kFuncArthIcons, .maker = &MakeObjectOf<CHOXFuncArth>)
 
 namespace {
 constexpr UINT k16BitMnemonics[] = {13074, 13075, 13076, 13077, 13078, 13079, 13083};
 constexpr UINT k32BitMnemonics[] = {13138, 13139, 13140, 13141, 13142, 13143, 13147};
 } // namespace
 
-CHOXFuncArth::CHOXFuncArth() : CHOXFuncSymbol("ARITHMETIC") { UpdateText(); }
+CHOXFuncArth::CHOXFuncArth() : CHOXFuncWordSymbol("ARITHMETIC", 3, kAdd) { UpdateText(); }
 
-CHOXFuncArth::CHOXFuncArth(CPoint topLeft, CHOXWnd* wnd) : CHOXFuncSymbol("ARITHMETIC", topLeft, wnd)
+CHOXFuncArth::CHOXFuncArth(CPoint topLeft, CHOXWnd* wnd) : CHOXFuncWordSymbol("ARITHMETIC", 3, kAdd, topLeft, wnd)
 {
     UpdateText();
     CreatePins();
     CalcSteps();
-}
-
-void CHOXFuncArth::Serialize(CArchive& ar)
-{
-    CHOXFuncSymbol::Serialize(ar);
-    m_source1.Serialize(ar);
-    m_source2.Serialize(ar);
-    m_destination.Serialize(ar);
-    if (ar.IsStoring()) {
-        ar << m_nKind << m_n32Bit;
-        return;
-    }
-    std::int32_t kind = 0;
-    std::int32_t is32Bit = 0;
-    ar >> kind >> is32Bit;
-    m_nKind = kind;
-    m_n32Bit = is32Bit;
 }
 
 void CHOXFuncArth::SetCaptionForKind()
@@ -53,7 +43,7 @@ void CHOXFuncArth::SetCaptionForKind()
 
 void CHOXFuncArth::UpdateText()
 {
-    const QString first = m_source1.GetText();
+    const QString first = Operand(0).GetText();
     if (first.isEmpty()) {
         m_strLabel.clear();
         return;
@@ -65,7 +55,7 @@ void CHOXFuncArth::UpdateText()
     case kMul:
     case kDiv: {
         const char* signs[] = {"+", "-", "x", "/"};
-        m_strLabel = m_destination.GetText() + QStringLiteral("=") + first + sign(signs[m_nKind]) + m_source2.GetText();
+        m_strLabel = Operand(2).GetText() + QStringLiteral("=") + first + sign(signs[m_nKind]) + Operand(1).GetText();
         break;
     }
     case kInc: m_strLabel = first + QStringLiteral("=") + sign(" ++") + first; break;
@@ -79,20 +69,20 @@ QString CHOXFuncArth::GetCode()
     if (m_nKind < kAdd || m_nKind > kNeg) return QString();
     const auto index = static_cast<std::size_t>(m_nKind);
     const UINT mnemonic = m_n32Bit != 0 ? k32BitMnemonics[index] : k16BitMnemonics[index];
-    return Statement(mnemonic, {m_source1.GetText(), m_source2.GetText(), m_destination.GetText()});
+    return Statement(mnemonic, {Operand(0).GetText(), Operand(1).GetText(), Operand(2).GetText()});
 }
 
-int CHOXFuncArth::GetErrorState() { return OperandErrorState(m_source1, {&m_source1, &m_source2, &m_destination}); }
+int CHOXFuncArth::GetErrorState() { return OperandErrorState(Operand(0), {&Operand(0), &Operand(1), &Operand(2)}); }
 
 void CHOXFuncArth::CalcSteps()
 {
     if (InMonitorWindow()) return;
     const bool is32Bit = m_n32Bit != 0;
     if (m_nKind >= kAdd && m_nKind <= kDiv) {
-        m_nSteps = 2 + OperandWeight(m_source1, is32Bit) + OperandWeight(m_source2, is32Bit) +
-                   OperandWeight(m_destination, is32Bit);
+        m_nSteps = 2 + OperandWeight(Operand(0), is32Bit) + OperandWeight(Operand(1), is32Bit) +
+                   OperandWeight(Operand(2), is32Bit);
     } else if (IsInPlace()) {
-        m_nSteps = 2 + OperandWeight(m_source1, is32Bit);
+        m_nSteps = 2 + OperandWeight(Operand(0), is32Bit);
     } else {
         m_nSteps = 0;
     }
@@ -100,9 +90,9 @@ void CHOXFuncArth::CalcSteps()
 
 void CHOXFuncArth::SetFromInstruction(QString name, QString source1, QString source2, QString destination)
 {
-    ParseOperand(m_source1, source1);
-    ParseOperand(m_source2, source2);
-    ParseOperand(m_destination, destination);
+    ParseOperand(Operand(0), source1);
+    ParseOperand(Operand(1), source2);
+    ParseOperand(Operand(2), destination);
     // DEC and DIV begin with the D that marks the 32-bit names: theirs is
     // the second "D" ("DDEC", "DDIV").
     const bool dName = name == QStringLiteral("DEC") || name == QStringLiteral("DIV") ||
@@ -119,19 +109,4 @@ void CHOXFuncArth::SetFromInstruction(QString name, QString source1, QString sou
     CalcSteps();
 }
 
-void CHOXFuncArth::OnOpen(UINT, CPoint)
-{
-    if (!CanOpen()) return;
-    CHOXFuncArthDlg dlg(this);
-    if (dlg.DoModal() != IDOK) return;
-    TakeComment(dlg);
-    m_nKind = dlg.GetKind();
-    m_source1 = dlg.GetOperand(0);
-    m_source2 = dlg.GetOperand(1);
-    m_destination = dlg.GetOperand(2);
-    m_n32Bit = dlg.Get32Bit();
-    SetCaptionForKind();
-    CalcSteps();
-    UpdateText();
-    FinishEdit();
-}
+void CHOXFuncArth::OnOpen(UINT, CPoint) { OpenDialog<CHOXFuncArthDlg>(this); }

@@ -1,10 +1,9 @@
 #pragma once
 // ARITHMETIC: ADD, SUB, MUL and DIV of two sources into a destination, or
 // INC, DEC and NEG of the first source in place.
-#include "symbols/func/HOXFuncSymbol.h"
-#include "symbols/operand/HOXSelectVal.h"
+#include "symbols/func/HOXFuncWordSymbol.h"
 
-class CHOXFuncArth : public CHOXFuncSymbol {
+class CHOXFuncArth : public CHOXFuncWordSymbol {
     KT_DECLARE_SERIAL(CHOXFuncArth)
 public:
     // Any kind beyond DEC is taken as NEG by the caption and the label.
@@ -13,8 +12,6 @@ public:
     CHOXFuncArth();
     CHOXFuncArth(CPoint topLeft, CHOXWnd* wnd);
 
-    // The symbol part, both sources, destination, kind, 32-bit flag.
-    void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFuncArth; }
     // The dialog; its OK takes kind, operands and width, and renames the
     // symbol after the kind.
@@ -28,18 +25,14 @@ public:
     // writes nothing and counts nothing.
     void CalcSteps() override;
 
-    std::int32_t GetKind() const { return m_nKind; }
-    void SetKind(std::int32_t kind) { m_nKind = kind; }
-    std::int32_t Get32Bit() const { return m_n32Bit; }
-    void Set32Bit(std::int32_t is32Bit) { m_n32Bit = is32Bit; }
-    CHOXSelectVal GetSource1() const { return m_source1; }
-    void SetSource1(const CHOXSelectVal& source) { m_source1 = source; }
-    CHOXSelectVal GetSource2() const { return m_source2; }
-    void SetSource2(const CHOXSelectVal& source) { m_source2 = source; }
-    CHOXSelectVal GetDestination() const { return m_destination; }
-    void SetDestination(const CHOXSelectVal& destination) { m_destination = destination; }
+    CHOXSelectVal GetSource1() const { return Operand(0); }
+    void SetSource1(const CHOXSelectVal& source) { Operand(0) = source; }
+    CHOXSelectVal GetSource2() const { return Operand(1); }
+    void SetSource2(const CHOXSelectVal& source) { Operand(1) = source; }
+    CHOXSelectVal GetDestination() const { return Operand(2); }
+    void SetDestination(const CHOXSelectVal& destination) { Operand(2) = destination; }
     // "ARITHMETIC", "SUBTRACT", ... "DECREMENT", else "COMPLEMENT".
-    void SetCaptionForKind();
+    void SetCaptionForKind() override;
 
     // The rebuilder's setter: "ADD" ... "DEC", each with a leading "D" for
     // 32 bits ("DDIV", "DDEC"); anything else is NEG.
@@ -47,10 +40,4 @@ public:
 
 private:
     bool IsInPlace() const { return m_nKind >= kInc && m_nKind <= kNeg; }
-
-    std::int32_t m_nKind = kAdd;
-    CHOXSelectVal m_source1;
-    CHOXSelectVal m_source2;
-    CHOXSelectVal m_destination;
-    std::int32_t m_n32Bit = 0;
 };

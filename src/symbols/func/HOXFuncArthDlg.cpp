@@ -1,6 +1,7 @@
 #include "symbols/func/HOXFuncArthDlg.h"
 
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncArth.h"
 
 namespace {
@@ -60,8 +61,8 @@ void CHOXFuncArthDlg::OnOK()
     QString message;
     const bool is32Bit = m_b32Bit != 0;
     if (IsInPlace()) {
-        if (!ReadWordOperand(0, is32Bit, 13296, IsInPlaceType, 13298, message))
-            return RefuseOperand(0, 13203, message);
+        if (!ReadWordOperand(0, is32Bit, IDS_SOURCE_EMPTY, IsInPlaceType, IDS_SOURCE_TYPE_NOT_APPLICABLE, message))
+            return RefuseOperand(0, IDS_INVALID_SOURCE_DATA, message);
         // The second and third places stay empty in the program text.
         SetOperand(1, SV());
         SetOperand(2, SV());
@@ -69,8 +70,10 @@ void CHOXFuncArthDlg::OnOK()
         return;
     }
     for (int i : {0, 1})
-        if (!ReadWordOperand(i, is32Bit, 13296, IsSourceType, 13298, message)) return RefuseOperand(i, 13203, message);
-    if (!ReadWordOperand(2, is32Bit, 13297, IsDestinationType, 13299, message))
-        return RefuseOperand(2, 13204, message);
+        if (!ReadWordOperand(i, is32Bit, IDS_SOURCE_EMPTY, IsSourceType, IDS_SOURCE_TYPE_NOT_APPLICABLE, message))
+            return RefuseOperand(i, IDS_INVALID_SOURCE_DATA, message);
+    if (!ReadWordOperand(2, is32Bit, IDS_DESTINATION_EMPTY, IsDestinationType, IDS_DESTINATION_TYPE_NOT_APPLICABLE,
+                         message))
+        return RefuseOperand(2, IDS_INVALID_DESTINATION_DATA, message);
     EndDialog(IDOK);
 }

@@ -1,5 +1,6 @@
 #include "symbols/func/HOXFuncBcdBinDlg.h"
 
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncBcdBin.h"
 #include "symbols/func/HOXFuncMoveDlg.h"
 
@@ -29,8 +30,10 @@ void CHOXFuncBcdBinDlg::OnOK()
     if (!UpdateData(true)) return;
     QString message;
     const bool is32Bit = m_b32Bit != 0;
-    if (!ReadWordOperand(0, is32Bit, 13296, IsNoConstant, 13298, message)) return RefuseOperand(0, 13203, message);
-    if (!ReadWordOperand(1, is32Bit, 13297, CHOXFuncMoveDlg::IsWritable, 13299, message))
-        return RefuseOperand(1, 13204, message);
+    if (!ReadWordOperand(0, is32Bit, IDS_SOURCE_EMPTY, IsNoConstant, IDS_SOURCE_TYPE_NOT_APPLICABLE, message))
+        return RefuseOperand(0, IDS_INVALID_SOURCE_DATA, message);
+    if (!ReadWordOperand(1, is32Bit, IDS_DESTINATION_EMPTY, CHOXFuncMoveDlg::IsWritable,
+                         IDS_DESTINATION_TYPE_NOT_APPLICABLE, message))
+        return RefuseOperand(1, IDS_INVALID_DESTINATION_DATA, message);
     EndDialog(IDOK);
 }

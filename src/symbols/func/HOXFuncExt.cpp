@@ -1,10 +1,16 @@
 #include "symbols/func/HOXFuncExt.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncExtDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncExt, CHOXFuncDigitSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_EXT, CHOXFuncExt)
+namespace {
+constexpr KindIcon kFuncExtIcons[] = {{"EXTERNAL DIGITAL SWITCH", 4044}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncExt, .type = objtype::kFuncExt, .tool = ID_TOOL_FUNC_EXT,
+                 .paletteName = "EXTERNAL DIGITAL SWITCH", .helpContext = 0x10084, .icons = kFuncExtIcons,
+                 .maker = &MakeObjectOf<CHOXFuncExt>)
 
 CHOXFuncExt::CHOXFuncExt() : CHOXFuncDigitSymbol("EXTERNAL DIGITAL SWITCH") { UpdateText(); }
 

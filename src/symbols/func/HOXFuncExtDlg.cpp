@@ -1,6 +1,7 @@
 #include "symbols/func/HOXFuncExtDlg.h"
 
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncExt.h"
 
 namespace {
@@ -43,12 +44,14 @@ bool CheckDigits(const CHOXSelectVal& digits, bool is32Bit, bool oneAxis, bool s
     const auto in = [n](std::int32_t first, std::int32_t last) { return n >= first && n <= last; };
     UINT refusal = 0;
     if (oneAxis && segl) {
-        if (n != 1 && n != 2 && n != 17) refusal = 13676;
+        if (n != 1 && n != 2 && n != 17) refusal = IDS_K_NUMBER_1_2_17;
     } else if (oneAxis) {
-        if (is32Bit ? !in(5, 6) : !in(1, 4)) refusal = is32Bit ? 13629 : 13628;
+        if (is32Bit ? !in(5, 6) : !in(1, 4))
+            refusal = is32Bit ? IDS_K_RANGE_ONE_AXIS_32_BIT : IDS_K_RANGE_ONE_AXIS_16_BIT;
     } else {
         const std::int32_t base = is32Bit ? 5 : 1;
-        if (!in(base, base + 3) && !in(base + 16, base + 19)) refusal = is32Bit ? 13631 : 13630;
+        if (!in(base, base + 3) && !in(base + 16, base + 19))
+            refusal = is32Bit ? IDS_K_RANGE_TWO_AXES_32_BIT : IDS_K_RANGE_TWO_AXES_16_BIT;
     }
     if (refusal == 0) return true;
     message = LoadStr(refusal);
@@ -83,16 +86,17 @@ void CHOXFuncExtDlg::OnOK()
 {
     if (!UpdateData(true)) return;
     QString message;
-    if (!funcdlg::ReadBitOfType(m_operands[0], m_texts[0], SV::kX, IsOneAxisMode(), 13296, message))
-        return RefuseOperand(0, 13203, message);
-    if (!funcdlg::ReadBitOfType(m_operands[1], m_texts[1], SV::kY, IsOneAxisMode(), 13297, message))
-        return RefuseOperand(1, 13204, message);
+    if (!funcdlg::ReadBitOfType(m_operands[0], m_texts[0], SV::kX, IsOneAxisMode(), IDS_SOURCE_EMPTY, message))
+        return RefuseOperand(0, IDS_INVALID_SOURCE_DATA, message);
+    if (!funcdlg::ReadBitOfType(m_operands[1], m_texts[1], SV::kY, IsOneAxisMode(), IDS_DESTINATION_EMPTY, message))
+        return RefuseOperand(1, IDS_INVALID_DESTINATION_DATA, message);
     const bool is32Bit = m_b32Bit != 0;
-    if (!ReadWordOperand(2, is32Bit, 13297, IsRegisterType, 13553, message)) return RefuseOperand(2, 13204, message);
-    if (!ReadWordOperand(3, is32Bit, 13296, AnyType, 0, message) ||
+    if (!ReadWordOperand(2, is32Bit, IDS_DESTINATION_EMPTY, IsRegisterType, IDS_VALID_DEVICES_D_DD_V_Z, message))
+        return RefuseOperand(2, IDS_INVALID_DESTINATION_DATA, message);
+    if (!ReadWordOperand(3, is32Bit, IDS_SOURCE_EMPTY, AnyType, 0, message) ||
         !funcdlg::CheckDigits(m_operands[3], is32Bit, IsOneAxisMode(), false, message)) {
         m_operands[3].Clear();
-        return RefuseOperand(3, 13221, message);
+        return RefuseOperand(3, IDS_INVALID_DIGITS, message);
     }
     EndDialog(IDOK);
 }

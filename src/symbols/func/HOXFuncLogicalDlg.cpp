@@ -1,6 +1,7 @@
 #include "symbols/func/HOXFuncLogicalDlg.h"
 
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncLogical.h"
 #include "symbols/func/HOXFuncMoveDlg.h"
 
@@ -27,7 +28,7 @@ void CHOXFuncLogicalDlg::OnSelect3()
 void CHOXFuncLogicalDlg::OnOK()
 {
     if (!UpdateData(true)) return;
-    const UINT headings[] = {13203, 13203, 13204};
+    const UINT headings[] = {IDS_INVALID_SOURCE_DATA, IDS_INVALID_SOURCE_DATA, IDS_INVALID_DESTINATION_DATA};
     // First the form of every text: the reader's own words say what is wrong.
     for (int i = 0; i < 3; ++i) {
         QString message;

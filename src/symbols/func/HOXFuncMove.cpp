@@ -1,35 +1,24 @@
 #include "symbols/func/HOXFuncMove.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncMoveDlg.h"
 
-KT_IMPLEMENT_SERIAL(CHOXFuncMove, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_MOVE, CHOXFuncMove)
+KT_IMPLEMENT_SERIAL(CHOXFuncMove, CHOXFuncWordSymbol, 0)
+namespace {
+constexpr KindIcon kFuncMoveIcons[] = {{"MOVE", 4046}, {"MAGNIFICATION MOVE", 4054}, {"REDUCTION MOVE", 4056}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncMove, .type = objtype::kFuncMove, .tool = ID_TOOL_FUNC_MOVE, .paletteName = "MOVE",
+                 .helpContext = 0x1007F, .icons = kFuncMoveIcons, .maker = &MakeObjectOf<CHOXFuncMove>)
 
-CHOXFuncMove::CHOXFuncMove() : CHOXFuncSymbol("MOVE") { UpdateText(); }
+CHOXFuncMove::CHOXFuncMove() : CHOXFuncWordSymbol("MOVE", 2, kMov) { UpdateText(); }
 
-CHOXFuncMove::CHOXFuncMove(CPoint topLeft, CHOXWnd* wnd) : CHOXFuncSymbol("MOVE", topLeft, wnd)
+CHOXFuncMove::CHOXFuncMove(CPoint topLeft, CHOXWnd* wnd) : CHOXFuncWordSymbol("MOVE", 2, kMov, topLeft, wnd)
 {
     UpdateText();
     CreatePins();
     CalcSteps();
-}
-
-void CHOXFuncMove::Serialize(CArchive& ar)
-{
-    CHOXFuncSymbol::Serialize(ar);
-    m_source.Serialize(ar);
-    m_destination.Serialize(ar);
-    if (ar.IsStoring()) {
-        ar << m_nKind << m_n32Bit;
-        return;
-    }
-    std::int32_t kind = 0;
-    std::int32_t is32Bit = 0;
-    ar >> kind >> is32Bit;
-    m_nKind = kind;
-    m_n32Bit = is32Bit;
 }
 
 void CHOXFuncMove::SetCaptionForKind()
@@ -41,7 +30,7 @@ void CHOXFuncMove::SetCaptionForKind()
     }
 }
 
-void CHOXFuncMove::UpdateText() { m_strLabel = m_source.GetText() + QStringLiteral("\n") + m_destination.GetText(); }
+void CHOXFuncMove::UpdateText() { m_strLabel = Operand(0).GetText() + QStringLiteral("\n") + Operand(1).GetText(); }
 
 QString CHOXFuncMove::GetCode()
 {
@@ -52,20 +41,20 @@ QString CHOXFuncMove::GetCode()
     case kRmov: mnemonic = 13071; break;
     default: return QString();
     }
-    return Statement(mnemonic, {m_source.GetText(), m_destination.GetText()});
+    return Statement(mnemonic, {Operand(0).GetText(), Operand(1).GetText()});
 }
 
-int CHOXFuncMove::GetErrorState() { return OperandErrorState(m_source, {&m_source, &m_destination}); }
+int CHOXFuncMove::GetErrorState() { return OperandErrorState(Operand(0), {&Operand(0), &Operand(1)}); }
 
 void CHOXFuncMove::CalcSteps()
 {
     if (InMonitorWindow()) return;
     switch (m_nKind) {
     case kMov:
-        m_nSteps = 2 + OperandWeight(m_source, m_n32Bit != 0) + OperandWeight(m_destination, m_n32Bit != 0);
+        m_nSteps = 2 + OperandWeight(Operand(0), m_n32Bit != 0) + OperandWeight(Operand(1), m_n32Bit != 0);
         break;
-    case kMmov: m_nSteps = 2 + OperandWeight(m_source, false) + OperandWeight(m_destination, true); break;
-    case kRmov: m_nSteps = 2 + OperandWeight(m_source, true) + OperandWeight(m_destination, false); break;
+    case kMmov: m_nSteps = 2 + OperandWeight(Operand(0), false) + OperandWeight(Operand(1), true); break;
+    case kRmov: m_nSteps = 2 + OperandWeight(Operand(0), true) + OperandWeight(Operand(1), false); break;
     default: m_nSteps = 0; break;
     }
 }
@@ -79,26 +68,11 @@ void CHOXFuncMove::SetFromInstruction(QString name, QString source, QString dest
         // The width of MMOV and RMOV lies in the instruction itself.
         m_nKind = name == QStringLiteral("MMOV") ? kMmov : kRmov;
     }
-    ParseOperand(m_source, source);
-    ParseOperand(m_destination, destination);
+    ParseOperand(Operand(0), source);
+    ParseOperand(Operand(1), destination);
     SetCaptionForKind();
     UpdateText();
     CalcSteps();
 }
 
-void CHOXFuncMove::OnOpen(UINT, CPoint)
-{
-    if (!CanOpen()) return;
-    CHOXFuncMoveDlg dlg(this);
-    if (dlg.DoModal() != IDOK) return;
-    TakeComment(dlg);
-    m_nKind = dlg.GetKind();
-    m_source = dlg.GetOperand(0);
-    m_destination = dlg.GetOperand(1);
-    // MMOV and RMOV have their widths; only MOV keeps the box's.
-    m_n32Bit = m_nKind == kMov ? dlg.Get32Bit() : 0;
-    SetCaptionForKind();
-    CalcSteps();
-    UpdateText();
-    FinishEdit();
-}
+void CHOXFuncMove::OnOpen(UINT, CPoint) { OpenDialog<CHOXFuncMoveDlg>(this); }

@@ -1,10 +1,9 @@
 #pragma once
 // MOVE: copies a word (MOV, DMOV), widens one to 32 bits (MMOV) or narrows
 // one to 16 bits (RMOV).
-#include "symbols/func/HOXFuncSymbol.h"
-#include "symbols/operand/HOXSelectVal.h"
+#include "symbols/func/HOXFuncWordSymbol.h"
 
-class CHOXFuncMove : public CHOXFuncSymbol {
+class CHOXFuncMove : public CHOXFuncWordSymbol {
     KT_DECLARE_SERIAL(CHOXFuncMove)
 public:
     enum Kind : std::int32_t { kMov = 0, kMmov = 1, kRmov = 2 };
@@ -12,8 +11,6 @@ public:
     CHOXFuncMove();
     CHOXFuncMove(CPoint topLeft, CHOXWnd* wnd);
 
-    // The symbol part, source, destination, kind, 32-bit flag.
-    void Serialize(CArchive& ar) override;
     int GetObjectType() const override { return objtype::kFuncMove; }
     // The dialog; its OK takes kind, operands and width, and renames the
     // symbol after the kind.
@@ -27,23 +24,13 @@ public:
     // nothing.
     void CalcSteps() override;
 
-    std::int32_t GetKind() const { return m_nKind; }
-    void SetKind(std::int32_t kind) { m_nKind = kind; }
-    std::int32_t Get32Bit() const { return m_n32Bit; }
-    void Set32Bit(std::int32_t is32Bit) { m_n32Bit = is32Bit; }
-    CHOXSelectVal GetSource() const { return m_source; }
-    void SetSource(const CHOXSelectVal& source) { m_source = source; }
-    CHOXSelectVal GetDestination() const { return m_destination; }
-    void SetDestination(const CHOXSelectVal& destination) { m_destination = destination; }
+    CHOXSelectVal GetSource() const { return Operand(0); }
+    void SetSource(const CHOXSelectVal& source) { Operand(0) = source; }
+    CHOXSelectVal GetDestination() const { return Operand(1); }
+    void SetDestination(const CHOXSelectVal& destination) { Operand(1) = destination; }
     // "MOVE", "MAGNIFICATION MOVE" or "REDUCTION MOVE".
-    void SetCaptionForKind();
+    void SetCaptionForKind() override;
 
     // The rebuilder's setter: "MOV" or "DMOV", "MMOV", anything else RMOV.
     void SetFromInstruction(QString name, QString source, QString destination);
-
-private:
-    std::int32_t m_nKind = kMov;
-    CHOXSelectVal m_source;
-    CHOXSelectVal m_destination;
-    std::int32_t m_n32Bit = 0;
 };

@@ -1,5 +1,6 @@
 #include "symbols/func/HOXFuncMoveDlg.h"
 
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncMove.h"
 
 CHOXFuncMoveDlg::CHOXFuncMoveDlg(CHOXFuncMove* symbol) : CHOXFuncBaseDlg(symbol, kTemplate)
@@ -49,8 +50,10 @@ void CHOXFuncMoveDlg::OnOK()
 {
     if (!UpdateData(true)) return;
     QString message;
-    if (!ReadWordOperand(0, SourceIs32Bit(), 13296, AnyType, 0, message)) return RefuseOperand(0, 13203, message);
-    if (!ReadWordOperand(1, DestinationIs32Bit(), 13297, IsWritable, 13299, message))
-        return RefuseOperand(1, 13204, message);
+    if (!ReadWordOperand(0, SourceIs32Bit(), IDS_SOURCE_EMPTY, AnyType, 0, message))
+        return RefuseOperand(0, IDS_INVALID_SOURCE_DATA, message);
+    if (!ReadWordOperand(1, DestinationIs32Bit(), IDS_DESTINATION_EMPTY, IsWritable,
+                         IDS_DESTINATION_TYPE_NOT_APPLICABLE, message))
+        return RefuseOperand(1, IDS_INVALID_DESTINATION_DATA, message);
     EndDialog(IDOK);
 }

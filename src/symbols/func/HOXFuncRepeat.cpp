@@ -1,11 +1,16 @@
 #include "symbols/func/HOXFuncRepeat.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncRepeatDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncRepeat, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_REPEAT, CHOXFuncRepeat)
+namespace {
+constexpr KindIcon kFuncRepeatIcons[] = {{"REPEAT", 4047}, {"REPEAT END", 4057}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncRepeat, .type = objtype::kFuncRepeat, .tool = ID_TOOL_FUNC_REPEAT, .paletteName = "REPEAT",
+                 .helpContext = 0x1007E, .icons = kFuncRepeatIcons, .maker = &MakeObjectOf<CHOXFuncRepeat>)
 
 CHOXFuncRepeat::CHOXFuncRepeat() : CHOXFuncSymbol("REPEAT") { UpdateText(); }
 

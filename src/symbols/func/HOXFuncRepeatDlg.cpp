@@ -1,6 +1,7 @@
 #include "symbols/func/HOXFuncRepeatDlg.h"
 
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncRepeat.h"
 
 namespace {
@@ -32,8 +33,8 @@ void CHOXFuncRepeatDlg::OnOK()
 {
     if (!UpdateData(true)) return;
     QString message;
-    if (m_nKind == CHOXFuncRepeat::kRpt && !ReadWordOperand(0, false, 13296, NotZ, 13316, message)) {
-        RefuseOperand(0, 13222, message);
+    if (m_nKind == CHOXFuncRepeat::kRpt && !ReadWordOperand(0, false, IDS_SOURCE_EMPTY, NotZ, 13316, message)) {
+        RefuseOperand(0, IDS_INVALID_DATA, message);
         return;
     }
     EndDialog(IDOK);

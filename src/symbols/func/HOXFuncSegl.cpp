@@ -1,10 +1,15 @@
 #include "symbols/func/HOXFuncSegl.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
+#include "res/CommandIds.h"
 #include "symbols/func/HOXFuncSeglDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncSegl, CHOXFuncDigitSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_SEGL, CHOXFuncSegl)
+namespace {
+constexpr KindIcon kFuncSeglIcons[] = {{"SEGMENT DISPLAY", 4048}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncSegl, .type = objtype::kFuncSegl, .tool = ID_TOOL_FUNC_SEGL, .paletteName = "SEGMENT DISPLAY",
+                 .helpContext = 0x10085, .icons = kFuncSeglIcons, .maker = &MakeObjectOf<CHOXFuncSegl>)
 
 CHOXFuncSegl::CHOXFuncSegl() : CHOXFuncDigitSymbol("SEGMENT DISPLAY") { UpdateText(); }
 

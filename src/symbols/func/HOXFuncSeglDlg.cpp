@@ -1,6 +1,7 @@
 #include "symbols/func/HOXFuncSeglDlg.h"
 
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncExtDlg.h"
 #include "symbols/func/HOXFuncSegl.h"
 
@@ -26,7 +27,7 @@ void CHOXFuncSeglDlg::OnSelect4() { SelectWord(3, kLogicList, m_b32Bit != 0, IsC
 
 bool CHOXFuncSeglDlg::CheckLogic(QString& message)
 {
-    if (!ReadWordOperand(3, m_b32Bit != 0, 13296, AnyType, 0, message)) return false;
+    if (!ReadWordOperand(3, m_b32Bit != 0, IDS_SOURCE_EMPTY, AnyType, 0, message)) return false;
     const SV& logic = m_operands[3];
     const std::int32_t n = logic.GetNumber();
     if (n >= 0 && n <= 3 && IsConstant(logic.GetDeviceType())) return true;
@@ -40,15 +41,16 @@ void CHOXFuncSeglDlg::OnOK()
     if (!UpdateData(true)) return;
     QString message;
     const bool is32Bit = m_b32Bit != 0;
-    if (!ReadWordOperand(0, is32Bit, 13296, CHOXFuncExtDlg::IsRegisterType, 13553, message))
-        return RefuseOperand(0, 13203, message);
+    if (!ReadWordOperand(0, is32Bit, IDS_SOURCE_EMPTY, CHOXFuncExtDlg::IsRegisterType, IDS_VALID_DEVICES_D_DD_V_Z,
+                         message))
+        return RefuseOperand(0, IDS_INVALID_SOURCE_DATA, message);
     // The display's outputs are judged as EXT's strobe outputs.
-    if (!funcdlg::ReadBitOfType(m_operands[1], m_texts[1], SV::kY, IsOneAxisMode(), 13297, message))
+    if (!funcdlg::ReadBitOfType(m_operands[1], m_texts[1], SV::kY, IsOneAxisMode(), IDS_DESTINATION_EMPTY, message))
         return RefuseOperand(1, 13128, message);
-    if (!ReadWordOperand(2, is32Bit, 13296, AnyType, 0, message) ||
+    if (!ReadWordOperand(2, is32Bit, IDS_SOURCE_EMPTY, AnyType, 0, message) ||
         !funcdlg::CheckDigits(m_operands[2], is32Bit, IsOneAxisMode(), true, message)) {
         m_operands[2].Clear();
-        return RefuseOperand(2, 13221, message);
+        return RefuseOperand(2, IDS_INVALID_DIGITS, message);
     }
     if (!CheckLogic(message)) return RefuseOperand(3, 13129, message);
     EndDialog(IDOK);

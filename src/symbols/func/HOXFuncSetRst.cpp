@@ -1,12 +1,18 @@
 #include "symbols/func/HOXFuncSetRst.h"
 
-#include "app/PaletteTools.h"
+#include "chart/ObjectKinds.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/CommandIds.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncSetRstDlg.h"
 
 KT_IMPLEMENT_SERIAL(CHOXFuncSetRst, CHOXFuncSymbol, 0)
-KT_REGISTER_SYMBOL_TOOL(ID_TOOL_FUNC_SETRST, CHOXFuncSetRst)
+namespace {
+constexpr KindIcon kFuncSetRstIcons[] = {{"SET", 4041}, {"RESET", 4058}};
+} // namespace
+KT_REGISTER_KIND(CHOXFuncSetRst, .type = objtype::kFuncSetRst, .tool = ID_TOOL_FUNC_SETRST, .paletteName = "SET",
+                 .helpContext = 0x10086, .icons = kFuncSetRstIcons, .maker = &MakeObjectOf<CHOXFuncSetRst>)
 
 CHOXFuncSetRst::CHOXFuncSetRst() : CHOXFuncSymbol("SET") { UpdateText(); }
 
@@ -36,7 +42,8 @@ void CHOXFuncSetRst::UpdateText() { m_strLabel = m_operand.GetText(); }
 
 QString CHOXFuncSetRst::GetCode()
 {
-    return LoadWord(m_nKind != kRst ? 13088 : 13089) + LoadStr(13091) + m_operand.GetText() + LoadStr(13090);
+    return LoadWord(m_nKind != kRst ? 13088 : 13089) + LoadStr(IDS_OPERAND_GAP) + m_operand.GetText() +
+           LoadStr(IDS_STATEMENT_END);
 }
 
 int CHOXFuncSetRst::GetErrorState() { return m_operand.IsEmpty() ? 1 : 0; }

@@ -1,6 +1,7 @@
 #include "symbols/func/HOXFuncSetRstDlg.h"
 
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncSetRst.h"
 
 namespace {
@@ -24,7 +25,8 @@ void CHOXFuncSetRstDlg::OnOK()
 {
     if (!UpdateData(true)) return;
     QString message;
-    if (!ReadBitOperand(0, 13297, message)) return RefuseOperand(0, 13204, message);
+    if (!ReadBitOperand(0, IDS_DESTINATION_EMPTY, message))
+        return RefuseOperand(0, IDS_INVALID_DESTINATION_DATA, message);
     SV& operand = m_operands[0];
     if (!operand.IsDeviceType(SV::kY) && !operand.IsDeviceType(SV::kM)) {
         operand.Clear();
@@ -32,7 +34,7 @@ void CHOXFuncSetRstDlg::OnOK()
     }
     if (!operand.IsValidBitDevice(IsOneAxisMode())) {
         operand.Clear();
-        return RefuseOperand(0, QString(), LoadStr(13204));
+        return RefuseOperand(0, QString(), LoadStr(IDS_INVALID_DESTINATION_DATA));
     }
     EndDialog(IDOK);
 }

@@ -8,6 +8,7 @@
 #include "chart/SymbolSupport.h"
 #include "params/HOXParam.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/func/HOXFuncBaseDlg.h"
 #include "symbols/operand/HOXSelectVal.h"
 
@@ -67,8 +68,8 @@ int CHOXFuncSymbol::OperandErrorState(const CHOXSelectVal& first,
 QString CHOXFuncSymbol::Statement(UINT mnemonic, std::initializer_list<QString> operands)
 {
     QString text = LoadStr(mnemonic);
-    for (const QString& operand : operands) text += LoadStr(13091) + operand;
-    return text + LoadStr(13090);
+    for (const QString& operand : operands) text += LoadStr(IDS_OPERAND_GAP) + operand;
+    return text + LoadStr(IDS_STATEMENT_END);
 }
 
 QString CHOXFuncSymbol::LoadWord(UINT id)

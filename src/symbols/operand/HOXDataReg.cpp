@@ -2,6 +2,7 @@
 
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/operand/OperandText.h"
 
 KT_IMPLEMENT_SERIAL(CHOXDataReg, CObject, 0)
@@ -140,7 +141,7 @@ bool CHOXDataReg::CheckRange(bool isOneAxis, QString& message, std::int32_t file
             return false;
         }
         if (n < 0 || n > 6999) {
-            message = LoadStr(13583);
+            message = LoadStr(IDS_INVALID_D_REGISTER);
             return false;
         }
         if (n >= 4000 && n >= fr + 4000) {
@@ -153,7 +154,7 @@ bool CHOXDataReg::CheckRange(bool isOneAxis, QString& message, std::int32_t file
             return false;
         }
         if (n < 0 || n > 6998) {
-            message = LoadStr(13584);
+            message = LoadStr(IDS_INVALID_DD_REGISTER);
             return false;
         }
         if (n >= 3999 && n >= fr + 3999) {
@@ -162,7 +163,7 @@ bool CHOXDataReg::CheckRange(bool isOneAxis, QString& message, std::int32_t file
         }
     }
     if (m_byIndexType != kNoIndex && m_byIndexNumber >= 8) {
-        message = LoadStr(13295);
+        message = LoadStr(IDS_INVALID_INDEX_REGISTER_NUMBER);
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "symbols/operand/HOXSelWordDevDlg.h"
 
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 #include <algorithm>
 
@@ -31,12 +32,14 @@ bool IsDecimalText(const QString& text)
 // refusal puts the user there.
 bool IsIndexMessage(const QString& m)
 {
-    return m == LoadStr(13333) || m == LoadStr(13337) || m == LoadStr(13341) || m == LoadStr(13346);
+    return m == LoadStr(IDS_INDEX_NUMBER_FOLLOWS_V_Z) || m == LoadStr(IDS_INVALID_INDEX_NUMBER) ||
+           m == LoadStr(IDS_INVALID_INDEX_REGISTERS) || m == LoadStr(IDS_NO_INDEX_FOR_DEVICE);
 }
 bool IsDigitMessage(const QString& m)
 {
-    return m == LoadStr(13340) || m == LoadStr(13343) || m == LoadStr(13344) || m == LoadStr(13345) ||
-           m == LoadStr(13650);
+    return m == LoadStr(IDS_DIGIT_ONLY_FOR_KN) || m == LoadStr(IDS_INVALID_DIGIT_32_BIT) ||
+           m == LoadStr(IDS_INVALID_DIGIT_16_BIT) || m == LoadStr(IDS_NO_DIGIT_FOR_DEVICE) ||
+           m == LoadStr(IDS_INVALID_DIGIT_ONE_AXIS);
 }
 
 } // namespace
@@ -362,7 +365,7 @@ void CHOXSelWordDevDlg::Refuse(int id, const QString& message)
 bool CHOXSelWordDevDlg::CheckHexNumber(const QString& text, std::int32_t& number)
 {
     if (!IsHexText(text)) {
-        Refuse(kNumber, LoadStr(13262));
+        Refuse(kNumber, LoadStr(IDS_INVALID_DEVICE_NUMBER));
         return false;
     }
     // Printed back, the value must give the digits: no leading zeros, no
@@ -387,9 +390,10 @@ bool CHOXSelWordDevDlg::CheckUnitNumber()
     if (m_byType != SV::kK || !IsUnitList() || NumberExists(SV::kK, m_nNumber)) return true;
     UINT message = 13261;
     if (m_nDeviceList == kUnitOneAxis && m_bOneAxis) {
-        message = 13676;
+        message = IDS_K_NUMBER_1_2_17;
     } else if (m_nDeviceList != kUnitLogic) {
-        message = m_bOneAxis ? (m_b32Bit ? 13629 : 13628) : (m_b32Bit ? 13631 : 13630);
+        message = m_bOneAxis ? (m_b32Bit ? IDS_K_RANGE_ONE_AXIS_32_BIT : IDS_K_RANGE_ONE_AXIS_16_BIT)
+                             : (m_b32Bit ? IDS_K_RANGE_TWO_AXES_32_BIT : IDS_K_RANGE_TWO_AXES_16_BIT);
     }
     Refuse(kNumber, LoadStr(message));
     return false;
@@ -415,15 +419,15 @@ void CHOXSelWordDevDlg::OnOK()
         if (Build(type)) EndDialog(IDOK);
         return;
     }
-    if (GetDlgItemText(kDigits).isEmpty()) return Refuse(kDigits, LoadStr(13221));
-    if (text.isEmpty()) return Refuse(kNumber, LoadStr(13262));
+    if (GetDlgItemText(kDigits).isEmpty()) return Refuse(kDigits, LoadStr(IDS_INVALID_DIGITS));
+    if (text.isEmpty()) return Refuse(kNumber, LoadStr(IDS_INVALID_DEVICE_NUMBER));
     if (type == SV::kK && m_b32Bit) {
         bool ok = false;
         const int value = text.toInt(&ok, 10);
         if (!ok || QString::number(value) != text) return Refuse(kNumber, LoadStr(13637));
         m_nNumber = value;
     }
-    if (GetDlgItemText(kIndexNumber).isEmpty()) return Refuse(kIndexNumber, LoadStr(13295));
+    if (GetDlgItemText(kIndexNumber).isEmpty()) return Refuse(kIndexNumber, LoadStr(IDS_INVALID_INDEX_REGISTER_NUMBER));
     if (!UpdateData(true)) return;
     if (!TakesIndex(type) || m_nIndexType < 0) m_nIndexType = SV::kNoIndex;
     if (m_nIndexType == SV::kNoIndex) m_nIndexNumber = 0;
@@ -440,7 +444,7 @@ bool CHOXSelWordDevDlg::Build(BYTE type)
     if (m_value.SetValue(message, type, toByte(m_nDigits), m_nNumber, toByte(m_nIndexType), toByte(m_nIndexNumber)) &&
         m_value.CheckRange(m_b32Bit, m_bOneAxis, message, m_nFileRegisters))
         return true;
-    if (message.isEmpty()) message = LoadStr(13203);
+    if (message.isEmpty()) message = LoadStr(IDS_INVALID_SOURCE_DATA);
     m_value.Clear();
     Refuse(IsIndexMessage(message) ? kIndexNumber : IsDigitMessage(message) ? kDigits : kNumber, message);
     return false;

@@ -7,6 +7,8 @@
 // devices of the controller, or of the PLC.
 #include "platform/Dialog.h"
 
+#include "res/StringIds.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,7 +35,7 @@ public:
     static constexpr int kTypeM = 12;
     // Messages.
     static constexpr UINT kMsgInvalidType = 13123;
-    static constexpr UINT kMsgInvalidNumber = 13262;
+    static constexpr UINT kMsgInvalidNumber = IDS_INVALID_DEVICE_NUMBER;
     static constexpr UINT kMsgPlcTitle = 13774;
     static constexpr UINT kMsgOtherType = 13775;
 

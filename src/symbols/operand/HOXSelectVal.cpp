@@ -2,6 +2,7 @@
 
 #include "platform/Archive.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 #include "symbols/operand/OperandText.h"
 
 KT_IMPLEMENT_SERIAL(CHOXSelectVal, CObject, 0)
@@ -74,10 +75,10 @@ bool CHOXSelectVal::SetValue(QString& message, BYTE deviceType, BYTE digits, std
                              BYTE indexNumber)
 {
     const bool group = deviceType == kKnM || deviceType == kKnX || deviceType == kKnY;
-    if (digits != 0 && !group) return FailWith(message, 13340);
-    if (indexType > kIndexZ) return FailWith(message, 13341);
-    if (indexType == kNoIndex && indexNumber != 0) return FailWith(message, 13333);
-    if (indexType != kNoIndex && indexNumber > 7) return FailWith(message, 13337);
+    if (digits != 0 && !group) return FailWith(message, IDS_DIGIT_ONLY_FOR_KN);
+    if (indexType > kIndexZ) return FailWith(message, IDS_INVALID_INDEX_REGISTERS);
+    if (indexType == kNoIndex && indexNumber != 0) return FailWith(message, IDS_INDEX_NUMBER_FOLLOWS_V_Z);
+    if (indexType != kNoIndex && indexNumber > 7) return FailWith(message, IDS_INVALID_INDEX_NUMBER);
     m_byDeviceType = deviceType;
     m_byDigits = digits;
     m_nNumber = number;
@@ -191,14 +192,14 @@ bool CHOXSelectVal::ParseRegister(const QString& text, QString& message)
     if (!number) return FailWith(message, 13639);
     if (pos == text.size()) return SetValue(message, type, 0, static_cast<std::int32_t>(*number), kNoIndex, 0);
     const QChar letter = text[pos];
-    if (letter != u'V' && letter != u'Z') return FailWith(message, 13333);
+    if (letter != u'V' && letter != u'Z') return FailWith(message, IDS_INDEX_NUMBER_FOLLOWS_V_Z);
     const QString index = text.mid(pos + 1);
     if (index.isEmpty()) return FailWith(message, letter == u'V' ? 13331 : 13332);
     for (const QChar c : index)
         if (!IsDecimalDigit(c)) return FailWith(message, 13336);
     qsizetype at = 0;
     const std::optional<std::int64_t> indexNumber = ReadDigits(index, at);
-    if (!indexNumber || *indexNumber > 7) return FailWith(message, 13337);
+    if (!indexNumber || *indexNumber > 7) return FailWith(message, IDS_INVALID_INDEX_NUMBER);
     return SetValue(message, type, 0, static_cast<std::int32_t>(*number), letter == u'V' ? kIndexV : kIndexZ,
                     static_cast<BYTE>(*indexNumber));
 }
@@ -216,7 +217,7 @@ bool CHOXSelectVal::ParseGroup(const QString& text, qsizetype pos, BYTE type, BY
     const QString index = text.mid(pos + 1);
     if (index.isEmpty()) return FailWith(message, letter == u'V' ? 13331 : 13332);
     for (const QChar c : index)
-        if (!IsDecimalDigit(c)) return FailWith(message, 13333);
+        if (!IsDecimalDigit(c)) return FailWith(message, IDS_INDEX_NUMBER_FOLLOWS_V_Z);
     qsizetype at = 0;
     const std::optional<std::int64_t> indexNumber = ReadDigits(index, at);
     // Too large for 32 bits is too large for an index: SetValue refuses it.

@@ -2,6 +2,7 @@
 #include "symbols/operand/HOXSelectVal.h"
 
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 #include <algorithm>
 
@@ -63,22 +64,22 @@ bool CHOXSelectVal::CheckRange(bool is32Bit, bool isOneAxis, QString& message, s
 
     if (IsGroup(type)) {
         if (isOneAxis && (type == kKnX || type == kKnY)) {
-            if (m_byDigits != 1) return FailWith(message, 13650);
+            if (m_byDigits != 1) return FailWith(message, IDS_INVALID_DIGIT_ONE_AXIS);
         } else if (m_byDigits < 1 || m_byDigits > (is32Bit ? 8 : 4)) {
-            return FailWith(message, is32Bit ? 13343 : 13344);
+            return FailWith(message, is32Bit ? IDS_INVALID_DIGIT_32_BIT : IDS_INVALID_DIGIT_16_BIT);
         }
     } else if (m_byDigits != 0) {
-        return FailWith(message, 13345);
+        return FailWith(message, IDS_NO_DIGIT_FOR_DEVICE);
     }
 
     if (type == kD || type == kDD || IsGroup(type)) {
         if (m_byIndexType == kIndexV || m_byIndexType == kIndexZ) {
-            if (m_byIndexNumber > 7) return FailWith(message, 13337);
+            if (m_byIndexNumber > 7) return FailWith(message, IDS_INVALID_INDEX_NUMBER);
         } else if (m_byIndexType != kNoIndex) {
-            return FailWith(message, 13341);
+            return FailWith(message, IDS_INVALID_INDEX_REGISTERS);
         }
     } else if (m_byIndexType != kNoIndex) {
-        return FailWith(message, 13346);
+        return FailWith(message, IDS_NO_INDEX_FOR_DEVICE);
     }
     return CheckNumber(is32Bit, isOneAxis, message, fileRegisters);
 }

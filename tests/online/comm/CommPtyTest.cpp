@@ -17,10 +17,11 @@ namespace {
 
 class CommPtyTest : public SimLinkTest {
 protected:
-    void MapCom2(const QString& device)
+    void MapCom2(const QString& device, int timeoutMs = CCommPortSettings::kDefaultTimeoutMs)
     {
         CCommPortSettings com2;
         com2.m_device = device;
+        com2.m_timeoutMs = timeoutMs;
         CCommPortSettings::Write(QStringLiteral("COM2"), com2);
     }
 };
@@ -89,6 +90,46 @@ TEST_F(CommPtyTest, ACutLineWorksAgainAtTheNextOpen)
     ASSERT_EQ(0, comm.mfi_Open(QStringLiteral("COM2")));
     EXPECT_EQ(0, comm.mfi_Diagnosis(&diag));
     EXPECT_EQ(8000, diag.m_capacity);
+}
+
+// The fault: every connection started its session with sequence 0, so the
+// start of the next connection took a start reply that came late from the
+// one before for its own, saw another nonce and failed with 778, leaving its
+// own reply on the line for the connection after it: connections opened
+// back to back kept failing. Late replies are dropped now, and a session's
+// requests are numbered where a late reply cannot match them.
+TEST_F(CommPtyTest, ALateReplyOfTheLastSessionFailsNoneOfTheNext)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start({}));
+    constexpr int kTimeoutMs = 100;
+    MapCom2(sim.Link(), kTimeoutMs);
+    // The first connection's session start is answered after all its
+    // attempts gave up (three of about 115 ms), while the next connection
+    // waits for its own; the simulator answers that one's requests only
+    // then. (On a machine slow enough to stretch the attempts, the first
+    // connection may still take the late answer; the next ones must not
+    // fail either way.)
+    ASSERT_EQ(QStringList{QStringLiteral("ok")}, sim.Command(QStringLiteral("fault slow op=Sync value=500")));
+    int first = 0;
+    {
+        CCommMan comm;
+        ASSERT_EQ(0, comm.mfi_Open(QStringLiteral("COM2")));
+        int type = -1;
+        first = comm.mfi_GetKZQWType(type);
+        EXPECT_TRUE(first == 768 || first == 0) << first;
+    }
+    for (int session = 0; session < 20; ++session) {
+        SCOPED_TRACE(session);
+        CCommMan comm;
+        ASSERT_EQ(0, comm.mfi_Open(QStringLiteral("COM2")));
+        int type = -1;
+        EXPECT_EQ(0, comm.mfi_GetKZQWType(type));
+        EXPECT_EQ(1, type);
+        EXPECT_EQ(0, comm.mfi_Close());
+    }
+    EXPECT_EQ(first == 0 ? 21 : 20, sim.Command(QStringLiteral("log")).filter(QStringLiteral("GetKZQWType")).size());
+    EXPECT_EQ(0, sim.Quit());
 }
 
 TEST_F(CommPtyTest, ADeviceThatIsNotThereCannotBeOpened)

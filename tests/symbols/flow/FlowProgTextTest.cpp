@@ -12,7 +12,7 @@
 #include "convert/HOXInstrParser.h"
 #include "platform/CompoundFile.h"
 #include "symbols/FlowSymbolTestSupport.h"
-#include "symbols/OperandStoredForm.h"
+#include "support/StoredFragments.h"
 #include "symbols/SymbolTextCases.h"
 
 #include <QPainter>

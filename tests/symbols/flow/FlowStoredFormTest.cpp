@@ -13,33 +13,24 @@
 
 #include "chart/HOXPin.h"
 #include "symbols/FlowSymbolTestSupport.h"
-#include "symbols/OperandStoredForm.h"
+#include "support/StoredFragments.h"
 
 using kt::test::Ascii;
 using kt::test::FlowDocTest;
 using kt::test::LoadStored;
 using kt::test::StoredBytes;
+using kt::test::hex::kIdAndBounds;
+using kt::test::hex::kInputPin0;
+using kt::test::hex::kOutputPin0;
+using kt::test::hex::kOutputPin1;
+using kt::test::hex::kSideExitPin2;
+using kt::test::hex::NewClass;
 
 namespace {
 
-// The class tag of a class written for the first time: new-class mark,
-// schema 0, name.
-QByteArray NewClass(const char* name)
-{
-    const auto n = static_cast<unsigned>(qstrlen(name));
-    return "ffff" "0000" + QByteArray::number(n, 16).rightJustified(2, '0') + "00" + Ascii(name);
-}
-
-// id 5, bounds (100, 50, 164, 82).
-const QByteArray kIdAndBounds = "05000000" "64000000" "32000000" "a4000000" "52000000";
 // Display comment 1 ... category 0, state 0 around the label.
 const QByteArray kFlags = "01000000";
 const QByteArray kCategoryAndState = "00000000" "00000000";
-// Free pins: number, offset x, offset y, kind, side, link.
-const QByteArray kOutputPin0 = "00000000" "20000000" "20000000" "01000000" "00000000" "ffffffff";
-const QByteArray kInputPin0 = "00000000" "20000000" "00000000" "00000000" "01000000" "ffffffff";
-const QByteArray kOutputPin1 = "01000000" "20000000" "20000000" "01000000" "00000000" "ffffffff";
-const QByteArray kSideExitPin2 = "02000000" "40000000" "10000000" "02000000" "00000000" "ffffffff";
 
 class FlowStoredFormTest : public FlowDocTest {
 protected:

@@ -13,7 +13,7 @@
 
 #include "app/PaletteTools.h"
 #include "symbols/FlowSymbolTestSupport.h"
-#include "symbols/OperandStoredForm.h"
+#include "support/StoredFragments.h"
 #include "symbols/SymbolTextCases.h"
 
 using kt::test::CaseMaker;
@@ -24,26 +24,6 @@ using namespace kt::test::hex;
 namespace {
 
 using Made = std::unique_ptr<CHOXSymbol>;
-
-// id 5, bounds (100, 50, 164, 82).
-const QByteArray kIdAndBounds = "05000000"
-                                "64000000"
-                                "32000000"
-                                "a4000000"
-                                "52000000";
-// Free pins: number, offset x, offset y, kind, side, link.
-const QByteArray kInputPin0 = "00000000"
-                              "20000000"
-                              "00000000"
-                              "00000000"
-                              "01000000"
-                              "ffffffff";
-const QByteArray kOutputPin1 = "01000000"
-                               "20000000"
-                               "20000000"
-                               "01000000"
-                               "00000000"
-                               "ffffffff";
 
 // The symbol part of a function symbol in a chart: no comment, both display
 // flags, category 2, state 0, an input and an output pin.

@@ -6,7 +6,7 @@
 
 #include "platform/Archive.h"
 #include "platform/Strings.h"
-#include "symbols/OperandStoredForm.h"
+#include "support/StoredFragments.h"
 
 #include <gtest/gtest.h>
 

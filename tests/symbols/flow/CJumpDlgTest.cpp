@@ -11,6 +11,7 @@
 #include "chart/HOXUndo.h"
 #include "platform/Resources.h"
 #include "platform/ui/QtDialogSite.h"
+#include "support/ImageCompare.h"
 #include "support/Screenshot.h"
 #include "symbols/FlowSymbolTestSupport.h"
 #include "symbols/operand/HOXSelWordDevDlg.h"
@@ -21,6 +22,7 @@
 #include <functional>
 
 using kt::test::DialogDriver;
+using kt::test::SamePicture;
 using kt::test::FlowDocTest;
 using kt::test::ScriptedDialogs;
 using kt::test::ScriptedMessages;
@@ -147,8 +149,7 @@ TEST_F(CJumpDlgTest, RelationButtonsShowTheirPictures)
             ASSERT_NE(button, nullptr);
             EXPECT_FALSE(button->icon().isNull());
             d.Click(Cmp::kRelationButtons[i]);
-            EXPECT_EQ(Picture(d, Cmp::kRelationPicture).convertToFormat(QImage::Format_ARGB32),
-                      picture.convertToFormat(QImage::Format_ARGB32));
+            EXPECT_TRUE(SamePicture(Picture(d, Cmp::kRelationPicture), picture));
         }
         d.Type(Cmp::kSource1, QStringLiteral("D0"));
         d.Type(Cmp::kSource2, QStringLiteral("K1"));
