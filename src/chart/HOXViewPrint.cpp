@@ -4,7 +4,7 @@
 
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
-#include "app/MainFrame.h"
+#include "chart/FrameHooks.h"
 #include "chart/HOXFlowWnd.h"
 #include "chart/PrintHooks.h"
 #include "platform/Help.h"
@@ -34,7 +34,7 @@ constexpr int kEditMenu = 1;
 constexpr std::array<UINT, 3> kEditToolBars = {IDR_MAINFRAME, IDR_CONTROLLER_BAR, IDR_DRAWING_BAR};
 
 CHOXApp* App() { return CHOXApp::Get(); }
-CMainFrame* Main() { return App() != nullptr ? App()->MainFrame() : nullptr; }
+CMDIFrameWnd* Main() { return App() != nullptr ? dynamic_cast<CMDIFrameWnd*>(App()->GetMainWnd()) : nullptr; }
 CMDIChildWnd* FrameOf(const CView* view) { return App() != nullptr ? App()->FrameOfView(view) : nullptr; }
 
 // The records of the document, the flow charts then the monitor window.
@@ -92,16 +92,16 @@ void CHOXView::EnterPreview()
         m_strSavedDocTitle = doc->GetTitle();
         doc->SetTitle(kPreviewTitle);
     }
-    CMainFrame* main = Main();
+    CMDIFrameWnd* main = Main();
     m_pFrameBeforePreview = main != nullptr ? main->MDIGetActive() : nullptr;
     m_previewHiddenBars.clear();
-    if (main != nullptr) {
-        if (main->Host() != nullptr)
-            for (UINT bar : kEditToolBars)
-                if (!main->Host()->IsToolBarVisible(bar)) m_previewHiddenBars.push_back(bar);
-        main->HideEditBars();
-        main->HidePaletteBars();
-        main->HideEditToolBars();
+    if (main != nullptr && main->Host() != nullptr)
+        for (UINT bar : kEditToolBars)
+            if (!main->Host()->IsToolBarVisible(bar)) m_previewHiddenBars.push_back(bar);
+    if (FrameHooks* hooks = GetFrameHooks()) {
+        hooks->HideEditBars();
+        hooks->HidePaletteBars();
+        hooks->HideEditToolBars();
     }
     if (doc != nullptr) {
         ForEachRecord(*doc, [](CHOXWnd& record) {
@@ -134,20 +134,20 @@ void CHOXView::LeavePreview()
     m_nPreviewing = 0;
     auto* doc = dynamic_cast<CHOXDoc*>(GetDocument());
     if (doc != nullptr) doc->SetTitle(m_strSavedDocTitle);
-    CMainFrame* main = Main();
+    CMDIFrameWnd* main = Main();
     if (main != nullptr && main->Host() != nullptr)
         for (int item = kEditMenu; item <= kLastGrayedMenu; ++item) main->Host()->EnableMenuItem(item, true);
     if (CMDIChildWnd* frame = FrameOf(this)) {
         frame->ShowWindow(SW_RESTORE);
         frame->SetWindowText(m_strSavedFrameTitle);
     }
-    if (main != nullptr) {
-        main->ShowEditBars();
-        main->ShowPaletteBars();
-        // The toolbars the user had put away stay away.
-        if (main->Host() != nullptr)
-            for (UINT bar : m_previewHiddenBars) main->Host()->ShowToolBar(bar, false);
+    if (FrameHooks* hooks = GetFrameHooks()) {
+        hooks->ShowEditBars();
+        hooks->ShowPaletteBars();
     }
+    // The toolbars the user had put away stay away.
+    if (main != nullptr && main->Host() != nullptr)
+        for (UINT bar : m_previewHiddenBars) main->Host()->ShowToolBar(bar, false);
     if (doc != nullptr) {
         // The monitor window, then the charts; maximized frames last, since
         // the client area maximizes every frame activated after one.

@@ -9,6 +9,7 @@
 #include "platform/DC.h"
 #include "platform/PrintDialog.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 #include <array>
 #include <initializer_list>
@@ -23,7 +24,6 @@ constexpr UINT IDS_X_AXIS_SETTINGS = 13367;
 constexpr UINT IDS_Y_AXIS_SETTINGS = 13368;
 constexpr UINT IDS_NUMBER = 13369;
 constexpr UINT IDS_NUMBER_ORDER_TITLE = 13370;
-constexpr UINT IDS_SUBTASK = 20000;
 
 // The group-order pages: each group's name and its parameters in row order.
 struct ParameterGroup {
@@ -42,7 +42,7 @@ const std::array<ParameterGroup, 11> kGroups = {{
     {3, 13378, {50, 51, 52}},
     {3, 13379, {53, 54, 56}},
     {3, 13380, {100, 101, 102, 103}},
-    {3, IDS_SUBTASK, {104, 105, 106, 107, 108, 109, 110, 111}},
+    {3, IDS_SUBTASK_NAME, {104, 105, 106, 107, 108, 109, 110, 111}},
 }};
 constexpr UINT kGroupPages = 3;
 // Number order lists 25 numbers a page, the last again first on the next,
