@@ -24,7 +24,7 @@
 #include <vector>
 
 namespace {
-constexpr UINT kMsgOpenFailed = 13900;
+constexpr UINT kMsgOpenFailed = IDS_PORT_OPEN_FAILED;
 constexpr UINT kMsgNotResponding = IDS_CONTROLLER_NOT_RESPONDING;
 constexpr UINT kMsgOneAxisToTwoAxes = 13902;
 constexpr UINT kMsgTwoAxesToOneAxis = 13903;

@@ -16,6 +16,7 @@
 #include "params/HOXParam.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "res/StringIds.h"
 
 #include <QDir>
 
@@ -25,8 +26,8 @@
 #include <vector>
 
 namespace {
-constexpr UINT kMsgOpenFailed = 13900;
-constexpr UINT kMsgNotResponding = 13901;
+constexpr UINT kMsgOpenFailed = IDS_PORT_OPEN_FAILED;
+constexpr UINT kMsgNotResponding = IDS_CONTROLLER_NOT_RESPONDING;
 constexpr UINT kMsgFileNameFailed = 13926;
 constexpr UINT kMsgParamsUndefined = 13927;
 constexpr UINT kMsgReadFailed = 13928;

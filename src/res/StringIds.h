@@ -199,5 +199,7 @@ constexpr UINT IDS_K_NUMBER_1_2_17 = 13676;
 // ---------------------------------------------------------------------------
 // The controller
 
+// "Erron opening in the communication port"
+constexpr UINT IDS_PORT_OPEN_FAILED = 13900;
 // "KZQW Device is not responding,Check Connections"
 constexpr UINT IDS_CONTROLLER_NOT_RESPONDING = 13901;

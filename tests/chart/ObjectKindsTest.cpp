@@ -95,6 +95,7 @@ TEST(ObjectKindsTableTest, EveryKindsHelpAndPicturesAreThere)
         if (kind->helpContext != 0) {
             EXPECT_GE(kind->helpContext, 0x10000u);
             EXPECT_LT(kind->helpContext, HID_BASE_RESOURCE);
+            EXPECT_FALSE(HelpPageFor(kind->helpContext).isEmpty());
         }
         for (const KindIcon& icon : kind->icons) {
             SCOPED_TRACE(icon.name);

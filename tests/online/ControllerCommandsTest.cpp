@@ -21,6 +21,7 @@
 #include <vector>
 
 using kt::test::ControllerFixture;
+using kt::test::Fault;
 using kt::test::DialogDriver;
 using kt::test::kAskInitialize;
 using kt::test::kAskWrite;
@@ -44,17 +45,6 @@ const char* const kOpenFailed = "Erron opening in the communication port";
 const char* const kNotResponding = "KZQW Device is not responding,Check Connections";
 const char* const kCannotInitialize = "ERROR : Can not Initialize the DA-ZU Contents.";
 const char* const kRejected = "ERROR :  Controller is rejected.";
-
-CSimFault Fault(CSimFault::Kind kind, int command, int value = 0, int skip = 0)
-{
-    CSimFault fault;
-    fault.m_kind = kind;
-    fault.m_command = command;
-    fault.m_value = value;
-    fault.m_skip = skip;
-    fault.m_count = 0; // until cleared
-    return fault;
-}
 
 CSimFault Refuse(int command, int skip = 0) { return Fault(CSimFault::ForcedResult, command, 779, skip); }
 

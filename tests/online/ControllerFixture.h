@@ -11,6 +11,7 @@
 #include "online/comm/CommPortSettings.h"
 #include "online/HOXDiagnosisDlg.h"
 #include "online/HOXProgressMsgDlg.h"
+#include "online/sim/SimFault.h"
 #include "online/sim/SimHost.h"
 #include "params/HOXParam.h"
 #include "res/CommandIds.h"
@@ -27,6 +28,19 @@
 #include <vector>
 
 namespace kt::test {
+
+// A fault of the simulated controller on one operation: `skip` requests
+// pass, then it hits every one until cleared.
+inline CSimFault Fault(CSimFault::Kind kind, int command, int value = 0, int skip = 0)
+{
+    CSimFault fault;
+    fault.m_kind = kind;
+    fault.m_command = command;
+    fault.m_value = value;
+    fault.m_skip = skip;
+    fault.m_count = 0; // until cleared
+    return fault;
+}
 
 inline constexpr UINT kStop = MB_OK | MB_ICONSTOP;
 inline constexpr UINT kInformation = MB_OK | MB_ICONINFORMATION;

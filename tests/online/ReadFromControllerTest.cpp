@@ -25,6 +25,7 @@
 #include <vector>
 
 using kt::test::ControllerFixture;
+using kt::test::Fault;
 using kt::test::DialogDriver;
 using kt::test::kAskWrite;
 using kt::test::kInformation;
@@ -51,17 +52,6 @@ const char* const kCannotProcess = "The selected file cannot be processed.  HOX 
 
 // A program that runs into a pointer label: the rebuild adds a JMP.
 const QByteArray kRunsIntoPointer = "Ox1;\ncod04(TIM) K1;\nP5;\ncod04(TIM) K2;\nm02(END);\n";
-
-CSimFault Fault(CSimFault::Kind kind, int command, int value = 0, int skip = 0)
-{
-    CSimFault fault;
-    fault.m_kind = kind;
-    fault.m_command = command;
-    fault.m_value = value;
-    fault.m_skip = skip;
-    fault.m_count = 0; // until cleared
-    return fault;
-}
 
 class ReadFromControllerTest : public ControllerFixture {
 protected:

@@ -14,9 +14,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Beyond the program's own monitor objects.
+// Beyond the program's own monitor objects. Every object the program can
+// place has a help page; the gauge borrows the current position's.
 constexpr int kGaugeType = 890;
-constexpr UINT kGaugeHelp = 0x180FF;
+constexpr UINT kGaugeHelp = 0x18079;
 } // namespace
 
 // A gauge 40 by 20 units with a scale of its own, stored after the base.
