@@ -1,6 +1,7 @@
 // The print preview's window on the desktop, through its real widgets: it
 // covers the client area, its buttons turn, double and zoom the pages, Esc
 // and Close end it, and the frames come back.
+#include "platform/Help.h"
 #include "platform/ui/QtPreviewWindow.h"
 #include "app/AppDocsFixture.h"
 #include "chart/HOXBaseRect.h"
@@ -80,9 +81,17 @@ TEST_F(QtPreviewWindowTest, TheWindowCoversTheClientAreaAndItsButtonsWork)
     EXPECT_GT(window->PageImages()[0].height(), fitted);
     EXPECT_TRUE(window->ZoomOutAction()->isEnabled());
 
+    // F1 shows the preview's page.
+    window->setFocus();
+    {
+        RecordingHelp help;
+        QTest::keyClick(window, Qt::Key_F1);
+        QApplication::processEvents();
+        ASSERT_EQ(help.pages.size(), 1u);
+        EXPECT_EQ(help.pages[0], HelpPageFor(HID_BASE_RESOURCE + IDR_PREVIEW_BAR));
+    }
     // Page Down turns the page; the main window's shortcuts do not take
     // the preview's keys.
-    window->setFocus();
     QTest::keyClick(window, Qt::Key_PageDown);
     EXPECT_EQ(window->DescriptionText(), QStringLiteral("Pages 3-4 of 12"));
     QTest::keyClick(window, Qt::Key_Escape);
