@@ -15,6 +15,7 @@
 #include "platform/MDI.h"
 #include "platform/MenuResource.h"
 #include "platform/Messages.h"
+#include "platform/PrintPreview.h"
 #include "platform/Settings.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
@@ -75,6 +76,8 @@ CHOXDoc* CHOXApp::CreateMonitorDocument()
 void CHOXApp::DestroyDocument()
 {
     if (!m_pDocument) return;
+    // A preview of it ends first, putting the frames back it hid.
+    CPrintPreview::EndActive();
     // Without a document from here on: frames that become active while
     // their neighbours go find none.
     std::unique_ptr<CHOXDoc> doc = std::move(m_pDocument);

@@ -35,13 +35,13 @@ public:
     void OnReadFromController();
 
     // Bars for each situation of the program.
-    void ShowEditBars();
-    void HideEditBars();
-    void HideEditToolBars();
+    void ShowEditBars() override;
+    void HideEditBars() override;
+    void HideEditToolBars() override;
     // The symbol palette and the workspace bar.
     void ShowFlowChartBars();
-    void ShowPaletteBars();
-    void HidePaletteBars();
+    void ShowPaletteBars() override;
+    void HidePaletteBars() override;
     void FillSymbolPalette();
     void SetConnectButtonState(bool pressed) override;
     void RebuildWorkspaceTree();

@@ -23,6 +23,7 @@ CHOXFlowView::CHOXFlowView()
     OnCommand(ID_CHANGE_BASE_COLOR, [this] { OnChangeBaseColor(); });
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(ID_FILE_PRINT); });
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrint(ID_FILE_PRINT_DIRECT); });
+    OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
     RegisterClipboardCommands();
     // Blocks this program puts on the clipboard name it.
     Program().clipboard.instanceId = ProgramInstanceId();

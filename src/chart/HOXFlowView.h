@@ -87,6 +87,9 @@ public:
     // print job; it names the record each page shows (SetPrinting) and sets
     // the monitor printing field while the monitor window's pages print.
     void OnFilePrint(UINT command);
+    // A page of the print preview: the print job draws the print
+    // information's current page.
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
     void SetPrinting(CHOXWnd* wnd) { m_pPrintWnd = wnd; }
     CHOXWnd* GetPrinting() const { return m_pPrintWnd; }
     // For a printer: 75 logical units to the inch, and unless the run is a

@@ -37,6 +37,12 @@ void CHOXFlowView::OnFilePrint(UINT command)
     if (const PrintHooks& hooks = ChartPrintHooks(); hooks.filePrint) hooks.filePrint(*this, command);
 }
 
+void CHOXFlowView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
+{
+    m_nMonitorPrinting = 0;
+    if (const PrintHooks& hooks = ChartPrintHooks(); hooks.previewPage) hooks.previewPage(*this, pDC, pInfo);
+}
+
 void CHOXFlowView::GetPrintableRect(CDC* pDC, CRect& rect) { rect = ComputePrintMargins(pDC).Printable(); }
 
 void CHOXFlowView::SetPrintExtent(CDC* pDC, std::int64_t e)

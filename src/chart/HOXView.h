@@ -17,6 +17,8 @@ class CHOXNode;
 class CHOXSymbol;
 class CHOXWnd;
 class CDC;
+class CMDIChildWnd;
+class CPrintInfo;
 
 using DrawObjList = std::vector<std::unique_ptr<CHOXDrawObj>>;
 
@@ -154,6 +156,20 @@ public:
     // 1 while the Align dialog runs.
     std::int32_t m_nAlignDlgOpen = 0;
 
+    // Print preview. File Print Preview starts it on this view; preparing
+    // hands the run to the print job and, for a preview, hides every chart
+    // frame but this one (shown maximized), the edit bars and the palette,
+    // grays most of the menu and titles the document and the frame " Print
+    // Preview"; ending puts all of it back. Meanwhile the view takes only the
+    // preview's commands (Print, Help, Esc); the rest go to the document and
+    // the frames.
+    void OnFilePrintPreview();
+    bool OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo) override;
+    bool OnCmdMsg(UINT id, CmdMode mode, CCmdUI* ui) override;
+    bool IsPreviewing() const { return m_nPreviewing != 0; }
+
     // 1 while an object that follows the mouse itself has it.
     std::int32_t m_nTracking = 0;
 
@@ -232,7 +248,17 @@ private:
     // the sheet.
     bool AlignObject(CHOXDrawObj* object, int direction, LONG reference, const CRect& sheet);
 
+    // Print preview: what it hides and puts back.
+    void EnterPreview();
+    void LeavePreview();
+
     CHOXWnd* m_pWnd = nullptr;
+    QString m_strSavedFrameTitle;
+    QString m_strSavedDocTitle;
+    std::int32_t m_nPreviewing = 0;
+    // The toolbars shown before the preview, and the frame that was active.
+    std::vector<UINT> m_previewHiddenBars;
+    CMDIChildWnd* m_pFrameBeforePreview = nullptr;
     std::int32_t m_nZoomNumX = 100;
     std::int32_t m_nZoomNumY = 100;
     std::int32_t m_nZoomDenX = 100;

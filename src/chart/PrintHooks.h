@@ -8,6 +8,8 @@
 
 class CDC;
 class CHOXFlowView;
+class CHOXView;
+class CPrintInfo;
 
 // The page of a printer's device context in its present mapping, and the
 // margins kept free on it: 13.5 mm left and right, 9 mm at the top and the
@@ -29,6 +31,12 @@ struct PrintHooks {
     // File Print (ID_FILE_PRINT) and the direct print of the shell
     // (ID_FILE_PRINT_DIRECT) of a flow view: one whole print run.
     std::function<void(CHOXFlowView& view, UINT command)> filePrint;
+    // The print preparation of a view: printer and options of the run the
+    // print information carries (a preview's among them); false refuses it.
+    std::function<bool(CHOXView& view, CPrintInfo* pInfo)> preparePrinting;
+    // One page of a print preview, the print information's current page,
+    // drawn through the flow view.
+    std::function<void(CHOXFlowView& view, CDC* pDC, CPrintInfo* pInfo)> previewPage;
 };
 
 // The program's one set of hooks; empty ones do nothing.

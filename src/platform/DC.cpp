@@ -1,5 +1,7 @@
 #include "platform/DC.h"
 
+#include "platform/PrintTarget.h"
+
 #include <QFontMetrics>
 #include <algorithm>
 #include <QImage>
@@ -58,6 +60,16 @@ CDC::CDC(QPainter& painter, bool printing)
     ApplyTransform();
 }
 
+CDC::CDC(QPainter& painter, const PageMetrics& page, double scale)
+    : m_painter(painter), m_printing(true), m_hasPage(true),
+      m_pageCaps{page.widthMm, page.heightMm, page.widthPx, page.heightPx, page.dpiX, page.dpiY},
+      m_pageScale(scale > 0 ? scale : 1.0), m_pen(MakePen(PS_SOLID, 0, 0)), m_brush(Qt::white)
+{
+    m_painter.save();
+    m_font = m_painter.font();
+    ApplyTransform();
+}
+
 CDC::~CDC() { m_painter.restore(); }
 
 void CDC::SetMapping(int numX, int numY, int denX, int denY, CPoint deviceOrigin)
@@ -70,22 +82,34 @@ void CDC::SetMapping(int numX, int numY, int denX, int denY, CPoint deviceOrigin
     ApplyTransform();
 }
 
+CPoint CDC::SetWindowOrg(CPoint origin)
+{
+    const CPoint old = m_windowOrg;
+    m_windowOrg = origin;
+    ApplyTransform();
+    return old;
+}
+
 void CDC::ApplyTransform()
 {
     QTransform t;
+    if (m_hasPage) t.scale(m_pageScale, m_pageScale);
     t.translate(-m_origin.x, -m_origin.y);
     t.scale(static_cast<double>(m_numX) / m_denX, static_cast<double>(m_numY) / m_denY);
+    t.translate(-m_windowOrg.x, -m_windowOrg.y);
     m_painter.setWorldTransform(t);
 }
 
 CPoint CDC::LPtoDP(CPoint p) const
 {
-    return {MulDivRound(p.x, m_numX, m_denX) - m_origin.x, MulDivRound(p.y, m_numY, m_denY) - m_origin.y};
+    return {MulDivRound(p.x - m_windowOrg.x, m_numX, m_denX) - m_origin.x,
+            MulDivRound(p.y - m_windowOrg.y, m_numY, m_denY) - m_origin.y};
 }
 
 CPoint CDC::DPtoLP(CPoint p) const
 {
-    return {MulDivRound(p.x + m_origin.x, m_denX, m_numX), MulDivRound(p.y + m_origin.y, m_denY, m_numY)};
+    return {MulDivRound(p.x + m_origin.x, m_denX, m_numX) + m_windowOrg.x,
+            MulDivRound(p.y + m_origin.y, m_denY, m_numY) + m_windowOrg.y};
 }
 
 CRect CDC::LPtoDP(const CRect& r) const { return CRect(LPtoDP(r.TopLeft()), LPtoDP(r.BottomRight())); }
@@ -93,6 +117,7 @@ CRect CDC::DPtoLP(const CRect& r) const { return CRect(DPtoLP(r.TopLeft()), DPto
 
 int CDC::LogPixelsY() const
 {
+    if (m_hasPage && m_pageCaps[5] > 0) return m_pageCaps[5];
     const QPaintDevice* device = m_painter.device();
     return device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
 }
@@ -293,7 +318,7 @@ void CDC::SelectClipNone()
 void CDC::ApplyClip()
 {
     // Set in device pixels, so that the mapping cannot round it.
-    m_painter.setWorldTransform(QTransform());
+    m_painter.setWorldTransform(m_hasPage ? QTransform::fromScale(m_pageScale, m_pageScale) : QTransform());
     m_painter.setClipRegion(m_clip, Qt::ReplaceClip);
     ApplyTransform();
 }
@@ -303,6 +328,8 @@ CRect CDC::GetClipBox() const
     QRect box;
     if (m_clipped) {
         box = m_clip.boundingRect();
+    } else if (m_hasPage) {
+        box = QRect(0, 0, m_pageCaps[2], m_pageCaps[3]);
     } else if (const QPaintDevice* device = m_painter.device()) {
         box = QRect(0, 0, device->width(), device->height());
     }
@@ -312,6 +339,17 @@ CRect CDC::GetClipBox() const
 
 int CDC::GetDeviceCaps(int index) const
 {
+    if (m_hasPage) {
+        switch (index) {
+        case HORZSIZE: return m_pageCaps[0];
+        case VERTSIZE: return m_pageCaps[1];
+        case HORZRES: return m_pageCaps[2];
+        case VERTRES: return m_pageCaps[3];
+        case LOGPIXELSX: return m_pageCaps[4];
+        case LOGPIXELSY: return m_pageCaps[5];
+        default: return 0;
+        }
+    }
     const QPaintDevice* device = m_painter.device();
     if (device == nullptr) return 0;
     switch (index) {

@@ -14,6 +14,7 @@
 
 class QImage;
 class QPainter;
+struct PageMetrics;
 
 // Background modes.
 constexpr int TRANSPARENT = 1;
@@ -62,6 +63,10 @@ class CDC {
 public:
     // Draws through the painter; printing changes what some objects draw.
     explicit CDC(QPainter& painter, bool printing = false);
+    // A printer's page drawn smaller on the painter's device (a preview): the
+    // device context answers for the page (its device units are the page's
+    // pixels) and draws everything shrunk by the scale.
+    CDC(QPainter& painter, const PageMetrics& page, double scale);
     ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -72,6 +77,10 @@ public:
     // The mapping: device = document * num / den - origin (the scroll
     // position in device pixels).
     void SetMapping(int numX, int numY, int denX, int denY, CPoint deviceOrigin);
+    // The document point at the device origin, (0, 0) unless set: moving it
+    // moves everything drawn afterwards the other way. The mapping keeps it.
+    CPoint SetWindowOrg(CPoint origin);
+    CPoint GetWindowOrg() const { return m_windowOrg; }
     CPoint LPtoDP(CPoint p) const;
     CPoint DPtoLP(CPoint p) const;
     CRect LPtoDP(const CRect& r) const;
@@ -135,6 +144,12 @@ private:
     bool m_printing;
     int m_numX = 1, m_numY = 1, m_denX = 1, m_denY = 1;
     CPoint m_origin;
+    CPoint m_windowOrg;
+    // A page that stands in for the painter's device, and the device pixels
+    // of the painter to one of the page's.
+    bool m_hasPage = false;
+    int m_pageCaps[6] = {};
+    double m_pageScale = 1.0;
     CPoint m_current;
     QPen m_pen;
     QBrush m_brush;

@@ -57,6 +57,10 @@ public:
     virtual bool IsMaximized() const = 0;
     // The menu resource shown in the menu bar.
     virtual void SetMenu(UINT menuId) = 0;
+    // A top-level item of the menu bar, by its position from 0, grayed or
+    // enabled; it stays so when the menu bar shows another menu.
+    virtual void EnableMenuItem(int position, bool enable) {}
+    virtual bool IsMenuItemEnabled(int position) const { return true; }
     virtual void SetAcceptDrops(bool accept) = 0;
     virtual void SetStatusText(int pane, const QString& text) = 0;
     virtual QString StatusText(int pane) const = 0;

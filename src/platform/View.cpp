@@ -22,6 +22,12 @@ void CView::OnPrepareDC(CDC* pDC)
 }
 
 void CView::OnDraw(CDC*) {}
+
+void CView::OnPrint(CDC* pDC, CPrintInfo*)
+{
+    OnPrepareDC(pDC);
+    OnDraw(pDC);
+}
 bool CView::IsSelected(const CObject*) const { return false; }
 void CView::OnLButtonDown(UINT, CPoint) {}
 void CView::OnLButtonUp(UINT, CPoint) {}

@@ -13,6 +13,7 @@
 class CDC;
 class CDocument;
 class COleDataObject;
+class CPrintInfo;
 
 enum class Cursor { Arrow, Cross, SizeNS, SizeWE, SizeNWSE, SizeNESW, SizeAll, No, Wait, Hand };
 
@@ -95,6 +96,15 @@ public:
     // A bar control of the frame asks for its tip: true with the tip when
     // the view gives one.
     virtual bool OnToolTipNeedText(UINT controlId, QString& tip) { return false; }
+
+    // Printing through the print preview (PrintPreview.h): the view prepares
+    // the run (false: no preview), draws each page shown on a device context
+    // of the printer's page, and ends the run and then the preview.
+    virtual bool OnPreparePrinting(CPrintInfo* pInfo) { return false; }
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {}
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) {}
+    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo) {}
 
     // Drops: from now on the view's window takes drags that carry one of the
     // formats, and hands them to the four handlers below.

@@ -131,9 +131,20 @@ CHOXPrintDlg* OptionsOf(CPrintInfo* pInfo) { return dynamic_cast<CHOXPrintDlg*>(
 
 // The views reach the job through the chart layer's hooks.
 [[maybe_unused]] const bool g_registered = [] {
-    ChartPrintHooks().filePrint = [](CHOXFlowView& view, UINT command) {
+    PrintHooks& hooks = ChartPrintHooks();
+    hooks.filePrint = [](CHOXFlowView& view, UINT command) {
         CHOXPrintJob job(dynamic_cast<CHOXDoc*>(view.GetDocument()));
         job.OnFilePrint(&view, command);
+    };
+    hooks.preparePrinting = [](CHOXView& view, CPrintInfo* pInfo) {
+        CHOXPrintJob job(dynamic_cast<CHOXDoc*>(view.GetDocument()));
+        job.m_bOpenWindowsOnly = 1;
+        return job.DoPreparePrinting(pInfo);
+    };
+    // Every preview page has a job of its own, with the job's defaults.
+    hooks.previewPage = [](CHOXFlowView& view, CDC* pDC, CPrintInfo* pInfo) {
+        CHOXPrintJob job(dynamic_cast<CHOXDoc*>(view.GetDocument()));
+        job.PrintPreviewPage(pDC, pInfo, &view);
     };
     return true;
 }();
@@ -160,7 +171,7 @@ bool CHOXPrintJob::AbortProc()
 // ---------------------------------------------------------------------------
 // Preparing
 
-bool CHOXPrintJob::DoPreparePrinting(CHOXPrintInfo* pInfo)
+bool CHOXPrintJob::DoPreparePrinting(CPrintInfo* pInfo)
 {
     CPrintDialog* dialog = pInfo->m_pPD.get();
     if (dialog->m_nMinPage > dialog->m_nMaxPage) dialog->m_nMaxPage = dialog->m_nMinPage;
@@ -537,6 +548,28 @@ void CHOXPrintJob::PrintPage(CDC* pDC, CPrintInfo* pInfo, CHOXFlowView* view)
         PrintMonitoringPart(pDC, pInfo, view);
     if (m_bPrintParamInfo != 0 && page > m_nFlowChartPages + m_nMonitorPages) PrintParameterPart(pDC, pInfo, view);
     pDC->SelectFont(oldFont);
+}
+
+void CHOXPrintJob::PrintPreviewPage(CDC* pDC, CPrintInfo* pInfo, CHOXFlowView* view)
+{
+    if (view == nullptr) return;
+    m_previewTable.assign(1, PreviewEntry{nullptr, QString(), kSentinelPage});
+    PrepareFirstWindow(pDC, pInfo, view);
+    CountFlowChartPages(pInfo);
+    // From the windows the count went over, so that every page it counted
+    // has its entry and no entry stands for a page it did not count.
+    for (std::size_t i = 0; i < m_printedWindows.size(); ++i) {
+        CHOXFlowWnd* wnd = m_printedWindows[i];
+        for (UINT n = 1; n <= m_windowPages[i] && m_previewTable.size() <= m_nFlowChartPages; ++n)
+            m_previewTable.push_back(PreviewEntry{wnd, wnd->GetName(), n});
+    }
+    const UINT page = pInfo->m_nCurPage;
+    const bool flowPage = page >= 1 && page <= m_nFlowChartPages && page < m_previewTable.size();
+    m_pPreviewWnd = flowPage ? m_previewTable[page].wnd : (m_previewTable.size() > 1 ? m_previewTable[1].wnd : nullptr);
+    // The pages of the windows before the page's: its number counts from the
+    // first page of its window.
+    if (flowPage) m_nPreviewPagesBeforeWnd = page - m_previewTable[page].page;
+    PrintPage(pDC, pInfo, view);
 }
 
 QString CHOXPrintJob::WindowName(const CHOXWnd* wnd) const

@@ -25,6 +25,8 @@ constexpr UINT IDR_WORKSPACE_MENU = 1004;
 // The drawing toolbar of the monitor window and the controller toolbar.
 constexpr UINT IDR_DRAWING_BAR = 1005;
 constexpr UINT IDR_CONTROLLER_BAR = 1007;
+// The bar of the print preview window; its help is the window's.
+constexpr UINT IDR_PREVIEW_BAR = 30721;
 
 // ---------------------------------------------------------------------------
 // Commands of the framework

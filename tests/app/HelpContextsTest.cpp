@@ -103,7 +103,7 @@ TEST(HelpContextsTest, EveryDialogHasAPage)
 TEST(HelpContextsTest, EveryViewBarAndChartObjectHasAPage)
 {
     for (UINT context : {HID_BASE_RESOURCE + IDR_FLOWCHART, HID_BASE_RESOURCE + IDR_MONITOR,
-                         CHOXWorkspaceBar::kHelpContext})
+                         HID_BASE_RESOURCE + IDR_PREVIEW_BAR, CHOXWorkspaceBar::kHelpContext})
         EXPECT_FALSE(HelpPageFor(context).isEmpty()) << std::hex << context;
     int objects = 0;
     for (int type = 100; type < 1000; ++type) {

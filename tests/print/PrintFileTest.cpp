@@ -2,7 +2,13 @@
 // print without a printer give files whose pages and title pdfinfo reads;
 // runs that print nothing, or cannot write, leave no file or the old one.
 #include "app/AppDocsFixture.h"
+#include "app/PaletteTools.h"
 #include "chart/HOXBaseRect.h"
+#include "chart/HOXConnect.h"
+#include "chart/HOXLine.h"
+#include "chart/HOXOval.h"
+#include "chart/HOXRect.h"
+#include "chart/HOXSymbol.h"
 #include "platform/SafeFile.h"
 #include "print/HOXPrintDlg.h"
 #include "res/CommandIds.h"
@@ -10,6 +16,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -80,6 +87,85 @@ TEST_F(PrintFileTest, PrintToFileGivesAPdfOfThePagesUnderTheTitle)
     const QString text = Poppler("pdftotext", {QStringLiteral("-f"), QStringLiteral("3"), QStringLiteral("-l"),
                                                QStringLiteral("3"), path, QStringLiteral("-")});
     EXPECT_TRUE(text.simplified().contains(QStringLiteral("Flow Chart2 page 2 of 2"))) << text.toStdString();
+}
+
+// A document of several charts, one over six pages, with wires and a node,
+// the monitor window's shapes over two pages, and the parameters: the PDF has
+// every page with its footer, in order. With KT_SCREENSHOT_DIR set the pages
+// are also rendered there to be looked at.
+TEST_F(PrintFileTest, ADocumentWithChartsShapesAndParametersPrintsEveryPage)
+{
+    if (!HavePoppler()) GTEST_SKIP() << "poppler-utils (scripts/install-deps.sh) is not installed";
+    CHOXFlowWnd* wide = Doc()->FindWindowByName(QStringLiteral("Flow Chart2"));
+    wide->GetBaseRect()->m_position = CRect(0, 0, 1200, 900);
+    auto place = [&](CHOXFlowWnd* wnd, UINT tool, CPoint at) {
+        std::unique_ptr<CHOXSymbol> symbol = MakeToolSymbol(tool, at, wnd);
+        if (symbol->GetPinCount() == 0) symbol->CreatePins();
+        const DWORD id = DWORD(Doc()->NewSymbolId());
+        symbol->SetId(id);
+        wnd->AddObject(std::move(symbol));
+        return id;
+    };
+    auto wire = [&](CHOXFlowWnd* wnd, DWORD from, DWORD to) {
+        auto w = std::make_unique<CHOXConnect>(CRect(), wnd);
+        w->SetId(DWORD(Doc()->NewWireId()));
+        w->SetSource(from, 1);
+        w->SetTarget(to, CHOXConnect::kTargetSymbol);
+        CHOXConnect* raw = w.get();
+        wnd->AddConnect(std::move(w));
+        raw->RerouteAll();
+        raw->SetLineWidth(2);
+        return raw;
+    };
+    // Down and across the tiles of the wide chart.
+    const DWORD a = place(wide, ID_TOOL_CODE_DRV, CPoint(480, 120));
+    const DWORD b = place(wide, ID_TOOL_CODE_LINE, CPoint(480, 760));
+    const DWORD c = place(wide, ID_TOOL_FUNC_MOVE, CPoint(1050, 800));
+    wire(wide, a, b);
+    ASSERT_TRUE(wire(wide, b, c)->CreateNode());
+    CHOXFlowWnd* first = Doc()->FindWindowByName(QStringLiteral("Flow Chart1"));
+    place(first, ID_TOOL_FLOW_CALL, CPoint(200, 120));
+
+    CHOXMonWnd* monitor = Doc()->GetMonWnd();
+    monitor->GetBaseRect()->m_position = CRect(0, 0, 900, 400);
+    std::unique_ptr<CHOXDrawObj> shapes[] = {
+        std::make_unique<CHOXRect>(CRect(40, 40, 300, 200), monitor),
+        std::make_unique<CHOXOval>(CRect(450, 100, 650, 300), monitor),
+        std::make_unique<CHOXLine>(CRect(100, 350, 850, 60), monitor),
+    };
+    DWORD shapeId = 0;
+    for (auto& shape : shapes) {
+        shape->SetId(shapeId++);
+        monitor->AddShape(std::move(shape));
+    }
+    Doc()->SetModifiedFlag(false);
+
+    const QString path = Path(QStringLiteral("document.pdf"));
+    PrintToFile(path);
+    // One page of Flow Chart1, six of Flow Chart2, two monitoring pages and
+    // three of parameter information.
+    EXPECT_EQ(InfoField(Poppler("pdfinfo", {path}), QStringLiteral("Pages")), QStringLiteral("12"));
+    QStringList footers;
+    const QRegularExpression footer(QStringLiteral("^(.*\\S)\\s+page (\\d+) of (\\d+)$"));
+    for (const QString& line :
+         Poppler("pdftotext", {QStringLiteral("-layout"), path, QStringLiteral("-")}).split(u'\n')) {
+        const QRegularExpressionMatch m = footer.match(line.trimmed());
+        if (m.hasMatch()) footers << m.captured(1) + u' ' + m.captured(2) + u'/' + m.captured(3);
+    }
+    QStringList expected = {QStringLiteral("Flow Chart1 1/1")};
+    for (int page = 1; page <= 6; ++page) expected << QStringLiteral("Flow Chart2 %1/6").arg(page);
+    expected << QStringLiteral("Monitoring pages 1/2") << QStringLiteral("Monitoring pages 2/2");
+    for (int page = 1; page <= 3; ++page) expected << QStringLiteral("Parameter Information %1/3").arg(page);
+    EXPECT_EQ(footers, expected);
+    EXPECT_FALSE(Doc()->IsModified());
+
+    const QString shots = qEnvironmentVariable("KT_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+        QFile::remove(QDir(shots).filePath(QStringLiteral("printed.pdf")));
+        QFile::copy(path, QDir(shots).filePath(QStringLiteral("printed.pdf")));
+        Poppler("pdftoppm", {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"), path,
+                             QDir(shots).filePath(QStringLiteral("printed-page"))});
+    }
 }
 
 TEST_F(PrintFileTest, ADirectPrintWithoutAPrinterAsksForTheFile)

@@ -3,6 +3,7 @@
 #include "platform/Settings.h"
 #include "platform/ui/QtDialogSite.h"
 #include "print/HOXPrintDlg.h"
+#include "support/ScriptedPreview.h"
 
 namespace kt::test {
 
@@ -29,7 +30,11 @@ public:
 StrictPrinting g_strict;
 } // namespace
 
-void InstallStrictPrinting() { SetPrintService(&g_strict); }
+void InstallStrictPrinting()
+{
+    SetPrintService(&g_strict);
+    InstallStrictPreview();
+}
 
 void ForgetOptions()
 {

@@ -14,21 +14,31 @@ CHOXMonView::CHOXMonView()
     Program().clipboard.sourceId = 0;
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(ID_FILE_PRINT); });
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrint(ID_FILE_PRINT_DIRECT); });
+    OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreviewOnFlowView(); });
 }
 CHOXMonView::~CHOXMonView() = default;
+
+CHOXFlowView* CHOXMonView::FirstFlowView() const
+{
+    CDocument* doc = GetDocument();
+    if (doc == nullptr) return nullptr;
+    for (CView* view : doc->GetViews()) {
+        auto* chart = dynamic_cast<CHOXView*>(view);
+        if (chart != nullptr && chart->GetViewType() == objtype::kFlowView) return static_cast<CHOXFlowView*>(chart);
+    }
+    return nullptr;
+}
 
 void CHOXMonView::OnFilePrint(UINT command)
 {
     // An item active in place would be deactivated first; no item is ever
     // active on this platform.
-    CDocument* doc = GetDocument();
-    if (doc == nullptr) return;
-    for (CView* view : doc->GetViews()) {
-        auto* chart = dynamic_cast<CHOXView*>(view);
-        if (chart == nullptr || chart->GetViewType() != objtype::kFlowView) continue;
-        static_cast<CHOXFlowView*>(chart)->OnFilePrint(command);
-        return;
-    }
+    if (CHOXFlowView* chart = FirstFlowView()) chart->OnFilePrint(command);
+}
+
+void CHOXMonView::OnFilePrintPreviewOnFlowView()
+{
+    if (CHOXFlowView* chart = FirstFlowView()) chart->OnFilePrintPreview();
 }
 
 void CHOXMonView::UpdateScrollSizes() { FitScrollSizesToSheet(); }

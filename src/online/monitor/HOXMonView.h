@@ -2,6 +2,8 @@
 // The view of the document's monitor window.
 #include "chart/HOXView.h"
 
+class CHOXFlowView;
+
 class CHOXMonView : public CHOXView {
 public:
     CHOXMonView();
@@ -20,4 +22,9 @@ public:
     // File Print and the direct print run on the document's first flow
     // view; without one nothing happens.
     void OnFilePrint(UINT command);
+    // Print Preview likewise previews through the first flow view.
+    void OnFilePrintPreviewOnFlowView();
+
+private:
+    CHOXFlowView* FirstFlowView() const;
 };

@@ -97,8 +97,30 @@ void QtFrameWindow::SetMenu(UINT menuId)
     if (menu == nullptr) return;
     m_menuId = menuId;
     FillMenuBar(menuBar(), *menu, m_recentFiles);
+    ApplyGrayedMenuItems();
     // A menu without a table of its own keeps the keys of the one before.
     if (const auto* table = FindAcceleratorTable(menuId)) InstallAccelerators(this, *table);
+}
+
+void QtFrameWindow::EnableMenuItem(int position, bool enable)
+{
+    if (position < 0) return;
+    if (enable) {
+        m_grayedMenuItems.erase(position);
+    } else {
+        m_grayedMenuItems.insert(position);
+    }
+    const QList<QAction*> items = menuBar()->actions();
+    if (position < items.size()) items[position]->setEnabled(enable);
+}
+
+bool QtFrameWindow::IsMenuItemEnabled(int position) const { return m_grayedMenuItems.count(position) == 0; }
+
+void QtFrameWindow::ApplyGrayedMenuItems()
+{
+    const QList<QAction*> items = menuBar()->actions();
+    for (int position : m_grayedMenuItems)
+        if (position < items.size()) items[position]->setEnabled(false);
 }
 
 void QtFrameWindow::SetAcceptDrops(bool accept) { setAcceptDrops(accept); }
@@ -329,7 +351,10 @@ bool QtFrameWindow::IsZoomBoxEnabled() const { return m_zoomBox != nullptr && m_
 void QtFrameWindow::SetRecentFiles(const QStringList& paths)
 {
     m_recentFiles = paths;
-    if (const MenuResource* menu = FindMenuResource(m_menuId)) FillMenuBar(menuBar(), *menu, m_recentFiles);
+    if (const MenuResource* menu = FindMenuResource(m_menuId)) {
+        FillMenuBar(menuBar(), *menu, m_recentFiles);
+        ApplyGrayedMenuItems();
+    }
 }
 
 void QtFrameWindow::SetWaitCursor(bool wait)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <map>
+#include <set>
 #include <vector>
 
 class QComboBox;
@@ -27,6 +28,8 @@ public:
     bool IsVisible() const override;
     bool IsMaximized() const override;
     void SetMenu(UINT menuId) override;
+    void EnableMenuItem(int position, bool enable) override;
+    bool IsMenuItemEnabled(int position) const override;
     void SetAcceptDrops(bool accept) override;
     void SetStatusText(int pane, const QString& text) override;
     QString StatusText(int pane) const override;
@@ -84,6 +87,8 @@ protected:
 
 private:
     QComboBox* MakeZoomBox(QToolBar* bar, UINT command, int width);
+    // The grayed top-level items onto a menu bar just filled.
+    void ApplyGrayedMenuItems();
 
     CFrameWnd& m_frame;
     std::vector<QLabel*> m_panes;
@@ -99,6 +104,7 @@ private:
     bool m_waitCursor = false;
     bool m_arranging = false;
     bool m_enabled = true;
+    std::set<int> m_grayedMenuItems;
 };
 
 class QtWindowFactory : public WindowFactory {

@@ -5,6 +5,7 @@
 #include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtDragDrop.h"
+#include "platform/ui/QtPreviewWindow.h"
 #include "platform/ui/QtPrintService.h"
 
 #include <QApplication>
@@ -264,4 +265,6 @@ void InstallQtPlatform()
     dragdrop::SetService(&drags);
     static QtPrintService printing;
     SetPrintService(&printing);
+    static QtPreviewService previews;
+    SetPreviewService(&previews);
 }
