@@ -9,6 +9,7 @@
 #include "app/HOXDoc.h"
 #include "app/HOXWaitCursor.h"
 #include "app/MainFrame.h"
+#include "chart/ControllerType.h"
 #include "online/HOXCommLink.h"
 #include "online/HOXProgressMsgDlg.h"
 #include "online/HOXSelFileDlg.h"
@@ -297,11 +298,11 @@ int CHOXProgReader::ReadParams()
     if (!m_pComm || m_pDoc == nullptr) return 0;
     CHOXParam& param = m_pDoc->GetParam();
     const std::pair<UINT, int> blocks[] = {
-        {CHOXParam::blockAxisA, 0}, {CHOXParam::blockAxisB, 0}, {CHOXParam::blockCommon, 0},
-        {CHOXParam::blockAxisA, 1}, {CHOXParam::blockAxisB, 1},
+        {CHOXParam::blockAxisA, axis::kX}, {CHOXParam::blockAxisB, axis::kX}, {CHOXParam::blockCommon, axis::kX},
+        {CHOXParam::blockAxisA, axis::kY}, {CHOXParam::blockAxisB, axis::kY},
     };
     for (const auto& [block, axis] : blocks) {
-        if (axis == 1 && param.IsOneAxisModel()) break;
+        if (axis == axis::kY && param.IsOneAxisModel()) break;
         std::vector<std::int32_t> values(CHOXParam::GetTransferBlockSize(block));
         // The library answers -1 for every failure and records the cause;
         // any other result but 0 is no block either.
