@@ -82,6 +82,8 @@ public:
     void SetControllerType(std::int32_t type) { m_nControllerType = type; }
     // The name of a controller type as the status bar shows it.
     static QString ControllerTypeName(std::int32_t type);
+    // How questions and new paths name a document without one: "Untitled.hox".
+    static QString UntitledName();
 
     // Window map and ids.
     CHOXFlowWnd* FindWindowByName(const QString& name) const;
