@@ -152,7 +152,8 @@ void CHOXFlowWnd::CopyMapsFrom(CHOXFlowWnd& other)
     if (GetBaseRect() == nullptr || other.GetBaseRect() == nullptr) return;
     const CRect sheet = other.GetBaseRect()->GetRect();
     GetBaseRect()->m_position = sheet;
-    if (m_pView != nullptr) m_pView->SetScrollSizes(m_pView->DocToClient(CSize(sheet.Width() + 15, sheet.Height() + 15)));
+    if (m_pView != nullptr)
+        m_pView->SetScrollSizes(m_pView->DocToClient(CSize(sheet.Width() + 15, sheet.Height() + 15)));
 }
 
 void CHOXFlowWnd::RemoveAllMaps()

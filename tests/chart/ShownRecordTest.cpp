@@ -41,7 +41,11 @@ QStringList Drawn(CHOXFlowWnd& wnd)
     for (const auto& l : device.Record().lines)
         drawn << QStringLiteral("line %1,%2 %3,%4").arg(l.line.x1()).arg(l.line.y1()).arg(l.line.x2()).arg(l.line.y2());
     for (const auto& r : device.Record().rects)
-        drawn << QStringLiteral("rect %1,%2 %3x%4").arg(r.rect.x()).arg(r.rect.y()).arg(r.rect.width()).arg(r.rect.height());
+        drawn << QStringLiteral("rect %1,%2 %3x%4")
+                     .arg(r.rect.x())
+                     .arg(r.rect.y())
+                     .arg(r.rect.width())
+                     .arg(r.rect.height());
     return drawn;
 }
 
@@ -54,7 +58,8 @@ protected:
         chart->CreateInitialSymbols(0);
         ASSERT_EQ(chart->GetObjectMap().GetCount(), 2u);
         std::vector<CHOXSymbol*> symbols;
-        for (const auto& [id, object] : chart->GetObjectMap()) symbols.push_back(dynamic_cast<CHOXSymbol*>(object.get()));
+        for (const auto& [id, object] : chart->GetObjectMap())
+            symbols.push_back(dynamic_cast<CHOXSymbol*>(object.get()));
         Wire(symbols[0]->GetObjectType() == objtype::kFlowStart ? symbols[0] : symbols[1], 0,
              symbols[0]->GetObjectType() == objtype::kFlowStart ? symbols[1] : symbols[0]);
         Place<CHOXFlowPointer>(chart, CPoint(300, 50));

@@ -7,10 +7,7 @@ KT_REGISTER_KIND(CHOXMonCurPos, .type = objtype::kMonCurPos, .helpContext = 0x18
 
 CHOXMonCurPos::CHOXMonCurPos() = default;
 
-CHOXMonCurPos::CHOXMonCurPos(CHOXWnd* wnd) : CHOXMonObj(wnd)
-{
-    m_position = CRect(10, 10, 138, IsOneAxis() ? 42 : 62);
-}
+CHOXMonCurPos::CHOXMonCurPos(CHOXWnd* wnd) : CHOXMonObj(wnd) { m_position = CRect(10, 10, 138, IsOneAxis() ? 42 : 62); }
 
 void CHOXMonCurPos::Draw(CDC* pDC) { DrawOutline(pDC); }
 

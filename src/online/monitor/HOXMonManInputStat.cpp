@@ -30,8 +30,8 @@ void CHOXMonManInputStat::Serialize(CArchive& ar)
 
 void CHOXMonManInputStat::Draw(CDC* pDC) { DrawOutline(pDC); }
 
-void CHOXMonManInputStat::SetInputs(int axis, std::int32_t dog, std::int32_t start, std::int32_t stop,
-                                    std::int32_t zrn, std::int32_t fwd, std::int32_t rvs)
+void CHOXMonManInputStat::SetInputs(int axis, std::int32_t dog, std::int32_t start, std::int32_t stop, std::int32_t zrn,
+                                    std::int32_t fwd, std::int32_t rvs)
 {
     (axis == axis::kX ? m_xInputs : m_yInputs) = {dog, start, stop, zrn, fwd, rvs};
 }

@@ -10,12 +10,14 @@ KT_REGISTER_KIND(CHOXMonManOpern, .type = objtype::kMonManOpern, .helpContext = 
 namespace {
 
 // By button index: seven buttons of the X axis, then the same of the Y axis.
+// clang-format off
 constexpr CHOXMonManOpern::Button kButtons[monid::kManOpernButtons] = {
     {"X START", false, false}, {"X STOP", false, false}, {"X JOG+", true, false}, {"X JOG-", true, false},
     {"X ZRN", false, false},   {"X FEED", false, true},  {"X E-RST", false, false},
     {"Y START", false, false}, {"Y STOP", false, false}, {"Y JOG+", true, false}, {"Y JOG-", true, false},
     {"Y ZRN", false, false},   {"Y FEED", false, true},  {"Y E-RST", false, false},
 };
+// clang-format on
 
 } // namespace
 
@@ -26,8 +28,7 @@ const CHOXMonManOpern::Button* CHOXMonManOpern::FindButton(std::int32_t index)
 
 CHOXMonManOpern::CHOXMonManOpern() = default;
 
-CHOXMonManOpern::CHOXMonManOpern(std::int32_t buttonIndex, CHOXWnd* wnd)
-    : CHOXMonObj(wnd), m_nButtonIndex(buttonIndex)
+CHOXMonManOpern::CHOXMonManOpern(std::int32_t buttonIndex, CHOXWnd* wnd) : CHOXMonObj(wnd), m_nButtonIndex(buttonIndex)
 {
     m_position = CRect(10, 10, 70, 40);
 }

@@ -50,6 +50,7 @@ TEST_F(MonDevStatTest, RowsNumbersLabelsAndBoundsFollowTheSettingsAndTheModel)
         std::int32_t storedType;
         CRect bounds;
     };
+    // clang-format off
     const Case cases[] = {
         {"D3990, 16 points, no file registers", kRo, 0, {0, SV::kD, 3990, 0, 0, 16}, "vvvvvvvvvv------",
          {"D3990 ", "D3991 ", "D3992 ", "D3993 ", "D3994 ", "D3995 ", "D3996 ", "D3997 ", "D3998 ", "D3999 ", "", "",
@@ -122,6 +123,7 @@ TEST_F(MonDevStatTest, RowsNumbersLabelsAndBoundsFollowTheSettingsAndTheModel)
          {10, 10, 154, 90}},
         {"an unknown index kind", kRo, 0, {0, SV::kD, 10, 7, 3, 1}, "v", {"D10 "}, 1, SV::kD, {10, 10, 154, 30}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Model(c.model, c.fileRegisters);
@@ -156,16 +158,19 @@ TEST_F(MonDevStatTest, ARowsNumberIsTheOneItShowsForTogglesAndWrites)
         // A top that ends in 9 (only a file holds one) moves on by one, and the
         // toggle addresses the device the row shows.
         {"Y from 9", {0, SV::kY, 9, 0, 0, 4}, {10, 11, 12, 13}},
-        {"X from 17 skips once", {0, SV::kX, 17, 0, 0, 16},
+        {"X from 17 skips once",
+         {0, SV::kX, 17, 0, 0, 16},
          {17, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34}},
         {"M counts on", {0, SV::kM, 6, 0, 0, 4}, {6, 7, 8, 9}},
         {"DD by pairs", {1, SV::kD, 100, 0, 0, 4}, {100, 102, 104, 106}},
         {"DD without the flag by pairs", {0, SV::kDD, 100, 0, 0, 4}, {100, 102, 104, 106}},
         {"32-bit Z by pairs", {1, SV::kZ, 0, 0, 0, 4}, {0, 2, 4, 6}},
         {"Z", {0, SV::kZ, 0, 0, 0, 4}, {0, 1, 2, 3}},
-        {"D past the 32-bit range", {0, SV::kD, INT_MAX, 0, 0, 4},
+        {"D past the 32-bit range",
+         {0, SV::kD, INT_MAX, 0, 0, 4},
          {INT_MAX, std::int64_t(INT_MAX) + 1, std::int64_t(INT_MAX) + 2, std::int64_t(INT_MAX) + 3}},
-        {"DD past the 32-bit range", {1, SV::kD, INT_MAX, 0, 0, 4},
+        {"DD past the 32-bit range",
+         {1, SV::kD, INT_MAX, 0, 0, 4},
          {INT_MAX, std::int64_t(INT_MAX) + 2, std::int64_t(INT_MAX) + 4, std::int64_t(INT_MAX) + 6}},
     };
     for (const Case& c : cases) {
@@ -201,8 +206,7 @@ TEST_F(MonDevStatTest, ValuesAreTakenForTheShownRowsFromSixteenOrThirtyTwoBitWor
          4,
          {-1, INT_MIN, INT_MAX, 0x12345678}},
         {"a short read fills fewer rows", {0, SV::kD, 0, 0, 0, 4}, {0x05, 0x00, 0x06}, true, 1, {5, 0, 0, 0}},
-        {"a long read fills the shown rows", {0, SV::kV, 6, 0, 0, 4}, {1, 0, 2, 0, 3, 0, 4, 0}, true, 2,
-         {1, 2, 0, 0}},
+        {"a long read fills the shown rows", {0, SV::kV, 6, 0, 0, 4}, {1, 0, 2, 0, 3, 0, 4, 0}, true, 2, {1, 2, 0, 0}},
         {"nothing shown", {0, SV::kD, 0, 0, 0, 0}, {1, 0, 2, 0}, true, 0, {}},
         {"an empty read", {0, SV::kM, 0, 0, 0, 4}, {}, true, 0, {0, 0, 0, 0}},
     };
@@ -263,17 +267,45 @@ TEST_F(MonDevStatTest, SpecialRegistersAreWriteProtectedButTheListedOnes)
         bool is32Bit;
         bool writeProtected;
     } cases[] = {
-        {0, false, false},        {8999, false, false},    {9000, false, false},    {9001, false, true},
-        {9003, false, true},      {9004, false, false},    {9005, false, false},    {9006, false, true},
-        {9010, false, false},     {9011, false, true},     {9014, false, false},    {9015, false, false},
-        {9016, false, true},      {9023, false, false},    {9024, false, true},     {9025, false, false},
-        {9026, false, true},      {9119, false, true},     {9120, false, false},    {9129, false, false},
-        {9130, false, true},      {9139, false, true},     {9140, false, false},    {9163, false, false},
-        {9164, false, true},      {9599, false, true},
+        {0, false, false},
+        {8999, false, false},
+        {9000, false, false},
+        {9001, false, true},
+        {9003, false, true},
+        {9004, false, false},
+        {9005, false, false},
+        {9006, false, true},
+        {9010, false, false},
+        {9011, false, true},
+        {9014, false, false},
+        {9015, false, false},
+        {9016, false, true},
+        {9023, false, false},
+        {9024, false, true},
+        {9025, false, false},
+        {9026, false, true},
+        {9119, false, true},
+        {9120, false, false},
+        {9129, false, false},
+        {9130, false, true},
+        {9139, false, true},
+        {9140, false, false},
+        {9163, false, false},
+        {9164, false, true},
+        {9599, false, true},
         // A pair is protected when either register is.
-        {8999, true, false},      {9003, true, true},      {9004, true, false},     {9005, true, true},
-        {9014, true, false},      {9128, true, false},     {9129, true, true},      {9139, true, true},
-        {9162, true, false},      {9163, true, true},      {INT_MAX, true, true},   {INT_MIN, true, false},
+        {8999, true, false},
+        {9003, true, true},
+        {9004, true, false},
+        {9005, true, true},
+        {9014, true, false},
+        {9128, true, false},
+        {9129, true, true},
+        {9139, true, true},
+        {9162, true, false},
+        {9163, true, true},
+        {INT_MAX, true, true},
+        {INT_MIN, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.number << (c.is32Bit ? " 32-bit" : ""));
@@ -286,14 +318,16 @@ TEST_F(MonDevStatTest, DeviceAndIndexNames)
     const struct {
         std::int32_t type;
         const char* name;
-    } devices[] = {{SV::kD, "D"}, {SV::kDD, "DD"}, {SV::kV, "V"}, {SV::kZ, "Z"}, {SV::kX, "X"}, {SV::kY, "Y"},
-                   {SV::kM, "M"}, {SV::kEmpty, ""}, {SV::kK, ""},  {SV::kKnM, ""}, {13, ""},    {-1, ""}};
-    for (const auto& d : devices) EXPECT_EQ(CHOXMonDevStat::GetDeviceName(d.type), QString::fromLatin1(d.name)) << d.type;
+    } devices[] = {{SV::kD, "D"}, {SV::kDD, "DD"},  {SV::kV, "V"}, {SV::kZ, "Z"},  {SV::kX, "X"}, {SV::kY, "Y"},
+                   {SV::kM, "M"}, {SV::kEmpty, ""}, {SV::kK, ""},  {SV::kKnM, ""}, {13, ""},      {-1, ""}};
+    for (const auto& d : devices)
+        EXPECT_EQ(CHOXMonDevStat::GetDeviceName(d.type), QString::fromLatin1(d.name)) << d.type;
     const struct {
         std::int32_t kind;
         const char* name;
     } indexes[] = {{0, ""}, {1, "V"}, {2, "Z"}, {3, ""}, {-1, ""}};
-    for (const auto& i : indexes) EXPECT_EQ(CHOXMonDevStat::GetIndexName(i.kind), QString::fromLatin1(i.name)) << i.kind;
+    for (const auto& i : indexes)
+        EXPECT_EQ(CHOXMonDevStat::GetIndexName(i.kind), QString::fromLatin1(i.name)) << i.kind;
 }
 
 TEST_F(MonDevStatTest, AnObjectWithoutDocumentHasNoFileRegistersAndLoadsWithoutRows)

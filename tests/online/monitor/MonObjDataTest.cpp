@@ -33,13 +33,24 @@ TEST_F(MonObjDataTest, ManualOperationButtonsByIndex)
         bool jog;
         bool feed;
     } cases[] = {
-        {0, "X START", 2, false, false},  {1, "X STOP", 3, false, false},   {2, "X JOG+", 4, true, false},
-        {3, "X JOG-", 5, true, false},    {4, "X ZRN", 6, false, false},    {5, "X FEED", 7, false, true},
-        {6, "X E-RST", 8, false, false},  {7, "Y START", 9, false, false},  {8, "Y STOP", 10, false, false},
-        {9, "Y JOG+", 11, true, false},   {10, "Y JOG-", 12, true, false},  {11, "Y ZRN", 13, false, false},
-        {12, "Y FEED", 14, false, true},  {13, "Y E-RST", 15, false, false},
+        {0, "X START", 2, false, false},
+        {1, "X STOP", 3, false, false},
+        {2, "X JOG+", 4, true, false},
+        {3, "X JOG-", 5, true, false},
+        {4, "X ZRN", 6, false, false},
+        {5, "X FEED", 7, false, true},
+        {6, "X E-RST", 8, false, false},
+        {7, "Y START", 9, false, false},
+        {8, "Y STOP", 10, false, false},
+        {9, "Y JOG+", 11, true, false},
+        {10, "Y JOG-", 12, true, false},
+        {11, "Y ZRN", 13, false, false},
+        {12, "Y FEED", 14, false, true},
+        {13, "Y E-RST", 15, false, false},
         // Indexes only a file holds: no label, no id, nothing sent.
-        {14, "", -1, false, false},       {-1, "", -1, false, false},       {INT_MAX, "", -1, false, false},
+        {14, "", -1, false, false},
+        {-1, "", -1, false, false},
+        {INT_MAX, "", -1, false, false},
         {INT_MIN, "", -1, false, false},
     };
     for (const auto& c : cases) {
@@ -92,11 +103,21 @@ TEST_F(MonObjDataTest, ManualInputsByAxisAndIndex)
         std::int32_t state;
         const char* name;
     } cases[] = {
-        {0, 0, 1, "DOG"},   {0, 1, 0, "START"}, {0, 2, 1, "STOP"},  {0, 3, 0, "ZRN"},  {0, 4, 1, "FWD"},
-        {0, 5, 2, "RVS"},   {1, 0, 0, "DOG"},   {1, 1, 1, "START"}, {1, 5, -1, "RVS"},
+        {0, 0, 1, "DOG"},
+        {0, 1, 0, "START"},
+        {0, 2, 1, "STOP"},
+        {0, 3, 0, "ZRN"},
+        {0, 4, 1, "FWD"},
+        {0, 5, 2, "RVS"},
+        {1, 0, 0, "DOG"},
+        {1, 1, 1, "START"},
+        {1, 5, -1, "RVS"},
         // Any axis but X is Y.
-        {2, 1, 1, "START"}, {-1, 5, -1, "RVS"},
-        {0, 6, 0, ""},      {1, -1, 0, ""},     {0, INT_MAX, 0, ""},
+        {2, 1, 1, "START"},
+        {-1, 5, -1, "RVS"},
+        {0, 6, 0, ""},
+        {1, -1, 0, ""},
+        {0, INT_MAX, 0, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.axis << "/" << c.index);
@@ -133,9 +154,9 @@ TEST_F(MonObjDataTest, ControllerStatusLampsByAxisAndIndex)
         std::int32_t word;
         const char* text;
     } cases[] = {
-        {0, 0, 1, "Ready"}, {0, 1, 0, "Completed"}, {0, 2, 2, "Error"},  {0, 3, 1, "Zero Completed"},
-        {1, 0, 0, "Ready"}, {1, 1, 1, "Completed"}, {1, 2, 1, "Error"},  {1, 3, -1, "Zero Completed"},
-        {9, 3, -1, "Zero Completed"}, {0, 4, 0, ""}, {1, -1, 0, ""},
+        {0, 0, 1, "Ready"},           {0, 1, 0, "Completed"}, {0, 2, 2, "Error"}, {0, 3, 1, "Zero Completed"},
+        {1, 0, 0, "Ready"},           {1, 1, 1, "Completed"}, {1, 2, 1, "Error"}, {1, 3, -1, "Zero Completed"},
+        {9, 3, -1, "Zero Completed"}, {0, 4, 0, ""},          {1, -1, 0, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.axis << "/" << c.index);

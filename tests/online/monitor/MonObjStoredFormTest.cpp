@@ -78,7 +78,9 @@ TEST_F(MonObjStoredFormTest, EachKindWritesItsOwnFieldsAfterIdAndBounds)
         {"CHOXMonPlotObj", 803, [&] { return std::make_unique<CHOXMonPlotObj>(wnd); },
          I32(100) + I32(-100) + I32(100) + I32(-100)},
         {"CHOXMonDevStat", 804,
-         [&] { return std::make_unique<CHOXMonDevStat>(Settings{0, SV::kD, 9010, SV::kIndexZ, 5, 8}, wnd); },
+         [&] {
+             return std::make_unique<CHOXMonDevStat>(Settings{0, SV::kD, 9010, SV::kIndexZ, 5, 8}, wnd);
+         },
          I32(0) + I32(1) + I32(9010) + I32(2) + I32(5) + I32(8)},
         {"CHOXMonManOpern", 805, [&] { return std::make_unique<CHOXMonManOpern>(12, wnd); }, I32(12)},
         {"CHOXMonManInputStat", 806,
@@ -228,24 +230,39 @@ TEST_F(MonObjStoredFormTest, EachKindStartsAtItsModelsDefaultBounds)
         CRect twoAxes;
     };
     const Case cases[] = {
-        {"current position", [](CHOXWnd* w) { return std::make_unique<CHOXMonCurPos>(w); }, {10, 10, 138, 42},
+        {"current position",
+         [](CHOXWnd* w) { return std::make_unique<CHOXMonCurPos>(w); },
+         {10, 10, 138, 42},
          {10, 10, 138, 62}},
-        {"plot", [](CHOXWnd* w) { return std::make_unique<CHOXMonPlotObj>(w); }, {10, 10, 230, 56},
-         {10, 10, 242, 242}},
-        {"manual operation", [](CHOXWnd* w) { return std::make_unique<CHOXMonManOpern>(3, w); }, {10, 10, 70, 40},
+        {"plot", [](CHOXWnd* w) { return std::make_unique<CHOXMonPlotObj>(w); }, {10, 10, 230, 56}, {10, 10, 242, 242}},
+        {"manual operation",
+         [](CHOXWnd* w) { return std::make_unique<CHOXMonManOpern>(3, w); },
+         {10, 10, 70, 40},
          {10, 10, 70, 40}},
-        {"manual input status", [](CHOXWnd* w) { return std::make_unique<CHOXMonManInputStat>(w); },
-         {10, 10, 80, 150}, {10, 10, 160, 150}},
-        {"controller status", [](CHOXWnd* w) { return std::make_unique<CHOXMonKZQWStat>(w); }, {10, 10, 138, 110},
+        {"manual input status",
+         [](CHOXWnd* w) { return std::make_unique<CHOXMonManInputStat>(w); },
+         {10, 10, 80, 150},
+         {10, 10, 160, 150}},
+        {"controller status",
+         [](CHOXWnd* w) { return std::make_unique<CHOXMonKZQWStat>(w); },
+         {10, 10, 138, 110},
          {10, 10, 276, 110}},
-        {"program information", [](CHOXWnd* w) { return std::make_unique<CHOXMonProgInfo>(w); }, {10, 10, 185, 84},
+        {"program information",
+         [](CHOXWnd* w) { return std::make_unique<CHOXMonProgInfo>(w); },
+         {10, 10, 185, 84},
          {10, 10, 250, 84}},
         {"device status, bits",
-         [](CHOXWnd* w) { return std::make_unique<CHOXMonDevStat>(Settings{0, SV::kM, 0, 0, 0, 4}, w); },
-         {10, 10, 50, 90}, {10, 10, 50, 90}},
+         [](CHOXWnd* w) {
+             return std::make_unique<CHOXMonDevStat>(Settings{0, SV::kM, 0, 0, 0, 4}, w);
+         },
+         {10, 10, 50, 90},
+         {10, 10, 50, 90}},
         {"device status, words",
-         [](CHOXWnd* w) { return std::make_unique<CHOXMonDevStat>(Settings{0, SV::kD, 0, 0, 0, 8}, w); },
-         {10, 10, 154, 170}, {10, 10, 154, 170}},
+         [](CHOXWnd* w) {
+             return std::make_unique<CHOXMonDevStat>(Settings{0, SV::kD, 0, 0, 0, 8}, w);
+         },
+         {10, 10, 154, 170},
+         {10, 10, 154, 170}},
     };
     for (std::int32_t type : {ctype::kOneAxis, ctype::kTwoAxes, ctype::kInterpolated}) {
         NewDocument(type);

@@ -23,7 +23,10 @@ namespace {
 class MonPlotObjTest : public ::testing::Test, protected DocBuilder {};
 
 // Whether the point lies in the rectangle, edges included.
-bool Inside(const PlotPoint& p, const PlotRect& r) { return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom; }
+bool Inside(const PlotPoint& p, const PlotRect& r)
+{
+    return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
+}
 
 } // namespace
 
@@ -84,8 +87,7 @@ TEST_F(MonPlotObjTest, ZeroPointsAndScalesOfTheAxes)
         {"reversed limits", -100, 100, 100, 100, 50, 50},
         {"the whole 32-bit range", INT_MAX, INT_MIN, 100, 99, INT_MAX, 99},
         {"the whole range, the lowest position", INT_MAX, INT_MIN, 100, 99, INT_MIN, -100},
-        {"a range of one at the bottom", INT_MIN + 1, INT_MIN, 429496729600, -429496729400, INT_MAX,
-         429496729400},
+        {"a range of one at the bottom", INT_MIN + 1, INT_MIN, 429496729600, -429496729400, INT_MAX, 429496729400},
         {"a range of one at the top", INT_MAX, INT_MAX - 1, -429496729200, 429496729400, INT_MIN, -429496729600},
     };
     for (const Case& c : cases) {

@@ -84,7 +84,7 @@ TEST_F(MonWndKindsTest, WhileMonitoringOnlyTheKindsThatCanBeSeenAreMarkedSeen)
 {
     // Every other one lies beyond the painted 400 by 300.
     const std::vector<CRect> bounds = {
-        {10, 10, 138, 62},  {500, 10, 732, 242}, {150, 10, 210, 40}, {10, 400, 160, 540},
+        {10, 10, 138, 62},   {500, 10, 732, 242}, {150, 10, 210, 40},   {10, 400, 160, 540},
         {390, 10, 528, 110}, {10, 299, 250, 383}, {600, 600, 640, 680},
     };
     const std::vector<CHOXMonObj*> objects = OneOfEach(bounds);
