@@ -26,7 +26,7 @@ namespace {
 const QString kBlank = QStringLiteral("FlowChart 1(Blank)");
 
 // What drawing the record put on a device, in order: texts with their
-// places and lines with their ends.
+// places, lines with their ends, rectangles with their bounds.
 QStringList Drawn(CHOXFlowWnd& wnd)
 {
     RecordingPaintDevice device;
