@@ -230,13 +230,16 @@ public:
     void SetProgTextPos(int which, CPoint pos) { m_progTextPos.at(std::size_t(which)) = pos; }
     void SetProgTextShown(int which, bool shown);
 
+    // Monitor-object ids start here: the ids below are the monitor
+    // window's fixed ids.
+    static constexpr std::int32_t kFirstMonObjId = 20;
     // The id allocators' counters: the next id of each kind.
     struct IdCounters {
         std::int32_t symbol = 0;
         std::int32_t wire = 0;
         std::int32_t shape = 0;
         std::int32_t ole = 0;
-        std::int32_t monObj = 20;
+        std::int32_t monObj = kFirstMonObjId;
     };
     const IdCounters& GetIdCounters() const { return m_idCounters; }
     // Tests start the allocators where they need them.

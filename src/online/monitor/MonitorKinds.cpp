@@ -7,13 +7,6 @@
 namespace {
 constexpr ObjectKind kComing[] = {
     {.type = objtype::kOle, .helpContext = 0x10087},             // the embedded item's holder
-    {.type = objtype::kMonCurPos, .helpContext = 0x18079},       // current position
-    {.type = objtype::kMonPlotObj, .helpContext = 0x18073},      // plot
-    {.type = objtype::kMonDevStat, .helpContext = 0x18074},      // device status
-    {.type = objtype::kMonManOpern, .helpContext = 0x18075},     // manual operation
-    {.type = objtype::kMonManInputStat, .helpContext = 0x18076}, // manual input status
-    {.type = objtype::kMonKZQWStat, .helpContext = 0x18077},     // controller status
-    {.type = objtype::kMonProgInfo, .helpContext = 0x18078},     // program information
 };
 
 [[maybe_unused]] const bool kRegistered = [] {
