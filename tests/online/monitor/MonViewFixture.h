@@ -2,14 +2,14 @@
 // A document's monitor window shown in a monitor view hosted in memory,
 // driven by presses, moves, releases and keys given in document units
 // (converted to device pixels through the view, so one script runs at any
-// zoom and scroll), with commands by id; and buttons that only the tests
-// know, which write down what the view asks of them.
+// zoom and scroll), with commands by id.
 #include "app/ProgramState.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXRect.h"
 #include "chart/HOXUndo.h"
 #include "online/monitor/HOXMonView.h"
 #include "online/monitor/HOXMonWnd.h"
+#include "online/monitor/TestMonButton.h"
 #include "support/DocBuilder.h"
 #include "support/Scripted.h"
 
@@ -19,46 +19,6 @@
 #include <vector>
 
 namespace kt::test {
-
-// A monitor object with a button of its own kind: it writes each press,
-// release and opening into the log with its name. Held, it stays pressed
-// until released; waiting, it takes a double click.
-class CTestMonButton : public CHOXMonObj {
-public:
-    enum Kind { kPlain, kHeld, kWaiting };
-    CTestMonButton(std::string name, Kind kind, std::vector<std::string>* log, CHOXWnd* wnd)
-        : CHOXMonObj(wnd), m_name(std::move(name)), m_kind(kind), m_log(log)
-    {
-    }
-    bool IsHeldButton() const override { return m_kind == kHeld; }
-    bool WaitsForDoubleClick() const override { return m_kind == kWaiting; }
-    void OnLButtonDown(CHOXView* view, UINT flags, CPoint point) override
-    {
-        m_log->push_back("down " + m_name + At(view, point));
-        CHOXMonObj::OnLButtonDown(view, flags, point);
-    }
-    void OnLButtonUp(CHOXView* view, UINT flags, CPoint point) override
-    {
-        m_log->push_back("up " + m_name);
-        CHOXMonObj::OnLButtonUp(view, flags, point);
-    }
-    void OnOpen(UINT, CPoint point) override
-    {
-        m_log->push_back("open " + m_name + " " + std::to_string(point.x) + "," + std::to_string(point.y));
-    }
-
-private:
-    // The document point the press names.
-    static std::string At(CHOXView* view, CPoint point)
-    {
-        const CPoint p = view->ClientToDoc(point);
-        return " " + std::to_string(p.x) + "," + std::to_string(p.y);
-    }
-
-    std::string m_name;
-    Kind m_kind;
-    std::vector<std::string>* m_log;
-};
 
 // How the view shows the page: zoom step and scroll position.
 struct MonPlace {
