@@ -7,19 +7,20 @@
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
-#include "online/monitor/HOXMonWnd.h"
 #include "online/HOXProgressMsgDlg.h"
+#include "online/monitor/HOXCntrlItem.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "params/HOXParam.h"
 #include "platform/CompoundFile.h"
 #include "platform/DC.h"
+#include "platform/FileDialog.h"
+#include "platform/MDI.h"
 #include "platform/Messages.h"
 #include "platform/Resources.h"
 #include "platform/Strings.h"
 #include "platform/View.h"
 #include "plc/HOXFounSeq.h"
 #include "plc/HOXMcodeKzPlc.h"
-#include "platform/FileDialog.h"
-#include "platform/MDI.h"
 #include "res/CommandIds.h"
 #include "res/StringIds.h"
 #include "symbols/flow/HOXFlowMonInfo.h"
@@ -78,6 +79,9 @@ CHOXDoc::CHOXDoc()
 
 CHOXDoc::~CHOXDoc()
 {
+    // The holders that go with the monitor window take their items along;
+    // nothing is left to tell.
+    DetachItems();
     m_mapWindows.RemoveAll();
     m_pMonWnd.reset();
     ReleasePalette();

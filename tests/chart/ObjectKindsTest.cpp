@@ -38,9 +38,9 @@ constexpr int kObjectTypes[] = {
 
 // The kinds whose classes are still to come: type and help only. A class
 // that arrives takes its row off this list.
-const std::set<int> kComing = {objtype::kOle,         objtype::kMonCurPos,   objtype::kMonPlotObj,
-                               objtype::kMonDevStat,  objtype::kMonManOpern, objtype::kMonManInputStat,
-                               objtype::kMonKZQWStat, objtype::kMonProgInfo};
+const std::set<int> kComing = {objtype::kMonCurPos,   objtype::kMonPlotObj,      objtype::kMonDevStat,
+                               objtype::kMonManOpern, objtype::kMonManInputStat, objtype::kMonKZQWStat,
+                               objtype::kMonProgInfo};
 
 // The type an object of the archive answers, or 0 for an object that is no
 // placed object.

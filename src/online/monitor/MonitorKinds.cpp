@@ -6,7 +6,6 @@
 
 namespace {
 constexpr ObjectKind kComing[] = {
-    {.type = objtype::kOle, .helpContext = 0x10087},             // the embedded item's holder
     {.type = objtype::kMonCurPos, .helpContext = 0x18079},       // current position
     {.type = objtype::kMonPlotObj, .helpContext = 0x18073},      // plot
     {.type = objtype::kMonDevStat, .helpContext = 0x18074},      // device status
