@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <unordered_set>
 
 namespace {
 
@@ -171,26 +172,31 @@ std::vector<CHOXCntrlItem*> CHOXDoc::ReadItems(CArchive& ar, const CHOXMonWnd& m
         throw ArchiveError(ArchiveError::badCount,
                            "an item count of " + std::to_string(count) + " is larger than the data left can hold");
     std::vector<CHOXCntrlItem*> items;
+    std::unordered_set<const CHOXCntrlItem*> listed;
     for (DWORD i = 0; i < count; ++i) {
         const std::size_t at = ar.Position();
-        CObject* read = ar.ReadObject(RUNTIME_CLASS(CHOXCntrlItem));
-        auto* item = static_cast<CHOXCntrlItem*>(read);
+        auto* item = static_cast<CHOXCntrlItem*>(ar.ReadObject(RUNTIME_CLASS(CHOXCntrlItem)));
         if (item == nullptr)
             throw ArchiveError(ArchiveError::badClass,
                                "the item list has an empty entry at offset " + std::to_string(at));
-        if (std::find(items.begin(), items.end(), item) != items.end())
+        if (!listed.insert(item).second)
             throw ArchiveError(ArchiveError::sharedObject,
                                "the item list names one item twice (offset " + std::to_string(at) + ")");
         // An item read here first has no holder: the document keeps it.
-        if (ar.IsUnclaimed(item))
-            kept.push_back(std::unique_ptr<CHOXCntrlItem>(static_cast<CHOXCntrlItem*>(ar.Claim(item).release())));
+        if (ar.IsUnclaimed(item)) {
+            std::unique_ptr<CObject> owned = ar.Claim(item);
+            if (!owned)
+                throw ArchiveError(ArchiveError::sharedObject,
+                                   "the item at offset " + std::to_string(at) + " cannot be kept by the document");
+            kept.push_back(std::unique_ptr<CHOXCntrlItem>(static_cast<CHOXCntrlItem*>(owned.release())));
+        }
         items.push_back(item);
     }
 
     // What the holders write is listed too; a save would otherwise add it.
     for (const auto& [key, object] : monitor.GetOleMap()) {
         const CHOXCntrlItem* held = static_cast<const CHOXOle*>(object.get())->GetItem();
-        if (held != nullptr && std::find(items.begin(), items.end(), held) == items.end())
+        if (held != nullptr && !listed.contains(held))
             throw ArchiveError(ArchiveError::badIndex, "the embedded item " + std::to_string(held->GetItemNumber()) +
                                                            " on the monitor page is missing from the item list");
     }
