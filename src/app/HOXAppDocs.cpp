@@ -338,9 +338,9 @@ void CHOXApp::ActivateMonitorFrame()
 // ---------------------------------------------------------------------------
 // Messages
 
-void CHOXApp::ShowCommError(int code)
+void CHOXApp::ShowCommError(int code, const QString& detail)
 {
-    AfxMessageBox(CHOXCommLink::GetCommErrorMessage(code), MB_OK | MB_ICONHAND);
+    AfxMessageBox(CHOXCommLink::GetCommErrorMessage(code), MB_OK | MB_ICONHAND, detail);
 }
 
 // ---------------------------------------------------------------------------

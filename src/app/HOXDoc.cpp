@@ -100,6 +100,8 @@ QString CHOXDoc::ControllerTypeName(std::int32_t type)
     }
 }
 
+QString CHOXDoc::UntitledName() { return LoadStr(IDS_UNTITLED) + QStringLiteral(".") + LoadStr(IDS_HOX_EXTENSION); }
+
 // ---------------------------------------------------------------------------
 // Step map and small accessors
 
@@ -157,8 +159,6 @@ CMDIChildWnd* FrameOf(const CView* view)
     return app != nullptr && view != nullptr ? app->FrameOfView(view) : nullptr;
 }
 
-// How the questions name a document without a path: "Untitled.hox".
-QString UntitledName() { return LoadStr(IDS_UNTITLED) + QStringLiteral(".") + LoadStr(IDS_HOX_EXTENSION); }
 
 // The document template's filter.
 const char* const kHoxFilter = "Hox Files (*.hox)";

@@ -96,6 +96,8 @@ public:
     void SetControllerType(std::int32_t type) { m_nControllerType = type; }
     // The name of a controller type as the status bar shows it.
     static QString ControllerTypeName(std::int32_t type);
+    // How questions and new paths name a document without one: "Untitled.hox".
+    static QString UntitledName();
 
     // Window map and ids.
     CHOXFlowWnd* FindWindowByName(const QString& name) const;
@@ -242,13 +244,16 @@ public:
     void SetProgTextPos(int which, CPoint pos) { m_progTextPos.at(std::size_t(which)) = pos; }
     void SetProgTextShown(int which, bool shown);
 
+    // Monitor-object ids start here: the ids below are the monitor
+    // window's fixed ids.
+    static constexpr std::int32_t kFirstMonObjId = 20;
     // The id allocators' counters: the next id of each kind.
     struct IdCounters {
         std::int32_t symbol = 0;
         std::int32_t wire = 0;
         std::int32_t shape = 0;
         std::int32_t ole = 0;
-        std::int32_t monObj = 20;
+        std::int32_t monObj = kFirstMonObjId;
     };
     const IdCounters& GetIdCounters() const { return m_idCounters; }
     // Tests start the allocators where they need them.

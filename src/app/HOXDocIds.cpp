@@ -153,7 +153,8 @@ std::int32_t CHOXDoc::NewMonObjId()
         return m_idCounters.monObj++;
     }
     Searching().monObj = 1;
-    return SearchFreeId(20, 4020, std::vector<const ObjectMap*>{&m_pMonWnd->GetMonObjMap()}, 13649);
+    return SearchFreeId(kFirstMonObjId, kFirstMonObjId + 4000,
+                        std::vector<const ObjectMap*>{&m_pMonWnd->GetMonObjMap()}, 13649);
 }
 
 // ---------------------------------------------------------------------------

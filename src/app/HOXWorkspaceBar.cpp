@@ -3,6 +3,7 @@
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "params/HOXParam.h"
+#include "platform/CmdTarget.h"
 #include "platform/FrameWnd.h"
 #include "platform/Help.h"
 #include "platform/MenuResource.h"
@@ -327,7 +328,9 @@ void CHOXWorkspaceBar::OnContextMenu(HTREEITEM hit, CPoint screen)
         items.push_back(item);
     }
     const UINT chosen = m_host->TrackPopupMenu(items, screen);
-    if (chosen != 0 && m_pOwner != nullptr) m_pOwner->OnCmdMsg(chosen, CmdMode::Execute, nullptr);
+    // The entry's command runs once the tree's own event has returned, as
+    // every command the user chooses does: it rebuilds the tree's items.
+    if (chosen != 0 && m_pOwner != nullptr) PostCommand(chosen);
 }
 
 void CHOXWorkspaceBar::OnDblClkTree(HTREEITEM hit)

@@ -27,6 +27,11 @@ CHOXFlowWnd::CHOXFlowWnd(CHOXDoc* doc) : CHOXWnd(doc) {}
 
 CHOXFlowWnd::~CHOXFlowWnd()
 {
+    // The objects shown from another record stay there; records showing this
+    // one's show their own again.
+    RemoveAllMaps();
+    for (CHOXFlowWnd* shower : m_showers) shower->m_pShown = nullptr;
+    m_showers.clear();
     // Tearing a record down gives nothing back and touches no other object:
     // the objects only go, nodes first, then wires, then symbols.
     m_mapNodes.RemoveAll();
@@ -114,13 +119,49 @@ void CHOXFlowWnd::AddConnect(std::unique_ptr<CHOXDrawObj> wire) { PutInMap(m_map
 
 std::unique_ptr<CHOXDrawObj> CHOXFlowWnd::RemoveConnect(WORD id) { return m_mapConnects.Take(id); }
 
-CHOXDrawObj* CHOXFlowWnd::LookupConnect(WORD id) const { return FindInMap(m_mapConnects, id); }
+CHOXDrawObj* CHOXFlowWnd::LookupObject(WORD id) const { return FindInMap(GetShownRecord().m_mapObjects, id); }
+
+CHOXDrawObj* CHOXFlowWnd::LookupConnect(WORD id) const { return FindInMap(GetShownRecord().m_mapConnects, id); }
 
 void CHOXFlowWnd::AddNode(std::unique_ptr<CHOXDrawObj> node) { PutInMap(m_mapNodes, std::move(node)); }
 
 std::unique_ptr<CHOXDrawObj> CHOXFlowWnd::RemoveNode(WORD id) { return m_mapNodes.Take(id); }
 
-CHOXDrawObj* CHOXFlowWnd::LookupNode(WORD id) const { return FindInMap(m_mapNodes, id); }
+CHOXDrawObj* CHOXFlowWnd::LookupNode(WORD id) const { return FindInMap(GetShownRecord().m_mapNodes, id); }
+
+// ---------------------------------------------------------------------------
+// Showing another record's objects
+
+const CHOXFlowWnd& CHOXFlowWnd::GetShownRecord() const
+{
+    return m_pShown != nullptr ? m_pShown->GetShownRecord() : *this;
+}
+
+CHOXFlowWnd& CHOXFlowWnd::ShownRecord() { return m_pShown != nullptr ? m_pShown->ShownRecord() : *this; }
+
+void CHOXFlowWnd::CopyMapsFrom(CHOXFlowWnd& other)
+{
+    RemoveAllMaps();
+    // The records that show others are never shown themselves, so the
+    // showing never runs in a circle.
+    CHOXFlowWnd& source = other.ShownRecord();
+    if (&source != this) {
+        m_pShown = &source;
+        source.m_showers.push_back(this);
+    }
+    if (GetBaseRect() == nullptr || other.GetBaseRect() == nullptr) return;
+    const CRect sheet = other.GetBaseRect()->GetRect();
+    GetBaseRect()->m_position = sheet;
+    if (m_pView != nullptr)
+        m_pView->SetScrollSizes(m_pView->DocToClient(CSize(sheet.Width() + 15, sheet.Height() + 15)));
+}
+
+void CHOXFlowWnd::RemoveAllMaps()
+{
+    if (m_pShown == nullptr) return;
+    std::erase(m_pShown->m_showers, this);
+    m_pShown = nullptr;
+}
 
 const ObjectMap* CHOXFlowWnd::GetMapOfKind(std::int32_t kind) const
 {
@@ -161,20 +202,21 @@ ObjectExtent CHOXFlowWnd::GetObjectExtent() const
 
 CHOXDrawObj* CHOXFlowWnd::ObjectAt(CPoint point)
 {
+    const CHOXFlowWnd& shown = GetShownRecord();
     const CRect square(point.x - 10, point.y - 10, point.x + 10, point.y + 10);
-    for (auto& [id, object] : m_mapObjects)
+    for (auto& [id, object] : shown.m_mapObjects)
         if (object->Intersects(square)) return object.get();
-    for (auto& [id, node] : m_mapNodes)
+    for (auto& [id, node] : shown.m_mapNodes)
         if (node->Intersects(square)) return node.get();
     // The jump-end markers of wires that end at nodes, then the wires by
     // their segments rather than by their bounds.
-    for (auto& [id, wire] : m_mapConnects) {
+    for (auto& [id, wire] : shown.m_mapConnects) {
         const auto* connect = dynamic_cast<const CHOXConnect*>(wire.get());
         if (connect == nullptr || connect->GetTargetKind() != CHOXConnect::kTargetNode) continue;
         if (connect->GetJumpEnd() == nullptr) continue;
         if (connect->GetJumpEnd()->Intersects(square)) return connect->GetJumpEnd();
     }
-    for (auto& [id, wire] : m_mapConnects) {
+    for (auto& [id, wire] : shown.m_mapConnects) {
         const auto* connect = dynamic_cast<const CHOXConnect*>(wire.get());
         if (connect != nullptr ? connect->HitsRect(square) : wire->Intersects(square)) return wire.get();
     }
@@ -190,7 +232,9 @@ void CHOXFlowWnd::Draw(CDC* pDC)
     // While monitoring each symbol's frame shows whether the monitored step
     // is in it: the mark of the axis this window follows, else its state.
     const bool monitoring = m_pDocument != nullptr && !m_pDocument->IsEditMode();
-    for (auto it = m_mapObjects.rbegin(); it != m_mapObjects.rend(); ++it) {
+    // The objects of the record this one shows, framed by this one's flags.
+    const CHOXFlowWnd& record = GetShownRecord();
+    for (auto it = record.m_mapObjects.rbegin(); it != record.m_mapObjects.rend(); ++it) {
         it->second->Draw(pDC);
         const auto* symbol = monitoring ? dynamic_cast<const CHOXSymbol*>(it->second.get()) : nullptr;
         if (symbol == nullptr) continue;
@@ -204,14 +248,14 @@ void CHOXFlowWnd::Draw(CDC* pDC)
             pDC->FrameRect(symbol->GetRect(), RGB(0, 0, 0), 1);
     }
     if (symbolHandles) {
-        for (auto it = m_mapObjects.rbegin(); it != m_mapObjects.rend(); ++it)
+        for (auto it = record.m_mapObjects.rbegin(); it != record.m_mapObjects.rend(); ++it)
             if (m_pView->IsSelected(it->second.get())) it->second->DrawTracker(pDC);
     }
-    for (auto it = m_mapConnects.rbegin(); it != m_mapConnects.rend(); ++it) {
+    for (auto it = record.m_mapConnects.rbegin(); it != record.m_mapConnects.rend(); ++it) {
         it->second->Draw(pDC);
         if (handles && m_pView->IsSelected(it->second.get())) it->second->DrawTracker(pDC);
     }
-    for (auto it = m_mapNodes.rbegin(); it != m_mapNodes.rend(); ++it) {
+    for (auto it = record.m_mapNodes.rbegin(); it != record.m_mapNodes.rend(); ++it) {
         it->second->Draw(pDC);
         if (handles && m_pView->IsSelected(it->second.get())) it->second->DrawTracker(pDC);
     }

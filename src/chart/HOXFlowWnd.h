@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class CHOXPin;
 class CHOXSymbol;
 
@@ -28,6 +30,8 @@ public:
     const QString& GetName() const { return m_strName; }
     const QString& GetDescription() const { return m_strDescription; }
 
+    // Lookups by id find the objects the record shows.
+    CHOXDrawObj* LookupObject(WORD id) const override;
     ObjectMap& GetConnectMap() { return m_mapConnects; }
     const ObjectMap& GetConnectMap() const { return m_mapConnects; }
     void AddConnect(std::unique_ptr<CHOXDrawObj> wire);
@@ -64,6 +68,19 @@ public:
     // chart holds too are the caller's to mark again.
     void GiveBackNumbers();
 
+    // Shows the other record's symbols, wires and nodes on a sheet of the
+    // other's size, without owning them: they stay the other's, with their
+    // owner, ids and numbers. Drawing, hit tests and lookups by id meet them
+    // in the other's order. The maps the record owns are left alone, so the
+    // document, walking its records' maps, never meets an object twice.
+    void CopyMapsFrom(CHOXFlowWnd& other);
+    // Shows no other record's objects any more; nothing is deleted, removed
+    // or given back.
+    void RemoveAllMaps();
+    // The record whose objects this one shows: itself unless it shows
+    // another's.
+    const CHOXFlowWnd& GetShownRecord() const;
+
     // Monitor display flags: while monitoring, the symbols' first, second or
     // third monitor mark decides their frame.
     std::int32_t m_nDisplayFirst = 0;
@@ -77,8 +94,15 @@ private:
     // document uses; -1 (after the message) when all are taken.
     std::int32_t FreeSymbolIdBesidesMine() const;
 
+    CHOXFlowWnd& ShownRecord();
+
     ObjectMap m_mapConnects;
     ObjectMap m_mapNodes;
+    // The record whose objects this one shows, and the records that show
+    // this one's: neither owns the other, and whichever goes first ends the
+    // showing.
+    CHOXFlowWnd* m_pShown = nullptr;
+    std::vector<CHOXFlowWnd*> m_showers;
     QString m_strName;
     QString m_strDescription;
 };

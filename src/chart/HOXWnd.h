@@ -79,7 +79,9 @@ public:
     // Takes the object out of the map and hands it to the caller; null when
     // the id is not there.
     std::unique_ptr<CHOXDrawObj> RemoveObject(WORD id);
-    CHOXDrawObj* LookupObject(WORD id) const;
+    // The object of that id among those the record shows (its own unless it
+    // shows another record's), or null.
+    virtual CHOXDrawObj* LookupObject(WORD id) const;
 
     // The maps by the kinds of the undo store's records (CHOXUndoRecord):
     // the object map holds the symbols here; the flow chart adds wires and

@@ -226,7 +226,7 @@ void CHOXProgReader::PreScanLabels()
         // Only an "O" label says its axis; anything else leaves this.
         int axis = -1;
         int subtask = 0;
-        if (!ParseLabelStatement(label, number, type, axis, subtask) || axis != 2) continue;
+        if (!ParseLabelStatement(label, number, type, axis, subtask) || axis != axis::kBoth) continue;
         m_controllerType = ctype::kInterpolated;
         return;
     }

@@ -189,8 +189,8 @@ private:
     int Read();
     // Messages of the read come with the arrow; the wait cursor returns
     // after them while the read goes on.
-    int Say(const QString& text, UINT style);
-    int Say(UINT message, UINT style);
+    int Say(const QString& text, UINT style, const QString& detail = QString());
+    int Say(UINT message, UINT style, const QString& detail = QString());
     void ShowCommError(int code);
     void ClosePort();
     void CloseProgress();
@@ -218,6 +218,8 @@ private:
     std::unique_ptr<CCommMan, OnlineDeleter> m_pComm;
     std::unique_ptr<CHOXProgressMsgDlg, OnlineDeleter> m_pProgress;
     bool m_portOpen = false;
+    // The port the read's link opened, named in the details of its failures.
+    QString m_strPort;
     // The read's wait cursor while it runs.
     CHOXWaitCursor* m_pWait = nullptr;
     // Set by ReadParams when a block read differs from what the document

@@ -1,6 +1,7 @@
 #include "online/HOXComPortDlg.h"
 
 #include "app/HOXWaitCursor.h"
+#include "online/HOXCommLink.h"
 #include "online/comm/CommDiag.h"
 #include "online/comm/CommMan.h"
 #include "platform/Help.h"
@@ -58,12 +59,15 @@ void CHOXComPortDlg::OnTest()
             answered = comm.mfi_Diagnosis(&diag);
         }
     }
+    // A failure also says where the tested port leads and why.
+    const QString port = PortNameOf(m_nPort);
     if (opened != 0) {
-        AfxMessageBox(kMsgOpenFailed, MB_OK | MB_ICONHAND);
+        AfxMessageBox(kMsgOpenFailed, MB_OK | MB_ICONHAND,
+                      CHOXCommLink::DescribePort(port, comm.mfi_GetCommErrorReason()));
     } else if (answered == 0) {
         AfxMessageBox(kMsgConnected, MB_OK | MB_ICONINFORMATION);
     } else {
-        AfxMessageBox(kMsgNoResponse, MB_OK | MB_ICONHAND);
+        AfxMessageBox(kMsgNoResponse, MB_OK | MB_ICONHAND, CHOXCommLink::DescribePort(port));
     }
     comm.mfi_Close();
 }

@@ -108,7 +108,7 @@ bool CHOXCommLink::VerifyParameterBlocks()
             m_strDetail = QStringLiteral("Parameter %1%2 differs: controller %3, document %4.")
                               .arg(FirstParameterOf(block) + index)
                               .arg(block == CHOXParam::blockCommon ? QString()
-                                                                   : (axis == 0 ? QStringLiteral(" of the X axis")
+                                                                   : (axis == axis::kX ? QStringLiteral(" of the X axis")
                                                                                 : QStringLiteral(" of the Y axis")))
                               .arg(*theirs)
                               .arg(*mine);

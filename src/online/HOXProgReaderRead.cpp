@@ -9,6 +9,7 @@
 #include "app/HOXDoc.h"
 #include "app/HOXWaitCursor.h"
 #include "app/MainFrame.h"
+#include "chart/ControllerType.h"
 #include "online/HOXCommLink.h"
 #include "online/HOXProgressMsgDlg.h"
 #include "online/HOXSelFileDlg.h"
@@ -45,8 +46,6 @@ constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;
 
 // The outcomes of the file decision.
 enum FileCase { kNoValidName = 0, kNotFound = 1, kNotMatching = 2, kTaken = 3 };
-
-QString UntitledName() { return LoadStr(13004) + QStringLiteral(".") + LoadStr(13005); }
 
 QString Join(const QString& directory, const QString& name) { return directory + u'/' + name; }
 
@@ -105,21 +104,25 @@ QString CHOXProgReader::FindInDirectory(const QString& directory, const QString&
 // ---------------------------------------------------------------------------
 // Messages, the port and the progress window
 
-int CHOXProgReader::Say(const QString& text, UINT style)
+int CHOXProgReader::Say(const QString& text, UINT style, const QString& detail)
 {
     ArrowWhile arrow(m_pWait);
-    return AfxMessageBox(text, style);
+    return AfxMessageBox(text, style, detail);
 }
 
-int CHOXProgReader::Say(UINT message, UINT style) { return Say(LoadStr(message), style); }
+int CHOXProgReader::Say(UINT message, UINT style, const QString& detail)
+{
+    return Say(LoadStr(message), style, detail);
+}
 
 void CHOXProgReader::ShowCommError(int code)
 {
     ArrowWhile arrow(m_pWait);
+    const QString detail = CHOXCommLink::DescribePort(m_strPort);
     if (CHOXApp* app = CHOXApp::Get())
-        app->ShowCommError(code);
+        app->ShowCommError(code, detail);
     else
-        AfxMessageBox(CHOXCommLink::GetCommErrorMessage(code), MB_OK | MB_ICONHAND);
+        AfxMessageBox(CHOXCommLink::GetCommErrorMessage(code), MB_OK | MB_ICONHAND, detail);
 }
 
 void CHOXProgReader::ClosePort()
@@ -157,14 +160,19 @@ int CHOXProgReader::Read()
         Say(message, kFailure);
         return 0;
     };
+    // A failure of the link itself also says where the port leads.
+    const auto failOnLink = [this](UINT message, const QString& reason = QString()) {
+        Say(message, kFailure, CHOXCommLink::DescribePort(m_strPort, reason));
+        return 0;
+    };
     ResetJumpCounts();
     m_paramsChanged = false;
     m_pComm.reset(std::make_unique<CCommMan>().release());
-    const QString port = m_pDoc != nullptr ? m_pDoc->GetComPortName() : QString();
-    if (m_pComm->mfi_Open(port) != 0) return fail(kMsgOpenFailed);
+    m_strPort = m_pDoc != nullptr ? m_pDoc->GetComPortName() : QString();
+    if (m_pComm->mfi_Open(m_strPort) != 0) return failOnLink(kMsgOpenFailed, m_pComm->mfi_GetCommErrorReason());
     m_portOpen = true;
     int type = 0;
-    if (m_pComm->mfi_GetKZQWType(type) != 0) return fail(kMsgNotResponding);
+    if (m_pComm->mfi_GetKZQWType(type) != 0) return failOnLink(kMsgNotResponding);
     m_controllerType = type;
 
     m_pProgress.reset(std::make_unique<CHOXProgressMsgDlg>().release());
@@ -172,17 +180,17 @@ int CHOXProgReader::Read()
     m_pProgress->Create();
 
     QString name;
-    if (m_pComm->mfi_GetFileName(name) != 0) return fail(kMsgFileNameFailed);
+    if (m_pComm->mfi_GetFileName(name) != 0) return failOnLink(kMsgFileNameFailed);
     name = name.toLower();
     QString text;
     const int read = m_pComm->mfi_ReadProgram(text);
     if (read == kResultParamsUndefined) return fail(kMsgParamsUndefined);
-    if (read != 0) return fail(kMsgReadFailed);
+    if (read != 0) return failOnLink(kMsgReadFailed);
 
     CMainFrame::ChangeToFileDir();
     const QString directory = QDir::currentPath();
     if (text.isEmpty()) {
-        if (!MakeNewDocument(Join(directory, UntitledName())) || FinishParameters() == 0) return 0;
+        if (!MakeNewDocument(Join(directory, CHOXDoc::UntitledName())) || FinishParameters() == 0) return 0;
         Say(kMsgNoProgram, kNotice);
         return 1;
     }
@@ -201,7 +209,7 @@ int CHOXProgReader::Read()
     if (generate) {
         CHOXApp* app = CHOXApp::Get();
         if (app != nullptr && app->GetDocument() != nullptr && !app->CloseOpenDocument()) return 0;
-        if (!MakeNewDocument(Join(directory, state == kNotFound ? name : UntitledName()))) return 0;
+        if (!MakeNewDocument(Join(directory, state == kNotFound ? name : CHOXDoc::UntitledName()))) return 0;
     }
     if (FinishParameters() == 0) return 0;
     // The parameters of a file taken as it stood are the controller's now.
@@ -297,11 +305,11 @@ int CHOXProgReader::ReadParams()
     if (!m_pComm || m_pDoc == nullptr) return 0;
     CHOXParam& param = m_pDoc->GetParam();
     const std::pair<UINT, int> blocks[] = {
-        {CHOXParam::blockAxisA, 0}, {CHOXParam::blockAxisB, 0}, {CHOXParam::blockCommon, 0},
-        {CHOXParam::blockAxisA, 1}, {CHOXParam::blockAxisB, 1},
+        {CHOXParam::blockAxisA, axis::kX}, {CHOXParam::blockAxisB, axis::kX}, {CHOXParam::blockCommon, axis::kX},
+        {CHOXParam::blockAxisA, axis::kY}, {CHOXParam::blockAxisB, axis::kY},
     };
     for (const auto& [block, axis] : blocks) {
-        if (axis == 1 && param.IsOneAxisModel()) break;
+        if (axis == axis::kY && param.IsOneAxisModel()) break;
         std::vector<std::int32_t> values(CHOXParam::GetTransferBlockSize(block));
         // The library answers -1 for every failure and records the cause;
         // any other result but 0 is no block either.

@@ -14,10 +14,11 @@
 #include "chart/HOXUndo.h"
 #include "chart/RecordingPainter.h"
 #include "online/monitor/HOXCntrlItem.h"
-#include "online/monitor/HOXMonObj.h"
+#include "online/monitor/HOXMonCurPos.h"
 #include "online/monitor/HOXMonView.h"
 #include "online/monitor/HOXMonWnd.h"
 #include "online/monitor/HOXOle.h"
+#include "online/monitor/MonObjIds.h"
 #include "platform/Archive.h"
 #include "platform/CompoundFile.h"
 #include "platform/DC.h"
@@ -49,8 +50,8 @@ const CRect kEmptyBounds(250, 100, 300, 140); // holder 0, without item
 const CRect kGoneBounds(350, 20, 420, 60);    // holder 2, deleted: item 2 kept alone
 
 // Classes and objects of the file before the first holder's class: the
-// monitor window, its sheet, the rectangle and the monitor object, and what
-// the document writes before them.
+// monitor window, its sheet and the rectangle, and what the document writes
+// before them.
 constexpr int kHolderClass = 7;
 // After it: the first holder, the item's class, item 1, the second holder.
 constexpr int kItemClass = kHolderClass + 2;
@@ -115,8 +116,8 @@ std::vector<Entry> Storages()
     };
 }
 
-// Fills the document's monitor page and gives its archive: a rectangle, a
-// monitor object, the holder without item, the holder with item 1, and the
+// Fills the document's monitor page and gives its archive: a rectangle, the
+// current position, the holder without item, the holder with item 1, and the
 // holder of item 2, which is deleted before the save.
 QByteArray EmbeddedContents(CHOXDoc& doc)
 {
@@ -126,10 +127,10 @@ QByteArray EmbeddedContents(CHOXDoc& doc)
     auto rect = std::make_unique<CHOXRect>(CRect(20, 20, 200, 120), mon);
     rect->SetId(static_cast<DWORD>(doc.NewShapeId()));
     mon->AddShape(std::move(rect));
-    auto monObj = std::make_unique<CHOXMonObj>(mon);
-    monObj->m_position = CRect(20, 160, 200, 260);
-    monObj->SetId(static_cast<DWORD>(doc.NewMonObjId()));
-    mon->AddMonObj(std::move(monObj));
+    auto position = std::make_unique<CHOXMonCurPos>(mon);
+    position->m_position.OffsetRect(10, 150);
+    position->SetId(monid::kCurPos);
+    mon->AddMonObj(std::move(position));
     for (const CRect& bounds : {kEmptyBounds, kHeldBounds, kGoneBounds}) {
         auto holder = std::make_unique<CHOXOle>(bounds, mon);
         holder->SetId(static_cast<DWORD>(doc.NewOleId()));
@@ -240,7 +241,8 @@ TEST_F(EmbeddedItemsTest, TheFileOpensWithItsHoldersAndItemsAndSavesBackUnchange
     std::vector<QRect> outlines;
     for (const auto& shape : device.Record().rects)
         if (shape.brush.style() == Qt::NoBrush) outlines.push_back(shape.rect.toAlignedRect());
-    EXPECT_EQ(outlines, (std::vector<QRect>{QRect(250, 20, 80, 60), QRect(250, 100, 50, 40)}));
+    // The holders' placeholders, then the current position's outline.
+    EXPECT_EQ(outlines, (std::vector<QRect>{QRect(250, 20, 80, 60), QRect(250, 100, 50, 40), QRect(20, 160, 128, 52)}));
 
     ASSERT_TRUE(opened->OnSaveDocument(Path("again.hox")));
     const std::optional<CompoundFile> original = CompoundFile::Open(Path("embedded.hox"), nullptr);

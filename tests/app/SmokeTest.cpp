@@ -459,8 +459,9 @@ TEST_F(SmokeTest, TheMainRoadThroughTheRealWindows)
     ChooseFromMenu(QStringLiteral("KZ-&QW"), ID_CONTROLLER_VERIFY);
     ASSERT_TRUE(RunUntil([&pilot] { return pilot.Done() && QApplication::activeModalWidget() == nullptr; }));
 
-    // A change, then the main window's close: the save question, answered
-    // No, and the program ends without writing the file again.
+    // A change, then File > New from the menu with the mouse: the save
+    // question, answered No, and a new document in place of the old one
+    // (the menu bar is rebuilt while the File menu's item is still running).
     Drag(area, QPoint(150, 140), QPoint(250, 140));
     ASSERT_TRUE(Doc()->IsModified());
     const QByteArray saved = [&hox] {
@@ -470,12 +471,32 @@ TEST_F(SmokeTest, TheMainRoadThroughTheRealWindows)
     const QString question = QStringLiteral("Save changes to %1?").arg(hox);
     pilot.Then("the save question", [question] { return ModalMessage(question) != nullptr; },
                [question] { AnswerMessage(ModalMessage(question), QMessageBox::No, "No to saving"); });
+    pilot.Then("the controller type again", [] { return ModalDialog(2060) != nullptr; },
+               [] { ClickDialogButton(ModalDialog(2060), IDOK, "OK of the controller type"); });
+    const CHOXDoc* pressed = Doc();
+    ChooseFromMenu(QStringLiteral("&File"), ID_FILE_NEW);
+    ASSERT_TRUE(RunUntil([this, &pilot] { return pilot.Done() && QApplication::activeModalWidget() == nullptr; }));
+    ASSERT_NE(Doc(), nullptr);
+    EXPECT_NE(Doc(), pressed);
+    EXPECT_TRUE(Doc()->GetPathName().isEmpty());
+    QCoreApplication::processEvents();
+
+    // A change in the new document, then the main window's close: its save
+    // question, answered No, and the program ends without writing a file.
+    area = ChartArea();
+    area->window()->activateWindow();
+    Drag(area, QPoint(150, 40), QPoint(250, 60));
+    ASSERT_TRUE(Doc()->IsModified());
+    const QString untitled = QStringLiteral("Save changes to %1?").arg(Doc()->UntitledName());
+    pilot.Then("the new document's save question", [untitled] { return ModalMessage(untitled) != nullptr; },
+               [untitled] { AnswerMessage(ModalMessage(untitled), QMessageBox::No, "No to saving it"); });
     Window()->close();
     ASSERT_TRUE(RunUntil([&pilot] { return pilot.Done(); }));
     EXPECT_EQ(m_app->GetDocument(), nullptr);
     QFile again(hox);
     ASSERT_TRUE(again.open(QIODevice::ReadOnly));
     EXPECT_EQ(again.readAll(), saved);
+    EXPECT_EQ(QDir(m_documents).entryList(QDir::Files).size(), 2);
     m_app->ExitInstance();
     m_app.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -102,11 +102,13 @@ TEST_F(PortAndTuningTest, TestSaysWhetherAControllerAnswersAndChangesNothing)
         bool responding;
         const char* text;
         UINT style;
+        // What a failure's detail says of the tested port; null: no detail.
+        const char* port;
     } rows[] = {
-        {"a controller answers", 0, true, kConnected, kInformation},
-        {"the other port to it", 1, true, kConnected, kInformation},
-        {"nothing answers", 0, false, kNoResponse, kStop},
-        {"the port leads nowhere", 2, true, kOpenFailed, kStop},
+        {"a controller answers", 0, true, kConnected, kInformation, nullptr},
+        {"the other port to it", 1, true, kConnected, kInformation, nullptr},
+        {"nothing answers", 0, false, kNoResponse, kStop, "Port COM1 leads to the simulated controller"},
+        {"the port leads nowhere", 2, true, kOpenFailed, kStop, "Port COM3 leads nowhere"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -127,6 +129,14 @@ TEST_F(PortAndTuningTest, TestSaysWhetherAControllerAnswersAndChangesNothing)
         });
         EXPECT_EQ(S("COM4"), Main()->GetComPort());
         EXPECT_TRUE(IsArrow());
+        ASSERT_EQ(1u, messages.seen.size());
+        const QString detail = messages.seen[0].detail;
+        if (row.port == nullptr) {
+            EXPECT_TRUE(detail.isEmpty()) << detail.toStdString();
+        } else {
+            EXPECT_TRUE(detail.contains(S(row.port))) << detail.toStdString();
+            EXPECT_TRUE(detail.contains(S("[Ports]"))) << detail.toStdString();
+        }
         const QStringList expected = row.radio < 2 ? QStringList{S("Diagnosis")} : QStringList{};
         if (row.responding) {
             EXPECT_EQ(expected, Operations());

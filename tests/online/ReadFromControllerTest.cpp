@@ -559,6 +559,7 @@ TEST_F(ReadFromControllerTest, EachFailureSaysWhyAndLeavesNoDocumentBeforeThePar
     const char* const kNoResponse =
         "ERROR :  No Response from the Target Device.\nCheck the connections with the DA-ZU.";
     const char* const kReadFailed = "Failed to read the contents from DA-ZU";
+    static constexpr const char* kToTheSimulator = "Port COM1 leads to the simulated controller";
     const struct {
         const char* what;
         std::function<void()> arrange;
@@ -566,9 +567,12 @@ TEST_F(ReadFromControllerTest, EachFailureSaysWhyAndLeavesNoDocumentBeforeThePar
         bool progress; // shown before the failure
         // The parameter blocks read before it: -1 no document at all.
         int blocksRead;
+        // What the detail says of the port; null: no detail (the controller
+        // answered, and what it said is the fault).
+        const char* port = kToTheSimulator;
     } rows[] = {
         {"the port leads nowhere", [this] { Main()->SetComPort(S("COM2")); }, "Erron opening in the communication port",
-         false, -1},
+         false, -1, "Port COM2 leads nowhere"},
         {"no answer to the type", [] { Sim().SetSwitch(CSimController::Responding, false); },
          "KZQW Device is not responding,Check Connections", false, -1},
         {"the type refused", [] { Faults().Add(Fault(CSimFault::ForcedResult, commproto::GetKZQWType, 779)); },
@@ -578,7 +582,7 @@ TEST_F(ReadFromControllerTest, EachFailureSaysWhyAndLeavesNoDocumentBeforeThePar
         {"the file name damaged", [] { Faults().Add(Fault(CSimFault::LostByte, commproto::GetFileName)); },
          "Error in getting file name", true, -1},
         {"undefined parameters", [] { Sim().SetSwitch(CSimController::ParamsDefined, false); },
-         "Undefined system parameter settings were read from DA-ZU.\nRead after initialising DA-ZU.", true, -1},
+         "Undefined system parameter settings were read from DA-ZU.\nRead after initialising DA-ZU.", true, -1, nullptr},
         {"the program without reply", [] { Faults().Add(Fault(CSimFault::NoReply, commproto::ReadProgramBegin)); },
          kReadFailed, true, -1},
         {"the program cut",
@@ -601,7 +605,7 @@ TEST_F(ReadFromControllerTest, EachFailureSaysWhyAndLeavesNoDocumentBeforeThePar
          "ERROR :  Over run error .", true, 1},
         // An I/O number of X's second block whose octal digits do not fit.
         {"a block the document cannot hold", [] { SetBlockValue(CHOXParam::blockAxisB, 0, 1, INT32_MAX); }, kReadFailed,
-         true, 1},
+         true, 1, nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -621,6 +625,12 @@ TEST_F(ReadFromControllerTest, EachFailureSaysWhyAndLeavesNoDocumentBeforeThePar
         });
         Read();
         ExpectEnd(dialogs, row.what, row.progress);
+        ASSERT_EQ(1u, messages.seen.size());
+        if (row.port == nullptr) {
+            EXPECT_TRUE(messages.seen[0].detail.isEmpty()) << messages.seen[0].detail.toStdString();
+        } else {
+            EXPECT_TRUE(messages.seen[0].detail.contains(S(row.port))) << messages.seen[0].detail.toStdString();
+        }
         Faults().Clear();
         Sim().SetSwitch(CSimController::Responding, true);
         if (row.blocksRead < 0) {

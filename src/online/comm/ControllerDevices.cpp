@@ -38,9 +38,9 @@ bool IsValidDevice(int code, int count, bool oneAxis, int fileRegisters)
     }
 }
 
-bool IsWriteProtected(int number, bool wide)
+bool IsWriteProtected(std::int64_t number, bool wide)
 {
-    const auto one = [](int n) {
+    const auto one = [](std::int64_t n) {
         if (n < kSpecialBase) return false;
         if (n == 9000 || n == 9004 || n == 9005 || n == 9010 || n == 9014 || n == 9015 || n == 9023 || n == 9025)
             return false;

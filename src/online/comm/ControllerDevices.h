@@ -17,6 +17,8 @@
 // per value, low word first: DD n is D n / D n+1, and one Z value is the
 // register pair Z n / Z n+1; consecutive values step by two registers. A
 // 16-bit code read with an index gives each register sign-extended.
+#include <cstdint>
+
 namespace ctrldev {
 
 enum Code : int {
@@ -52,8 +54,9 @@ int RegistersPerValue(int code);
 bool IsValidDevice(int code, int count, bool oneAxis, int fileRegisters);
 
 // Special data registers (9000 and up) that a program may not write; with
-// `wide` the pair number / number + 1 is protected when either is.
-bool IsWriteProtected(int number, bool wide);
+// `wide` the pair number / number + 1 is protected when either is. Numbers
+// from files may lie anywhere in the 32-bit range.
+bool IsWriteProtected(std::int64_t number, bool wide);
 
 // 17 -> 15; -1 for a negative number or one with a digit 8 or 9.
 int OctalDigitsToCount(int number);

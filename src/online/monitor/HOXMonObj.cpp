@@ -71,6 +71,15 @@ void CHOXMonObj::UpdateVisibility(CDC* pDC)
     m_nVisible.store(pDC != nullptr && RectVisible(*pDC, m_position) ? 1 : 0, std::memory_order_relaxed);
 }
 
+void CHOXMonObj::DrawOutline(CDC* pDC) const
+{
+    const QPen oldPen = pDC->SelectPen(MakePen(m_nDragging != 0 ? PS_DOT : PS_SOLID, 1, RGB(0, 0, 0)));
+    const QBrush oldBrush = pDC->SelectBrush(QBrush(Qt::NoBrush));
+    pDC->Rectangle(m_position);
+    pDC->SelectPen(oldPen);
+    pDC->SelectBrush(oldBrush);
+}
+
 void CHOXMonObj::OnLButtonDown(CHOXView* view, UINT flags, CPoint point)
 {
     if (!InEditMode(m_pWnd)) return;

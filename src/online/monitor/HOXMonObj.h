@@ -26,12 +26,21 @@ public:
     void SetWnd(CHOXWnd* wnd) override;
 
     // While monitoring: whether the object's bounds are visible in the
-    // device context it is drawn on (only visible objects are polled).
+    // device context it is drawn on (only visible objects are polled). The
+    // monitor window asks it before each drawing of the object.
     void UpdateVisibility(CDC* pDC);
     bool IsVisible() const { return m_nVisible.load(std::memory_order_relaxed) != 0; }
     bool IsOneAxis() const { return m_nOneAxis != 0; }
 
+    // After its window record was loaded and the owners set: what the object
+    // derives from its stored settings.
+    virtual void PrepareAfterLoad() {}
+
 protected:
+    // The bounds framed by a thin black pen, dotted while the object is
+    // dragged; nothing filled.
+    void DrawOutline(CDC* pDC) const;
+
     // 1 when the owner's document drives one axis (controller type 0).
     std::int32_t m_nOneAxis = 0;
     // Written by drawing, read by the monitoring thread: one word, no lock.

@@ -1,5 +1,6 @@
 #include "online/monitor/HOXMonWnd.h"
 
+#include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXShape.h"
 #include "chart/HOXUndo.h"
@@ -94,6 +95,9 @@ void CHOXMonWnd::Serialize(CArchive& ar)
     SetOwner(m_mapShapes, this);
     SetOwner(m_mapOle, this);
     SetOwner(m_mapMonObjs, this);
+    // What the objects work out from their settings needs their owner's
+    // document.
+    for (CHOXMonObj* object : m_order) object->PrepareAfterLoad();
 }
 
 CHOXDrawObj* CHOXMonWnd::ObjectAt(CPoint point)
@@ -120,7 +124,13 @@ void CHOXMonWnd::Draw(CDC* pDC)
         if (object) draw(object.get());
     for (auto& [key, object] : m_mapShapes)
         if (object) draw(object.get());
-    for (CHOXMonObj* object : m_order) draw(object);
+    // Only what can be seen is polled: while the document monitors, each
+    // drawing on the screen tells every monitor object whether it is seen.
+    const bool monitoring = !pDC->IsPrinting() && m_pDocument != nullptr && !m_pDocument->IsEditMode();
+    for (CHOXMonObj* object : m_order) {
+        if (monitoring) object->UpdateVisibility(pDC);
+        draw(object);
+    }
 }
 
 void CHOXMonWnd::AddShape(std::unique_ptr<CHOXDrawObj> shape) { PutInMap(m_mapShapes, std::move(shape)); }

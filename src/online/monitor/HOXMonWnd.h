@@ -21,7 +21,9 @@ public:
     // Within 3 units of the point: monitor objects topmost first, then the
     // object map, the shapes and the OLE objects.
     CHOXDrawObj* ObjectAt(CPoint point) override;
-    // Sheet, OLE objects, shapes, monitor objects in draw order.
+    // Sheet, OLE objects, shapes, monitor objects in draw order. While the
+    // document monitors, each monitor object first learns whether the
+    // device shows it.
     void Draw(CDC* pDC) override;
 
     ObjectMap& GetShapeMap() { return m_mapShapes; }

@@ -94,7 +94,7 @@ void CSimController::DefaultParams()
     const CHOXParam defaults;
     m_common = defaults.GetTransferBlock(CHOXParam::blockCommon, axis::kX);
     if (IsOneAxis()) m_common[0] = 1;
-    for (int axis = 0; axis < 2; ++axis) {
+    for (const int axis : {axis::kX, axis::kY}) {
         m_blockA[static_cast<std::size_t>(axis)] = defaults.GetTransferBlock(CHOXParam::blockAxisA, axis);
         m_blockB[static_cast<std::size_t>(axis)] = defaults.GetTransferBlock(CHOXParam::blockAxisB, axis);
     }

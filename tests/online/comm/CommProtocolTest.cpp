@@ -132,6 +132,8 @@ TEST(CommProtocolTest, DeviceRules)
         {9023, false, false}, {9024, false, true},  {9119, false, true}, {9120, false, false}, {9129, false, false},
         {9130, false, true},  {9163, false, false}, {9164, false, true}, {9003, true, true},   {9004, true, false},
         {9129, true, true},   {9162, true, false},  {9163, true, true},  {8999, true, false},
+        // From files: the pair's second register lies past the 32-bit range.
+        {2147483647, true, true}, {-2147483647 - 1, true, false},
     };
     for (const auto& s : special)
         EXPECT_EQ(s.protectedOne, ctrldev::IsWriteProtected(s.number, s.wide)) << s.number << " " << s.wide;

@@ -673,3 +673,64 @@ TEST_F(MonObjMouseTest, WhileMonitoringTheMouseDoesNothing)
     EXPECT_FALSE(doc.IsModified());
     doc.SetEditMode(true);
 }
+
+// ---------------------------------------------------------------------------
+// The window's drawing keeps the visible flags; the real kinds in the window
+
+namespace {
+
+// Notes whether it counted as visible when it was drawn.
+class VisibilityRecorder : public CHOXMonObj {
+public:
+    VisibilityRecorder(CHOXWnd* wnd, DWORD id, const CRect& rect) : CHOXMonObj(wnd)
+    {
+        SetId(id);
+        m_position = rect;
+    }
+    void Draw(CDC*) override { seen.push_back(IsVisible()); }
+    std::vector<bool> seen;
+};
+
+} // namespace
+
+TEST_F(MonWndTest, DrawingTellsEachMonitorObjectWhetherItIsSeenOnlyWhileMonitoring)
+{
+    CHOXMonWnd* wnd = doc.GetMonWnd();
+    auto inside = std::make_unique<VisibilityRecorder>(wnd, 20, CRect(10, 10, 50, 50));
+    auto outside = std::make_unique<VisibilityRecorder>(wnd, 21, CRect(300, 10, 350, 50));
+    VisibilityRecorder* in = inside.get();
+    VisibilityRecorder* out = outside.get();
+    wnd->AddMonObj(std::move(inside));
+    wnd->AddMonObj(std::move(outside));
+
+    const auto drawOnce = [&](bool printing) {
+        QImage image(200, 100, QImage::Format_RGB32);
+        QPainter painter(&image);
+        CDC dc(painter, printing);
+        wnd->Draw(&dc);
+    };
+    // While editing the flags keep their last values (none yet).
+    drawOnce(false);
+    EXPECT_EQ(in->seen, std::vector<bool>{false});
+    EXPECT_EQ(out->seen, std::vector<bool>{false});
+
+    // While monitoring each object knows before it draws.
+    doc.SetEditMode(false);
+    drawOnce(false);
+    EXPECT_EQ(in->seen, (std::vector<bool>{false, true}));
+    EXPECT_EQ(out->seen, (std::vector<bool>{false, false}));
+
+    // Scrolled away, the next drawing takes the flag back.
+    in->m_position = CRect(250, 10, 290, 50);
+    out->m_position = CRect(100, 10, 150, 50);
+    drawOnce(false);
+    EXPECT_EQ(in->seen.back(), false);
+    EXPECT_EQ(out->seen.back(), true);
+
+    // A printed page says nothing of the screen.
+    in->m_position = CRect(10, 10, 50, 50);
+    drawOnce(true);
+    EXPECT_EQ(in->seen.back(), false);
+    EXPECT_FALSE(in->IsVisible());
+    doc.SetEditMode(true);
+}

@@ -1,0 +1,210 @@
+#include "online/monitor/HOXMonDevStat.h"
+
+#include "app/HOXDoc.h"
+#include "chart/ControllerType.h"
+#include "chart/HOXWnd.h"
+#include "chart/ObjectKinds.h"
+#include "online/comm/ControllerDevices.h"
+#include "online/monitor/MonObjIds.h"
+#include "params/HOXParam.h"
+#include "platform/Archive.h"
+#include "symbols/operand/HOXSelectVal.h"
+
+#include <algorithm>
+
+KT_IMPLEMENT_SERIAL(CHOXMonDevStat, CHOXMonObj, 0)
+KT_REGISTER_KIND(CHOXMonDevStat, .type = objtype::kMonDevStat, .helpContext = 0x18074)
+
+// Device-status objects take the document's monitor-object ids.
+static_assert(CHOXDoc::kFirstMonObjId > monid::kProgInfo, "monitor-object ids meet the fixed ids");
+
+namespace {
+
+using SV = CHOXSelectVal;
+
+// The parameter that holds the number of file registers.
+constexpr UINT kFileRegisterParam = 101;
+
+bool IsWordType(std::int32_t type) { return type == SV::kD || type == SV::kDD || type == SV::kV || type == SV::kZ; }
+
+bool InRange(std::int64_t n, std::int64_t first, std::int64_t last) { return n >= first && n <= last; }
+
+// Whether device n of the type exists on the model. X and Y are judged by
+// the plain number, not by its octal digits.
+bool DeviceExists(std::int32_t type, std::int64_t n, bool oneAxis, std::int64_t fileRegisters)
+{
+    if (n < 0) return false;
+    switch (type) {
+    case SV::kD:
+    case SV::kDD:
+        return n <= (oneAxis ? 1999 : 3999) || InRange(n, 4000, 3999 + fileRegisters) ||
+               InRange(n, 9000, oneAxis ? 9313 : 9599);
+    case SV::kV:
+    case SV::kZ: return n <= 7;
+    case SV::kX: return oneAxis ? n < 4 || InRange(n, 375, 377) : n < 68 || InRange(n, 372, 377);
+    case SV::kY: return n < (oneAxis ? 6 : 68);
+    case SV::kM: return n < 512 || InRange(n, 9000, 9175);
+    default: return false;
+    }
+}
+
+} // namespace
+
+CHOXMonDevStat::CHOXMonDevStat() = default;
+
+CHOXMonDevStat::CHOXMonDevStat(const Settings& settings, CHOXWnd* wnd) : CHOXMonObj(wnd), m_settings(settings)
+{
+    InitRows();
+    ResetSize();
+}
+
+void CHOXMonDevStat::Serialize(CArchive& ar)
+{
+    CHOXMonObj::Serialize(ar);
+    Settings& s = m_settings;
+    if (ar.IsStoring()) {
+        ar << s.is32Bit << s.type << s.top << s.indexKind << s.indexNumber << s.points;
+    } else {
+        ar >> s.is32Bit >> s.type >> s.top >> s.indexKind >> s.indexNumber >> s.points;
+    }
+}
+
+void CHOXMonDevStat::Draw(CDC* pDC) { DrawOutline(pDC); }
+
+std::int64_t CHOXMonDevStat::FileRegisters() const
+{
+    const CHOXDoc* doc = m_pWnd != nullptr ? m_pWnd->GetDocument() : nullptr;
+    std::int32_t count = 0;
+    if (doc == nullptr || !doc->GetParam().GetParam(&count, kFileRegisterParam, axis::kX)) return 0;
+    return count;
+}
+
+int CHOXMonDevStat::GetRowCount() const { return std::clamp<std::int32_t>(m_settings.points, 0, kMaxRows); }
+
+bool CHOXMonDevStat::IsBitType() const
+{
+    return m_settings.type == SV::kX || m_settings.type == SV::kY || m_settings.type == SV::kM;
+}
+
+std::int64_t CHOXMonDevStat::ValidityNumber(int row) const
+{
+    const bool pairs = m_settings.is32Bit != 0 && IsWordType(m_settings.type);
+    return std::int64_t(m_settings.top) + (pairs ? 2 : 1) * std::int64_t(row);
+}
+
+void CHOXMonDevStat::InitRows()
+{
+    const std::int64_t fileRegisters = FileRegisters();
+    m_rowValid.fill(false);
+    int shown = 0;
+    for (int row = 0; row < GetRowCount(); ++row) {
+        m_rowValid[row] = DeviceExists(m_settings.type, ValidityNumber(row), IsOneAxis(), fileRegisters);
+        if (m_rowValid[row]) shown = row + 1;
+    }
+    if (m_settings.type == SV::kD && m_settings.is32Bit != 0) m_settings.type = SV::kDD;
+    m_values.assign(static_cast<std::size_t>(shown), 0);
+}
+
+void CHOXMonDevStat::ResetSize()
+{
+    m_position = CRect(10, 10, IsBitType() ? 50 : 154, 10 + kRowHeight * GetRowCount());
+}
+
+int CHOXMonDevStat::SetValues(std::span<const BYTE> buffer, bool sixteenBit)
+{
+    const std::size_t width = sixteenBit ? 2 : 4;
+    const std::size_t count = std::min(m_values.size(), buffer.size() / width);
+    for (std::size_t i = 0; i < count; ++i) {
+        const BYTE* v = buffer.data() + i * width;
+        if (sixteenBit) {
+            m_values[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(v[0] | (v[1] << 8)));
+        } else {
+            m_values[i] = static_cast<std::int32_t>(std::uint32_t(v[0]) | std::uint32_t(v[1]) << 8 |
+                                                    std::uint32_t(v[2]) << 16 | std::uint32_t(v[3]) << 24);
+        }
+    }
+    return static_cast<int>(count);
+}
+
+QString CHOXMonDevStat::GetDeviceName(std::int32_t type)
+{
+    switch (type) {
+    case SV::kD: return QStringLiteral("D");
+    case SV::kDD: return QStringLiteral("DD");
+    case SV::kV: return QStringLiteral("V");
+    case SV::kZ: return QStringLiteral("Z");
+    case SV::kX: return QStringLiteral("X");
+    case SV::kY: return QStringLiteral("Y");
+    case SV::kM: return QStringLiteral("M");
+    default: return {};
+    }
+}
+
+QString CHOXMonDevStat::GetIndexName(std::int32_t kind)
+{
+    switch (kind) {
+    case SV::kIndexV: return QStringLiteral("V");
+    case SV::kIndexZ: return QStringLiteral("Z");
+    default: return {};
+    }
+}
+
+int CHOXMonDevStat::RowAt(CPoint point, bool bitBox) const
+{
+    const std::int64_t left = std::int64_t(m_position.left) + (bitBox ? 0 : 65);
+    const std::int64_t right = std::int64_t(m_position.left) + (bitBox ? 40 : 145);
+    if (point.x < left || point.x >= right) return -1;
+    for (int row = 0; row < GetRowCount(); ++row) {
+        const std::int64_t top = std::int64_t(m_position.top) + std::int64_t(kRowHeight) * row;
+        if (point.y >= top && point.y < top + kRowHeight) return row;
+    }
+    return -1;
+}
+
+bool CHOXMonDevStat::IsWriteProtected(std::int64_t number, bool is32Bit)
+{
+    return ctrldev::IsWriteProtected(number, is32Bit);
+}
+
+bool CHOXMonDevStat::IsRowValid(int row) const { return row >= 0 && row < GetRowCount() && m_rowValid[row]; }
+
+std::int64_t CHOXMonDevStat::GetRowNumber(int row) const
+{
+    const std::int64_t top = m_settings.top;
+    switch (m_settings.type) {
+    case SV::kX:
+    case SV::kY: {
+        // At the first number that ends in 8 or 9 the column jumps to the
+        // next ten, and stays shifted: X7 is followed by X10.
+        for (int i = 0; i <= row; ++i) {
+            const std::int64_t n = top + i;
+            const std::int64_t digit = n % 10;
+            if (n >= 0 && digit >= 8) return top + row + (10 - digit);
+        }
+        return top + row;
+    }
+    case SV::kDD: return top + 2 * std::int64_t(row);
+    case SV::kZ: return top + (m_settings.is32Bit != 0 ? 2 : 1) * std::int64_t(row);
+    default: return top + row;
+    }
+}
+
+QString CHOXMonDevStat::GetRowLabel(int row) const
+{
+    if (!IsRowValid(row)) return {};
+    const std::int64_t n = GetRowNumber(row);
+    const QString name = GetDeviceName(m_settings.type);
+    if (IsBitType()) {
+        const QString pad = n < 10 ? QStringLiteral("00") : n < 100 ? QStringLiteral("0") : QString();
+        return name + pad + QString::number(n);
+    }
+    QString label = name + QString::number(n) + u' ';
+    const QString index = GetIndexName(m_settings.indexKind);
+    if (!index.isEmpty()) label += index + QString::number(m_settings.indexNumber) + u' ';
+    return label;
+}
+
+std::int32_t CHOXMonDevStat::GetValue(int row) const
+{
+    return row >= 0 && static_cast<std::size_t>(row) < m_values.size() ? m_values[static_cast<std::size_t>(row)] : 0;
+}

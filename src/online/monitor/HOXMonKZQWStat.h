@@ -1,0 +1,34 @@
+#pragma once
+// The controller's status signals of each axis as four lamps: "Ready",
+// "Completed", "Error" and "Zero Completed", as last read. A lamp is on when
+// its word is exactly 1.
+#include "online/monitor/HOXMonObj.h"
+
+#include <QString>
+
+#include <array>
+
+class CHOXMonKZQWStat : public CHOXMonObj {
+    KT_DECLARE_SERIAL(CHOXMonKZQWStat)
+public:
+    static constexpr int kLamps = 4;
+
+    // For loading: all lamps off.
+    CHOXMonKZQWStat();
+    // All lamps off; one column on a one-axis controller, two otherwise.
+    explicit CHOXMonKZQWStat(CHOXWnd* wnd);
+
+    int GetObjectType() const override { return objtype::kMonKZQWStat; }
+    void Draw(CDC* pDC) override;
+
+    // Axis 0 the X words, any other the Y words.
+    void SetStatus(int axis, std::int32_t ready, std::int32_t completed, std::int32_t error,
+                   std::int32_t zeroCompleted);
+    // The word of lamp 0 to 3 of the axis and its text; 0 and an empty text
+    // for any other index.
+    std::int32_t GetLamp(int axis, int index, QString& text) const;
+
+private:
+    std::array<std::int32_t, kLamps> m_x{};
+    std::array<std::int32_t, kLamps> m_y{};
+};
