@@ -31,8 +31,9 @@ public:
     // A clipboard block cannot carry the item's data.
     bool IsTransferable() const override { return false; }
     // The monitor view's mouse: a handle of the one selected holder resizes
-    // it, any other press moves it. Released inside the sheet, it grows the sheet to
-    // keep 15 units beyond it; released partly outside, it goes back.
+    // it, any other press moves it. Released inside the sheet, the holder
+    // grows the sheet to keep 15 units beyond it; released partly outside,
+    // it goes back.
     void OnLButtonDown(CHOXView* view, UINT flags, CPoint point) override;
     void OnMouseMove(CHOXView* view, UINT flags, CPoint point) override;
     void OnLButtonUp(CHOXView* view, UINT flags, CPoint point) override;
