@@ -15,6 +15,8 @@ CHOXMonView::CHOXMonView()
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(ID_FILE_PRINT); });
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrint(ID_FILE_PRINT_DIRECT); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreviewOnFlowView(); });
+    // Nothing on this platform can make an embedded item.
+    CCmdTarget::OnUpdate(ID_OLE_INSERT_NEW, [](CCmdUI* ui) { ui->Enable(false); });
 }
 CHOXMonView::~CHOXMonView() = default;
 
