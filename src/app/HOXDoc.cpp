@@ -7,6 +7,7 @@
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
+#include "online/monitor/HOXCntrlItem.h"
 #include "online/monitor/HOXMonWnd.h"
 #include "online/HOXProgressMsgDlg.h"
 #include "params/HOXParam.h"
@@ -78,6 +79,9 @@ CHOXDoc::CHOXDoc()
 
 CHOXDoc::~CHOXDoc()
 {
+    // The holders that go with the monitor window take their items along;
+    // nothing is left to tell.
+    DetachItems();
     m_mapWindows.RemoveAll();
     m_pMonWnd.reset();
     ReleasePalette();

@@ -3,6 +3,7 @@
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/ProgramState.h"
+#include "chart/ChartLookup.h"
 #include "chart/FrameHooks.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXDrawObj.h"
@@ -282,7 +283,9 @@ void CHOXView::FitScrollSizesToSheet()
     CHOXWnd* wnd = GetWnd();
     if (wnd == nullptr || wnd->GetBaseRect() == nullptr) return;
     const CRect& sheet = wnd->GetBaseRect()->GetRect();
-    SetScrollSizes(DocToClient(CSize(sheet.right + 15, sheet.bottom + 15)));
+    // A sheet grown to the coordinate limit (a paste far out) keeps its
+    // margin within the range.
+    SetScrollSizes(DocToClient(CSize(chart::Sat(std::int64_t(sheet.right) + 15), chart::Sat(std::int64_t(sheet.bottom) + 15))));
 }
 
 void CHOXView::SetInitialPageSize()
@@ -290,10 +293,11 @@ void CHOXView::SetInitialPageSize()
     CHOXWnd* wnd = GetWnd();
     if (wnd == nullptr || wnd->GetBaseRect() == nullptr) return;
     const CRect& sheet = wnd->GetBaseRect()->GetRect();
-    if (sheet.Height() <= 300) {
+    const std::int64_t height = std::int64_t(sheet.bottom) - sheet.top;
+    if (height <= 300) {
         SetPageSize(515, 315);
     } else {
-        SetPageSize(sheet.Width() + 15, sheet.Height() + 15);
+        SetPageSize(chart::Sat(std::int64_t(sheet.right) - sheet.left + 15), chart::Sat(height + 15));
     }
 }
 

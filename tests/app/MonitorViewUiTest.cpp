@@ -111,8 +111,9 @@ TEST_F(MonitorViewUiTest, ShapesAreDrawnSelectedMovedAndMonitorObjectsInsertedWi
     EXPECT_EQ(rect->GetRect(), CRect(310, 160, 390, 220));
     QTest::keyClick(widget, Qt::Key_Left);
     EXPECT_EQ(rect->GetRect(), CRect(309, 160, 389, 220));
-    // A click selects the rectangle alone: a thick line, then a copy pasted
-    // 10 units on.
+    // A click on empty space, then one on the rectangle selects it alone: a
+    // thick line, then a copy pasted 10 units on.
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, QPoint(460, 60));
     QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, QPoint(340, 190));
     ASSERT_EQ(view->GetSelection(), std::vector<CHOXDrawObj*>{rect});
     Command(ID_LINE_THICK);

@@ -23,6 +23,8 @@ CHOXMonView::CHOXMonView()
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreviewOnFlowView(); });
     RegisterCommands();
     RegisterClipboardCommands();
+    // Nothing on this platform can make an embedded item.
+    CCmdTarget::OnUpdate(ID_OLE_INSERT_NEW, [](CCmdUI* ui) { ui->Enable(false); });
 }
 
 CHOXMonView::~CHOXMonView()

@@ -8,7 +8,9 @@
 #include "chart/HOXClipboard.h"
 #include "chart/HOXLine.h"
 #include "chart/HOXNode.h"
+#include "online/monitor/HOXCntrlItem.h"
 #include "online/monitor/HOXMonCurPos.h"
+#include "online/monitor/HOXOle.h"
 #include "online/monitor/MonViewFixture.h"
 #include "platform/Archive.h"
 #include "platform/Clipboard.h"
@@ -28,18 +30,6 @@ public:
     static inline int s_live = 0;
 };
 KT_IMPLEMENT_SERIAL(CTestCountedRect, CHOXRect, 0)
-
-// Stands in for the holder of an embedded item: kept in the OLE map, never
-// leaving the document as bytes.
-class CTestItemHolder : public CHOXDrawObj {
-    KT_DECLARE_SERIAL(CTestItemHolder)
-public:
-    CTestItemHolder() = default;
-    CTestItemHolder(const CRect& rect, CHOXWnd* wnd) : CHOXDrawObj(rect, wnd) {}
-    int GetObjectType() const override { return objtype::kOle; }
-    bool IsTransferable() const override { return false; }
-};
-KT_IMPLEMENT_SERIAL(CTestItemHolder, CHOXDrawObj, 0)
 
 namespace {
 
@@ -192,31 +182,41 @@ TEST_F(MonViewClipboardTest, MonitorObjectsAreNeverCutAndABlockLedByOneNeverReac
     EXPECT_EQ(BlockIds(), (std::vector<DWORD>{rect->GetId()}));
 }
 
-TEST_F(MonViewClipboardTest, EmbeddedItemsNeverLeaveNorEnter)
+TEST_F(MonViewClipboardTest, EmbeddedItemsAreSelectedButNeverLeaveNorEnter)
 {
     CHOXRect* rect = Shape(CRect(100, 100, 150, 130));
-    auto made = std::make_unique<CTestItemHolder>(CRect(300, 100, 360, 160), wnd);
+    auto made = std::make_unique<CHOXOle>(CRect(300, 100, 360, 160), wnd);
     made->SetId(0);
-    CTestItemHolder* holder = made.get();
+    made->AttachItem(std::make_unique<CHOXCntrlItem>(doc.get(), made.get()));
+    CHOXOle* holder = made.get();
     wnd->AddOleObject(std::move(made));
 
+    Command(ID_EDIT_SELECT_ALL);
+    EXPECT_EQ(view.GetSelection(), (std::vector<CHOXDrawObj*>{rect, holder}));
     view.Select(holder);
     EXPECT_FALSE(Enabled(ID_EDIT_COPY));
+    EXPECT_FALSE(Enabled(ID_EDIT_CUT));
     SelectOnly({holder, rect});
     Command(ID_EDIT_COPY);
     EXPECT_EQ(BlockIds(), (std::vector<DWORD>{rect->GetId()}));
     Command(ID_EDIT_CUT);
     EXPECT_EQ(wnd->LookupOleObject(0), holder);
     EXPECT_EQ(Shapes(), 0u);
+    EXPECT_EQ(doc->GetItems().size(), 1u);
 
     // A block that holds one anyway: only the shape comes in.
-    auto loose = std::make_unique<CTestItemHolder>(CRect(10, 10, 40, 40), nullptr);
+    CArchive ar;
+    ar << DWORD(CHOXClipboard::kFormatWord) << DWORD(Me() + 1);
+    ar.WriteCount(2);
+    ar.WriteObject(holder);
     auto shape = std::make_unique<CHOXRect>(CRect(60, 60, 90, 90), nullptr);
-    OfferBlock({loose.get(), shape.get()}, Me() + 1);
+    ar.WriteObject(shape.get());
+    ASSERT_TRUE(clipboard::Offer(CHOXClipboard::ChartFormat(), ar.Buffer()));
     Command(ID_EDIT_PASTE);
     EXPECT_EQ(wnd->GetOleMap().GetCount(), 1u);
     EXPECT_NE(ShapeAt(CPoint(60, 60)), nullptr);
     EXPECT_EQ(Shapes(), 1u);
+    EXPECT_EQ(doc->GetItems().size(), 1u);
 }
 
 // The fault: objects read after a refused symbol were never placed nor

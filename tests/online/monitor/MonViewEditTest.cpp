@@ -5,6 +5,7 @@
 #include "chart/HOXLine.h"
 #include "chart/HOXOval.h"
 #include "online/monitor/HOXMonCurPos.h"
+#include "online/monitor/HOXOle.h"
 #include "online/monitor/MonViewFixture.h"
 #include "res/CommandIds.h"
 
@@ -276,4 +277,25 @@ TEST_F(MonViewToolTest, TheScrollSizesFollowTheSheetAndTheZoomAndAWindowThatHold
     EXPECT_EQ(host.totalSize, CSize(400, 250));
     // 400 by 300 holds 400 by 250: neither way is left to scroll.
     EXPECT_EQ(host.scroll, CPoint(0, 0));
+}
+
+TEST_F(MonViewToolTest, AnEmbeddedItemIsSelectedMovedAndBandedLikeAShapeAndOpensNothing)
+{
+    auto made = std::make_unique<CHOXOle>(CRect(100, 100, 160, 140), wnd);
+    made->SetId(0);
+    CHOXOle* holder = made.get();
+    wnd->AddOleObject(std::move(made));
+
+    Drag(CPoint(130, 120), CPoint(150, 135));
+    EXPECT_EQ(view.GetSelection(), std::vector<CHOXDrawObj*>{holder});
+    EXPECT_EQ(holder->GetRect(), CRect(120, 115, 180, 155));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(holder->GetRect(), CRect(100, 100, 160, 140));
+
+    Drag(CPoint(50, 50), CPoint(300, 250));
+    EXPECT_EQ(view.GetSelection(), std::vector<CHOXDrawObj*>{holder});
+    // Nothing runs an item here: no dialog, no change.
+    view.OnLButtonDblClk(MK_LBUTTON, Dev(CPoint(130, 120)));
+    EXPECT_EQ(holder->GetRect(), CRect(100, 100, 160, 140));
+    EXPECT_FALSE(Enabled(ID_OLE_INSERT_NEW));
 }
