@@ -103,13 +103,9 @@ void CHOXMonView::OnLButtonUp(UINT flags, CPoint point)
 {
     const CPoint docPoint = ClientToDoc(point);
     m_ptLastMouse = point;
-    if (MonWnd() == nullptr || IsMonitoring()) {
-        if (MonWnd() != nullptr) ReleaseWhileMonitoring(flags, point, docPoint);
+    if (MonWnd() == nullptr || EditedDocument() == nullptr) {
         ReleaseCapture();
-        return;
-    }
-    if (EditedDocument() == nullptr) {
-        ReleaseCapture();
+        if (MonWnd() != nullptr && IsMonitoring()) ReleaseWhileMonitoring(flags, point, docPoint);
         return;
     }
     ForgetPressedPanel();
