@@ -341,7 +341,8 @@ bool CHOXMonView::PressShape(CPoint docPoint)
         return false;
     }
     const ObjectKind* kind = kinds::ByType(FindShapeTool(s_nToolMode)->type);
-    std::unique_ptr<CHOXDrawObj> made = kind != nullptr && kind->maker != nullptr ? kind->maker(docPoint, wnd) : nullptr;
+    std::unique_ptr<CHOXDrawObj> made =
+        kind != nullptr && kind->maker != nullptr ? kind->maker(docPoint, wnd) : nullptr;
     auto* shape = dynamic_cast<CHOXShape*>(made.get());
     const std::int32_t id = shape != nullptr ? doc->NewShapeId() : -1;
     // No id is left once all 65536 are in use: nothing is drawn.

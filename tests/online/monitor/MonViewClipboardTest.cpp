@@ -90,7 +90,7 @@ TEST_F(MonViewClipboardTest, CopiesLandTenUnitsFurtherEachTimeUnderNewIdsAndStay
         EXPECT_EQ(copy->GetId(), DWORD(2 * n));
         EXPECT_EQ(lineCopy->GetId(), DWORD(2 * n + 1));
         EXPECT_EQ(view.GetSelection(), (std::vector<CHOXDrawObj*>{ShapeAt(copy->GetRect().TopLeft()),
-                                                                   ShapeAt(lineCopy->GetRect().TopLeft())}));
+                                                                  ShapeAt(lineCopy->GetRect().TopLeft())}));
     }
     EXPECT_EQ(Shapes(), 8u);
     EXPECT_EQ(rect->GetRect(), CRect(100, 100, 150, 130));

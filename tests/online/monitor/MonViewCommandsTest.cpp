@@ -161,7 +161,7 @@ TEST_F(MonViewCommandsTest, TheDrawingToolsAreCheckedAndWorkOnlyWhileThePageIsEd
         EXPECT_EQ(view.GetSelectionCount(), 0u);
         for (UINT other : tools) EXPECT_EQ(Checked(other), other == tools[i]);
     }
-    const UINT drawing[] = {ID_DRAW_RECT, ID_DRAW_OVAL, ID_DRAW_LINE, ID_LINE_THIN,
+    const UINT drawing[] = {ID_DRAW_RECT,   ID_DRAW_OVAL,  ID_DRAW_LINE,  ID_LINE_THIN,
                             ID_LINE_MEDIUM, ID_LINE_THICK, ID_LINE_COLOR, ID_BRUSH_COLOR};
     for (UINT id : drawing) EXPECT_TRUE(Enabled(id)) << id;
     host.visible = false;

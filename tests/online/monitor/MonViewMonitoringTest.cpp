@@ -132,7 +132,8 @@ TEST_F(MonViewMonitoringTest, TheSingleClickPressesOnlyTheButtonThatWaitedWhileI
     const Case cases[] = {
         {"moved away", [&] { feed->m_position = CRect(400, 200, 460, 230); }},
         {"monitoring stopped", [&] { StopMonitoring(); }},
-        {"deleted", [&] {
+        {"deleted",
+         [&] {
              std::unique_ptr<CHOXDrawObj> gone = wnd->RemoveMonObj(31);
              feed = nullptr;
          }},
