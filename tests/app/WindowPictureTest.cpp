@@ -44,10 +44,13 @@ protected:
         QDir(m_dir.path()).mkpath(QStringLiteral("texts"));
     }
 
-    // One line a fact, in an order that reads from the main window inwards.
+    // One line a fact, in an order that reads from the main window inwards;
+    // taken when the program idles, once the toolbars and panes have asked
+    // for their state again.
     QStringList Picture() const
     {
         QApplication::processEvents();
+        Window()->UpdateCommandStates();
         QStringList lines;
         lines << QStringLiteral("main \"%1\" menu %2").arg(MainTitle()).arg(Window()->MenuId());
         for (CMDIChildWnd* frame : Frames()) {
@@ -286,7 +289,7 @@ TEST_F(WindowPictureTest, ImportingIntoANewDocument)
                              "window menu &3 Flow Chart2",
                              "window menu &4 Flow Chart3",
                              "window menu &5 Flow Chart4 checked"},
-                            {"Flow Chart1", "Flow Chart2", "Flow Chart3", "Flow Chart4"}, "Steps 29")));
+                            {"Flow Chart1", "Flow Chart2", "Flow Chart3", "Flow Chart4"}, "Steps 33")));
 }
 
 TEST_F(WindowPictureTest, ImportingIntoTheOpenDocument)
@@ -326,7 +329,7 @@ TEST_F(WindowPictureTest, ImportingIntoTheOpenDocument)
                              "window menu &9 Flow Chart8 checked"},
                             {"Flow Chart1", "Flow Chart2", "Subtask", "Main", "Flow Chart5", "Flow Chart6",
                              "Flow Chart7", "Flow Chart8"},
-                            "Steps 47")));
+                            "Steps 51")));
 }
 
 TEST_F(WindowPictureTest, RebuildingAProgramRead)
@@ -362,7 +365,7 @@ TEST_F(WindowPictureTest, RebuildingAProgramRead)
                              "window menu &3 Flow Chart3",
                              "window menu &4 Flow Chart4",
                              "window menu &5 Flow Chart5 checked"},
-                            {"Flow Chart2", "Flow Chart3", "Flow Chart4", "Flow Chart5"}, "Steps 28")));
+                            {"Flow Chart2", "Flow Chart3", "Flow Chart4", "Flow Chart5"}, "Steps 33")));
 }
 
 TEST_F(WindowPictureTest, ANewDocument)
