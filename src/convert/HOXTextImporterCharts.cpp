@@ -64,6 +64,8 @@ bool CHOXTextImporter::CheckLine(const QString& line, QString* error)
 {
     QString message;
     const bool ok = m_checker.CheckInstruction(line, message, m_strLog);
+    // The statement log grows line by line.
+    m_checker.ReleasePrecedingText();
     if (error != nullptr) *error = ok ? QString() : message;
     return ok;
 }
