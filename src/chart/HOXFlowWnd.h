@@ -26,6 +26,8 @@ public:
     void SetNames(const QString& name, const QString& description);
     void GetNames(QString& name, QString& description) const;
     const QString& GetName() const { return m_strName; }
+    // The name in upper case, as window names are compared.
+    const QString& GetUpperName() const { return m_strUpperName; }
     const QString& GetDescription() const { return m_strDescription; }
 
     ObjectMap& GetConnectMap() { return m_mapConnects; }
@@ -80,5 +82,6 @@ private:
     ObjectMap m_mapConnects;
     ObjectMap m_mapNodes;
     QString m_strName;
+    QString m_strUpperName;
     QString m_strDescription;
 };
