@@ -182,6 +182,9 @@ void CHOXDoc::RestoreWindows()
     if (main == nullptr || GetViews().empty()) return;
     CMDIChildWnd* frame = app->FrameOfView(GetViews().front());
     if (frame == nullptr) return;
+    // The monitoring frame is the one left active, once the charts are
+    // open: activated now, it would go on top of none of them.
+    CMDIFrameWnd::ActivationBatch batch(main);
     app->GetMonitorTemplate()->InitialUpdateFrame(frame, this, true);
     ShowMonitorWindowIn(frame);
     frame->MoveWindow(m_pMonWnd->GetWndRect());

@@ -72,6 +72,8 @@ bool CHOXTextImporter::CheckLine(const QString& line, QString* error)
 
 void CHOXTextImporter::GenerateFlowCharts()
 {
+    CHOXApp* app = CHOXApp::Get();
+    m_pActivations = std::make_unique<CMDIFrameWnd::ActivationBatch>(app != nullptr ? app->MainFrame() : nullptr);
     FindProgramEnd();
     ScanCallTargets();
     m_nLineIndex = m_nProgramStart;
