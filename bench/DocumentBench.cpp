@@ -76,7 +76,11 @@ void BM_DocumentArchiveStore(benchmark::State& state)
     }
     state.counters["bytes"] = static_cast<double>(bytes);
 }
-BENCHMARK(BM_DocumentArchiveStore)->Arg(largedoc::kScales[0])->Arg(largedoc::kMaxWindows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DocumentArchiveStore)
+    ->ArgName("windows")
+    ->Arg(largedoc::kScales[0])
+    ->Arg(largedoc::kMaxWindows)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_DocumentArchiveLoad(benchmark::State& state)
 {
@@ -98,6 +102,10 @@ void BM_DocumentArchiveLoad(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_DocumentArchiveLoad)->Arg(largedoc::kScales[0])->Arg(largedoc::kMaxWindows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DocumentArchiveLoad)
+    ->ArgName("windows")
+    ->Arg(largedoc::kScales[0])
+    ->Arg(largedoc::kMaxWindows)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -120,7 +120,7 @@ int Windows(const benchmark::State& state) { return static_cast<int>(state.range
 void Sizes(benchmark::internal::Benchmark* b)
 {
     for (int windows : largedoc::kScales) b->Arg(windows);
-    b->Unit(benchmark::kMillisecond);
+    b->ArgName("windows")->Unit(benchmark::kMillisecond);
 }
 
 void BM_ShellFileOpen(benchmark::State& state)
@@ -306,6 +306,7 @@ void BM_ImportStatementsUnderOneLabel(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ImportStatementsUnderOneLabel)
+    ->ArgName("statements")
     ->Arg(2500)
     ->Arg(5000)
     ->Arg(10000)

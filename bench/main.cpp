@@ -1,6 +1,7 @@
 // One program for every benchmark. Benchmarks measured at several sizes (the
-// last argument of their name) get a line at the end comparing the largest
-// size with the smallest: how much the size grew and how much the time did.
+// last argument of their name, a named one: "windows:500") get a line at the
+// end comparing the largest size with the smallest: how much the size grew
+// and how much the time did.
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -29,9 +30,14 @@ public:
             const bool aggregate = run.run_type == Run::RT_Aggregate;
             if (aggregate && run.aggregate_name != "median") continue;
             if (!aggregate && run.repetitions > 1) continue;
+            // Sizes are named arguments ("windows:500"); others (a line's
+            // speed, say) are not sizes.
             const std::string& args = run.run_name.args;
             const std::size_t cut = args.find_last_of('/');
-            const std::string last = cut == std::string::npos ? args : args.substr(cut + 1);
+            const std::string lastArg = cut == std::string::npos ? args : args.substr(cut + 1);
+            const std::size_t colon = lastArg.find(':');
+            if (colon == std::string::npos) continue;
+            const std::string last = lastArg.substr(colon + 1);
             if (last.empty() || last.find_first_not_of("0123456789") != std::string::npos) continue;
             const std::string family =
                 run.run_name.function_name + (cut == std::string::npos ? "" : "/" + args.substr(0, cut));
