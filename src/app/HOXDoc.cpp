@@ -182,8 +182,9 @@ void CHOXDoc::RestoreWindows()
     if (main == nullptr || GetViews().empty()) return;
     CMDIChildWnd* frame = app->FrameOfView(GetViews().front());
     if (frame == nullptr) return;
-    // The monitoring frame is the one left active, once the charts are
-    // open: activated now, it would go on top of none of them.
+    // The monitoring frame is activated before the charts open and stays
+    // the active one: its activation is made once they are open, so that
+    // it ends on top of them, as activating each chart in turn left it.
     CMDIFrameWnd::ActivationBatch batch(main);
     app->GetMonitorTemplate()->InitialUpdateFrame(frame, this, true);
     ShowMonitorWindowIn(frame);
