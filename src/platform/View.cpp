@@ -77,3 +77,11 @@ void CView::SetScrollSizes(CSize total)
 }
 CSize CView::GetTotalSize() const { return m_host ? m_host->GetTotalSize() : CSize(); }
 CRect CView::GetClientRect() const { return m_host ? m_host->GetClientRect() : CRect(); }
+void CView::SetTimer(UINT timerId, UINT milliseconds)
+{
+    if (m_host) m_host->SetTimer(timerId, milliseconds);
+}
+void CView::KillTimer(UINT timerId)
+{
+    if (m_host) m_host->KillTimer(timerId);
+}

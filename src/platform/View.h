@@ -63,6 +63,10 @@ public:
     virtual bool GetFrameRestoredRect(CRect& rect) const { return false; }
     // The window takes drags that carry one of the formats (none: no drags).
     virtual void SetDropFormats(const QStringList& formats) {}
+    // Timers by id: the view's OnTimer gets the id every period until the
+    // timer is killed; setting an id again starts it anew with the period.
+    virtual void SetTimer(UINT timerId, UINT milliseconds) {}
+    virtual void KillTimer(UINT timerId) {}
 };
 
 class CView : public CCmdTarget {
@@ -93,6 +97,8 @@ public:
     virtual void OnRButtonDown(UINT flags, CPoint point);
     virtual void OnMouseMove(UINT flags, CPoint point);
     virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    // A timer of the view (SetTimer) is due.
+    virtual void OnTimer(UINT timerId) {}
     // A bar control of the frame asks for its tip: true with the tip when
     // the view gives one.
     virtual bool OnToolTipNeedText(UINT controlId, QString& tip) { return false; }
@@ -133,6 +139,8 @@ public:
     void SetScrollSizes(CSize total);
     CSize GetTotalSize() const;
     CRect GetClientRect() const;
+    void SetTimer(UINT timerId, UINT milliseconds);
+    void KillTimer(UINT timerId);
 
 private:
     CDocument* m_pDocument = nullptr;

@@ -3,6 +3,7 @@
 // look at it, and answers with a client rectangle the test sets.
 #include "platform/View.h"
 
+#include <map>
 #include <vector>
 
 namespace kt::test {
@@ -46,6 +47,20 @@ public:
         return true;
     }
 
+    // Timers run only when a test fires them: the period of each running
+    // one by its id.
+    void SetTimer(UINT timerId, UINT milliseconds) override { timers[timerId] = milliseconds; }
+    void KillTimer(UINT timerId) override { timers.erase(timerId); }
+    bool IsTimerActive(UINT timerId) const { return timers.count(timerId) != 0; }
+    // The running timer's OnTimer, as its period ending would call it; false
+    // when the timer does not run.
+    bool FireTimer(CView& view, UINT timerId)
+    {
+        if (!IsTimerActive(timerId)) return false;
+        view.OnTimer(timerId);
+        return true;
+    }
+
     // Forgets what was recorded (the settings stay).
     void ClearRecord()
     {
@@ -63,6 +78,7 @@ public:
     Cursor cursor = Cursor::Arrow;
     std::vector<Cursor> cursors;
     int scrollSizesSet = 0;
+    std::map<UINT, UINT> timers;
 
     // What the window answers.
     CPoint scroll;

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 UINT FlagsOf(const QMouseEvent* event)
@@ -102,6 +103,25 @@ void QtViewWidget::DetachView()
 {
     if (m_view != nullptr && m_view->Host() == this) m_view->SetHost(nullptr);
     m_view = nullptr;
+    // Stopped, not destroyed: this may run inside one of their timeouts.
+    for (auto& [id, timer] : m_timers) timer->stop();
+}
+
+void QtViewWidget::SetTimer(UINT timerId, UINT milliseconds)
+{
+    std::unique_ptr<QTimer>& timer = m_timers[timerId];
+    if (!timer) {
+        timer = std::make_unique<QTimer>();
+        QObject::connect(timer.get(), &QTimer::timeout, this, [this, timerId] {
+            if (m_view != nullptr) m_view->OnTimer(timerId);
+        });
+    }
+    timer->start(static_cast<int>(milliseconds));
+}
+
+void QtViewWidget::KillTimer(UINT timerId)
+{
+    if (auto it = m_timers.find(timerId); it != m_timers.end()) it->second->stop();
 }
 
 void QtViewWidget::Invalidate(bool) { viewport()->update(); }

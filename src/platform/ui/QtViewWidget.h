@@ -5,7 +5,11 @@
 
 #include <QAbstractScrollArea>
 
+#include <map>
+#include <memory>
+
 class COleDataObject;
+class QTimer;
 
 class QtViewWidget : public QAbstractScrollArea, public ViewHost {
     Q_OBJECT
@@ -32,6 +36,8 @@ public:
     int LogPixelsY() const override;
     bool GetFrameRestoredRect(CRect& rect) const override;
     void SetDropFormats(const QStringList& formats) override;
+    void SetTimer(UINT timerId, UINT milliseconds) override;
+    void KillTimer(UINT timerId) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +63,7 @@ private:
 
     CView* m_view;
     CSize m_total;
+    std::map<UINT, std::unique_ptr<QTimer>> m_timers;
     bool m_capture = false;
     QStringList m_dropFormats;
 };
