@@ -1,8 +1,10 @@
 #include "online/monitor/HOXMonView.h"
 
+#include "app/HOXDoc.h"
 #include "app/ProgramState.h"
 #include "chart/HOXFlowView.h"
 #include "chart/RecordCasts.h"
+#include "online/HOXMonCommand.h"
 #include "online/monitor/HOXMonWnd.h"
 #include "platform/Document.h"
 #include "res/CommandIds.h"
@@ -16,7 +18,42 @@ CHOXMonView::CHOXMonView()
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrint(ID_FILE_PRINT_DIRECT); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreviewOnFlowView(); });
 }
-CHOXMonView::~CHOXMonView() = default;
+CHOXMonView::~CHOXMonView() { CHOXMonCommand::ForgetWaiting(this); }
+
+void CHOXMonView::StartStopTimer()
+{
+    SetTimer(kStopTimerId, kStopTimerMs);
+    m_nStopTimer = kStopTimerId;
+}
+
+void CHOXMonView::CancelStopTimer()
+{
+    KillTimer(kStopTimerId);
+    m_nStopTimer = 0;
+    m_bStopHeld = false;
+}
+
+void CHOXMonView::OnTimer(UINT timerId)
+{
+    if (timerId != kStopTimerId) return;
+    KillTimer(kStopTimerId);
+    m_nStopTimer = 0;
+    if (!CHOXMonCommand::IsWaiting()) {
+        StopMonitoring();
+        return;
+    }
+    m_bStopHeld = true;
+    CHOXMonCommand::AfterWaiting(this, [this] {
+        if (!m_bStopHeld) return;
+        m_bStopHeld = false;
+        StopMonitoring();
+    });
+}
+
+void CHOXMonView::StopMonitoring()
+{
+    if (auto* doc = dynamic_cast<CHOXDoc*>(GetDocument())) doc->StopMonitoringIfActive();
+}
 
 CHOXFlowView* CHOXMonView::FirstFlowView() const
 {

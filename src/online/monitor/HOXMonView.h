@@ -19,6 +19,16 @@ public:
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
 
+    // Monitoring ends 200 ms after this in the user-interface thread (after
+    // a link failure's message); a timer that falls due while a sender's
+    // call waits acts once the call is over.
+    static constexpr UINT kStopTimerId = 1000;
+    static constexpr UINT kStopTimerMs = 200;
+    void StartStopTimer();
+    // The run the timer was for has ended: it stops nothing any more.
+    void CancelStopTimer();
+    void OnTimer(UINT timerId) override;
+
     // File Print and the direct print run on the document's first flow
     // view; without one nothing happens.
     void OnFilePrint(UINT command);
@@ -27,4 +37,9 @@ public:
 
 private:
     CHOXFlowView* FirstFlowView() const;
+    void StopMonitoring();
+
+    UINT m_nStopTimer = 0;
+    // The stop timer fell due while a sender waited.
+    bool m_bStopHeld = false;
 };
