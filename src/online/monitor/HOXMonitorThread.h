@@ -132,6 +132,8 @@ public:
     // progress; after a failure, at once.
     void Join();
     bool IsFailed() const { return m_failed.load(); }
+    // Joined: nothing of the worker runs any more.
+    bool HasEnded() const { return !m_thread.joinable(); }
     // The priority of the worker, from now on or from its start.
     void SetPriority(Priority priority);
     // The worker's processor time so far (0 before it starts or after it

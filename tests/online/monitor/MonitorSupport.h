@@ -59,11 +59,18 @@ protected:
     {
         Host().Reset();
         Host().Server().SetPacing(false);
+        SetTimeout(kTimeoutMs);
+    }
+    // How long COM1 waits for a reply: a reply made late on purpose must
+    // still come in time.
+    static void SetTimeout(int milliseconds)
+    {
         CCommPortSettings com1;
         com1.m_device = QString::fromLatin1(CCommPortSettings::kSimulator);
-        com1.m_timeoutMs = kTimeoutMs;
+        com1.m_timeoutMs = milliseconds;
         CCommPortSettings::Write(QStringLiteral("COM1"), com1);
     }
+    static constexpr int kLongTimeoutMs = 10000;
     void TearDown() override
     {
         // The worker ends before the controller is put back.
