@@ -11,6 +11,7 @@
 #include <QObject>
 
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 
 #include <pthread.h>
@@ -23,8 +24,10 @@ namespace {
 using Plan = CHOXMonitorPlan;
 using Reading = CHOXMonitorResult::Reading;
 
-// A lowered worker still runs, but gives way to the user interface.
+// A lowered worker still runs, but gives way to the user interface: its
+// nice value this much above the one it started with.
 constexpr int kBelowNormalNice = 5;
+constexpr int kLowestNice = 19;
 
 int ResultEvent()
 {
@@ -191,7 +194,10 @@ void CHOXMonitorThread::ApplyPriority()
     // refused to an unprivileged program; it then stays lowered.
     const int id = m_kernelId.load();
     if (id == 0) return;
-    const int nice = m_priority.load() == static_cast<int>(Priority::BelowNormal) ? kBelowNormalNice : 0;
+    const int normal = m_normalNice.load();
+    const int nice = m_priority.load() == static_cast<int>(Priority::BelowNormal)
+                         ? std::min(normal + kBelowNormalNice, kLowestNice)
+                         : normal;
     ::setpriority(PRIO_PROCESS, static_cast<id_t>(id), nice);
 }
 
@@ -211,7 +217,11 @@ std::chrono::nanoseconds CHOXMonitorThread::CpuTime() const
 
 void CHOXMonitorThread::Run()
 {
-    m_kernelId.store(static_cast<int>(::syscall(SYS_gettid)));
+    const auto id = static_cast<int>(::syscall(SYS_gettid));
+    errno = 0;
+    const int nice = ::getpriority(PRIO_PROCESS, static_cast<id_t>(id));
+    m_normalNice.store(errno == 0 ? nice : 0);
+    m_kernelId.store(id);
     ApplyPriority();
     Poll();
     m_kernelId.store(0);

@@ -189,6 +189,8 @@ private:
     std::atomic<bool> m_failed{false};
     std::atomic<int> m_priority{static_cast<int>(Priority::Normal)};
     std::atomic<int> m_kernelId{0};
+    // The worker's nice value at its start.
+    std::atomic<int> m_normalNice{0};
     // The user-interface thread's own record that it stopped the run.
     bool m_stopRequested = false;
 };

@@ -12,7 +12,13 @@
 
 #include "online/monitor/MonitorSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTimer>
+
+#include <algorithm>
+
+#include <sys/resource.h>
 
 using namespace kt::test;
 
@@ -323,4 +329,34 @@ TEST_F(MonitorSessionTest, TheSkipCounterLivesAcrossRunsUntilTheProgramStartsAga
     EXPECT_TRUE(Sim().Log().Of(QStringLiteral("ReadMonitoringInfo")).empty());
     Program().Reset();
     EXPECT_EQ(0u, Program().monitoring.skipCounter);
+}
+
+TEST_F(MonitorSessionTest, TheWorkerCanBeLoweredBelowTheUserInterface)
+{
+    // The nice values of the program's threads, by the system's word.
+    const auto nices = [] {
+        std::vector<int> values;
+        for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(task));
+            if (!stat.open(QIODevice::ReadOnly)) continue;
+            // After the command's closing parenthesis: field 19 is the nice value.
+            const QByteArray text = stat.readAll();
+            const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+            if (fields.size() > 16) values.push_back(fields[16].toInt());
+        }
+        return values;
+    };
+    doc->OnMonitorStart();
+    RunResults(1);
+    // Threads below the user-interface thread.
+    const int normal = ::getpriority(PRIO_PROCESS, 0);
+    const auto lowered = [&] {
+        const std::vector<int> values = nices();
+        return std::count_if(values.begin(), values.end(), [normal](int nice) { return nice > normal; });
+    };
+    EXPECT_EQ(0, lowered());
+    doc->SetMonitorThreadPriority(MonitorPriority::BelowNormal);
+    EXPECT_EQ(1, lowered()) << "the worker, and only it";
+    doc->OnMonitorStop();
+    EXPECT_EQ(0, lowered());
 }
