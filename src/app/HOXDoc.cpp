@@ -411,5 +411,3 @@ void CHOXDoc::OpenTarget(int n, bool jump)
         }
     }
 }
-
-
