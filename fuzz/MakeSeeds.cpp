@@ -3,11 +3,14 @@
 // shapes and a monitor object on the monitor page, a step of the step map),
 // as a saved ".hox" file for the file target and as its "Contents" stream for
 // the archive target; the type 2 document once more in a file that holds
-// storages of embedded items besides, which a save carries through; and the
-// seeds of the other targets (Seeds.h).
+// storages of embedded items besides, which a save carries through, and once
+// with embedded items on its monitor page (two holders with an item, one
+// without, and an item whose holder was deleted); and the seeds of the other
+// targets (Seeds.h).
 //   kinetrace_fuzz_seeds <corpus folder>
 // writes <folder>/document/type<N>.hox, <folder>/document/carried.hox,
-// <folder>/archive/type<N>.bin and what Seeds.h lists.
+// <folder>/document/embedded.hox, <folder>/archive/type<N>.bin and what
+// Seeds.h lists.
 #include "FuzzSupport.h"
 #include "Seeds.h"
 
@@ -18,9 +21,13 @@
 #include "chart/HOXNode.h"
 #include "chart/HOXOval.h"
 #include "chart/HOXRect.h"
+#include "chart/HOXUndo.h"
+#include "online/monitor/HOXCntrlItem.h"
 #include "online/monitor/HOXMonObj.h"
 #include "online/monitor/HOXMonWnd.h"
+#include "online/monitor/HOXOle.h"
 #include "params/HOXParam.h"
+#include "platform/Archive.h"
 #include "platform/CompoundFile.h"
 #include "platform/Strings.h"
 #include "symbols/flow/HOXFlowCall.h"
@@ -172,11 +179,40 @@ bool AddStream(GsfOutfile* parent, const char* name, const QByteArray& data)
     return ok;
 }
 
+// Holders on the monitor page of the document: one with an item, one
+// without, and one with an item that is deleted (its item is then saved
+// without a holder), and one more with an item. The items are numbered 1
+// to 3; the document's archive names them.
+QByteArray ContentsWithItems(CHOXDoc& doc)
+{
+    CHOXMonWnd* mon = doc.GetMonWnd();
+    const struct {
+        CRect bounds;
+        bool item;
+    } holders[] = {
+        {CRect(250, 20, 330, 80), true},
+        {CRect(250, 100, 300, 140), false},
+        {CRect(350, 20, 420, 60), true},
+        {CRect(350, 100, 440, 170), true},
+    };
+    for (const auto& h : holders) {
+        auto holder = std::make_unique<CHOXOle>(h.bounds, mon);
+        holder->SetId(static_cast<DWORD>(doc.NewOleId()));
+        if (h.item) holder->AttachItem(std::make_unique<CHOXCntrlItem>(&doc, holder.get()));
+        mon->AddOleObject(std::move(holder));
+    }
+    mon->GetUndo()->RecordDelete(mon->RemoveOleObject(2));
+    CArchive ar;
+    ar.m_pDocument = &doc;
+    doc.Serialize(ar);
+    return ar.Buffer();
+}
+
 // A compound file with the stream as "Contents" and, beside it, what an
-// embedded item leaves: a storage with a class id, its streams and a storage
-// inside it, and a property stream at the root. This program never writes
-// such entries; it only carries them through a save.
-void WriteWithItems(const QString& path, const QByteArray& contents)
+// embedded item leaves: for each of the items a storage with a class id, its
+// streams and a storage inside it, and a property stream at the root. This
+// program never writes such entries; it only carries them through a save.
+void WriteWithItems(const QString& path, const QByteArray& contents, int items = 1)
 {
     gsf_init();
     GError* error = nullptr;
@@ -187,16 +223,19 @@ void WriteWithItems(const QString& path, const QByteArray& contents)
                                   0x48, 0x49, 0x4a, 0x4b, 0x4c, 0x4d, 0x4e, 0x4f};
     bool ok = AddStream(root, "Contents", contents) &&
               AddStream(root, "\005SummaryInformation", QByteArray(48, '\x05'));
-    GsfOutput* item = gsf_outfile_new_child(root, "Embedding 1", TRUE);
-    ok = ok && item != nullptr && gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(item), itemClass) &&
-         AddStream(GSF_OUTFILE(item), "\001Ole", QByteArray(20, '\x01')) &&
-         AddStream(GSF_OUTFILE(item), "CONTENTS", QByteArray(200, 'c'));
-    GsfOutput* inner = ok ? gsf_outfile_new_child(GSF_OUTFILE(item), "Inner", TRUE) : nullptr;
-    ok = ok && inner != nullptr && AddStream(GSF_OUTFILE(inner), "Data", QByteArray()) && gsf_output_close(inner);
-    ok = ok && gsf_output_close(item);
+    for (int n = 1; ok && n <= items; ++n) {
+        const QByteArray name = "Embedding " + QByteArray::number(n);
+        GsfOutput* item = gsf_outfile_new_child(root, name.constData(), TRUE);
+        ok = item != nullptr && gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(item), itemClass) &&
+             AddStream(GSF_OUTFILE(item), "\001Ole", QByteArray(20, '\x01')) &&
+             AddStream(GSF_OUTFILE(item), "CONTENTS", QByteArray(200 * n, 'c'));
+        GsfOutput* inner = ok ? gsf_outfile_new_child(GSF_OUTFILE(item), "Inner", TRUE) : nullptr;
+        ok = ok && inner != nullptr && AddStream(GSF_OUTFILE(inner), "Data", QByteArray()) && gsf_output_close(inner);
+        ok = ok && gsf_output_close(item);
+        if (inner != nullptr) g_object_unref(inner);
+        if (item != nullptr) g_object_unref(item);
+    }
     ok = gsf_output_close(GSF_OUTPUT(root)) && ok;
-    if (inner != nullptr) g_object_unref(inner);
-    if (item != nullptr) g_object_unref(item);
     g_object_unref(root);
     g_object_unref(sink);
     if (!ok) kt::fuzz::Fail("cannot build", path);
@@ -237,8 +276,17 @@ int main(int argc, char** argv)
         if (!withItems.OnOpenDocument(made)) kt::fuzz::Fail("cannot open", withItems.GetFileError());
         const QString carried = corpus.filePath(QStringLiteral("document/carried.hox"));
         if (!withItems.OnSaveDocument(carried)) kt::fuzz::Fail("cannot save", withItems.GetFileError());
-        std::printf("with embedded items: %s (%lld bytes)\n", qPrintable(carried),
+        std::printf("with embedded items' storages: %s (%lld bytes)\n", qPrintable(carried),
                     static_cast<long long>(QFileInfo(carried).size()));
+
+        const QString madeWithItems = scratch.filePath(QStringLiteral("made-items.hox"));
+        WriteWithItems(madeWithItems, ContentsWithItems(*doc), 3);
+        CHOXDoc onPage;
+        if (!onPage.OnOpenDocument(madeWithItems)) kt::fuzz::Fail("cannot open", onPage.GetFileError());
+        const QString embedded = corpus.filePath(QStringLiteral("document/embedded.hox"));
+        if (!onPage.OnSaveDocument(embedded)) kt::fuzz::Fail("cannot save", onPage.GetFileError());
+        std::printf("with embedded items: %s (%lld bytes)\n", qPrintable(embedded),
+                    static_cast<long long>(QFileInfo(embedded).size()));
     }
     kt::fuzz::WriteEverySymbolSeeds(corpus);
     kt::fuzz::WriteLinkSeeds(corpus);

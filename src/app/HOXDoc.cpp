@@ -7,6 +7,7 @@
 #include "chart/HOXPin.h"
 #include "chart/HOXSymbol.h"
 #include "chart/HOXView.h"
+#include "online/monitor/HOXCntrlItem.h"
 #include "online/monitor/HOXMonWnd.h"
 #include "online/monitor/HOXMonitorSession.h"
 #include "online/HOXProgressMsgDlg.h"
@@ -82,6 +83,9 @@ CHOXDoc::~CHOXDoc()
 {
     // The worker ends before anything it was told of goes.
     m_pMonitorThread.reset();
+    // The holders that go with the monitor window take their items along;
+    // nothing is left to tell.
+    DetachItems();
     m_mapWindows.RemoveAll();
     m_pMonWnd.reset();
     ReleasePalette();

@@ -17,8 +17,10 @@
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <vector>
 
 class CCmdUI;
+class CHOXCntrlItem;
 class CHOXDrawObj;
 class CHOXFlowMonInfo;
 class CHOXFlowWnd;
@@ -78,6 +80,18 @@ public:
     static std::int32_t GetDataVersion() { return 100; }
     // The last error of opening or saving a file, in words.
     const QString& GetFileError() const { return m_fileError; }
+
+    // The embedded items, in the order the file lists them. An item placed
+    // on the monitor page belongs to its holder; one without a holder (its
+    // holder was deleted before the file was saved) to the document.
+    const std::vector<CHOXCntrlItem*>& GetItems() const { return m_items; }
+    // An item made for this document joins the list. One that goes leaves
+    // it; gone for good, its storage is left out of the next save.
+    void AddItem(CHOXCntrlItem* item);
+    void RemoveItem(CHOXCntrlItem* item, bool forGood);
+    // The number of a new item: above every listed item's, and not one
+    // whose storage the file holds already.
+    DWORD GetNewItemNumber() const;
 
     // Controller type: 0 "ZE-10RE", 1 "ZA-20VI ZOZ", 2 "DO-20VI RER".
     std::int32_t GetControllerType() const { return m_nControllerType; }
@@ -313,6 +327,14 @@ private:
     void InitControllerCommands();
     // Raises the id counters above every id in use after loading.
     void AfterLoad();
+    // The embedded items of a file being read: the list after the
+    // parameters, checked against the holders and the file's storages.
+    // The document's own list is not touched; the kept items are handed
+    // over with the list.
+    std::vector<CHOXCntrlItem*> ReadItems(CArchive& ar, const CHOXMonWnd& monitor,
+                                          std::vector<std::unique_ptr<CHOXCntrlItem>>& kept) const;
+    // The items answer to no document any more (it goes, or loads others).
+    void DetachItems();
     // The framework's save: to the path, or after asking for one when it
     // has none (or its file is read-only).
     bool DoFileSave();
@@ -367,6 +389,10 @@ private:
     // The file the document was opened from, kept to carry its other
     // storages through a save.
     std::unique_ptr<CompoundFile> m_file;
+    // While a file is being read: its storages, which the items name.
+    const CompoundFile* m_pReading = nullptr;
+    std::vector<CHOXCntrlItem*> m_items;
+    std::vector<std::unique_ptr<CHOXCntrlItem>> m_keptItems;
     QString m_fileError;
     // Last: it goes first, and with it the worker, before anything it used.
     std::unique_ptr<CHOXMonitorSession> m_pMonitorThread;

@@ -6,7 +6,9 @@
 #include "app/MainFrame.h"
 #include "app/ProgramState.h"
 #include "chart/HOXFlowWnd.h"
+#include "online/monitor/HOXCntrlItem.h"
 #include "online/monitor/HOXMonWnd.h"
+#include "online/monitor/HOXOle.h"
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
 #include "platform/CompoundFile.h"
@@ -19,6 +21,28 @@
 #include "symbols/flow/HOXFlowSubRtn.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <unordered_set>
+
+namespace {
+
+// The storages of the file being opened, there for its items while the
+// document reads it.
+class ReadingFile {
+public:
+    ReadingFile(const CompoundFile*& slot, const CompoundFile* file) : m_slot(slot) { m_slot = file; }
+    ~ReadingFile() { m_slot = nullptr; }
+    ReadingFile(const ReadingFile&) = delete;
+    ReadingFile& operator=(const ReadingFile&) = delete;
+
+private:
+    const CompoundFile*& m_slot;
+};
+
+} // namespace
 
 // ---------------------------------------------------------------------------
 // The document file
@@ -43,8 +67,10 @@ void CHOXDoc::Serialize(CArchive& ar)
             ar.WriteObject(wnd.get());
         }
         m_pParam->Serialize(ar);
-        // Embedded items: none can be made on this platform.
-        ar << DWORD(0);
+        // An item on the monitor page was written with its holder and is
+        // named here by reference; one without a holder is written whole.
+        ar << static_cast<DWORD>(m_items.size());
+        for (CHOXCntrlItem* item : m_items) ar.WriteObject(item);
         return;
     }
 
@@ -101,10 +127,14 @@ void CHOXDoc::Serialize(CArchive& ar)
         param.SetDocument(this);
         param.CopyValuesFrom(*m_pParam);
         param.Serialize(ar);
-        DWORD itemCount = 0;
-        ar >> itemCount;
-        if (itemCount != 0)
-            throw ArchiveError(ArchiveError::badClass, "the file holds embedded items, which this program cannot read");
+        std::vector<std::unique_ptr<CHOXCntrlItem>> keptItems;
+        std::vector<CHOXCntrlItem*> items = ReadItems(ar, *monWnd, keptItems);
+        // Records have no length: bytes after the last one mean that
+        // something before was read in another form than it was written.
+        if (const std::size_t left = ar.BytesLeft(); left != 0)
+            throw ArchiveError(ArchiveError::badCount, std::to_string(left) + (left == 1 ? " byte" : " bytes") +
+                                                           " after the document's data, from offset " +
+                                                           std::to_string(ar.Position()));
 
         m_windowNames = names;
         m_stepMap = std::move(steps);
@@ -112,7 +142,12 @@ void CHOXDoc::Serialize(CArchive& ar)
         // The M-code sequences belong to the document as it was made, not
         // to the file: what is read starts without any.
         m_pMcodeKzPlc = std::make_unique<CHOXMcodeKzPlc>();
+        // The old items go with the old monitor window and list.
+        DetachItems();
         m_pMonWnd = std::move(monWnd);
+        m_keptItems = std::move(keptItems);
+        m_items = std::move(items);
+        for (CHOXCntrlItem* item : m_items) item->SetDocument(this);
         m_rects = rects;
         m_nShowProgTextX = showX;
         m_nShowProgTextY = showY;
@@ -125,6 +160,89 @@ void CHOXDoc::Serialize(CArchive& ar)
         throw;
     }
     AfterLoad();
+}
+
+std::vector<CHOXCntrlItem*> CHOXDoc::ReadItems(CArchive& ar, const CHOXMonWnd& monitor,
+                                               std::vector<std::unique_ptr<CHOXCntrlItem>>& kept) const
+{
+    DWORD count = 0;
+    ar >> count;
+    // Each item takes at least a reference (two bytes).
+    if (count > ar.BytesLeft() / 2)
+        throw ArchiveError(ArchiveError::badCount,
+                           "an item count of " + std::to_string(count) + " is larger than the data left can hold");
+    std::vector<CHOXCntrlItem*> items;
+    std::unordered_set<const CHOXCntrlItem*> listed;
+    for (DWORD i = 0; i < count; ++i) {
+        const std::size_t at = ar.Position();
+        auto* item = static_cast<CHOXCntrlItem*>(ar.ReadObject(RUNTIME_CLASS(CHOXCntrlItem)));
+        if (item == nullptr)
+            throw ArchiveError(ArchiveError::badClass,
+                               "the item list has an empty entry at offset " + std::to_string(at));
+        if (!listed.insert(item).second)
+            throw ArchiveError(ArchiveError::sharedObject,
+                               "the item list names one item twice (offset " + std::to_string(at) + ")");
+        // An item read here first has no holder: the document keeps it.
+        if (ar.IsUnclaimed(item)) {
+            std::unique_ptr<CObject> owned = ar.Claim(item);
+            if (!owned)
+                throw ArchiveError(ArchiveError::sharedObject,
+                                   "the item at offset " + std::to_string(at) + " cannot be kept by the document");
+            kept.push_back(std::unique_ptr<CHOXCntrlItem>(static_cast<CHOXCntrlItem*>(owned.release())));
+        }
+        items.push_back(item);
+    }
+
+    // What the holders write is listed too; a save would otherwise add it.
+    for (const auto& [key, object] : monitor.GetOleMap()) {
+        const CHOXCntrlItem* held = static_cast<const CHOXOle*>(object.get())->GetItem();
+        if (held != nullptr && !listed.contains(held))
+            throw ArchiveError(ArchiveError::badIndex, "the embedded item " + std::to_string(held->GetItemNumber()) +
+                                                           " on the monitor page is missing from the item list");
+    }
+    // Each item's data is the storage of its number, its own.
+    std::set<QString> claimed;
+    for (const CHOXCntrlItem* item : items) {
+        const QString name = item->GetStorageName();
+        const std::string number = std::to_string(item->GetItemNumber());
+        if (!claimed.insert(name.toUpper()).second)
+            throw ArchiveError(ArchiveError::sharedObject,
+                               "two embedded items claim the storage \"" + name.toStdString() + "\"");
+        const CompoundFile::Entry* storage = m_pReading != nullptr ? m_pReading->FindCarried(name) : nullptr;
+        if (storage == nullptr || !storage->isStorage)
+            throw ArchiveError(ArchiveError::badIndex, "the embedded item " + number + " has no storage \"" +
+                                                           name.toStdString() + "\" in the file");
+    }
+    return items;
+}
+
+void CHOXDoc::DetachItems()
+{
+    for (CHOXCntrlItem* item : m_items) item->SetDocument(nullptr);
+    m_items.clear();
+}
+
+void CHOXDoc::AddItem(CHOXCntrlItem* item)
+{
+    if (item == nullptr || std::find(m_items.begin(), m_items.end(), item) != m_items.end()) return;
+    item->SetDocument(this);
+    m_items.push_back(item);
+}
+
+void CHOXDoc::RemoveItem(CHOXCntrlItem* item, bool forGood)
+{
+    if (std::erase(m_items, item) == 0) return;
+    item->SetDocument(nullptr);
+    if (forGood && m_file) m_file->DropCarried(item->GetStorageName());
+}
+
+DWORD CHOXDoc::GetNewItemNumber() const
+{
+    DWORD highest = 0;
+    for (const CHOXCntrlItem* item : m_items) highest = std::max(highest, item->GetItemNumber());
+    DWORD number = highest + 1;
+    while (m_file && m_file->FindCarried(COleClientItem::StorageNameOf(number)) != nullptr) ++number;
+    return number;
 }
 
 void CHOXDoc::AfterLoad()
@@ -199,6 +317,7 @@ bool CHOXDoc::OnOpenDocument(const QString& path)
     try {
         CArchive ar(file->Contents());
         ar.m_pDocument = this;
+        const ReadingFile reading(m_pReading, &*file);
         Serialize(ar);
     } catch (const ArchiveError& e) {
         m_fileError = QString::fromStdString(e.what());
@@ -243,11 +362,23 @@ bool CHOXDoc::OnSaveDocument(const QString& path)
     }
     // A document that did not come from a file of its own is written as a
     // complete new file; one that did carries that file's other storages.
+    // Either way the items' data goes along: an item whose storage is
+    // missing would make the file unreadable.
     CompoundFile file;
     if (m_file && m_nSaveAsNew == 0) file = *m_file;
-    file.SetContents(ar.Buffer());
     QString error;
-    if (!file.Save(path, &error)) {
+    for (const CHOXCntrlItem* item : m_items) {
+        const QString name = item->GetStorageName();
+        if (file.FindCarried(name) != nullptr) continue;
+        const CompoundFile::Entry* storage = m_file ? m_file->FindCarried(name) : nullptr;
+        if (storage == nullptr) {
+            error = QStringLiteral("the embedded item %1 has no storage \"%2\"").arg(item->GetItemNumber()).arg(name);
+            break;
+        }
+        file.Carry(*storage);
+    }
+    file.SetContents(ar.Buffer());
+    if (!error.isEmpty() || !file.Save(path, &error)) {
         m_fileError = error;
         AfxMessageBox(FormatStr(IDS_WRITE_FAILED, {path}), MB_OK | MB_ICONEXCLAMATION, m_fileError);
         return false;

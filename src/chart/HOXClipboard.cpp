@@ -12,6 +12,15 @@
 namespace {
 // An object's smallest stored form is its tag: two bytes.
 constexpr std::size_t kMinObjectBytes = 2;
+
+// What may leave the document as bytes; the rest stays out of what is written.
+std::vector<CHOXDrawObj*> Transferable(const std::vector<CHOXDrawObj*>& objects)
+{
+    std::vector<CHOXDrawObj*> out;
+    for (CHOXDrawObj* object : objects)
+        if (object != nullptr && object->IsTransferable()) out.push_back(object);
+    return out;
+}
 } // namespace
 
 QString CHOXClipboard::ChartFormat() { return clipboard::FormatName("TRNWK_HOX"); }
@@ -22,8 +31,9 @@ bool CHOXClipboard::IsFormatAvailable(const COleDataObject& data, const QString&
     return data.IsDataAvailable(format);
 }
 
-bool CHOXClipboard::WriteObjects(const std::vector<CHOXDrawObj*>& list, COleDataSource& source, const QString& format)
+bool CHOXClipboard::WriteObjects(const std::vector<CHOXDrawObj*>& all, COleDataSource& source, const QString& format)
 {
+    const std::vector<CHOXDrawObj*> list = Transferable(all);
     CArchive ar;
     ar.m_pDocument = m_pDocument;
     try {
@@ -80,8 +90,9 @@ bool CHOXClipboard::PassesDragFilter(const CHOXDrawObj* object, std::int32_t con
     }
 }
 
-QByteArray CHOXClipboard::WriteBlock(std::uint32_t sourceInstance, const std::vector<CHOXDrawObj*>& objects) const
+QByteArray CHOXClipboard::WriteBlock(std::uint32_t sourceInstance, const std::vector<CHOXDrawObj*>& all) const
 {
+    const std::vector<CHOXDrawObj*> objects = Transferable(all);
     CArchive ar;
     ar << static_cast<DWORD>(kFormatWord) << static_cast<DWORD>(sourceInstance);
     ar.WriteCount(static_cast<DWORD>(objects.size()));
@@ -114,7 +125,9 @@ DrawObjList CHOXClipboard::ReadList(CArchive& ar, std::uint32_t count) const
     for (std::uint32_t i = 0; i < count; ++i) {
         std::unique_ptr<CHOXDrawObj> object = ar.ReadOwned<CHOXDrawObj>();
         if (!object) throw ArchiveError(ArchiveError::badClass, "an empty object stands in the list");
-        objects.push_back(std::move(object));
+        // Another writer's block may hold what cannot enter a document this
+        // way: it is dropped.
+        if (object->IsTransferable()) objects.push_back(std::move(object));
     }
     return objects;
 }

@@ -40,6 +40,9 @@ public:
     static QString ChartFormat();
     static QString DragFormat();
 
+    // Both write only the objects that are transferable (IsTransferable),
+    // and reading drops any other.
+    //
     // The drag stream: the count of the list (32 bits), then every object
     // with its class. Offered to the data source under the format; false
     // when nothing could be written.

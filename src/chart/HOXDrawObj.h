@@ -53,6 +53,9 @@ public:
     // True when a corner of the normalised bounds lies outside the owner's
     // base sheet.
     virtual bool IsOutsideBaseRect() const;
+    // Whether a copy of the object can leave its document as bytes (the
+    // clipboard block, the drag stream) and be read into another.
+    virtual bool IsTransferable() const { return true; }
 
     // Redraws the object in every view of the document.
     void Invalidate();

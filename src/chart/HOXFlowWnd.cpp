@@ -153,7 +153,8 @@ void CHOXFlowWnd::CopyMapsFrom(CHOXFlowWnd& other)
     const CRect sheet = other.GetBaseRect()->GetRect();
     GetBaseRect()->m_position = sheet;
     if (m_pView != nullptr)
-        m_pView->SetScrollSizes(m_pView->DocToClient(CSize(sheet.Width() + 15, sheet.Height() + 15)));
+        m_pView->SetScrollSizes(m_pView->DocToClient(CSize(chart::Sat(std::int64_t(sheet.right) - sheet.left + 15),
+                                                           chart::Sat(std::int64_t(sheet.bottom) - sheet.top + 15))));
 }
 
 void CHOXFlowWnd::RemoveAllMaps()

@@ -9,6 +9,7 @@
 #include "online/comm/ControllerDevices.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
+#include "platform/View.h"
 #include "symbols/operand/HOXSelectVal.h"
 
 #include <QCoreApplication>
@@ -152,6 +153,10 @@ public:
     }
     WaitScope(const WaitScope&) = delete;
     WaitScope& operator=(const WaitScope&) = delete;
+
+private:
+    // The views' timers (a stop of monitoring among them) wait too.
+    const ViewTimerHold m_timers;
 };
 
 bool CHOXMonCommand::IsWaiting() { return g_waiting > 0; }

@@ -10,8 +10,9 @@
 //
 // While a call of a sender waits for its reply (and through a pulse's pause)
 // the user-interface thread runs a local event loop. Nothing that would call
-// the link again or stop monitoring may run in it: such work asks
-// AfterWaiting to run it once the wait is over.
+// the link again or stop monitoring may run in it: the views' timers are held
+// meanwhile (ViewTimerHold), and other such work asks AfterWaiting to run it
+// once the wait is over.
 #include "online/comm/CommMan.h"
 
 #include <cstdint>

@@ -332,6 +332,37 @@ QStringList CompoundFile::CarriedNames() const
     return names;
 }
 
+namespace {
+bool SameName(const CompoundFile::Entry& entry, const QString& name)
+{
+    return entry.name.compare(name, Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+const CompoundFile::Entry* CompoundFile::FindCarried(const QString& name) const
+{
+    const auto it = std::find_if(m_carried.begin(), m_carried.end(), [&](const Entry& e) { return SameName(e, name); });
+    return it != m_carried.end() ? &*it : nullptr;
+}
+
+bool CompoundFile::Carry(Entry entry)
+{
+    if (SameName(entry, QLatin1String(kContentsName))) return false;
+    const auto it =
+        std::find_if(m_carried.begin(), m_carried.end(), [&](const Entry& e) { return SameName(e, entry.name); });
+    if (it != m_carried.end()) {
+        *it = std::move(entry);
+    } else {
+        m_carried.push_back(std::move(entry));
+    }
+    return true;
+}
+
+bool CompoundFile::DropCarried(const QString& name)
+{
+    return std::erase_if(m_carried, [&](const Entry& e) { return SameName(e, name); }) != 0;
+}
+
 std::optional<CompoundFile> CompoundFile::Open(const QString& path, QString* error)
 {
     EnsureGsf();

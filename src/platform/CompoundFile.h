@@ -45,6 +45,15 @@ public:
     // The root's entries other than "Contents", in the order they were read.
     const std::vector<Entry>& Carried() const { return m_carried; }
     QStringList CarriedNames() const;
+    // The root's entry of that name (names compare without regard to case,
+    // as the file's directory does), or null.
+    const Entry* FindCarried(const QString& name) const;
+    // Adds the entry at the end, or puts it in place of the one of its name;
+    // false for the name "Contents", which only SetContents fills.
+    bool Carry(Entry entry);
+    // Leaves the entry of that name out of every later save; false when
+    // there is none.
+    bool DropCarried(const QString& name);
 
     // Writes the complete file to a temporary file beside `path` and renames
     // it into place, so the file at `path` is either the old one or the new

@@ -207,7 +207,7 @@ TEST_F(HOXDocFileTest, DamagedFilesAreRefusedAndChangeNothing)
         {"empty", QByteArray()},
         {"no monitor window", QByteArray::fromHex("00000000") + good.mid(4, good.indexOf("CHOXMonWnd") - 4 - 6) +
                                    QByteArray::fromHex("0000")},
-        {"embedded items", good.left(good.size() - 4) + QByteArray::fromHex("01000000")},
+        {"an item count without its items", good.left(good.size() - 4) + QByteArray::fromHex("01000000")},
         {"cut in the item count", good.left(good.size() - 2)},
         {"one window name twice", QByteArray(good).replace("Flow Chart2", "Flow Chart1")},
     };

@@ -1,11 +1,13 @@
 // The seed documents of the fuzz targets (tests/data/fuzz, written by
 // `scripts/fuzz.sh --seeds`): one of each controller type, one with the
-// storages of embedded items besides, and the every-symbol document of each
-// type, which must open and save to the very file they were read from, and
-// whose "Contents" streams are the archive target's seeds; and the inputs
-// the targets once failed on.
+// storages of embedded items besides, one with embedded items on its monitor
+// page, and the every-symbol document of each type, which must open and save
+// to the very file they were read from, and whose "Contents" streams are the
+// archive target's seeds (but that of the embedded items, whose storages an
+// archive alone lacks); and the inputs the targets once failed on.
 #include "app/HOXDoc.h"
 #include "chart/HOXFlowWnd.h"
+#include "online/monitor/HOXMonWnd.h"
 #include "platform/Archive.h"
 #include "platform/CompoundFile.h"
 #include "support/Scripted.h"
@@ -38,14 +40,23 @@ TEST(SeedDocumentsTest, EachOpensAndSavesToTheSameFile)
         std::int32_t type;
         const char* archive;
         QStringList carried;
+        std::size_t items;
+        std::size_t holders;
     } seeds[] = {
-        {"type0", 0, "type0", {}},
-        {"type1", 1, "type1", {}},
-        {"type2", 2, "type2", {}},
-        {"carried", 2, "type2", {QStringLiteral("\005SummaryInformation"), QStringLiteral("Embedding 1")}},
-        {"everything0", 0, "everything0", {}},
-        {"everything1", 1, "everything1", {}},
-        {"everything2", 2, "everything2", {}},
+        {"type0", 0, "type0", {}, 0, 0},
+        {"type1", 1, "type1", {}, 0, 0},
+        {"type2", 2, "type2", {}, 0, 0},
+        {"carried", 2, "type2", {QStringLiteral("\005SummaryInformation"), QStringLiteral("Embedding 1")}, 0, 0},
+        {"embedded",
+         2,
+         nullptr,
+         {QStringLiteral("\005SummaryInformation"), QStringLiteral("Embedding 1"), QStringLiteral("Embedding 2"),
+          QStringLiteral("Embedding 3")},
+         3,
+         3},
+        {"everything0", 0, "everything0", {}, 0, 0},
+        {"everything1", 1, "everything1", {}, 0, 0},
+        {"everything2", 2, "everything2", {}, 0, 0},
     };
     for (const auto& seed : seeds) {
         SCOPED_TRACE(seed.name);
@@ -56,6 +67,8 @@ TEST(SeedDocumentsTest, EachOpensAndSavesToTheSameFile)
         EXPECT_EQ(doc.GetControllerType(), seed.type);
         EXPECT_GE(doc.GetWindowMap().GetCount(), 2u);
         for (const auto& [key, wnd] : doc.GetWindowMap()) EXPECT_FALSE(wnd->GetObjectMap().IsEmpty());
+        EXPECT_EQ(doc.GetItems().size(), seed.items);
+        EXPECT_EQ(doc.GetMonWnd()->GetOleMap().GetCount(), seed.holders);
 
         const QString saved = dir.filePath(name + QStringLiteral(".hox"));
         ASSERT_TRUE(doc.OnSaveDocument(saved));
@@ -67,6 +80,7 @@ TEST(SeedDocumentsTest, EachOpensAndSavesToTheSameFile)
         carried.sort();
         EXPECT_EQ(carried, seed.carried);
         // The archive target starts from the same documents.
+        if (seed.archive == nullptr) continue;
         const QString archive = kSeeds + QStringLiteral("archive/%1.bin").arg(QLatin1String(seed.archive));
         EXPECT_EQ(ReadAll(archive).toHex(), file->Contents().toHex());
     }

@@ -92,6 +92,18 @@ TEST_F(ChartViewTest, ScrollRangeFollowsTheSheetAndZoom)
     other.SetWnd(wnd);
     other.OnInitialUpdate();
     EXPECT_EQ(otherHost.totalSize, CSize(615, 415));
+
+    // A sheet grown to the coordinate limit (objects pasted far out) keeps
+    // its range within it, whichever way the view sizes it.
+    wnd->GetBaseRect()->m_position = CRect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+    CHOXFlowView far;
+    MemoryViewHost farHost;
+    far.SetHost(&farHost);
+    far.SetWnd(wnd);
+    far.OnInitialUpdate();
+    EXPECT_EQ(farHost.totalSize, CSize(INT32_MAX, INT32_MAX));
+    far.FitScrollSizesToSheet();
+    EXPECT_EQ(farHost.totalSize, CSize(INT32_MAX, INT32_MAX));
 }
 
 TEST_F(ChartViewTest, UpdateHints)

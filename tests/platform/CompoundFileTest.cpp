@@ -346,6 +346,47 @@ TEST(CompoundFileTest, SavingOverTheOpenedFileKeepsWhatItCarried)
         << "the replaced file's permissions were not kept";
 }
 
+TEST(CompoundFileTest, CarriedEntriesAreFoundReplacedAddedAndDroppedByNameInAnyCase)
+{
+    QTemporaryDir dir;
+    QString error;
+    std::optional<CompoundFile> file = CompoundFile::Open(FixturePath(QStringLiteral("carried.hox")), &error);
+    ASSERT_TRUE(file) << error.toStdString();
+
+    const Entry* found = file->FindCarried(QStringLiteral("EMBEDDING 1"));
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->name, QStringLiteral("Embedding 1"));
+    EXPECT_TRUE(found->isStorage);
+    EXPECT_EQ(file->FindCarried(QStringLiteral("Embedding 3")), nullptr);
+    EXPECT_EQ(file->FindCarried(QStringLiteral("Contents")), nullptr) << "the document's own stream is not carried";
+
+    // Dropped once; the others keep their order.
+    const QStringList before = file->CarriedNames();
+    EXPECT_TRUE(file->DropCarried(QStringLiteral("embedding 1")));
+    EXPECT_FALSE(file->DropCarried(QStringLiteral("Embedding 1")));
+    QStringList expected = before;
+    expected.removeAll(QStringLiteral("Embedding 1"));
+    EXPECT_EQ(file->CarriedNames(), expected);
+
+    // One of a carried name takes its place, a new one goes last, and the
+    // document's own stream is not taken.
+    const Entry replacement =
+        Storage(QStringLiteral("Embedding 2"), Clsid(0x70), {Stream(QStringLiteral("X"), Pattern(8, 10))});
+    EXPECT_TRUE(file->Carry(replacement));
+    EXPECT_TRUE(file->Carry(Stream(QStringLiteral("Added"), Pattern(9, 100))));
+    EXPECT_FALSE(file->Carry(Stream(QStringLiteral("CONTENTS"), Pattern(9, 100))));
+    expected.append(QStringLiteral("Added"));
+    EXPECT_EQ(file->CarriedNames(), expected);
+    EXPECT_EQ(*file->FindCarried(QStringLiteral("Embedding 2")), replacement);
+
+    const QString path = dir.filePath(QStringLiteral("changed.hox"));
+    ASSERT_TRUE(file->Save(path, &error)) << error.toStdString();
+    const std::optional<CompoundFile> read = CompoundFile::Open(path, &error);
+    ASSERT_TRUE(read) << error.toStdString();
+    EXPECT_EQ(ByName(read->Carried()), ByName(file->Carried()));
+    EXPECT_TRUE(SameBytes(read->Contents(), Pattern(1, 5000)));
+}
+
 // --- Files that are not documents ----------------------------------------------
 
 TEST(CompoundFileOpenTest, RejectsWhatIsNotADocumentWithAClearMessage)

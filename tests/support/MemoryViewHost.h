@@ -46,20 +46,24 @@ public:
         rect = frameRect;
         return true;
     }
-
-    // Timers run only when a test fires them: the period of each running
-    // one by its id.
-    void SetTimer(UINT timerId, UINT milliseconds) override { timers[timerId] = milliseconds; }
-    void KillTimer(UINT timerId) override { timers.erase(timerId); }
-    bool IsTimerActive(UINT timerId) const { return timers.count(timerId) != 0; }
-    // The running timer's OnTimer, as its period ending would call it; false
-    // when the timer does not run.
-    bool FireTimer(CView& view, UINT timerId)
+    bool IsWindowVisible() const override { return visible; }
+    UINT SetTimer(UINT id, UINT elapse) override
     {
-        if (!IsTimerActive(timerId)) return false;
-        view.OnTimer(timerId);
+        timers[id] = elapse;
+        return id;
+    }
+    void KillTimer(UINT id) override { timers.erase(id); }
+    UINT GetDoubleClickTime() const override { return doubleClickTime; }
+
+    // Timers come due only when a test says so: the view's timer of the id
+    // comes due when it runs; false when it does not.
+    bool FireTimer(CView& view, UINT id)
+    {
+        if (timers.count(id) == 0) return false;
+        view.TimerDue(id);
         return true;
     }
+    bool TimerRuns(UINT id) const { return timers.count(id) != 0; }
 
     // Forgets what was recorded (the settings stay).
     void ClearRecord()
@@ -78,6 +82,7 @@ public:
     Cursor cursor = Cursor::Arrow;
     std::vector<Cursor> cursors;
     int scrollSizesSet = 0;
+    // The running timers by id, with their intervals in ms.
     std::map<UINT, UINT> timers;
 
     // What the window answers.
@@ -87,6 +92,8 @@ public:
     int logPixelsY = 96;
     bool hasFrameRect = false;
     CRect frameRect;
+    bool visible = true;
+    UINT doubleClickTime = 500;
 };
 
 } // namespace kt::test

@@ -6,6 +6,7 @@
 #include "chart/HOXUndo.h"
 #include "chart/HOXView.h"
 #include "online/monitor/HOXMonObj.h"
+#include "online/monitor/HOXOle.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 
@@ -77,8 +78,7 @@ void CHOXMonWnd::Serialize(CArchive& ar)
     // The maps take the objects read only when all four were read whole.
     ObjectMap objects = ReadObjectMap<CHOXDrawObj>(ar);
     ObjectMap shapes = ReadObjectMap<CHOXShape>(ar);
-    // OLE items are kept as they were stored; any drawing object is accepted.
-    ObjectMap oles = ReadObjectMap<CHOXDrawObj>(ar);
+    ObjectMap oles = ReadObjectMap<CHOXOle>(ar);
     ObjectMap monObjs = ReadObjectMap<CHOXMonObj>(ar);
 
     m_order.clear();

@@ -2,6 +2,7 @@
 // drawing) and the monitor object base (owner, visibility, mouse dragging).
 #include "online/monitor/HOXMonObj.h"
 #include "online/monitor/HOXMonWnd.h"
+#include "online/monitor/HOXOle.h"
 
 #include "app/HOXDoc.h"
 #include "chart/HOXBaseRect.h"
@@ -249,7 +250,7 @@ TEST_F(MonWndTest, LoadingKeepsIdsAndBoundsAndDrawsInMapOrder)
     CHOXMonWnd wnd(&doc);
     wnd.SetZoomIndex(4);
     wnd.AddShape(Placed<CHOXRect>(&wnd, 3, CRect(10, 10, 60, 40)));
-    wnd.AddOleObject(Placed<CHOXDrawObj>(&wnd, 1, CRect(70, 10, 90, 30)));
+    wnd.AddOleObject(Placed<CHOXOle>(&wnd, 1, CRect(70, 10, 90, 30)));
     for (DWORD id : {52u, 20u, 36u}) wnd.AddMonObj(MonObj(&wnd, id, CRect(id, id + 1, id + 20, id + 30)));
     const QByteArray bytes = Store(wnd);
 
@@ -270,6 +271,7 @@ TEST_F(MonWndTest, LoadingKeepsIdsAndBoundsAndDrawsInMapOrder)
     ASSERT_NE(loaded.LookupOleObject(1), nullptr);
     EXPECT_EQ(loaded.LookupOleObject(1)->GetRect(), CRect(70, 10, 90, 30));
     EXPECT_EQ(loaded.LookupOleObject(1)->GetWnd(), &loaded);
+    EXPECT_EQ(loaded.LookupOleObject(1)->GetObjectType(), objtype::kOle);
     for (DWORD id : {52u, 20u, 36u}) {
         const CHOXMonObj* object = loaded.LookupMonObj(static_cast<WORD>(id));
         ASSERT_NE(object, nullptr) << id;
@@ -328,6 +330,8 @@ TEST_F(MonWndTest, LoadingRefusesObjectsOfTheWrongClassOrCutShortAndKeepsTheMaps
     const Case cases[] = {
         {"drawing object in the shape map", windowPart + tail({0}, &plain), ArchiveError::badClass},
         {"drawing object in the monitor map", windowPart + tail({0, 0, 0}, &plain), ArchiveError::badClass},
+        {"drawing object in the OLE map", windowPart + tail({0, 0}, &plain), ArchiveError::badClass},
+        {"shape in the OLE map", windowPart + tail({0, 0}, &shape), ArchiveError::badClass},
         {"shape in the monitor map", windowPart + tail({0, 0, 0}, &shape), ArchiveError::badClass},
         {"monitor object in the shape map", windowPart + tail({0}, &monitor), ArchiveError::badClass},
         {"no maps", windowPart, ArchiveError::endOfFile},

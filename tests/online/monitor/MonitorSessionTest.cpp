@@ -87,9 +87,9 @@ protected:
     // The stop timer runs; fired by hand, it ends monitoring.
     void FireStopTimer()
     {
-        ASSERT_TRUE(ViewHost().IsTimerActive(CHOXMonView::kStopTimerId));
-        EXPECT_EQ(CHOXMonView::kStopTimerMs, ViewHost().timers[CHOXMonView::kStopTimerId]);
-        ViewHost().FireTimer(View(), CHOXMonView::kStopTimerId);
+        ASSERT_TRUE(ViewHost().TimerRuns(CHOXMonView::kStopTimer));
+        EXPECT_EQ(CHOXMonView::kStopDelay, ViewHost().timers[CHOXMonView::kStopTimer]);
+        ViewHost().FireTimer(View(), CHOXMonView::kStopTimer);
     }
 };
 
@@ -207,13 +207,13 @@ TEST_F(MonitorSessionTest, WithoutAControllerOneMessageAndTheTimerEndsMonitoring
         ScriptedMessages messages;
         messages.Expect(QString::fromLatin1(c.message), kStop, IDOK);
         doc->OnMonitorStart();
-        RunUntil([&] { return ViewHost().IsTimerActive(CHOXMonView::kStopTimerId); });
+        RunUntil([&] { return ViewHost().TimerRuns(CHOXMonView::kStopTimer); });
         EXPECT_EQ(1u, messages.seen.size());
         EXPECT_FALSE(doc->IsEditMode()) << "monitoring ends with the timer";
         FireStopTimer();
         EXPECT_TRUE(doc->IsEditMode());
         EXPECT_EQ(nullptr, doc->GetMonitorThread());
-        EXPECT_FALSE(ViewHost().IsTimerActive(CHOXMonView::kStopTimerId)) << "the timer fires once";
+        EXPECT_FALSE(ViewHost().TimerRuns(CHOXMonView::kStopTimer)) << "the timer fires once";
         Faults().Clear();
         SetUp();
     }
@@ -226,15 +226,15 @@ TEST_F(MonitorSessionTest, AnEndedRunsStopTimerNeverStopsALaterRun)
         ScriptedMessages messages;
         messages.Expect(QStringLiteral("ERROR :  Controller is rejected."), kStop, IDOK);
         doc->OnMonitorStart();
-        RunUntil([&] { return ViewHost().IsTimerActive(CHOXMonView::kStopTimerId); });
+        RunUntil([&] { return ViewHost().TimerRuns(CHOXMonView::kStopTimer); });
     }
     // Stopped before its timer fell due.
     doc->OnMonitorStop();
-    EXPECT_FALSE(ViewHost().IsTimerActive(CHOXMonView::kStopTimerId));
+    EXPECT_FALSE(ViewHost().TimerRuns(CHOXMonView::kStopTimer));
     Faults().Clear();
     doc->OnMonitorStart();
     RunResults(1);
-    EXPECT_FALSE(ViewHost().IsTimerActive(CHOXMonView::kStopTimerId));
+    EXPECT_FALSE(ViewHost().TimerRuns(CHOXMonView::kStopTimer));
     EXPECT_FALSE(doc->IsEditMode());
     doc->OnMonitorStop();
 }
@@ -250,7 +250,7 @@ TEST_F(MonitorSessionTest, WhileASenderWaitsResultsStayQueuedAndTheStopTimerActs
     bool fired = false;
     QTimer::singleShot(0, [&] {
         fired = true;
-        ViewHost().FireTimer(View(), CHOXMonView::kStopTimerId);
+        ViewHost().FireTimer(View(), CHOXMonView::kStopTimer);
     });
     const int redrawn = Redrawn();
     const std::size_t reads = MonitoringReads();
@@ -262,8 +262,31 @@ TEST_F(MonitorSessionTest, WhileASenderWaitsResultsStayQueuedAndTheStopTimerActs
     EXPECT_FALSE(doc->IsEditMode()) << "no stop under a sender's call";
     EXPECT_EQ(redrawn, Redrawn()) << "no result was taken meanwhile";
     EXPECT_LE(MonitoringReads(), reads + 1) << "the worker waits for its result to be taken";
-    RunUntil([&] { return doc->IsEditMode(); });
+    RunResults(1);
+    // The held timer comes due again after its interval.
+    FireStopTimer();
+    EXPECT_TRUE(doc->IsEditMode());
     EXPECT_EQ(nullptr, doc->GetMonitorThread());
+}
+
+TEST_F(MonitorSessionTest, APulseHoldsTheStopTimerThroughItsPause)
+{
+    doc->OnMonitorStart();
+    RunResults(1);
+    View().StartStopTimer();
+    bool fired = false;
+    QTimer::singleShot(0, [&] {
+        fired = true;
+        ViewHost().FireTimer(View(), CHOXMonView::kStopTimer);
+    });
+    {
+        CHOXMonCommand sender(doc.get());
+        EXPECT_EQ(1, sender.ManualOperation(1, 1, 0));
+    }
+    EXPECT_TRUE(fired);
+    EXPECT_FALSE(doc->IsEditMode()) << "no stop inside the pulse";
+    FireStopTimer();
+    EXPECT_TRUE(doc->IsEditMode());
 }
 
 TEST_F(MonitorSessionTest, ALinkFailureDuringASendersWaitIsShownAfterIt)
@@ -284,7 +307,7 @@ TEST_F(MonitorSessionTest, ALinkFailureDuringASendersWaitIsShownAfterIt)
         returned = true;
     }
     EXPECT_TRUE(messages.seen.empty());
-    RunUntil([&] { return ViewHost().IsTimerActive(CHOXMonView::kStopTimerId); });
+    RunUntil([&] { return ViewHost().TimerRuns(CHOXMonView::kStopTimer); });
     EXPECT_EQ(1u, messages.seen.size());
     FireStopTimer();
     EXPECT_TRUE(doc->IsEditMode());
@@ -296,17 +319,17 @@ TEST_F(MonitorSessionTest, AStopTimerHeldByASenderActsOnlyForItsOwnRun)
     Faults().Add(SimFault(CSimFault::SlowReply, commproto::Status, 300));
     doc->OnMonitorStart();
     View().StartStopTimer();
-    QTimer::singleShot(0, [&] { ViewHost().FireTimer(View(), CHOXMonView::kStopTimerId); });
+    QTimer::singleShot(0, [&] { ViewHost().FireTimer(View(), CHOXMonView::kStopTimer); });
     {
         CHOXMonCommand sender(doc.get());
         EXPECT_EQ(1, sender.WriteCurrentPos(0, 10, 0));
-        // Stopped and started again before the held timer could act.
+        EXPECT_TRUE(ViewHost().TimerRuns(CHOXMonView::kStopTimer)) << "held, it runs on";
+        // Stopped and started again before the held timer came due again.
         doc->OnMonitorStop();
         doc->OnMonitorStart();
     }
-    // The held timer's turn came with the call's end: it is among the events
-    // now queued.
-    QCoreApplication::processEvents();
+    EXPECT_FALSE(ViewHost().TimerRuns(CHOXMonView::kStopTimer)) << "the ended run's timer is gone";
+    RunResults(1);
     EXPECT_FALSE(doc->IsEditMode()) << "the later run goes on";
     doc->OnMonitorStop();
 }
