@@ -12,6 +12,8 @@
 #include "symbols/flow/HOXFlowMonInfo.h"
 #include "symbols/flow/HOXFlowProgText.h"
 
+#include <QHash>
+
 namespace {
 
 // The symbol of the id in the window (through what it shows); null when
@@ -39,6 +41,33 @@ void SetMarkOf(CHOXSymbol& symbol, int axis, std::int32_t mark)
     default: symbol.SetMonitorMark3(mark); break;
     }
 }
+
+// The document's windows by name, as FindWindowByName finds them (names
+// compared in upper case, the first in the map's order), for one walk of
+// the step map: a name is looked up once while the records of its window
+// follow one another, and no lookup walks the windows.
+class WindowsByName {
+public:
+    explicit WindowsByName(const CHOXDoc& doc)
+    {
+        for (const auto& [key, wnd] : doc.GetWindowMap())
+            if (!m_windows.contains(wnd->GetUpperName())) m_windows.insert(wnd->GetUpperName(), wnd.get());
+    }
+    const CHOXFlowWnd* Find(const QString& name)
+    {
+        if (m_hasLast && name == m_lastName) return m_last;
+        m_hasLast = true;
+        m_lastName = name;
+        m_last = m_windows.value(name.toUpper(), nullptr);
+        return m_last;
+    }
+
+private:
+    QHash<QString, const CHOXFlowWnd*> m_windows;
+    bool m_hasLast = false;
+    QString m_lastName;
+    const CHOXFlowWnd* m_last = nullptr;
+};
 
 } // namespace
 
@@ -122,9 +151,9 @@ int CHOXMonTracker::Update(int x, int y, int subtask)
 CHOXMonTracker::StepPlace CHOXMonTracker::FindStep(int step) const
 {
     if (!IsMonitoring()) return {};
+    WindowsByName windows(*m_pDocument);
     for (const auto& info : m_pDocument->GetStepInfoList()) {
-        const CHOXSymbol* symbol =
-            SymbolIn(m_pDocument->FindWindowByName(info->GetWindowName()), info->GetSymbolId());
+        const CHOXSymbol* symbol = SymbolIn(windows.Find(info->GetWindowName()), info->GetSymbolId());
         if (symbol == nullptr) break;
         // Wide, so that no first step of a damaged file overflows.
         const std::int64_t first = info->GetStep();
