@@ -245,6 +245,30 @@ TEST_F(MonTrackerTest, TheMarkFollowsTheRunningStepWithinAChartAndIntoAnother)
     EXPECT_EQ(static_cast<const CHOXDrawObj*>(f1), feed->LookupObject(static_cast<WORD>(f1->GetId())));
 }
 
+TEST_F(MonTrackerTest, NoMarkIsLeftWhenTwoRecordsOfTheStepMapShareASymbolId)
+{
+    ASSERT_NE(NewDocument(1), nullptr);
+    // A damaged file: the same symbol id in two charts, each recorded.
+    CHOXFlowWnd* a = Chart(S("A"));
+    CHOXFlowWnd* b = Chart(S("B"));
+    CHOXSymbol* inA = Timer(a, CPoint(100, 60));
+    auto twin = std::make_unique<CHOXCodeTime>(CPoint(100, 60), b);
+    twin->SetId(inA->GetId());
+    twin->CalcSteps();
+    CHOXSymbol* inB = twin.get();
+    b->AddObject(std::move(twin));
+    Record(inA, 0);
+    Record(inB, 4);
+    StartMonitoring();
+    tracker->Update(5, -1, -1);
+    ASSERT_EQ(1, Mark(inB, 0));
+    // The mark goes from the chart it was set in, not from the first
+    // chart the step map names for the id.
+    tracker.reset();
+    EXPECT_EQ(0, Mark(inB, 0));
+    EXPECT_EQ(0, Mark(inA, 0));
+}
+
 TEST_F(MonTrackerTest, TheStepScrollsTheSymbolToTheMiddleWhenTheSheetIsLarger)
 {
     ASSERT_NE(NewDocument(1), nullptr);
