@@ -51,7 +51,10 @@ void BM_TrackerFindLastStep(benchmark::State& state)
     state.counters["records"] = static_cast<double>(doc.GetStepInfoList().size());
     doc.SetEditMode(true);
 }
-BENCHMARK(BM_TrackerFindLastStep)->ArgName("windows")->Arg(largedoc::kScales[0])->Arg(largedoc::kMaxWindows)
+BENCHMARK(BM_TrackerFindLastStep)
+    ->ArgName("windows")
+    ->Arg(largedoc::kScales[0])
+    ->Arg(largedoc::kMaxWindows)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_TrackerUpdateFirstAndLast(benchmark::State& state)
@@ -69,7 +72,10 @@ void BM_TrackerUpdateFirstAndLast(benchmark::State& state)
     }
     doc.SetEditMode(true);
 }
-BENCHMARK(BM_TrackerUpdateFirstAndLast)->ArgName("windows")->Arg(largedoc::kScales[0])->Arg(largedoc::kMaxWindows)
+BENCHMARK(BM_TrackerUpdateFirstAndLast)
+    ->ArgName("windows")
+    ->Arg(largedoc::kScales[0])
+    ->Arg(largedoc::kMaxWindows)
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace

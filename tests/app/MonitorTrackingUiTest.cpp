@@ -122,7 +122,10 @@ protected:
         const CHOXMonitorSession* run = Doc()->GetMonitorThread();
         return run != nullptr ? dynamic_cast<CHOXMonTracker*>(run->GetTracker()) : nullptr;
     }
-    CMDIChildWnd* AxisFrame(int axis) const { return FrameOf(Doc()->FindWindowByName(Doc()->GetMonitoredWindowName(axis))); }
+    CMDIChildWnd* AxisFrame(int axis) const
+    {
+        return FrameOf(Doc()->FindWindowByName(Doc()->GetMonitoredWindowName(axis)));
+    }
     // The controller runs the step of X; the test waits until the tracker
     // marks the symbol.
     void RunX(int step, const CHOXSymbol* marked)

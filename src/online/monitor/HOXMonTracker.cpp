@@ -328,10 +328,9 @@ void CHOXMonTracker::SaveWindowLayout()
     // Frames never arranged stand where they were made, hidden: that is no
     // place of the user's to keep.
     if (m_nArranged == 0) return;
-    std::array<CMDIChildWnd*, 4> frames{FrameOf(GetMonitoredWindow(kX)),
-                                        m_nYFlag == 1 ? FrameOf(GetMonitoredWindow(kY)) : nullptr,
-                                        FrameOf(GetMonitoredWindow(kSubtask)),
-                                        FrameOf(m_pDocument->GetMonitorRecord())};
+    std::array<CMDIChildWnd*, 4> frames{
+        FrameOf(GetMonitoredWindow(kX)), m_nYFlag == 1 ? FrameOf(GetMonitoredWindow(kY)) : nullptr,
+        FrameOf(GetMonitoredWindow(kSubtask)), FrameOf(m_pDocument->GetMonitorRecord())};
     for (std::size_t i = 0; i < frames.size(); ++i)
         if (frames[i] == nullptr && (i != kY || m_nYFlag == 1)) return;
     std::array<CRect, 4> rects{};
