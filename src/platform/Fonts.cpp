@@ -25,3 +25,12 @@ QFont RomanFont(int pixelHeight, int weight)
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     return font;
 }
+
+QFont GraphFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("GraphFont"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}

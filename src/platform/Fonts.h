@@ -8,6 +8,10 @@
 // bold).
 QFont LinePrinterFont(int pixelHeight, int weight);
 
+// The 8-point face "GraphFont" of graphs and plots; the program's sans-serif
+// font stands in for it.
+QFont GraphFont();
+
 // A face of the Roman (serif) family at a height in pixels and a weight: the
 // printouts' text.
 QFont RomanFont(int pixelHeight, int weight);
