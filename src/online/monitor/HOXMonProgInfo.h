@@ -20,7 +20,16 @@ public:
     // otherwise.
     explicit CHOXMonProgInfo(CHOXWnd* wnd);
 
+    // The value boxes' widths and where their values end, from a box's left
+    // edge.
+    static constexpr int kXBoxWidth = 55;
+    static constexpr int kYBoxWidth = 57;
+    static constexpr int kValueEnd = 50;
+
     int GetObjectType() const override { return objtype::kMonProgInfo; }
+    // Three rows, program number, M code and error code, each a label and a
+    // value box per axis; the boxes stand right of the widest label, so the
+    // object's right edge becomes the right edge of its last box.
     void Draw(CDC* pDC) override;
 
     // Axis 0 the X values, any other the Y values.
