@@ -2,6 +2,8 @@
 
 #include "chart/ChartLookup.h"
 #include "chart/ObjectKinds.h"
+#include "online/monitor/HOXPlotXDlg.h"
+#include "online/monitor/HOXPlotXYDlg.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Fonts.h"
@@ -244,6 +246,35 @@ void CHOXMonPlotObj::DrawTrace(CDC* pDC, const PlotPoint& zero)
     }
     flush();
     pDC->SelectPen(oldPen);
+}
+
+void CHOXMonPlotObj::OnOpen(UINT, CPoint)
+{
+    std::int32_t xPositive = m_nXPositive;
+    std::int32_t xNegative = m_nXNegative;
+    std::int32_t yPositive = m_nYPositive;
+    std::int32_t yNegative = m_nYNegative;
+    if (IsOneAxis()) {
+        CHOXPlotXDlg dlg(this);
+        if (dlg.DoModal() == IDOK) {
+            xPositive = dlg.GetXPositive();
+            xNegative = dlg.GetXNegative();
+        }
+    } else {
+        CHOXPlotXYDlg dlg(this);
+        if (dlg.DoModal() == IDOK) {
+            xPositive = dlg.GetXPositive();
+            xNegative = dlg.GetXNegative();
+            yPositive = dlg.GetYPositive();
+            yNegative = dlg.GetYNegative();
+        }
+    }
+    if (xPositive != m_nXPositive || xNegative != m_nXNegative || yPositive != m_nYPositive ||
+        yNegative != m_nYNegative) {
+        SetLimits(xPositive, xNegative, yPositive, yNegative);
+        SetModified();
+    }
+    Invalidate();
 }
 
 void CHOXMonPlotObj::SetDefaultBounds() { m_position = IsOneAxis() ? CRect(10, 10, 230, 56) : CRect(10, 10, 242, 242); }

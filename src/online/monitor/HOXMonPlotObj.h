@@ -61,6 +61,9 @@ public:
     // The one-axis scale with its marker, or the X-Y field with its trace,
     // in the font "GraphFont".
     void Draw(CDC* pDC) override;
+    // In either mode: the limits in the model's dialog. Limits changed with
+    // OK are kept and mark the document modified, as the file holds them.
+    void OnOpen(UINT flags, CPoint point) override;
 
     // A horizontal scale on a one-axis controller, an X-Y field otherwise.
     void SetDefaultBounds();
