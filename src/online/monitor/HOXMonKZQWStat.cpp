@@ -1,9 +1,12 @@
 #include "online/monitor/HOXMonKZQWStat.h"
 
+#include "app/HOXDoc.h"
 #include "chart/ChartLookup.h"
 #include "chart/ControllerType.h"
 #include "chart/ObjectKinds.h"
+#include "online/monitor/HOXManInputDlg.h"
 #include "platform/DC.h"
+#include "plc/HOXFounSeq.h"
 
 KT_IMPLEMENT_SERIAL(CHOXMonKZQWStat, CHOXMonObj, 0)
 KT_REGISTER_KIND(CHOXMonKZQWStat, .type = objtype::kMonKZQWStat, .helpContext = 0x18077)
@@ -32,6 +35,16 @@ void CHOXMonKZQWStat::Draw(CDC* pDC)
     pDC->SelectBrush(oldBrush);
     pDC->SetBkMode(oldMode);
     pDC->SelectFont(oldFont);
+}
+
+void CHOXMonKZQWStat::OnOpen(UINT, CPoint)
+{
+    CHOXDoc* doc = GetDocument();
+    if (doc == nullptr || !doc->IsEditMode()) return;
+    CHOXManInputDlg dlg;
+    dlg.SetCaption(QStringLiteral("DA-ZU Status"));
+    dlg.DoModal();
+    if (dlg.m_bKzPlc == 1) doc->GetFounSeq()->EditFromSecond();
 }
 
 void CHOXMonKZQWStat::DrawColumn(CDC* pDC, int axis, std::int64_t left, std::int64_t top) const

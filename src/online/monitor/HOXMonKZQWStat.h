@@ -28,6 +28,10 @@ public:
     // From the top-left corner only, whatever the bounds: "X-axis" over the
     // X lamps and, on a two-axis controller, "Y-axis" over the Y lamps.
     void Draw(CDC* pDC) override;
+    // While editing only: the "Manual Input" dialog captioned "DA-ZU
+    // Status", and through its "KZ - &PLC" the foundation sequence's page of
+    // the status devices.
+    void OnOpen(UINT flags, CPoint point) override;
 
     // Axis 0 the X words, any other the Y words.
     void SetStatus(int axis, std::int32_t ready, std::int32_t completed, std::int32_t error,

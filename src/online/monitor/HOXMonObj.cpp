@@ -54,6 +54,8 @@ bool RectVisible(CDC& dc, const CRect& bounds)
 
 CHOXMonObj::CHOXMonObj() = default;
 
+CHOXDoc* CHOXMonObj::GetDocument() const { return DocumentOf(m_pWnd); }
+
 CHOXMonObj::CHOXMonObj(CHOXWnd* wnd) : CHOXDrawObj(CRect(), wnd) { UpdateOneAxis(); }
 
 void CHOXMonObj::SetWnd(CHOXWnd* wnd)

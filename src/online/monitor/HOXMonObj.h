@@ -4,6 +4,8 @@
 // can be seen.
 #include "chart/HOXDrawObj.h"
 
+class CHOXDoc;
+
 #include <QFont>
 #include <QPen>
 #include <QString>
@@ -36,6 +38,8 @@ public:
     void UpdateVisibility(CDC* pDC);
     bool IsVisible() const { return m_nVisible.load(std::memory_order_relaxed) != 0; }
     bool IsOneAxis() const { return m_nOneAxis != 0; }
+    // The owner's document; null for an object not placed.
+    CHOXDoc* GetDocument() const;
 
     // After its window record was loaded and the owners set: what the object
     // derives from its stored settings.

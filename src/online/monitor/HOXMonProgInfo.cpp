@@ -3,6 +3,7 @@
 #include "chart/ChartLookup.h"
 #include "chart/ControllerType.h"
 #include "chart/ObjectKinds.h"
+#include "online/monitor/HOXProgInfoDlg.h"
 #include "platform/DC.h"
 
 #include <array>
@@ -55,6 +56,12 @@ void CHOXMonProgInfo::Draw(CDC* pDC)
     pDC->SelectBrush(oldBrush);
     pDC->SelectPen(oldPen);
     pDC->SelectFont(oldFont);
+}
+
+void CHOXMonProgInfo::OnOpen(UINT, CPoint)
+{
+    CHOXProgInfoDlg dlg(GetDocument());
+    dlg.DoModal();
 }
 
 void CHOXMonProgInfo::SetInfo(int axis, std::int32_t programNumber, std::int32_t mcode, std::int32_t errorCode)

@@ -31,6 +31,8 @@ public:
     // value box per axis; the boxes stand right of the widest label, so the
     // object's right edge becomes the right edge of its last box.
     void Draw(CDC* pDC) override;
+    // In either mode: the "Program Information" dialog of the document.
+    void OnOpen(UINT flags, CPoint point) override;
 
     // Axis 0 the X values, any other the Y values.
     void SetInfo(int axis, std::int32_t programNumber, std::int32_t mcode, std::int32_t errorCode);
