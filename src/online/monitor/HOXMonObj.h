@@ -58,6 +58,13 @@ public:
     static void TextOutEndingAt(CDC* pDC, std::int64_t x, std::int64_t y, const QString& text);
     static void TextOutCentred(CDC* pDC, std::int64_t x, std::int64_t width, std::int64_t y, const QString& text);
 
+    // How the monitor view treats a press on the object while monitoring: a
+    // held button stays pressed until the mouse button is released or the
+    // pointer leaves it; one that waits for a double click gets a single
+    // press only once the double-click time has passed without a second.
+    virtual bool IsHeldButton() const { return false; }
+    virtual bool WaitsForDoubleClick() const { return false; }
+
 protected:
     // The bounds framed by a thin black pen, dotted while the object is
     // dragged; nothing filled.
