@@ -2,6 +2,7 @@
 
 #include "chart/ChartLookup.h"
 #include "chart/ObjectKinds.h"
+#include "online/monitor/HOXCurPosDlg.h"
 #include "platform/DC.h"
 
 KT_IMPLEMENT_SERIAL(CHOXMonCurPos, CHOXMonObj, 0)
@@ -33,6 +34,12 @@ void CHOXMonCurPos::Draw(CDC* pDC)
     pDC->SelectBrush(oldBrush);
     pDC->SelectPen(oldPen);
     pDC->SelectFont(oldFont);
+}
+
+void CHOXMonCurPos::OnOpen(UINT, CPoint)
+{
+    CHOXCurPosDlg dlg(this);
+    if (dlg.DoModal() == IDOK) m_nUnit = dlg.m_nUnit;
 }
 
 void CHOXMonCurPos::SetPositions(std::int32_t x, std::int32_t y)

@@ -24,6 +24,9 @@ public:
     // A framed panel with a row "X:" and, on a two-axis controller, a row
     // "Y:", each value right-aligned.
     void Draw(CDC* pDC) override;
+    // In either mode: the "Current Position Object" dialog; closed with
+    // "&Close" its unit choice becomes the object's.
+    void OnOpen(UINT flags, CPoint point) override;
 
     void SetPositions(std::int32_t x, std::int32_t y);
     std::int32_t GetXPosition() const { return m_nXPos; }
