@@ -1,5 +1,6 @@
 #include "platform/Fonts.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 #include <algorithm>
@@ -14,6 +15,18 @@ QFont LinePrinterFont(int pixelHeight, int weight)
     // Qt's weights run on the same 1 to 1000 scale.
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     return font;
+}
+
+QFont LinePrinterCellFont(int cellHeight, int weight)
+{
+    const int cell = std::max(1, cellHeight);
+    QFont font = LinePrinterFont(cell, weight);
+    // Pixel sizes do not depend on the device's resolution.
+    const double height = QFontMetricsF(font).height();
+    if (height <= cell) return font;
+    int pixels = std::max(1, static_cast<int>(cell * cell / height));
+    while (pixels > 1 && QFontMetricsF(LinePrinterFont(pixels, weight)).height() > cell) --pixels;
+    return LinePrinterFont(pixels, weight);
 }
 
 QFont RomanFont(int pixelHeight, int weight)

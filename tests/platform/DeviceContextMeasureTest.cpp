@@ -36,3 +36,19 @@ TEST(DeviceContextMeasureTest, SumsTheRoundedWidthsOfEachCharacter)
     dc.SetMapping(2, 2, 1, 1, CPoint(30, 40));
     EXPECT_EQ(dc.GetCharWidthSum(QStringLiteral("Zero Completed")), plain);
 }
+
+// A font asked for by its cell height fits a line of text into that height,
+// as tightly as whole pixel sizes allow.
+TEST(DeviceContextMeasureTest, ACellFontsLinesFitItsHeight)
+{
+    for (int cell : {8, 12, 16, 20, 40}) {
+        for (int weight : {400, 700}) {
+            SCOPED_TRACE(std::to_string(cell) + " " + std::to_string(weight));
+            const QFont font = LinePrinterCellFont(cell, weight);
+            EXPECT_EQ(font.weight(), weight);
+            EXPECT_EQ(font.family(), LinePrinterFont(cell, weight).family());
+            EXPECT_LE(QFontMetricsF(font).height(), cell);
+            EXPECT_GT(QFontMetricsF(LinePrinterFont(font.pixelSize() + 1, weight)).height(), cell);
+        }
+    }
+}
