@@ -91,7 +91,7 @@ bool CHOXMonObj::DrawDragOutline(CDC* pDC) const
     return true;
 }
 
-QFont CHOXMonObj::TextFont() { return LinePrinterFont(16, 700); }
+QFont CHOXMonObj::TextFont() { return LinePrinterCellFont(16, 700); }
 
 QPen CHOXMonObj::PanelFramePen() { return MakePen(PS_INSIDEFRAME, 4, RGB(127, 127, 127)); }
 

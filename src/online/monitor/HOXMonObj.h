@@ -46,7 +46,7 @@ public:
     virtual void PrepareAfterLoad() {}
 
     // What the monitor objects draw with: the font of their texts
-    // ("LinePrinter", 16 high, bold), the grey frame of their panels and the
+    // ("LinePrinter" of a 16-pixel cell, bold), the grey frame of their panels and the
     // colours of a lamp that is on and one that is off.
     static QFont TextFont();
     static QPen PanelFramePen();

@@ -491,7 +491,7 @@ TEST_F(MonObjDrawTest, CurrentPositionRowsEndWherePositivesAndNegativesEnd)
                 EXPECT_EQ(d.TextList(), rows);
                 for (const Text& t : d.texts) {
                     EXPECT_EQ(t.font.family(), font.family());
-                    EXPECT_EQ(t.font.pixelSize(), 16);
+                    EXPECT_EQ(t.font.pixelSize(), font.pixelSize());
                     EXPECT_EQ(t.font.weight(), QFont::Bold);
                 }
                 EXPECT_EQ(d.texts[0].at, QPoint(119, 218));
