@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -89,7 +90,9 @@ struct Drawing {
     }
 };
 
-int Round(double v) { return static_cast<int>(std::lround(v)); }
+int Round(double v) { return static_cast<int>(std::clamp<long long>(std::llround(v), INT_MIN, INT_MAX)); }
+// The last whole unit before an edge.
+int Before(double edge) { return static_cast<int>(std::clamp<long long>(std::llround(edge) - 1, INT_MIN, INT_MAX)); }
 
 Drawing Draw(CHOXDrawObj& object, const Zoom& zoom)
 {
@@ -112,7 +115,7 @@ Drawing Draw(CHOXDrawObj& object, const Zoom& zoom)
     for (const auto& r : rec.rects) {
         if (r.pen.style() == Qt::NoPen) {
             out.fills.push_back(QRect(QPoint(Round(x(r.rect.left())), Round(y(r.rect.top()))),
-                                      QPoint(Round(x(r.rect.right())) - 1, Round(y(r.rect.bottom())) - 1)));
+                                      QPoint(Before(x(r.rect.right())), Before(y(r.rect.bottom())))));
             continue;
         }
         // As the device context insets a rectangle by its pen.
@@ -123,7 +126,7 @@ Drawing Draw(CHOXDrawObj& object, const Zoom& zoom)
         const QRectF doc(QPointF(x(r.rect.left()), y(r.rect.top())), QPointF(x(r.rect.right()), y(r.rect.bottom())));
         const QRectF outer = doc.adjusted(-half, -half, half, half);
         out.rects.push_back({QRect(QPoint(Round(outer.left()), Round(outer.top())),
-                                   QPoint(Round(outer.right()) - 1, Round(outer.bottom()) - 1)),
+                                   QPoint(Before(outer.right()), Before(outer.bottom()))),
                              r.pen, r.brush});
     }
     for (const auto& l : rec.lines)
@@ -616,6 +619,33 @@ TEST_F(MonObjDrawTest, ProgramInformationBoxesFollowTheLabelsWidth)
                         EXPECT_EQ(value.at.y(), 202 + 25 * row);
                     }
                 }
+            }
+        }
+    }
+}
+
+// Bounds from a file may lie at the ends of the coordinate range: every place
+// drawn is worked out without overflow and kept in the range.
+TEST_F(MonObjDrawTest, ObjectsAtTheEndsOfTheCoordinateRangeDrawWithinIt)
+{
+    const CRect ends[] = {CRect(INT_MAX - 60, INT_MAX - 60, INT_MAX - 1, INT_MAX - 1),
+                          CRect(INT_MIN, INT_MIN, INT_MIN + 60, INT_MIN + 60)};
+    for (std::int32_t type : {ctype::kOneAxis, ctype::kTwoAxes}) {
+        NewDocument(type);
+        CHOXMonPlotObj plot(Monitor());
+        for (int i = 0; i < 4; ++i) plot.AddSample(i * 40 - 60, 60 - i * 40);
+        CHOXMonCurPos position(Monitor());
+        position.SetPositions(INT_MIN, INT_MAX);
+        CHOXMonKZQWStat status(Monitor());
+        CHOXMonProgInfo info(Monitor());
+        for (CHOXMonObj* object : std::vector<CHOXMonObj*>{&plot, &position, &status, &info}) {
+            for (const CRect& at : ends) {
+                SCOPED_TRACE(std::string(object->GetRuntimeClass()->m_lpszClassName) + " " + std::to_string(at.left));
+                object->m_position = at;
+                const Drawing d = Draw(*object, kZooms[0]);
+                EXPECT_FALSE(d.texts.empty() && d.rects.empty());
+                EXPECT_EQ(object->GetRect().left, at.left);
+                EXPECT_GE(object->GetRect().right, object->GetRect().left);
             }
         }
     }
