@@ -242,7 +242,7 @@ void CHOXMonPlotObj::DrawTrace(CDC* pDC, const PlotPoint& zero)
         }
         if (end != run.back()) run.push_back(end);
         // Cut short: the next segment starts elsewhere.
-        if (!(b == to)) flush();
+        if (b != to) flush();
     }
     flush();
     pDC->SelectPen(oldPen);
