@@ -2,6 +2,7 @@
 
 #include "app/HOXDoc.h"
 #include "chart/ControllerType.h"
+#include "online/HOXMonCommand.h"
 #include "online/monitor/HOXMonCurPos.h"
 #include "plc/HOXKzPlcDlg.h"
 
@@ -67,6 +68,9 @@ void CHOXCurPosDlg::OnWrite(int axis)
         UpdateEnabling();
         return;
     }
+    // The sender shows its own refusals and failures; the dialog stays.
+    CHOXMonCommand command(m_pDoc);
+    command.WriteCurrentPos(axis, axis == axis::kX ? m_nXValue : m_nYValue, m_nUnit);
 }
 
 void CHOXCurPosDlg::OnPlc(bool read)
