@@ -1,10 +1,12 @@
 // The plot, the current position, the controller status and the program
 // information in the running program: inserted from the Insert menu's
 // commands, painted by the real monitor window and opened by a double click
-// of the mouse on it, on a one-axis and a two-axis document. With KT_SHOT set
-// to a file name the screen is saved there at the end (run under an X server
-// to get a picture).
-#include "app/AppDocsFixture.h"
+// of the mouse on it, on a one-axis and a two-axis document; then, while
+// monitoring the simulated controller, a position preset from the dialog
+// comes back in the panel and the plot, and lamps and codes follow the
+// controller. With KT_SHOT set to a file name the screen is saved there at
+// the end (run under an X server to get a picture).
+#include "online/ControllerFixture.h"
 #include "online/monitor/HOXCurPosDlg.h"
 #include "online/monitor/HOXManInputDlg.h"
 #include "online/monitor/HOXMonCurPos.h"
@@ -17,12 +19,17 @@
 #include "online/monitor/HOXProgInfoDlg.h"
 #include "online/monitor/MonObjIds.h"
 #include "platform/ui/QtChildFrame.h"
+#include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtViewWidget.h"
 #include "res/CommandIds.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include <cmath>
 
@@ -30,8 +37,20 @@ using namespace kt::test;
 
 namespace {
 
-class MonitorObjectsUiTest : public AppDocsFixture, public ::testing::WithParamInterface<int> {
+class MonitorObjectsUiTest : public ControllerFixture {
 protected:
+    void TearDown() override
+    {
+        if (Doc() != nullptr) Doc()->StopMonitoringIfActive();
+        ControllerFixture::TearDown();
+    }
+    // Lets the program run until the condition holds.
+    static void RunUntil(const std::function<bool()>& done)
+    {
+        QTimer tick;
+        tick.start(5);
+        while (!done()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     static void Command(UINT id) { EXPECT_TRUE(GetCommandRouter()->Execute(id)) << id; }
     // Paints the window now.
     void Paint()
@@ -45,6 +64,8 @@ protected:
         return QPoint(p.x, p.y);
     }
 
+    void Run(int typeRadio);
+
     QtViewWidget* widget = nullptr;
     QWidget* area = nullptr;
     CHOXMonView* view = nullptr;
@@ -52,11 +73,12 @@ protected:
 
 } // namespace
 
-TEST_P(MonitorObjectsUiTest, InsertedFromTheMenuPaintedAndOpenedWithTheMouse)
+// The type dialog's radio button of the model.
+void MonitorObjectsUiTest::Run(int typeRadio)
 {
-    ASSERT_TRUE(Start());
-    ASSERT_NE(NewDocument(GetParam()), nullptr);
+    ASSERT_NE(NewDocument(typeRadio), nullptr);
     const bool oneAxis = ctype::IsOneAxis(Doc()->GetControllerType());
+    Sim().SetModel(oneAxis ? 0 : 1);
     CMDIChildWnd* frame = MonitorFrame();
     ASSERT_NE(frame, nullptr);
     frame->MDIActivate();
@@ -110,10 +132,47 @@ TEST_P(MonitorObjectsUiTest, InsertedFromTheMenuPaintedAndOpenedWithTheMouse)
     for (const auto& o : objects) {
         SCOPED_TRACE(o.command);
         ScriptedDialogs dialogs;
-        dialogs.Expect(o.dialog, [](DialogDriver& d) { d.PressKey(Qt::Key_Escape); });
+        dialogs.Expect(o.dialog, [&o](DialogDriver& d) {
+            // The dialog as rendered, beside the screen's picture.
+            if (const QString shot = qEnvironmentVariable("KT_SHOT"); !shot.isEmpty()) {
+                d.Site().Window()->adjustSize();
+                EXPECT_TRUE(d.Site().Window()->grab().save(shot.arg(o.dialog)));
+            }
+            d.PressKey(Qt::Key_Escape);
+        });
         QTest::mouseDClick(area, Qt::LeftButton, Qt::NoModifier, At(wnd->LookupMonObj(o.id)->GetRect().CenterPoint()));
         EXPECT_EQ(dialogs.Ran(), 1);
     }
+
+    // Monitoring: the current position's write presets the controller, and
+    // the page follows it.
+    Sim().SetSwitch(CSimController::ReadyX, true);
+    Sim().SetSwitch(CSimController::ReadyY, true);
+    Sim().SetAxisError(0, 4);
+    Command(ID_MONITOR_START);
+    ASSERT_FALSE(Doc()->IsEditMode());
+    QString lamp;
+    RunUntil([&] { return status->GetLamp(0, 0, lamp) == 1 && info->GetInfo(0).errorCode == 4; });
+    {
+        ScriptedDialogs dialogs;
+        dialogs.Expect(CHOXCurPosDlg::kTemplate, [oneAxis](DialogDriver& d) {
+            d.Type(CHOXCurPosDlg::kXValue, QStringLiteral("60"));
+            d.Click(CHOXCurPosDlg::kWriteX);
+            if (!oneAxis) {
+                d.Type(CHOXCurPosDlg::kYValue, QStringLiteral("-40"));
+                d.Click(CHOXCurPosDlg::kWriteY);
+            }
+            d.Click(IDOK);
+        });
+        QTest::mouseDClick(area, Qt::LeftButton, Qt::NoModifier, At(position->GetRect().CenterPoint()));
+        EXPECT_EQ(dialogs.Ran(), 1);
+    }
+    const std::int32_t y = oneAxis ? 0 : -40;
+    RunUntil([&] { return position->GetXPosition() == 60 && plot->GetLastSample() == (PlotSample{60, y}); });
+    EXPECT_EQ(status->GetLamp(0, 2, lamp), 1) << "the error lamp";
+    // Seen on the screen, the objects stay polled.
+    Paint();
+    for (const auto& o : objects) EXPECT_TRUE(wnd->LookupMonObj(o.id)->IsVisible()) << o.command;
 
     if (const QString shot = qEnvironmentVariable("KT_SHOT"); !shot.isEmpty()) {
         Window()->showMaximized();
@@ -123,9 +182,10 @@ TEST_P(MonitorObjectsUiTest, InsertedFromTheMenuPaintedAndOpenedWithTheMouse)
             QApplication::processEvents();
             QTest::qWait(20);
         }
-        EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(shot.arg(GetParam())));
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(shot.arg(typeRadio)));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, MonitorObjectsUiTest, ::testing::Values(8044, 8049),
-                         [](const auto& info) { return info.param == 8044 ? "OneAxis" : "TwoAxes"; });
+TEST_F(MonitorObjectsUiTest, OneAxisInsertedPaintedOpenedAndMonitored) { Run(8044); }
+
+TEST_F(MonitorObjectsUiTest, TwoAxesInsertedPaintedOpenedAndMonitored) { Run(8049); }
