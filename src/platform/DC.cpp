@@ -8,6 +8,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <climits>
 #include <cmath>
 
 QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
@@ -274,6 +275,14 @@ CSize CDC::GetTextExtent(const QString& text) const
 {
     const QFontMetricsF fm(m_font, m_painter.device());
     return {static_cast<LONG>(std::ceil(fm.horizontalAdvance(text))), static_cast<LONG>(std::ceil(fm.height()))};
+}
+
+int CDC::GetCharWidthSum(const QString& text) const
+{
+    const QFontMetricsF fm(m_font, m_painter.device());
+    long long sum = 0;
+    for (const QChar c : text) sum += static_cast<long long>(std::ceil(fm.horizontalAdvance(QString(c))));
+    return static_cast<int>(std::min<long long>(sum, INT_MAX));
 }
 
 void CDC::DrawImage(const CRect& target, const QImage& image)

@@ -1,10 +1,12 @@
 #include "online/monitor/HOXMonObj.h"
 
 #include "app/HOXDoc.h"
+#include "chart/ChartLookup.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
 #include "chart/ObjectKinds.h"
 #include "platform/DC.h"
+#include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 
@@ -52,6 +54,8 @@ bool RectVisible(CDC& dc, const CRect& bounds)
 
 CHOXMonObj::CHOXMonObj() = default;
 
+CHOXDoc* CHOXMonObj::GetDocument() const { return DocumentOf(m_pWnd); }
+
 CHOXMonObj::CHOXMonObj(CHOXWnd* wnd) : CHOXDrawObj(CRect(), wnd) { UpdateOneAxis(); }
 
 void CHOXMonObj::SetWnd(CHOXWnd* wnd)
@@ -78,6 +82,27 @@ void CHOXMonObj::DrawOutline(CDC* pDC) const
     pDC->Rectangle(m_position);
     pDC->SelectPen(oldPen);
     pDC->SelectBrush(oldBrush);
+}
+
+bool CHOXMonObj::DrawDragOutline(CDC* pDC) const
+{
+    if (m_nDragging == 0) return false;
+    DrawOutline(pDC);
+    return true;
+}
+
+QFont CHOXMonObj::TextFont() { return LinePrinterCellFont(16, 700); }
+
+QPen CHOXMonObj::PanelFramePen() { return MakePen(PS_INSIDEFRAME, 4, RGB(127, 127, 127)); }
+
+void CHOXMonObj::TextOutEndingAt(CDC* pDC, std::int64_t x, std::int64_t y, const QString& text)
+{
+    pDC->TextOut(chart::Sat(x - pDC->GetCharWidthSum(text)), chart::Sat(y), text);
+}
+
+void CHOXMonObj::TextOutCentred(CDC* pDC, std::int64_t x, std::int64_t width, std::int64_t y, const QString& text)
+{
+    pDC->TextOut(chart::Sat(x + (width - pDC->GetCharWidthSum(text)) / 2), chart::Sat(y), text);
 }
 
 void CHOXMonObj::OnLButtonDown(CHOXView* view, UINT flags, CPoint point)

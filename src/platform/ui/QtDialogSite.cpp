@@ -246,6 +246,12 @@ const std::map<QString, QtDialogSite::Maker>& QtDialogSite::OwnKinds()
              // keep their lines level.
              label->setWordWrap(c.height > 10);
              if (c.height > 10) label->setAlignment((label->alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
+             if (!c.background.isEmpty()) {
+                 QPalette palette = label->palette();
+                 palette.setColor(QPalette::Window, QColor(c.background));
+                 label->setPalette(palette);
+                 label->setAutoFillBackground(true);
+             }
              return label;
          }},
         {QStringLiteral("picture"),

@@ -109,7 +109,13 @@ TEST_F(MonWndKindsTest, EachKindFramesItsBoundsThinlyAndDottedWhileDragged)
     const std::vector<CHOXMonObj*> objects = OneOfEach(std::vector<CRect>(7, at));
     for (CHOXMonObj* object : objects) {
         SCOPED_TRACE(object->GetRuntimeClass()->m_lpszClassName);
+        // Undragged, the kinds that draw their own face show more than a
+        // frame (MonObjDrawTest).
+        const int type = object->GetObjectType();
+        const bool ownFace = type == objtype::kMonCurPos || type == objtype::kMonPlotObj ||
+                             type == objtype::kMonKZQWStat || type == objtype::kMonProgInfo;
         for (bool dragged : {false, true}) {
+            if (ownFace && !dragged) continue;
             object->m_nDragging = dragged ? 1 : 0;
             RecordingPaintDevice device;
             {
