@@ -16,7 +16,7 @@ QFont LinePrinterFont(int pixelHeight, int weight)
     return font;
 }
 
-QFont RomanFont(int pixelHeight, int weight)
+QFont TimesNewRomanFont(int pixelHeight, int weight)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
@@ -25,3 +25,5 @@ QFont RomanFont(int pixelHeight, int weight)
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     return font;
 }
+
+QFont RomanFont(int pixelHeight, int weight) { return TimesNewRomanFont(pixelHeight, weight); }

@@ -8,6 +8,9 @@
 // bold).
 QFont LinePrinterFont(int pixelHeight, int weight);
 
-// A face of the Roman (serif) family at a height in pixels and a weight: the
-// printouts' text.
+// "TimesNewRoman" at a height in pixels and a weight: Liberation Serif, which
+// keeps its metrics. The manual-operation buttons' labels are drawn in it.
+QFont TimesNewRomanFont(int pixelHeight, int weight);
+
+// The printouts' text: the same Roman face.
 QFont RomanFont(int pixelHeight, int weight);

@@ -8,6 +8,8 @@
 #include "online/monitor/MonObjIds.h"
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
+#include "platform/DC.h"
+#include "platform/Fonts.h"
 #include "symbols/operand/HOXSelectVal.h"
 
 #include <algorithm>
@@ -24,6 +26,13 @@ using SV = CHOXSelectVal;
 
 // The parameter that holds the number of file registers.
 constexpr UINT kFileRegisterParam = 101;
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+// Texts stand this far below the top of their row.
+constexpr int kTextDrop = 2;
+// A value ends this far left of its box's right edge.
+constexpr int kValueMargin = 2;
 
 bool IsWordType(std::int32_t type) { return type == SV::kD || type == SV::kDD || type == SV::kV || type == SV::kZ; }
 
@@ -69,7 +78,61 @@ void CHOXMonDevStat::Serialize(CArchive& ar)
     }
 }
 
-void CHOXMonDevStat::Draw(CDC* pDC) { DrawOutline(pDC); }
+void CHOXMonDevStat::Draw(CDC* pDC)
+{
+    if (m_nDragging != 0) {
+        DrawOutline(pDC);
+        return;
+    }
+    const QFont oldFont = pDC->SelectFont(LinePrinterFont(16, 700));
+    const int oldMode = pDC->SetBkMode(TRANSPARENT);
+    const QPen oldPen = pDC->SelectPen(MakePen(PS_SOLID, 1, kBlack));
+    const QBrush oldBrush = pDC->GetBrush();
+    for (int row = 0; row < GetRowCount(); ++row) {
+        if (IsBitType()) {
+            DrawBitRow(pDC, row);
+        } else {
+            DrawWordRow(pDC, row);
+        }
+    }
+    pDC->SelectBrush(oldBrush);
+    pDC->SelectPen(oldPen);
+    pDC->SetBkMode(oldMode);
+    pDC->SelectFont(oldFont);
+}
+
+CRect CHOXMonDevStat::RowBox(int row, int left, int right) const
+{
+    const std::int64_t top = std::int64_t(m_position.top) + std::int64_t(kRowHeight) * row;
+    return {Clamp32(std::int64_t(m_position.left) + left), Clamp32(top), Clamp32(std::int64_t(m_position.left) + right),
+            Clamp32(top + kRowHeight)};
+}
+
+void CHOXMonDevStat::DrawBitRow(CDC* pDC, int row)
+{
+    const CRect box = RowBox(row, 0, kLampWidth);
+    const bool on = IsRowValid(row) && GetValue(row) == 1;
+    pDC->SelectBrush(QBrush(ToQColor(on ? kLampOn : kLampOff)));
+    pDC->Rectangle(box);
+    const QString label = GetRowLabel(row);
+    if (label.isEmpty()) return;
+    pDC->TextOut(Clamp32(std::int64_t(box.left) + (kLampWidth - TextWidth(pDC, label)) / 2),
+                 Clamp32(std::int64_t(box.top) + kTextDrop), label);
+}
+
+void CHOXMonDevStat::DrawWordRow(CDC* pDC, int row)
+{
+    const CRect box = RowBox(row, kValueLeft, kValueRight);
+    pDC->SelectBrush(QBrush(ToQColor(kWhite)));
+    pDC->Rectangle(box);
+    const QString label = GetRowLabel(row);
+    if (label.isEmpty()) return;
+    const CRect line = RowBox(row, 0, 0);
+    pDC->TextOut(line.left, line.top, label);
+    const QString value = QString::number(GetValue(row));
+    pDC->TextOut(Clamp32(std::int64_t(box.right) - kValueMargin - TextWidth(pDC, value)),
+                 Clamp32(std::int64_t(box.top) + kTextDrop), value);
+}
 
 std::int64_t CHOXMonDevStat::FileRegisters() const
 {

@@ -21,8 +21,15 @@ class CHOXMonDevStat : public CHOXMonObj {
 public:
     // The most rows an object shows.
     static constexpr int kMaxRows = 16;
-    // Height of a row; width of a lamp and the place of a value box.
+    // Height of a row; width of a lamp and the place of a value box from
+    // the left edge.
     static constexpr int kRowHeight = 20;
+    static constexpr int kLampWidth = 40;
+    static constexpr int kValueLeft = 65;
+    static constexpr int kValueRight = 145;
+    // Lamps of bit devices: on, and off or not read.
+    static constexpr COLORREF kLampOn = RGB(255, 255, 0);
+    static constexpr COLORREF kLampOff = RGB(0, 255, 255);
 
     // The device type numbers those of the operands (D 1, DD 2, V 8, Z 9,
     // X 10, Y 11, M 12); X and Y numbers are held as written, their octal
@@ -91,6 +98,14 @@ public:
     std::int32_t GetValue(int row) const;
 
 private:
+    // The row's strip from `left` to `right` units right of the left edge.
+    CRect RowBox(int row, int left, int right) const;
+    // A lamp, lit by a value of 1, with its label; a cyan box without label
+    // for a device that does not exist.
+    void DrawBitRow(CDC* pDC, int row);
+    // The label, and the value right-aligned in a white box; the box alone
+    // for a device that does not exist.
+    void DrawWordRow(CDC* pDC, int row);
     // The device number the row's existence is judged by.
     std::int64_t ValidityNumber(int row) const;
     // Parameter 101 of the owner's document: the number of file registers.

@@ -3,11 +3,22 @@
 #include "chart/ObjectKinds.h"
 #include "online/monitor/MonObjIds.h"
 #include "platform/Archive.h"
+#include "platform/DC.h"
+#include "platform/Fonts.h"
 
 KT_IMPLEMENT_SERIAL(CHOXMonManOpern, CHOXMonObj, 0)
 KT_REGISTER_KIND(CHOXMonManOpern, .type = objtype::kMonManOpern, .helpContext = 0x18075)
 
 namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kFace = RGB(192, 192, 192);
+// The edges' width, the dotted frame's distance inside a pressed button and
+// the label's below its top.
+constexpr int kEdge = 3;
+constexpr int kFocusInset = 5;
+constexpr int kLabelDrop = 8;
 
 // By button index: seven buttons of the X axis, then the same of the Y axis.
 // clang-format off
@@ -43,7 +54,45 @@ void CHOXMonManOpern::Serialize(CArchive& ar)
     }
 }
 
-void CHOXMonManOpern::Draw(CDC* pDC) { DrawOutline(pDC); }
+void CHOXMonManOpern::Draw(CDC* pDC)
+{
+    if (m_nDragging != 0) {
+        DrawOutline(pDC);
+        return;
+    }
+    const CRect& r = m_position;
+    const QPen oldPen = pDC->SelectPen(MakePen(PS_SOLID, 1, kBlack));
+    const QBrush oldBrush = pDC->SelectBrush(QBrush(ToQColor(kFace)));
+    pDC->Rectangle(r);
+    // The light falls from the top left: a raised button's upper edges are
+    // lit, a pressed one's are in shadow like its lower edges.
+    pDC->SelectPen(MakePen(PS_INSIDEFRAME, kEdge, kBlack));
+    pDC->MoveTo(r.right, r.top);
+    pDC->LineTo(r.right, r.bottom);
+    pDC->LineTo(r.left, r.bottom);
+    pDC->SelectPen(MakePen(PS_INSIDEFRAME, kEdge, IsPressed() ? kBlack : kWhite));
+    pDC->MoveTo(Clamp32(std::int64_t(r.right) - kEdge), r.top);
+    pDC->LineTo(r.left, r.top);
+    pDC->LineTo(r.left, r.bottom);
+    if (IsPressed()) {
+        pDC->SelectPen(MakePen(PS_DOT, 1, kBlack));
+        pDC->SelectBrush(QBrush(Qt::NoBrush));
+        pDC->Rectangle(CRect(Clamp32(std::int64_t(r.left) + kFocusInset), Clamp32(std::int64_t(r.top) + kFocusInset),
+                             Clamp32(std::int64_t(r.right) - kFocusInset),
+                             Clamp32(std::int64_t(r.bottom) - kFocusInset)));
+    }
+    QString label;
+    GetButtonName(m_nButtonIndex, label);
+    const QFont oldFont = pDC->SelectFont(TimesNewRomanFont(14, 700));
+    const int oldMode = pDC->SetBkMode(TRANSPARENT);
+    const std::int64_t width = std::int64_t(r.right) - r.left;
+    pDC->TextOut(Clamp32(r.left + (width - TextWidth(pDC, label)) / 2), Clamp32(std::int64_t(r.top) + kLabelDrop),
+                 label);
+    pDC->SetBkMode(oldMode);
+    pDC->SelectFont(oldFont);
+    pDC->SelectBrush(oldBrush);
+    pDC->SelectPen(oldPen);
+}
 
 int CHOXMonManOpern::GetButtonName(std::int32_t index, QString& name)
 {

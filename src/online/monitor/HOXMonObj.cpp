@@ -12,6 +12,9 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
+#include <climits>
+
 KT_IMPLEMENT_SERIAL(CHOXMonObj, CHOXDrawObj, 0)
 KT_REGISTER_KIND(CHOXMonObj, .type = objtype::kMonObj)
 
@@ -79,6 +82,22 @@ void CHOXMonObj::DrawOutline(CDC* pDC) const
     pDC->SelectPen(oldPen);
     pDC->SelectBrush(oldBrush);
 }
+
+LONG CHOXMonObj::Clamp32(std::int64_t v)
+{
+    return static_cast<LONG>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+int CHOXMonObj::TextWidth(CDC* pDC, const QString& text)
+{
+    int width = 0;
+    for (const QChar c : text) width += static_cast<int>(pDC->GetTextExtent(QString(c)).cx);
+    return width;
+}
+
+CHOXDoc* CHOXMonObj::Document() const { return DocumentOf(m_pWnd); }
+
+bool CHOXMonObj::IsEditing() const { return InEditMode(m_pWnd); }
 
 void CHOXMonObj::OnLButtonDown(CHOXView* view, UINT flags, CPoint point)
 {

@@ -4,7 +4,11 @@
 // can be seen.
 #include "chart/HOXDrawObj.h"
 
+#include <QString>
+
 #include <atomic>
+
+class CHOXDoc;
 
 class CHOXMonObj : public CHOXDrawObj {
     KT_DECLARE_SERIAL(CHOXMonObj)
@@ -40,6 +44,16 @@ protected:
     // The bounds framed by a thin black pen, dotted while the object is
     // dragged; nothing filled.
     void DrawOutline(CDC* pDC) const;
+    // Coordinates from a file may lie anywhere in 32 bits: the objects take
+    // their sums in 64 bits and bring them back into range.
+    static LONG Clamp32(std::int64_t v);
+    // The width the objects centre and right-align their texts by: the sum
+    // of the widths of the text's characters in the selected font.
+    static int TextWidth(CDC* pDC, const QString& text);
+    // The owner's document, or null for an object not (yet) placed.
+    CHOXDoc* Document() const;
+    // While nobody monitors; also for an object without a document.
+    bool IsEditing() const;
 
     // 1 when the owner's document drives one axis (controller type 0).
     std::int32_t m_nOneAxis = 0;
