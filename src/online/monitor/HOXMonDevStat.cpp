@@ -2,9 +2,12 @@
 
 #include "app/HOXDoc.h"
 #include "chart/ControllerType.h"
+#include "chart/HOXBaseRect.h"
+#include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
 #include "chart/ObjectKinds.h"
 #include "online/comm/ControllerDevices.h"
+#include "online/monitor/HOXMonDevStatDlg.h"
 #include "online/monitor/MonObjIds.h"
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
@@ -132,6 +135,39 @@ void CHOXMonDevStat::DrawWordRow(CDC* pDC, int row)
     const QString value = QString::number(GetValue(row));
     pDC->TextOut(Clamp32(std::int64_t(box.right) - kValueMargin - TextWidth(pDC, value)),
                  Clamp32(std::int64_t(box.top) + kTextDrop), value);
+}
+
+void CHOXMonDevStat::OnOpen(UINT, CPoint)
+{
+    if (IsEditing()) EditSettings();
+}
+
+void CHOXMonDevStat::EditSettings()
+{
+    CHOXMonDevStatDlg dlg(*this);
+    if (dlg.DoModal() == IDOK) {
+        const CPoint topLeft = m_position.TopLeft();
+        m_settings = dlg.GetSettings();
+        m_values.clear();
+        InitRows();
+        ResetSize();
+        m_position =
+            Shifted(m_position, std::int64_t(topLeft.x) - m_position.left, std::int64_t(topLeft.y) - m_position.top);
+        GrowSheet();
+        Invalidate();
+        if (CHOXView* view = m_pWnd != nullptr ? m_pWnd->GetView() : nullptr) EnsureVisible(view);
+    }
+    SetModified();
+    UpdateAllViews();
+}
+
+void CHOXMonDevStat::GrowSheet()
+{
+    CHOXBaseRect* sheet = m_pWnd != nullptr ? m_pWnd->GetBaseRect() : nullptr;
+    if (sheet == nullptr) return;
+    if (std::int64_t(m_position.bottom) < std::int64_t(sheet->m_position.bottom) - 10) return;
+    sheet->m_position.bottom = Clamp32(std::int64_t(m_position.bottom) + 30);
+    if (CHOXView* view = m_pWnd->GetView()) view->UpdateScrollSizes();
 }
 
 std::int64_t CHOXMonDevStat::FileRegisters() const

@@ -55,6 +55,8 @@ public:
     // kind, index number and points.
     void Serialize(CArchive& ar) override;
     void Draw(CDC* pDC) override;
+    // Editing: the settings in "Device Status".
+    void OnOpen(UINT flags, CPoint point) override;
     void PrepareAfterLoad() override { InitRows(); }
 
     // Which rows exist on the owner's model, and a zeroed value per shown
@@ -82,6 +84,11 @@ public:
     // flag, when either register of the pair may not).
     static bool IsWriteProtected(std::int64_t number, bool is32Bit);
 
+    // An object that reaches within 10 units of the bottom of the page (or
+    // past it) makes the page 30 units taller than the object, and the
+    // views' scroll range follows.
+    void GrowSheet();
+
     // The rows that exist: the points, kept to 0 to 16.
     int GetRowCount() const;
     // Whether the row's device exists on the model.
@@ -98,6 +105,9 @@ public:
     std::int32_t GetValue(int row) const;
 
 private:
+    // Replaces the settings by the dialog's, keeping the top-left corner;
+    // the document is modified however the dialog ends.
+    void EditSettings();
     // The row's strip from `left` to `right` units right of the left edge.
     CRect RowBox(int row, int left, int right) const;
     // A lamp, lit by a value of 1, with its label; a cyan box without label
