@@ -217,3 +217,9 @@ constexpr UINT IDS_INVALID_Y_ONE_AXIS = 13283;
 constexpr UINT IDS_INVALID_X_TWO_AXES = 13285;
 // "ERROR : Invalid Device Number for Device type Y.\nValid range : 0 ~ 67 (Octal)."
 constexpr UINT IDS_INVALID_Y_TWO_AXES = 13286;
+
+// ---------------------------------------------------------------------------
+// The monitor window
+
+// "ERROR : This Manual Operation Object is already present in this window."
+constexpr UINT IDS_MAN_OPERN_PRESENT = 13248;

@@ -1,10 +1,18 @@
 #include "online/monitor/HOXMonManOpern.h"
 
+#include "app/HOXDoc.h"
+#include "chart/HOXUndo.h"
 #include "chart/ObjectKinds.h"
+#include "chart/RecordCasts.h"
+#include "online/monitor/HOXManOpernDlg.h"
+#include "online/monitor/HOXMonWnd.h"
+#include "online/monitor/HOXWordInputDlg.h"
 #include "online/monitor/MonObjIds.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
 #include "platform/Fonts.h"
+#include "platform/Messages.h"
+#include "res/StringIds.h"
 
 KT_IMPLEMENT_SERIAL(CHOXMonManOpern, CHOXMonObj, 0)
 KT_REGISTER_KIND(CHOXMonManOpern, .type = objtype::kMonManOpern, .helpContext = 0x18075)
@@ -111,4 +119,48 @@ bool CHOXMonManOpern::IsJogButton() const
 {
     const Button* button = FindButton(m_nButtonIndex);
     return button != nullptr && button->jog;
+}
+
+void CHOXMonManOpern::OnOpen(UINT, CPoint)
+{
+    if (IsEditing()) {
+        ChooseButton();
+    } else if (IsFeedButton()) {
+        AskFeedValue();
+    }
+}
+
+void CHOXMonManOpern::AskFeedValue()
+{
+    const bool x = m_nButtonIndex < CHOXManOpernDlg::kAxisButtons;
+    const QString prompt = x ? QStringLiteral("&Enter X-axis Feed Value") : QStringLiteral("&Enter Y-axis Feed Value");
+    CHOXWordInputDlg dlg(m_nFeedValue, prompt, 1, 1);
+    if (dlg.DoModal() == IDOK) m_nFeedValue = dlg.GetValue();
+}
+
+void CHOXMonManOpern::ChooseButton()
+{
+    CHOXDoc* doc = Document();
+    CHOXMonWnd* wnd = chart::AsMonWnd(m_pWnd);
+    if (doc == nullptr || wnd == nullptr) return;
+    CHOXManOpernDlg dlg(doc->GetFounSeq(), m_nButtonIndex);
+    if (dlg.DoModal() != IDOK) return;
+    const std::int32_t index = dlg.GetButtonIndex();
+    if (index == m_nButtonIndex || !monid::IsManOpernIndex(index)) return;
+    if (wnd->LookupMonObj(monid::ManOpernId(index)) != nullptr) {
+        AfxMessageBox(IDS_MAN_OPERN_PRESENT, MB_OK | MB_ICONHAND);
+        return;
+    }
+    // Only an object the window holds under its own id can be filed anew.
+    if (GetId() > 0xFFFF || wnd->LookupMonObj(static_cast<WORD>(GetId())) != this) return;
+    wnd->RemoveMonObj(static_cast<WORD>(GetId())).release();
+    SetId(monid::ManOpernId(index));
+    wnd->AddMonObj(std::unique_ptr<CHOXMonObj>(this));
+    m_nButtonIndex = index;
+    // The window's undo records name objects by id, and this one has a new
+    // one: an undo must not move the button that takes the old id later.
+    if (wnd->GetUndo() != nullptr) wnd->GetUndo()->Clear();
+    Invalidate();
+    SetModified();
+    UpdateAllViews();
 }

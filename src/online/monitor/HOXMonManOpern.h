@@ -36,6 +36,9 @@ public:
     // The object part, then the button index.
     void Serialize(CArchive& ar) override;
     void Draw(CDC* pDC) override;
+    // Editing: which button the object is, in "Manual Operation ".
+    // Monitoring: a feed button asks for its amount.
+    void OnOpen(UINT flags, CPoint point) override;
 
     // Sets the button's label and answers its id; for an unknown index an
     // empty label and -1.
@@ -53,6 +56,11 @@ public:
     void SetPressed(bool pressed) { m_nPressed = pressed ? 1 : 0; }
 
 private:
+    // Makes the object the button chosen in the dialog, under that button's
+    // id, unless the window holds that button already.
+    void ChooseButton();
+    void AskFeedValue();
+
     std::int32_t m_nButtonIndex = 0;
     std::int32_t m_nFeedValue = 0;
     std::int32_t m_nPressed = 0;
