@@ -5,6 +5,7 @@
 #include "app/HOXWorkspaceBar.h"
 #include "app/PaletteTools.h"
 #include "chart/HOXView.h"
+#include "online/monitor/HOXManInputPlcDlg.h"
 #include "online/monitor/HOXManOpernDlg.h"
 #include "online/monitor/HOXMonDevStatDlg.h"
 #include "online/monitor/HOXWordInputDlg.h"
