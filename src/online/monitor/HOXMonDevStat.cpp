@@ -89,7 +89,7 @@ void CHOXMonDevStat::Draw(CDC* pDC)
     }
     const QFont oldFont = pDC->SelectFont(LinePrinterFont(16, 700));
     const int oldMode = pDC->SetBkMode(TRANSPARENT);
-    const QPen oldPen = pDC->SelectPen(MakePen(PS_SOLID, 1, kBlack));
+    const QPen oldPen = pDC->SelectPen(MakePen(PS_SOLID, 0, kBlack));
     const QBrush oldBrush = pDC->GetBrush();
     for (int row = 0; row < GetRowCount(); ++row) {
         if (IsBitType()) {

@@ -8,12 +8,14 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegion>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 KT_IMPLEMENT_SERIAL(CHOXMonObj, CHOXDrawObj, 0)
 KT_REGISTER_KIND(CHOXMonObj, .type = objtype::kMonObj)
@@ -90,8 +92,11 @@ LONG CHOXMonObj::Clamp32(std::int64_t v)
 
 int CHOXMonObj::TextWidth(CDC* pDC, const QString& text)
 {
+    // Each character as the device context measures a text alone, with one
+    // set of metrics for the whole text.
+    const QFontMetricsF fm(pDC->GetFont(), pDC->Painter().device());
     int width = 0;
-    for (const QChar c : text) width += static_cast<int>(pDC->GetTextExtent(QString(c)).cx);
+    for (const QChar c : text) width += static_cast<int>(std::ceil(fm.horizontalAdvance(c)));
     return width;
 }
 
