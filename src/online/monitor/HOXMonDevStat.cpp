@@ -125,13 +125,14 @@ void CHOXMonDevStat::DrawBitRow(CDC* pDC, int row)
 
 void CHOXMonDevStat::DrawWordRow(CDC* pDC, int row)
 {
+    // The box comes after the label: a long indexed label ends under it.
+    const QString label = GetRowLabel(row);
+    const CRect line = RowBox(row, 0, 0);
+    if (!label.isEmpty()) pDC->TextOut(line.left, line.top, label);
     const CRect box = RowBox(row, kValueLeft, kValueRight);
     pDC->SelectBrush(QBrush(ToQColor(kWhite)));
     pDC->Rectangle(box);
-    const QString label = GetRowLabel(row);
     if (label.isEmpty()) return;
-    const CRect line = RowBox(row, 0, 0);
-    pDC->TextOut(line.left, line.top, label);
     const QString value = QString::number(GetValue(row));
     pDC->TextOut(Clamp32(std::int64_t(box.right) - kValueMargin - TextWidth(pDC, value)),
                  Clamp32(std::int64_t(box.top) + kTextDrop), value);
