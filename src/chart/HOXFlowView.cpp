@@ -63,24 +63,7 @@ void CHOXFlowView::OnUpdate(CView*, std::intptr_t hint, CObject* hintObject) { I
 void CHOXFlowView::OnDraw(CDC* pDC)
 {
     DrawRecordOnPage(pDC);
-    if (pDC->IsPrinting() || (m_nBandActive == 0 && m_nDragFeedback == 0)) return;
-    // Drawn over the chart rather than inverted into it: each repaint shows
-    // the band, or the outline of what a drag would drop, as it stands.
-    const QPen oldPen = pDC->SelectPen(MakePen(PS_DOT, 0, RGB(0, 0, 0)));
-    const QBrush oldBrush = pDC->SelectBrush(QBrush(Qt::NoBrush));
-    if (m_nBandActive != 0) pDC->Rectangle(CRect(m_ptBandStart, m_ptBandEnd).Normalized());
-    if (m_nDragFeedback != 0) pDC->Rectangle(DragFeedbackRect());
-    pDC->SelectPen(oldPen);
-    pDC->SelectBrush(oldBrush);
-}
-
-CRect CHOXFlowView::BandRect() const { return CRect(m_ptBandStart, m_ptBandEnd).Normalized(); }
-
-void CHOXFlowView::InvalidateBand()
-{
-    CRect r = DocToClient(BandRect());
-    r.InflateRect(2, 2);
-    InvalidateRect(r, false);
+    DrawOverlay(pDC);
 }
 
 void CHOXFlowView::SelectInRect(const CRect& rect)

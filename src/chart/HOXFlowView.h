@@ -105,12 +105,6 @@ public:
     // node) and the id of the symbol or node.
     std::int32_t m_nWireStartPin = -1;
     std::int32_t m_nWireStartObject = -1;
-    // The rubber band, in document units: the fixed corner (the press point
-    // moved one unit right and down) and the moving one.
-    CPoint m_ptBandStart;
-    CPoint m_ptBandEnd;
-    std::int32_t m_nBandActive = 0;
-
     // Kept by the print job between preview pages.
     std::int32_t m_nPreviewValue1 = 0;
     std::int32_t m_nPreviewValue2 = 0;
@@ -128,8 +122,6 @@ private:
     // Whether the selection holds a symbol that is neither in error nor
     // missing (Cut and Copy need one).
     bool HasCopyableSymbol() const;
-    // Whether a view of the open document is shown (Paste needs one).
-    static bool IsDocumentShown();
     // A cut paste puts objects back under their own ids and numbers: false
     // (the paste becomes a copy paste, without wires and nodes) when a node
     // number or an id is in use meanwhile.
@@ -150,7 +142,6 @@ private:
 
     // Tool mode 0.
     void PressSelect(UINT flags, CPoint point, CPoint docPoint);
-    void StartBand(CPoint docPoint);
     void MoveSelect(UINT flags, CPoint point, CPoint docPoint);
     // Whether the object has left the scroll extent last set (a symbol
     // that has is dragged on by drag and drop).
@@ -175,10 +166,6 @@ private:
     void FinishJoin(CHOXConnect* wire, UINT flags, CPoint point);
     // A join refused with its message: the undo store forgets the wire too.
     void RefuseJoin(UINT messageId, CPoint docPoint);
-
-    // The band's area in device pixels, for redrawing.
-    void InvalidateBand();
-    CRect BandRect() const;
 
     // The objects a paste has read and not yet placed.
     DrawObjList m_pasted;

@@ -3,7 +3,6 @@
 #include "chart/HOXFlowView.h"
 
 #include "chart/ControllerType.h"
-#include "app/HOXApp.h"
 #include "app/HOXDoc.h"
 #include "app/ProgramState.h"
 #include "chart/ChartLookup.h"
@@ -15,7 +14,6 @@
 #include "platform/Archive.h"
 #include "platform/Clipboard.h"
 #include "platform/DragDrop.h"
-#include "platform/MDI.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 #include "res/CommandIds.h"
@@ -92,18 +90,6 @@ void CHOXFlowView::RegisterClipboardCommands()
 }
 
 bool CHOXFlowView::HasCopyableSymbol() const { return std::any_of(m_selection.begin(), m_selection.end(), IsCopyable); }
-
-bool CHOXFlowView::IsDocumentShown()
-{
-    CHOXApp* app = CHOXApp::Get();
-    CHOXDoc* doc = app != nullptr ? app->GetDocument() : nullptr;
-    if (doc == nullptr) return false;
-    for (const CView* view : doc->GetViews()) {
-        const CMDIChildWnd* frame = app->FrameOfView(view);
-        if (frame != nullptr && frame->IsWindowVisible()) return true;
-    }
-    return false;
-}
 
 // ---------------------------------------------------------------------------
 // Copy, Cut, Select All

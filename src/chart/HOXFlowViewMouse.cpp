@@ -122,16 +122,6 @@ void CHOXFlowView::PressSelect(UINT flags, CPoint point, CPoint docPoint)
     Invalidate(false);
 }
 
-void CHOXFlowView::StartBand(CPoint docPoint)
-{
-    Select(nullptr);
-    m_ptBandStart = chart::Pt(std::int64_t(docPoint.x) + 1, std::int64_t(docPoint.y) + 1);
-    m_ptBandEnd = m_ptBandStart;
-    InvalidateBand();
-    m_nBandActive = 1;
-    SetCapture();
-}
-
 void CHOXFlowView::MoveSelect(UINT flags, CPoint point, CPoint docPoint)
 {
     SheetMouseMove(flags, point);
@@ -154,17 +144,7 @@ void CHOXFlowView::MoveSelect(UINT flags, CPoint point, CPoint docPoint)
             selected->OnMouseMove(this, flags, point);
         }
     }
-    if (m_nBandActive != 0 && HasCapture()) {
-        InvalidateBand();
-        // The band stops at the sheet's right and bottom edges.
-        CPoint end = docPoint;
-        if (sheet != nullptr) {
-            end.x = std::min(end.x, sheet->GetRect().right);
-            end.y = std::min(end.y, sheet->GetRect().bottom);
-        }
-        m_ptBandEnd = end;
-        InvalidateBand();
-    }
+    if (m_nBandActive != 0 && HasCapture()) MoveBand(docPoint);
 }
 
 bool CHOXFlowView::HasLeftScrollExtent(const CHOXDrawObj* object) const
@@ -188,9 +168,7 @@ void CHOXFlowView::ReleaseSelect(UINT flags, CPoint point)
     s_nOutOfSheetWarned = 0;
     for (CHOXDrawObj* selected : std::vector<CHOXDrawObj*>(m_selection)) selected->OnLButtonUp(this, flags, point);
     if (m_nBandActive != 0) {
-        InvalidateBand();
-        SelectInRect(BandRect());
-        m_nBandActive = 0;
+        SelectInRect(EndBand());
         Invalidate(false);
     }
     SetCursor(Cursor::Arrow);

@@ -361,3 +361,68 @@ bool CHOXView::SheetMouseUp(UINT flags, CPoint point)
     sheet->OnLButtonUp(this, flags, point);
     return held;
 }
+
+void CHOXView::DrawOverlay(CDC* pDC)
+{
+    if (pDC->IsPrinting() || (m_nBandActive == 0 && m_nDragFeedback == 0)) return;
+    // Drawn over the chart rather than inverted into it: each repaint shows
+    // the band, or the outline of what a drag would drop, as it stands.
+    const QPen oldPen = pDC->SelectPen(MakePen(PS_DOT, 0, RGB(0, 0, 0)));
+    const QBrush oldBrush = pDC->SelectBrush(QBrush(Qt::NoBrush));
+    if (m_nBandActive != 0) pDC->Rectangle(BandRect());
+    if (m_nDragFeedback != 0) pDC->Rectangle(DragFeedbackRect());
+    pDC->SelectPen(oldPen);
+    pDC->SelectBrush(oldBrush);
+}
+
+void CHOXView::StartBand(CPoint docPoint)
+{
+    Select(nullptr);
+    m_ptBandStart = CPoint(Clamped(std::int64_t(docPoint.x) + 1), Clamped(std::int64_t(docPoint.y) + 1));
+    m_ptBandEnd = m_ptBandStart;
+    InvalidateBand();
+    m_nBandActive = 1;
+    SetCapture();
+}
+
+void CHOXView::MoveBand(CPoint docPoint)
+{
+    InvalidateBand();
+    // The band stops at the sheet's right and bottom edges.
+    CPoint end = docPoint;
+    const CHOXWnd* wnd = GetWnd();
+    if (wnd != nullptr && wnd->GetBaseRect() != nullptr) {
+        end.x = std::min(end.x, wnd->GetBaseRect()->GetRect().right);
+        end.y = std::min(end.y, wnd->GetBaseRect()->GetRect().bottom);
+    }
+    m_ptBandEnd = end;
+    InvalidateBand();
+}
+
+CRect CHOXView::EndBand()
+{
+    InvalidateBand();
+    m_nBandActive = 0;
+    return BandRect();
+}
+
+CRect CHOXView::BandRect() const { return CRect(m_ptBandStart, m_ptBandEnd).Normalized(); }
+
+void CHOXView::InvalidateBand()
+{
+    CRect r = DocToClient(BandRect());
+    r.InflateRect(2, 2);
+    InvalidateRect(r, false);
+}
+
+bool CHOXView::IsDocumentShown()
+{
+    CHOXApp* app = CHOXApp::Get();
+    CHOXDoc* doc = app != nullptr ? app->GetDocument() : nullptr;
+    if (doc == nullptr) return false;
+    for (const CView* view : doc->GetViews()) {
+        const CMDIChildWnd* frame = app->FrameOfView(view);
+        if (frame != nullptr && frame->IsWindowVisible()) return true;
+    }
+    return false;
+}

@@ -173,6 +173,12 @@ public:
     // 1 while an object that follows the mouse itself has it.
     std::int32_t m_nTracking = 0;
 
+    // The rubber band, in document units: the fixed corner (the press point
+    // moved one unit right and down) and the moving one.
+    CPoint m_ptBandStart;
+    CPoint m_ptBandEnd;
+    std::int32_t m_nBandActive = 0;
+
     // The program-wide editing state (app/ProgramState.h), under the names
     // the views use: the out-of-sheet warning was shown during the current
     // mouse action (cleared when a mouse button is pressed or released); a
@@ -214,6 +220,23 @@ protected:
     CHOXDoc* EditedDocument() const;
     // The feedback rectangle of a drag over the view, in document units.
     CRect DragFeedbackRect() const;
+    // Drawn over the record: the rubber band and the outline of what a drag
+    // would drop, while they are shown; nothing on a printer.
+    void DrawOverlay(CDC* pDC);
+
+    // The rubber band: it starts at the document point (the selection is
+    // cleared and the mouse captured), its moving corner follows the point
+    // but stops at the sheet's right and bottom edges, and it ends with the
+    // rectangle it spanned, normalised.
+    void StartBand(CPoint docPoint);
+    void MoveBand(CPoint docPoint);
+    CRect EndBand();
+    CRect BandRect() const;
+    // The band's area in device pixels, for redrawing.
+    void InvalidateBand();
+
+    // Whether a view of the open document is shown (Paste needs one).
+    static bool IsDocumentShown();
 
     // The format word of the last block a paste read.
     std::uint32_t m_nPasteFormat = 0;

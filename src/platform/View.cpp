@@ -3,6 +3,17 @@
 #include "platform/DC.h"
 #include "platform/DragDrop.h"
 
+#include <atomic>
+
+namespace {
+// Holds come and go in the user-interface thread; a timer asks from there.
+std::atomic<int> g_timerHolds{0};
+} // namespace
+
+ViewTimerHold::ViewTimerHold() { ++g_timerHolds; }
+ViewTimerHold::~ViewTimerHold() { --g_timerHolds; }
+bool ViewTimerHold::IsHeld() { return g_timerHolds.load() > 0; }
+
 CView::CView() = default;
 CView::~CView() = default;
 
@@ -77,3 +88,15 @@ void CView::SetScrollSizes(CSize total)
 }
 CSize CView::GetTotalSize() const { return m_host ? m_host->GetTotalSize() : CSize(); }
 CRect CView::GetClientRect() const { return m_host ? m_host->GetClientRect() : CRect(); }
+bool CView::IsWindowVisible() const { return m_host != nullptr && m_host->IsWindowVisible(); }
+UINT CView::SetTimer(UINT id, UINT elapse) { return m_host ? m_host->SetTimer(id, elapse) : 0; }
+void CView::KillTimer(UINT id)
+{
+    if (m_host) m_host->KillTimer(id);
+}
+UINT CView::GetDoubleClickTime() const { return m_host ? m_host->GetDoubleClickTime() : 500; }
+
+void CView::TimerDue(UINT id)
+{
+    if (!ViewTimerHold::IsHeld()) OnTimer(id);
+}

@@ -63,6 +63,28 @@ public:
     virtual bool GetFrameRestoredRect(CRect& rect) const { return false; }
     // The window takes drags that carry one of the formats (none: no drags).
     virtual void SetDropFormats(const QStringList& formats) {}
+    virtual bool IsWindowVisible() const { return true; }
+    // Timers by id, as the window keeps them: each comes due every `elapse`
+    // milliseconds until it is killed (the window then calls the view's
+    // TimerDue); setting an id that runs starts it afresh. The answer is the
+    // id, 0 when the window keeps no timers.
+    virtual UINT SetTimer(UINT id, UINT elapse) { return 0; }
+    virtual void KillTimer(UINT id) {}
+    // The longest time between the clicks of a double click, in ms.
+    virtual UINT GetDoubleClickTime() const { return 500; }
+};
+
+// While one lives (in the user-interface thread), the views' timers are held:
+// one that comes due then is not run, and comes due again after its interval.
+// A call that waits for an answer in a local event loop holds them, so that
+// nothing a timer starts runs in the middle of that call.
+class ViewTimerHold {
+public:
+    ViewTimerHold();
+    ~ViewTimerHold();
+    ViewTimerHold(const ViewTimerHold&) = delete;
+    ViewTimerHold& operator=(const ViewTimerHold&) = delete;
+    static bool IsHeld();
 };
 
 class CView : public CCmdTarget {
@@ -93,6 +115,15 @@ public:
     virtual void OnRButtonDown(UINT flags, CPoint point);
     virtual void OnMouseMove(UINT flags, CPoint point);
     virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    // The window took the keyboard focus.
+    virtual void OnSetFocus() {}
+    // The window lost the mouse capture the view held without the view
+    // releasing it (the focus left, another window opened).
+    virtual void OnCaptureLost() {}
+    // A timer set through SetTimer came due; held timers (ViewTimerHold) are
+    // not run.
+    void TimerDue(UINT id);
+    virtual void OnTimer(UINT id) {}
     // A bar control of the frame asks for its tip: true with the tip when
     // the view gives one.
     virtual bool OnToolTipNeedText(UINT controlId, QString& tip) { return false; }
@@ -133,6 +164,10 @@ public:
     void SetScrollSizes(CSize total);
     CSize GetTotalSize() const;
     CRect GetClientRect() const;
+    bool IsWindowVisible() const;
+    UINT SetTimer(UINT id, UINT elapse);
+    void KillTimer(UINT id);
+    UINT GetDoubleClickTime() const;
 
 private:
     CDocument* m_pDocument = nullptr;

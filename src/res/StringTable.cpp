@@ -364,6 +364,8 @@ const StringEntry kStringTable[] = {
     {13575, "Setting parameter values..."},
     {13576, "Generating flow charts..."},
     {13579, "ERROR : Invalid Setting :  X-axis should be selected for ZE-10RE."},
+    {13581, "ERROR: Symbol Objects cannot be placed in Monitoring Window."},
+    {13582, "ERROR: Symbol Objects cannot be Pasted in Monitoring Window."},
     {13583, "ERROR: Invalid Data Register number: Valid Range is D0 TO D6999"},
     {13584, "ERROR: Invalid Data Register number: Valid is DD0 TO DD6998"},
     {13589, "ERROR: Symbols in Error State cannot be dragged .   "},

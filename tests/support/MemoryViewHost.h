@@ -3,6 +3,7 @@
 // look at it, and answers with a client rectangle the test sets.
 #include "platform/View.h"
 
+#include <map>
 #include <vector>
 
 namespace kt::test {
@@ -45,6 +46,24 @@ public:
         rect = frameRect;
         return true;
     }
+    bool IsWindowVisible() const override { return visible; }
+    UINT SetTimer(UINT id, UINT elapse) override
+    {
+        timers[id] = elapse;
+        return id;
+    }
+    void KillTimer(UINT id) override { timers.erase(id); }
+    UINT GetDoubleClickTime() const override { return doubleClickTime; }
+
+    // Timers come due only when a test says so: the view's timer of the id
+    // comes due when it runs; false when it does not.
+    bool FireTimer(CView& view, UINT id)
+    {
+        if (timers.count(id) == 0) return false;
+        view.TimerDue(id);
+        return true;
+    }
+    bool TimerRuns(UINT id) const { return timers.count(id) != 0; }
 
     // Forgets what was recorded (the settings stay).
     void ClearRecord()
@@ -63,6 +82,8 @@ public:
     Cursor cursor = Cursor::Arrow;
     std::vector<Cursor> cursors;
     int scrollSizesSet = 0;
+    // The running timers by id, with their intervals in ms.
+    std::map<UINT, UINT> timers;
 
     // What the window answers.
     CPoint scroll;
@@ -71,6 +92,8 @@ public:
     int logPixelsY = 96;
     bool hasFrameRect = false;
     CRect frameRect;
+    bool visible = true;
+    UINT doubleClickTime = 500;
 };
 
 } // namespace kt::test

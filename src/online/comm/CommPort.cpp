@@ -4,6 +4,7 @@
 #include "online/comm/CommProtocol.h"
 #include "online/comm/CommSerialTransport.h"
 #include "online/comm/CommSimTransport.h"
+#include "platform/View.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -81,6 +82,10 @@ struct CCommPort::Completion {
     void Wait(bool localLoop)
     {
         if (localLoop) {
+            // The views' timers wait for the answer: what they start (a
+            // click on a button, the end of monitoring) never runs in the
+            // middle of this call.
+            const ViewTimerHold hold;
             QEventLoop eventLoop;
             bool wait = false;
             {

@@ -47,6 +47,10 @@ public:
     bool IsFeedButton() const;
     // The jog buttons, whose release is sent too.
     bool IsJogButton() const;
+    // Every button is held while pressed; the feed buttons wait for a
+    // double click.
+    bool IsHeldButton() const override { return true; }
+    bool WaitsForDoubleClick() const override { return IsFeedButton(); }
 
     std::int32_t GetButtonIndex() const { return m_nButtonIndex; }
     void SetButtonIndex(std::int32_t index) { m_nButtonIndex = index; }

@@ -40,6 +40,13 @@ public:
     // derives from its stored settings.
     virtual void PrepareAfterLoad() {}
 
+    // How the monitor view treats a press on the object while monitoring: a
+    // held button stays pressed until the mouse button is released or the
+    // pointer leaves it; one that waits for a double click gets a single
+    // press only once the double-click time has passed without a second.
+    virtual bool IsHeldButton() const { return false; }
+    virtual bool WaitsForDoubleClick() const { return false; }
+
 protected:
     // The bounds framed by a thin black pen, dotted while the object is
     // dragged; nothing filled.

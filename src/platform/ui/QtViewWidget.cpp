@@ -8,11 +8,18 @@
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleHints>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 UINT FlagsOf(const QMouseEvent* event)
@@ -110,6 +117,32 @@ void QtViewWidget::InvalidateRect(const CRect& rect, bool)
 {
     const CRect r = rect.Normalized();
     viewport()->update(QRect(r.left, r.top, r.Width(), r.Height()));
+}
+
+bool QtViewWidget::IsWindowVisible() const { return isVisible(); }
+
+UINT QtViewWidget::SetTimer(UINT id, UINT elapse)
+{
+    QTimer*& timer = m_timers[id];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, id] {
+            if (m_view != nullptr) m_view->TimerDue(id);
+        });
+    }
+    timer->start(static_cast<int>(std::min<UINT>(elapse, INT32_MAX)));
+    return id;
+}
+
+void QtViewWidget::KillTimer(UINT id)
+{
+    auto it = m_timers.find(id);
+    if (it != m_timers.end()) it->second->stop();
+}
+
+UINT QtViewWidget::GetDoubleClickTime() const
+{
+    return static_cast<UINT>(std::max(0, QGuiApplication::styleHints()->mouseDoubleClickInterval()));
 }
 
 void QtViewWidget::SetCapture() { m_capture = true; }
@@ -287,6 +320,31 @@ void QtViewWidget::keyPressEvent(QKeyEvent* event)
         return;
     }
     m_view->OnKeyDown(code, static_cast<UINT>(event->isAutoRepeat() ? 1 : 0), 0);
+}
+
+void QtViewWidget::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    if (m_view != nullptr) m_view->OnSetFocus();
+}
+
+void QtViewWidget::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    LoseCapture();
+}
+
+void QtViewWidget::hideEvent(QHideEvent* event)
+{
+    QAbstractScrollArea::hideEvent(event);
+    LoseCapture();
+}
+
+void QtViewWidget::LoseCapture()
+{
+    if (!m_capture) return;
+    m_capture = false;
+    if (m_view != nullptr) m_view->OnCaptureLost();
 }
 
 void QtViewWidget::resizeEvent(QResizeEvent* event)

@@ -5,6 +5,10 @@
 
 #include <QAbstractScrollArea>
 
+#include <map>
+
+class QTimer;
+
 class COleDataObject;
 
 class QtViewWidget : public QAbstractScrollArea, public ViewHost {
@@ -32,6 +36,10 @@ public:
     int LogPixelsY() const override;
     bool GetFrameRestoredRect(CRect& rect) const override;
     void SetDropFormats(const QStringList& formats) override;
+    bool IsWindowVisible() const override;
+    UINT SetTimer(UINT id, UINT elapse) override;
+    void KillTimer(UINT id) override;
+    UINT GetDoubleClickTime() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,6 +48,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    // The capture goes with the focus or the window: the view hears of it.
+    void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     // Drags that carry a format the view registered go to the view.
@@ -54,9 +66,13 @@ private:
     bool TakeDropData(const QDropEvent* event, COleDataObject* data) const;
     // Accepts the drag with the effect the view answered, or refuses it.
     static void AnswerDrag(QDropEvent* event, DWORD effect);
+    void LoseCapture();
 
     CView* m_view;
     CSize m_total;
     bool m_capture = false;
     QStringList m_dropFormats;
+    // The view's timers by id; a killed one stays, stopped, for the next
+    // start (it may be killed from its own timeout).
+    std::map<UINT, QTimer*> m_timers;
 };

@@ -25,8 +25,11 @@ public:
     int GetErrorState() override { return 0; }
     void CalcSteps() override;
 
-    std::int32_t GetAxis() const { return m_nAxis; }
-    void SetAxis(std::int32_t axis) { m_nAxis = axis; }
+    // The axis the instruction reads, in its own numbering (kXAxis,
+    // kYAxis); named apart from the START's axis, which a paste or drop sets
+    // on any symbol through the base.
+    std::int32_t GetAbsAxis() const { return m_nAxis; }
+    void SetAbsAxis(std::int32_t axis) { m_nAxis = axis; }
     // "X-ABSOLUTE" or "Y-ABSOLUTE".
     void SetCaptionForKind();
 

@@ -9,7 +9,7 @@
 
 CHOXFuncAbsDlg::CHOXFuncAbsDlg(CHOXFuncAbs* symbol) : CHOXFuncBaseDlg(symbol, kTemplate)
 {
-    if (symbol != nullptr) m_nKind = symbol->GetAxis();
+    if (symbol != nullptr) m_nKind = symbol->GetAbsAxis();
     // The one-axis controller has no Y to read.
     if (IsOneAxisMode()) m_nKind = CHOXFuncAbs::kXAxis;
     AddKindButton(kXAxis, CHOXFuncAbs::kXAxis, LoadStr(IDS_XAB_WORD));

@@ -470,7 +470,7 @@ TEST_F(FuncDlgTest, AbsOnTheOneAxisControllerReadsX)
     MakeDocument(0);
     CHOXFuncAbs* symbol = Place<CHOXFuncAbs>(chart);
     symbol->SetFromInstruction(QStringLiteral("YAB"));
-    ASSERT_EQ(symbol->GetAxis(), CHOXFuncAbs::kYAxis);
+    ASSERT_EQ(symbol->GetAbsAxis(), CHOXFuncAbs::kYAxis);
     CHOXFuncAbsDlg dlg(symbol);
     ScriptedDialogs dialogs;
     dialogs.Expect(CHOXFuncAbsDlg::kTemplate, [](DialogDriver& d) {

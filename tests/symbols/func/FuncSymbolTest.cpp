@@ -174,7 +174,7 @@ TEST_F(FuncSymbolTest, CaptionsFollowTheKind)
         });
     };
     const std::function<void(int)> axis = [abs](int a) {
-        abs->SetAxis(a);
+        abs->SetAbsAxis(a);
         abs->SetCaptionForKind();
     };
     // clang-format off
@@ -215,7 +215,7 @@ TEST_F(FuncSymbolTest, KindsTheTextDoesNotKnow)
     bcd->SetKind(-1);
     EXPECT_EQ(bcd->GetCode(), QStringLiteral("BCD(FNC18)   ;"));
     auto* abs = Place<CHOXFuncAbs>(chart);
-    abs->SetAxis(2);
+    abs->SetAbsAxis(2);
     EXPECT_EQ(abs->GetCode(), QStringLiteral("YAB(FNC93)  ;"));
     auto* setRst = Place<CHOXFuncSetRst>(chart);
     setRst->SetKind(2);
@@ -579,7 +579,7 @@ TEST_F(FuncSymbolTest, SettersFollowTheNameRules)
     auto* abs = Place<CHOXFuncAbs>(chart);
     for (const auto& [name, axis] : {std::pair{"XAB", 1}, {"YAB", 0}, {"  XAB", 0}, {"xab", 0}, {"", 0}}) {
         abs->SetFromInstruction(T(name));
-        EXPECT_EQ(abs->GetAxis(), axis) << name;
+        EXPECT_EQ(abs->GetAbsAxis(), axis) << name;
         EXPECT_EQ(abs->GetSymbolName(), axis == 1 ? QStringLiteral("X-ABSOLUTE") : QStringLiteral("Y-ABSOLUTE"));
         EXPECT_EQ(abs->GetLabel(), axis == 1 ? QStringLiteral("XAB") : QStringLiteral("YAB"));
         EXPECT_EQ(abs->GetSteps(), 2);

@@ -310,7 +310,7 @@ const SymbolTextCase kCases[] = {
     {"YAB", 1,
      [](CHOXWnd* w) -> Made {
          auto s = New<CHOXFuncAbs>(w);
-         s->SetAxis(CHOXFuncAbs::kYAxis);
+         s->SetAbsAxis(CHOXFuncAbs::kYAxis);
          s->SetCaptionForKind();
          return s;
      },
