@@ -84,9 +84,10 @@ void CHOXApp::DestroyDocument()
     doc->GetMonWnd()->SetView(nullptr);
     for (auto& [name, wnd] : doc->GetWindowMap()) wnd->SetView(nullptr);
     if (CMainFrame* main = MainFrame()) {
-        const std::vector<CView*> views = doc->GetViews();
-        for (CView* view : views)
-            if (CMDIChildWnd* frame = FrameOfView(view)) main->DestroyChild(frame);
+        std::vector<CMDIChildWnd*> frames;
+        for (CView* view : doc->GetViews())
+            if (CMDIChildWnd* frame = FrameOfView(view)) frames.push_back(frame);
+        main->DestroyChildren(frames);
         main->ClearWorkspaceTree();
         // Without a document the main window bears the program's name alone.
         main->SetWindowText(LoadStr(IDR_MAINFRAME));

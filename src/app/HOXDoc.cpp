@@ -186,6 +186,10 @@ void CHOXDoc::RestoreWindows()
     if (main == nullptr || GetViews().empty()) return;
     CMDIChildWnd* frame = app->FrameOfView(GetViews().front());
     if (frame == nullptr) return;
+    // The monitoring frame is activated before the charts open and stays
+    // the active one: its activation is made once they are open, so that
+    // it ends on top of them, as activating each chart in turn left it.
+    CMDIFrameWnd::ActivationBatch batch(main);
     app->GetMonitorTemplate()->InitialUpdateFrame(frame, this, true);
     ShowMonitorWindowIn(frame);
     frame->MoveWindow(m_pMonWnd->GetWndRect());

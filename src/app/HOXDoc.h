@@ -120,6 +120,9 @@ public:
     // the monitor window's class.
     CHOXWnd* GetMonitorRecord() const;
     bool IsObjectIdUsed(WORD id) const;
+    // The lowest symbol id (0 to 4000) that no window of the map holds, nor
+    // `also` (a window that may be outside the map); -1 when all are taken.
+    std::int32_t LowestFreeObjectId(const CHOXFlowWnd& also) const;
     std::int32_t NewSymbolId();
     void ReleaseSymbolId();
     std::int32_t NewWireId();

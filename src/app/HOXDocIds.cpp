@@ -28,7 +28,7 @@ CHOXFlowWnd* CHOXDoc::FindWindowByName(const QString& name) const
 {
     const QString wanted = name.toUpper();
     for (const auto& [key, wnd] : m_mapWindows)
-        if (wnd->GetName().toUpper() == wanted) return wnd.get();
+        if (wnd->GetUpperName() == wanted) return wnd.get();
     return nullptr;
 }
 
@@ -72,25 +72,37 @@ bool CHOXDoc::IsObjectIdUsed(WORD id) const
 }
 
 namespace {
-// The lowest id from `first` to `last` that no map uses; -1 (after the
-// message) when all are taken.
-template <class Maps>
-std::int32_t SearchFreeId(std::int32_t first, std::int32_t last, const Maps& maps, UINT message)
+// The lowest id from `first` to `last` that no map uses; -1 when all are
+// taken. The ids in use are marked in one pass over the maps: asking every
+// map for each candidate in turn costs the number of windows times the
+// number of ids, and a document at its limits has 500 and 4,000.
+std::int32_t LowestUnusedId(std::int32_t first, std::int32_t last, const std::vector<const ObjectMap*>& maps)
 {
-    for (std::int32_t candidate = first; candidate <= last; ++candidate) {
-        bool used = false;
-        for (const ObjectMap* map : maps) {
-            if (map->Contains(static_cast<WORD>(candidate))) {
-                used = true;
-                break;
-            }
-        }
-        if (!used) return candidate;
-    }
-    AfxMessageBox(message, MB_OK | MB_ICONHAND);
+    std::vector<bool> used(static_cast<std::size_t>(last - first + 1), false);
+    for (const ObjectMap* map : maps)
+        for (const auto& [key, object] : *map)
+            if (key >= first && key <= last) used[static_cast<std::size_t>(key - first)] = true;
+    for (std::int32_t candidate = first; candidate <= last; ++candidate)
+        if (!used[static_cast<std::size_t>(candidate - first)]) return candidate;
     return -1;
 }
+
+// The same; when all are taken, the message says so.
+std::int32_t SearchFreeId(std::int32_t first, std::int32_t last, const std::vector<const ObjectMap*>& maps,
+                          UINT message)
+{
+    const std::int32_t id = LowestUnusedId(first, last, maps);
+    if (id == -1) AfxMessageBox(message, MB_OK | MB_ICONHAND);
+    return id;
+}
 } // namespace
+
+std::int32_t CHOXDoc::LowestFreeObjectId(const CHOXFlowWnd& also) const
+{
+    std::vector<const ObjectMap*> maps{&also.GetObjectMap()};
+    for (const auto& [name, wnd] : m_mapWindows) maps.push_back(&wnd->GetObjectMap());
+    return LowestUnusedId(0, 4000, maps);
+}
 
 std::int32_t CHOXDoc::NewSymbolId()
 {

@@ -307,8 +307,8 @@ void MakeFlowChartWindow(CMainFrame& main, const QString& name, const QString& d
     doc->AddWindow(name, std::move(wnd), hidden);
     // View and record know each other before the view's first update.
     if (CHOXView* view = ViewOf(frame)) view->ShowRecord(record);
-    flowTemplate->InitialUpdateFrame(frame, doc, true);
-    if (hidden) frame->ShowWindow(SW_HIDE);
+    // A frame that is to stay hidden is neither shown nor activated.
+    flowTemplate->InitialUpdateFrame(frame, doc, !hidden);
     SetMainTitleFor(app, doc);
     if (!hidden) doc->SetModifiedFlag();
     main.SetMenuForActiveFrame();
@@ -355,8 +355,9 @@ CHOXView* CMainFrame::ReopenFlowChartWindow(const QString& name)
     frame->SetWindowText(name);
     CHOXView* view = ViewOf(frame);
     if (view != nullptr) view->ShowRecord(record);
-    flowTemplate->InitialUpdateFrame(frame, doc, true);
-    frame->ShowWindow(SW_HIDE);
+    // Hidden until the document shows its windows: it is neither shown nor
+    // activated on the way.
+    flowTemplate->InitialUpdateFrame(frame, doc, false);
 
     // The stored place; a record that never had one keeps the frame's own.
     const CRect& rect = record->GetWndRect();

@@ -68,6 +68,7 @@ void CHOXFlowWnd::Serialize(CArchive& ar)
     m_mapConnects = std::move(connects);
     m_mapNodes = std::move(nodes);
     m_strName = name;
+    m_strUpperName = name.toUpper();
     m_strDescription = description;
     AfterLoad();
 }
@@ -106,6 +107,7 @@ bool CHOXFlowWnd::IsSubtaskWindow() const { return m_strName == LoadStr(IDS_SUBT
 void CHOXFlowWnd::SetNames(const QString& name, const QString& description)
 {
     m_strName = name;
+    m_strUpperName = name.toUpper();
     m_strDescription = description;
 }
 
@@ -318,12 +320,9 @@ int CHOXFlowWnd::CountProgramSteps()
 
 std::int32_t CHOXFlowWnd::FreeSymbolIdBesidesMine() const
 {
-    for (std::int32_t id = 0; id <= 4000; ++id) {
-        const auto key = static_cast<WORD>(id);
-        if (LookupObject(key) == nullptr && !m_pDocument->IsObjectIdUsed(key)) return id;
-    }
-    AfxMessageBox(IDS_TOO_MANY_SYMBOLS, MB_OK | MB_ICONHAND);
-    return -1;
+    const std::int32_t id = m_pDocument->LowestFreeObjectId(*this);
+    if (id == -1) AfxMessageBox(IDS_TOO_MANY_SYMBOLS, MB_OK | MB_ICONHAND);
+    return id;
 }
 
 void CHOXFlowWnd::CreateInitialSymbols(int kind)

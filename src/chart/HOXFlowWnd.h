@@ -28,6 +28,8 @@ public:
     void SetNames(const QString& name, const QString& description);
     void GetNames(QString& name, QString& description) const;
     const QString& GetName() const { return m_strName; }
+    // The name in upper case, as window names are compared.
+    const QString& GetUpperName() const { return m_strUpperName; }
     const QString& GetDescription() const { return m_strDescription; }
 
     // Lookups by id find the objects the record shows.
@@ -104,5 +106,6 @@ private:
     CHOXFlowWnd* m_pShown = nullptr;
     std::vector<CHOXFlowWnd*> m_showers;
     QString m_strName;
+    QString m_strUpperName;
     QString m_strDescription;
 };

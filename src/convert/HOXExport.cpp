@@ -420,6 +420,8 @@ QString CHOXExport::FormatListing(const QString& code)
         // The checker counts the line's steps; a program number ("Ox0;")
         // takes no line number of its own.
         m_checker.CheckInstruction(newline < 0 ? line : line.left(line.size() - 1), error, m_strCurrent);
+        // The current program text grows line by line.
+        m_checker.ReleasePrecedingText();
         m_nStepAddress += m_checker.GetSteps();
         QString primary = m_checker.GetPrimaryName();
         if (!m_checker.CheckProgramNumber(primary, error)) ++m_nLineNumber;

@@ -60,6 +60,10 @@ public:
     QString GetRestOfLine() const { return QString::fromLatin1(m_strRest); }
     QString GetErrorText() const { return QString::fromLatin1(m_strError); }
     QString GetPrecedingText() const { return m_strPreceding; }
+    // Lets go of the preceding text of the last check. A caller that goes
+    // on adding lines to the text it passed does so after this: while the
+    // checker shares the text, each line added would copy all of it.
+    void ReleasePrecedingText() { m_strPreceding = QString(); }
     std::int32_t GetSteps() const { return m_nSteps; }
     // 1-based position of the operand that failed; 0 for none, or when the
     // fault was the combination of operands.

@@ -2,7 +2,9 @@
 // statement to its branch, each symbol built wired below the one before.
 #include "convert/HOXProgReader.h"
 
+#include "app/HOXApp.h"
 #include "app/HOXDoc.h"
+#include "app/MainFrame.h"
 #include "chart/ControllerType.h"
 #include "chart/HOXFlowWnd.h"
 #include "convert/ChartBuilding.h"
@@ -25,6 +27,9 @@ void CHOXProgReader::GenerateFlowCharts()
 {
     StartWalk();
     if (m_pDoc == nullptr) return;
+    // Of the charts' windows, the last one made is activated at the end.
+    CHOXApp* app = CHOXApp::Get();
+    CMDIFrameWnd::ActivationBatch activations(app != nullptr ? app->MainFrame() : nullptr);
     // The type read decides what the checker accepts, from the scan of the
     // call targets on.
     m_pDoc->SetControllerType(m_controllerType);

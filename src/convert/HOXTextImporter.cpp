@@ -380,6 +380,7 @@ void CHOXTextImporter::CloseProgress()
     if (!m_pProgress) return;
     m_pProgress->SetPos(m_pProgress->GetUpper());
     m_pProgress->DestroyWindow();
+    m_pActivations.reset();
 }
 
 QString CHOXTextImporter::LineDetail(int index, const QString& reason) const

@@ -10,6 +10,7 @@
 // that the closing message can name the lines it is about.
 #include "convert/HOXInstrParser.h"
 #include "platform/Geometry.h"
+#include "platform/MDI.h"
 #include "platform/Object.h"
 #include "platform/Types.h"
 
@@ -209,6 +210,9 @@ private:
     std::vector<Line> m_lines;
     std::int32_t m_nLineIndex = 0;
     std::unique_ptr<CHOXExportProgressDlg> m_pProgress;
+    // The charts' windows are made while the progress window stands; the
+    // last one made is activated when it goes.
+    std::unique_ptr<CMDIFrameWnd::ActivationBatch> m_pActivations;
     QString m_strWiringJumpWord;
     std::int32_t m_nJumpsRead = 0;
     std::int32_t m_nJumpsBuilt = 0;

@@ -64,12 +64,16 @@ bool CHOXTextImporter::CheckLine(const QString& line, QString* error)
 {
     QString message;
     const bool ok = m_checker.CheckInstruction(line, message, m_strLog);
+    // The statement log grows line by line.
+    m_checker.ReleasePrecedingText();
     if (error != nullptr) *error = ok ? QString() : message;
     return ok;
 }
 
 void CHOXTextImporter::GenerateFlowCharts()
 {
+    CHOXApp* app = CHOXApp::Get();
+    m_pActivations = std::make_unique<CMDIFrameWnd::ActivationBatch>(app != nullptr ? app->MainFrame() : nullptr);
     FindProgramEnd();
     ScanCallTargets();
     m_nLineIndex = m_nProgramStart;

@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -20,7 +21,7 @@ constexpr WORD kMaxClassName = 63;
 constexpr int kMaxDepth = 100;
 
 template <class T>
-void PutLE(QByteArray& buf, T v)
+void PutLE(std::string& buf, T v)
 {
     char bytes[sizeof(T)];
     qToLittleEndian(v, bytes);
@@ -42,32 +43,33 @@ CArchive::~CArchive()
 
 void CArchive::Need(std::size_t n) const
 {
-    if (n > BytesLeft())
-        throw ArchiveError(ArchiveError::endOfFile,
-                           "the file ends before the end of its data (" + std::to_string(n) +
-                               " bytes needed at offset " + std::to_string(m_pos) + ", " +
-                               std::to_string(BytesLeft()) + " left)");
+    if (n > BytesLeft()) ThrowEndOfFile(n);
 }
 
-void CArchive::Write(const void* data, std::size_t n)
+void CArchive::ThrowEndOfFile(std::size_t n) const
 {
-    m_buffer.append(static_cast<const char*>(data), static_cast<qsizetype>(n));
+    throw ArchiveError(ArchiveError::endOfFile, "the file ends before the end of its data (" + std::to_string(n) +
+                                                    " bytes needed at offset " + std::to_string(m_pos) + ", " +
+                                                    std::to_string(BytesLeft()) + " left)");
 }
 
-void CArchive::Read(void* data, std::size_t n)
+const QByteArray& CArchive::Buffer() const
 {
-    Need(n);
-    if (n != 0) std::memcpy(data, m_buffer.constData() + m_pos, n);
-    m_pos += n;
+    if (m_mode == store && static_cast<std::size_t>(m_buffer.size()) != m_out.size())
+        m_buffer = QByteArray(m_out.data(), static_cast<qsizetype>(m_out.size()));
+    return m_buffer;
 }
 
-CArchive& CArchive::operator<<(BYTE v) { m_buffer.append(static_cast<char>(v)); return *this; }
-CArchive& CArchive::operator<<(WORD v) { PutLE(m_buffer, v); return *this; }
-CArchive& CArchive::operator<<(std::int16_t v) { PutLE(m_buffer, v); return *this; }
-CArchive& CArchive::operator<<(std::int32_t v) { PutLE(m_buffer, v); return *this; }
-CArchive& CArchive::operator<<(DWORD v) { PutLE(m_buffer, v); return *this; }
-CArchive& CArchive::operator<<(float v) { PutLE(m_buffer, v); return *this; }
-CArchive& CArchive::operator<<(double v) { PutLE(m_buffer, v); return *this; }
+void CArchive::Write(const void* data, std::size_t n) { Put(static_cast<const char*>(data), n); }
+
+
+CArchive& CArchive::operator<<(BYTE v) { m_out.push_back(static_cast<char>(v)); return *this; }
+CArchive& CArchive::operator<<(WORD v) { PutLE(m_out, v); return *this; }
+CArchive& CArchive::operator<<(std::int16_t v) { PutLE(m_out, v); return *this; }
+CArchive& CArchive::operator<<(std::int32_t v) { PutLE(m_out, v); return *this; }
+CArchive& CArchive::operator<<(DWORD v) { PutLE(m_out, v); return *this; }
+CArchive& CArchive::operator<<(float v) { PutLE(m_out, v); return *this; }
+CArchive& CArchive::operator<<(double v) { PutLE(m_out, v); return *this; }
 
 template <class T>
 static T TakeLE(CArchive& ar)
@@ -106,7 +108,7 @@ CArchive& CArchive::operator<<(const QString& s)
     } else {
         *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFF) << len;
     }
-    m_buffer.append(bytes);
+    Put(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return *this;
 }
 
@@ -280,7 +282,7 @@ const CRuntimeClass* CArchive::ReadClassTag(const CRuntimeClass* required, DWORD
 
 CObject* CArchive::ReadObject(const CRuntimeClass* required) { return ReadObjectFor(required, false); }
 
-CObject* CArchive::ReadObjectFor(const CRuntimeClass* required, bool toOwn)
+CObject* CArchive::ReadObjectFor(const CRuntimeClass* required, bool toOwn, std::unique_ptr<CObject>* fresh)
 {
     const std::size_t tagAt = m_pos;
     DWORD index = 0;
@@ -294,7 +296,7 @@ CObject* CArchive::ReadObjectFor(const CRuntimeClass* required, bool toOwn)
         // An object that has an owner already may have been deleted by it
         // since (a replaced map entry, say): it is refused before it is
         // looked at.
-        if (toOwn && object != nullptr && (m_building.count(object) != 0 || m_unclaimed.count(object) == 0))
+        if (toOwn && object != nullptr && (IsBuilding(object) || m_unclaimed.count(object) == 0))
             throw ArchiveError(ArchiveError::sharedObject, "an object at offset " + std::to_string(tagAt) +
                                                                " is stored twice but can have only one owner");
         if (object != nullptr && required != nullptr && !object->IsKindOf(required))
@@ -312,35 +314,45 @@ CObject* CArchive::ReadObjectFor(const CRuntimeClass* required, bool toOwn)
     if (m_depth >= kMaxDepth)
         throw ArchiveError(ArchiveError::tooDeep, "objects are nested too deeply at offset " + std::to_string(tagAt));
     CheckCount();
-    CObject* object = created.release();
-    m_unclaimed.insert(object);
+    CObject* object = created.get();
+    if (fresh != nullptr)
+        *fresh = std::move(created);
+    else
+        m_unclaimed.insert(created.release());
     // Entered before the fields are read, so references back to it resolve.
     m_loadArray.push_back({Slot::object, nullptr, object});
     ++m_mapCount;
     ++m_depth;
-    m_building.insert(object);
+    m_building.push_back(object);
     try {
         object->Serialize(*this);
     } catch (...) {
         --m_depth;
-        m_building.erase(object);
+        m_building.pop_back();
         throw;
     }
     --m_depth;
-    m_building.erase(object);
+    m_building.pop_back();
     return object;
+}
+
+bool CArchive::IsBuilding(const CObject* object) const
+{
+    return std::find(m_building.begin(), m_building.end(), object) != m_building.end();
 }
 
 std::unique_ptr<CObject> CArchive::Claim(CObject* object)
 {
-    if (m_building.count(object) != 0 || m_unclaimed.erase(object) == 0) return nullptr;
+    if (IsBuilding(object) || m_unclaimed.erase(object) == 0) return nullptr;
     return std::unique_ptr<CObject>(object);
 }
 
 std::unique_ptr<CObject> CArchive::ReadOwned(const CRuntimeClass* required)
 {
     const std::size_t tagAt = m_pos;
-    CObject* object = ReadObjectFor(required, true);
+    std::unique_ptr<CObject> fresh;
+    CObject* object = ReadObjectFor(required, true, &fresh);
+    if (fresh) return fresh;
     if (object == nullptr) return nullptr;
     std::unique_ptr<CObject> owned = Claim(object);
     if (!owned)

@@ -11,8 +11,10 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -55,7 +57,7 @@ public:
     bool IsLoading() const { return m_mode == load; }
 
     // The bytes written so far (storing) or the whole input (loading).
-    const QByteArray& Buffer() const { return m_buffer; }
+    const QByteArray& Buffer() const;
     // Bytes not yet read (loading).
     std::size_t BytesLeft() const { return static_cast<std::size_t>(m_buffer.size()) - m_pos; }
     std::size_t Position() const { return m_pos; }
@@ -65,7 +67,13 @@ public:
 
     // Raw bytes.
     void Write(const void* data, std::size_t n);
-    void Read(void* data, std::size_t n);
+    void Read(void* data, std::size_t n)
+    {
+        // Every field passes here: the check stays inline, the report not.
+        if (n > BytesLeft()) ThrowEndOfFile(n);
+        if (n != 0) std::memcpy(data, m_buffer.constData() + m_pos, n);
+        m_pos += n;
+    }
 
     CArchive& operator<<(BYTE v);
     CArchive& operator<<(WORD v);
@@ -129,23 +137,36 @@ private:
     };
 
     void Need(std::size_t n) const;
+    [[noreturn]] void ThrowEndOfFile(std::size_t n) const;
     void CheckCount() const;
     void WriteClass(const CRuntimeClass* cls);
     // ReadObject; when the caller is to own the object, a reference to one
-    // that cannot be claimed fails without the object being touched.
-    CObject* ReadObjectFor(const CRuntimeClass* required, bool toOwn);
+    // that cannot be claimed fails without the object being touched, and a
+    // new object comes back in `fresh`, the caller's already.
+    CObject* ReadObjectFor(const CRuntimeClass* required, bool toOwn, std::unique_ptr<CObject>* fresh = nullptr);
     // Reads the tag and, for a new object, its class. Returns the class of a
     // new object, or null with *objectIndex set for a reference.
     const CRuntimeClass* ReadClassTag(const CRuntimeClass* required, DWORD* objectIndex);
 
+    // Appends bytes to what is written.
+    void Put(const char* data, std::size_t n) { m_out.append(data, n); }
+
     Mode m_mode;
-    QByteArray m_buffer;
+    // Storing writes into a plain buffer, which grows without the checks a
+    // byte array makes at each append; Buffer() hands it over as a byte
+    // array.
+    std::string m_out;
+    mutable QByteArray m_buffer;
     std::size_t m_pos = 0;
     DWORD m_mapCount = 1;
     int m_depth = 0;
     std::unordered_map<const void*, DWORD> m_storeMap;
     std::vector<LoadEntry> m_loadArray;
+    // Objects read without an owner yet. An object read to be owned has its
+    // owner at once and is never among them.
     std::unordered_set<const CObject*> m_unclaimed;
-    // Objects whose fields are being read: nobody may own them yet.
-    std::unordered_set<const CObject*> m_building;
+    // Objects whose fields are being read, the outermost first: nobody may
+    // own them yet. As deep as objects nest, which is never deep.
+    std::vector<const CObject*> m_building;
+    bool IsBuilding(const CObject* object) const;
 };

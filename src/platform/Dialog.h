@@ -128,7 +128,7 @@ public:
     virtual void End(int result) = 0;
 
     // A modeless dialog's window shows what changed while its owner keeps
-    // the program busy (the application's windows paint, input waits).
+    // the program busy (it paints; input waits).
     virtual void Refresh() {}
 };
 

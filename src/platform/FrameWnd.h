@@ -42,8 +42,11 @@ public:
     // The rectangle the frame has when it is neither minimized nor maximized.
     virtual CRect GetRestoredRect() const = 0;
     virtual void MoveWindow(const CRect& rect) = 0;
-    // Makes the frame the active child of the main frame.
+    // Makes the frame the active child of the main frame, on top of the
+    // others.
     virtual void Activate() = 0;
+    // Puts the frame on top of the others without activating it.
+    virtual void Raise() {}
 };
 
 // The window that shows a frame.
@@ -76,6 +79,8 @@ public:
     // Frames with child frames: a window for a child in the client area
     // (hidden until shown), and the arrangements of the children.
     virtual std::unique_ptr<ChildFrameHost> CreateChildHost(CMDIChildWnd& child) { return nullptr; }
+    // No child window is active any more, and none becomes so by itself.
+    virtual void DeactivateChildren() {}
     virtual void CascadeChildren() {}
     virtual void TileChildren() {}
 

@@ -91,6 +91,7 @@ CMDIFrameWnd::~CMDIFrameWnd()
     // gone.
     m_destroying = true;
     m_active = nullptr;
+    m_waitingActive = nullptr;
     m_children.clear();
 }
 
@@ -110,14 +111,53 @@ void CMDIFrameWnd::DestroyChild(CMDIChildWnd* child)
     auto it = std::find_if(m_children.begin(), m_children.end(), [child](const auto& c) { return c.get() == child; });
     if (it == m_children.end()) return;
     if (m_active == child) m_active = nullptr;
+    if (m_waitingActive == child) m_waitingActive = nullptr;
     std::unique_ptr<CMDIChildWnd> doomed = std::move(*it);
     m_children.erase(it);
     doomed.reset();
 }
 
+void CMDIFrameWnd::DestroyChildren(const std::vector<CMDIChildWnd*>& children)
+{
+    // Each going window would otherwise hand activation on to a neighbour
+    // that is about to go too.
+    if (m_active != nullptr && std::find(children.begin(), children.end(), m_active) != children.end()) {
+        m_active = nullptr;
+        if (Host() != nullptr) Host()->DeactivateChildren();
+    }
+    for (CMDIChildWnd* child : children) DestroyChild(child);
+}
+
+CMDIFrameWnd::ActivationBatch::ActivationBatch(CMDIFrameWnd* frame) : m_frame(frame)
+{
+    if (m_frame != nullptr) ++m_frame->m_batches;
+}
+
+CMDIFrameWnd::ActivationBatch::~ActivationBatch()
+{
+    if (m_frame == nullptr || --m_frame->m_batches > 0) return;
+    CMDIChildWnd* child = m_frame->m_waitingActive;
+    m_frame->m_waitingActive = nullptr;
+    if (child != nullptr) m_frame->MDIActivate(child);
+}
+
 void CMDIFrameWnd::MDIActivate(CMDIChildWnd* child)
 {
     if (child == nullptr || child->Host() == nullptr) return;
+    if (m_batches > 0) {
+        // The frame that was active stops being so at the first activation,
+        // as it would have without the batch: the window system puts it
+        // under the frames made after.
+        if (m_waitingActive == nullptr && m_active != nullptr) {
+            if (Host() != nullptr) Host()->DeactivateChildren();
+            // A host without a window system does not report it.
+            if (m_active != nullptr) ActiveChildChanged(nullptr);
+        }
+        // On top at once, as the activation would put it.
+        child->Host()->Raise();
+        m_waitingActive = child;
+        return;
+    }
     child->Host()->Activate();
     // Hosts report the change themselves; one without a window system still
     // needs the core to follow.

@@ -76,6 +76,9 @@ public:
     bool AddChild(std::unique_ptr<CMDIChildWnd> child);
     // Destroys the child frame with its view.
     void DestroyChild(CMDIChildWnd* child);
+    // Destroys the child frames. None of the others is activated on the
+    // way: the active one, when it is among them, stops being active first.
+    void DestroyChildren(const std::vector<CMDIChildWnd*>& children);
     const std::vector<std::unique_ptr<CMDIChildWnd>>& GetChildren() const { return m_children; }
     CMDIChildWnd* MDIGetActive() const { return m_active; }
     void MDIActivate(CMDIChildWnd* child);
@@ -89,6 +92,22 @@ public:
     // Called by the host when the active child changes (null: none).
     void ActiveChildChanged(CMDIChildWnd* child);
 
+    // While one is open, activations wait: a child asked for comes on top
+    // at once (the first one ends the active child's activation), and the
+    // last one asked for is activated when the last batch closes, so that
+    // making many frames one after the other costs the window system one
+    // activation.
+    class ActivationBatch {
+    public:
+        explicit ActivationBatch(CMDIFrameWnd* frame);
+        ~ActivationBatch();
+        ActivationBatch(const ActivationBatch&) = delete;
+        ActivationBatch& operator=(const ActivationBatch&) = delete;
+
+    private:
+        CMDIFrameWnd* m_frame;
+    };
+
     CCmdTarget* GetActiveViewTarget() const override;
     CCmdTarget* GetActiveDocumentTarget() const override;
     // The active child frame first (its view, document and itself), then
@@ -99,6 +118,8 @@ private:
     std::vector<std::unique_ptr<CMDIChildWnd>> m_children;
     CMDIChildWnd* m_active = nullptr;
     bool m_destroying = false;
+    int m_batches = 0;
+    CMDIChildWnd* m_waitingActive = nullptr;
 };
 
 // Makes child frames with their view for a document.
@@ -114,7 +135,7 @@ public:
     // area, hidden; null when it could not be made.
     CMDIChildWnd* CreateNewFrame(CDocument* doc, CMDIFrameWnd* mainFrame) const;
     // The view's initial update; with visible, the frame is shown and
-    // activated.
+    // activated. Without, it stays hidden and the active frame stays so.
     void InitialUpdateFrame(CMDIChildWnd* frame, CDocument* doc, bool visible) const;
 
 private:

@@ -349,4 +349,13 @@ TEST_F(InstrCheckerTest, PrecedingTextIsKeptWhenGiven)
     EXPECT_EQ(checker->GetPrecedingText(), QStringLiteral("Ox1;\n"));
     checker->CheckInstruction(QStringLiteral("  "), error, QStringLiteral("other"));
     EXPECT_EQ(checker->GetPrecedingText(), QStringLiteral("Ox1;\n"));
+
+    // Let go of, the caller's text is the caller's alone again: a line added
+    // to it does not copy it.
+    QString log = QString::fromLatin1("Ox1;\nLD X0;\n");
+    checker->CheckInstruction(QStringLiteral("OUT Y0;"), error, log);
+    EXPECT_FALSE(log.isDetached());
+    checker->ReleasePrecedingText();
+    EXPECT_TRUE(log.isDetached());
+    EXPECT_EQ(checker->GetPrecedingText(), QString());
 }

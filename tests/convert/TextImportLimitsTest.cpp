@@ -1,12 +1,21 @@
 // The text import at its limits: the 500th window, symbol and wire ids that
-// run out in the middle of a chart, and files cut short or made of noise.
-// Whatever stops the import, the document stays whole: no wire dangles,
-// every number table matches the symbols, and it saves and loads.
+// run out in the middle of a chart, files cut short or made of noise, and a
+// chart of thousands of statements. Whatever stops the import, the document
+// stays whole: no wire dangles, every number table matches the symbols, and
+// it saves and loads.
 #include "convert/ImportFixture.h"
 
 #include "symbols/flow/HOXFlowEnd.h"
 
 #include <QRandomGenerator>
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+
+// The address sanitizer, which runs the tests, tells of every allocation.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, std::size_t),
+                                                         void (*)(const volatile void*)) __attribute__((weak));
 
 using kt::test::Completed;
 using kt::test::ExpectWiresWhole;
@@ -36,6 +45,21 @@ private:
 // conditional jump and its JUMP, an inserted JUMP, subroutine and pointer.
 const QStringList kProgram{"O0",     "LD X0", "OUT Y0", "BRET",  "LD X1", "CJ P4", "BRET", "MOV D0 D1", "CALL P5",
                            "JMP P4", "m02",   "O1",     "LD X2", "P4",    "m02",   "P5",   "RET"};
+
+// The bytes allocated while counting is on, by any thread.
+std::atomic<bool> g_countAllocations{false};
+std::atomic<std::uint64_t> g_allocatedBytes{0};
+void OnAllocation(const volatile void*, std::size_t size)
+{
+    if (g_countAllocations) g_allocatedBytes += size;
+}
+void OnRelease(const volatile void*) {}
+bool AllocationsCounted()
+{
+    static const bool installed = __sanitizer_install_malloc_and_free_hooks != nullptr &&
+                                  __sanitizer_install_malloc_and_free_hooks(OnAllocation, OnRelease) != 0;
+    return installed;
+}
 
 class TextImportLimitsTest : public ImportFixture {
 protected:
@@ -198,4 +222,31 @@ TEST_F(TextImportLimitsTest, CutAndNoisyFilesNeverBreakTheDocument)
         ExpectSavesAndLoads(doc);
         m_app->DestroyDocument();
     }
+}
+
+TEST_F(TextImportLimitsTest, AChartOfManyStatementsCostsInProportionToThem)
+{
+    if (!AllocationsCounted()) GTEST_SKIP() << "allocations are counted by the address sanitizer";
+    // One label and then nothing but statements: the whole chart one block
+    // of program text. What the import does for it is measured by the
+    // bytes it allocates, which grow as the work does: four times the
+    // statements must cost about four times as much, not sixteen.
+    static const char* const kStatements[] = {"LD X0", "OUT Y1", "m05", "cod04 x10", "SET M9", "AND M100"};
+    const auto bytesFor = [&](int statements) {
+        QStringList lines{QStringLiteral("OX1")};
+        for (int i = 0; i < statements; ++i) lines << QString::fromLatin1(kStatements[i % 6]);
+        lines << QStringLiteral("m02");
+        CHOXDoc* doc = NewDoc(1);
+        g_allocatedBytes = 0;
+        g_countAllocations = true;
+        RecordedMessages messages;
+        Import(doc, QStringLiteral("[Program]\n") + lines.join(u'\n'));
+        g_countAllocations = false;
+        EXPECT_EQ(ChartNames().size(), 1);
+        m_app->DestroyDocument();
+        return static_cast<double>(g_allocatedBytes.load());
+    };
+    const double small = bytesFor(1500);
+    const double large = bytesFor(6000);
+    EXPECT_LT(large / small, 6.0) << small << " bytes for 1500 statements, " << large << " for 6000";
 }

@@ -11,6 +11,7 @@
 #include "platform/ui/QtViewWidget.h"
 
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -371,4 +372,118 @@ TEST_F(MdiTest, AFrameMovedWhileHiddenKeepsThatPlaceAsItsRestoredRectangle)
         EXPECT_EQ(frame->GetWindowRect(), stored) << show;
         m_main->DestroyChild(frame);
     }
+}
+
+namespace {
+// The frames in the window system's stacking order, bottom first, the
+// hidden ones left out.
+std::vector<CMDIChildWnd*> Stacked(CMDIFrameWnd* main)
+{
+    std::vector<CMDIChildWnd*> frames;
+    auto* window = static_cast<QtFrameWindow*>(main->Host());
+    for (QMdiSubWindow* sub : window->MdiArea()->subWindowList(QMdiArea::StackingOrder))
+        if (auto* frame = qobject_cast<QtChildFrame*>(sub); frame != nullptr && !frame->isHidden())
+            frames.push_back(frame->Frame());
+    return frames;
+}
+} // namespace
+
+TEST_F(MdiTest, ShowingAFrameOrTheMainWindowActivatesNoFrame)
+{
+    ActivationLog log;
+    CDocument doc;
+    CMultiDocTemplate logging{1002, [&log] { return std::make_unique<LoggingFrame>(log); },
+                              [] { return std::make_unique<CountingView>(); }};
+    m_main->ShowWindow(SW_HIDE);
+    std::vector<CMDIChildWnd*> frames;
+    for (int i = 0; i < 4; ++i) frames.push_back(logging.CreateNewFrame(&doc, m_main));
+    logging.InitialUpdateFrame(frames[1], &doc, true);
+    ASSERT_EQ(m_main->MDIGetActive(), frames[1]);
+    log.clear();
+
+    // Shown with the main window hidden and then with it shown: the active
+    // frame stays the one the frames' logic made active.
+    frames[2]->ShowWindow(SW_SHOW);
+    m_main->ShowWindow(SW_SHOW);
+    frames[3]->ShowWindow(SW_SHOW);
+    frames[0]->ShowWindow(SW_SHOWNORMAL);
+    EXPECT_EQ(m_main->MDIGetActive(), frames[1]);
+    EXPECT_TRUE(log.empty());
+    for (CMDIChildWnd* frame : frames) EXPECT_TRUE(frame->IsWindowVisible());
+}
+
+TEST_F(MdiTest, ABatchActivatesTheLastFrameAskedForOnceItEnds)
+{
+    ActivationLog log;
+    CDocument doc;
+    CMultiDocTemplate logging{1002, [&log] { return std::make_unique<LoggingFrame>(log); },
+                              [] { return std::make_unique<CountingView>(); }};
+    CMDIChildWnd* first = logging.CreateNewFrame(&doc, m_main);
+    logging.InitialUpdateFrame(first, &doc, true);
+    log.clear();
+
+    std::vector<CMDIChildWnd*> made;
+    {
+        CMDIFrameWnd::ActivationBatch batch(m_main);
+        {
+            // Batches nest: the outer one's end counts.
+            CMDIFrameWnd::ActivationBatch inner(m_main);
+            for (int i = 0; i < 3; ++i) {
+                made.push_back(logging.CreateNewFrame(&doc, m_main));
+                logging.InitialUpdateFrame(made.back(), &doc, true);
+            }
+        }
+        // Shown and stacked in the order asked for; the frame that was
+        // active stopped being so at the first request.
+        EXPECT_EQ(m_main->MDIGetActive(), nullptr);
+        EXPECT_EQ(log, ActivationLog({{first, false}}));
+        EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{first, made[0], made[1], made[2]}));
+        for (CMDIChildWnd* frame : made) EXPECT_TRUE(frame->IsWindowVisible());
+        // A frame asked for and destroyed before the end is not activated.
+        made.back()->MDIActivate();
+        m_main->DestroyChild(made.back());
+        made.pop_back();
+        made[0]->MDIActivate();
+    }
+    EXPECT_EQ(m_main->MDIGetActive(), made[0]);
+    EXPECT_EQ(log, ActivationLog({{first, false}, {made[0], true}}));
+    EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{first, made[1], made[0]}));
+
+    // A batch in which nothing is asked for changes nothing.
+    log.clear();
+    { CMDIFrameWnd::ActivationBatch batch(m_main); }
+    EXPECT_EQ(m_main->MDIGetActive(), made[0]);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(MdiTest, FramesDestroyedTogetherHandActivationOnToNone)
+{
+    ActivationLog log;
+    CDocument doc;
+    CMultiDocTemplate logging{1002, [&log] { return std::make_unique<LoggingFrame>(log); },
+                              [] { return std::make_unique<CountingView>(); }};
+    std::vector<CMDIChildWnd*> frames;
+    for (int i = 0; i < 4; ++i) {
+        frames.push_back(logging.CreateNewFrame(&doc, m_main));
+        logging.InitialUpdateFrame(frames.back(), &doc, true);
+    }
+    CMDIChildWnd* kept = frames.front();
+    frames.erase(frames.begin());
+    log.clear();
+
+    // The active one among them: none of the others is activated on the
+    // way, nor the one that stays.
+    m_main->DestroyChildren(frames);
+    EXPECT_EQ(m_main->MDIGetActive(), nullptr);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(m_main->GetChildren().size(), 1u);
+    EXPECT_TRUE(kept->IsWindowVisible());
+
+    // Without the active one among them, it stays active.
+    kept->MDIActivate();
+    CMDIChildWnd* other = logging.CreateNewFrame(&doc, m_main);
+    log.clear();
+    m_main->DestroyChildren({other});
+    EXPECT_EQ(m_main->MDIGetActive(), kept);
+    EXPECT_TRUE(log.empty());
 }

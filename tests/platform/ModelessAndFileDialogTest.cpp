@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -76,6 +77,51 @@ TEST(ModelessDialogTest, TheApplicationShowsItBesideTheMainWindowUntilItsOwnerEn
     }
     // The dialog's end closes a window its owner left open.
     EXPECT_TRUE(window.isNull());
+}
+
+namespace {
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+} // namespace
+
+TEST(ModelessDialogTest, OnceOnTheScreenItPaintsAloneWhileItsOwnerWorks)
+{
+    QtDialogRunner runner;
+    InstalledRunner installed(&runner);
+    CHOXExportProgressDlg progress(0, 1000, 1);
+    ASSERT_TRUE(progress.Create());
+    TemplateDialog* window = ShownTemplateDialog();
+    ASSERT_NE(window, nullptr);
+    auto* bar = window->findChild<QProgressBar*>();
+    PaintCounter counter;
+    bar->installEventFilter(&counter);
+    // The owner fills other windows meanwhile; what they wait for stays
+    // waiting until the owner is done.
+    bool fired = false;
+    QTimer::singleShot(0, qApp, [&] { fired = true; });
+
+    // Steps as fast as they come ask for no paint each: the bar takes its
+    // value and paints with the window.
+    for (int i = 0; i < 200; ++i) progress.Step(1);
+    EXPECT_EQ(bar->value(), 200);
+    // The window paints at most every few hundredths of a second: past
+    // that, the next step paints it, and it alone.
+    const int paintsBefore = counter.paints;
+    QThread::msleep(40);
+    progress.Step(1);
+    EXPECT_EQ(bar->value(), 201);
+    EXPECT_GT(counter.paints, paintsBefore);
+    EXPECT_FALSE(fired);
+    progress.DestroyWindow();
+    QApplication::processEvents();
+    EXPECT_TRUE(fired);
 }
 
 TEST(FileDialogTest, TheAcceptButtonTextAndTheNameCheckThatKeepsTheDialogOpen)

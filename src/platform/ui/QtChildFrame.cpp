@@ -8,13 +8,26 @@
 #include <QPixmap>
 #include <QMdiArea>
 
+namespace {
+const QIcon& BlankIcon()
+{
+    static const QIcon icon = [] {
+        QPixmap blank(16, 16);
+        blank.fill(Qt::transparent);
+        return QIcon(blank);
+    }();
+    return icon;
+}
+} // namespace
+
 QtChildFrame::QtChildFrame(CMDIChildWnd& frame, QWidget* parent) : QMdiSubWindow(parent), m_frame(&frame)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Opaque, so that the window system paints nothing of the frames it
+    // covers: a document's frames often lie one on the other by the hundred.
+    setAutoFillBackground(true);
     // No toolkit emblem in the frame's corner.
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    setWindowIcon(QIcon(blank));
+    setWindowIcon(BlankIcon());
     m_viewWidget = new QtViewWidget(frame.GetActiveView(), this);
     setWidget(m_viewWidget);
     m_viewWidget->viewport()->installEventFilter(this);
@@ -44,6 +57,10 @@ void QtChildFrame::RememberNormalGeometry()
 
 bool QtChildFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    // The subwindow would make itself active whenever its widget shows,
+    // which is each time the subwindow or the main window shows: the
+    // frame's logic decides which frame is active (showEvent).
+    if (watched == m_viewWidget && event->type() == QEvent::Show) return false;
     if (m_viewWidget != nullptr && watched == m_viewWidget->viewport()) {
         if (event->type() == QEvent::QueryWhatsThis) {
             event->accept();
@@ -66,6 +83,19 @@ void QtChildFrame::closeEvent(QCloseEvent* event)
     if (m_frame == nullptr) return;
     if (m_frame->OnSysCommand(SC_CLOSE)) return;
     m_frame->OnClose();
+}
+
+void QtChildFrame::showEvent(QShowEvent* event)
+{
+    // The subwindow makes itself active when it shows, unless it is
+    // disabled then. Each activation visits every other subwindow, and the
+    // main window's first show shows them all: showing many frames would
+    // cost the square of their number, and the frame's logic would not be
+    // the one that decides which frame is active.
+    const bool disabledAlready = testAttribute(Qt::WA_ForceDisabled);
+    if (!disabledAlready) setEnabled(false);
+    QMdiSubWindow::showEvent(event);
+    if (!disabledAlready) setEnabled(true);
 }
 
 void QtChildFrame::changeEvent(QEvent* event)
@@ -94,7 +124,12 @@ QtChildFrameHost::~QtChildFrameHost()
     if (!m_window) return;
     m_window->Detach();
     m_window->hide();
-    if (QMdiArea* area = m_window->mdiArea()) area->removeSubWindow(m_window);
+    // Taken out of the client area, the active window hands activation on
+    // to the next at once. Any other lets go of the client area when it is
+    // deleted: taken out now, it would first be made a top-level window of
+    // its own.
+    QMdiArea* area = m_window->mdiArea();
+    if (area != nullptr && area->activeSubWindow() == m_window) area->removeSubWindow(m_window);
     m_window->deleteLater();
 }
 
@@ -153,4 +188,12 @@ void QtChildFrameHost::Activate()
         return;
     }
     area->setActiveSubWindow(m_window);
+    // Frames made without being activated may lie over the one that was
+    // active already.
+    m_window->raise();
+}
+
+void QtChildFrameHost::Raise()
+{
+    if (m_window) m_window->raise();
 }

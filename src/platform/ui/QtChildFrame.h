@@ -24,6 +24,7 @@ protected:
     // Context help over the view asks the frame.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -54,6 +55,7 @@ public:
     CRect GetRestoredRect() const override;
     void MoveWindow(const CRect& rect) override;
     void Activate() override;
+    void Raise() override;
 
 private:
     QPointer<QtChildFrame> m_window;

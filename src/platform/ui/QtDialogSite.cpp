@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QValidator>
 #include <QScreen>
+#include <QWindow>
 #include <QSlider>
 #include <QStyle>
 #include <QTabBar>
@@ -679,12 +680,26 @@ void QtDialogSite::SetCurSel(int id, int index)
     --m_programChange;
 }
 
+namespace {
+// A progress bar repaints itself at once whenever its value shows
+// differently, which a busy owner stepping it thousands of times would pay
+// for each time: it paints with the rest of its window instead.
+template <class Change>
+void ChangeProgressBar(QProgressBar* bar, Change change)
+{
+    const bool enabled = bar->updatesEnabled();
+    bar->setUpdatesEnabled(false);
+    change();
+    bar->setUpdatesEnabled(enabled);
+}
+} // namespace
+
 void QtDialogSite::SetRange(int id, int low, int high)
 {
     QWidget* w = Control(id);
     ++m_programChange;
     if (auto* s = qobject_cast<QSlider*>(w)) s->setRange(low, high);
-    if (auto* p = qobject_cast<QProgressBar*>(w)) p->setRange(low, high);
+    if (auto* p = qobject_cast<QProgressBar*>(w)) ChangeProgressBar(p, [&] { p->setRange(low, high); });
     if (auto* u = dynamic_cast<UpDown*>(w)) u->SetRange(low, high);
     --m_programChange;
 }
@@ -694,7 +709,7 @@ void QtDialogSite::SetPos(int id, int pos)
     QWidget* w = Control(id);
     ++m_programChange;
     if (auto* s = qobject_cast<QSlider*>(w)) s->setValue(pos);
-    if (auto* p = qobject_cast<QProgressBar*>(w)) p->setValue(pos);
+    if (auto* p = qobject_cast<QProgressBar*>(w)) ChangeProgressBar(p, [&] { p->setValue(pos); });
     if (auto* u = dynamic_cast<UpDown*>(w)) u->SetPos(pos);
     --m_programChange;
 }
@@ -926,7 +941,18 @@ void QtDialogSite::Refresh()
     // Painting costs more than the work between two steps: the first change
     // shows at once, later ones some 30 ms apart.
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (m_lastPaint >= 0 && now - m_lastPaint < 30) return;
+    const bool first = m_lastPaint < 0;
+    if (!first && now - m_lastPaint < 30) return;
     m_lastPaint = now;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // At first, and until the window is on the screen, what waits is done,
+    // so that it gets there. From then on it paints alone: the other
+    // windows, which the owner may be filling, would paint all they hold at
+    // every step.
+    const QWindow* handle = m_window->windowHandle();
+    if (first || handle == nullptr || !handle->isExposed()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return;
+    }
+    if (QLayout* layout = m_window->layout()) layout->activate();
+    m_window->repaint();
 }

@@ -127,9 +127,10 @@ public:
     UINT TimerInterval(UINT timerId) const override;
     void End(int result) override;
 
-    // Modeless windows of the application: Refresh lets the program's
-    // windows paint (user input waits) while the dialog's owner is busy, at
-    // most every few hundredths of a second.
+    // Modeless windows of the application: Refresh paints the dialog's
+    // window while the dialog's owner is busy, at most every few hundredths
+    // of a second; until the window is on the screen, the program's other
+    // waiting work is done too (user input waits).
     void SetPaintWhileBusy(bool paint) { m_paintWhileBusy = paint; }
     void Refresh() override;
 

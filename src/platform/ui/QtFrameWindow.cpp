@@ -5,6 +5,7 @@
 #include "platform/ui/QtCommands.h"
 #include "platform/ui/QtDialogBar.h"
 #include "platform/ui/QtDockBar.h"
+#include "platform/ui/QtTitleBarIconStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -160,13 +162,30 @@ void QtFrameWindow::EnableWindow(bool enable)
 
 std::unique_ptr<ChildFrameHost> QtFrameWindow::CreateChildHost(CMDIChildWnd& child)
 {
-    auto* window = new QtChildFrame(child);
-    m_mdiArea->addSubWindow(window);
+    // Made inside the client area: a window made on its own first would be
+    // turned from a top-level window into a subwindow.
+    auto* window = new QtChildFrame(child, m_mdiArea->viewport());
+    // The client area looks for the place that overlaps the shown windows
+    // least, trying the places beside each of them against all the others;
+    // it looks for none for a window without a size. The frame's place
+    // follows at once.
+    window->resize(0, 0);
+    // It also puts the new window under the windows that stay on top,
+    // matching each window it holds against all the others; a window that
+    // stays on top itself goes on top at once. None of the frames stays on
+    // top: the hint goes again, and the system menu's entry is cleared.
+    m_mdiArea->addSubWindow(window, window->windowFlags() | Qt::WindowStaysOnTopHint);
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    if (QMenu* menu = window->systemMenu())
+        for (QAction* action : menu->actions())
+            if (action->isCheckable()) action->setChecked(false);
     const CRect r = child.InitialRect();
     window->setGeometry(r.left, r.top, r.Width(), r.Height());
     window->hide();
     return std::make_unique<QtChildFrameHost>(window);
 }
+
+void QtFrameWindow::DeactivateChildren() { m_mdiArea->setActiveSubWindow(nullptr); }
 
 void QtFrameWindow::CascadeChildren() { m_mdiArea->cascadeSubWindows(); }
 void QtFrameWindow::TileChildren() { m_mdiArea->tileSubWindows(); }
@@ -370,6 +389,8 @@ void QtFrameWindow::SetWaitCursor(bool wait)
 
 std::unique_ptr<FrameHost> QtWindowFactory::CreateMainFrameHost(CFrameWnd& frame)
 {
+    // The main window's child frames are made by the hundred.
+    QtTitleBarIconStyle::Install();
     return std::make_unique<QtFrameWindow>(frame);
 }
 

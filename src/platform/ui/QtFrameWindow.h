@@ -38,6 +38,7 @@ public:
     void EnableWindow(bool enable) override;
     bool IsWindowEnabled() const override { return m_enabled; }
     std::unique_ptr<ChildFrameHost> CreateChildHost(CMDIChildWnd& child) override;
+    void DeactivateChildren() override;
     void CascadeChildren() override;
     void TileChildren() override;
 

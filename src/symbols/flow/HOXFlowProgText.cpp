@@ -33,12 +33,16 @@ namespace {
 // is a line too.
 QStringList Lines(const QString& text)
 {
+    // Read in place: cutting each line off the rest would copy the rest.
     QStringList lines;
-    QString rest = text;
-    while (!rest.isEmpty()) {
-        const qsizetype newline = rest.indexOf(u'\n');
-        lines << (newline < 0 ? rest : rest.left(newline));
-        rest = newline < 0 ? QString() : rest.mid(newline + 1);
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype newline = text.indexOf(u'\n', start);
+        if (newline < 0) {
+            lines << text.mid(start);
+            break;
+        }
+        lines << text.mid(start, newline - start);
+        start = newline + 1;
     }
     return lines;
 }
@@ -106,7 +110,9 @@ void CHOXFlowProgText::CheckLines(Accepted accepted)
     QString preceding;
     for (const QString& line : Lines(m_strLabel)) {
         QString error;
-        if (checker.CheckInstruction(line, error, preceding) && !accepted(checker)) return;
+        const bool ok = checker.CheckInstruction(line, error, preceding);
+        checker.ReleasePrecedingText();
+        if (ok && !accepted(checker)) return;
         preceding += line + QStringLiteral("\n");
     }
 }
