@@ -74,8 +74,8 @@ public:
     // The frame that shows the view, or null.
     CMDIChildWnd* FrameOfView(const CView* view) const;
     // The text of the code; the detail, when given, says where the link
-    // leads and why it failed.
-    void ShowCommError(int code, const QString& detail = QString());
+    // leads and why it failed. Needs no application object.
+    static void ShowCommError(int code, const QString& detail = QString());
     // The eight most recent files, newest first, kept in the settings.
     static constexpr int kRecentFileCount = 8;
     void AddToRecentFileList(const QString& path);

@@ -9,6 +9,7 @@
 #include "chart/HOXView.h"
 #include "online/monitor/HOXCntrlItem.h"
 #include "online/monitor/HOXMonWnd.h"
+#include "online/monitor/HOXMonitorSession.h"
 #include "online/HOXProgressMsgDlg.h"
 #include "params/HOXParam.h"
 #include "platform/CompoundFile.h"
@@ -49,6 +50,7 @@ CHOXDoc::CHOXDoc()
     OnCommand(ID_PROGTEXT_Y, [this] { m_nShowProgTextY = m_nShowProgTextY == 1 ? 0 : 1; });
     OnCommand(ID_PROGTEXT_SUBTASK, [this] { m_nShowProgTextSubtask = m_nShowProgTextSubtask == 1 ? 0 : 1; });
     OnCommand(ID_DEFAULT_POSITION, [this] { m_nDefaultPosition = m_nDefaultPosition == 1 ? 0 : 1; });
+    InitMonitorCommands();
     OnCommand(ID_FILE_SAVE, [this] { OnFileSave(); });
     OnCommand(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
     // Commands that change the document or talk to the controller wait while
@@ -79,6 +81,8 @@ CHOXDoc::CHOXDoc()
 
 CHOXDoc::~CHOXDoc()
 {
+    // The worker ends before anything it was told of goes.
+    m_pMonitorThread.reset();
     // The holders that go with the monitor window take their items along;
     // nothing is left to tell.
     DetachItems();
@@ -414,30 +418,4 @@ void CHOXDoc::OpenTarget(int n, bool jump)
             if (view != nullptr) view->Select(label, true);
         }
     }
-}
-
-// ---------------------------------------------------------------------------
-// Modes
-
-void CHOXDoc::StopMonitoringIfActive()
-{
-    if (m_nEditMode == 0) OnMonitorStop();
-}
-
-void CHOXDoc::OnMonitorStop()
-{
-    if (m_nEditMode == 1) return;
-    // Ending the worker and putting the chart windows back belong to
-    // monitoring itself.
-    m_nEditMode = 1;
-    m_nMonitoring = 0;
-}
-
-void CHOXDoc::SetMenusEnabled(bool, CView*)
-{
-    // Menu items take their state from the update handlers, which read the
-    // mode: asking for the states again switches them.
-    const CHOXApp* app = CHOXApp::Get();
-    if (app != nullptr && app->GetMainWnd() != nullptr && app->GetMainWnd()->Host() != nullptr)
-        app->GetMainWnd()->Host()->UpdateCommandStates();
 }

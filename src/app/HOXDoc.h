@@ -26,6 +26,7 @@ class CHOXFlowMonInfo;
 class CHOXFlowWnd;
 class CHOXFounSeq;
 class CHOXMcodeKzPlc;
+class CHOXMonitorSession;
 class CHOXMonWnd;
 class CHOXParam;
 class CHOXProgressMsgDlg;
@@ -35,6 +36,7 @@ class CMDIChildWnd;
 class CView;
 class CDC;
 class CompoundFile;
+enum class MonitorPriority : int;
 
 using WindowMap = StringMap<std::unique_ptr<CHOXFlowWnd>>;
 
@@ -151,9 +153,23 @@ public:
 
     // Modes and flags.
     bool IsEditMode() const { return m_nEditMode != 0; }
+    // Monitor > Start: the chart frames are put away, the hidden windows
+    // the tracker shows the running programs in are made, and the worker
+    // starts polling. Refused while monitoring runs.
+    void OnMonitorStart();
+    // Monitor > Stop: the worker ends (joined before anything it used goes),
+    // the hidden windows go and the frames come back as they were.
+    void OnMonitorStop();
+    // Stop while monitoring, else Start.
+    void OnMonitorToggle();
     // Ends monitoring when it runs (before the document closes).
     void StopMonitoringIfActive();
-    void OnMonitorStop();
+    // The run under way, or null.
+    CHOXMonitorSession* GetMonitorThread() const { return m_pMonitorThread.get(); }
+    void SetMonitorThreadPriority(MonitorPriority priority);
+    // The hidden window that shows the running program of axis 0 (X), 1 (Y)
+    // or 2 (subtask) while monitoring; empty when that axis has none.
+    QString GetMonitoredWindowName(int axis) const;
     // The menus follow the mode when a frame becomes active.
     void SetMenusEnabled(bool enable, CView* view);
     bool IsMonitoring() const { return m_nMonitoring != 0; }
@@ -276,9 +292,9 @@ public:
     void SetDragSource(CHOXWnd* wnd) { m_pDragSource = wnd; }
     bool IsDragPending() const { return m_nDragPending != 0; }
     void SetDragPending(bool pending) { m_nDragPending = pending ? 1 : 0; }
-    // The hidden blank windows that monitoring opens.
+    // The hidden blank windows that monitoring opens, for X, Y and the
+    // subtask; an empty name for one that was not made.
     const QStringList& GetBlankWindowNames() const { return m_blankWindowNames; }
-    void SetBlankWindowNames(const QStringList& names) { m_blankWindowNames = names; }
 
     // The monitoring worker reads these while the user-interface thread
     // changes them.
@@ -289,6 +305,13 @@ public:
 
 private:
     void RegisterParameterCommands();
+    void InitMonitorCommands();
+    // Monitoring's share of the frames: kept and put away at the start,
+    // given back at the stop.
+    void PutFramesAway();
+    void BringFramesBack();
+    void MakeBlankWindows();
+    void RemoveBlankWindows();
     // Selects the object in the view, shows, restores and activates the
     // view's frame.
     void ShowSearchMatch(CHOXView* view, CHOXDrawObj* object);
@@ -336,6 +359,9 @@ private:
     CHOXWnd* m_pDragSource = nullptr;
     std::int32_t m_nDragPending = 1;
     QStringList m_blankWindowNames;
+    std::array<CHOXFlowWnd*, 3> m_blankWindows{};
+    // A start put the frames away: the stop brings them back.
+    bool m_bFramesPutAway = false;
     std::atomic<std::int32_t> m_nEditMode{1};
     std::atomic<std::int32_t> m_nMonitoring{0};
     std::atomic<std::int32_t> m_nDefaultPosition{0};
@@ -371,4 +397,6 @@ private:
     std::vector<CHOXCntrlItem*> m_items;
     std::vector<std::unique_ptr<CHOXCntrlItem>> m_keptItems;
     QString m_fileError;
+    // Last: it goes first, and with it the worker, before anything it used.
+    std::unique_ptr<CHOXMonitorSession> m_pMonitorThread;
 };

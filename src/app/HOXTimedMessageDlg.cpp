@@ -2,13 +2,13 @@
 
 #include "platform/Strings.h"
 
-CHOXTimedMessageDlg::CHOXTimedMessageDlg() : CDialog(2083) {}
+CHOXTimedMessageDlg::CHOXTimedMessageDlg() : CDialog(kTemplate) {}
 
 bool CHOXTimedMessageDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(LoadStr(57344));
-    SetDlgItemText(8273, m_strMessage);
+    SetDlgItemText(kTextControl, m_strMessage);
     m_nTimer = kTimerId;
     SetTimer(kTimerId, kTimerPeriod);
     return true;

@@ -13,6 +13,8 @@ public:
     void OnOK() override;
     void OnTimer(UINT timerId) override;
 
+    static constexpr UINT kTemplate = 2083;
+    static constexpr UINT kTextControl = 8273;
     static constexpr UINT kTimerId = 3000;
     static constexpr UINT kTimerPeriod = 2000;
 

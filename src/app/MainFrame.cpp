@@ -273,33 +273,36 @@ CHOXView* ViewOf(CMDIChildWnd* frame) { return frame ? dynamic_cast<CHOXView*>(f
 
 enum class NewWindow { Shown, Hidden };
 
-void MakeFlowChartWindow(CMainFrame& main, const QString& name, const QString& description, int kind, NewWindow how)
+// The record made, or null.
+CHOXFlowWnd* MakeFlowChartWindow(CMainFrame& main, const QString& name, const QString& description, int kind,
+                                 NewWindow how)
 {
     CHOXApp* app = CHOXApp::Get();
     CHOXDoc* doc = ActiveDocument(main);
     CMultiDocTemplate* flowTemplate = app != nullptr ? app->GetFlowTemplate() : nullptr;
     if (doc == nullptr || flowTemplate == nullptr) {
         CommandFailed();
-        return;
+        return nullptr;
     }
+    const bool hidden = how == NewWindow::Hidden;
     // The map holds one window per name: a second one would take the first
-    // one's place and lose it.
+    // one's place and lose it. A hidden window of monitoring is simply not
+    // made beside a chart of its name.
     if (doc->FindWindowByName(name) != nullptr) {
-        AfxMessageBox(IDS_PROGRAM_TITLE_EXISTS, MB_OK | MB_ICONSTOP);
-        return;
+        if (!hidden) AfxMessageBox(IDS_PROGRAM_TITLE_EXISTS, MB_OK | MB_ICONSTOP);
+        return nullptr;
     }
     app->m_nFrameAtOrigin = 0;
     std::unique_ptr<CHOXFlowWnd> wnd = doc->NewFlowWindow(name, description);
     if (!wnd) {
         AfxMessageBox(IDS_TOO_MANY_FLOW_CHARTS, MB_OK);
-        return;
+        return nullptr;
     }
     CMDIChildWnd* frame = flowTemplate->CreateNewFrame(doc, &main);
     if (frame == nullptr) {
         CommandFailed();
-        return;
+        return nullptr;
     }
-    const bool hidden = how == NewWindow::Hidden;
     if (!hidden) AddWindowItem(main, name, LoadStr(IDS_FLOW_CHART_NAME));
     frame->SetWindowText(name);
     if (!hidden) wnd->CreateInitialSymbols(kind);
@@ -312,6 +315,7 @@ void MakeFlowChartWindow(CMainFrame& main, const QString& name, const QString& d
     SetMainTitleFor(app, doc);
     if (!hidden) doc->SetModifiedFlag();
     main.SetMenuForActiveFrame();
+    return record;
 }
 } // namespace
 
@@ -330,9 +334,9 @@ void CMainFrame::CreateFlowChartWindow(const QString& name, const QString& descr
     MakeFlowChartWindow(*this, name, description, kind, NewWindow::Shown);
 }
 
-void CMainFrame::CreateHiddenFlowChartWindow(const QString& name)
+CHOXFlowWnd* CMainFrame::CreateHiddenFlowChartWindow(const QString& name)
 {
-    MakeFlowChartWindow(*this, name, QString(), 0, NewWindow::Hidden);
+    return MakeFlowChartWindow(*this, name, QString(), 0, NewWindow::Hidden);
 }
 
 CHOXView* CMainFrame::ReopenFlowChartWindow(const QString& name)

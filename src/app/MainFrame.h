@@ -16,6 +16,7 @@
 #include <array>
 #include <memory>
 
+class CHOXFlowWnd;
 class CHOXView;
 
 class CMainFrame : public CMDIFrameWnd, public FrameHooks {
@@ -50,7 +51,10 @@ public:
 
     // Chart windows.
     void CreateFlowChartWindow(const QString& name, const QString& description, int kind);
-    void CreateHiddenFlowChartWindow(const QString& name);
+    // A hidden window outside the name list and the tree, for monitoring:
+    // its record, or null when none was made (a chart of that name exists,
+    // or the document holds as many windows as it may).
+    CHOXFlowWnd* CreateHiddenFlowChartWindow(const QString& name);
     CHOXView* ReopenFlowChartWindow(const QString& name);
     bool WindowNameExists(const QString& name);
 

@@ -72,6 +72,13 @@ struct ProgramState {
     } printing;
     enum PrintOutcome : std::int32_t { kNotPrinted = 0, kPrinted = 1, kPrintCancelled = 2, kPrintFailed = 3 };
 
+    // Monitoring: the polling cycles skipped since the last one that polled
+    // ("SystemResponse"). It runs on across stops and starts; while a run
+    // lives, only its worker touches it.
+    struct Monitoring {
+        std::uint32_t skipCounter = 0;
+    } monitoring;
+
     // The first and last shown item of each palette group.
     std::array<PaletteScroll, kPaletteGroups> palette{};
 

@@ -3,6 +3,7 @@
 // system): it survives the closing of its frame, is stored in the document
 // file and owns the objects placed in it.
 #include "chart/ObjectTypes.h"
+#include "platform/FrameWnd.h"
 #include "platform/Geometry.h"
 #include "platform/Object.h"
 #include "platform/WordMap.h"
@@ -35,6 +36,15 @@ struct ObjectExtent {
     void Take(const CRect& rect, int margin) { Take(rect.right, rect.bottom, margin); }
 };
 
+// Where a record's frame was and how it was shown: kept when monitoring
+// starts and puts the frames away, given back when it stops. Not stored.
+struct WindowPlacement {
+    // SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED or SW_SHOWMAXIMIZED.
+    std::int32_t showCommand = SW_SHOWNORMAL;
+    // The frame's rectangle when neither minimized nor maximized.
+    CRect normal;
+};
+
 class CHOXWnd : public CObject {
     KT_DECLARE_SERIAL(CHOXWnd)
 public:
@@ -60,6 +70,8 @@ public:
     void SetZoomIndex(std::int32_t index) { m_nZoomIndex = index; }
     std::int32_t GetShowState() const { return m_nShowState; }
     void SetShowState(std::int32_t state) { m_nShowState = state; }
+    const WindowPlacement& GetPlacement() const { return m_placement; }
+    void SetPlacement(const WindowPlacement& placement) { m_placement = placement; }
 
     void SetDocument(CHOXDoc* doc) { m_pDocument = doc; }
     CHOXDoc* GetDocument() const { return m_pDocument; }
@@ -104,6 +116,7 @@ protected:
 
     CHOXDoc* m_pDocument = nullptr;
     std::int32_t m_nShowState = 2;
+    WindowPlacement m_placement;
     std::unique_ptr<CHOXUndo> m_pUndo;
     CRect m_rectWnd;
     std::int32_t m_nScrollPosX = 0;

@@ -33,6 +33,7 @@ bool CMDIChildWnd::IsWindowVisible() const { return m_host && m_host->IsVisible(
 bool CMDIChildWnd::IsIconic() const { return m_host && m_host->IsIconic(); }
 bool CMDIChildWnd::IsZoomed() const { return m_host && m_host->IsZoomed(); }
 CRect CMDIChildWnd::GetWindowRect() const { return m_host ? m_host->GetWindowRect() : CRect(); }
+CRect CMDIChildWnd::GetRestoredRect() const { return m_host ? m_host->GetRestoredRect() : CRect(); }
 void CMDIChildWnd::MoveWindow(const CRect& rect)
 {
     if (m_host) m_host->MoveWindow(rect);

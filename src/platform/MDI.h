@@ -54,6 +54,8 @@ public:
     bool IsIconic() const;
     bool IsZoomed() const;
     CRect GetWindowRect() const;
+    // The rectangle the frame has when neither minimized nor maximized.
+    CRect GetRestoredRect() const;
     void MoveWindow(const CRect& rect);
     void MDIActivate();
 

@@ -10,12 +10,17 @@
 #include "platform/ui/QtFrameWindow.h"
 #include "platform/ui/QtViewWidget.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -486,4 +491,44 @@ TEST_F(MdiTest, FramesDestroyedTogetherHandActivationOnToNone)
     m_main->DestroyChildren({other});
     EXPECT_EQ(m_main->MDIGetActive(), kept);
     EXPECT_TRUE(log.empty());
+
+namespace {
+// Counts the timers that fell due, by id; kills its first timer when it has
+// fired twice.
+class TimedView : public CView {
+public:
+    void OnTimer(UINT timerId) override
+    {
+        ++fired[timerId];
+        if (timerId == 7 && fired[7] == 2) {
+            KillTimer(7);
+            SetTimer(8, 1);
+        }
+    }
+    std::map<UINT, int> fired;
+};
+
+void RunUntil(const std::function<bool()>& done)
+{
+    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+} // namespace
+
+TEST(ViewWidgetTest, TimersCallTheViewByIdUntilKilled)
+{
+    TimedView view;
+    QtViewWidget widget(&view);
+    view.SetTimer(7, 1);
+    RunUntil([&] { return view.fired[8] >= 3; });
+    EXPECT_EQ(2, view.fired[7]) << "a killed timer falls due no more";
+    // A widget that lets its view go stops calling it.
+    widget.DetachView();
+    view.fired.clear();
+    QTimer other;
+    int ticks = 0;
+    QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
+    other.start(1);
+    RunUntil([&] { return ticks >= 3; });
+    EXPECT_TRUE(view.fired.empty());
 }

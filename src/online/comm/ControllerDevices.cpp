@@ -6,7 +6,7 @@ bool IsKnownCode(int code) { return code >= M && code <= Z; }
 
 bool IsBitCode(int code) { return code >= M && code <= X; }
 
-bool IsKnownIndex(int index) { return index == kNoIndex || (index >= 0 && index <= 15); }
+bool IsKnownIndex(int index) { return index == kNoIndex || (index >= 0 && index < kZIndexBase + kIndexRegisters); }
 
 int ValueWidth(int code, int index)
 {
@@ -33,7 +33,7 @@ bool IsValidDevice(int code, int count, bool oneAxis, int fileRegisters)
     case DFile:
     case DDFile: return count < fileRegisters;
     case V:
-    case Z: return count <= 7;
+    case Z: return count < kIndexRegisters;
     default: return false;
     }
 }

@@ -37,6 +37,10 @@ enum Code : int {
 };
 
 constexpr int kNoIndex = -1;
+// Index registers: V0 to V7 and Z0 to Z7; the index argument of Z n is
+// kZIndexBase + n.
+constexpr int kIndexRegisters = 8;
+constexpr int kZIndexBase = 8;
 constexpr int kSpecialBase = 9000; // M and D special devices
 constexpr int kFileBase = 4000;    // file registers
 

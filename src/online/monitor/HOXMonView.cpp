@@ -117,6 +117,12 @@ void CHOXMonView::OnSetFocus() { SetMainTitle(); }
 
 void CHOXMonView::StartStopTimer() { m_nStopTimer = SetTimer(kStopTimer, kStopDelay); }
 
+void CHOXMonView::CancelStopTimer()
+{
+    if (m_nStopTimer != 0) KillTimer(kStopTimer);
+    m_nStopTimer = 0;
+}
+
 void CHOXMonView::OnTimer(UINT id)
 {
     if (id == kDelayedClickTimer) {

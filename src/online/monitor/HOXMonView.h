@@ -66,6 +66,9 @@ public:
     // After a link error: monitoring stops kStopDelay ms later, in the
     // user-interface thread.
     void StartStopTimer();
+    // The run the stop timer was started for has ended: it stops no later
+    // one.
+    void CancelStopTimer();
 
     // Selects every object that lies wholly in the rectangle (its right and
     // bottom edges outside): monitor objects, the record's other objects,
