@@ -491,6 +491,7 @@ TEST_F(MdiTest, FramesDestroyedTogetherHandActivationOnToNone)
     m_main->DestroyChildren({other});
     EXPECT_EQ(m_main->MDIGetActive(), kept);
     EXPECT_TRUE(log.empty());
+}
 
 namespace {
 // Counts the timers that fell due, by id; kills its first timer when it has
