@@ -6,8 +6,10 @@
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
 #include "chart/ObjectKinds.h"
+#include "online/HOXMonCommand.h"
 #include "online/comm/ControllerDevices.h"
 #include "online/monitor/HOXMonDevStatDlg.h"
+#include "online/monitor/HOXWordInputDlg.h"
 #include "online/monitor/MonObjIds.h"
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
@@ -138,9 +140,44 @@ void CHOXMonDevStat::DrawWordRow(CDC* pDC, int row)
                  Clamp32(std::int64_t(box.top) + kTextDrop), value);
 }
 
-void CHOXMonDevStat::OnOpen(UINT, CPoint)
+void CHOXMonDevStat::OnOpen(UINT, CPoint point)
 {
-    if (IsEditing()) EditSettings();
+    if (IsEditing()) {
+        EditSettings();
+        return;
+    }
+    // The inputs X are the controller's to switch.
+    switch (m_settings.type) {
+    case SV::kX: break;
+    case SV::kY:
+    case SV::kM: ToggleBit(point); break;
+    default: WriteWord(point); break;
+    }
+}
+
+void CHOXMonDevStat::ToggleBit(CPoint point)
+{
+    const int row = RowAt(point, true);
+    if (!IsRowValid(row)) return;
+    CHOXMonCommand sender(Document());
+    // A bit shown off is set and one shown on reset: the reset flag is 1
+    // for a bit shown on. The lamp follows at the next reading.
+    sender.SetDevice(m_settings.type, static_cast<int>(GetRowNumber(row)), GetValue(row) != 0 ? 1 : 0);
+}
+
+void CHOXMonDevStat::WriteWord(CPoint point)
+{
+    const int row = RowAt(point, false);
+    if (!IsRowValid(row)) return;
+    const std::int64_t number = GetRowNumber(row);
+    const QString prompt = QStringLiteral("&Enter   %1%2   Value").arg(GetDeviceName(m_settings.type)).arg(number);
+    const bool editable = !IsWriteProtected(number, m_settings.is32Bit != 0);
+    CHOXWordInputDlg dlg(GetValue(row), prompt, editable ? 1 : 0, 0);
+    if (dlg.DoModal() != IDOK || !editable) return;
+    // The value shown changes at the next reading.
+    CHOXMonCommand sender(Document());
+    sender.WriteDevice(m_settings.type, static_cast<int>(number), m_settings.indexKind, m_settings.indexNumber,
+                       dlg.GetValue());
 }
 
 void CHOXMonDevStat::EditSettings()

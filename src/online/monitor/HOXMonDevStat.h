@@ -55,7 +55,8 @@ public:
     // kind, index number and points.
     void Serialize(CArchive& ar) override;
     void Draw(CDC* pDC) override;
-    // Editing: the settings in "Device Status".
+    // Editing: the settings in "Device Status". Monitoring: the row under
+    // the point is switched (Y, M) or written (words) on the controller.
     void OnOpen(UINT flags, CPoint point) override;
     void PrepareAfterLoad() override { InitRows(); }
 
@@ -108,6 +109,11 @@ private:
     // Replaces the settings by the dialog's, keeping the top-left corner;
     // the document is modified however the dialog ends.
     void EditSettings();
+    // The lamp's bit switched to the other state than shown.
+    void ToggleBit(CPoint point);
+    // A new value for the word row, asked for in "Word Input"; a special
+    // register that may not be written is shown only.
+    void WriteWord(CPoint point);
     // The row's strip from `left` to `right` units right of the left edge.
     CRect RowBox(int row, int left, int right) const;
     // A lamp, lit by a value of 1, with its label; a cyan box without label

@@ -4,6 +4,7 @@
 #include "chart/HOXUndo.h"
 #include "chart/ObjectKinds.h"
 #include "chart/RecordCasts.h"
+#include "online/HOXMonCommand.h"
 #include "online/monitor/HOXManOpernDlg.h"
 #include "online/monitor/HOXMonWnd.h"
 #include "online/monitor/HOXWordInputDlg.h"
@@ -163,4 +164,50 @@ void CHOXMonManOpern::ChooseButton()
     Invalidate();
     SetModified();
     UpdateAllViews();
+}
+
+void CHOXMonManOpern::OnLButtonDown(CHOXView* view, UINT flags, CPoint point)
+{
+    if (IsEditing()) {
+        CHOXMonObj::OnLButtonDown(view, flags, point);
+        return;
+    }
+    if (FindButton(m_nButtonIndex) == nullptr || m_bPressing) return;
+    SetPressed(true);
+    Invalidate();
+    m_bPressing = true;
+    m_bLetGo = false;
+    bool sent = false;
+    {
+        CHOXMonCommand sender(Document());
+        sent = sender.ManualOperation(m_nButtonIndex, 1, IsFeedButton() ? m_nFeedValue : 0) != 0;
+    }
+    m_bPressing = false;
+    // A feed is one step; a refused press shows the button up again.
+    const bool held = sent && !IsFeedButton();
+    SetPressed(held && !m_bLetGo);
+    // Let go before the controller took the jog: it must not run on.
+    if (held && m_bLetGo && IsJogButton()) SendRelease();
+    Invalidate();
+}
+
+void CHOXMonManOpern::OnLButtonUp(CHOXView* view, UINT flags, CPoint point)
+{
+    if (IsEditing()) {
+        CHOXMonObj::OnLButtonUp(view, flags, point);
+        return;
+    }
+    if (m_bPressing) {
+        m_bLetGo = true;
+        return;
+    }
+    if (IsPressed() && IsJogButton()) SendRelease();
+    SetPressed(false);
+    Invalidate();
+}
+
+void CHOXMonManOpern::SendRelease()
+{
+    CHOXMonCommand sender(Document());
+    sender.ManualOperation(m_nButtonIndex, 0, 0);
 }
