@@ -6,6 +6,8 @@
 #include "platform/Help.h"
 #include "support/Scripted.h"
 
+#include <QLabel>
+
 #include <gtest/gtest.h>
 
 using kt::test::DialogDriver;
@@ -41,6 +43,10 @@ TEST(WordInputDlgTest, TheCaptionPromptAndEditFollowTheCaller)
         dialogs.Expect(Dlg::kTemplate, [&](DialogDriver& d) {
             EXPECT_EQ(d.Caption().toStdString(), c.caption);
             EXPECT_EQ(d.Text(Dlg::kPrompt).toStdString(), c.prompt);
+            // Its "&E" leads to the edit.
+            auto* prompt = qobject_cast<QLabel*>(d.Widget(Dlg::kPrompt));
+            ASSERT_NE(prompt, nullptr);
+            EXPECT_EQ(prompt->buddy(), d.Widget(Dlg::kValue));
             EXPECT_EQ(d.Text(Dlg::kValue), QString::number(c.value));
             EXPECT_EQ(d.Enabled(Dlg::kValue), c.editable == 1);
             if (c.editable == 1) d.Type(Dlg::kValue, QStringLiteral("42"));
