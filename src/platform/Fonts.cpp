@@ -29,7 +29,7 @@ QFont LinePrinterCellFont(int cellHeight, int weight)
     return LinePrinterFont(pixels, weight);
 }
 
-QFont RomanFont(int pixelHeight, int weight)
+QFont TimesNewRomanFont(int pixelHeight, int weight)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
@@ -47,3 +47,5 @@ QFont GraphFont()
     font.setPointSize(8);
     return font;
 }
+
+QFont RomanFont(int pixelHeight, int weight) { return TimesNewRomanFont(pixelHeight, weight); }

@@ -16,6 +16,9 @@ QFont LinePrinterCellFont(int cellHeight, int weight);
 // font stands in for it.
 QFont GraphFont();
 
-// A face of the Roman (serif) family at a height in pixels and a weight: the
-// printouts' text.
+// "TimesNewRoman" at a height in pixels and a weight: Liberation Serif, which
+// keeps its metrics. The manual-operation buttons' labels are drawn in it.
+QFont TimesNewRomanFont(int pixelHeight, int weight);
+
+// The printouts' text: the same Roman face.
 QFont RomanFont(int pixelHeight, int weight);

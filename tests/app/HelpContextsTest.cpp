@@ -5,6 +5,10 @@
 #include "app/HOXWorkspaceBar.h"
 #include "app/PaletteTools.h"
 #include "chart/HOXView.h"
+#include "online/monitor/HOXManInputPlcDlg.h"
+#include "online/monitor/HOXManOpernDlg.h"
+#include "online/monitor/HOXMonDevStatDlg.h"
+#include "online/monitor/HOXWordInputDlg.h"
 #include "platform/Help.h"
 #include "platform/MenuResource.h"
 #include "plc/HOXFounSeq1Dlg.h"
@@ -95,9 +99,10 @@ TEST(HelpContextsTest, EveryDialogHasAPage)
         EXPECT_FALSE(HelpPageFor(HID_BASE_RESOURCE + id).isEmpty()) << "dialog " << id;
     }
     // The Help buttons that open a context of their own.
-    for (UINT context : {CHOXSelectBitDeviceDlg::kHelpContext, CHOXSelWordDevDlg::kHelpContext,
-                         CHOXKzPlcDlg::kHelpContext, CHOXMcodeKzPlcDlg::kHelpContext, CHOXFounSeq1Dlg::kHelpContext,
-                         CHOXFounSeq2Dlg::kHelpContext})
+    for (UINT context :
+         {CHOXSelectBitDeviceDlg::kHelpContext, CHOXSelWordDevDlg::kHelpContext, CHOXKzPlcDlg::kHelpContext,
+          CHOXMcodeKzPlcDlg::kHelpContext, CHOXFounSeq1Dlg::kHelpContext, CHOXFounSeq2Dlg::kHelpContext,
+          CHOXMonDevStatDlg::kHelpContext, CHOXManOpernDlg::kHelpContext, CHOXWordInputDlg::kHelpContext})
         EXPECT_FALSE(HelpPageFor(context).isEmpty()) << std::hex << context;
 }
 

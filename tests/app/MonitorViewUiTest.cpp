@@ -101,7 +101,7 @@ TEST_F(MonitorViewUiTest, ShapesAreDrawnSelectedMovedAndMonitorObjectsInsertedWi
     Command(ID_INSERT_CURRENT_POSITION);
     EXPECT_NE(wnd->LookupMonObj(0), nullptr);
     EXPECT_FALSE(Enabled(ID_INSERT_CURRENT_POSITION));
-    EXPECT_FALSE(Enabled(ID_INSERT_DEVICE_STATUS));
+    EXPECT_TRUE(Enabled(ID_INSERT_DEVICE_STATUS));
 
     // A band round both shapes selects them; a drag moves them; an arrow key
     // nudges them.

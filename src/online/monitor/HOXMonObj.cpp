@@ -10,9 +10,14 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegion>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
 
 KT_IMPLEMENT_SERIAL(CHOXMonObj, CHOXDrawObj, 0)
 KT_REGISTER_KIND(CHOXMonObj, .type = objtype::kMonObj)
@@ -104,6 +109,8 @@ void CHOXMonObj::TextOutCentred(CDC* pDC, std::int64_t x, std::int64_t width, st
 {
     pDC->TextOut(chart::Sat(x + (width - pDC->GetCharWidthSum(text)) / 2), chart::Sat(y), text);
 }
+
+bool CHOXMonObj::IsEditing() const { return InEditMode(m_pWnd); }
 
 void CHOXMonObj::OnLButtonDown(CHOXView* view, UINT flags, CPoint point)
 {

@@ -4,14 +4,14 @@
 // can be seen.
 #include "chart/HOXDrawObj.h"
 
-class CHOXDoc;
-
 #include <QFont>
 #include <QPen>
 #include <QString>
 
 #include <atomic>
 #include <cstdint>
+
+class CHOXDoc;
 
 class CHOXMonObj : public CHOXDrawObj {
     KT_DECLARE_SERIAL(CHOXMonObj)
@@ -72,6 +72,8 @@ protected:
     // While the object is dragged it draws only its dotted outline: true
     // when it did.
     bool DrawDragOutline(CDC* pDC) const;
+    // While nobody monitors; also for an object without a document.
+    bool IsEditing() const;
 
     // 1 when the owner's document drives one axis (controller type 0).
     std::int32_t m_nOneAxis = 0;
