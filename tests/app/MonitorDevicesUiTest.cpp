@@ -4,10 +4,12 @@
 // the real monitor window; while monitoring the simulated controller, a
 // lamp switched by a double click and a jog held with the mouse.
 #include "online/ControllerFixture.h"
+#include "online/monitor/HOXManInputDlg.h"
 #include "online/monitor/HOXManInputPlcDlg.h"
 #include "online/monitor/HOXManOpernDlg.h"
 #include "online/monitor/HOXMonDevStat.h"
 #include "online/monitor/HOXMonDevStatDlg.h"
+#include "online/monitor/HOXMonManInputStat.h"
 #include "online/monitor/HOXMonManOpern.h"
 #include "online/monitor/HOXMonView.h"
 #include "online/monitor/MonObjIds.h"
@@ -127,6 +129,27 @@ TEST_F(MonitorDevicesUiTest, InsertedThroughTheMenusAndOpenedByADoubleClick)
     EXPECT_EQ(wnd->LookupMonObj(3), button);
     EXPECT_EQ(wnd->LookupMonObj(11), nullptr);
     EXPECT_TRUE(Doc()->IsModified());
+
+    // Insert > Manual Input Status, then a double click on its lamps below
+    // the column: "Manual Input", "KZ - PLC" and the top devices set.
+    Command(ID_INSERT_MANUAL_INPUT_STATUS);
+    auto* inputs = dynamic_cast<CHOXMonManInputStat*>(wnd->LookupMonObj(monid::kManInputStat));
+    ASSERT_NE(inputs, nullptr);
+    ASSERT_EQ(inputs->GetRect(), CRect(10, 10, 160, 150));
+    {
+        ScriptedDialogs dialogs;
+        dialogs.Expect(CHOXManInputDlg::kTemplate, [](DialogDriver& d) {
+            EXPECT_EQ(d.Caption(), QStringLiteral("Manual Input"));
+            d.Click(CHOXManInputDlg::kPlcButton);
+        });
+        dialogs.Expect(CHOXManInputPlcDlg::kTemplate, [](DialogDriver& d) {
+            d.Type(IDC_FOUNSEQ_DEVICE_X, QStringLiteral("100"));
+            d.Click(IDOK);
+        });
+        QTest::mouseDClick(area, Qt::LeftButton, Qt::NoModifier, At(CPoint(100, 120)));
+        EXPECT_EQ(dialogs.Ran(), 2);
+    }
+    EXPECT_EQ(inputs->GetTopDevice(axis::kX), 100);
 }
 
 // ---------------------------------------------------------------------------

@@ -15,7 +15,6 @@
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
 #include "platform/DC.h"
-#include "platform/Fonts.h"
 #include "symbols/operand/HOXSelectVal.h"
 
 #include <algorithm>
@@ -90,7 +89,7 @@ void CHOXMonDevStat::Draw(CDC* pDC)
         DrawOutline(pDC);
         return;
     }
-    const QFont oldFont = pDC->SelectFont(LinePrinterFont(16, 700));
+    const QFont oldFont = pDC->SelectFont(TextFont());
     const int oldMode = pDC->SetBkMode(TRANSPARENT);
     const QPen oldPen = pDC->SelectPen(MakePen(PS_SOLID, 0, kBlack));
     const QBrush oldBrush = pDC->GetBrush();

@@ -30,6 +30,9 @@ public:
     // The object part, then the X and the Y top device.
     void Serialize(CArchive& ar) override;
     void Draw(CDC* pDC) override;
+    // While editing: "Manual Input", and through its "KZ - &PLC" the PLC
+    // dialog that sets the top devices. While monitoring: nothing.
+    void OnOpen(UINT flags, CPoint point) override;
 
     // Axis 0 the X inputs, any other the Y inputs.
     void SetInputs(int axis, std::int32_t dog, std::int32_t start, std::int32_t stop, std::int32_t zrn,

@@ -4,6 +4,7 @@
 // tab changes and OK, the bytes its copy puts on the clipboard, and Help.
 #include "online/monitor/HOXManInputPlcDlg.h"
 
+#include "online/monitor/HOXManInputDlg.h"
 #include "online/monitor/HOXMonManInputStat.h"
 #include "online/monitor/MonObjIds.h"
 #include "params/ParamDialogSupport.h"
@@ -17,6 +18,8 @@
 #include "support/DocBuilder.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using kt::test::AllSelected;
 using kt::test::DialogDriver;
@@ -265,4 +268,57 @@ TEST_F(ManInputPlcDlgTest, HelpOpensItsContext)
     });
     ASSERT_EQ(help.pages.size(), 1u);
     EXPECT_EQ(help.pages[0], HelpPageFor(133104));
+}
+
+// A double click on the object while editing: "Manual Input", and through
+// "KZ - &PLC" this dialog, whose OK replaces the top devices. Only a change
+// marks the document modified; while monitoring nothing opens.
+TEST_F(ManInputPlcDlgTest, ADoubleClickWhileEditingSetsTheTopDevicesThroughBothDialogs)
+{
+    using Step = std::function<void(DialogDriver&)>;
+    struct Case {
+        const char* name;
+        Step manualInput;
+        Step plc; // empty: the PLC dialog does not open
+        std::int32_t x, y;
+        bool modified;
+    };
+    const Step kzPlc = [](DialogDriver& d) {
+        EXPECT_EQ(d.Caption(), QStringLiteral("Manual Input"));
+        d.Click(CHOXManInputDlg::kPlcButton);
+    };
+    const Case cases[] = {
+        {"changed and OK", kzPlc,
+         [](DialogDriver& d) {
+             d.Type(kDevice[0], QStringLiteral("12"));
+             d.Click(IDOK);
+         },
+         12, 2000, true},
+        {"unchanged and OK", kzPlc, [](DialogDriver& d) { d.Click(IDOK); }, 100, 2000, false},
+        {"changed and Cancel", kzPlc,
+         [](DialogDriver& d) {
+             d.Type(kDevice[0], QStringLiteral("12"));
+             d.Click(IDCANCEL);
+         },
+         100, 2000, false},
+        {"Close", [](DialogDriver& d) { d.Click(IDCANCEL); }, {}, 100, 2000, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CHOXMonManInputStat* object = Object(ctype::kTwoAxes, 100, 2000);
+        ScriptedDialogs dialogs;
+        dialogs.Expect(CHOXManInputDlg::kTemplate, c.manualInput);
+        if (c.plc) dialogs.Expect(Dlg::kTemplate, c.plc);
+        object->OnOpen(0, object->m_position.CenterPoint());
+        EXPECT_EQ(object->GetTopDevice(axis::kX), c.x);
+        EXPECT_EQ(object->GetTopDevice(axis::kY), c.y);
+        EXPECT_EQ(doc->IsModified(), c.modified);
+    }
+
+    CHOXMonManInputStat* object = Object(ctype::kTwoAxes, 100, 2000);
+    doc->SetEditMode(false);
+    ScriptedDialogs none;
+    object->OnOpen(0, object->m_position.CenterPoint());
+    doc->SetEditMode(true);
+    EXPECT_FALSE(doc->IsModified());
 }

@@ -255,7 +255,7 @@ TEST_F(MonObjFacesTest, DevStatTextsAreBoldLinePrinterAndItsDragShowsTheDottedOu
     Drawn d = DrawOf(*object);
     ASSERT_FALSE(d.texts.empty());
     for (const auto& t : d.texts) {
-        EXPECT_EQ(t.font.pixelSize(), 16);
+        EXPECT_EQ(t.font.pixelSize(), CHOXMonObj::TextFont().pixelSize());
         EXPECT_EQ(t.font.weight(), QFont::Bold);
         EXPECT_EQ(t.font.styleHint(), QFont::TypeWriter);
     }
@@ -312,7 +312,7 @@ TEST_F(MonObjFacesTest, ManualInputsShowOneColumnOfLampsPerAxis)
                     const Drawn::Text& name = d.texts[7 * col + 1 + std::size_t(i)];
                     EXPECT_EQ(name.text.toStdString(), names[i]);
                     EXPECT_EQ(name.origin, QPoint(c.left + (70 - name.width) / 2, 55 + 20 * i + 2));
-                    EXPECT_EQ(name.font.pixelSize(), 16);
+                    EXPECT_EQ(name.font.pixelSize(), CHOXMonObj::TextFont().pixelSize());
                     EXPECT_EQ(name.font.weight(), QFont::Bold);
                 }
             }
