@@ -281,7 +281,9 @@ int CDC::GetCharWidthSum(const QString& text) const
 {
     const QFontMetricsF fm(m_font, m_painter.device());
     long long sum = 0;
-    for (const QChar c : text) sum += static_cast<long long>(std::ceil(fm.horizontalAdvance(QString(c))));
+    // A character's own advance: shaping each one as a text of its own would
+    // cost most of a page of labels.
+    for (const QChar c : text) sum += static_cast<long long>(std::ceil(fm.horizontalAdvance(c)));
     return static_cast<int>(std::min<long long>(sum, INT_MAX));
 }
 

@@ -17,6 +17,7 @@
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtViewWidget.h"
 #include "res/CommandIds.h"
+#include "support/Screenshot.h"
 
 #include <QApplication>
 #include <QTest>
@@ -221,6 +222,8 @@ TEST_F(MonitorObjectsDrivingUiTest, TheMouseOnTheRealPageSwitchesLampsAndJogs)
     QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, at(CPoint(130, 25)));
     EXPECT_TRUE(button->IsPressed());
     EXPECT_EQ(Sim().Jog(0), 1);
+    area->repaint();
+    SaveScreenshot(Window(), "monitor-devices.png");
     QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, at(CPoint(130, 25)));
     EXPECT_FALSE(button->IsPressed());
     EXPECT_EQ(Sim().Jog(0), 0);

@@ -162,7 +162,7 @@ void CHOXMonDevStat::ToggleBit(CPoint point)
     CHOXMonCommand sender(GetDocument());
     // A bit shown off is set and one shown on reset: the reset flag is 1
     // for a bit shown on. The lamp follows at the next reading.
-    sender.SetDevice(m_settings.type, static_cast<int>(GetRowNumber(row)), GetValue(row) != 0 ? 1 : 0);
+    sender.SetDevice(m_settings.type, static_cast<int>(GetRowNumber(row)), GetValue(row) == 1 ? 1 : 0);
 }
 
 void CHOXMonDevStat::WriteWord(CPoint point)

@@ -96,7 +96,14 @@ bool CHOXMonObj::DrawDragOutline(CDC* pDC) const
     return true;
 }
 
-QFont CHOXMonObj::TextFont() { return LinePrinterCellFont(16, 700); }
+QFont CHOXMonObj::TextFont()
+{
+    // Sizing the cell measures fonts: every object draws with it, every
+    // paint. Made once, and never destroyed, as fonts must not outlive the
+    // application's font database.
+    static const QFont* const font = new QFont(LinePrinterCellFont(16, 700));
+    return *font;
+}
 
 QPen CHOXMonObj::PanelFramePen() { return MakePen(PS_INSIDEFRAME, 4, RGB(127, 127, 127)); }
 
