@@ -234,9 +234,17 @@ void CDC::InvertRect(const CRect& r)
     m_painter.setCompositionMode(old);
 }
 
+void CDC::ApplyFont()
+{
+    // Setting a font makes the painter find its face again at the next
+    // text, even the same font: a page of labels in one font would pay for
+    // that at every label.
+    if (m_painter.font() != m_font) m_painter.setFont(m_font);
+}
+
 void CDC::TextOut(int x, int y, const QString& text)
 {
-    m_painter.setFont(m_font);
+    ApplyFont();
     const QFontMetricsF fm(m_font, m_painter.device());
     if (m_bkMode == OPAQUE)
         m_painter.fillRect(QRectF(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(m_bkColor));
@@ -246,7 +254,7 @@ void CDC::TextOut(int x, int y, const QString& text)
 
 int CDC::DrawText(const QString& text, CRect& r, UINT format)
 {
-    m_painter.setFont(m_font);
+    ApplyFont();
     int flags = 0;
     flags |= (format & DT_CENTER) ? Qt::AlignHCenter : (format & DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
     if (format & DT_SINGLELINE) {

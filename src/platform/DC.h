@@ -142,6 +142,8 @@ public:
     int GetDeviceCaps(int index) const;
 
 private:
+    // The selected font into the painter, unless it holds it already.
+    void ApplyFont();
     void ApplyTransform();
     void ApplyClip();
 
