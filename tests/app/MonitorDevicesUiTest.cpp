@@ -3,6 +3,7 @@
 // commands and their dialogs, and opened by a double click of the mouse on
 // the real monitor window; while monitoring the simulated controller, a
 // lamp switched by a double click and a jog held with the mouse.
+#include "app/MonitorPageFixture.h"
 #include "online/ControllerFixture.h"
 #include "online/monitor/HOXManInputDlg.h"
 #include "online/monitor/HOXManInputPlcDlg.h"
@@ -27,41 +28,7 @@ using namespace kt::test;
 
 namespace {
 
-class MonitorDevicesUiTest : public AppDocsFixture {
-protected:
-    void SetUp() override
-    {
-        AppDocsFixture::SetUp();
-        ASSERT_TRUE(Start());
-        ASSERT_NE(NewDocument(), nullptr);
-        frame = MonitorFrame();
-        ASSERT_NE(frame, nullptr);
-        frame->MDIActivate();
-        QtChildFrame* window = static_cast<QtChildFrameHost*>(frame->Host())->Window();
-        window->showNormal();
-        window->resize(640, 440);
-        widget = window->ViewWidget();
-        area = widget->viewport();
-        wnd = Doc()->GetMonWnd();
-        view = static_cast<CHOXMonView*>(frame->GetActiveView());
-        ASSERT_NE(view, nullptr);
-        QApplication::processEvents();
-    }
-
-    static void Command(UINT id) { EXPECT_TRUE(GetCommandRouter()->Execute(id)) << id; }
-    // The widget's point over a document point.
-    QPoint At(CPoint docPoint) const
-    {
-        const CPoint p = view->DocToClient(docPoint);
-        return QPoint(p.x, p.y);
-    }
-
-    CMDIChildWnd* frame = nullptr;
-    QtViewWidget* widget = nullptr;
-    QWidget* area = nullptr;
-    CHOXMonWnd* wnd = nullptr;
-    CHOXMonView* view = nullptr;
-};
+using MonitorDevicesUiTest = MonitorPageFixture;
 
 } // namespace
 
@@ -157,22 +124,7 @@ TEST_F(MonitorDevicesUiTest, InsertedThroughTheMenusAndOpenedByADoubleClick)
 // While monitoring the simulated controller
 
 namespace {
-
-class MonitorObjectsDrivingUiTest : public ControllerFixture {
-protected:
-    void TearDown() override
-    {
-        if (Doc() != nullptr) Doc()->StopMonitoringIfActive();
-        ControllerFixture::TearDown();
-    }
-    static void RunUntil(const std::function<bool()>& done)
-    {
-        QTimer tick;
-        tick.start(5);
-        while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-};
-
+using MonitorObjectsDrivingUiTest = MonitoringFixture;
 } // namespace
 
 TEST_F(MonitorObjectsDrivingUiTest, TheMouseOnTheRealPageSwitchesLampsAndJogs)

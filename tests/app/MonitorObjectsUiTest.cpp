@@ -37,20 +37,8 @@ using namespace kt::test;
 
 namespace {
 
-class MonitorObjectsUiTest : public ControllerFixture {
+class MonitorObjectsUiTest : public MonitoringFixture {
 protected:
-    void TearDown() override
-    {
-        if (Doc() != nullptr) Doc()->StopMonitoringIfActive();
-        ControllerFixture::TearDown();
-    }
-    // Lets the program run until the condition holds.
-    static void RunUntil(const std::function<bool()>& done)
-    {
-        QTimer tick;
-        tick.start(5);
-        while (!done()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
     static void Command(UINT id) { EXPECT_TRUE(GetCommandRouter()->Execute(id)) << id; }
     // Paints the window now.
     void Paint()

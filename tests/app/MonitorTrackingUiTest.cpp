@@ -27,14 +27,8 @@ namespace {
 
 using Tracker = CHOXMonTracker;
 
-class MonitorTrackingUiTest : public ControllerFixture {
+class MonitorTrackingUiTest : public MonitoringFixture {
 protected:
-    void TearDown() override
-    {
-        if (Doc() != nullptr) Doc()->StopMonitoringIfActive();
-        ControllerFixture::TearDown();
-    }
-
     // Chooses the item of the menu bar's menus as a click does, once its
     // menu has asked for its state; the command runs when the menu is done.
     void Choose(UINT id) const
@@ -56,13 +50,6 @@ protected:
         ASSERT_TRUE(item->isEnabled()) << id;
         item->trigger();
         QCoreApplication::processEvents();
-    }
-
-    static void RunUntil(const std::function<bool()>& done)
-    {
-        QTimer tick;
-        tick.start(5);
-        while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
     template <class T>
