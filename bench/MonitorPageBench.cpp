@@ -16,6 +16,8 @@
 #include "online/monitor/HOXMonWnd.h"
 #include "online/monitor/MonObjIds.h"
 #include "platform/DC.h"
+
+#include "BenchViewHost.h"
 #include "symbols/operand/HOXSelectVal.h"
 
 #include <QImage>
@@ -33,26 +35,6 @@ using SV = CHOXSelectVal;
 
 constexpr int kLargePage = 40;
 constexpr int kSmallPage = 1;
-
-class BenchHost : public ViewHost {
-public:
-    explicit BenchHost(CRect client) : m_client(client) {}
-    void Invalidate(bool) override {}
-    void InvalidateRect(const CRect&, bool) override {}
-    void SetCapture() override {}
-    void ReleaseCapture() override {}
-    bool HasCapture() const override { return false; }
-    void SetCursor(Cursor) override {}
-    CPoint GetScrollPosition() const override { return {}; }
-    void ScrollToPosition(CPoint) override {}
-    void SetScrollSizes(CSize total) override { m_total = total; }
-    CSize GetTotalSize() const override { return m_total; }
-    CRect GetClientRect() const override { return m_client; }
-
-private:
-    CRect m_client;
-    CSize m_total;
-};
 
 template <class T>
 T* Put(CHOXMonWnd* wnd, std::unique_ptr<T> object, DWORD id, CPoint at)
@@ -95,7 +77,7 @@ struct Page {
         auto* button = Put(wnd, std::make_unique<CHOXMonManOpern>(2, wnd), monid::ManOpernId(2), CPoint(1100, below));
         button->SetPressed(true);
         const CRect& sheet = wnd->GetBaseRect()->GetRect();
-        host = std::make_unique<BenchHost>(CRect(0, 0, sheet.right + 15, sheet.bottom + 15));
+        host = std::make_unique<BenchViewHost>(CRect(0, 0, sheet.right + 15, sheet.bottom + 15));
         view.SetHost(host.get());
         doc.AddView(&view);
         view.ShowRecord(wnd);
@@ -122,7 +104,7 @@ struct Page {
     }
 
     CHOXDoc doc;
-    std::unique_ptr<BenchHost> host;
+    std::unique_ptr<BenchViewHost> host;
     CHOXMonView view;
     QImage image;
 };
