@@ -1,5 +1,6 @@
 #include "online/monitor/DevStatRules.h"
 
+#include "chart/DeviceRanges.h"
 #include "platform/Strings.h"
 #include "res/StringIds.h"
 #include "symbols/operand/HOXSelectVal.h"
@@ -43,41 +44,33 @@ constexpr UINT IDS_Y_GROUP_ONE_AXIS = 14091;
 // "ERROR:   Y Device Number is invalid for 16 points setting. \n Valid Range is Y0,10,20..60."
 constexpr UINT IDS_Y_GROUP_TWO_AXES = 14092;
 
-constexpr std::int32_t kLastDataOneAxis = 1999;
-constexpr std::int32_t kLastDataTwoAxes = 3999;
-constexpr std::int32_t kFirstFile = 4000;
-constexpr std::int32_t kFirstSpecial = 9000;
-constexpr std::int32_t kLastSpecialOneAxis = 9313;
-constexpr std::int32_t kLastSpecialTwoAxes = 9599;
-constexpr std::int32_t kLastM = 511;
-constexpr std::int32_t kLastSpecialM = 9175;
-constexpr std::int32_t kLastIndex = 7;
+using devices::kFirstFileRegister;
+using devices::kFirstHighXOneAxis;
+using devices::kFirstHighXTwoAxes;
+using devices::kFirstSpecial;
+using devices::kLastIndex;
+using devices::kLastLowXOneAxis;
+using devices::kLastM;
+using devices::kLastSpecialM;
+using devices::kLastXY;
+using devices::kLastYOneAxis;
 // The RA-ZUZ buttons: the registers below this are the PLC's own; the file
 // registers up to 6999 cannot be read from the unit.
 constexpr std::int32_t kFirstPlcRegister = 100;
-constexpr std::int32_t kLastUnreadable = 6999;
+constexpr std::int32_t kLastUnreadable = devices::kLastFileRegisterArea;
 
 bool In(std::int64_t n, std::int64_t first, std::int64_t last) { return n >= first && n <= last; }
 
-std::int64_t LastData(const Model& m) { return m.oneAxis ? kLastDataOneAxis : kLastDataTwoAxes; }
-std::int64_t LastSpecial(const Model& m) { return m.oneAxis ? kLastSpecialOneAxis : kLastSpecialTwoAxes; }
+std::int64_t LastData(const Model& m) { return devices::LastData(m.oneAxis); }
+std::int64_t LastSpecial(const Model& m) { return devices::LastSpecialD(m.oneAxis); }
 // The last file register; below the first when there are none.
-std::int64_t LastFile(const Model& m) { return std::int64_t(kFirstFile) - 1 + m.fileRegisters; }
+std::int64_t LastFile(const Model& m) { return devices::LastFileRegister(m.fileRegisters); }
 
-// X and Y below 68 are numbered with the octal digits 0 to 7 only.
-bool OctalBelow68(std::int64_t n) { return In(n, 0, 67) && n % 10 <= 7; }
-
-bool ValidX(std::int64_t n, const Model& m)
-{
-    return m.oneAxis ? In(n, 0, 3) || In(n, 375, 377) : OctalBelow68(n) || In(n, 372, 377);
-}
-bool ValidY(std::int64_t n, const Model& m) { return m.oneAxis ? In(n, 0, 5) : OctalBelow68(n); }
-bool ValidM(std::int64_t n) { return In(n, 0, kLastM) || In(n, kFirstSpecial, kLastSpecialM); }
-bool ValidD(std::int64_t n, const Model& m)
-{
-    return In(n, 0, LastData(m)) || In(n, kFirstFile, LastFile(m)) || In(n, kFirstSpecial, LastSpecial(m));
-}
-bool ValidIndex(std::int64_t n) { return In(n, 0, kLastIndex); }
+bool ValidX(std::int64_t n, const Model& m) { return devices::IsX(n, m.oneAxis); }
+bool ValidY(std::int64_t n, const Model& m) { return devices::IsY(n, m.oneAxis); }
+bool ValidM(std::int64_t n) { return devices::IsM(n); }
+bool ValidD(std::int64_t n, const Model& m) { return devices::IsD(n, m.oneAxis, m.fileRegisters); }
+bool ValidIndex(std::int64_t n) { return devices::IsIndexNumber(n); }
 
 // Group tops of 16 points: M from 0 or 9000 in steps of 16, X and Y the
 // tens below 67 and the top of X's upper block.
@@ -85,7 +78,7 @@ bool ValidGroup(std::int32_t type, std::int64_t n, const Model& m)
 {
     switch (type) {
     case SV::kM: return n < kFirstSpecial ? n % 16 == 0 : (n - kFirstSpecial) % 16 == 0;
-    case SV::kX: return m.oneAxis ? n == 0 || n == 375 : n == 372 || (In(n, 0, 66) && n % 10 == 0);
+    case SV::kX: return n == devices::FirstHighX(m.oneAxis) || (m.oneAxis ? n == 0 : In(n, 0, 66) && n % 10 == 0);
     case SV::kY: return m.oneAxis ? n == 0 : In(n, 0, 66) && n % 10 == 0;
     default: return true;
     }
@@ -110,22 +103,23 @@ std::vector<Run> Runs(std::int32_t type, bool sixteen, const Model& m)
     switch (type) {
     case SV::kX:
         if (m.oneAxis)
-            return sixteen ? std::vector<Run>{{0, 0, 1}, {375, 375, 1}} : std::vector<Run>{{0, 3, 1}, {375, 377, 1}};
-        if (sixteen) return {{0, 60, 10}, {372, 372, 1}};
+            return sixteen ? std::vector<Run>{{0, 0, 1}, {kFirstHighXOneAxis, kFirstHighXOneAxis, 1}}
+                           : std::vector<Run>{{0, kLastLowXOneAxis, 1}, {kFirstHighXOneAxis, kLastXY, 1}};
+        if (sixteen) return {{0, 60, 10}, {kFirstHighXTwoAxes, kFirstHighXTwoAxes, 1}};
         {
             std::vector<Run> runs = OctalRuns(60);
-            runs.push_back({372, 377, 1});
+            runs.push_back({kFirstHighXTwoAxes, kLastXY, 1});
             return runs;
         }
     case SV::kY:
-        if (m.oneAxis) return sixteen ? std::vector<Run>{{0, 0, 1}} : std::vector<Run>{{0, 5, 1}};
+        if (m.oneAxis) return sixteen ? std::vector<Run>{{0, 0, 1}} : std::vector<Run>{{0, kLastYOneAxis, 1}};
         return sixteen ? std::vector<Run>{{0, 60, 10}} : OctalRuns(60);
     case SV::kM:
-        if (sixteen) return {{0, 496, 16}, {kFirstSpecial, 9160, 16}};
+        if (sixteen) return {{0, kLastM + 1 - 16, 16}, {kFirstSpecial, kLastSpecialM + 1 - 16, 16}};
         return {{0, kLastM, 1}, {kFirstSpecial, kLastSpecialM, 1}};
     case SV::kD: {
         std::vector<Run> runs = {{0, LastData(m), 1}};
-        if (m.fileRegisters > 0) runs.push_back({kFirstFile, LastFile(m), 1});
+        if (m.fileRegisters > 0) runs.push_back({kFirstFileRegister, LastFile(m), 1});
         runs.push_back({kFirstSpecial, LastSpecial(m), 1});
         return runs;
     }
@@ -206,8 +200,8 @@ std::int32_t SpinHighest(std::int32_t type, const Model& model)
     case SV::kD: return static_cast<std::int32_t>(LastSpecial(model));
     case SV::kV:
     case SV::kZ: return kLastIndex;
-    case SV::kX: return 377;
-    case SV::kY: return model.oneAxis ? 5 : 67;
+    case SV::kX: return kLastXY;
+    case SV::kY: return devices::LastY(model.oneAxis);
     case SV::kM: return kLastSpecialM;
     default: return 0;
     }
@@ -279,7 +273,7 @@ std::int32_t BufferMemory(std::int32_t type, std::int32_t number, bool sixteenPo
     case SV::kM: return number < kFirstSpecial ? number / 16 + 64 : (number - kFirstSpecial) / 16 + 20;
     case SV::kX:
         if (number == 0) return 32;
-        return number == (model.oneAxis ? 375 : 372) ? 47 : -1;
+        return number == devices::FirstHighX(model.oneAxis) ? 47 : -1;
     case SV::kY: return number == 0 ? 48 : -1;
     default: return -1;
     }
@@ -290,7 +284,7 @@ KzPlcButtons Buttons(std::int32_t type, std::int32_t number, bool sixteenPoints,
     switch (type) {
     case SV::kD:
         if (number < kFirstPlcRegister) return {};
-        return {!In(number, kFirstFile, kLastUnreadable), true};
+        return {!In(number, kFirstFileRegister, kLastUnreadable), true};
     case SV::kV:
     case SV::kZ: return {true, true};
     default: {

@@ -3,6 +3,7 @@
 #include "app/HOXDoc.h"
 #include "chart/ChartLookup.h"
 #include "chart/ControllerType.h"
+#include "chart/DeviceRanges.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
@@ -41,8 +42,6 @@ constexpr int kValueMargin = 2;
 
 bool IsWordType(std::int32_t type) { return type == SV::kD || type == SV::kDD || type == SV::kV || type == SV::kZ; }
 
-bool InRange(std::int64_t n, std::int64_t first, std::int64_t last) { return n >= first && n <= last; }
-
 // Whether device n of the type exists on the model. X and Y are judged by
 // the plain number, not by its octal digits.
 bool DeviceExists(std::int32_t type, std::int64_t n, bool oneAxis, std::int64_t fileRegisters)
@@ -50,14 +49,12 @@ bool DeviceExists(std::int32_t type, std::int64_t n, bool oneAxis, std::int64_t 
     if (n < 0) return false;
     switch (type) {
     case SV::kD:
-    case SV::kDD:
-        return n <= (oneAxis ? 1999 : 3999) || InRange(n, 4000, 3999 + fileRegisters) ||
-               InRange(n, 9000, oneAxis ? 9313 : 9599);
+    case SV::kDD: return devices::IsD(n, oneAxis, fileRegisters);
     case SV::kV:
-    case SV::kZ: return n <= 7;
-    case SV::kX: return oneAxis ? n < 4 || InRange(n, 375, 377) : n < 68 || InRange(n, 372, 377);
-    case SV::kY: return n < (oneAxis ? 6 : 68);
-    case SV::kM: return n < 512 || InRange(n, 9000, 9175);
+    case SV::kZ: return devices::IsIndexNumber(n);
+    case SV::kX: return devices::InXBlocks(n, oneAxis);
+    case SV::kY: return n <= devices::LastY(oneAxis);
+    case SV::kM: return devices::IsM(n);
     default: return false;
     }
 }

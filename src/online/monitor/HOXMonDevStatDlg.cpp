@@ -2,6 +2,7 @@
 
 #include "app/HOXDoc.h"
 #include "chart/ControllerType.h"
+#include "chart/DeviceRanges.h"
 #include "chart/HOXWnd.h"
 #include "params/HOXParam.h"
 #include "platform/Messages.h"
@@ -99,7 +100,7 @@ void CHOXMonDevStatDlg::DoDataExchange(CDataExchange* pDX)
 bool CHOXMonDevStatDlg::OnInitDialog()
 {
     m_bShown = false;
-    Site()->SetRange(kIndexSpin, 0, 7);
+    Site()->SetRange(kIndexSpin, 0, devices::kLastIndex);
     LimitText(kNumber, kNumberChars);
     CDialog::OnInitDialog();
     ShowType();
