@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QTest>
+#include <QToolBar>
 
 using namespace kt::test;
 
@@ -111,6 +112,26 @@ TEST_F(QtPreviewWindowTest, CloseEndsThePreview)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
     EXPECT_TRUE(Window()->IsToolBarVisible(IDR_MAINFRAME));
+}
+
+// The bar's Print button ends the preview, then shows the print dialog.
+TEST_F(QtPreviewWindowTest, PrintEndsThePreviewAndShowsThePrintDialog)
+{
+    QtPreviewWindow* window = Open();
+    ASSERT_NE(window, nullptr);
+    auto* bar = window->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    QWidget* button = bar->widgetForAction(window->PrintAction());
+    ASSERT_NE(button, nullptr);
+    PrintAnswer answer;
+    answer.accept = false;
+    printing.Expect(answer);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(printing.dialogsShown, 1);
+    EXPECT_EQ(CPrintPreview::Active(), nullptr);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(VisibleTitles().size(), 3);
 }
 
 } // namespace
