@@ -5,13 +5,17 @@
 #include "app/AppDocsFixture.h"
 #include "app/ProgramState.h"
 #include "chart/HOXBaseRect.h"
+#include "platform/ui/QtDialogSite.h"
+#include "platform/ui/QtPlatform.h"
 #include "print/HOXPrintDlg.h"
 #include "print/HOXPrintJob.h"
 #include "print/HOXPrintingDlg.h"
 #include "res/CommandIds.h"
+#include "support/Screenshot.h"
 #include "support/ScriptedPrint.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 #include <QRegularExpression>
@@ -304,6 +308,37 @@ TEST_F(PrintRunTest, TheStatusWindowShowsThePageAndItsCancelAbortsTheRun)
     EXPECT_EQ(Program().printing.outcome, ProgramState::kPrintCancelled);
     EXPECT_TRUE(Main()->IsWindowEnabled());
     EXPECT_EQ(dialogs.ModelessOpen(), 0u);
+}
+
+// The same through the real window: its texts, and its Cancel button
+// clicked with the mouse.
+TEST_F(PrintRunTest, TheRealStatusWindowShowsThePageAndItsCancelButtonAbortsTheRun)
+{
+    QtDialogRunner runner;
+    DialogRunner* previous = GetDialogRunner();
+    SetDialogRunner(&runner);
+    QStringList shown;
+    office->afterPage = [&](int page) {
+        TemplateDialog* status = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<TemplateDialog*>(w); d != nullptr && d->isVisible()) status = d;
+        ASSERT_NE(status, nullptr);
+        EXPECT_EQ(status->windowTitle(), QStringLiteral("RQT4P-VEDID-E"));
+        auto* name = qobject_cast<QLabel*>(status->Site().Control(CHOXPrintingDlg::kDocumentName));
+        auto* number = qobject_cast<QLabel*>(status->Site().Control(CHOXPrintingDlg::kPageNumber));
+        ASSERT_NE(name, nullptr);
+        ASSERT_NE(number, nullptr);
+        EXPECT_EQ(name->text(), QStringLiteral("VEDID Information"));
+        shown << number->text();
+        if (page == 1) SaveScreenshot(status, "print-status.png");
+        if (page == 2) QTest::mouseClick(status->Site().Control(IDCANCEL), Qt::LeftButton);
+    };
+    Print();
+    SetDialogRunner(previous);
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Page 1"), QStringLiteral("Page 2")}));
+    EXPECT_EQ(office->calls.last(), QStringLiteral("AbortDoc"));
+    EXPECT_EQ(Program().printing.outcome, ProgramState::kPrintCancelled);
+    EXPECT_TRUE(Main()->IsWindowEnabled());
 }
 
 TEST_F(PrintRunTest, APrinterThatFailsStopsTheRunWithTheMessage)

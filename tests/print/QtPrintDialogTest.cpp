@@ -4,6 +4,7 @@
 #include "app/HOXRegistry.h"
 #include "platform/ui/QtPrintService.h"
 #include "print/HOXPrintDlg.h"
+#include "support/Screenshot.h"
 #include "support/ScriptedPrint.h"
 
 #include <QAbstractButton>
@@ -65,6 +66,11 @@ TEST_F(QtPrintDialogTest, TheOptionsAreAPageOfTheDialogAndItsPrintRunsTheirOk)
         QCheckBox* monitoring = CheckBoxOf(box, QStringLiteral("&Monitoring"));
         ASSERT_NE(monitoring, nullptr);
         EXPECT_TRUE(tabWidget->isAncestorOf(monitoring));
+        // Opened out on the program's page, for a picture on a display.
+        for (QAbstractButton* b : box->findChildren<QAbstractButton*>())
+            if (b->text().contains(QStringLiteral("Options")) && b->text().contains(QStringLiteral(">>"))) b->click();
+        tabWidget->setCurrentIndex(tabs.indexOf(QStringLiteral("Charts and Pages")));
+        SaveScreenshot(box, "print-dialog-options.png");
         monitoring->click();
         // Print to File: the PDF goes through the program's own target.
         auto* file = box->findChild<QLineEdit*>(QStringLiteral("filename"));
