@@ -275,3 +275,28 @@ TEST_F(MonObjStoredFormTest, EachKindStartsAtItsModelsDefaultBounds)
         }
     }
 }
+
+// Settings no dialog makes, as a file may hold them, come back byte for
+// byte: a device status keeps what it read even where it shows other rows.
+TEST_F(MonObjStoredFormTest, ADeviceStatusKeepsSettingsOnlyAFileCanHold)
+{
+    constexpr std::int32_t kMin = -2147483647 - 1;
+    constexpr std::int32_t kMax = 2147483647;
+    const std::array<std::array<std::int32_t, 6>, 5> settings = {{
+        {0, SV::kM, 100, 0, 0, 5},          // points no dialog offers
+        {7, SV::kD, kMax, SV::kIndexZ, 9, 16}, // a flag other than 0/1, the top at the end
+        {1, SV::kX, kMin, -1, kMin, 17},    // a negative top and index, more than 16 points
+        {0, 99, 0, 0, 0, 0},                // an unknown type and no points
+        {0, SV::kY, 0, 5, kMax, kMax},      // an unknown index kind
+    }};
+    const CRect bounds(10, 10, 50, 170);
+    for (const auto& s : settings) {
+        SCOPED_TRACE(::testing::PrintToString(s));
+        QByteArray own;
+        for (std::int32_t v : s) own += I32(v);
+        const QByteArray bytes = QByteArray::fromHex(NewClass("CHOXMonDevStat") + IdAndBounds(21, bounds) + own);
+        std::unique_ptr<CHOXMonObj> back = LoadStored<CHOXMonObj>(bytes);
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(StoredBytes(back.get()).toHex(), bytes.toHex());
+    }
+}
