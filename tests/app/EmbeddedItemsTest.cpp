@@ -35,6 +35,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -471,4 +472,14 @@ TEST_F(EmbeddedItemsUiTest, TheMonitorWindowShowsThePlaceholdersAndOffersNoInser
     EXPECT_EQ(page.pixelColor(corner + QPoint(40, 10)), page.pixelColor(corner + QPoint(-10, 10)))
         << "the sheet shows through";
     SaveScreenshot(Window(), "embedded-items.png");
+
+    // A click selects the placeholder and an arrow key nudges it, as any
+    // object of the page.
+    QtViewWidget* widget = static_cast<QtChildFrameHost*>(monitor->Host())->Window()->ViewWidget();
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, corner + QPoint(40, 10));
+    auto* held = dynamic_cast<CHOXOle*>(Doc()->GetMonWnd()->LookupOleObject(1));
+    ASSERT_NE(held, nullptr);
+    QTest::keyClick(widget, Qt::Key_Right);
+    EXPECT_EQ(held->GetRect(), CRect(kHeldBounds.left + 1, kHeldBounds.top, kHeldBounds.right + 1, kHeldBounds.bottom));
+    EXPECT_TRUE(Doc()->IsModified());
 }
