@@ -111,7 +111,15 @@ void QtViewWidget::DetachView()
     m_view = nullptr;
 }
 
-void QtViewWidget::Invalidate(bool) { viewport()->update(); }
+void QtViewWidget::Invalidate(bool)
+{
+    if (m_wholeViewWaits) return;
+    // A view not shown is painted whole when it shows.
+    QWidget* area = viewport();
+    if (!area->isVisible() || !area->updatesEnabled()) return;
+    area->update();
+    m_wholeViewWaits = true;
+}
 
 void QtViewWidget::InvalidateRect(const CRect& rect, bool)
 {
@@ -283,6 +291,7 @@ void QtViewWidget::UpdateScrollBars()
 
 void QtViewWidget::paintEvent(QPaintEvent*)
 {
+    m_wholeViewWaits = false;
     if (m_view == nullptr) return;
     QPainter painter(viewport());
     CDC dc(painter);
@@ -337,6 +346,8 @@ void QtViewWidget::focusOutEvent(QFocusEvent* event)
 void QtViewWidget::hideEvent(QHideEvent* event)
 {
     QAbstractScrollArea::hideEvent(event);
+    // The window system forgets what a hidden widget was to paint.
+    m_wholeViewWaits = false;
     LoseCapture();
 }
 

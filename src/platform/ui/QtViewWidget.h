@@ -75,4 +75,8 @@ private:
     // The view's timers by id; a killed one stays, stopped, for the next
     // start (it may be killed from its own timeout).
     std::map<UINT, QTimer*> m_timers;
+    // The whole view waits for a paint: invalidating it again changes
+    // nothing. A document updates all its views each time one of its
+    // windows is made, each view asking the window system again.
+    bool m_wholeViewWaits = false;
 };
