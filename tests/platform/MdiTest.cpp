@@ -494,6 +494,131 @@ TEST_F(MdiTest, FramesDestroyedTogetherHandActivationOnToNone)
 }
 
 namespace {
+QtChildFrame* WindowOf(CMDIChildWnd* frame) { return static_cast<QtChildFrameHost*>(frame->Host())->Window(); }
+
+QMdiArea* AreaOf(CMDIFrameWnd* main) { return dynamic_cast<QtFrameWindow*>(main->Host())->MdiArea(); }
+
+class DrawCountingView : public CView {
+public:
+    void OnDraw(CDC*) override { ++draws; }
+    int draws = 0;
+};
+} // namespace
+
+TEST_F(MdiTest, AFramesWindowAndSystemMenuAreThoseOfAPlainSubwindow)
+{
+    CDocument doc;
+    CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+    m_template.InitialUpdateFrame(frame, &doc, true);
+    QtChildFrame* window = WindowOf(frame);
+    QMdiSubWindow* plain = AreaOf(m_main)->addSubWindow(new QWidget);
+    plain->setGeometry(window->geometry());
+    plain->show();
+
+    EXPECT_EQ(window->windowFlags(), plain->windowFlags());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->contentsMargins(), plain->contentsMargins());
+    ASSERT_NE(window->systemMenu(), nullptr);
+    const QList<QAction*> entries = window->systemMenu()->actions();
+    const QList<QAction*> expected = plain->systemMenu()->actions();
+    ASSERT_EQ(entries.size(), expected.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        SCOPED_TRACE(expected[i]->text().toStdString());
+        EXPECT_EQ(entries[i]->text(), expected[i]->text());
+        EXPECT_EQ(entries[i]->isVisible(), expected[i]->isVisible());
+        EXPECT_EQ(entries[i]->isEnabled(), expected[i]->isEnabled());
+        EXPECT_EQ(entries[i]->isCheckable(), expected[i]->isCheckable());
+        EXPECT_EQ(entries[i]->isChecked(), expected[i]->isChecked());
+        EXPECT_EQ(entries[i]->shortcuts(), expected[i]->shortcuts());
+    }
+
+    // The entries do what they say, the frame's logic told of each change.
+    const CRect normal = frame->GetWindowRect();
+    auto entry = [&](const QString& text) {
+        for (QAction* action : entries)
+            if (action->text() == text) return action;
+        ADD_FAILURE() << text.toStdString();
+        return entries.front();
+    };
+    entry(QStringLiteral("Ma&ximize"))->trigger();
+    EXPECT_TRUE(frame->IsZoomed());
+    EXPECT_TRUE(entry(QStringLiteral("&Restore"))->isEnabled());
+    entry(QStringLiteral("&Restore"))->trigger();
+    EXPECT_FALSE(frame->IsZoomed());
+    EXPECT_EQ(frame->GetWindowRect(), normal);
+    entry(QStringLiteral("Mi&nimize"))->trigger();
+    EXPECT_TRUE(frame->IsIconic());
+    entry(QStringLiteral("&Restore"))->trigger();
+    EXPECT_FALSE(frame->IsIconic());
+    EXPECT_EQ(frame->GetWindowRect(), normal);
+    entry(QStringLiteral("&Close"))->trigger();
+    EXPECT_EQ(static_cast<HidingFrame*>(frame)->closes, 1);
+    EXPECT_FALSE(frame->IsWindowVisible());
+}
+
+TEST_F(MdiTest, AHiddenFramesCaptionIsInItsTitleBarBeforeItIsFirstPainted)
+{
+    CDocument doc;
+    CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+    frame->SetWindowText(QStringLiteral("Flow Chart3"));
+    frame->SetWindowText(QStringLiteral("Flow Chart7"));
+    EXPECT_EQ(frame->GetWindowText(), QStringLiteral("Flow Chart7"));
+    m_template.InitialUpdateFrame(frame, &doc, true);
+    // Painted before the program next waits for the user.
+    QtChildFrame* window = WindowOf(frame);
+    window->grab();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Flow Chart7"));
+
+    // One that stays hidden has it once the events are handled.
+    CMDIChildWnd* hidden = m_template.CreateNewFrame(&doc, m_main);
+    hidden->SetWindowText(QStringLiteral("Subtask"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(WindowOf(hidden)->windowTitle(), QStringLiteral("Subtask"));
+    EXPECT_EQ(hidden->GetWindowText(), QStringLiteral("Subtask"));
+
+    // A shown one takes a new caption at once.
+    frame->SetWindowText(QStringLiteral("Main"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Main"));
+}
+
+TEST_F(MdiTest, AViewInvalidatedAgainBeforeItsPaintIsPaintedOnceAndAgainWhenInvalidatedAfter)
+{
+    CDocument doc;
+    CMultiDocTemplate drawing{1002, [] { return std::make_unique<HidingFrame>(); },
+                              [] { return std::make_unique<DrawCountingView>(); }};
+    CMDIChildWnd* frame = drawing.CreateNewFrame(&doc, m_main);
+    drawing.InitialUpdateFrame(frame, &doc, true);
+    auto* view = static_cast<DrawCountingView*>(frame->GetActiveView());
+    QCoreApplication::processEvents();
+    const int shown = view->draws;
+    ASSERT_GT(shown, 0);
+
+    view->Invalidate();
+    doc.UpdateAllViews(nullptr);
+    view->Invalidate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->draws, shown + 1);
+    view->Invalidate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->draws, shown + 2);
+
+    // Hidden while it waits for its paint, shown again: each invalidation
+    // after paints it.
+    view->Invalidate();
+    frame->ShowWindow(SW_HIDE);
+    QCoreApplication::processEvents();
+    frame->ShowWindow(SW_SHOW);
+    QCoreApplication::processEvents();
+    const int again = view->draws;
+    view->Invalidate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->draws, again + 1);
+    doc.UpdateAllViews(nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->draws, again + 2);
+}
+
+namespace {
 // Counts the timers that fell due, by id; kills its first timer when it has
 // fired twice.
 class TimedView : public CView {

@@ -66,6 +66,10 @@ QtFrameWindow::QtFrameWindow(CFrameWnd& frame) : m_frame(frame)
 
 QtFrameWindow::~QtFrameWindow()
 {
+    // The client area goes with the widgets below this one and hands
+    // activation on as its subwindows go: this frame is no longer there to
+    // be told.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
     if (m_waitCursor) QApplication::restoreOverrideCursor();
 }
 
