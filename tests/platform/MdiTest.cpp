@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -657,4 +658,57 @@ TEST(ViewWidgetTest, TimersCallTheViewByIdUntilKilled)
     other.start(1);
     RunUntil([&] { return ticks >= 3; });
     EXPECT_TRUE(view.fired.empty());
+}
+
+TEST(ViewWidgetTest, ScrollBarsShowExactlyWhenTheTotalDoesNotFitAndRangeOverTheRest)
+{
+    CView view;
+    QtViewWidget widget(&view);
+    widget.resize(300, 200);
+    widget.show();
+    QCoreApplication::processEvents();
+    const QSize room = widget.maximumViewportSize();
+    const int barWidth = widget.verticalScrollBar()->sizeHint().width();
+    const int barHeight = widget.horizontalScrollBar()->sizeHint().height();
+    const struct {
+        CSize total;
+        bool across;
+        bool down;
+    } cases[] = {
+        {CSize(room.width(), room.height()), false, false},
+        {CSize(room.width() + 1, 10), true, false},
+        {CSize(10, room.height() + 1), false, true},
+        {CSize(room.width() + 50, room.height() + 50), true, true},
+        // Each bar takes the room the other direction needed.
+        {CSize(room.width() - barWidth / 2, room.height() + 1), true, true},
+        {CSize(room.width() + 1, room.height() - barHeight / 2), true, true},
+        {CSize(room.width() - barWidth, room.height() + 1), false, true},
+        {CSize(10, 10), false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.total.cx << " x " << c.total.cy);
+        view.SetScrollSizes(c.total);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(widget.horizontalScrollBar()->isVisible(), c.across);
+        EXPECT_EQ(widget.verticalScrollBar()->isVisible(), c.down);
+        const QSize area = widget.viewport()->size();
+        EXPECT_EQ(area, QSize(room.width() - (c.down ? barWidth : 0), room.height() - (c.across ? barHeight : 0)));
+        EXPECT_EQ(widget.horizontalScrollBar()->maximum(), std::max(0, c.total.cx - area.width()));
+        EXPECT_EQ(widget.verticalScrollBar()->maximum(), std::max(0, c.total.cy - area.height()));
+        EXPECT_EQ(widget.horizontalScrollBar()->pageStep(), area.width());
+    }
+
+    // Resized, the bars follow: a larger window needs none, a smaller one both.
+    view.SetScrollSizes(CSize(400, 300));
+    widget.resize(600, 500);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(widget.horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(widget.verticalScrollBar()->isVisible());
+    EXPECT_EQ(widget.viewport()->size(), widget.maximumViewportSize());
+    widget.resize(200, 150);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(widget.horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(widget.verticalScrollBar()->isVisible());
+    EXPECT_EQ(widget.horizontalScrollBar()->maximum(), 400 - widget.viewport()->width());
+    EXPECT_EQ(widget.verticalScrollBar()->maximum(), 300 - widget.viewport()->height());
 }

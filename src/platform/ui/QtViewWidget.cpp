@@ -15,7 +15,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyleHints>
+#include <QStyleOption>
 #include <QTimer>
 
 #include <algorithm>
@@ -278,15 +280,54 @@ void QtViewWidget::dropEvent(QDropEvent* event)
     }
 }
 
+QSize QtViewWidget::ViewportSizeFor(CSize total) const
+{
+    // Styles that lay the bars over the view or inside its frame are left to
+    // find the size by laying the bars out.
+    QStyleOption option;
+    option.initFrom(this);
+    const QScrollBar* across = horizontalScrollBar();
+    const QScrollBar* down = verticalScrollBar();
+    if (style()->styleHint(QStyle::SH_ScrollView_FrameOnlyAroundContents, &option, this) != 0 ||
+        style()->styleHint(QStyle::SH_ScrollBar_Transient, nullptr, across) != 0 ||
+        style()->styleHint(QStyle::SH_ScrollBar_Transient, nullptr, down) != 0 ||
+        style()->pixelMetric(QStyle::PM_ScrollView_ScrollBarOverlap, &option, across) != 0 ||
+        style()->pixelMetric(QStyle::PM_ScrollView_ScrollBarOverlap, &option, down) != 0)
+        return viewport()->size();
+    QSize room = maximumViewportSize();
+    const int barHeight = across->sizeHint().height();
+    const int barWidth = down->sizeHint().width();
+    bool needAcross = horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || total.cx > room.width();
+    bool needDown = verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || total.cy > room.height();
+    // One bar takes room the other direction may then lack.
+    if (needAcross && !needDown) needDown = total.cy > room.height() - barHeight;
+    if (needDown && !needAcross) needAcross = total.cx > room.width() - barWidth;
+    if (needAcross && horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOn) room.rheight() -= barHeight;
+    if (needDown && verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn) room.rwidth() -= barWidth;
+    return room;
+}
+
 void QtViewWidget::UpdateScrollBars()
 {
-    const QSize area = viewport()->size();
+    // The ranges are set for the viewport the bars will leave, not the one
+    // they leave now: set for the present one, the bars would be laid out
+    // again, perhaps shown and hidden again, each time asking the view to
+    // lay itself out anew.
+    const QSize area = ViewportSizeFor(m_total);
     horizontalScrollBar()->setRange(0, std::max(0, m_total.cx - area.width()));
     horizontalScrollBar()->setPageStep(std::max(1, area.width()));
     horizontalScrollBar()->setSingleStep(std::max(1, area.width() / 10));
     verticalScrollBar()->setRange(0, std::max(0, m_total.cy - area.height()));
     verticalScrollBar()->setPageStep(std::max(1, area.height()));
     verticalScrollBar()->setSingleStep(std::max(1, area.height() / 10));
+}
+
+bool QtViewWidget::event(QEvent* event)
+{
+    // The bars are laid out on a resize before the resize reaches the view:
+    // the ranges for the new size come first.
+    if (event->type() == QEvent::Resize) UpdateScrollBars();
+    return QAbstractScrollArea::event(event);
 }
 
 void QtViewWidget::paintEvent(QPaintEvent*)

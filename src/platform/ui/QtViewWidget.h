@@ -42,6 +42,7 @@ public:
     UINT GetDoubleClickTime() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -62,6 +63,9 @@ protected:
 
 private:
     void UpdateScrollBars();
+    // The viewport's size once the scroll bars the total size asks for are
+    // laid out beside it.
+    QSize ViewportSizeFor(CSize total) const;
     // The registered formats' blocks of a drag; false when it carries none.
     bool TakeDropData(const QDropEvent* event, COleDataObject* data) const;
     // Accepts the drag with the effect the view answered, or refuses it.
