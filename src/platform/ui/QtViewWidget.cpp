@@ -174,7 +174,7 @@ void QtViewWidget::ScrollToPosition(CPoint position)
 void QtViewWidget::SetScrollSizes(CSize total)
 {
     m_total = total;
-    UpdateScrollBars();
+    UpdateScrollBars(viewport()->size());
 }
 
 CSize QtViewWidget::GetTotalSize() const { return m_total; }
@@ -307,13 +307,8 @@ QSize QtViewWidget::ViewportSizeFor(CSize total) const
     return room;
 }
 
-void QtViewWidget::UpdateScrollBars()
+void QtViewWidget::UpdateScrollBars(QSize area)
 {
-    // The ranges are set for the viewport the bars will leave, not the one
-    // they leave now: set for the present one, the bars would be laid out
-    // again, perhaps shown and hidden again, each time asking the view to
-    // lay itself out anew.
-    const QSize area = ViewportSizeFor(m_total);
     horizontalScrollBar()->setRange(0, std::max(0, m_total.cx - area.width()));
     horizontalScrollBar()->setPageStep(std::max(1, area.width()));
     horizontalScrollBar()->setSingleStep(std::max(1, area.width() / 10));
@@ -325,8 +320,12 @@ void QtViewWidget::UpdateScrollBars()
 bool QtViewWidget::event(QEvent* event)
 {
     // The bars are laid out on a resize before the resize reaches the view:
-    // the ranges for the new size come first.
-    if (event->type() == QEvent::Resize) UpdateScrollBars();
+    // the ranges for the viewport the bars will leave come first. Set for
+    // the viewport they leave now, the bars would be laid out again, perhaps
+    // shown and hidden again, each time asking the view to lay itself out
+    // anew: a new window's view is laid out first at the size of a widget
+    // not yet placed.
+    if (event->type() == QEvent::Resize) UpdateScrollBars(ViewportSizeFor(m_total));
     return QAbstractScrollArea::event(event);
 }
 
@@ -402,7 +401,7 @@ void QtViewWidget::LoseCapture()
 void QtViewWidget::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
-    UpdateScrollBars();
+    UpdateScrollBars(viewport()->size());
 }
 
 void QtViewWidget::scrollContentsBy(int, int) { viewport()->update(); }

@@ -62,7 +62,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void UpdateScrollBars();
+    // The ranges and steps for a viewport of that size.
+    void UpdateScrollBars(QSize area);
     // The viewport's size once the scroll bars the total size asks for are
     // laid out beside it.
     QSize ViewportSizeFor(CSize total) const;
