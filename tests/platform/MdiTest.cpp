@@ -662,7 +662,7 @@ TEST(ViewWidgetTest, TimersCallTheViewByIdUntilKilled)
 
 TEST(ViewWidgetTest, ScrollBarsShowExactlyWhenTheTotalDoesNotFitAndRangeOverTheRest)
 {
-    CView view;
+    DrawCountingView view;
     QtViewWidget widget(&view);
     widget.resize(300, 200);
     widget.show();
@@ -697,6 +697,25 @@ TEST(ViewWidgetTest, ScrollBarsShowExactlyWhenTheTotalDoesNotFitAndRangeOverTheR
         EXPECT_EQ(widget.verticalScrollBar()->maximum(), std::max(0, c.total.cy - area.height()));
         EXPECT_EQ(widget.horizontalScrollBar()->pageStep(), area.width());
     }
+
+    // A range that grows or shrinks while needed keeps its bar; one that
+    // shrinks below the position takes the position with it.
+    view.SetScrollSizes(CSize(10, room.height() + 100));
+    QCoreApplication::processEvents();
+    view.ScrollToPosition(CPoint(0, 100));
+    for (int extra : {150, 400, 60}) {
+        const int draws = view.draws;
+        view.SetScrollSizes(CSize(10, room.height() + extra));
+        QCoreApplication::processEvents();
+        // Scrolled by the shrinking range, the view is painted again.
+        if (extra == 60) {
+            EXPECT_GT(view.draws, draws);
+        }
+        EXPECT_TRUE(widget.verticalScrollBar()->isVisible());
+        EXPECT_FALSE(widget.horizontalScrollBar()->isVisible());
+        EXPECT_EQ(widget.verticalScrollBar()->maximum(), room.height() + extra - widget.viewport()->height());
+    }
+    EXPECT_EQ(view.GetScrollPosition(), CPoint(0, 60));
 
     // Resized, the bars follow: a larger window needs none, a smaller one both.
     view.SetScrollSizes(CSize(400, 300));

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleHints>
 #include <QStyleOption>
@@ -307,12 +308,31 @@ QSize QtViewWidget::ViewportSizeFor(CSize total) const
     return room;
 }
 
+namespace {
+// A scroll bar tells the view of each new range, and the view lays its bars
+// out again once the events are handled; which bars it shows depends only on
+// whether each has a range at all. A chart filled symbol by symbol grows its
+// range as many times: a range that leaves the bar as needed as it was, and
+// its position where it was, is set without telling.
+void SetRange(QScrollBar* bar, int maximum)
+{
+    const bool sameNeed = (bar->maximum() > bar->minimum()) == (maximum > 0);
+    const bool positionStays = bar->minimum() == 0 && bar->value() <= maximum;
+    if (!sameNeed || !positionStays) {
+        bar->setRange(0, maximum);
+        return;
+    }
+    const QSignalBlocker quiet(bar);
+    bar->setRange(0, maximum);
+}
+} // namespace
+
 void QtViewWidget::UpdateScrollBars(QSize area)
 {
-    horizontalScrollBar()->setRange(0, std::max(0, m_total.cx - area.width()));
+    SetRange(horizontalScrollBar(), std::max(0, m_total.cx - area.width()));
     horizontalScrollBar()->setPageStep(std::max(1, area.width()));
     horizontalScrollBar()->setSingleStep(std::max(1, area.width() / 10));
-    verticalScrollBar()->setRange(0, std::max(0, m_total.cy - area.height()));
+    SetRange(verticalScrollBar(), std::max(0, m_total.cy - area.height()));
     verticalScrollBar()->setPageStep(std::max(1, area.height()));
     verticalScrollBar()->setSingleStep(std::max(1, area.height() / 10));
 }
