@@ -731,3 +731,40 @@ TEST(ViewWidgetTest, ScrollBarsShowExactlyWhenTheTotalDoesNotFitAndRangeOverTheR
     EXPECT_EQ(widget.horizontalScrollBar()->maximum(), 400 - widget.viewport()->width());
     EXPECT_EQ(widget.verticalScrollBar()->maximum(), 300 - widget.viewport()->height());
 }
+
+TEST(ViewWidgetTest, AViewGivenItsTotalWhileHiddenShowsWithTheBarsItNeeds)
+{
+    const struct {
+        bool shownBefore;
+        CSize total;
+        bool across;
+        bool down;
+    } cases[] = {
+        {false, CSize(1000, 100), true, false}, {false, CSize(100, 1000), false, true},
+        {false, CSize(100, 100), false, false}, {true, CSize(1000, 1000), true, true},
+        {true, CSize(100, 100), false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.shownBefore << " " << c.total.cx << " x " << c.total.cy);
+        CView view;
+        QtViewWidget widget(&view);
+        view.SetScrollSizes(CSize(2000, 2000));
+        if (c.shownBefore) {
+            widget.resize(300, 200);
+            widget.show();
+            QCoreApplication::processEvents();
+            widget.hide();
+        }
+        view.SetScrollSizes(c.total);
+        view.ScrollToPosition(CPoint(50, 50));
+        widget.resize(300, 200);
+        widget.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(widget.horizontalScrollBar()->isVisible(), c.across);
+        EXPECT_EQ(widget.verticalScrollBar()->isVisible(), c.down);
+        const QSize area = widget.viewport()->size();
+        EXPECT_EQ(widget.horizontalScrollBar()->maximum(), std::max(0, c.total.cx - area.width()));
+        EXPECT_EQ(widget.verticalScrollBar()->maximum(), std::max(0, c.total.cy - area.height()));
+        EXPECT_EQ(view.GetScrollPosition(), CPoint(c.across ? 50 : 0, c.down ? 50 : 0));
+    }
+}

@@ -313,12 +313,13 @@ namespace {
 // out again once the events are handled; which bars it shows depends only on
 // whether each has a range at all. A chart filled symbol by symbol grows its
 // range as many times: a range that leaves the bar as needed as it was, and
-// its position where it was, is set without telling.
-void SetRange(QScrollBar* bar, int maximum)
+// its position where it was, is set without telling. So is any range of a
+// view that is laid out when it next shows (hidden, a resize waiting for it).
+void SetRange(QScrollBar* bar, int maximum, bool laidOutOnShow)
 {
     const bool sameNeed = (bar->maximum() > bar->minimum()) == (maximum > 0);
     const bool positionStays = bar->minimum() == 0 && bar->value() <= maximum;
-    if (!sameNeed || !positionStays) {
+    if (!laidOutOnShow && (!sameNeed || !positionStays)) {
         bar->setRange(0, maximum);
         return;
     }
@@ -329,10 +330,11 @@ void SetRange(QScrollBar* bar, int maximum)
 
 void QtViewWidget::UpdateScrollBars(QSize area)
 {
-    SetRange(horizontalScrollBar(), std::max(0, m_total.cx - area.width()));
+    const bool laidOutOnShow = !isVisible() && testAttribute(Qt::WA_PendingResizeEvent);
+    SetRange(horizontalScrollBar(), std::max(0, m_total.cx - area.width()), laidOutOnShow);
     horizontalScrollBar()->setPageStep(std::max(1, area.width()));
     horizontalScrollBar()->setSingleStep(std::max(1, area.width() / 10));
-    SetRange(verticalScrollBar(), std::max(0, m_total.cy - area.height()));
+    SetRange(verticalScrollBar(), std::max(0, m_total.cy - area.height()), laidOutOnShow);
     verticalScrollBar()->setPageStep(std::max(1, area.height()));
     verticalScrollBar()->setSingleStep(std::max(1, area.height() / 10));
 }
