@@ -394,6 +394,42 @@ std::vector<CMDIChildWnd*> Stacked(CMDIFrameWnd* main)
 }
 } // namespace
 
+TEST_F(MdiTest, FramesStackInTheOrderTheyAreMadeAndActivatedAndNoneStaysOnTop)
+{
+    CDocument doc;
+    std::vector<CMDIChildWnd*> frames;
+    for (int i = 0; i < 3; ++i) {
+        frames.push_back(m_template.CreateNewFrame(&doc, m_main));
+        m_template.InitialUpdateFrame(frames.back(), &doc, true);
+    }
+    EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{frames[0], frames[1], frames[2]}));
+    m_main->MDIActivate(frames[0]);
+    EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{frames[1], frames[2], frames[0]}));
+
+    // One made hidden and shown later goes where it is activated, above the
+    // others, and they go above it again when activated.
+    CMDIChildWnd* late = m_template.CreateNewFrame(&doc, m_main);
+    m_template.InitialUpdateFrame(late, &doc, false);
+    EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{frames[1], frames[2], frames[0]}));
+    late->ShowWindow(SW_SHOW);
+    m_main->MDIActivate(late);
+    EXPECT_EQ(Stacked(m_main).back(), late);
+    m_main->MDIActivate(frames[1]);
+    EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{frames[2], frames[0], late, frames[1]}));
+
+    // A plain subwindow activated goes over every frame: none of them stays
+    // on top.
+    QMdiArea* area = static_cast<QtFrameWindow*>(m_main->Host())->MdiArea();
+    QMdiSubWindow* plain = area->addSubWindow(new QWidget);
+    plain->show();
+    area->setActiveSubWindow(plain);
+    EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).back(), plain);
+    for (CMDIChildWnd* frame : {frames[0], frames[1], frames[2], late}) {
+        const QtChildFrame* window = static_cast<QtChildFrameHost*>(frame->Host())->Window();
+        EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
+}
+
 TEST_F(MdiTest, ShowingAFrameOrTheMainWindowActivatesNoFrame)
 {
     ActivationLog log;
