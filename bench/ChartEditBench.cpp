@@ -9,6 +9,8 @@
 #include "chart/HOXFlowView.h"
 #include "chart/HOXFlowWnd.h"
 #include "platform/DC.h"
+
+#include "BenchViewHost.h"
 #include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowPointer.h"
@@ -27,27 +29,6 @@ constexpr int kRows = 20; // 200 symbols, 190 wires
 
 // A window of the chart's size that takes what the view asks and repaints
 // nothing by itself.
-class BenchHost : public ViewHost {
-public:
-    explicit BenchHost(CRect client) : m_client(client) {}
-    void Invalidate(bool) override {}
-    void InvalidateRect(const CRect&, bool) override {}
-    void SetCapture() override { m_capture = true; }
-    void ReleaseCapture() override { m_capture = false; }
-    bool HasCapture() const override { return m_capture; }
-    void SetCursor(Cursor) override {}
-    CPoint GetScrollPosition() const override { return {}; }
-    void ScrollToPosition(CPoint) override {}
-    void SetScrollSizes(CSize total) override { m_total = total; }
-    CSize GetTotalSize() const override { return m_total; }
-    CRect GetClientRect() const override { return m_client; }
-
-private:
-    CRect m_client;
-    CSize m_total;
-    bool m_capture = false;
-};
-
 // A document with one chart: each column a POINTER, CALLs and an END, wired
 // from top to bottom.
 struct Chart {
@@ -90,7 +71,7 @@ struct Chart {
             }
         }
         const CRect& sheet = wnd->GetBaseRect()->GetRect();
-        host = std::make_unique<BenchHost>(CRect(0, 0, sheet.right + 15, sheet.bottom + 15));
+        host = std::make_unique<BenchViewHost>(CRect(0, 0, sheet.right + 15, sheet.bottom + 15));
         view.SetHost(host.get());
         doc.AddView(&view);
         view.ShowRecord(wnd);
@@ -101,7 +82,7 @@ struct Chart {
     CHOXApp app;
     CHOXDoc doc;
     CHOXFlowWnd* wnd = nullptr;
-    std::unique_ptr<BenchHost> host;
+    std::unique_ptr<BenchViewHost> host;
     CHOXFlowView view;
 };
 

@@ -31,6 +31,8 @@
 #include "platform/DC.h"
 #include "symbols/operand/HOXSelectVal.h"
 
+#include "BenchViewHost.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QImage>
@@ -119,21 +121,7 @@ private:
 };
 
 // Counts the redraws the run asks of the monitor view: one per result.
-class CountingHost : public ViewHost {
-public:
-    void Invalidate(bool) override { ++redraws; }
-    void InvalidateRect(const CRect&, bool) override {}
-    void SetCapture() override {}
-    void ReleaseCapture() override {}
-    bool HasCapture() const override { return false; }
-    void SetCursor(Cursor) override {}
-    CPoint GetScrollPosition() const override { return {}; }
-    void ScrollToPosition(CPoint) override {}
-    void SetScrollSizes(CSize) override {}
-    CSize GetTotalSize() const override { return {}; }
-    CRect GetClientRect() const override { return CRect(0, 0, 1000, 800); }
-    int redraws = 0;
-};
+using CountingHost = BenchViewHost;
 
 void FillCharts(CHOXDoc& doc, int charts)
 {

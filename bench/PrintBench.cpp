@@ -1,7 +1,8 @@
 // Printing the large document: 500 flow-chart windows with 4,000 objects
 // between them (symbols of every palette family and wires), and monitor
 // shapes, printed whole to a PDF file by the direct print, and one page of
-// its print preview drawn at the size a window shows it.
+// its print preview drawn at the size a window shows it; each also at 1/8,
+// 1/4 and 1/2 of the document, for the growth.
 #include "app/HOXDoc.h"
 #include "app/PaletteTools.h"
 #include "chart/HOXConnect.h"
@@ -15,28 +16,30 @@
 #include "print/HOXPrintJob.h"
 #include "res/CommandIds.h"
 
+#include "LargeDocument.h"
+
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
-constexpr int kWindows = 500;
 constexpr int kSymbolsPerWindow = 6;
 constexpr int kWiresPerWindow = 2; // 8 objects a window, 4,000 in all
 
 const UINT kTools[] = {ID_TOOL_FLOW_CALL, ID_TOOL_CODE_DRV,  ID_TOOL_CODE_LINE,
                        ID_TOOL_FUNC_MOVE, ID_TOOL_FUNC_ARTH, ID_TOOL_CODE_TIME};
 
-void Fill(CHOXDoc& doc)
+void Fill(CHOXDoc& doc, int windows)
 {
     doc.SetControllerType(2);
     DWORD symbolId = 0;
     DWORD wireId = 0;
-    for (int chart = 1; chart <= kWindows; ++chart) {
+    for (int chart = 1; chart <= windows; ++chart) {
         const QString name = QStringLiteral("Flow Chart%1").arg(chart);
         auto wnd = doc.NewFlowWindow(name, QString());
         for (int i = 0; i < kSymbolsPerWindow; ++i) {
@@ -86,9 +89,9 @@ public:
 };
 
 struct Printed {
-    Printed()
+    explicit Printed(int windows)
     {
-        Fill(doc);
+        Fill(doc, windows);
         doc.AddView(&view);
     }
     ~Printed() { doc.RemoveView(&view); }
@@ -103,7 +106,7 @@ void BM_PrintLargeDocumentToPdf(benchmark::State& state)
     PdfOnly pdf(path);
     PrintService* previous = GetPrintService();
     SetPrintService(&pdf);
-    Printed printed;
+    Printed printed(static_cast<int>(state.range(0)));
     UINT pages = 0;
     for (auto _ : state) {
         CHOXPrintJob job(&printed.doc);
@@ -118,7 +121,12 @@ void BM_PrintLargeDocumentToPdf(benchmark::State& state)
     state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
     SetPrintService(previous);
 }
-BENCHMARK(BM_PrintLargeDocumentToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+void AtEachScale(benchmark::internal::Benchmark* b)
+{
+    for (int windows : largedoc::kScales) b->Arg(windows);
+    b->ArgName("windows")->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_PrintLargeDocumentToPdf)->Apply(AtEachScale)->Iterations(3);
 
 void BM_PrintPreviewPage(benchmark::State& state)
 {
@@ -128,7 +136,7 @@ void BM_PrintPreviewPage(benchmark::State& state)
     PreviewService* previousPreview = GetPreviewService();
     SetPrintService(&pdf);
     SetPreviewService(&window);
-    Printed printed;
+    Printed printed(static_cast<int>(state.range(0)));
     PreviewSetup setup;
     if (!CPrintPreview::Run(printed.view, setup)) {
         state.SkipWithError("no preview");
@@ -136,13 +144,14 @@ void BM_PrintPreviewPage(benchmark::State& state)
         CPrintPreview* preview = CPrintPreview::Active();
         // A page in the middle of the charts, fitted to a window 800 high.
         const double scale = preview->Scale(1200, 800, 96);
-        for (auto _ : state) benchmark::DoNotOptimize(preview->RenderPage(250, scale));
+        const UINT page = std::max<UINT>(1, preview->PageCount() / 2);
+        for (auto _ : state) benchmark::DoNotOptimize(preview->RenderPage(page, scale));
         state.counters["pages"] = preview->PageCount();
         CPrintPreview::EndActive();
     }
     SetPreviewService(previousPreview);
     SetPrintService(previousPrint);
 }
-BENCHMARK(BM_PrintPreviewPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintPreviewPage)->Apply(AtEachScale);
 
 } // namespace

@@ -255,8 +255,9 @@ public:
     void OnPaletteScrollDown();
     void ShowPaletteItems(int group, int first, int last);
 
-    // The four stored rectangles (kept for the file, read by nothing else)
-    // and the positions of the three program-text windows: X, Y, subtask.
+    // The places of the monitored frames at the last stop of monitoring (X,
+    // Y, subtask, monitor window; (0, 0, 0, 0): none) and the top-left
+    // screen corners of the three program-text windows: X, Y, subtask.
     const CRect& GetStoredRect(int i) const { return m_rects.at(std::size_t(i)); }
     void SetStoredRect(int i, const CRect& rect) { m_rects.at(std::size_t(i)) = rect; }
     CPoint GetProgTextPos(int which) const { return m_progTextPos.at(std::size_t(which)); }

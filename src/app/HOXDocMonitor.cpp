@@ -148,13 +148,13 @@ void CHOXDoc::PutFramesAway()
                                                     : SW_SHOWNORMAL;
         if (!frame->IsWindowVisible()) placement.showCommand = SW_HIDE;
         record.SetPlacement(placement);
-        if (!hide) return;
         if (frame->IsZoomed()) frame->ShowWindow(SW_RESTORE);
-        frame->ShowWindow(SW_HIDE);
+        if (hide) frame->ShowWindow(SW_HIDE);
     };
     for (auto& [name, wnd] : m_mapWindows) keep(*wnd, true);
-    // Until the running-program tracker arranges the frames while
-    // monitoring, the monitor window stays as it is.
+    // The monitor window stays in sight until the running-program tracker
+    // arranges it with the monitored frames; maximized, it would keep the
+    // tracker from arranging anything.
     keep(*m_pMonWnd, false);
     m_bFramesPutAway = true;
 }

@@ -85,18 +85,18 @@ void CHOXInstrParser::SetControllerType(std::int32_t type)
 void CHOXInstrParser::ApplyTypeLimits()
 {
     if (ctype::IsOneAxis(m_nControllerType)) {
-        m_nDataRegLimit = 1999;
-        m_nSpecialRegLimit = 9313;
-        m_nOctalXLimit = 3;
-        m_nOctalBound2 = 375;
-        m_nOctalYLimit = 5;
+        m_nDataRegLimit = devices::kLastDataOneAxis;
+        m_nSpecialRegLimit = devices::kLastSpecialDOneAxis;
+        m_nOctalXLimit = devices::kLastLowXOneAxis;
+        m_nOctalBound2 = devices::kFirstHighXOneAxis;
+        m_nOctalYLimit = devices::kLastYOneAxis;
         m_nPointerLimit = ctype::HighestPointerNumber(m_nControllerType) + 1;
     } else if (ctype::IsKnown(m_nControllerType)) {
-        m_nDataRegLimit = 3999;
-        m_nSpecialRegLimit = 9599;
-        m_nOctalXLimit = 67;
-        m_nOctalBound2 = 372;
-        m_nOctalYLimit = 67;
+        m_nDataRegLimit = devices::kLastDataTwoAxes;
+        m_nSpecialRegLimit = devices::kLastSpecialDTwoAxes;
+        m_nOctalXLimit = devices::kLastOctalTwoAxes;
+        m_nOctalBound2 = devices::kFirstHighXTwoAxes;
+        m_nOctalYLimit = devices::kLastOctalTwoAxes;
         m_nPointerLimit = ctype::HighestPointerNumber(m_nControllerType) + 1;
     }
 }

@@ -11,6 +11,7 @@
 //
 // The statement is 8-bit text: the checker works on its Latin-1 bytes, which
 // keeps a check free of allocations once the buffers have grown.
+#include "chart/DeviceRanges.h"
 #include "convert/InstrRules.h"
 #include "platform/Object.h"
 
@@ -178,11 +179,11 @@ private:
     std::int32_t m_nControllerType = 1;
     std::int32_t m_nMaxSpeedX = 200000;
     std::int32_t m_nMaxSpeedY = 200000;
-    std::int32_t m_nDataRegLimit = 3999;
-    std::int32_t m_nSpecialRegLimit = 9599;
-    std::int32_t m_nOctalXLimit = 67;
-    std::int32_t m_nOctalBound2 = 372;
-    std::int32_t m_nOctalYLimit = 67;
+    std::int32_t m_nDataRegLimit = devices::kLastDataTwoAxes;
+    std::int32_t m_nSpecialRegLimit = devices::kLastSpecialDTwoAxes;
+    std::int32_t m_nOctalXLimit = devices::kLastOctalTwoAxes;
+    std::int32_t m_nOctalBound2 = devices::kFirstHighXTwoAxes;
+    std::int32_t m_nOctalYLimit = devices::kLastOctalTwoAxes;
     std::int32_t m_nFileRegisters = 0;
     std::int32_t m_nPointerLimit = 256;
     std::int32_t m_nSteps = 0;

@@ -111,14 +111,14 @@ bool CHOXInstrParser::CheckMDevice(std::string_view word, std::string& error, in
     if (run == 0) return FailEnterValue(error, kLabel);
     std::int64_t n = 0;
     if (ReadDecimal(word.substr(1, run), n) != Number::kOk) return FailWithLabel(error, kLabel, kOutOfRange);
-    std::int64_t lowEnd = 511;
-    std::int64_t highEnd = 9175;
+    std::int64_t lowEnd = devices::kLastM;
+    std::int64_t highEnd = devices::kLastSpecialM;
     // A group of n digits is 4n relays; the whole group must exist.
     if (groupDigits > 0 && !m_bFullRegister) {
-        lowEnd = 512 - 4 * groupDigits;
-        highEnd = 9176 - 4 * groupDigits;
+        lowEnd = devices::kLastM + 1 - 4 * groupDigits;
+        highEnd = devices::kLastSpecialM + 1 - 4 * groupDigits;
     }
-    if (n > lowEnd && (n < 9000 || n > highEnd)) return FailWithLabel(error, kLabel, kOutOfRange);
+    if (n > lowEnd && (n < devices::kFirstSpecial || n > highEnd)) return FailWithLabel(error, kLabel, kOutOfRange);
     return true;
 }
 
@@ -143,17 +143,17 @@ bool CHOXInstrParser::CheckOctalDevice(std::string_view word, char letter, std::
     const bool isX = letter == 'X';
     const std::int64_t limit = isX ? m_nOctalXLimit : m_nOctalYLimit;
     std::int64_t lowEnd = limit;
-    std::int64_t highEnd = 377;
+    std::int64_t highEnd = devices::kLastXY;
     if (groupDigits > 0 && !m_bFullRegister) {
         // 4n consecutive octal addresses must fit in the block.
         const std::int64_t bits = 4 * groupDigits;
         if (ctype::IsOneAxis(m_nControllerType)) {
             lowEnd = limit + 1 - bits;
-            highEnd = 378 - bits;
+            highEnd = devices::kLastXY + 1 - bits;
         } else {
             const std::int64_t s = 2 * (bits / 8 + 2 * groupDigits + (bits % 8 != 0 ? 1 : 0));
             lowEnd = limit - s + 3;
-            highEnd = 380 - s;
+            highEnd = devices::kLastXY + 3 - s;
         }
     }
     const bool inLow = n <= lowEnd;
@@ -201,10 +201,10 @@ bool CHOXInstrParser::CheckRegisterDigits(std::string_view word, std::size_t fro
     const std::int64_t specialEnd = std::int64_t{m_nSpecialRegLimit} - less;
     bool ok = false;
     if (m_bFullRegister)
-        ok = n <= ordinaryEnd || (n >= 4000 && n <= specialEnd);
+        ok = n <= ordinaryEnd || (n >= devices::kFirstFileRegister && n <= specialEnd);
     else
-        ok = n <= ordinaryEnd || (n >= 9000 && n <= specialEnd) ||
-             (n >= 4000 && n <= 3999 + std::int64_t{m_nFileRegisters} - less);
+        ok = n <= ordinaryEnd || (n >= devices::kFirstSpecial && n <= specialEnd) ||
+             (n >= devices::kFirstFileRegister && n <= devices::LastFileRegister(m_nFileRegisters) - less);
     if (!ok) return FailWithLabel(error, kDataRegister, kOutOfRange);
     return true;
 }
@@ -234,7 +234,7 @@ bool CHOXInstrParser::CheckIndexRegister(std::string_view word, std::string& err
     case Number::kTooLarge: return FailWithLabel(error, kIndexRegister, kOutOfRange);
     case Number::kOk: break;
     }
-    if (n > 7) return FailWithLabel(error, kIndexRegister, kOutOfRange);
+    if (n > devices::kLastIndex) return FailWithLabel(error, kIndexRegister, kOutOfRange);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "params/HOXParamMcodeDlg.h"
 
+#include "chart/DeviceRanges.h"
+
 CHOXParamMcodeDlg::CHOXParamMcodeDlg(CHOXParam* param) : CHOXParamDlg(kTemplate, param)
 {
     for (std::size_t i = 0; i < m_values.size(); ++i) m_values[i] = Load(36 + static_cast<UINT>(i));
@@ -26,12 +28,14 @@ void CHOXParamMcodeDlg::OnOutputMcode()
 void CHOXParamMcodeDlg::SetupControls()
 {
     if (IsOneAxis()) {
-        SetSpin(kOutputSpin, 0, 5);
-        SetSpin(kOffInputSpin, 0, 377, {.lowerTop = 3, .upperBottom = 375});
+        SetSpin(kOutputSpin, 0, devices::kLastYOneAxis);
+        SetSpin(kOffInputSpin, 0, devices::kLastXY,
+                {.lowerTop = devices::kLastLowXOneAxis, .upperBottom = devices::kFirstHighXOneAxis});
         return;
     }
     SetSpin(kOutputSpin, 0, 57, {.octal = true});
-    SetSpin(kOffInputSpin, 0, 377, {.octal = true, .lowerTop = 67, .upperBottom = 372});
+    SetSpin(kOffInputSpin, 0, devices::kLastXY,
+            {.octal = true, .lowerTop = devices::kLastOctalTwoAxes, .upperBottom = devices::kFirstHighXTwoAxes});
 }
 
 void CHOXParamMcodeDlg::ShowAxis(int axis)
@@ -58,14 +62,12 @@ void CHOXParamMcodeDlg::UpdateEnabling()
 bool CHOXParamMcodeDlg::CheckFields()
 {
     if (IsOneAxis()) {
-        if (m_nOutput < 0 || m_nOutput > 5) return Fail(kOutput, kMsgRange5Is);
-        if ((m_nOffInput >= 0 && m_nOffInput <= 3) || (m_nOffInput >= 375 && m_nOffInput <= 377)) return true;
-        return Fail(kOffInput, kMsgRange3And375);
+        if (m_nOutput < 0 || m_nOutput > devices::kLastYOneAxis) return Fail(kOutput, kMsgRange5Is);
+        return devices::InXBlocks(m_nOffInput, true) || Fail(kOffInput, kMsgRange3And375);
     }
     if (m_nOutput < 0 || m_nOutput > 57) return Fail(kOutput, kMsgOctal57);
     if (!CheckOctalDigit(kOutput, m_nOutput)) return false;
-    if (!((m_nOffInput >= 0 && m_nOffInput <= 67) || (m_nOffInput >= 372 && m_nOffInput <= 377)))
-        return Fail(kOffInput, kMsgOctal67And372To377);
+    if (!devices::InXBlocks(m_nOffInput, false)) return Fail(kOffInput, kMsgOctal67And372To377);
     return CheckOctalDigit(kOffInput, m_nOffInput);
 }
 

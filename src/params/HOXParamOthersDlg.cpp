@@ -1,5 +1,7 @@
 #include "params/HOXParamOthersDlg.h"
 
+#include "chart/DeviceRanges.h"
+
 CHOXParamOthersDlg::CHOXParamOthersDlg(CHOXParam* param) : CHOXParamDlg(kTemplate, param)
 {
     m_singleStep = Load(53);
@@ -27,9 +29,12 @@ void CHOXParamOthersDlg::OnInputChanged()
 
 void CHOXParamOthersDlg::SetupControls()
 {
-    const SpinSteps steps = IsOneAxis() ? SpinSteps{.lowerTop = 3, .upperBottom = 375}
-                                        : SpinSteps{.octal = true, .lowerTop = 67, .upperBottom = 372};
-    SetSpin(kInputSpin, 0, 377, steps);
+    const SpinSteps steps =
+        IsOneAxis() ? SpinSteps{.lowerTop = devices::kLastLowXOneAxis, .upperBottom = devices::kFirstHighXOneAxis}
+                    : SpinSteps{.octal = true,
+                                .lowerTop = devices::kLastOctalTwoAxes,
+                                .upperBottom = devices::kFirstHighXTwoAxes};
+    SetSpin(kInputSpin, 0, devices::kLastXY, steps);
 }
 
 void CHOXParamOthersDlg::ShowAxis(int axis)
@@ -53,12 +58,8 @@ void CHOXParamOthersDlg::UpdateEnabling() { EnableAll({kInput, kInputSpin}, IsDl
 bool CHOXParamOthersDlg::CheckFields()
 {
     if (m_nSingleStep == 0) return true;
-    if (IsOneAxis()) {
-        if ((m_nInput >= 0 && m_nInput <= 3) || (m_nInput >= 375 && m_nInput <= 377)) return true;
-        return Fail(kInput, kMsgRange3And375);
-    }
-    if (!((m_nInput >= 0 && m_nInput <= 67) || (m_nInput >= 372 && m_nInput <= 377)))
-        return Fail(kInput, kMsgOctal67And372To377);
+    if (IsOneAxis()) return devices::InXBlocks(m_nInput, true) || Fail(kInput, kMsgRange3And375);
+    if (!devices::InXBlocks(m_nInput, false)) return Fail(kInput, kMsgOctal67And372To377);
     return CheckOctalDigit(kInput, m_nInput);
 }
 

@@ -1,5 +1,7 @@
 #include "params/HOXParamSubtaskDlg.h"
 
+#include "chart/DeviceRanges.h"
+
 CHOXParamSubtaskDlg::CHOXParamSubtaskDlg(CHOXParam* param) : CHOXParamDlg(kTemplate, param)
 {
     m_nStart = Load(104)[0];
@@ -35,10 +37,13 @@ void CHOXParamSubtaskDlg::SetupControls()
 {
     // The one-axis type has inputs 0 to 3 and 375 to 377; the two-axis types
     // 0 to 67 and 372 to 377, in octal.
-    const SpinSteps input = IsOneAxis() ? SpinSteps{.lowerTop = 3, .upperBottom = 375}
-                                        : SpinSteps{.octal = true, .lowerTop = 67, .upperBottom = 372};
-    for (int id : {kStartInputSpin, kStartEitherSpin, kStopSpin, kStepSpin}) SetSpin(id, 0, 377, input);
-    SetSpin(kErrorSpin, 0, IsOneAxis() ? 5 : 67, {.octal = true});
+    const SpinSteps input =
+        IsOneAxis() ? SpinSteps{.lowerTop = devices::kLastLowXOneAxis, .upperBottom = devices::kFirstHighXOneAxis}
+                    : SpinSteps{.octal = true,
+                                .lowerTop = devices::kLastOctalTwoAxes,
+                                .upperBottom = devices::kFirstHighXTwoAxes};
+    for (int id : {kStartInputSpin, kStartEitherSpin, kStopSpin, kStepSpin}) SetSpin(id, 0, devices::kLastXY, input);
+    SetSpin(kErrorSpin, 0, devices::LastY(IsOneAxis()), {.octal = true});
 }
 
 void CHOXParamSubtaskDlg::UpdateEnabling()
@@ -52,11 +57,8 @@ void CHOXParamSubtaskDlg::UpdateEnabling()
 
 bool CHOXParamSubtaskDlg::CheckInput(int id, std::int32_t value)
 {
-    if (IsOneAxis()) {
-        if ((value >= 0 && value <= 3) || (value >= 375 && value <= 377)) return true;
-        return Fail(id, kMsgRange3And375);
-    }
-    if (!((value >= 0 && value <= 67) || (value >= 372 && value <= 377))) return Fail(id, kMsgOctal67And372To377);
+    if (IsOneAxis()) return devices::InXBlocks(value, true) || Fail(id, kMsgRange3And375);
+    if (!devices::InXBlocks(value, false)) return Fail(id, kMsgOctal67And372To377);
     return CheckOctalDigit(id, value);
 }
 

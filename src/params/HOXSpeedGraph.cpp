@@ -1,6 +1,7 @@
 #include "params/HOXSpeedGraph.h"
 
 #include "platform/DC.h"
+#include "platform/Fonts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,15 +75,6 @@ private:
     std::int64_t m_pixels;
 };
 } // namespace
-
-QFont CHOXSpeedGraph::GraphFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("GraphFont"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
-}
 
 void CHOXSpeedGraph::SetProfile(const Profile& profile)
 {

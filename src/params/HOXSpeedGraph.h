@@ -8,7 +8,6 @@
 #include "platform/DrawnControl.h"
 #include "platform/Types.h"
 
-#include <QFont>
 #include <QString>
 
 #include <cstdint>
@@ -26,9 +25,6 @@ public:
 
     // The template kind whose host shows the graph.
     static QString TemplateKind() { return QStringLiteral("speedgraph"); }
-    // The graph's 8-point face, "GraphFont", which the program's sans-serif
-    // font stands in for.
-    static QFont GraphFont();
 
     // The time the profile spans: acceleration + deceleration + 5000 ms.
     static constexpr std::int64_t kHoldTime = 5000;

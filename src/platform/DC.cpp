@@ -8,6 +8,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <climits>
 #include <cmath>
 
 QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
@@ -233,9 +234,17 @@ void CDC::InvertRect(const CRect& r)
     m_painter.setCompositionMode(old);
 }
 
+void CDC::ApplyFont()
+{
+    // Setting a font makes the painter find its face again at the next
+    // text, even the same font: a page of labels in one font would pay for
+    // that at every label.
+    if (m_painter.font() != m_font) m_painter.setFont(m_font);
+}
+
 void CDC::TextOut(int x, int y, const QString& text)
 {
-    m_painter.setFont(m_font);
+    ApplyFont();
     const QFontMetricsF fm(m_font, m_painter.device());
     if (m_bkMode == OPAQUE)
         m_painter.fillRect(QRectF(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(m_bkColor));
@@ -245,7 +254,7 @@ void CDC::TextOut(int x, int y, const QString& text)
 
 int CDC::DrawText(const QString& text, CRect& r, UINT format)
 {
-    m_painter.setFont(m_font);
+    ApplyFont();
     int flags = 0;
     flags |= (format & DT_CENTER) ? Qt::AlignHCenter : (format & DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
     if (format & DT_SINGLELINE) {
@@ -274,6 +283,16 @@ CSize CDC::GetTextExtent(const QString& text) const
 {
     const QFontMetricsF fm(m_font, m_painter.device());
     return {static_cast<LONG>(std::ceil(fm.horizontalAdvance(text))), static_cast<LONG>(std::ceil(fm.height()))};
+}
+
+int CDC::GetCharWidthSum(const QString& text) const
+{
+    const QFontMetricsF fm(m_font, m_painter.device());
+    long long sum = 0;
+    // A character's own advance: shaping each one as a text of its own would
+    // cost most of a page of labels.
+    for (const QChar c : text) sum += static_cast<long long>(std::ceil(fm.horizontalAdvance(c)));
+    return static_cast<int>(std::min<long long>(sum, INT_MAX));
 }
 
 void CDC::DrawImage(const CRect& target, const QImage& image)

@@ -118,6 +118,11 @@ public:
     // Draws (or with DT_CALCRECT measures into r) text in a rectangle.
     int DrawText(const QString& text, CRect& r, UINT format);
     CSize GetTextExtent(const QString& text) const;
+    // The sum of the widths of the text's characters, each measured alone in
+    // the selected font (whole units, rounded up): the measure by which
+    // texts are placed and boxes sized, which can differ from the extent of
+    // the text drawn as a whole.
+    int GetCharWidthSum(const QString& text) const;
     void DrawImage(const CRect& target, const QImage& image);
     // Nothing is drawn outside the rectangle from here on, in the present
     // mapping, until the device context goes.
@@ -137,6 +142,8 @@ public:
     int GetDeviceCaps(int index) const;
 
 private:
+    // The selected font into the painter, unless it holds it already.
+    void ApplyFont();
     void ApplyTransform();
     void ApplyClip();
 

@@ -149,9 +149,13 @@ int CDialog::DoModal()
     return g_runner->RunModal(*this);
 }
 
-bool CDialog::Create()
+bool CDialog::Create() { return Create(nullptr, true); }
+
+bool CDialog::Create(CMDIChildWnd* parentFrame, bool visible)
 {
     if (m_modelessRunner != nullptr) return true;
+    m_pParentFrame = parentFrame;
+    m_bVisibleOnCreate = visible;
     if (g_runner == nullptr || !m_template) return false;
     m_ended = false;
     m_result = -1;
@@ -237,6 +241,7 @@ void CDialog::OnKeyDown(int) {}
 void CDialog::OnMouseButtonDown(int) {}
 void CDialog::DoDataExchange(CDataExchange*) {}
 bool CDialog::OnToolTipNeedText(int, QString&) { return false; }
+bool CDialog::OnCtlColor(int, COLORREF&) { return false; }
 
 bool CDialog::UpdateData(bool saveAndValidate)
 {
@@ -326,6 +331,16 @@ void CDialog::SetWindowText(const QString& caption)
     if (m_site) m_site->SetCaption(caption);
 }
 QString CDialog::GetWindowText() const { return m_site ? m_site->GetCaption() : QString(); }
+void CDialog::ShowWindow(int showCommand)
+{
+    if (m_site) m_site->ShowWindow(showCommand);
+}
+bool CDialog::IsWindowVisible() const { return m_site && m_site->IsWindowVisible(); }
+CRect CDialog::GetWindowRect() const { return m_site ? m_site->GetWindowRect() : CRect(); }
+void CDialog::SetWindowPos(CPoint topLeft)
+{
+    if (m_site) m_site->MoveWindowTo(topLeft);
+}
 void CDialog::SetTimer(UINT timerId, UINT milliseconds)
 {
     if (m_site) m_site->SetTimer(timerId, milliseconds);

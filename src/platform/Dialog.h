@@ -4,6 +4,7 @@
 // by a renderer from the dialog's template; DoModal hands the dialog to the
 // installed runner (real windows in the application, a script in the tests).
 #include "platform/DialogTemplate.h"
+#include "platform/Geometry.h"
 #include "platform/Messages.h"
 #include "platform/Types.h"
 
@@ -19,6 +20,7 @@
 class CDialog;
 class CDrawnControl;
 class CEdit;
+class CMDIChildWnd;
 
 // What a dialog's controls report to the dialog.
 enum class Notify {
@@ -130,6 +132,14 @@ public:
     // A modeless dialog's window shows what changed while its owner keeps
     // the program busy (it paints; input waits).
     virtual void Refresh() {}
+
+    // A modeless dialog's window: SW_HIDE, SW_SHOW, SW_SHOWNOACTIVATE.
+    virtual void ShowWindow(int /*showCommand*/) {}
+    virtual bool IsWindowVisible() const { return false; }
+    // Its rectangle on the screen, and a move of its top-left corner to a
+    // point of the screen (its size stays).
+    virtual CRect GetWindowRect() const { return CRect(); }
+    virtual void MoveWindowTo(CPoint /*topLeft*/) {}
 };
 
 // Runs dialogs modally. The application installs one that shows windows; the
@@ -141,9 +151,11 @@ public:
     // ...), or -1 when it could not be shown.
     virtual int RunModal(CDialog& dialog) = 0;
 
-    // Modeless dialogs (progress windows): shows the dialog and returns at
-    // once; false when it is not shown. The window stays until
-    // DestroyModeless, which the dialog calls.
+    // Modeless dialogs (progress windows): makes the dialog's window, shown
+    // unless the dialog asks to be made hidden, and returns at once; false
+    // when it is not made. The window stays until DestroyModeless, which the
+    // dialog calls. A dialog with a parent frame is owned by the window that
+    // holds the frame.
     virtual bool CreateModeless(CDialog& dialog) { return false; }
     virtual void DestroyModeless(CDialog& dialog) {}
 };
@@ -194,6 +206,11 @@ public:
     // without it the dialog keeps its fields, and its control calls do
     // nothing.
     bool Create();
+    // The same, owned by the frame (it stays in front of the frame's main
+    // window); made hidden unless visible.
+    bool Create(CMDIChildWnd* parentFrame, bool visible);
+    CMDIChildWnd* GetParentFrame() const { return m_pParentFrame; }
+    bool IsVisibleOnCreate() const { return m_bVisibleOnCreate; }
     void DestroyWindow();
     bool IsModeless() const { return m_modelessRunner != nullptr; }
     // Lets the window show what changed while the caller stays busy.
@@ -241,6 +258,9 @@ public:
     // The tip of a control while tips are enabled: true with the text, false
     // for no tip.
     virtual bool OnToolTipNeedText(int id, QString& tip);
+    // The colour a control's background is painted in, asked once the
+    // dialog is initialized: true with the colour, false for its own.
+    virtual bool OnCtlColor(int id, COLORREF& background);
 
     // Field exchange: controls to fields (true) or fields to controls.
     bool UpdateData(bool saveAndValidate = true);
@@ -268,6 +288,13 @@ public:
     void LimitText(int id, int maxChars);
     void SetWindowText(const QString& caption);
     QString GetWindowText() const;
+    // The modeless window: SW_HIDE, SW_SHOW or SW_SHOWNOACTIVATE; whether it
+    // is shown; its rectangle on the screen; its top-left corner moved to a
+    // point of the screen, its size kept.
+    void ShowWindow(int showCommand);
+    bool IsWindowVisible() const;
+    CRect GetWindowRect() const;
+    void SetWindowPos(CPoint topLeft);
     void SetTimer(UINT timerId, UINT milliseconds);
     void KillTimer(UINT timerId);
     void EnableToolTips(bool enable = true);
@@ -297,6 +324,8 @@ private:
     bool m_ended = false;
     std::map<std::pair<int, Notify>, Handler> m_handlers;
     DialogRunner* m_modelessRunner = nullptr;
+    CMDIChildWnd* m_pParentFrame = nullptr;
+    bool m_bVisibleOnCreate = true;
     std::map<int, std::function<bool()>> m_selChanging;
     std::map<int, std::function<int(int, int)>> m_spinDelta;
 };

@@ -1,5 +1,6 @@
 #include "platform/DialogTemplate.h"
 
+#include <QColor>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -90,6 +91,11 @@ bool ParseControl(const QJsonObject& o, ControlTemplate& c, QString* error)
     c.height = o.value(u"height").toInt();
     c.image = o.value(u"image").toInt();
     c.align = o.value(u"align").toString();
+    c.background = o.value(u"background").toString();
+    if (!c.background.isEmpty() && !QColor::isValidColorName(c.background)) {
+        *error = QStringLiteral("control %1 has a background that is no colour").arg(c.id);
+        return false;
+    }
     for (const QJsonValue& item : o.value(u"items").toArray()) c.items << item.toString();
     if (o.contains(u"rows")) return ParseRows(o.value(u"rows"), c.rows, error);
     return true;

@@ -41,6 +41,7 @@ struct ControlTemplate {
     int height = 0;            // minimum height in dialog units; 0 the kind's own
     int image = 0;             // picture: bitmap resource id
     QString align;             // static: "left" (default), "center", "right"
+    QString background;        // static: the colour it is painted on ("white", "#rrggbb"); empty: the dialog's
     QStringList items;         // combo and list: initial entries
     std::vector<std::vector<ControlTemplate>> rows; // group box contents
 

@@ -1,5 +1,6 @@
 #include "platform/Fonts.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 #include <algorithm>
@@ -16,7 +17,19 @@ QFont LinePrinterFont(int pixelHeight, int weight)
     return font;
 }
 
-QFont RomanFont(int pixelHeight, int weight)
+QFont LinePrinterCellFont(int cellHeight, int weight)
+{
+    const int cell = std::max(1, cellHeight);
+    QFont font = LinePrinterFont(cell, weight);
+    // Pixel sizes do not depend on the device's resolution.
+    const double height = QFontMetricsF(font).height();
+    if (height <= cell) return font;
+    int pixels = std::max(1, static_cast<int>(cell * cell / height));
+    while (pixels > 1 && QFontMetricsF(LinePrinterFont(pixels, weight)).height() > cell) --pixels;
+    return LinePrinterFont(pixels, weight);
+}
+
+QFont TimesNewRomanFont(int pixelHeight, int weight)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
@@ -25,3 +38,14 @@ QFont RomanFont(int pixelHeight, int weight)
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     return font;
 }
+
+QFont GraphFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("GraphFont"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+QFont RomanFont(int pixelHeight, int weight) { return TimesNewRomanFont(pixelHeight, weight); }

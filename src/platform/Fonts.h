@@ -7,7 +7,18 @@
 // The "LinePrinter" font at a height in pixels and a weight (400 normal, 700
 // bold).
 QFont LinePrinterFont(int pixelHeight, int weight);
+// The same font sized so that its cell, ascent and descent together, is the
+// height in pixels: what a positive font height asks for, so that a line of
+// text fits a row of that height.
+QFont LinePrinterCellFont(int cellHeight, int weight);
 
-// A face of the Roman (serif) family at a height in pixels and a weight: the
-// printouts' text.
+// The 8-point face "GraphFont" of graphs and plots; the program's sans-serif
+// font stands in for it.
+QFont GraphFont();
+
+// "TimesNewRoman" at a height in pixels and a weight: Liberation Serif, which
+// keeps its metrics. The manual-operation buttons' labels are drawn in it.
+QFont TimesNewRomanFont(int pixelHeight, int weight);
+
+// The printouts' text: the same Roman face.
 QFont RomanFont(int pixelHeight, int weight);

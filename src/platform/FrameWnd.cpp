@@ -40,6 +40,9 @@ void CFrameWnd::ShowWindow(int showCommand)
     if (m_host) m_host->Show(showCommand);
 }
 
+bool CFrameWnd::IsIconic() const { return m_host && m_host->IsMinimized(); }
+CRect CFrameWnd::GetMDIClientRect() const { return m_host ? m_host->GetClientAreaRect() : CRect(); }
+
 void CFrameWnd::EnableWindow(bool enable)
 {
     if (m_host) m_host->EnableWindow(enable);

@@ -17,14 +17,6 @@ class CMDIChildWnd;
 class CTreeCtrl;
 struct ToolbarResource;
 
-// How a frame is shown.
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOWMINIMIZED = 2;
-constexpr int SW_SHOWMAXIMIZED = 3;
-constexpr int SW_SHOW = 5;
-constexpr int SW_RESTORE = 9;
-
 // The window of a child frame inside the main frame's client area.
 class ChildFrameHost {
 public:
@@ -41,6 +33,8 @@ public:
     virtual CRect GetWindowRect() const = 0;
     // The rectangle the frame has when it is neither minimized nor maximized.
     virtual CRect GetRestoredRect() const = 0;
+    // Where the frame's window is on the screen now.
+    virtual CRect GetScreenRect() const { return GetWindowRect(); }
     virtual void MoveWindow(const CRect& rect) = 0;
     // Makes the frame the active child of the main frame, on top of the
     // others.
@@ -58,6 +52,10 @@ public:
     virtual void Show(int showCommand) = 0;
     virtual bool IsVisible() const = 0;
     virtual bool IsMaximized() const = 0;
+    virtual bool IsMinimized() const { return false; }
+    // The area that holds the child frames, in its own coordinates (those
+    // the child frames are placed in): it leaves out the bars beside it.
+    virtual CRect GetClientAreaRect() const { return CRect(); }
     // The menu resource shown in the menu bar.
     virtual void SetMenu(UINT menuId) = 0;
     // A top-level item of the menu bar, by its position from 0, grayed or
@@ -140,6 +138,10 @@ public:
     void SetWindowText(const QString& text);
     QString GetWindowText() const;
     void ShowWindow(int showCommand);
+    bool IsIconic() const;
+    // The rectangle of the area that holds the child frames, origin (0, 0);
+    // empty without one.
+    CRect GetMDIClientRect() const;
     void UpdateWindow() {}
     void DragAcceptFiles(bool accept = true);
     void EnableWindow(bool enable = true);

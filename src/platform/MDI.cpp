@@ -38,6 +38,13 @@ void CMDIChildWnd::MoveWindow(const CRect& rect)
 {
     if (m_host) m_host->MoveWindow(rect);
 }
+void CMDIChildWnd::SetWindowPlacement(const CRect& normal, int showCommand)
+{
+    if (!m_host) return;
+    m_host->MoveWindow(normal);
+    m_host->Show(showCommand);
+}
+CRect CMDIChildWnd::GetScreenRect() const { return m_host ? m_host->GetScreenRect() : CRect(); }
 void CMDIChildWnd::MDIActivate()
 {
     if (m_frame != nullptr) m_frame->MDIActivate(this);

@@ -57,6 +57,11 @@ public:
     // The rectangle the frame has when neither minimized nor maximized.
     CRect GetRestoredRect() const;
     void MoveWindow(const CRect& rect);
+    // Restored to the rectangle, then shown by the command (SW_SHOWNORMAL
+    // shows a hidden frame restored there).
+    void SetWindowPlacement(const CRect& normal, int showCommand);
+    // The frame's window on the screen.
+    CRect GetScreenRect() const;
     void MDIActivate();
 
     // View, then document, then the frame itself.

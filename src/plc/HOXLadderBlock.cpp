@@ -16,11 +16,10 @@ void CHOXLadderBlock::SetPosition(int x, int y)
 
 void CHOXLadderBlock::Draw(CDC* pDC, int scrollPos)
 {
-    // Each character measured alone in the selected font, as the box widths
-    // are sums of character widths.
-    const ladder::CharWidth width = [pDC](QChar c) { return static_cast<int>(pDC->GetTextExtent(QString(c)).cx); };
+    // The box widths are sums of character widths.
+    const ladder::TextMeasure measure = [pDC](const QString& text) { return pDC->GetCharWidthSum(text); };
     ladder::Layout layout;
-    ladder::LayOutRow(*this, width, scrollPos, layout);
+    ladder::LayOutRow(*this, measure, scrollPos, layout);
     using Shape = ladder::Primitive::Shape;
     for (const ladder::Primitive& p : layout.primitives) {
         switch (p.shape) {

@@ -78,10 +78,10 @@ bool CHOXMcodeKzPlcDlg::CheckCompletionDevice(const CHOXSelectVal& device, QStri
 {
     std::int32_t highest = 0;
     switch (device.GetDeviceType()) {
-    case CHOXSelectVal::kD: highest = 7999; break;
-    case CHOXSelectVal::kM: highest = 3071; break;
+    case CHOXSelectVal::kD: highest = devices::kLastPlcD; break;
+    case CHOXSelectVal::kM: highest = devices::kLastPlcM; break;
     case CHOXSelectVal::kX:
-    case CHOXSelectVal::kY: highest = 377; break;
+    case CHOXSelectVal::kY: highest = devices::kLastPlcXY; break;
     default: highest = -1; break;
     }
     if (highest < 0 || device.GetIndexType() != CHOXSelectVal::kNoIndex) {

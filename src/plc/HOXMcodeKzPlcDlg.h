@@ -8,6 +8,7 @@
 // the clipboard. Apply and Delete add the M code's sequence to the applied
 // ones of the axis or take it away. The settings are the document's for as
 // long as it is open; none of them is saved.
+#include "chart/DeviceRanges.h"
 #include "platform/Dialog.h"
 #include "plc/HOXFounSeq.h"
 #include "plc/HOXLadderCtrl.h"
@@ -52,8 +53,8 @@ public:
     static constexpr int kHelpButton = 8527;
 
     // Ranges and edit lengths.
-    static constexpr std::int32_t kHighestSaveDevice = 7999;
-    static constexpr std::int32_t kHighestAuxDevice = 3071;
+    static constexpr std::int32_t kHighestSaveDevice = devices::kLastPlcD;
+    static constexpr std::int32_t kHighestAuxDevice = devices::kLastPlcM;
     static constexpr int kDeviceChars = 4;
     static constexpr int kCompletionChars = 5;
 

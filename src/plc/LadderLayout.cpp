@@ -88,7 +88,7 @@ void Coil(Walk& w, int textWidth, const QString& text)
     w.MoveBy(size + 16, 0);
 }
 
-void Element(Walk& w, int kind, const QString& text, const CharWidth& width)
+void Element(Walk& w, int kind, const QString& text, const TextMeasure& measure)
 {
     switch (kind) {
     case ladderkind::kLeftBus:
@@ -116,9 +116,9 @@ void Element(Walk& w, int kind, const QString& text, const CharWidth& width)
         w.Line(16, 0, 27, 0);
         w.MoveBy(27, 0);
         break;
-    case ladderkind::kOperandBox: OperandBox(w, TextWidth(kind, text, width), text); break;
-    case ladderkind::kInstructionBox: InstructionBox(w, TextWidth(kind, text, width), text); break;
-    case ladderkind::kCoil: Coil(w, TextWidth(kind, text, width), text); break;
+    case ladderkind::kOperandBox: OperandBox(w, TextWidth(kind, text, measure), text); break;
+    case ladderkind::kInstructionBox: InstructionBox(w, TextWidth(kind, text, measure), text); break;
+    case ladderkind::kCoil: Coil(w, TextWidth(kind, text, measure), text); break;
     case ladderkind::kClosedContact:
         ContactBars(w, text);
         w.Line(16, 0, 24, 0);
@@ -136,34 +136,33 @@ void Element(Walk& w, int kind, const QString& text, const CharWidth& width)
 
 } // namespace
 
-int TextWidth(int kind, const QString& text, const CharWidth& width)
+int TextWidth(int kind, const QString& text, const TextMeasure& measure)
 {
-    int sum = 0;
-    for (QChar c : text) {
+    QString measured = text;
+    for (QChar& c : measured) {
         const bool blank = c == u' ';
         const bool digit = c >= u'0' && c <= u'9';
         if ((kind == ladderkind::kOperandBox && blank) || (kind == ladderkind::kInstructionBox && (blank || digit)))
             c = u'5';
-        sum += width(c);
     }
-    return sum;
+    return measure(measured);
 }
 
-void LayOutRow(const CHOXLadderBlock& block, const CharWidth& width, int scrollPos, Layout& out)
+void LayOutRow(const CHOXLadderBlock& block, const TextMeasure& measure, int scrollPos, Layout& out)
 {
     // Scroll positions come from the owner's range; keep the product in range.
     const long long up = std::clamp(6LL * scrollPos, -(1LL << 30), 1LL << 30);
     Walk w(out, CPoint(block.GetX(), static_cast<int>(block.GetY() - up)));
     for (const auto& item : block.GetItemList()) {
-        Element(w, item->GetKind(), item->GetText(), width);
+        Element(w, item->GetKind(), item->GetText(), measure);
         out.pens.push_back(w.Pen());
     }
 }
 
-Layout LayOut(const LadderBlockList& blocks, const CharWidth& width, int scrollPos)
+Layout LayOut(const LadderBlockList& blocks, const TextMeasure& measure, int scrollPos)
 {
     Layout out;
-    for (const auto& block : blocks) LayOutRow(*block, width, scrollPos, out);
+    for (const auto& block : blocks) LayOutRow(*block, measure, scrollPos, out);
     return out;
 }
 

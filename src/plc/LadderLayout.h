@@ -2,7 +2,7 @@
 // Where the elements of ladder rows stand: the pen walks each row from its
 // start, element by element, and every element gives its lines, rectangle
 // outlines, ellipses and texts. Drawing only paints what this gives; the
-// walk itself knows nothing of devices, only a width per character.
+// walk itself knows nothing of devices, only a measure of texts.
 #include "platform/Geometry.h"
 #include "plc/HOXLadderBlock.h"
 
@@ -25,8 +25,9 @@ struct Primitive {
     bool operator==(const Primitive&) const = default;
 };
 
-// The width in pixels of one character in the ladder font.
-using CharWidth = std::function<int(QChar)>;
+// The width in pixels of a text in the ladder font: the sum of the widths of
+// its characters.
+using TextMeasure = std::function<int(const QString&)>;
 
 struct Layout {
     // In drawing order.
@@ -38,11 +39,11 @@ struct Layout {
 // A box's text width: operand boxes measure a blank as "5"; instruction
 // boxes measure every digit and blank as "5", so numbers of one length give
 // boxes of one width; coils measure each character as itself.
-int TextWidth(int kind, const QString& text, const CharWidth& width);
+int TextWidth(int kind, const QString& text, const TextMeasure& measure);
 
 // One row, moved up by 6 pixels per unit of the vertical scroll position.
-void LayOutRow(const CHOXLadderBlock& block, const CharWidth& width, int scrollPos, Layout& out);
+void LayOutRow(const CHOXLadderBlock& block, const TextMeasure& measure, int scrollPos, Layout& out);
 // Every row in list order.
-Layout LayOut(const LadderBlockList& blocks, const CharWidth& width, int scrollPos);
+Layout LayOut(const LadderBlockList& blocks, const TextMeasure& measure, int scrollPos);
 
 } // namespace ladder

@@ -203,3 +203,23 @@ constexpr UINT IDS_K_NUMBER_1_2_17 = 13676;
 constexpr UINT IDS_PORT_OPEN_FAILED = 13900;
 // "KZQW Device is not responding,Check Connections"
 constexpr UINT IDS_CONTROLLER_NOT_RESPONDING = 13901;
+
+// ---------------------------------------------------------------------------
+// Devices of the controller
+
+// "ERROR :  Invalid Device Type. "
+constexpr UINT IDS_INVALID_DEVICE_TYPE = 13212;
+// "ERROR : Invalid Device Number for Device type X.\nValid range :  0 ~ 3 and  375 ~ 377."
+constexpr UINT IDS_INVALID_X_ONE_AXIS = 13282;
+// "ERROR : Invalid Device Number for Device type Y.\nValid range : 0 ~ 5."
+constexpr UINT IDS_INVALID_Y_ONE_AXIS = 13283;
+// "ERROR : Invalid Device Number for Device type X.\nValid range :  0 ~ 7, 372 ~ 377 and 10 ~ 67 (octal)."
+constexpr UINT IDS_INVALID_X_TWO_AXES = 13285;
+// "ERROR : Invalid Device Number for Device type Y.\nValid range : 0 ~ 67 (Octal)."
+constexpr UINT IDS_INVALID_Y_TWO_AXES = 13286;
+
+// ---------------------------------------------------------------------------
+// The monitor window
+
+// "ERROR : This Manual Operation Object is already present in this window."
+constexpr UINT IDS_MAN_OPERN_PRESENT = 13248;

@@ -241,8 +241,11 @@ TEST_F(EmbeddedItemsTest, TheFileOpensWithItsHoldersAndItemsAndSavesBackUnchange
     std::vector<QRect> outlines;
     for (const auto& shape : device.Record().rects)
         if (shape.brush.style() == Qt::NoBrush) outlines.push_back(shape.rect.toAlignedRect());
-    // The holders' placeholders, then the current position's outline.
-    EXPECT_EQ(outlines, (std::vector<QRect>{QRect(250, 20, 80, 60), QRect(250, 100, 50, 40), QRect(20, 160, 128, 52)}));
+    // The holders' placeholders; then the current position's panel, framed
+    // inside its bounds by its 4-unit pen.
+    EXPECT_EQ(outlines, (std::vector<QRect>{QRect(250, 20, 80, 60), QRect(250, 100, 50, 40)}));
+    ASSERT_FALSE(device.Record().rects.empty());
+    EXPECT_EQ(device.Record().rects.back().rect, QRectF(22, 162, 124, 48));
 
     ASSERT_TRUE(opened->OnSaveDocument(Path("again.hox")));
     const std::optional<CompoundFile> original = CompoundFile::Open(Path("embedded.hox"), nullptr);

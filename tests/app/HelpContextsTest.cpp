@@ -5,6 +5,10 @@
 #include "app/HOXWorkspaceBar.h"
 #include "app/PaletteTools.h"
 #include "chart/HOXView.h"
+#include "online/monitor/HOXManInputPlcDlg.h"
+#include "online/monitor/HOXManOpernDlg.h"
+#include "online/monitor/HOXMonDevStatDlg.h"
+#include "online/monitor/HOXWordInputDlg.h"
 #include "platform/Help.h"
 #include "platform/MenuResource.h"
 #include "plc/HOXFounSeq1Dlg.h"
@@ -82,8 +86,9 @@ std::set<UINT> CommandIds()
 TEST(HelpContextsTest, EveryDialogHasAPage)
 {
     // Windows without anything to ask about: the start-up logo, the timed
-    // message and the progress windows. F1 there shows the contents.
-    const std::set<UINT> silent = {2002, 2083, 385, 4081};
+    // message, the progress windows and the running program's text. F1
+    // there shows the contents.
+    const std::set<UINT> silent = {2002, 2083, 385, 4081, 2082};
     const std::set<UINT> templates = TemplateIds();
     ASSERT_GT(templates.size(), 60u);
     for (UINT id : templates) {
@@ -94,9 +99,10 @@ TEST(HelpContextsTest, EveryDialogHasAPage)
         EXPECT_FALSE(HelpPageFor(HID_BASE_RESOURCE + id).isEmpty()) << "dialog " << id;
     }
     // The Help buttons that open a context of their own.
-    for (UINT context : {CHOXSelectBitDeviceDlg::kHelpContext, CHOXSelWordDevDlg::kHelpContext,
-                         CHOXKzPlcDlg::kHelpContext, CHOXMcodeKzPlcDlg::kHelpContext, CHOXFounSeq1Dlg::kHelpContext,
-                         CHOXFounSeq2Dlg::kHelpContext})
+    for (UINT context :
+         {CHOXSelectBitDeviceDlg::kHelpContext, CHOXSelWordDevDlg::kHelpContext, CHOXKzPlcDlg::kHelpContext,
+          CHOXMcodeKzPlcDlg::kHelpContext, CHOXFounSeq1Dlg::kHelpContext, CHOXFounSeq2Dlg::kHelpContext,
+          CHOXMonDevStatDlg::kHelpContext, CHOXManOpernDlg::kHelpContext, CHOXWordInputDlg::kHelpContext})
         EXPECT_FALSE(HelpPageFor(context).isEmpty()) << std::hex << context;
 }
 

@@ -4,7 +4,7 @@
 // leaves and opened by a double click; the stop timer runs as a timer of the
 // widget. With KT_SHOT set to a file name the screen is saved there at the
 // end (run under an X server to get a picture).
-#include "app/AppDocsFixture.h"
+#include "app/MonitorPageFixture.h"
 #include "app/ProgramState.h"
 #include "chart/HOXShape.h"
 #include "online/monitor/HOXMonView.h"
@@ -24,28 +24,8 @@ using namespace kt::test;
 
 namespace {
 
-class MonitorViewUiTest : public AppDocsFixture {
+class MonitorViewUiTest : public MonitorPageFixture {
 protected:
-    void SetUp() override
-    {
-        AppDocsFixture::SetUp();
-        ASSERT_TRUE(Start());
-        ASSERT_NE(NewDocument(), nullptr);
-        frame = MonitorFrame();
-        ASSERT_NE(frame, nullptr);
-        frame->MDIActivate();
-        QtChildFrame* window = static_cast<QtChildFrameHost*>(frame->Host())->Window();
-        window->showNormal();
-        window->resize(640, 440);
-        widget = window->ViewWidget();
-        area = widget->viewport();
-        wnd = Doc()->GetMonWnd();
-        view = static_cast<CHOXMonView*>(frame->GetActiveView());
-        ASSERT_NE(view, nullptr);
-        QApplication::processEvents();
-    }
-
-    static void Command(UINT id) { EXPECT_TRUE(GetCommandRouter()->Execute(id)) << id; }
     void Drag(QPoint from, QPoint to)
     {
         QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, from);
@@ -69,11 +49,6 @@ protected:
         return raw;
     }
 
-    CMDIChildWnd* frame = nullptr;
-    QtViewWidget* widget = nullptr;
-    QWidget* area = nullptr;
-    CHOXMonWnd* wnd = nullptr;
-    CHOXMonView* view = nullptr;
     std::vector<std::string> log;
 };
 
@@ -101,7 +76,7 @@ TEST_F(MonitorViewUiTest, ShapesAreDrawnSelectedMovedAndMonitorObjectsInsertedWi
     Command(ID_INSERT_CURRENT_POSITION);
     EXPECT_NE(wnd->LookupMonObj(0), nullptr);
     EXPECT_FALSE(Enabled(ID_INSERT_CURRENT_POSITION));
-    EXPECT_FALSE(Enabled(ID_INSERT_DEVICE_STATUS));
+    EXPECT_TRUE(Enabled(ID_INSERT_DEVICE_STATUS));
 
     // A band round both shapes selects them; a drag moves them; an arrow key
     // nudges them.

@@ -27,14 +27,8 @@ const char* const kBlankX = "FlowChart 1(Blank)";
 const char* const kBlankY = "FlowChart 2(Blank)";
 const char* const kBlankSubtask = "Subtask(Blank)";
 
-class MonitoringUiTest : public ControllerFixture {
+class MonitoringUiTest : public MonitoringFixture {
 protected:
-    void TearDown() override
-    {
-        if (Doc() != nullptr) Doc()->StopMonitoringIfActive();
-        ControllerFixture::TearDown();
-    }
-
     static QString S(const char* text) { return QString::fromLatin1(text); }
 
     // A document of three charts whose frames stand in every state, saved
@@ -94,12 +88,6 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    static void RunUntil(const std::function<bool()>& done)
-    {
-        QTimer tick;
-        tick.start(5);
-        while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
     CHOXMonView* MonitorView() const { return dynamic_cast<CHOXMonView*>(Doc()->GetMonWnd()->GetView()); }
     // A result was taken and the monitor view redrawn.
     void RunOneResult()

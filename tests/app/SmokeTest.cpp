@@ -501,3 +501,33 @@ TEST_F(SmokeTest, TheMainRoadThroughTheRealWindows)
     m_app.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// The controller's port and the About box from their menus with the mouse,
+// without a document: each dialog opens over the real window and closes.
+TEST_F(SmokeTest, ThePortAndTheAboutBoxOpenFromTheirMenus)
+{
+    ApplicationPlatform platform;
+    Pilot pilot;
+    pilot.Then("the logo", [] { return ModalDialog(2002) != nullptr; },
+               [] { Click(ModalDialog(2002), "the logo"); });
+    m_app = std::make_unique<CHOXApp>();
+    ASSERT_TRUE(m_app->InitInstance());
+    ASSERT_TRUE(pilot.Done());
+    QApplication::setActiveWindow(Window());
+
+    pilot.Then("the port dialog", [] { return ModalDialog(2059) != nullptr; },
+               [] { ClickDialogButton(ModalDialog(2059), IDCANCEL, "Cancel of the port dialog"); });
+    ChooseFromMenu(QStringLiteral("KZ-&QW"), ID_COM_PORT);
+    ASSERT_TRUE(RunUntil([&pilot] { return pilot.Done() && QApplication::activeModalWidget() == nullptr; }));
+
+    pilot.Then("the About box", [] { return ModalDialog(100) != nullptr; },
+               [] { ClickDialogButton(ModalDialog(100), IDOK, "OK of the About box"); });
+    ChooseFromMenu(QStringLiteral("&Help"), ID_APP_ABOUT);
+    ASSERT_TRUE(RunUntil([&pilot] { return pilot.Done() && QApplication::activeModalWidget() == nullptr; }));
+
+    EXPECT_EQ(m_app->GetDocument(), nullptr);
+    Window()->close();
+    m_app->ExitInstance();
+    m_app.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -39,6 +39,13 @@ public:
         QPen pen;
         QBrush brush;
     };
+    // A polygon or a polyline (mode PolylineMode) with its pen and brush.
+    struct Polygon {
+        QPolygonF points;
+        QPen pen;
+        QBrush brush;
+        PolygonDrawMode mode;
+    };
     // A clip as it reaches the device: its bounds in device units, or none.
     struct Clip {
         bool on;
@@ -98,13 +105,14 @@ public:
     void drawEllipse(const QRectF& r) override { ellipses.push_back({m_transform.mapRect(r), m_pen, m_brush}); }
     void drawEllipse(const QRect& r) override { drawEllipse(QRectF(r)); }
     void drawPath(const QPainterPath& path) override { paths.push_back(m_transform.map(path)); }
-    void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override
     {
         QPolygonF polygon;
         for (int i = 0; i < count; ++i) polygon << points[i];
         QPainterPath path;
         path.addPolygon(polygon);
         paths.push_back(m_transform.map(path));
+        polygons.push_back({m_transform.map(polygon), m_pen, m_brush, mode});
     }
     void drawTextItem(const QPointF& p, const QTextItem& item) override
     {
@@ -117,6 +125,7 @@ public:
     std::vector<Shape> rects;
     std::vector<Shape> ellipses;
     std::vector<QPainterPath> paths;
+    std::vector<Polygon> polygons;
     std::vector<Clip> clips;
 
 private:

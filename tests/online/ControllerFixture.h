@@ -4,6 +4,7 @@
 // so that faults end quickly), and helpers that draw programs into the
 // document's first chart and run the KZ-QW commands.
 #include "app/AppDocsFixture.h"
+#include "support/RunUntil.h"
 
 #include "chart/HOXConnect.h"
 #include "chart/HOXFlowWnd.h"
@@ -271,6 +272,17 @@ protected:
             Run(ID_CONTROLLER_VERIFY);
             ExpectCleanEnd(dialogs, "verify after initialise");
         }
+    }
+};
+
+// The same, for tests that start monitoring: it is stopped before the
+// program goes, whatever the test left running.
+class MonitoringFixture : public ControllerFixture {
+protected:
+    void TearDown() override
+    {
+        if (Doc() != nullptr) Doc()->StopMonitoringIfActive();
+        ControllerFixture::TearDown();
     }
 };
 

@@ -16,6 +16,8 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using kt::test::DialogDriver;
 using kt::test::ScriptedDialogs;
 using kt::test::ScriptedMessages;
@@ -259,6 +261,8 @@ TEST(DialogTemplateTest, DamagedTemplatesFailWithAReason)
         {R"({"rows": [[{"id": 9, "kind": "group", "rows": 3}]]})", "rows are not a list"},
         {R"({"buttons": {"id": 1, "kind": "button"}})", "buttons are not a list"},
         {R"({"rows": [[5]]})", "not a control"},
+        {R"({"rows": [[{"id": 4, "kind": "static", "background": "whitish"}]]})",
+         "4 has a background that is no colour"},
     };
     for (const auto& c : cases) {
         QString error;
@@ -567,5 +571,39 @@ TEST(DialogRendererTest, CollapsingControlsShareOnePlace)
         d.Click(IDOK);
     });
     RefusingSpinDlg dlg;
+    dlg.DoModal();
+}
+
+// A static given a background is painted on that colour; others stand on the
+// dialog's.
+TEST(DialogRendererTest, AStaticGivenABackgroundIsPaintedOnIt)
+{
+    QString error;
+    auto t = DialogTemplate::Parse(R"({"id": 9006, "rows": [
+        [{"id": 350, "kind": "static", "text": "X", "background": "white"},
+         {"id": 351, "kind": "static", "text": "Y", "background": "#00ffff"},
+         {"id": 352, "kind": "static", "text": "Z"}]],
+      "buttons": [{"id": 1, "kind": "button", "text": "OK"}]})",
+                                   &error);
+    ASSERT_TRUE(t) << error.toStdString();
+    EXPECT_EQ(t->Find(350)->background, QStringLiteral("white"));
+    CDialog dlg(t);
+    ScriptedDialogs dialogs;
+    dialogs.Expect(9006, [](DialogDriver& d) {
+        const struct {
+            int id;
+            std::optional<QColor> colour;
+        } cases[] = {{350, QColor(Qt::white)}, {351, QColor(0, 255, 255)}, {352, std::nullopt}};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.id);
+            auto* label = qobject_cast<QLabel*>(d.Widget(c.id));
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->autoFillBackground(), c.colour.has_value());
+            if (c.colour) {
+                EXPECT_EQ(label->palette().color(QPalette::Window), *c.colour);
+            }
+        }
+        d.Click(IDOK);
+    });
     dlg.DoModal();
 }

@@ -140,13 +140,17 @@ TEST(LadderCtrl, PaintsWhatTheLayoutGivesOnWhite)
         CDC dc(painter);
         ctrl.OnPaint(dc, client);
     }
-    // The same walk with the font's own widths.
+    // The same walk with the font's own widths, character by character.
     RecordingPaintDevice measureDevice;
     QPainter measurePainter(&measureDevice);
     CDC measure(measurePainter);
     measure.SelectFont(CHOXLadderCtrl::LadderFont());
-    const ladder::Layout layout = ladder::LayOut(
-        ctrl.GetBlockList(), [&measure](QChar c) { return static_cast<int>(measure.GetTextExtent(QString(c)).cx); }, 2);
+    const auto byCharacter = [&measure](const QString& text) {
+        int sum = 0;
+        for (const QChar c : text) sum += static_cast<int>(measure.GetTextExtent(QString(c)).cx);
+        return sum;
+    };
+    const ladder::Layout layout = ladder::LayOut(ctrl.GetBlockList(), byCharacter, 2);
 
     const RecordingPaintEngine& rec = device.Record();
     // First the client area in white.

@@ -33,7 +33,12 @@ namespace {
 
 // "5" is 7 wide, a blank 2, every other character 6: the rules that measure
 // one character as another show in the widths.
-int Width(QChar c) { return c == u'5' ? 7 : c == u' ' ? 2 : 6; }
+int Width(const QString& text)
+{
+    int sum = 0;
+    for (const QChar c : text) sum += c == u'5' ? 7 : c == u' ' ? 2 : 6;
+    return sum;
+}
 
 Primitive L(int x1, int y1, int x2, int y2) { return {Shape::Line, {x1, y1}, {x2, y2}, {}}; }
 Primitive R(int x1, int y1, int x2, int y2) { return {Shape::Rectangle, {x1, y1}, {x2, y2}, {}}; }

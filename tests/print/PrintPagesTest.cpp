@@ -8,7 +8,9 @@
 #include "chart/HOXLine.h"
 #include "chart/RecordingPainter.h"
 #include "online/monitor/HOXMonObj.h"
+#include "online/monitor/HOXMonProgInfo.h"
 #include "online/monitor/HOXMonWnd.h"
+#include "online/monitor/MonObjIds.h"
 #include "platform/Archive.h"
 #include "platform/PrintDialog.h"
 #include "print/HOXPrintJob.h"
@@ -404,7 +406,11 @@ TEST_F(PrintPagesTest, PrintingLeavesTheDocumentAsItWas)
     ASSERT_NE(NodeOn(wire), nullptr);
     AddSegment(5, {20, 290}, {480, 290})->SetJumpEnd(CHOXJumpEndBase::Make(0, CRect(475, 285, 485, 295), wnd));
     CHOXMonWnd* monitor = doc.GetMonWnd();
-    monitor->AddMonObj(std::make_unique<ProbeMonObj>(18, CRect(190, 90, 260, 130), monitor, nullptr, true));
+    // The program information sets its own right edge as it draws.
+    auto info = std::make_unique<CHOXMonProgInfo>(monitor);
+    info->SetId(monid::kProgInfo);
+    info->m_position = CRect(190, 90, 260, 130);
+    monitor->AddMonObj(std::move(info));
     auto line = std::make_unique<CHOXLine>(CRect(10, 10, 490, 290), monitor);
     line->SetId(1);
     monitor->AddShape(std::move(line));

@@ -53,6 +53,24 @@ protected:
         EXPECT_TRUE(GetCommandRouter()->Execute(ID_FILE_PRINT));
     }
 
+    // Closes the program after the first page of a run: the run is
+    // aborted first, and the program closes once it has ended.
+    void CloseDuringTheRun(const std::function<void()>& close)
+    {
+        office->afterPage = [&](int page) {
+            if (page != 1) return;
+            close();
+            // Refused while the run goes on.
+            EXPECT_NE(Doc(), nullptr);
+        };
+        Print();
+        EXPECT_EQ(office->calls.last(), QStringLiteral("AbortDoc"));
+        EXPECT_EQ(office->PageCount(), 1);
+        ASSERT_NE(Doc(), nullptr);
+        QTest::qWait(20);
+        EXPECT_EQ(Doc(), nullptr);
+    }
+
     // Where a footer's text starts, in logical units of the extent.
     static QPoint FooterAt(RecordedPrint& record, const RecordingPaintEngine::Text& text, int extent)
     {
@@ -339,18 +357,12 @@ TEST_F(PrintRunTest, APrinterThatFailsStopsTheRunWithTheMessage)
 // stops the run first and comes again when the run has ended.
 TEST_F(PrintRunTest, AClosedMainWindowAbortsTheRunFirstAndThenCloses)
 {
-    office->afterPage = [&](int page) {
-        if (page != 1) return;
-        Window()->close();
-        // Refused while the run goes on.
-        EXPECT_NE(Doc(), nullptr);
-    };
-    Print();
-    EXPECT_EQ(office->calls.last(), QStringLiteral("AbortDoc"));
-    EXPECT_EQ(office->PageCount(), 1);
-    ASSERT_NE(Doc(), nullptr);
-    QTest::qWait(20);
-    EXPECT_EQ(Doc(), nullptr);
+    CloseDuringTheRun([this] { Window()->close(); });
+}
+
+TEST_F(PrintRunTest, FileExitAbortsTheRunFirstAndThenCloses)
+{
+    CloseDuringTheRun([] { EXPECT_TRUE(GetCommandRouter()->Execute(ID_APP_EXIT)); });
 }
 
 TEST_F(PrintRunTest, TheMonitorViewPrintsThroughTheFirstFlowView)

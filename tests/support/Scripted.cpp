@@ -3,6 +3,7 @@
 #include "params/HOXSpeedGraph.h"
 #include "platform/Clipboard.h"
 #include "platform/Settings.h"
+#include "platform/ui/QtChildFrame.h"
 #include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtDrawnControl.h"
@@ -327,8 +328,10 @@ ScriptedDialogs::~ScriptedDialogs()
 bool ScriptedDialogs::CreateModeless(CDialog& dialog)
 {
     modelessShown.push_back(dialog.GetTemplateId());
-    auto site = std::make_unique<QtDialogSite>(dialog, nullptr);
-    site->Window()->show();
+    // Owned by the main window of its frame, as the program's runner has it.
+    QtChildFrame* frame = QtChildFrameHost::WindowOf(dialog.GetParentFrame());
+    auto site = std::make_unique<QtDialogSite>(dialog, frame != nullptr ? frame->window() : nullptr);
+    if (dialog.IsVisibleOnCreate()) site->Window()->show();
     if (!site->Initialize()) return false;
     auto driver = std::make_unique<DialogDriver>(*site);
     m_modeless.push_back({&dialog, std::move(site), std::move(driver)});
@@ -344,6 +347,13 @@ DialogDriver* ScriptedDialogs::Modeless(UINT templateId)
 {
     for (auto it = m_modeless.rbegin(); it != m_modeless.rend(); ++it)
         if (it->dialog->GetTemplateId() == templateId) return it->driver.get();
+    return nullptr;
+}
+
+DialogDriver* ScriptedDialogs::ModelessOf(const CDialog& dialog)
+{
+    for (Live& live : m_modeless)
+        if (live.dialog == &dialog) return live.driver.get();
     return nullptr;
 }
 

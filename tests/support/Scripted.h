@@ -134,6 +134,8 @@ public:
     void DestroyModeless(CDialog& dialog) override;
     // The open modeless dialog of the template (the latest), null when none.
     DialogDriver* Modeless(UINT templateId);
+    // The dialog's own, null when its window is not open.
+    DialogDriver* ModelessOf(const CDialog& dialog);
     std::size_t ModelessOpen() const { return m_modeless.size(); }
     // The templates of every modeless dialog shown, in order.
     std::vector<UINT> modelessShown;

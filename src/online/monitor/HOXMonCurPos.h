@@ -9,6 +9,10 @@ public:
     // Units of the positions.
     static constexpr std::int32_t kUnitSystem = 0;
     static constexpr std::int32_t kUnitPulse = 1;
+    // The panel's background.
+    static constexpr COLORREF kFillColor = RGB(255, 255, 255);
+    // Where the values end, from the panel's left edge.
+    static constexpr int kValueEnd = 115;
 
     // For loading: positions 0 in system units.
     CHOXMonCurPos();
@@ -17,7 +21,12 @@ public:
     explicit CHOXMonCurPos(CHOXWnd* wnd);
 
     int GetObjectType() const override { return objtype::kMonCurPos; }
+    // A framed panel with a row "X:" and, on a two-axis controller, a row
+    // "Y:", each value right-aligned.
     void Draw(CDC* pDC) override;
+    // In either mode: the "Current Position Object" dialog; closed with
+    // "&Close" its unit choice becomes the object's.
+    void OnOpen(UINT flags, CPoint point) override;
 
     void SetPositions(std::int32_t x, std::int32_t y);
     std::int32_t GetXPosition() const { return m_nXPos; }

@@ -1,13 +1,21 @@
 #include "online/monitor/HOXMonDevStat.h"
 
 #include "app/HOXDoc.h"
+#include "chart/ChartLookup.h"
 #include "chart/ControllerType.h"
+#include "chart/DeviceRanges.h"
+#include "chart/HOXBaseRect.h"
+#include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
 #include "chart/ObjectKinds.h"
+#include "online/HOXMonCommand.h"
 #include "online/comm/ControllerDevices.h"
+#include "online/monitor/HOXMonDevStatDlg.h"
+#include "online/monitor/HOXWordInputDlg.h"
 #include "online/monitor/MonObjIds.h"
 #include "params/HOXParam.h"
 #include "platform/Archive.h"
+#include "platform/DC.h"
 #include "symbols/operand/HOXSelectVal.h"
 
 #include <algorithm>
@@ -25,9 +33,14 @@ using SV = CHOXSelectVal;
 // The parameter that holds the number of file registers.
 constexpr UINT kFileRegisterParam = 101;
 
-bool IsWordType(std::int32_t type) { return type == SV::kD || type == SV::kDD || type == SV::kV || type == SV::kZ; }
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+// Texts stand this far below the top of their row.
+constexpr int kTextDrop = 2;
+// A value ends this far left of its box's right edge.
+constexpr int kValueMargin = 2;
 
-bool InRange(std::int64_t n, std::int64_t first, std::int64_t last) { return n >= first && n <= last; }
+bool IsWordType(std::int32_t type) { return type == SV::kD || type == SV::kDD || type == SV::kV || type == SV::kZ; }
 
 // Whether device n of the type exists on the model. X and Y are judged by
 // the plain number, not by its octal digits.
@@ -36,14 +49,12 @@ bool DeviceExists(std::int32_t type, std::int64_t n, bool oneAxis, std::int64_t 
     if (n < 0) return false;
     switch (type) {
     case SV::kD:
-    case SV::kDD:
-        return n <= (oneAxis ? 1999 : 3999) || InRange(n, 4000, 3999 + fileRegisters) ||
-               InRange(n, 9000, oneAxis ? 9313 : 9599);
+    case SV::kDD: return devices::IsD(n, oneAxis, fileRegisters);
     case SV::kV:
-    case SV::kZ: return n <= 7;
-    case SV::kX: return oneAxis ? n < 4 || InRange(n, 375, 377) : n < 68 || InRange(n, 372, 377);
-    case SV::kY: return n < (oneAxis ? 6 : 68);
-    case SV::kM: return n < 512 || InRange(n, 9000, 9175);
+    case SV::kZ: return devices::IsIndexNumber(n);
+    case SV::kX: return devices::InXBlocks(n, oneAxis);
+    case SV::kY: return n <= devices::LastY(oneAxis);
+    case SV::kM: return devices::IsM(n);
     default: return false;
     }
 }
@@ -69,7 +80,130 @@ void CHOXMonDevStat::Serialize(CArchive& ar)
     }
 }
 
-void CHOXMonDevStat::Draw(CDC* pDC) { DrawOutline(pDC); }
+void CHOXMonDevStat::Draw(CDC* pDC)
+{
+    if (m_nDragging != 0) {
+        DrawOutline(pDC);
+        return;
+    }
+    const QFont oldFont = pDC->SelectFont(TextFont());
+    const int oldMode = pDC->SetBkMode(TRANSPARENT);
+    const QPen oldPen = pDC->SelectPen(MakePen(PS_SOLID, 0, kBlack));
+    const QBrush oldBrush = pDC->GetBrush();
+    for (int row = 0; row < GetRowCount(); ++row) {
+        if (IsBitType()) {
+            DrawBitRow(pDC, row);
+        } else {
+            DrawWordRow(pDC, row);
+        }
+    }
+    pDC->SelectBrush(oldBrush);
+    pDC->SelectPen(oldPen);
+    pDC->SetBkMode(oldMode);
+    pDC->SelectFont(oldFont);
+}
+
+CRect CHOXMonDevStat::RowBox(int row, int left, int right) const
+{
+    const std::int64_t top = std::int64_t(m_position.top) + std::int64_t(kRowHeight) * row;
+    return {chart::Sat(std::int64_t(m_position.left) + left), chart::Sat(top), chart::Sat(std::int64_t(m_position.left) + right),
+            chart::Sat(top + kRowHeight)};
+}
+
+void CHOXMonDevStat::DrawBitRow(CDC* pDC, int row)
+{
+    const CRect box = RowBox(row, 0, kLampWidth);
+    const bool on = IsRowValid(row) && GetValue(row) == 1;
+    pDC->SelectBrush(QBrush(ToQColor(on ? kLampOn : kLampOff)));
+    pDC->Rectangle(box);
+    const QString label = GetRowLabel(row);
+    if (label.isEmpty()) return;
+    pDC->TextOut(chart::Sat(std::int64_t(box.left) + (kLampWidth - pDC->GetCharWidthSum(label)) / 2),
+                 chart::Sat(std::int64_t(box.top) + kTextDrop), label);
+}
+
+void CHOXMonDevStat::DrawWordRow(CDC* pDC, int row)
+{
+    // The box comes after the label: a long indexed label ends under it.
+    const QString label = GetRowLabel(row);
+    const CRect line = RowBox(row, 0, 0);
+    if (!label.isEmpty()) pDC->TextOut(line.left, line.top, label);
+    const CRect box = RowBox(row, kValueLeft, kValueRight);
+    pDC->SelectBrush(QBrush(ToQColor(kWhite)));
+    pDC->Rectangle(box);
+    if (label.isEmpty()) return;
+    const QString value = QString::number(GetValue(row));
+    pDC->TextOut(chart::Sat(std::int64_t(box.right) - kValueMargin - pDC->GetCharWidthSum(value)),
+                 chart::Sat(std::int64_t(box.top) + kTextDrop), value);
+}
+
+void CHOXMonDevStat::OnOpen(UINT, CPoint point)
+{
+    if (IsEditing()) {
+        EditSettings();
+        return;
+    }
+    // The inputs X are the controller's to switch.
+    switch (m_settings.type) {
+    case SV::kX: break;
+    case SV::kY:
+    case SV::kM: ToggleBit(point); break;
+    default: WriteWord(point); break;
+    }
+}
+
+void CHOXMonDevStat::ToggleBit(CPoint point)
+{
+    const int row = RowAt(point, true);
+    if (!IsRowValid(row)) return;
+    CHOXMonCommand sender(GetDocument());
+    // A bit shown off is set and one shown on reset: the reset flag is 1
+    // for a bit shown on. The lamp follows at the next reading.
+    sender.SetDevice(m_settings.type, static_cast<int>(GetRowNumber(row)), GetValue(row) == 1 ? 1 : 0);
+}
+
+void CHOXMonDevStat::WriteWord(CPoint point)
+{
+    const int row = RowAt(point, false);
+    if (!IsRowValid(row)) return;
+    const std::int64_t number = GetRowNumber(row);
+    const QString prompt = QStringLiteral("&Enter   %1%2   Value").arg(GetDeviceName(m_settings.type)).arg(number);
+    const bool editable = !IsWriteProtected(number, m_settings.is32Bit != 0);
+    CHOXWordInputDlg dlg(GetValue(row), prompt, editable ? 1 : 0, 0);
+    if (dlg.DoModal() != IDOK || !editable) return;
+    // The value shown changes at the next reading.
+    CHOXMonCommand sender(GetDocument());
+    sender.WriteDevice(m_settings.type, static_cast<int>(number), m_settings.indexKind, m_settings.indexNumber,
+                       dlg.GetValue());
+}
+
+void CHOXMonDevStat::EditSettings()
+{
+    CHOXMonDevStatDlg dlg(*this);
+    if (dlg.DoModal() == IDOK) {
+        const CPoint topLeft = m_position.TopLeft();
+        m_settings = dlg.GetSettings();
+        m_values.clear();
+        InitRows();
+        ResetSize();
+        m_position =
+            Shifted(m_position, std::int64_t(topLeft.x) - m_position.left, std::int64_t(topLeft.y) - m_position.top);
+        GrowSheet();
+        Invalidate();
+        if (CHOXView* view = m_pWnd != nullptr ? m_pWnd->GetView() : nullptr) EnsureVisible(view);
+    }
+    SetModified();
+    UpdateAllViews();
+}
+
+void CHOXMonDevStat::GrowSheet()
+{
+    CHOXBaseRect* sheet = m_pWnd != nullptr ? m_pWnd->GetBaseRect() : nullptr;
+    if (sheet == nullptr) return;
+    if (std::int64_t(m_position.bottom) < std::int64_t(sheet->m_position.bottom) - 10) return;
+    sheet->m_position.bottom = chart::Sat(std::int64_t(m_position.bottom) + 30);
+    if (CHOXView* view = m_pWnd->GetView()) view->UpdateScrollSizes();
+}
 
 std::int64_t CHOXMonDevStat::FileRegisters() const
 {

@@ -21,8 +21,15 @@ class CHOXMonDevStat : public CHOXMonObj {
 public:
     // The most rows an object shows.
     static constexpr int kMaxRows = 16;
-    // Height of a row; width of a lamp and the place of a value box.
+    // Height of a row; width of a lamp and the place of a value box from
+    // the left edge.
     static constexpr int kRowHeight = 20;
+    static constexpr int kLampWidth = 40;
+    static constexpr int kValueLeft = 65;
+    static constexpr int kValueRight = 145;
+    // Lamps of bit devices: on, and off or not read.
+    static constexpr COLORREF kLampOn = RGB(255, 255, 0);
+    static constexpr COLORREF kLampOff = RGB(0, 255, 255);
 
     // The device type numbers those of the operands (D 1, DD 2, V 8, Z 9,
     // X 10, Y 11, M 12); X and Y numbers are held as written, their octal
@@ -48,6 +55,9 @@ public:
     // kind, index number and points.
     void Serialize(CArchive& ar) override;
     void Draw(CDC* pDC) override;
+    // Editing: the settings in "Device Status". Monitoring: the row under
+    // the point is switched (Y, M) or written (words) on the controller.
+    void OnOpen(UINT flags, CPoint point) override;
     void PrepareAfterLoad() override { InitRows(); }
 
     // Which rows exist on the owner's model, and a zeroed value per shown
@@ -75,6 +85,11 @@ public:
     // flag, when either register of the pair may not).
     static bool IsWriteProtected(std::int64_t number, bool is32Bit);
 
+    // An object that reaches within 10 units of the bottom of the page (or
+    // past it) makes the page 30 units taller than the object, and the
+    // views' scroll range follows.
+    void GrowSheet();
+
     // The rows that exist: the points, kept to 0 to 16.
     int GetRowCount() const;
     // Whether the row's device exists on the model.
@@ -91,6 +106,22 @@ public:
     std::int32_t GetValue(int row) const;
 
 private:
+    // Replaces the settings by the dialog's, keeping the top-left corner;
+    // the document is modified however the dialog ends.
+    void EditSettings();
+    // The lamp's bit switched to the other state than shown.
+    void ToggleBit(CPoint point);
+    // A new value for the word row, asked for in "Word Input"; a special
+    // register that may not be written is shown only.
+    void WriteWord(CPoint point);
+    // The row's strip from `left` to `right` units right of the left edge.
+    CRect RowBox(int row, int left, int right) const;
+    // A lamp, lit by a value of 1, with its label; a cyan box without label
+    // for a device that does not exist.
+    void DrawBitRow(CDC* pDC, int row);
+    // The label, and the value right-aligned in a white box; the box alone
+    // for a device that does not exist.
+    void DrawWordRow(CDC* pDC, int row);
     // The device number the row's existence is judged by.
     std::int64_t ValidityNumber(int row) const;
     // Parameter 101 of the owner's document: the number of file registers.

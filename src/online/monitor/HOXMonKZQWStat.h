@@ -12,6 +12,12 @@ class CHOXMonKZQWStat : public CHOXMonObj {
     KT_DECLARE_SERIAL(CHOXMonKZQWStat)
 public:
     static constexpr int kLamps = 4;
+    // The fixed layout: a column of lamps per axis, each lamp this wide and
+    // high, under a title row as high; the Y column starts this far right
+    // of the X column.
+    static constexpr int kLampWidth = 128;
+    static constexpr int kRowHeight = 20;
+    static constexpr int kColumnStep = 138;
 
     // For loading: all lamps off.
     CHOXMonKZQWStat();
@@ -19,7 +25,13 @@ public:
     explicit CHOXMonKZQWStat(CHOXWnd* wnd);
 
     int GetObjectType() const override { return objtype::kMonKZQWStat; }
+    // From the top-left corner only, whatever the bounds: "X-axis" over the
+    // X lamps and, on a two-axis controller, "Y-axis" over the Y lamps.
     void Draw(CDC* pDC) override;
+    // While editing only: the "Manual Input" dialog captioned "DA-ZU
+    // Status", and through its "KZ - &PLC" the foundation sequence's page of
+    // the status devices.
+    void OnOpen(UINT flags, CPoint point) override;
 
     // Axis 0 the X words, any other the Y words.
     void SetStatus(int axis, std::int32_t ready, std::int32_t completed, std::int32_t error,
@@ -29,6 +41,8 @@ public:
     std::int32_t GetLamp(int axis, int index, QString& text) const;
 
 private:
+    void DrawColumn(CDC* pDC, int axis, std::int64_t left, std::int64_t top) const;
+
     std::array<std::int32_t, kLamps> m_x{};
     std::array<std::int32_t, kLamps> m_y{};
 };

@@ -12,6 +12,13 @@ class CHOXMonManInputStat : public CHOXMonObj {
     KT_DECLARE_SERIAL(CHOXMonManInputStat)
 public:
     static constexpr int kInputs = 6;
+    // A column of lamps under its header, one per axis, the Y column this
+    // far right of the X column.
+    static constexpr int kColumnWidth = 70;
+    static constexpr int kColumnStep = 80;
+    static constexpr int kLampHeight = 20;
+    static constexpr COLORREF kLampOn = RGB(255, 255, 0);
+    static constexpr COLORREF kLampOff = RGB(0, 255, 255);
 
     // For loading: inputs off, top devices from the archive.
     CHOXMonManInputStat();
@@ -23,6 +30,9 @@ public:
     // The object part, then the X and the Y top device.
     void Serialize(CArchive& ar) override;
     void Draw(CDC* pDC) override;
+    // While editing: "Manual Input", and through its "KZ - &PLC" the PLC
+    // dialog that sets the top devices. While monitoring: nothing.
+    void OnOpen(UINT flags, CPoint point) override;
 
     // Axis 0 the X inputs, any other the Y inputs.
     void SetInputs(int axis, std::int32_t dog, std::int32_t start, std::int32_t stop, std::int32_t zrn,
@@ -35,6 +45,10 @@ public:
     void SetTopDevice(int axis, std::int32_t device);
 
 private:
+    // The axis's header and its six lamps, `offset` units right of the left
+    // edge.
+    void DrawColumn(CDC* pDC, int axis, int offset, const QString& header);
+
     std::array<std::int32_t, kInputs> m_xInputs{};
     std::array<std::int32_t, kInputs> m_yInputs{};
     std::int32_t m_nXTopDevice = 0;

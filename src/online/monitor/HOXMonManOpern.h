@@ -36,6 +36,15 @@ public:
     // The object part, then the button index.
     void Serialize(CArchive& ar) override;
     void Draw(CDC* pDC) override;
+    // Editing: which button the object is, in "Manual Operation ".
+    // Monitoring: a feed button asks for its amount.
+    void OnOpen(UINT flags, CPoint point) override;
+    // While monitoring a press sends the button's manual operation (a feed
+    // button with its amount) and the button stays pressed while the
+    // controller took it, but a feed button never; releasing a pressed jog
+    // button sends its release. While editing the object is moved.
+    void OnLButtonDown(CHOXView* view, UINT flags, CPoint point) override;
+    void OnLButtonUp(CHOXView* view, UINT flags, CPoint point) override;
 
     // Sets the button's label and answers its id; for an unknown index an
     // empty label and -1.
@@ -57,7 +66,18 @@ public:
     void SetPressed(bool pressed) { m_nPressed = pressed ? 1 : 0; }
 
 private:
+    // Makes the object the button chosen in the dialog, under that button's
+    // id, unless the window holds that button already.
+    void ChooseButton();
+    void AskFeedValue();
+    // The jog's second request.
+    void SendRelease();
+
     std::int32_t m_nButtonIndex = 0;
     std::int32_t m_nFeedValue = 0;
     std::int32_t m_nPressed = 0;
+    // A press is on its way to the controller; a release that comes
+    // meanwhile (a refusal's message takes the focus) is kept for it.
+    bool m_bPressing = false;
+    bool m_bLetGo = false;
 };

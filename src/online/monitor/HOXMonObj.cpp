@@ -1,16 +1,23 @@
 #include "online/monitor/HOXMonObj.h"
 
 #include "app/HOXDoc.h"
+#include "chart/ChartLookup.h"
 #include "chart/HOXView.h"
 #include "chart/HOXWnd.h"
 #include "chart/ObjectKinds.h"
 #include "platform/DC.h"
+#include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegion>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
 
 KT_IMPLEMENT_SERIAL(CHOXMonObj, CHOXDrawObj, 0)
 KT_REGISTER_KIND(CHOXMonObj, .type = objtype::kMonObj)
@@ -52,6 +59,8 @@ bool RectVisible(CDC& dc, const CRect& bounds)
 
 CHOXMonObj::CHOXMonObj() = default;
 
+CHOXDoc* CHOXMonObj::GetDocument() const { return DocumentOf(m_pWnd); }
+
 CHOXMonObj::CHOXMonObj(CHOXWnd* wnd) : CHOXDrawObj(CRect(), wnd) { UpdateOneAxis(); }
 
 void CHOXMonObj::SetWnd(CHOXWnd* wnd)
@@ -79,6 +88,36 @@ void CHOXMonObj::DrawOutline(CDC* pDC) const
     pDC->SelectPen(oldPen);
     pDC->SelectBrush(oldBrush);
 }
+
+bool CHOXMonObj::DrawDragOutline(CDC* pDC) const
+{
+    if (m_nDragging == 0) return false;
+    DrawOutline(pDC);
+    return true;
+}
+
+QFont CHOXMonObj::TextFont()
+{
+    // Sizing the cell measures fonts: every object draws with it, every
+    // paint. Made once, and never destroyed, as fonts must not outlive the
+    // application's font database.
+    static const QFont* const font = new QFont(LinePrinterCellFont(16, 700));
+    return *font;
+}
+
+QPen CHOXMonObj::PanelFramePen() { return MakePen(PS_INSIDEFRAME, 4, RGB(127, 127, 127)); }
+
+void CHOXMonObj::TextOutEndingAt(CDC* pDC, std::int64_t x, std::int64_t y, const QString& text)
+{
+    pDC->TextOut(chart::Sat(x - pDC->GetCharWidthSum(text)), chart::Sat(y), text);
+}
+
+void CHOXMonObj::TextOutCentred(CDC* pDC, std::int64_t x, std::int64_t width, std::int64_t y, const QString& text)
+{
+    pDC->TextOut(chart::Sat(x + (width - pDC->GetCharWidthSum(text)) / 2), chart::Sat(y), text);
+}
+
+bool CHOXMonObj::IsEditing() const { return InEditMode(m_pWnd); }
 
 void CHOXMonObj::OnLButtonDown(CHOXView* view, UINT flags, CPoint point)
 {

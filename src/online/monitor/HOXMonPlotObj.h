@@ -10,6 +10,8 @@
 // and an axis whose limits are equal has no span and plots nothing.
 #include "online/monitor/HOXMonObj.h"
 
+#include <QString>
+
 #include <vector>
 
 // A point of the plot in document units, wide enough for any limits and
@@ -46,10 +48,22 @@ public:
     // Limits ±100 and the model's default bounds in the window record.
     explicit CHOXMonPlotObj(CHOXWnd* wnd);
 
+    // Where the plot stands inside its bounds: the one-axis scale starts
+    // this far from the left edge; the X-Y field's spans start this far in
+    // from the left and top edges, and its trace is kept this far inside
+    // every edge.
+    static constexpr int kScaleStart = 10;
+    static constexpr int kInset = 4;
+
     int GetObjectType() const override { return objtype::kMonPlotObj; }
     // The object part, then X positive, X negative, Y positive, Y negative.
     void Serialize(CArchive& ar) override;
+    // The one-axis scale with its marker, or the X-Y field with its trace,
+    // in the font "GraphFont".
     void Draw(CDC* pDC) override;
+    // In either mode: the limits in the model's dialog. Limits changed with
+    // OK are kept and mark the document modified, as the file holds them.
+    void OnOpen(UINT flags, CPoint point) override;
 
     // A horizontal scale on a one-axis controller, an X-Y field otherwise.
     void SetDefaultBounds();
@@ -87,6 +101,10 @@ public:
     static std::int64_t XZero(std::int32_t positive, std::int32_t negative);
     static std::int64_t YZero(std::int32_t positive, std::int32_t negative);
     static std::int64_t Scale(std::int32_t v, std::int32_t positive, std::int32_t negative);
+    // The width of a text as the plot measures it: the sum of its
+    // characters' widths.
+    static int GetTextWidth(CDC* pDC, const QString& text);
+
     // Cuts the segment from a to b down to its part inside the rectangle,
     // moving the ends in place; false, leaving them as they were, when no
     // part lies inside. An end moved onto an edge is rounded towards where
@@ -95,6 +113,11 @@ public:
     static bool ClipSegment(PlotPoint& a, PlotPoint& b, const PlotRect& rect);
 
 private:
+    void DrawXPlot(CDC* pDC);
+    void DrawXYPlot(CDC* pDC);
+    void DrawXYLabels(CDC* pDC, const PlotPoint& zero, bool xLine, bool yLine);
+    void DrawTrace(CDC* pDC, const PlotPoint& zero);
+
     std::int32_t m_nXPositive = 100;
     std::int32_t m_nXNegative = -100;
     std::int32_t m_nYPositive = 100;

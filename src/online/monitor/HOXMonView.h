@@ -85,6 +85,11 @@ public:
     // inserted.
     bool AddDeviceStatus(const CHOXMonDevStat::Settings& settings);
     bool AddManualOperation(std::int32_t buttonIndex);
+    // Insert Device Status and Insert Manual Operation, while editing: the
+    // object's dialog for a new one (X0 of one point; "X START"), then the
+    // insertion above; all views are updated either way.
+    void OnInsertDeviceStatus();
+    void OnInsertManualOperation();
 
     // The drawing tools, widths and colours: new shapes take them, and the
     // selected shapes the width or colour chosen.

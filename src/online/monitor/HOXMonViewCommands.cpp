@@ -4,11 +4,12 @@
 
 #include "app/HOXDoc.h"
 #include "app/ProgramState.h"
-#include "chart/ChartLookup.h"
 #include "chart/HOXBaseRect.h"
 #include "chart/HOXShape.h"
 #include "chart/HOXUndo.h"
+#include "online/monitor/HOXManOpernDlg.h"
 #include "online/monitor/HOXMonCurPos.h"
+#include "online/monitor/HOXMonDevStatDlg.h"
 #include "online/monitor/HOXMonKZQWStat.h"
 #include "online/monitor/HOXMonManInputStat.h"
 #include "online/monitor/HOXMonManOpern.h"
@@ -19,12 +20,11 @@
 #include "platform/ColorDialog.h"
 #include "platform/Messages.h"
 #include "res/CommandIds.h"
+#include "res/StringIds.h"
 
 #include <memory>
 
 namespace {
-
-constexpr UINT IDS_BUTTON_PRESENT = 13248;
 
 template <class T>
 std::unique_ptr<CHOXMonObj> MakeMonObj(CHOXWnd* wnd)
@@ -84,9 +84,12 @@ void CHOXMonView::RegisterCommands()
             ui->Enable(wnd != nullptr && wnd->LookupMonObj(id) == nullptr);
         });
     }
-    // Their dialogs are still to come.
+    // Any number of device status objects, and each button once: the
+    // dialogs say which.
+    OnCommand(ID_INSERT_DEVICE_STATUS, [this] { OnInsertDeviceStatus(); });
+    OnCommand(ID_INSERT_MANUAL_OPERATION, [this] { OnInsertManualOperation(); });
     for (UINT command : {ID_INSERT_DEVICE_STATUS, ID_INSERT_MANUAL_OPERATION})
-        CCmdTarget::OnUpdate(command, [](CCmdUI* ui) { ui->Enable(false); });
+        CCmdTarget::OnUpdate(command, [](CCmdUI* ui) { ui->Enable(true); });
 
     // The drawing bar's buttons work while the page is edited and shown.
     const auto drawing = [this] { return EditedDocument() != nullptr && IsWindowVisible(); };
@@ -145,14 +148,7 @@ bool CHOXMonView::AddDeviceStatus(const CHOXMonDevStat::Settings& settings)
     CHOXMonDevStat* object = made.get();
     object->SetId(static_cast<DWORD>(id));
     wnd->AddMonObj(std::move(made));
-    if (CHOXBaseRect* sheet = wnd->GetBaseRect()) {
-        // Near the sheet's bottom the sheet grows to hold it with room.
-        CRect& edges = sheet->m_position;
-        if (std::int64_t(object->GetRect().bottom) >= std::int64_t(edges.bottom) - 10) {
-            edges.bottom = chart::Sat(std::int64_t(object->GetRect().bottom) + 30);
-            UpdateScrollSizes();
-        }
-    }
+    object->GrowSheet();
     object->Invalidate();
     object->EnsureVisible(this);
     wnd->GetUndo()->Clear();
@@ -160,6 +156,30 @@ bool CHOXMonView::AddDeviceStatus(const CHOXMonDevStat::Settings& settings)
     doc->SetModifiedFlag(true);
     doc->UpdateAllViews(nullptr);
     return true;
+}
+
+void CHOXMonView::OnInsertDeviceStatus()
+{
+    CHOXDoc* doc = EditedDocument();
+    if (doc == nullptr) return;
+    CHOXMonDevStatDlg dlg(doc);
+    if (dlg.DoModal() != IDOK) {
+        doc->UpdateAllViews(nullptr);
+        return;
+    }
+    AddDeviceStatus(dlg.GetSettings());
+}
+
+void CHOXMonView::OnInsertManualOperation()
+{
+    CHOXDoc* doc = EditedDocument();
+    if (doc == nullptr) return;
+    CHOXManOpernDlg dlg(doc->GetFounSeq(), 0);
+    if (dlg.DoModal() != IDOK) {
+        doc->UpdateAllViews(nullptr);
+        return;
+    }
+    AddManualOperation(dlg.GetButtonIndex());
 }
 
 bool CHOXMonView::AddManualOperation(std::int32_t buttonIndex)
@@ -170,8 +190,7 @@ bool CHOXMonView::AddManualOperation(std::int32_t buttonIndex)
     const WORD id = monid::ManOpernId(buttonIndex);
     bool added = false;
     if (wnd->LookupMonObj(id) != nullptr) {
-        // "ERROR : This Manual Operation Object is already present in this window."
-        AfxMessageBox(IDS_BUTTON_PRESENT, MB_OK | MB_ICONHAND);
+        AfxMessageBox(IDS_MAN_OPERN_PRESENT, MB_OK | MB_ICONHAND);
     } else {
         auto made = std::make_unique<CHOXMonManOpern>(buttonIndex, wnd);
         CHOXMonManOpern* object = made.get();

@@ -2,6 +2,7 @@
 
 #include "app/HOXApp.h"
 #include "app/HOXDoc.h"
+#include "app/MainFrame.h"
 #include "app/ProgramState.h"
 #include "chart/ControllerType.h"
 #include "chart/HOXFlowWnd.h"
@@ -15,6 +16,7 @@
 #include "online/monitor/HOXMonKZQWStat.h"
 #include "online/monitor/HOXMonManInputStat.h"
 #include "online/monitor/HOXMonPlotObj.h"
+#include "online/monitor/HOXMonTracker.h"
 #include "online/monitor/HOXMonProgInfo.h"
 #include "online/monitor/HOXMonView.h"
 #include "online/monitor/HOXMonWnd.h"
@@ -28,6 +30,15 @@ CHOXMonitorSession::TrackerMaker& Maker()
 {
     static CHOXMonitorSession::TrackerMaker maker;
     return maker;
+}
+
+// The running-program tracker of the document, over the frames of the
+// program's main window when the document is the program's.
+std::unique_ptr<CHOXMonitorTracking> MakeTracker(CHOXDoc& doc)
+{
+    const CHOXApp* app = CHOXApp::Get();
+    CMDIFrameWnd* main = app != nullptr && app->GetDocument() == &doc ? app->MainFrame() : nullptr;
+    return std::make_unique<CHOXMonTracker>(&doc, main);
 }
 
 // What the worker reads for a monitor object; false for one it never reads
@@ -124,7 +135,7 @@ void CHOXMonitorSession::Setup(CHOXDoc* doc)
 {
     m_pDocument = doc;
     m_strPort = doc->GetComPortName();
-    if (!m_pTracker && Maker()) m_pTracker = Maker()(*doc);
+    if (!m_pTracker) m_pTracker = Maker() ? Maker()(*doc) : MakeTracker(*doc);
     // The program-text windows check the lines they select.
     bool programInText = false;
     for (const auto& [name, wnd] : doc->GetWindowMap()) {

@@ -67,7 +67,8 @@ public:
     // Every monitor view of the document is drawn anew.
     static void InvalidateMonitorViews(const CHOXDoc& doc);
 
-    // The tracker a run makes at its Setup; none by default.
+    // The tracker a run makes at its Setup instead of the running-program
+    // tracker (empty: that one again); a maker may give none.
     using TrackerMaker = std::function<std::unique_ptr<CHOXMonitorTracking>(CHOXDoc&)>;
     static void SetTrackerMaker(TrackerMaker maker);
 

@@ -136,6 +136,7 @@ public:
     bool HasEnded() const { return !m_thread.joinable(); }
     // The priority of the worker, from now on or from its start.
     void SetPriority(Priority priority);
+    Priority GetPriority() const { return static_cast<Priority>(m_priority.load()); }
     // The worker's processor time so far (0 before it starts or after it
     // ended).
     std::chrono::nanoseconds CpuTime() const;

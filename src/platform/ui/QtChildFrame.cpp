@@ -231,6 +231,19 @@ CRect QtChildFrameHost::GetWindowRect() const
 
 CRect QtChildFrameHost::GetRestoredRect() const { return m_window ? m_window->GetRestoredRect() : CRect(); }
 
+CRect QtChildFrameHost::GetScreenRect() const
+{
+    if (!m_window) return {};
+    const QPoint topLeft = m_window->mapToGlobal(QPoint(0, 0));
+    return CRect(topLeft.x(), topLeft.y(), topLeft.x() + m_window->width(), topLeft.y() + m_window->height());
+}
+
+QtChildFrame* QtChildFrameHost::WindowOf(const CMDIChildWnd* frame)
+{
+    const auto* host = frame != nullptr ? dynamic_cast<const QtChildFrameHost*>(frame->Host()) : nullptr;
+    return host != nullptr ? host->Window() : nullptr;
+}
+
 void QtChildFrameHost::MoveWindow(const CRect& rect)
 {
     if (!m_window) return;

@@ -72,9 +72,13 @@ public:
     bool IsZoomed() const override;
     CRect GetWindowRect() const override;
     CRect GetRestoredRect() const override;
+    CRect GetScreenRect() const override;
     void MoveWindow(const CRect& rect) override;
     void Activate() override;
     void Raise() override;
+
+    // The window of a frame whose host is one of these; null for any other.
+    static QtChildFrame* WindowOf(const CMDIChildWnd* frame);
 
 private:
     QPointer<QtChildFrame> m_window;

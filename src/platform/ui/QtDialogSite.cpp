@@ -246,6 +246,12 @@ const std::map<QString, QtDialogSite::Maker>& QtDialogSite::OwnKinds()
              // keep their lines level.
              label->setWordWrap(c.height > 10);
              if (c.height > 10) label->setAlignment((label->alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
+             if (!c.background.isEmpty()) {
+                 QPalette palette = label->palette();
+                 palette.setColor(QPalette::Window, QColor(c.background));
+                 label->setPalette(palette);
+                 label->setAutoFillBackground(true);
+             }
              return label;
          }},
         {QStringLiteral("picture"),
@@ -433,6 +439,7 @@ bool QtDialogSite::Initialize()
 {
     const bool focusFirst = m_dialog.OnInitDialog();
     if (m_ended) return false;
+    ApplyControlColors();
     if (focusFirst) {
         for (const ControlTemplate* c : m_dialog.Template()->Controls()) {
             if (!c->HasTabStop()) continue;
@@ -447,6 +454,24 @@ bool QtDialogSite::Initialize()
         }
     }
     return true;
+}
+
+void QtDialogSite::ApplyControlColors()
+{
+    for (const auto& [id, w] : m_controls) {
+        COLORREF background = 0;
+        if (id == IDC_STATIC || !m_dialog.OnCtlColor(id, background)) continue;
+        const QColor color(GetRValue(background), GetGValue(background), GetBValue(background));
+        QPalette palette = w->palette();
+        // An edit paints its text area in the base colour, other controls
+        // in the window colour; read-only and inactive alike.
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            palette.setColor(group, QPalette::Base, color);
+            palette.setColor(group, QPalette::Window, color);
+        }
+        w->setPalette(palette);
+        w->setAutoFillBackground(true);
+    }
 }
 
 QWidget* QtDialogSite::Control(int id) const
@@ -938,6 +963,32 @@ void QtDialogSite::End(int result)
     m_result = result;
     for (auto& [id, timer] : m_timers) timer->stop();
     if (m_window) m_window->Finish(result);
+}
+
+void QtDialogSite::ShowWindow(int showCommand)
+{
+    if (!m_window) return;
+    if (showCommand == SW_HIDE) {
+        m_window->hide();
+        return;
+    }
+    // The active window stays so: the window shows beside it.
+    m_window->setAttribute(Qt::WA_ShowWithoutActivating, showCommand == SW_SHOWNOACTIVATE);
+    m_window->show();
+}
+
+bool QtDialogSite::IsWindowVisible() const { return m_window && m_window->isVisible(); }
+
+CRect QtDialogSite::GetWindowRect() const
+{
+    if (!m_window) return {};
+    const QRect r = m_window->frameGeometry();
+    return CRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+}
+
+void QtDialogSite::MoveWindowTo(CPoint topLeft)
+{
+    if (m_window) m_window->move(topLeft.x, topLeft.y);
 }
 
 void QtDialogSite::Refresh()

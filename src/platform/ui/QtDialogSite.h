@@ -133,12 +133,18 @@ public:
     // waiting work is done too (user input waits).
     void SetPaintWhileBusy(bool paint) { m_paintWhileBusy = paint; }
     void Refresh() override;
+    void ShowWindow(int showCommand) override;
+    bool IsWindowVisible() const override;
+    CRect GetWindowRect() const override;
+    void MoveWindowTo(CPoint topLeft) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Build();
+    // The backgrounds the dialog chooses for its controls.
+    void ApplyControlColors();
     QWidget* MakeControl(const ControlTemplate& c, QWidget* parent);
     // The control kinds the site renders itself, each by its maker.
     using Maker = QWidget* (*)(QtDialogSite& site, const ControlTemplate& c, QWidget* parent);

@@ -95,6 +95,14 @@ void QtFrameWindow::Show(int showCommand)
 
 bool QtFrameWindow::IsVisible() const { return isVisible(); }
 bool QtFrameWindow::IsMaximized() const { return isMaximized() || (windowState() & Qt::WindowMaximized); }
+bool QtFrameWindow::IsMinimized() const { return isMinimized(); }
+
+CRect QtFrameWindow::GetClientAreaRect() const
+{
+    // The frames live in the area's viewport.
+    const QWidget* area = m_mdiArea != nullptr ? m_mdiArea->viewport() : nullptr;
+    return area != nullptr ? CRect(0, 0, area->width(), area->height()) : CRect();
+}
 
 void QtFrameWindow::SetMenu(UINT menuId)
 {

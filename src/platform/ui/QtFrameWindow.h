@@ -27,6 +27,8 @@ public:
     void Show(int showCommand) override;
     bool IsVisible() const override;
     bool IsMaximized() const override;
+    bool IsMinimized() const override;
+    CRect GetClientAreaRect() const override;
     void SetMenu(UINT menuId) override;
     void EnableMenuItem(int position, bool enable) override;
     bool IsMenuItemEnabled(int position) const override;

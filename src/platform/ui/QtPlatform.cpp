@@ -2,6 +2,7 @@
 
 #include "platform/DC.h"
 #include "platform/Strings.h"
+#include "platform/ui/QtChildFrame.h"
 #include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtDragDrop.h"
@@ -122,15 +123,25 @@ QtDialogRunner::~QtDialogRunner()
 
 bool QtDialogRunner::CreateModeless(CDialog& dialog)
 {
-    auto site = std::make_unique<QtDialogSite>(dialog, ModalParent());
+    auto site = std::make_unique<QtDialogSite>(dialog, ModelessOwner(dialog));
     site->SetPaintWhileBusy(true);
     site->Window()->setModal(false);
-    site->Window()->show();
+    const bool visible = dialog.IsVisibleOnCreate();
+    if (visible) site->Window()->show();
     if (!site->Initialize()) return false;
     QtDialogSite* shown = site.get();
     m_modeless[&dialog] = std::move(site);
-    shown->Refresh();
+    if (visible) shown->Refresh();
     return true;
+}
+
+QWidget* QtDialogRunner::ModelessOwner(const CDialog& dialog)
+{
+    // As the window system has it, a window owned by a frame inside the
+    // main window is owned by the main window: it stays in front of it, and
+    // outlives the frame's own window.
+    if (QtChildFrame* frame = QtChildFrameHost::WindowOf(dialog.GetParentFrame())) return frame->window();
+    return ModalParent();
 }
 
 void QtDialogRunner::DestroyModeless(CDialog& dialog) { m_modeless.erase(&dialog); }

@@ -1,6 +1,7 @@
 #include "symbols/code/HOXDataRegDlg.h"
 
 #include "chart/ControllerType.h"
+#include "chart/DeviceRanges.h"
 #include "app/HOXDoc.h"
 #include "params/HOXParam.h"
 #include "params/HOXSetParamPromptDlg.h"
@@ -10,9 +11,8 @@
 
 namespace {
 // The registers the one-axis controller lacks lie between these.
-constexpr int kGapTop16 = 1999;
-constexpr int kGapTop32 = 1998;
-constexpr int kFirstFileRegister = 4000;
+constexpr int kGapTop16 = devices::kLastDataOneAxis;
+constexpr int kGapTop32 = devices::kLastDataOneAxis - 1;
 constexpr int kFirstPlcRegister = 100;
 } // namespace
 
@@ -58,7 +58,7 @@ bool CHOXDataRegDlg::OnInitDialog()
     }
     m_nNumber = m_dataReg.GetNumber();
     if (m_nNumber < 0 || m_nNumber > HighestNumber()) m_nNumber = 0;
-    Site()->SetRange(kIndexSpin, 0, 7);
+    Site()->SetRange(kIndexSpin, 0, devices::kLastIndex);
     CDialog::OnInitDialog();
     ShowWordSize();
     EnableKzPlc(true, m_nNumber);
@@ -107,8 +107,8 @@ int CHOXDataRegDlg::NumberSpinDelta(int pos, int delta) const
     // The one-axis controller has no registers between the gap's top and
     // the first file register: the spin steps over them.
     const int gapTop = Is32Bit() ? kGapTop32 : kGapTop16;
-    if (delta > 0 && pos >= gapTop && pos < kFirstFileRegister) return kFirstFileRegister - pos;
-    if (delta < 0 && pos > gapTop && pos <= kFirstFileRegister) return gapTop - pos;
+    if (delta > 0 && pos >= gapTop && pos < devices::kFirstFileRegister) return devices::kFirstFileRegister - pos;
+    if (delta < 0 && pos > gapTop && pos <= devices::kFirstFileRegister) return gapTop - pos;
     return delta;
 }
 
@@ -138,7 +138,7 @@ void CHOXDataRegDlg::Refuse(const QString& message)
 
 bool CHOXDataRegDlg::BeyondFileRegisters(std::int32_t fileRegisters) const
 {
-    const std::int64_t first = static_cast<std::int64_t>(fileRegisters) + (Is32Bit() ? 3999 : 4000);
+    const std::int64_t first = devices::LastFileRegister(fileRegisters) + (Is32Bit() ? 0 : 1);
     return m_nNumber >= first;
 }
 
@@ -157,7 +157,8 @@ void CHOXDataRegDlg::OnOK()
         const bool indexMessage = message == LoadStr(IDS_INVALID_INDEX_REGISTER_NUMBER);
         // Beyond the file registers the user may still raise them below; on
         // the one-axis controller only above its missing registers.
-        const bool raisable = !numberMessage && !indexMessage && (!IsKz10() || m_nNumber > 3999);
+        const bool raisable =
+            !numberMessage && !indexMessage && (!IsKz10() || m_nNumber >= devices::kFirstFileRegister);
         if (!raisable) {
             Refuse(message);
             return;

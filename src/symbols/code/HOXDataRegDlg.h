@@ -3,6 +3,7 @@
 // (D) or 32-bit (DD) data register with an optional index register, checked
 // against the controller and its file registers. A register beyond the file
 // registers may raise parameter 101 through the "Set Parameter" prompt.
+#include "chart/DeviceRanges.h"
 #include "platform/Dialog.h"
 #include "res/CommandIds.h"
 #include "symbols/operand/HOXDataReg.h"
@@ -40,7 +41,10 @@ public:
 
 private:
     // The highest register number of the word size.
-    std::int32_t HighestNumber() const { return Is32Bit() ? 6998 : 6999; }
+    std::int32_t HighestNumber() const
+    {
+        return Is32Bit() ? devices::kLastFileRegisterArea - 1 : devices::kLastFileRegisterArea;
+    }
     // Prefix, spin range and "KZ-PLC" for the word size.
     void ShowWordSize();
     void EnableKzPlc(bool numberKnown, std::int32_t number);

@@ -1,11 +1,18 @@
 #include "symbols/flow/HOXFlowCJumpWordDlg.h"
 
 #include "chart/ControllerType.h"
+#include "chart/DeviceRanges.h"
 #include "app/HOXDoc.h"
 #include "params/HOXParam.h"
 #include "platform/Strings.h"
 #include "symbols/flow/HOXFlowCJump.h"
 #include "symbols/operand/HOXSelWordDevDlg.h"
+
+namespace {
+// The comparison sets the output and the two bits after it; the spin keeps
+// all three among the devices.
+constexpr std::int32_t kBitsAfter = 2;
+} // namespace
 
 CHOXFlowCJumpWordDlg::CHOXFlowCJumpWordDlg(CHOXFlowCJump* symbol, UINT templateId, OutputControls output)
     : CHOXFlowSymbolDlg(symbol, templateId), m_output(output)
@@ -45,7 +52,7 @@ bool CHOXFlowCJumpWordDlg::OnInitDialog()
     if (m_nOutputType != 0) m_nOutputType = 1;
     CHOXFlowSymbolDlg::OnInitDialog();
     ShowNextNumbers();
-    Site()->SetRange(m_output.spin, 0, 511);
+    Site()->SetRange(m_output.spin, 0, devices::kLastM);
     Site()->SetPos(m_output.spin, m_nOutputNumber);
     m_bSettingUp = false;
     return true;
@@ -71,7 +78,7 @@ void CHOXFlowCJumpWordDlg::OnOutputType()
     bool ok = false;
     const std::int32_t number = GetDlgItemInt(m_output.number, &ok);
     if (ok) m_nOutputNumber = number;
-    if (m_nOutputNumber >= (m_nOutputType == 0 ? 66 : 510)) {
+    if (m_nOutputNumber > (m_nOutputType == 0 ? devices::kLastOctalTwoAxes : devices::kLastM) - kBitsAfter) {
         m_nOutputNumber = 0;
         SetDlgItemInt(m_output.number, 0);
         Site()->SetPos(m_output.spin, 0);
@@ -92,7 +99,8 @@ void CHOXFlowCJumpWordDlg::OnOutputNumber()
 void CHOXFlowCJumpWordDlg::SetOutputSpinRange()
 {
     const bool y = Site()->GetCurSel(m_output.type) == 0;
-    Site()->SetRange(m_output.spin, 0, y ? (ctype::IsOneAxis(m_nControllerType) ? 3 : 65) : 509);
+    const std::int32_t last = y ? devices::LastY(ctype::IsOneAxis(m_nControllerType)) : devices::kLastM;
+    Site()->SetRange(m_output.spin, 0, last - kBitsAfter);
 }
 
 int CHOXFlowCJumpWordDlg::OutputSpinDelta(int pos, int delta)
@@ -134,10 +142,10 @@ bool CHOXFlowCJumpWordDlg::CheckOutputNumber()
 {
     UINT message = 0;
     if (m_nOutputType != 0) {
-        if (m_nOutputNumber > 511) message = 13223;
+        if (m_nOutputNumber > devices::kLastM) message = 13223;
     } else if (ctype::IsOneAxis(m_nControllerType)) {
-        if (m_nOutputNumber > 5) message = 13224;
-    } else if (m_nOutputNumber % 10 > 7 || m_nOutputNumber > 67) {
+        if (m_nOutputNumber > devices::kLastYOneAxis) message = 13224;
+    } else if (m_nOutputNumber % 10 > 7 || m_nOutputNumber > devices::kLastOctalTwoAxes) {
         message = 13225;
     }
     return message == 0 || Refuse(m_output.number, message);

@@ -1,5 +1,6 @@
 #include "symbols/operand/HOXDataReg.h"
 
+#include "chart/DeviceRanges.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/StringIds.h"
@@ -20,11 +21,11 @@ QString OneAxisMessage(bool is32Bit, std::int64_t fileRegisters)
     if (!is32Bit) {
         if (fileRegisters == 0) return LoadStr(13652);
         if (fileRegisters == 1) return LoadStr(13654);
-        return FormatStr(13653, {Number(fileRegisters + 3999)});
+        return FormatStr(13653, {Number(devices::LastFileRegister(fileRegisters))});
     }
     if (fileRegisters == 0 || fileRegisters == 1) return LoadStr(13656);
     if (fileRegisters == 2) return LoadStr(13658);
-    return FormatStr(13657, {Number(fileRegisters + 3998)});
+    return FormatStr(13657, {Number(devices::LastFileRegister(fileRegisters) - 1)});
 }
 
 } // namespace
@@ -107,7 +108,7 @@ bool CHOXDataReg::Parse(const QString& text, bool allowNegative)
         }
         ++pos;
         const std::optional<std::int64_t> index = ReadDigits(text, pos);
-        if (!index || pos != text.size() || *index >= 8) return false;
+        if (!index || pos != text.size() || *index > devices::kLastIndex) return false;
         indexNumber = *index;
     }
     m_byMode = mode;
@@ -135,34 +136,36 @@ bool CHOXDataReg::CheckRange(bool isOneAxis, QString& message, std::int32_t file
     message.clear();
     const std::int64_t n = m_nNumber;
     const std::int64_t fr = fileRegisters;
+    // A register pair's ranges each end one lower.
+    const std::int64_t lastFile = devices::LastFileRegister(fr);
     if (m_byMode == kRegister16) {
-        if (isOneAxis && n >= 2000 && n <= 3999) {
+        if (isOneAxis && n > devices::kLastDataOneAxis && n < devices::kFirstFileRegister) {
             message = OneAxisMessage(false, fr);
             return false;
         }
-        if (n < 0 || n > 6999) {
+        if (n < 0 || n > devices::kLastFileRegisterArea) {
             message = LoadStr(IDS_INVALID_D_REGISTER);
             return false;
         }
-        if (n >= 4000 && n >= fr + 4000) {
-            message = isOneAxis ? OneAxisMessage(false, fr) : FormatStr(13632, {Number(fr + 3999)});
+        if (n >= devices::kFirstFileRegister && n > lastFile) {
+            message = isOneAxis ? OneAxisMessage(false, fr) : FormatStr(13632, {Number(lastFile)});
             return false;
         }
     } else if (m_byMode == kRegister32) {
-        if (isOneAxis && n >= 1999 && n <= 3999) {
+        if (isOneAxis && n > devices::kLastDataOneAxis - 1 && n < devices::kFirstFileRegister) {
             message = OneAxisMessage(true, fr);
             return false;
         }
-        if (n < 0 || n > 6998) {
+        if (n < 0 || n > devices::kLastFileRegisterArea - 1) {
             message = LoadStr(IDS_INVALID_DD_REGISTER);
             return false;
         }
-        if (n >= 3999 && n >= fr + 3999) {
-            message = isOneAxis ? OneAxisMessage(true, fr) : FormatStr(13651, {Number(fr + 3998)});
+        if (n >= devices::kFirstFileRegister - 1 && n > lastFile - 1) {
+            message = isOneAxis ? OneAxisMessage(true, fr) : FormatStr(13651, {Number(lastFile - 1)});
             return false;
         }
     }
-    if (m_byIndexType != kNoIndex && m_byIndexNumber >= 8) {
+    if (m_byIndexType != kNoIndex && !devices::IsIndexNumber(m_byIndexNumber)) {
         message = LoadStr(IDS_INVALID_INDEX_REGISTER_NUMBER);
         return false;
     }

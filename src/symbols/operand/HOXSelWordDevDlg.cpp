@@ -1,5 +1,6 @@
 #include "symbols/operand/HOXSelWordDevDlg.h"
 
+#include "chart/DeviceRanges.h"
 #include "platform/Strings.h"
 #include "res/StringIds.h"
 
@@ -160,7 +161,7 @@ bool CHOXSelWordDevDlg::OnInitDialog()
     m_byType = m_entries[static_cast<std::size_t>(sel)];
 
     Site()->SetRange(kDigitsSpin, 1, m_b32Bit ? 8 : 4);
-    Site()->SetRange(kIndexSpin, 0, 7);
+    Site()->SetRange(kIndexSpin, 0, devices::kLastIndex);
     const bool unitByNumber = m_nDeviceList == kUnitNumber || (m_nDeviceList == kUnitOneAxis && !m_bOneAxis);
     if (unitByNumber && m_byType == SV::kK && !NumberExists(SV::kK, m_nNumber)) m_nNumber = m_b32Bit ? 5 : 1;
 
@@ -204,8 +205,8 @@ void CHOXSelWordDevDlg::SetNumberLimits()
     int low = 0;
     int high = 0;
     switch (m_byType) {
-    case SV::kD: high = m_bOneAxis ? 9313 : 9599; break;
-    case SV::kDD: high = m_bOneAxis ? 9312 : 9598; break;
+    case SV::kD: high = devices::LastSpecialD(m_bOneAxis); break;
+    case SV::kDD: high = devices::LastSpecialD(m_bOneAxis) - 1; break;
     case SV::kK:
         limit = m_b32Bit ? 11 : 6;
         low = -32768;
@@ -225,7 +226,7 @@ void CHOXSelWordDevDlg::SetNumberLimits()
         limit = m_b32Bit ? 10 : 6;
         high = 0xFFFF;
         break;
-    case SV::kKnM: high = 9176 - 4 * std::clamp(m_nDigits, 1, 8); break;
+    case SV::kKnM: high = devices::kLastSpecialM + 1 - 4 * std::clamp(m_nDigits, 1, 8); break;
     case SV::kKnX:
     case SV::kKnY: {
         limit = m_byType == SV::kKnX ? 3 : 2;
@@ -236,7 +237,7 @@ void CHOXSelWordDevDlg::SetNumberLimits()
     }
     default:
         limit = 1;
-        high = 7;
+        high = devices::kLastIndex;
         break;
     }
     LimitText(kNumber, limit);

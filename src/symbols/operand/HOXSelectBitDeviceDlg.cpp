@@ -1,5 +1,6 @@
 #include "symbols/operand/HOXSelectBitDeviceDlg.h"
 
+#include "chart/DeviceRanges.h"
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 
@@ -18,10 +19,6 @@ constexpr UINT kMsgPlcX = 13568;
 constexpr UINT kMsgPlcY = 13569;
 constexpr UINT kMsgPlcM = 13570;
 constexpr UINT kMsgPlcD = 13571;
-
-// The number is an octal number written in decimal digits up to 67: X and Y
-// of the two-axis controllers.
-bool IsOctalUpTo67(std::uint32_t n) { return n % 10 <= 7 && n < 68; }
 
 bool Fail(QString* message, UINT id)
 {
@@ -108,10 +105,10 @@ CHOXSelectBitDeviceDlg::Range CHOXSelectBitDeviceDlg::SpinRange(int deviceType, 
 {
     const bool plc = listKind == kListPlc;
     switch (deviceType) {
-    case kTypeX: return {0, 377};
-    case kTypeY: return {0, plc ? 377 : (oneAxis ? 5 : 67)};
-    case kTypeM: return {0, plc ? 3071 : 9175};
-    case kTypeD: return {0, 7999};
+    case kTypeX: return {0, devices::kLastXY};
+    case kTypeY: return {0, plc ? devices::kLastPlcXY : devices::LastY(oneAxis)};
+    case kTypeM: return {0, plc ? devices::kLastPlcM : devices::kLastSpecialM};
+    case kTypeD: return {0, devices::kLastPlcD};
     default: return {0, 0};
     }
 }
@@ -121,21 +118,17 @@ bool CHOXSelectBitDeviceDlg::CheckDevice(int deviceType, std::uint32_t number, i
 {
     if (listKind == kListPlc) {
         switch (deviceType) {
-        case kTypeX: return number <= 377 || Fail(message, kMsgPlcX);
-        case kTypeY: return number <= 377 || Fail(message, kMsgPlcY);
-        case kTypeM: return number <= 3071 || Fail(message, kMsgPlcM);
-        case kTypeD: return number <= 7999 || Fail(message, kMsgPlcD);
+        case kTypeX: return number <= devices::kLastPlcXY || Fail(message, kMsgPlcX);
+        case kTypeY: return number <= devices::kLastPlcXY || Fail(message, kMsgPlcY);
+        case kTypeM: return number <= devices::kLastPlcM || Fail(message, kMsgPlcM);
+        case kTypeD: return number <= devices::kLastPlcD || Fail(message, kMsgPlcD);
         default: return Fail(message, kMsgOtherType);
         }
     }
     switch (deviceType) {
-    case kTypeX:
-        if (oneAxis) return number <= 3 || (number >= 375 && number <= 377) || Fail(message, kMsgXOneAxis);
-        return IsOctalUpTo67(number) || (number >= 372 && number <= 377) || Fail(message, kMsgXTwoAxes);
-    case kTypeY:
-        if (oneAxis) return number <= 5 || Fail(message, kMsgYOneAxis);
-        return IsOctalUpTo67(number) || Fail(message, kMsgYTwoAxes);
-    case kTypeM: return number <= 511 || (number >= 9000 && number <= 9175) || Fail(message, kMsgM);
+    case kTypeX: return devices::IsX(number, oneAxis) || Fail(message, oneAxis ? kMsgXOneAxis : kMsgXTwoAxes);
+    case kTypeY: return devices::IsY(number, oneAxis) || Fail(message, oneAxis ? kMsgYOneAxis : kMsgYTwoAxes);
+    case kTypeM: return devices::IsM(number) || Fail(message, kMsgM);
     default: return Fail(message, kMsgOtherType);
     }
 }
@@ -147,8 +140,8 @@ std::int64_t CHOXSelectBitDeviceDlg::StepNumber(int deviceType, std::int64_t num
     const bool octal = !oneAxis && (deviceType == kTypeX || deviceType == kTypeY);
     std::int64_t next = octal ? OctalStep(number, delta) : number + delta;
     Gap gap{-1, -1};
-    if (deviceType == kTypeX) gap = oneAxis ? Gap{3, 375} : Gap{67, 372};
-    if (deviceType == kTypeM) gap = Gap{511, 9000};
+    if (deviceType == kTypeX) gap = Gap{devices::LastLowX(oneAxis), devices::FirstHighX(oneAxis)};
+    if (deviceType == kTypeM) gap = Gap{devices::kLastM, devices::kFirstSpecial};
     if (gap.below >= 0 && next > gap.below && next < gap.above) next = delta > 0 ? gap.above : gap.below;
     return next;
 }

@@ -1,5 +1,6 @@
 #include "symbols/operand/HOXSelectVal.h"
 
+#include "chart/DeviceRanges.h"
 #include "platform/Archive.h"
 #include "platform/Strings.h"
 #include "res/StringIds.h"
@@ -78,7 +79,7 @@ bool CHOXSelectVal::SetValue(QString& message, BYTE deviceType, BYTE digits, std
     if (digits != 0 && !group) return FailWith(message, IDS_DIGIT_ONLY_FOR_KN);
     if (indexType > kIndexZ) return FailWith(message, IDS_INVALID_INDEX_REGISTERS);
     if (indexType == kNoIndex && indexNumber != 0) return FailWith(message, IDS_INDEX_NUMBER_FOLLOWS_V_Z);
-    if (indexType != kNoIndex && indexNumber > 7) return FailWith(message, IDS_INVALID_INDEX_NUMBER);
+    if (indexType != kNoIndex && indexNumber > devices::kLastIndex) return FailWith(message, IDS_INVALID_INDEX_NUMBER);
     m_byDeviceType = deviceType;
     m_byDigits = digits;
     m_nNumber = number;
@@ -199,7 +200,7 @@ bool CHOXSelectVal::ParseRegister(const QString& text, QString& message)
         if (!IsDecimalDigit(c)) return FailWith(message, 13336);
     qsizetype at = 0;
     const std::optional<std::int64_t> indexNumber = ReadDigits(index, at);
-    if (!indexNumber || *indexNumber > 7) return FailWith(message, IDS_INVALID_INDEX_NUMBER);
+    if (!indexNumber || *indexNumber > devices::kLastIndex) return FailWith(message, IDS_INVALID_INDEX_NUMBER);
     return SetValue(message, type, 0, static_cast<std::int32_t>(*number), letter == u'V' ? kIndexV : kIndexZ,
                     static_cast<BYTE>(*indexNumber));
 }

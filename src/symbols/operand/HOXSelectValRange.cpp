@@ -1,6 +1,7 @@
 // Judging a device operand against the devices the controller has.
 #include "symbols/operand/HOXSelectVal.h"
 
+#include "chart/DeviceRanges.h"
 #include "platform/Strings.h"
 #include "res/StringIds.h"
 
@@ -10,11 +11,11 @@ namespace {
 
 QString Number(std::int64_t n) { return QString::number(n); }
 
-bool InRange(std::int64_t n, std::int64_t first, std::int64_t last) { return n >= first && n <= last; }
-
-// X and Y numbers are octal digits read as decimal: up to X67 the last digit
-// must be an octal one.
-bool IsOctalFormUpTo67(std::int64_t n) { return n >= 0 && n < 68 && n % 10 <= 7; }
+using devices::InRange;
+using devices::kFirstFileRegister;
+using devices::kFirstSpecial;
+using devices::kLastFileRegisterArea;
+using devices::LastFileRegister;
 
 // A device index counted in octal, written as its octal digits (52 is "64").
 std::int32_t OctalForm(std::int32_t index) { return index < 0 ? index : QString::number(index, 8).toInt(); }
@@ -37,11 +38,13 @@ CHOXSelectVal::KnRange CHOXSelectVal::GetKnRange(BYTE deviceType, int digits, bo
     // its block. Ends are device indexes: X3, Y5 on the one-axis controller,
     // X67 and Y67 (55) otherwise; the upper X block ends at X377 (255).
     const std::int32_t covered = 4 * digits;
-    const std::int32_t lowerEnd = !isOneAxis ? 55 : deviceType == kKnX ? 3 : 5;
+    const std::int32_t lowerEnd = !isOneAxis           ? 55
+                                  : deviceType == kKnX ? devices::kLastLowXOneAxis
+                                                       : devices::kLastYOneAxis;
     KnRange range;
     range.lowerLast = OctalForm(lowerEnd + 1 - covered);
     if (deviceType == kKnX) {
-        range.upperFirst = isOneAxis ? 375 : 372;
+        range.upperFirst = devices::FirstHighX(isOneAxis);
         range.upperLast = OctalForm(255 + 1 - covered);
     }
     return range;
@@ -51,14 +54,14 @@ QString CHOXSelectVal::FormatKnRangeMessage(const KnRange& range, bool isOneAxis
 {
     const QString lower = Number(range.lowerLast < 0 ? 0 : range.lowerLast);
     const QString upper = Number(range.upperLast);
-    if (range.upperLast >= (isOneAxis ? 375 : 372)) return FormatStr(isOneAxis ? 13636 : 13635, {lower, upper});
+    if (range.upperLast >= devices::FirstHighX(isOneAxis)) return FormatStr(isOneAxis ? 13636 : 13635, {lower, upper});
     return FormatStr(13634, {lower, upper});
 }
 
 bool CHOXSelectVal::CheckRange(bool is32Bit, bool isOneAxis, QString& message, std::int32_t fileRegisters) const
 {
     message.clear();
-    if (fileRegisters < 0 || fileRegisters > 3000) return FailWith(message, 13640);
+    if (fileRegisters < 0 || fileRegisters > devices::kMaxFileRegisters) return FailWith(message, 13640);
     const BYTE type = m_byDeviceType;
     if (type == kEmpty || type > kZ) return FailWith(message, 13342);
 
@@ -74,7 +77,7 @@ bool CHOXSelectVal::CheckRange(bool is32Bit, bool isOneAxis, QString& message, s
 
     if (type == kD || type == kDD || IsGroup(type)) {
         if (m_byIndexType == kIndexV || m_byIndexType == kIndexZ) {
-            if (m_byIndexNumber > 7) return FailWith(message, IDS_INVALID_INDEX_NUMBER);
+            if (!devices::IsIndexNumber(m_byIndexNumber)) return FailWith(message, IDS_INVALID_INDEX_NUMBER);
         } else if (m_byIndexType != kNoIndex) {
             return FailWith(message, IDS_INVALID_INDEX_REGISTERS);
         }
@@ -91,33 +94,39 @@ bool CHOXSelectVal::CheckNumber(bool is32Bit, bool isOneAxis, QString& message, 
     switch (m_byDeviceType) {
     case kD: {
         if (is32Bit) return FailWith(message, 13661);
-        const bool files = fr > 0 && InRange(n, 4000, std::min<std::int64_t>(fr + 3999, 6999));
+        const std::int64_t lastFile = LastFileRegister(fr);
+        const bool files =
+            fr > 0 && InRange(n, kFirstFileRegister, std::min<std::int64_t>(lastFile, kLastFileRegisterArea));
+        if (InRange(n, 0, devices::LastData(isOneAxis)) || devices::IsSpecialD(n, isOneAxis) || files) return true;
         if (isOneAxis) {
-            if (InRange(n, 0, 1999) || InRange(n, 9000, 9313) || files) return true;
             if (fr == 0) return FailWith(message, 13350);
-            message = FormatStr(13642, {Number(fr + 3999)});
+            message = FormatStr(13642, {Number(lastFile)});
             return false;
         }
-        if (InRange(n, 0, 3999) || InRange(n, 9000, 9599) || files) return true;
         if (fr == 0) return FailWith(message, 13356);
-        message = FormatStr(13643, {Number(fr + 3999)});
+        message = FormatStr(13643, {Number(lastFile)});
         return false;
     }
     case kDD: {
         if (!is32Bit) return FailWith(message, 13662);
+        // A pair's first register: each range ends one lower.
+        const std::int64_t lastFile = LastFileRegister(fr) - 1;
+        const std::int64_t lastData = devices::LastData(isOneAxis) - 1;
+        const std::int64_t lastSpecial = devices::LastSpecialD(isOneAxis) - 1;
+        const std::int64_t filesEnd = std::min<std::int64_t>(lastFile, kLastFileRegisterArea - 1);
         if (isOneAxis) {
-            const bool files = fr > 0 && InRange(n, 4000, std::min<std::int64_t>(fr + 3998, 6998));
-            if (InRange(n, 0, 1998) || InRange(n, 9000, 9312) || files) return true;
+            const bool files = fr > 0 && InRange(n, kFirstFileRegister, filesEnd);
+            if (InRange(n, 0, lastData) || InRange(n, kFirstSpecial, lastSpecial) || files) return true;
             if (fr == 0 || fr == 1) return FailWith(message, 13348);
-            message = FormatStr(13641, {Number(fr + 3998)});
+            message = FormatStr(13641, {Number(lastFile)});
             return false;
         }
         // DD3999 pairs D3999 with the first file register.
-        const bool files = fr > 0 && InRange(n, 3999, std::min<std::int64_t>(fr + 3998, 6998));
-        if (InRange(n, 0, 3998) || InRange(n, 9000, 9598) || files) return true;
+        const bool files = fr > 0 && InRange(n, kFirstFileRegister - 1, filesEnd);
+        if (InRange(n, 0, lastData) || InRange(n, kFirstSpecial, lastSpecial) || files) return true;
         if (fr == 0) return FailWith(message, 13357);
         if (fr == 1) return FailWith(message, 13655);
-        message = FormatStr(13644, {Number(fr + 3998)});
+        message = FormatStr(13644, {Number(lastFile)});
         return false;
     }
     case kK:
@@ -129,21 +138,25 @@ bool CHOXSelectVal::CheckNumber(bool is32Bit, bool isOneAxis, QString& message, 
         return true;
     case kKnM: {
         const std::int64_t span = 4 * std::int64_t(m_byDigits);
-        if (InRange(n, 0, 512 - span) || InRange(n, 9000, 9176 - span)) return true;
-        message = FormatStr(13353, {Number(512 - span), Number(9176 - span)});
+        // A group of d digits is 4d relays; all of them must exist.
+        const std::int64_t lowLast = devices::kLastM + 1 - span;
+        const std::int64_t highLast = devices::kLastSpecialM + 1 - span;
+        if (InRange(n, 0, lowLast) || InRange(n, kFirstSpecial, highLast)) return true;
+        message = FormatStr(13353, {Number(lowLast), Number(highLast)});
         return false;
     }
     case kKnX:
     case kKnY: {
         const KnRange range = GetKnRange(m_byDeviceType, m_byDigits, isOneAxis);
-        const bool formed = IsOctalFormUpTo67(n) || (m_byDeviceType == kKnX && InRange(n, 372, 377));
+        const bool formed = devices::IsOctalFormUpTo67(n) ||
+                            (m_byDeviceType == kKnX && InRange(n, devices::kFirstHighXTwoAxes, devices::kLastXY));
         if (formed && range.Contains(m_nNumber)) return true;
         message = FormatKnRangeMessage(range, isOneAxis);
         return false;
     }
     case kV:
     case kZ:
-        if (!InRange(n, 0, 7)) return FailWith(message, 13783);
+        if (!devices::IsIndexNumber(n)) return FailWith(message, 13783);
         return true;
     default: return FailWith(message, 13342);
     }
@@ -153,9 +166,9 @@ bool CHOXSelectVal::IsValidBitDevice(bool isOneAxis) const
 {
     const std::int64_t n = m_nNumber;
     switch (m_byDeviceType) {
-    case kX: return isOneAxis ? InRange(n, 0, 3) || InRange(n, 375, 377) : IsOctalFormUpTo67(n) || InRange(n, 372, 377);
-    case kY: return isOneAxis ? InRange(n, 0, 5) : IsOctalFormUpTo67(n);
-    case kM: return InRange(n, 0, 511) || InRange(n, 9000, 9175);
+    case kX: return devices::IsX(n, isOneAxis);
+    case kY: return devices::IsY(n, isOneAxis);
+    case kM: return devices::IsM(n);
     default: return false;
     }
 }
@@ -164,8 +177,8 @@ bool CHOXSelectVal::CheckFileRegister(CHOXSelectVal value, std::int32_t fileRegi
 {
     const std::int64_t n = value.m_nNumber;
     const std::int64_t fr = fileRegisters;
-    if (!InRange(n, 4000, 6999)) return true;
-    if (value.m_byDeviceType == kD) return fr > 0 && n <= fr + 3999;
-    if (value.m_byDeviceType == kDD) return fr > 0 ? n <= fr + 3998 : n == 6999;
+    if (!InRange(n, kFirstFileRegister, kLastFileRegisterArea)) return true;
+    if (value.m_byDeviceType == kD) return fr > 0 && n <= LastFileRegister(fr);
+    if (value.m_byDeviceType == kDD) return fr > 0 ? n <= LastFileRegister(fr) - 1 : n == kLastFileRegisterArea;
     return true;
 }

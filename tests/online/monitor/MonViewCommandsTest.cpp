@@ -4,9 +4,12 @@
 // the sheet's colour; Select All and its order.
 #include "chart/HOXLine.h"
 #include "chart/HOXOval.h"
+#include "online/monitor/HOXManOpernDlg.h"
 #include "online/monitor/HOXMonCurPos.h"
+#include "online/monitor/HOXMonDevStatDlg.h"
 #include "online/monitor/HOXMonManOpern.h"
 #include "online/monitor/MonViewFixture.h"
+#include "platform/ui/QtDialogSite.h"
 #include "res/CommandIds.h"
 
 using namespace kt::test;
@@ -76,10 +79,62 @@ TEST_F(MonViewCommandsTest, WhileMonitoringAnInsertDoesNothing)
     EXPECT_FALSE(doc->IsModified());
 }
 
-TEST_F(MonViewCommandsTest, DeviceStatusAndManualOperationWaitForTheirDialogs)
+TEST_F(MonViewCommandsTest, DeviceStatusAndManualOperationAreInsertedThroughTheirDialogs)
 {
-    EXPECT_FALSE(Enabled(ID_INSERT_DEVICE_STATUS));
-    EXPECT_FALSE(Enabled(ID_INSERT_MANUAL_OPERATION));
+    // Always enabled: the dialogs say what may be inserted.
+    EXPECT_TRUE(Enabled(ID_INSERT_DEVICE_STATUS));
+    EXPECT_TRUE(Enabled(ID_INSERT_MANUAL_OPERATION));
+    {
+        ScriptedDialogs dialogs;
+        dialogs.Expect(CHOXMonDevStatDlg::kTemplate, [](DialogDriver& d) { d.Click(IDCANCEL); });
+        dialogs.Expect(CHOXMonDevStatDlg::kTemplate, [](DialogDriver& d) {
+            d.Select(CHOXMonDevStatDlg::kName, 2);
+            d.Click(CHOXMonDevStatDlg::kPoints16);
+            d.Click(IDOK);
+        });
+        Command(ID_INSERT_DEVICE_STATUS);
+        EXPECT_TRUE(wnd->GetMonObjMap().IsEmpty());
+        EXPECT_FALSE(doc->IsModified());
+        Command(ID_INSERT_DEVICE_STATUS);
+    }
+    auto* column = dynamic_cast<CHOXMonDevStat*>(wnd->LookupMonObj(CHOXDoc::kFirstMonObjId));
+    ASSERT_NE(column, nullptr);
+    EXPECT_EQ(column->GetSettings(), (CHOXMonDevStat::Settings{0, 12, 0, 0, 0, 16}));
+    EXPECT_EQ(sheet->GetRect().bottom, column->GetRect().bottom + 30);
+    EXPECT_TRUE(doc->IsModified());
+
+    doc->SetModifiedFlag(false);
+    {
+        ScriptedDialogs dialogs;
+        dialogs.Expect(CHOXManOpernDlg::kTemplate, [](DialogDriver& d) {
+            EXPECT_EQ(d.Site().GetCurSel(CHOXManOpernDlg::kTab), 0);
+            EXPECT_EQ(d.Check(CHOXManOpernDlg::kStart), 1) << "X START for a new one";
+            d.Select(CHOXManOpernDlg::kTab, 1);
+            d.Click(CHOXManOpernDlg::kStart + 5);
+            d.Click(IDOK);
+        });
+        dialogs.Expect(CHOXManOpernDlg::kTemplate, [](DialogDriver& d) {
+            d.Select(CHOXManOpernDlg::kTab, 1);
+            d.Click(CHOXManOpernDlg::kStart + 5);
+            d.Click(IDOK);
+        });
+        dialogs.Expect(CHOXManOpernDlg::kTemplate, [](DialogDriver& d) { d.Click(IDCANCEL); });
+        Command(ID_INSERT_MANUAL_OPERATION);
+        ASSERT_NE(dynamic_cast<CHOXMonManOpern*>(wnd->LookupMonObj(14)), nullptr);
+        EXPECT_TRUE(doc->IsModified());
+        ScriptedMessages messages;
+        messages.Expect(kButtonPresent, kStop, IDOK);
+        Command(ID_INSERT_MANUAL_OPERATION);
+        Command(ID_INSERT_MANUAL_OPERATION);
+    }
+    EXPECT_EQ(wnd->GetMonObjMap().GetCount(), 2u);
+
+    // While monitoring neither dialog opens.
+    StartMonitoring();
+    EXPECT_TRUE(Enabled(ID_INSERT_DEVICE_STATUS));
+    Command(ID_INSERT_DEVICE_STATUS);
+    Command(ID_INSERT_MANUAL_OPERATION);
+    EXPECT_EQ(wnd->GetMonObjMap().GetCount(), 2u);
 }
 
 TEST_F(MonViewCommandsTest, DeviceStatusObjectsTakeTheDocumentsMonitorIdsAndTheSheetGrowsUnderThem)

@@ -6,6 +6,7 @@
 // helpers that draw the page (which tells the objects whether they are
 // seen) and let the user-interface thread's queue run until a condition
 // holds.
+#include "support/RunUntil.h"
 #include "online/comm/CommPortSettings.h"
 #include "online/monitor/HOXMonCurPos.h"
 #include "online/monitor/HOXMonDevStat.h"
@@ -165,16 +166,7 @@ protected:
         doc->SetEditMode(edit);
     }
 
-    // Lets the user-interface thread's queue run until the condition holds.
-    // A condition that never comes true leaves the test to the run's
-    // time-out.
-    static void RunUntil(const std::function<bool()>& done)
-    {
-        // Wakes the wait now and then to look at conditions no event tells.
-        QTimer tick;
-        tick.start(5);
-        while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    static void RunUntil(const std::function<bool()>& done) { kt::test::RunUntil(done); }
 
     std::unique_ptr<HostedView<CHOXMonView>> view;
 };
