@@ -7,6 +7,7 @@
 // leaves behind (deferred deletions, repaints) are handled, as the program
 // would before it next waits for the user. A text of many statements under
 // one label measures the import's reading of one chart.
+#include "Counted.h"
 #include "LargeDocument.h"
 
 #include "app/HOXApp.h"
@@ -136,8 +137,12 @@ void BM_ShellFileOpen(benchmark::State& state)
         state.PauseTiming();
         shell.CloseDocument();
         state.ResumeTiming();
-        CHOXDoc* doc = shell.App().OpenDocumentFile(path);
-        Settle();
+        CHOXDoc* doc = nullptr;
+        {
+            Counted counted;
+            doc = shell.App().OpenDocumentFile(path);
+            Settle();
+        }
         if (doc == nullptr || doc->GetWindowMap().GetCount() != static_cast<std::size_t>(Windows(state))) {
             state.SkipWithError("the document did not open");
             break;
@@ -161,7 +166,10 @@ void BM_ShellClose(benchmark::State& state)
         CHOXDoc* doc = shell.App().OpenDocumentFile(path);
         Settle();
         state.ResumeTiming();
-        shell.CloseDocument();
+        {
+            Counted counted;
+            shell.CloseDocument();
+        }
         if (doc == nullptr || shell.App().GetDocument() != nullptr || !shell.Main().GetChildren().empty()) {
             state.SkipWithError("the document did not open and close");
             break;
@@ -217,7 +225,11 @@ void BM_ShellImportText(benchmark::State& state)
         state.PauseTiming();
         shell.CloseDocument();
         state.ResumeTiming();
-        CHOXDoc* doc = ImportText(shell, path);
+        CHOXDoc* doc = nullptr;
+        {
+            Counted counted;
+            doc = ImportText(shell, path);
+        }
         if (doc == nullptr || doc->GetWindowMap().GetCount() < static_cast<std::size_t>(Windows(state))) {
             state.SkipWithError("the text did not import");
             break;
@@ -254,17 +266,23 @@ void BM_ShellRebuild(benchmark::State& state)
         state.PauseTiming();
         shell.CloseDocument();
         state.ResumeTiming();
-        CHOXDoc* doc = shell.NewReadDocument(1);
+        CHOXDoc* doc = nullptr;
+        {
+            Counted counted;
+            doc = shell.NewReadDocument(1);
+            if (doc != nullptr) {
+                CHOXProgReader reader(doc);
+                reader.SetControllerType(1);
+                reader.ResetJumpCounts();
+                reader.SplitStatements(program);
+                reader.GenerateFlowCharts();
+                Settle();
+            }
+        }
         if (doc == nullptr) {
             state.SkipWithError("no document");
             break;
         }
-        CHOXProgReader reader(doc);
-        reader.SetControllerType(1);
-        reader.ResetJumpCounts();
-        reader.SplitStatements(program);
-        reader.GenerateFlowCharts();
-        Settle();
         if (doc->GetWindowMap().GetCount() < static_cast<std::size_t>(Windows(state))) {
             state.SkipWithError("the program did not rebuild");
             break;

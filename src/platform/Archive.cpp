@@ -99,8 +99,7 @@ CArchive& CArchive::operator>>(CPoint& p) { return *this >> p.x >> p.y; }
 // byte read comes back unchanged when written again.
 CArchive& CArchive::operator<<(const QString& s)
 {
-    const QByteArray bytes = s.toLatin1();
-    const auto len = static_cast<DWORD>(bytes.size());
+    const auto len = static_cast<DWORD>(s.size());
     if (len < 0xFF) {
         *this << static_cast<BYTE>(len);
     } else if (len < 0xFFFE) {
@@ -108,7 +107,13 @@ CArchive& CArchive::operator<<(const QString& s)
     } else {
         *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFF) << len;
     }
-    Put(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // Straight into the buffer, without a converted copy of each string: a
+    // character Latin-1 cannot hold is written as '?', as the conversion
+    // writes it.
+    const std::size_t at = m_out.size();
+    m_out.resize(at + static_cast<std::size_t>(s.size()));
+    char* out = m_out.data() + at;
+    for (const QChar c : s) *out++ = c.unicode() < 0x100 ? static_cast<char>(c.unicode()) : '?';
     return *this;
 }
 

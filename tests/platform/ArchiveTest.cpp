@@ -138,6 +138,25 @@ TEST_F(ArchiveTest, StringBytesAreKeptAsTheyAre)
     EXPECT_EQ(out.Buffer(), stored);
 }
 
+TEST_F(ArchiveTest, CharactersLatin1CannotHoldAreWrittenAsQuestionMarks)
+{
+    const struct {
+        QString text;
+        QByteArray bytes;
+    } cases[] = {
+        {QString(), Hex("00")},
+        {QStringLiteral("Y1 \u00e9\u00ff"), Hex("05") + QByteArray("Y1 \xe9\xff", 5)},
+        {QStringLiteral("\u0100a\u20ac"), Hex("03") + QByteArray("?a?")},
+        // Each half of a pair is one character of the string.
+        {QStringLiteral("x\U0001F600"), Hex("03") + QByteArray("x??")},
+    };
+    for (const auto& c : cases) {
+        CArchive out;
+        out << c.text << QStringLiteral("z");
+        EXPECT_EQ(out.Buffer().toHex(), (c.bytes + Hex("017a")).toHex()) << c.text.toStdString();
+    }
+}
+
 TEST_F(ArchiveTest, WideStringsAreRead)
 {
     CArchive in(Hex("fffeff03") + Hex("4b0054003a00"));

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -393,6 +394,42 @@ std::vector<CMDIChildWnd*> Stacked(CMDIFrameWnd* main)
 }
 } // namespace
 
+TEST_F(MdiTest, FramesStackInTheOrderTheyAreMadeAndActivatedAndNoneStaysOnTop)
+{
+    CDocument doc;
+    std::vector<CMDIChildWnd*> frames;
+    for (int i = 0; i < 3; ++i) {
+        frames.push_back(m_template.CreateNewFrame(&doc, m_main));
+        m_template.InitialUpdateFrame(frames.back(), &doc, true);
+    }
+    EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{frames[0], frames[1], frames[2]}));
+    m_main->MDIActivate(frames[0]);
+    EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{frames[1], frames[2], frames[0]}));
+
+    // One made hidden and shown later goes where it is activated, above the
+    // others, and they go above it again when activated.
+    CMDIChildWnd* late = m_template.CreateNewFrame(&doc, m_main);
+    m_template.InitialUpdateFrame(late, &doc, false);
+    EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{frames[1], frames[2], frames[0]}));
+    late->ShowWindow(SW_SHOW);
+    m_main->MDIActivate(late);
+    EXPECT_EQ(Stacked(m_main).back(), late);
+    m_main->MDIActivate(frames[1]);
+    EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{frames[2], frames[0], late, frames[1]}));
+
+    // A plain subwindow activated goes over every frame: none of them stays
+    // on top.
+    QMdiArea* area = static_cast<QtFrameWindow*>(m_main->Host())->MdiArea();
+    QMdiSubWindow* plain = area->addSubWindow(new QWidget);
+    plain->show();
+    area->setActiveSubWindow(plain);
+    EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).back(), plain);
+    for (CMDIChildWnd* frame : {frames[0], frames[1], frames[2], late}) {
+        const QtChildFrame* window = static_cast<QtChildFrameHost*>(frame->Host())->Window();
+        EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
+}
+
 TEST_F(MdiTest, ShowingAFrameOrTheMainWindowActivatesNoFrame)
 {
     ActivationLog log;
@@ -494,6 +531,131 @@ TEST_F(MdiTest, FramesDestroyedTogetherHandActivationOnToNone)
 }
 
 namespace {
+QtChildFrame* WindowOf(CMDIChildWnd* frame) { return static_cast<QtChildFrameHost*>(frame->Host())->Window(); }
+
+QMdiArea* AreaOf(CMDIFrameWnd* main) { return dynamic_cast<QtFrameWindow*>(main->Host())->MdiArea(); }
+
+class DrawCountingView : public CView {
+public:
+    void OnDraw(CDC*) override { ++draws; }
+    int draws = 0;
+};
+} // namespace
+
+TEST_F(MdiTest, AFramesWindowAndSystemMenuAreThoseOfAPlainSubwindow)
+{
+    CDocument doc;
+    CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+    m_template.InitialUpdateFrame(frame, &doc, true);
+    QtChildFrame* window = WindowOf(frame);
+    QMdiSubWindow* plain = AreaOf(m_main)->addSubWindow(new QWidget);
+    plain->setGeometry(window->geometry());
+    plain->show();
+
+    EXPECT_EQ(window->windowFlags(), plain->windowFlags());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->contentsMargins(), plain->contentsMargins());
+    ASSERT_NE(window->systemMenu(), nullptr);
+    const QList<QAction*> entries = window->systemMenu()->actions();
+    const QList<QAction*> expected = plain->systemMenu()->actions();
+    ASSERT_EQ(entries.size(), expected.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        SCOPED_TRACE(expected[i]->text().toStdString());
+        EXPECT_EQ(entries[i]->text(), expected[i]->text());
+        EXPECT_EQ(entries[i]->isVisible(), expected[i]->isVisible());
+        EXPECT_EQ(entries[i]->isEnabled(), expected[i]->isEnabled());
+        EXPECT_EQ(entries[i]->isCheckable(), expected[i]->isCheckable());
+        EXPECT_EQ(entries[i]->isChecked(), expected[i]->isChecked());
+        EXPECT_EQ(entries[i]->shortcuts(), expected[i]->shortcuts());
+    }
+
+    // The entries do what they say, the frame's logic told of each change.
+    const CRect normal = frame->GetWindowRect();
+    auto entry = [&](const QString& text) {
+        for (QAction* action : entries)
+            if (action->text() == text) return action;
+        ADD_FAILURE() << text.toStdString();
+        return entries.front();
+    };
+    entry(QStringLiteral("Ma&ximize"))->trigger();
+    EXPECT_TRUE(frame->IsZoomed());
+    EXPECT_TRUE(entry(QStringLiteral("&Restore"))->isEnabled());
+    entry(QStringLiteral("&Restore"))->trigger();
+    EXPECT_FALSE(frame->IsZoomed());
+    EXPECT_EQ(frame->GetWindowRect(), normal);
+    entry(QStringLiteral("Mi&nimize"))->trigger();
+    EXPECT_TRUE(frame->IsIconic());
+    entry(QStringLiteral("&Restore"))->trigger();
+    EXPECT_FALSE(frame->IsIconic());
+    EXPECT_EQ(frame->GetWindowRect(), normal);
+    entry(QStringLiteral("&Close"))->trigger();
+    EXPECT_EQ(static_cast<HidingFrame*>(frame)->closes, 1);
+    EXPECT_FALSE(frame->IsWindowVisible());
+}
+
+TEST_F(MdiTest, AHiddenFramesCaptionIsInItsTitleBarBeforeItIsFirstPainted)
+{
+    CDocument doc;
+    CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+    frame->SetWindowText(QStringLiteral("Flow Chart3"));
+    frame->SetWindowText(QStringLiteral("Flow Chart7"));
+    EXPECT_EQ(frame->GetWindowText(), QStringLiteral("Flow Chart7"));
+    m_template.InitialUpdateFrame(frame, &doc, true);
+    // Painted before the program next waits for the user.
+    QtChildFrame* window = WindowOf(frame);
+    window->grab();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Flow Chart7"));
+
+    // One that stays hidden has it once the events are handled.
+    CMDIChildWnd* hidden = m_template.CreateNewFrame(&doc, m_main);
+    hidden->SetWindowText(QStringLiteral("Subtask"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(WindowOf(hidden)->windowTitle(), QStringLiteral("Subtask"));
+    EXPECT_EQ(hidden->GetWindowText(), QStringLiteral("Subtask"));
+
+    // A shown one takes a new caption at once.
+    frame->SetWindowText(QStringLiteral("Main"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Main"));
+}
+
+TEST_F(MdiTest, AViewInvalidatedAgainBeforeItsPaintIsPaintedOnceAndAgainWhenInvalidatedAfter)
+{
+    CDocument doc;
+    CMultiDocTemplate drawing{1002, [] { return std::make_unique<HidingFrame>(); },
+                              [] { return std::make_unique<DrawCountingView>(); }};
+    CMDIChildWnd* frame = drawing.CreateNewFrame(&doc, m_main);
+    drawing.InitialUpdateFrame(frame, &doc, true);
+    auto* view = static_cast<DrawCountingView*>(frame->GetActiveView());
+    QCoreApplication::processEvents();
+    const int shown = view->draws;
+    ASSERT_GT(shown, 0);
+
+    view->Invalidate();
+    doc.UpdateAllViews(nullptr);
+    view->Invalidate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->draws, shown + 1);
+    view->Invalidate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->draws, shown + 2);
+
+    // Hidden while it waits for its paint, shown again: each invalidation
+    // after paints it.
+    view->Invalidate();
+    frame->ShowWindow(SW_HIDE);
+    QCoreApplication::processEvents();
+    frame->ShowWindow(SW_SHOW);
+    QCoreApplication::processEvents();
+    const int again = view->draws;
+    view->Invalidate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->draws, again + 1);
+    doc.UpdateAllViews(nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->draws, again + 2);
+}
+
+namespace {
 // Counts the timers that fell due, by id; kills its first timer when it has
 // fired twice.
 class TimedView : public CView {
@@ -532,4 +694,113 @@ TEST(ViewWidgetTest, TimersCallTheViewByIdUntilKilled)
     other.start(1);
     RunUntil([&] { return ticks >= 3; });
     EXPECT_TRUE(view.fired.empty());
+}
+
+TEST(ViewWidgetTest, ScrollBarsShowExactlyWhenTheTotalDoesNotFitAndRangeOverTheRest)
+{
+    DrawCountingView view;
+    QtViewWidget widget(&view);
+    widget.resize(300, 200);
+    widget.show();
+    QCoreApplication::processEvents();
+    const QSize room = widget.maximumViewportSize();
+    const int barWidth = widget.verticalScrollBar()->sizeHint().width();
+    const int barHeight = widget.horizontalScrollBar()->sizeHint().height();
+    const struct {
+        CSize total;
+        bool across;
+        bool down;
+    } cases[] = {
+        {CSize(room.width(), room.height()), false, false},
+        {CSize(room.width() + 1, 10), true, false},
+        {CSize(10, room.height() + 1), false, true},
+        {CSize(room.width() + 50, room.height() + 50), true, true},
+        // Each bar takes the room the other direction needed.
+        {CSize(room.width() - barWidth / 2, room.height() + 1), true, true},
+        {CSize(room.width() + 1, room.height() - barHeight / 2), true, true},
+        {CSize(room.width() - barWidth, room.height() + 1), false, true},
+        {CSize(10, 10), false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.total.cx << " x " << c.total.cy);
+        view.SetScrollSizes(c.total);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(widget.horizontalScrollBar()->isVisible(), c.across);
+        EXPECT_EQ(widget.verticalScrollBar()->isVisible(), c.down);
+        const QSize area = widget.viewport()->size();
+        EXPECT_EQ(area, QSize(room.width() - (c.down ? barWidth : 0), room.height() - (c.across ? barHeight : 0)));
+        EXPECT_EQ(widget.horizontalScrollBar()->maximum(), std::max(0, c.total.cx - area.width()));
+        EXPECT_EQ(widget.verticalScrollBar()->maximum(), std::max(0, c.total.cy - area.height()));
+        EXPECT_EQ(widget.horizontalScrollBar()->pageStep(), area.width());
+    }
+
+    // A range that grows or shrinks while needed keeps its bar; one that
+    // shrinks below the position takes the position with it.
+    view.SetScrollSizes(CSize(10, room.height() + 100));
+    QCoreApplication::processEvents();
+    view.ScrollToPosition(CPoint(0, 100));
+    for (int extra : {150, 400, 60}) {
+        const int draws = view.draws;
+        view.SetScrollSizes(CSize(10, room.height() + extra));
+        QCoreApplication::processEvents();
+        // Scrolled by the shrinking range, the view is painted again.
+        if (extra == 60) {
+            EXPECT_GT(view.draws, draws);
+        }
+        EXPECT_TRUE(widget.verticalScrollBar()->isVisible());
+        EXPECT_FALSE(widget.horizontalScrollBar()->isVisible());
+        EXPECT_EQ(widget.verticalScrollBar()->maximum(), room.height() + extra - widget.viewport()->height());
+    }
+    EXPECT_EQ(view.GetScrollPosition(), CPoint(0, 60));
+
+    // Resized, the bars follow: a larger window needs none, a smaller one both.
+    view.SetScrollSizes(CSize(400, 300));
+    widget.resize(600, 500);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(widget.horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(widget.verticalScrollBar()->isVisible());
+    EXPECT_EQ(widget.viewport()->size(), widget.maximumViewportSize());
+    widget.resize(200, 150);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(widget.horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(widget.verticalScrollBar()->isVisible());
+    EXPECT_EQ(widget.horizontalScrollBar()->maximum(), 400 - widget.viewport()->width());
+    EXPECT_EQ(widget.verticalScrollBar()->maximum(), 300 - widget.viewport()->height());
+}
+
+TEST(ViewWidgetTest, AViewGivenItsTotalWhileHiddenShowsWithTheBarsItNeeds)
+{
+    const struct {
+        bool shownBefore;
+        CSize total;
+        bool across;
+        bool down;
+    } cases[] = {
+        {false, CSize(1000, 100), true, false}, {false, CSize(100, 1000), false, true},
+        {false, CSize(100, 100), false, false}, {true, CSize(1000, 1000), true, true},
+        {true, CSize(100, 100), false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.shownBefore << " " << c.total.cx << " x " << c.total.cy);
+        CView view;
+        QtViewWidget widget(&view);
+        view.SetScrollSizes(CSize(2000, 2000));
+        if (c.shownBefore) {
+            widget.resize(300, 200);
+            widget.show();
+            QCoreApplication::processEvents();
+            widget.hide();
+        }
+        view.SetScrollSizes(c.total);
+        view.ScrollToPosition(CPoint(50, 50));
+        widget.resize(300, 200);
+        widget.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(widget.horizontalScrollBar()->isVisible(), c.across);
+        EXPECT_EQ(widget.verticalScrollBar()->isVisible(), c.down);
+        const QSize area = widget.viewport()->size();
+        EXPECT_EQ(widget.horizontalScrollBar()->maximum(), std::max(0, c.total.cx - area.width()));
+        EXPECT_EQ(widget.verticalScrollBar()->maximum(), std::max(0, c.total.cy - area.height()));
+        EXPECT_EQ(view.GetScrollPosition(), CPoint(c.across ? 50 : 0, c.down ? 50 : 0));
+    }
 }

@@ -124,6 +124,48 @@ TEST(ModelessDialogTest, OnceOnTheScreenItPaintsAloneWhileItsOwnerWorks)
     EXPECT_TRUE(fired);
 }
 
+TEST(ModelessDialogTest, AProgressBarGivenWhatItShowsAgainAsksForNoPaint)
+{
+    constexpr int kBar = 1561;
+    QtDialogRunner runner;
+    InstalledRunner installed(&runner);
+    CHOXExportProgressDlg progress(0, 100, 1);
+    ASSERT_TRUE(progress.Create());
+    TemplateDialog* window = ShownTemplateDialog();
+    ASSERT_NE(window, nullptr);
+    auto* bar = window->findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    DialogSite* site = progress.Site();
+    site->SetPos(kBar, 5);
+    QApplication::processEvents();
+    PaintCounter counter;
+    bar->installEventFilter(&counter);
+
+    site->SetRange(kBar, 0, 100);
+    site->SetPos(kBar, 5);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+    EXPECT_EQ(site->GetPos(kBar), 5);
+
+    // A new range or position is taken and painted.
+    const struct {
+        int low;
+        int high;
+        int pos;
+    } cases[] = {{0, 200, 5}, {0, 200, 7}, {10, 200, 10}};
+    for (const auto& c : cases) {
+        const int before = counter.paints;
+        site->SetRange(kBar, c.low, c.high);
+        site->SetPos(kBar, c.pos);
+        QApplication::processEvents();
+        EXPECT_EQ(bar->minimum(), c.low);
+        EXPECT_EQ(bar->maximum(), c.high);
+        EXPECT_EQ(bar->value(), c.pos);
+        EXPECT_GT(counter.paints, before) << c.high << " " << c.pos;
+    }
+    progress.DestroyWindow();
+}
+
 TEST(FileDialogTest, TheAcceptButtonTextAndTheNameCheckThatKeepsTheDialogOpen)
 {
     QTemporaryDir dir;

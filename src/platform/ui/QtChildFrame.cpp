@@ -3,12 +3,16 @@
 #include "platform/ui/QtViewWidget.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QIcon>
 #include <QPixmap>
 #include <QMdiArea>
 
 namespace {
+// Posted to a window whose caption waits.
+const QEvent::Type kCaptionEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
 const QIcon& BlankIcon()
 {
     static const QIcon icon = [] {
@@ -37,6 +41,61 @@ QtChildFrame::QtChildFrame(CMDIChildWnd& frame, QWidget* parent) : QMdiSubWindow
 }
 
 QtChildFrame::~QtChildFrame() = default;
+
+void QtChildFrame::JoinArea(QMdiArea* area)
+{
+    // Adding a subwindow gives it the viewport for a parent again. One not
+    // yet made for the window system takes that for a new parent and sets
+    // its frame up once more (flags, geometry, its system menu's entries
+    // each hidden and shown again); made, it does not. A child window is
+    // made without anything of the window system's: it only says so.
+    create();
+    // The area puts a new window under the ones that stay on top, matching
+    // each window it holds against all the others; one that stays on top
+    // goes on top at once. None of the frames stays on top: the hint goes
+    // again as it came, past the subwindow's own handling of flags, which
+    // would set the frame up once more and tick its system menu's entry.
+    area->addSubWindow(this, windowFlags() | Qt::WindowStaysOnTopHint);
+    create();
+    setParent(parentWidget(), windowFlags() & ~Qt::WindowStaysOnTopHint);
+}
+
+void QtChildFrame::SetCaption(const QString& caption)
+{
+    m_caption = caption;
+    if (isVisible()) {
+        m_captionWaits = false;
+        setWindowTitle(caption);
+        return;
+    }
+    if (m_captionWaits) return;
+    m_captionWaits = true;
+    // Events posted by the window's making come before this one, the
+    // paints (posted with a low priority) after it.
+    QCoreApplication::postEvent(this, new QEvent(kCaptionEvent));
+}
+
+void QtChildFrame::ShowCaption()
+{
+    if (!m_captionWaits) return;
+    m_captionWaits = false;
+    setWindowTitle(m_caption);
+}
+
+bool QtChildFrame::event(QEvent* event)
+{
+    if (event->type() == kCaptionEvent) {
+        ShowCaption();
+        return true;
+    }
+    return QMdiSubWindow::event(event);
+}
+
+void QtChildFrame::paintEvent(QPaintEvent* event)
+{
+    ShowCaption();
+    QMdiSubWindow::paintEvent(event);
+}
 
 void QtChildFrame::Detach()
 {
@@ -91,11 +150,13 @@ void QtChildFrame::showEvent(QShowEvent* event)
     // disabled then. Each activation visits every other subwindow, and the
     // main window's first show shows them all: showing many frames would
     // cost the square of their number, and the frame's logic would not be
-    // the one that decides which frame is active.
-    const bool disabledAlready = testAttribute(Qt::WA_ForceDisabled);
-    if (!disabledAlready) setEnabled(false);
+    // the one that decides which frame is active. Only the window's own
+    // mark is set for that moment: disabling it would disable its every
+    // widget and enable them again, each told so.
+    const bool disabledAlready = testAttribute(Qt::WA_Disabled);
+    if (!disabledAlready) setAttribute(Qt::WA_Disabled, true);
     QMdiSubWindow::showEvent(event);
-    if (!disabledAlready) setEnabled(true);
+    if (!disabledAlready) setAttribute(Qt::WA_Disabled, false);
 }
 
 void QtChildFrame::changeEvent(QEvent* event)
@@ -135,14 +196,18 @@ QtChildFrameHost::~QtChildFrameHost()
 
 void QtChildFrameHost::SetTitle(const QString& title)
 {
-    if (m_window) m_window->setWindowTitle(title);
+    if (m_window) m_window->SetCaption(title);
 }
 
-QString QtChildFrameHost::Title() const { return m_window ? m_window->windowTitle() : QString(); }
+QString QtChildFrameHost::Title() const { return m_window ? m_window->Caption() : QString(); }
 
 void QtChildFrameHost::Show(int showCommand)
 {
     if (!m_window) return;
+    // A maximized subwindow puts its caption into the main window's when it
+    // shows, and the frame's logic sets the main window's caption again
+    // after that: the caption comes first, as it always did.
+    if (showCommand == SW_SHOWMAXIMIZED || m_window->isMaximized()) m_window->ShowCaption();
     switch (showCommand) {
     case SW_HIDE: m_window->hide(); break;
     case SW_SHOWMAXIMIZED: m_window->showMaximized(); break;

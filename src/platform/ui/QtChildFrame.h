@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+class QMdiArea;
 class QtViewWidget;
 
 class QtChildFrame : public QMdiSubWindow {
@@ -19,8 +20,24 @@ public:
     CRect GetRestoredRect() const;
     // The frame's logic is going away.
     void Detach();
+    // Puts the window, made inside the area's viewport, into the area's
+    // list of subwindows and on top of the others.
+    void JoinArea(QMdiArea* area);
+
+    // The frame's caption. A hidden window takes it into its title bar once
+    // the events of its making are handled, before it is first painted: the
+    // subwindow works out the title bar's elided text each time it lays its
+    // frame out (the regions that move and size it, its smallest size),
+    // some thirty times while a window is made and shown, and none of that
+    // needs the text.
+    void SetCaption(const QString& caption);
+    QString Caption() const { return m_caption; }
+    // A caption that waits goes into the title bar now.
+    void ShowCaption();
 
 protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // Context help over the view asks the frame.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -35,6 +52,8 @@ private:
     CMDIChildWnd* m_frame;
     QtViewWidget* m_viewWidget = nullptr;
     QRect m_normal;
+    QString m_caption;
+    bool m_captionWaits = false;
 };
 
 // The host the frame's logic holds: it can outlive neither the frame nor

@@ -724,7 +724,11 @@ void QtDialogSite::SetRange(int id, int low, int high)
     QWidget* w = Control(id);
     ++m_programChange;
     if (auto* s = qobject_cast<QSlider*>(w)) s->setRange(low, high);
-    if (auto* p = qobject_cast<QProgressBar*>(w)) ChangeProgressBar(p, [&] { p->setRange(low, high); });
+    // A bar set to what it shows is left alone: stepped thousands of times,
+    // each time given its range and position again, it would be marked for a
+    // paint each time.
+    if (auto* p = qobject_cast<QProgressBar*>(w); p != nullptr && (p->minimum() != low || p->maximum() != high))
+        ChangeProgressBar(p, [&] { p->setRange(low, high); });
     if (auto* u = dynamic_cast<UpDown*>(w)) u->SetRange(low, high);
     --m_programChange;
 }
@@ -734,7 +738,8 @@ void QtDialogSite::SetPos(int id, int pos)
     QWidget* w = Control(id);
     ++m_programChange;
     if (auto* s = qobject_cast<QSlider*>(w)) s->setValue(pos);
-    if (auto* p = qobject_cast<QProgressBar*>(w)) ChangeProgressBar(p, [&] { p->setValue(pos); });
+    if (auto* p = qobject_cast<QProgressBar*>(w); p != nullptr && p->value() != pos)
+        ChangeProgressBar(p, [&] { p->setValue(pos); });
     if (auto* u = dynamic_cast<UpDown*>(w)) u->SetPos(pos);
     --m_programChange;
 }

@@ -66,6 +66,10 @@ QtFrameWindow::QtFrameWindow(CFrameWnd& frame) : m_frame(frame)
 
 QtFrameWindow::~QtFrameWindow()
 {
+    // The client area goes with the widgets below this one and hands
+    // activation on as its subwindows go: this frame is no longer there to
+    // be told.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
     if (m_waitCursor) QApplication::restoreOverrideCursor();
 }
 
@@ -178,15 +182,7 @@ std::unique_ptr<ChildFrameHost> QtFrameWindow::CreateChildHost(CMDIChildWnd& chi
     // it looks for none for a window without a size. The frame's place
     // follows at once.
     window->resize(0, 0);
-    // It also puts the new window under the windows that stay on top,
-    // matching each window it holds against all the others; a window that
-    // stays on top itself goes on top at once. None of the frames stays on
-    // top: the hint goes again, and the system menu's entry is cleared.
-    m_mdiArea->addSubWindow(window, window->windowFlags() | Qt::WindowStaysOnTopHint);
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, false);
-    if (QMenu* menu = window->systemMenu())
-        for (QAction* action : menu->actions())
-            if (action->isCheckable()) action->setChecked(false);
+    window->JoinArea(m_mdiArea);
     const CRect r = child.InitialRect();
     window->setGeometry(r.left, r.top, r.Width(), r.Height());
     window->hide();

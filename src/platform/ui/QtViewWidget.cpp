@@ -15,7 +15,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
 #include <QStyleHints>
+#include <QStyleOption>
 #include <QTimer>
 
 #include <algorithm>
@@ -111,7 +114,15 @@ void QtViewWidget::DetachView()
     m_view = nullptr;
 }
 
-void QtViewWidget::Invalidate(bool) { viewport()->update(); }
+void QtViewWidget::Invalidate(bool)
+{
+    if (m_wholeViewWaits) return;
+    // A view not shown is painted whole when it shows.
+    QWidget* area = viewport();
+    if (!area->isVisible() || !area->updatesEnabled()) return;
+    area->update();
+    m_wholeViewWaits = true;
+}
 
 void QtViewWidget::InvalidateRect(const CRect& rect, bool)
 {
@@ -164,7 +175,7 @@ void QtViewWidget::ScrollToPosition(CPoint position)
 void QtViewWidget::SetScrollSizes(CSize total)
 {
     m_total = total;
-    UpdateScrollBars();
+    UpdateScrollBars(viewport()->size());
 }
 
 CSize QtViewWidget::GetTotalSize() const { return m_total; }
@@ -270,19 +281,79 @@ void QtViewWidget::dropEvent(QDropEvent* event)
     }
 }
 
-void QtViewWidget::UpdateScrollBars()
+QSize QtViewWidget::ViewportSizeFor(CSize total) const
 {
-    const QSize area = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, m_total.cx - area.width()));
+    // Styles that lay the bars over the view or inside its frame are left to
+    // find the size by laying the bars out.
+    QStyleOption option;
+    option.initFrom(this);
+    const QScrollBar* across = horizontalScrollBar();
+    const QScrollBar* down = verticalScrollBar();
+    if (style()->styleHint(QStyle::SH_ScrollView_FrameOnlyAroundContents, &option, this) != 0 ||
+        style()->styleHint(QStyle::SH_ScrollBar_Transient, nullptr, across) != 0 ||
+        style()->styleHint(QStyle::SH_ScrollBar_Transient, nullptr, down) != 0 ||
+        style()->pixelMetric(QStyle::PM_ScrollView_ScrollBarOverlap, &option, across) != 0 ||
+        style()->pixelMetric(QStyle::PM_ScrollView_ScrollBarOverlap, &option, down) != 0)
+        return viewport()->size();
+    QSize room = maximumViewportSize();
+    const int barHeight = across->sizeHint().height();
+    const int barWidth = down->sizeHint().width();
+    bool needAcross = horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || total.cx > room.width();
+    bool needDown = verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || total.cy > room.height();
+    // One bar takes room the other direction may then lack.
+    if (needAcross && !needDown) needDown = total.cy > room.height() - barHeight;
+    if (needDown && !needAcross) needAcross = total.cx > room.width() - barWidth;
+    if (needAcross && horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOn) room.rheight() -= barHeight;
+    if (needDown && verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn) room.rwidth() -= barWidth;
+    return room;
+}
+
+namespace {
+// A scroll bar tells the view of each new range, and the view lays its bars
+// out again once the events are handled; which bars it shows depends only on
+// whether each has a range at all. A chart filled symbol by symbol grows its
+// range as many times: a range that leaves the bar as needed as it was, and
+// its position where it was, is set without telling. So is any range of a
+// view that is laid out when it next shows (hidden, a resize waiting for it).
+void SetRange(QScrollBar* bar, int maximum, bool laidOutOnShow)
+{
+    const bool sameNeed = (bar->maximum() > bar->minimum()) == (maximum > 0);
+    const bool positionStays = bar->minimum() == 0 && bar->value() <= maximum;
+    if (!laidOutOnShow && (!sameNeed || !positionStays)) {
+        bar->setRange(0, maximum);
+        return;
+    }
+    const QSignalBlocker quiet(bar);
+    bar->setRange(0, maximum);
+}
+} // namespace
+
+void QtViewWidget::UpdateScrollBars(QSize area)
+{
+    const bool laidOutOnShow = !isVisible() && testAttribute(Qt::WA_PendingResizeEvent);
+    SetRange(horizontalScrollBar(), std::max(0, m_total.cx - area.width()), laidOutOnShow);
     horizontalScrollBar()->setPageStep(std::max(1, area.width()));
     horizontalScrollBar()->setSingleStep(std::max(1, area.width() / 10));
-    verticalScrollBar()->setRange(0, std::max(0, m_total.cy - area.height()));
+    SetRange(verticalScrollBar(), std::max(0, m_total.cy - area.height()), laidOutOnShow);
     verticalScrollBar()->setPageStep(std::max(1, area.height()));
     verticalScrollBar()->setSingleStep(std::max(1, area.height() / 10));
 }
 
+bool QtViewWidget::event(QEvent* event)
+{
+    // The bars are laid out on a resize before the resize reaches the view:
+    // the ranges for the viewport the bars will leave come first. Set for
+    // the viewport they leave now, the bars would be laid out again, perhaps
+    // shown and hidden again, each time asking the view to lay itself out
+    // anew: a new window's view is laid out first at the size of a widget
+    // not yet placed.
+    if (event->type() == QEvent::Resize) UpdateScrollBars(ViewportSizeFor(m_total));
+    return QAbstractScrollArea::event(event);
+}
+
 void QtViewWidget::paintEvent(QPaintEvent*)
 {
+    m_wholeViewWaits = false;
     if (m_view == nullptr) return;
     QPainter painter(viewport());
     CDC dc(painter);
@@ -337,6 +408,8 @@ void QtViewWidget::focusOutEvent(QFocusEvent* event)
 void QtViewWidget::hideEvent(QHideEvent* event)
 {
     QAbstractScrollArea::hideEvent(event);
+    // The window system forgets what a hidden widget was to paint.
+    m_wholeViewWaits = false;
     LoseCapture();
 }
 
@@ -350,7 +423,7 @@ void QtViewWidget::LoseCapture()
 void QtViewWidget::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
-    UpdateScrollBars();
+    UpdateScrollBars(viewport()->size());
 }
 
 void QtViewWidget::scrollContentsBy(int, int) { viewport()->update(); }

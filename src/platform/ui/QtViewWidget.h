@@ -42,6 +42,7 @@ public:
     UINT GetDoubleClickTime() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -61,7 +62,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void UpdateScrollBars();
+    // The ranges and steps for a viewport of that size.
+    void UpdateScrollBars(QSize area);
+    // The viewport's size once the scroll bars the total size asks for are
+    // laid out beside it.
+    QSize ViewportSizeFor(CSize total) const;
     // The registered formats' blocks of a drag; false when it carries none.
     bool TakeDropData(const QDropEvent* event, COleDataObject* data) const;
     // Accepts the drag with the effect the view answered, or refuses it.
@@ -75,4 +80,8 @@ private:
     // The view's timers by id; a killed one stays, stopped, for the next
     // start (it may be killed from its own timeout).
     std::map<UINT, QTimer*> m_timers;
+    // The whole view waits for a paint: invalidating it again changes
+    // nothing. A document updates all its views each time one of its
+    // windows is made, each view asking the window system again.
+    bool m_wholeViewWaits = false;
 };
