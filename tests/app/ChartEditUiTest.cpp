@@ -141,6 +141,15 @@ TEST_F(ChartEditUiTest, TipsHelpAndContextHelpGoThroughTheActiveView)
     Command(ID_HELP);
     ASSERT_EQ(help.pages.size(), 1u);
     EXPECT_EQ(help.pages.back(), QStringLiteral(":/res/help/203ea.html"));
+    // The same with the key pressed on the chart.
+    Window()->show();
+    QApplication::setActiveWindow(Window());
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_F1);
+    QApplication::processEvents();
+    ASSERT_EQ(help.pages.size(), 2u);
+    EXPECT_EQ(help.pages.back(), QStringLiteral(":/res/help/203ea.html"));
+    help.pages.pop_back();
 
     // Context help: the object under the pointer, else the chart's own.
     EXPECT_EQ(frame->OnHelpHitTest(CPoint(150, 40)), 0x1006A);
