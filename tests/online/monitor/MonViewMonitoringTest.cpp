@@ -48,6 +48,15 @@ TEST_F(MonViewMonitoringTest, APressAndReleaseReachTheObjectAndNothingIsEdited)
     EXPECT_EQ(view.m_nBandActive, 0);
     EXPECT_EQ(view.GetSelectionCount(), 0u);
     EXPECT_FALSE(host.capture);
+    // The mouse is free before the object hears of the release: a dialog it
+    // opens then gets the mouse.
+    bool capturedAtRelease = true;
+    jog->onRelease = [&] { capturedAtRelease = host.capture; };
+    Press(CPoint(120, 110));
+    EXPECT_TRUE(host.capture);
+    Release(CPoint(120, 110));
+    EXPECT_FALSE(capturedAtRelease);
+    jog->onRelease = nullptr;
     // The tool stays what it was.
     CHOXView::s_nToolMode = toolmode::kRect;
     Drag(CPoint(20, 200), CPoint(80, 260));

@@ -4,6 +4,7 @@
 #include "chart/HOXView.h"
 #include "online/monitor/HOXMonObj.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ public:
         : CHOXMonObj(wnd), m_name(std::move(name)), m_kind(kind), m_log(log)
     {
     }
+    // Runs as the release reaches the object, before its base handles it.
+    std::function<void()> onRelease;
+
     bool IsHeldButton() const override { return m_kind == kHeld; }
     bool WaitsForDoubleClick() const override { return m_kind == kWaiting; }
     void OnLButtonDown(CHOXView* view, UINT flags, CPoint point) override
@@ -29,6 +33,7 @@ public:
     void OnLButtonUp(CHOXView* view, UINT flags, CPoint point) override
     {
         m_log->push_back("up " + m_name);
+        if (onRelease) onRelease();
         CHOXMonObj::OnLButtonUp(view, flags, point);
     }
     void OnOpen(UINT, CPoint point) override
