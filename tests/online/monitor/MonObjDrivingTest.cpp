@@ -293,6 +293,23 @@ TEST_F(MonObjDrivingTest, ARefusedPressStaysUpAndItsReleaseSendsNothing)
     EXPECT_EQ(Sim().Jog(axis::kX), 0);
 }
 
+// A button whose index a file alone can hold has no operation: pressed,
+// released and double clicked while monitoring, it sends nothing.
+TEST_F(MonObjDrivingTest, AButtonOfAnUnknownIndexSendsNothing)
+{
+    auto unknown = std::make_unique<CHOXMonManOpern>(14, Monitor());
+    Put(std::move(unknown), 30, CRect(10, 10, 70, 40));
+    Start();
+    Sim().Log().Clear();
+    Press(CPoint(30, 20));
+    Release(CPoint(30, 20));
+    {
+        ScriptedDialogs none;
+        DoubleClick(CPoint(30, 20));
+    }
+    EXPECT_EQ(Sent(), QString());
+}
+
 TEST_F(MonObjDrivingTest, AFeedSendsItsAmountAndNeverStaysPressed)
 {
     CHOXMonManOpern* feed = Button(5, CRect(10, 10, 70, 40));
