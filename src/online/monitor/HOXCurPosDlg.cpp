@@ -53,10 +53,7 @@ void CHOXCurPosDlg::UpdateEnabling()
 void CHOXCurPosDlg::OnUnit(std::int32_t unit)
 {
     m_pObject->SetUnit(unit);
-    if (!IsMonitoring()) return;
-    const bool system = unit == CHOXMonCurPos::kUnitSystem;
-    EnableDlgItem(kWriteX, system);
-    EnableDlgItem(kWriteY, system && !IsOneAxis());
+    if (IsMonitoring()) UpdateEnabling();
 }
 
 void CHOXCurPosDlg::OnWrite(int axis)

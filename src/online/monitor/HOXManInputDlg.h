@@ -12,7 +12,7 @@ class CWnd;
 class CHOXManInputDlg : public CDialog {
 public:
     static constexpr UINT kTemplate = 2078;
-    static constexpr UINT kHelpContext = 133150;
+    static constexpr UINT kHelpContext = 0x2081E;
     static constexpr int kPlcButton = 8164;
     static constexpr int kHelpButton = 57670;
 

@@ -10,14 +10,9 @@
 #include "platform/Messages.h"
 #include "platform/Strings.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegion>
-
-#include <algorithm>
-#include <climits>
-#include <cmath>
 
 KT_IMPLEMENT_SERIAL(CHOXMonObj, CHOXDrawObj, 0)
 KT_REGISTER_KIND(CHOXMonObj, .type = objtype::kMonObj)

@@ -104,7 +104,7 @@ void CHOXMonPlotObj::DrawXPlot(CDC* pDC)
     const COLORREF oldBkColor = pDC->SetBkColor(kWhite);
     const int oldMode = pDC->SetBkMode(OPAQUE);
     const QString positive = QString::number(m_nXPositive);
-    pDC->TextOut(Sat(left + 216 - GetTextWidth(pDC, positive)), Sat(middle + 4), positive);
+    TextOutEndingAt(pDC, left + 216, middle + 4, positive);
     pDC->TextOut(Sat(left + 4), Sat(middle + 4), QString::number(m_nXNegative));
     // Half way between the limits; a narrow span has no value of its own
     // there.
@@ -184,7 +184,7 @@ void CHOXMonPlotObj::DrawXYLabels(CDC* pDC, const PlotPoint& zero, bool xLine, b
     }
     const QString xPositive = QString::number(m_nXPositive);
     pDC->TextOut(Sat(left + kInset + 2), Sat(xTop), QString::number(m_nXNegative));
-    pDC->TextOut(Sat(right - kInset - 2 - GetTextWidth(pDC, xPositive)), Sat(xTop), xPositive);
+    TextOutEndingAt(pDC, right - kInset - 2, xTop, xPositive);
 
     const auto yLabel = [&](std::int32_t value, I64 y) {
         const QString text = QString::number(value);

@@ -7,10 +7,16 @@
 
 #include "online/monitor/HOXMonView.h"
 #include "online/monitor/MonObjIds.h"
+#include "platform/ui/QtDialogSite.h"
+#include "platform/ui/QtPlatform.h"
 #include "support/DocBuilder.h"
 #include "support/Scripted.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -267,6 +273,51 @@ TEST_F(PlotDlgTest, ClearEmptiesTheTraceAtOnceAndCancelKeepsItEmpty)
     EXPECT_TRUE(plot->GetSamples().empty());
     EXPECT_EQ(Limits(*plot), (std::vector<std::int32_t>{100, -100, 100, -100}));
     EXPECT_FALSE(doc->IsModified()) << "clearing changes nothing the file holds";
+}
+
+// The same through the real modal window, its buttons clicked with the mouse:
+// Clear empties the trace while the window stands, OK keeps the limit typed.
+TEST_F(PlotDlgTest, TheRealWindowsClearAndOkWorkWithTheMouse)
+{
+    CHOXMonPlotObj* plot = NewPlot(ctype::kTwoAxes);
+    for (int i = 0; i < 5; ++i) plot->AddSample(i, -i);
+    QtDialogRunner runner;
+    DialogRunner* previous = GetDialogRunner();
+    SetDialogRunner(&runner);
+    bool acted = false;
+    QTimer::singleShot(0, qApp, [&] {
+        TemplateDialog* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<TemplateDialog*>(w); d != nullptr && d->isVisible()) window = d;
+        if (window == nullptr) {
+            ADD_FAILURE() << "no dialog shown";
+            return;
+        }
+        EXPECT_TRUE(window->isModal());
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("Plotting Object"));
+        QTest::mouseClick(window->Site().Control(XYDlg::kClear), Qt::LeftButton);
+        EXPECT_TRUE(plot->GetSamples().empty()) << "at once";
+        EXPECT_TRUE(window->isVisible());
+        auto* edit = qobject_cast<QLineEdit*>(window->Site().Control(XYDlg::kXPositive));
+        EXPECT_NE(edit, nullptr);
+        if (edit != nullptr) {
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("300"));
+        }
+        QTest::mouseClick(window->Site().Control(IDOK), Qt::LeftButton);
+        acted = true;
+        // A window that stayed would keep the test waiting.
+        if (window->isVisible()) {
+            ADD_FAILURE() << "OK left the window open";
+            window->reject();
+        }
+    });
+    plot->OnOpen(0, CPoint());
+    SetDialogRunner(previous);
+    EXPECT_TRUE(acted);
+    EXPECT_TRUE(plot->GetSamples().empty());
+    EXPECT_EQ(Limits(*plot), (std::vector<std::int32_t>{300, -100, 100, -100}));
+    EXPECT_TRUE(doc->IsModified());
 }
 
 TEST_F(PlotDlgTest, OpensWhileMonitoringToo)
