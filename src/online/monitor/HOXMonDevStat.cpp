@@ -280,8 +280,8 @@ QString CHOXMonDevStat::GetIndexName(std::int32_t kind)
 
 int CHOXMonDevStat::RowAt(CPoint point, bool bitBox) const
 {
-    const std::int64_t left = std::int64_t(m_position.left) + (bitBox ? 0 : 65);
-    const std::int64_t right = std::int64_t(m_position.left) + (bitBox ? 40 : 145);
+    const std::int64_t left = std::int64_t(m_position.left) + (bitBox ? 0 : kValueLeft);
+    const std::int64_t right = std::int64_t(m_position.left) + (bitBox ? kLampWidth : kValueRight);
     if (point.x < left || point.x >= right) return -1;
     for (int row = 0; row < GetRowCount(); ++row) {
         const std::int64_t top = std::int64_t(m_position.top) + std::int64_t(kRowHeight) * row;
