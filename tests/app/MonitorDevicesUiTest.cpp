@@ -25,10 +25,14 @@
 #include "support/Screenshot.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+
+#include <vector>
 
 using namespace kt::test;
 
@@ -124,6 +128,59 @@ TEST_F(MonitorDevicesUiTest, InsertedThroughTheMenusAndOpenedByADoubleClick)
         EXPECT_EQ(dialogs.Ran(), 2);
     }
     EXPECT_EQ(inputs->GetTopDevice(axis::kX), 100);
+}
+
+// Insert > Device Status through the real dialog: the type chosen in its
+// combo with the keyboard, 16 points clicked, the number stepped by the
+// spin's arrow and the arrow key from one group of 16 to the next, and OK
+// clicked with the mouse.
+TEST_F(MonitorDevicesUiTest, TheRealDeviceStatusDialogStepsThroughGroupsAndInsertsTheColumn)
+{
+    using Dlg = CHOXMonDevStatDlg;
+    QtDialogRunner runner;
+    DialogRunner* previous = GetDialogRunner();
+    SetDialogRunner(&runner);
+    std::vector<QString> numbers;
+    QTimer::singleShot(0, qApp, [&] {
+        auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Device Status"));
+        QtDialogSite& site = dialog->Site();
+        auto* name = qobject_cast<QComboBox*>(site.Control(Dlg::kName));
+        auto* number = qobject_cast<QLineEdit*>(site.Control(Dlg::kNumber));
+        auto* hint = qobject_cast<QLabel*>(site.Control(Dlg::kHint));
+        QWidget* sixteen = site.Control(Dlg::kPoints16);
+        QWidget* read = site.Control(Dlg::kRead);
+        ASSERT_TRUE(name != nullptr && number != nullptr && hint != nullptr && sixteen != nullptr && read != nullptr);
+        QToolButton* up = nullptr;
+        for (QToolButton* arrow : site.Control(Dlg::kNumberSpin)->findChildren<QToolButton*>())
+            if (arrow->arrowType() == Qt::UpArrow) up = arrow;
+        ASSERT_NE(up, nullptr);
+
+        // X, then Y, then M.
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Down);
+        QTest::keyClick(name, Qt::Key_Down);
+        EXPECT_EQ(name->currentText(), QStringLiteral("M"));
+        EXPECT_FALSE(read->isEnabled());
+        QTest::mouseClick(sixteen, Qt::LeftButton);
+        EXPECT_EQ(hint->text(), QStringLiteral("(0,16,32,..)"));
+        EXPECT_TRUE(read->isEnabled());
+        number->setFocus();
+        number->selectAll();
+        QTest::keyClicks(number, QStringLiteral("480"));
+        QTest::mouseClick(up, Qt::LeftButton);
+        numbers.push_back(number->text());
+        QTest::keyClick(number, Qt::Key_Up);
+        numbers.push_back(number->text());
+        QTest::mouseClick(site.Control(IDOK), Qt::LeftButton);
+    });
+    Command(ID_INSERT_DEVICE_STATUS);
+    SetDialogRunner(previous);
+    EXPECT_EQ(numbers, (std::vector<QString>{QStringLiteral("496"), QStringLiteral("9000")}));
+    auto* column = dynamic_cast<CHOXMonDevStat*>(wnd->LookupMonObj(CHOXDoc::kFirstMonObjId));
+    ASSERT_NE(column, nullptr);
+    EXPECT_EQ(column->GetSettings(), (CHOXMonDevStat::Settings{0, 12, 9000, 0, 0, 16}));
 }
 
 // ---------------------------------------------------------------------------
