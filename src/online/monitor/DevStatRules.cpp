@@ -59,8 +59,6 @@ using devices::kLastYOneAxis;
 constexpr std::int32_t kFirstPlcRegister = 100;
 constexpr std::int32_t kLastUnreadable = devices::kLastFileRegisterArea;
 
-bool In(std::int64_t n, std::int64_t first, std::int64_t last) { return n >= first && n <= last; }
-
 std::int64_t LastData(const Model& m) { return devices::LastData(m.oneAxis); }
 std::int64_t LastSpecial(const Model& m) { return devices::LastSpecialD(m.oneAxis); }
 // The last file register; below the first when there are none.
@@ -78,8 +76,9 @@ bool ValidGroup(std::int32_t type, std::int64_t n, const Model& m)
 {
     switch (type) {
     case SV::kM: return n < kFirstSpecial ? n % 16 == 0 : (n - kFirstSpecial) % 16 == 0;
-    case SV::kX: return n == devices::FirstHighX(m.oneAxis) || (m.oneAxis ? n == 0 : In(n, 0, 66) && n % 10 == 0);
-    case SV::kY: return m.oneAxis ? n == 0 : In(n, 0, 66) && n % 10 == 0;
+    case SV::kX:
+        return n == devices::FirstHighX(m.oneAxis) || (m.oneAxis ? n == 0 : devices::InRange(n, 0, 66) && n % 10 == 0);
+    case SV::kY: return m.oneAxis ? n == 0 : devices::InRange(n, 0, 66) && n % 10 == 0;
     default: return true;
     }
 }
@@ -284,7 +283,7 @@ KzPlcButtons Buttons(std::int32_t type, std::int32_t number, bool sixteenPoints,
     switch (type) {
     case SV::kD:
         if (number < kFirstPlcRegister) return {};
-        return {!In(number, kFirstFileRegister, kLastUnreadable), true};
+        return {!devices::InRange(number, kFirstFileRegister, kLastUnreadable), true};
     case SV::kV:
     case SV::kZ: return {true, true};
     default: {

@@ -1,7 +1,6 @@
 #include "online/monitor/HOXManInputPlcDlg.h"
 
 #include "app/HOXDoc.h"
-#include "chart/HOXWnd.h"
 #include "online/monitor/HOXMonManInputStat.h"
 #include "platform/Strings.h"
 #include "plc/HOXFounSeq.h"
@@ -17,15 +16,10 @@ CHOXFounSeqPageDlg::PageKind ManualInputs()
         CHOXManInputPlcDlg::kHelpContext};
 }
 
-CHOXDoc* DocumentOf(const CHOXMonManInputStat& object)
-{
-    return object.GetWnd() != nullptr ? object.GetWnd()->GetDocument() : nullptr;
-}
-
 } // namespace
 
 CHOXManInputPlcDlg::CHOXManInputPlcDlg(const CHOXMonManInputStat& object)
-    : CHOXFounSeqPageDlg(kTemplate, DocumentOf(object), ManualInputs(),
+    : CHOXFounSeqPageDlg(kTemplate, object.GetDocument(), ManualInputs(),
                          {object.GetTopDevice(axis::kX), object.GetTopDevice(axis::kY)})
 {
     OnClicked(kFoundationSequence, [this] { OnFoundationSequence(); });

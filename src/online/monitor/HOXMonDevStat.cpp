@@ -82,10 +82,7 @@ void CHOXMonDevStat::Serialize(CArchive& ar)
 
 void CHOXMonDevStat::Draw(CDC* pDC)
 {
-    if (m_nDragging != 0) {
-        DrawOutline(pDC);
-        return;
-    }
+    if (DrawDragOutline(pDC)) return;
     const QFont oldFont = pDC->SelectFont(TextFont());
     const int oldMode = pDC->SetBkMode(TRANSPARENT);
     const QPen oldPen = pDC->SelectPen(MakePen(PS_SOLID, 0, kBlack));
@@ -118,8 +115,7 @@ void CHOXMonDevStat::DrawBitRow(CDC* pDC, int row)
     pDC->Rectangle(box);
     const QString label = GetRowLabel(row);
     if (label.isEmpty()) return;
-    pDC->TextOut(chart::Sat(std::int64_t(box.left) + (kLampWidth - pDC->GetCharWidthSum(label)) / 2),
-                 chart::Sat(std::int64_t(box.top) + kTextDrop), label);
+    TextOutCentred(pDC, box.left, kLampWidth, std::int64_t(box.top) + kTextDrop, label);
 }
 
 void CHOXMonDevStat::DrawWordRow(CDC* pDC, int row)
@@ -133,8 +129,7 @@ void CHOXMonDevStat::DrawWordRow(CDC* pDC, int row)
     pDC->Rectangle(box);
     if (label.isEmpty()) return;
     const QString value = QString::number(GetValue(row));
-    pDC->TextOut(chart::Sat(std::int64_t(box.right) - kValueMargin - pDC->GetCharWidthSum(value)),
-                 chart::Sat(std::int64_t(box.top) + kTextDrop), value);
+    TextOutEndingAt(pDC, std::int64_t(box.right) - kValueMargin, std::int64_t(box.top) + kTextDrop, value);
 }
 
 void CHOXMonDevStat::OnOpen(UINT, CPoint point)
@@ -285,8 +280,8 @@ QString CHOXMonDevStat::GetIndexName(std::int32_t kind)
 
 int CHOXMonDevStat::RowAt(CPoint point, bool bitBox) const
 {
-    const std::int64_t left = std::int64_t(m_position.left) + (bitBox ? 0 : 65);
-    const std::int64_t right = std::int64_t(m_position.left) + (bitBox ? 40 : 145);
+    const std::int64_t left = std::int64_t(m_position.left) + (bitBox ? 0 : kValueLeft);
+    const std::int64_t right = std::int64_t(m_position.left) + (bitBox ? kLampWidth : kValueRight);
     if (point.x < left || point.x >= right) return -1;
     for (int row = 0; row < GetRowCount(); ++row) {
         const std::int64_t top = std::int64_t(m_position.top) + std::int64_t(kRowHeight) * row;

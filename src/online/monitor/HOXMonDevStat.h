@@ -27,9 +27,6 @@ public:
     static constexpr int kLampWidth = 40;
     static constexpr int kValueLeft = 65;
     static constexpr int kValueRight = 145;
-    // Lamps of bit devices: on, and off or not read.
-    static constexpr COLORREF kLampOn = RGB(255, 255, 0);
-    static constexpr COLORREF kLampOff = RGB(0, 255, 255);
 
     // The device type numbers those of the operands (D 1, DD 2, V 8, Z 9,
     // X 10, Y 11, M 12); X and Y numbers are held as written, their octal

@@ -3,7 +3,6 @@
 #include "app/HOXDoc.h"
 #include "chart/ControllerType.h"
 #include "chart/DeviceRanges.h"
-#include "chart/HOXWnd.h"
 #include "params/HOXParam.h"
 #include "platform/Messages.h"
 #include "plc/HOXKzPlcDlg.h"
@@ -26,11 +25,6 @@ std::int32_t RadioOfPoints(std::int32_t points)
     for (std::size_t i = 1; i < kPointCounts.size(); ++i)
         if (kPointCounts[i] == points) return static_cast<std::int32_t>(i);
     return 0;
-}
-
-CHOXDoc* DocumentOf(const CHOXMonDevStat& object)
-{
-    return object.GetWnd() != nullptr ? object.GetWnd()->GetDocument() : nullptr;
 }
 
 // The name the list shows for a type: a 32-bit D is held as DD.
@@ -57,7 +51,7 @@ CHOXMonDevStatDlg::CHOXMonDevStatDlg(CHOXDoc* doc)
     OnClicked(kHelp, [this] { OpenHelp(kHelpContext); });
 }
 
-CHOXMonDevStatDlg::CHOXMonDevStatDlg(const CHOXMonDevStat& object) : CHOXMonDevStatDlg(DocumentOf(object))
+CHOXMonDevStatDlg::CHOXMonDevStatDlg(const CHOXMonDevStat& object) : CHOXMonDevStatDlg(object.GetDocument())
 {
     const CHOXMonDevStat::Settings& s = object.GetSettings();
     m_strName = NameOf(s);

@@ -34,10 +34,7 @@ void CHOXMonManInputStat::Serialize(CArchive& ar)
 
 void CHOXMonManInputStat::Draw(CDC* pDC)
 {
-    if (m_nDragging != 0) {
-        DrawOutline(pDC);
-        return;
-    }
+    if (DrawDragOutline(pDC)) return;
     const QFont oldFont = pDC->SelectFont(TextFont());
     const int oldMode = pDC->SetBkMode(TRANSPARENT);
     const QPen oldPen = pDC->SelectPen(MakePen(PS_SOLID, 1, RGB(0, 0, 0)));

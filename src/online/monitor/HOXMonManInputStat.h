@@ -17,8 +17,6 @@ public:
     static constexpr int kColumnWidth = 70;
     static constexpr int kColumnStep = 80;
     static constexpr int kLampHeight = 20;
-    static constexpr COLORREF kLampOn = RGB(255, 255, 0);
-    static constexpr COLORREF kLampOff = RGB(0, 255, 255);
 
     // For loading: inputs off, top devices from the archive.
     CHOXMonManInputStat();

@@ -66,10 +66,7 @@ void CHOXMonManOpern::Serialize(CArchive& ar)
 
 void CHOXMonManOpern::Draw(CDC* pDC)
 {
-    if (m_nDragging != 0) {
-        DrawOutline(pDC);
-        return;
-    }
+    if (DrawDragOutline(pDC)) return;
     const CRect& r = m_position;
     const QPen oldPen = pDC->SelectPen(MakePen(PS_SOLID, 1, kBlack));
     const QBrush oldBrush = pDC->SelectBrush(QBrush(ToQColor(kFace)));
@@ -95,9 +92,7 @@ void CHOXMonManOpern::Draw(CDC* pDC)
     GetButtonName(m_nButtonIndex, label);
     const QFont oldFont = pDC->SelectFont(TimesNewRomanFont(14, 700));
     const int oldMode = pDC->SetBkMode(TRANSPARENT);
-    const std::int64_t width = std::int64_t(r.right) - r.left;
-    pDC->TextOut(chart::Sat(r.left + (width - pDC->GetCharWidthSum(label)) / 2), chart::Sat(std::int64_t(r.top) + kLabelDrop),
-                 label);
+    TextOutCentred(pDC, r.left, std::int64_t(r.right) - r.left, std::int64_t(r.top) + kLabelDrop, label);
     pDC->SetBkMode(oldMode);
     pDC->SelectFont(oldFont);
     pDC->SelectBrush(oldBrush);
