@@ -13,6 +13,7 @@
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtFrameWindow.h"
 #include "platform/ui/QtPlatform.h"
+#include "support/QtDialogs.h"
 #include "support/QtMainWindowTest.h"
 
 #include <QApplication>
@@ -23,16 +24,9 @@
 
 namespace {
 
+using kt::test::InstalledRunner;
+
 class PlainView : public CView {};
-
-class InstalledRunner {
-public:
-    explicit InstalledRunner(DialogRunner* runner) : m_previous(GetDialogRunner()) { SetDialogRunner(runner); }
-    ~InstalledRunner() { SetDialogRunner(m_previous); }
-
-private:
-    DialogRunner* m_previous;
-};
 
 // A dialog of one multi-line edit that chooses the edit's background.
 class ColouredDialog : public CDialog {
