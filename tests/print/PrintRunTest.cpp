@@ -12,6 +12,7 @@
 #include "print/HOXPrintingDlg.h"
 #include "res/CommandIds.h"
 #include "support/QtDialogs.h"
+#include "support/RunUntil.h"
 #include "support/Screenshot.h"
 #include "support/ScriptedPrint.h"
 
@@ -72,7 +73,7 @@ protected:
         EXPECT_EQ(office->calls.last(), QStringLiteral("AbortDoc"));
         EXPECT_EQ(office->PageCount(), 1);
         ASSERT_NE(Doc(), nullptr);
-        QTest::qWait(20);
+        RunUntil([this] { return Doc() == nullptr; });
         EXPECT_EQ(Doc(), nullptr);
     }
 
