@@ -9,11 +9,11 @@
 #include "chart/HOXFlowView.h"
 #include "chart/HOXFlowWnd.h"
 #include "platform/DC.h"
-
-#include "BenchViewHost.h"
 #include "symbols/flow/HOXFlowCall.h"
 #include "symbols/flow/HOXFlowEnd.h"
 #include "symbols/flow/HOXFlowPointer.h"
+
+#include "BenchViewHost.h"
 
 #include <QImage>
 #include <QPainter>
@@ -27,8 +27,6 @@ namespace {
 constexpr int kColumns = 10;
 constexpr int kRows = 20; // 200 symbols, 190 wires
 
-// A window of the chart's size that takes what the view asks and repaints
-// nothing by itself.
 // A document with one chart: each column a POINTER, CALLs and an END, wired
 // from top to bottom.
 struct Chart {

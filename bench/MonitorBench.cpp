@@ -120,9 +120,6 @@ private:
     LineCount& m_count;
 };
 
-// Counts the redraws the run asks of the monitor view: one per result.
-using CountingHost = BenchViewHost;
-
 void FillCharts(CHOXDoc& doc, int charts)
 {
     DWORD id = 0;
@@ -212,7 +209,8 @@ void Monitor(benchmark::State& state)
     FillCharts(doc, charts);
     FillPage(doc);
     CHOXMonView view;
-    CountingHost host;
+    // Counts the redraws the run asks of the view: one per result.
+    BenchViewHost host;
     view.SetHost(&host);
     doc.AddView(&view);
     view.ShowRecord(doc.GetMonWnd());

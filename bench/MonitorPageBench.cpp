@@ -16,9 +16,9 @@
 #include "online/monitor/HOXMonWnd.h"
 #include "online/monitor/MonObjIds.h"
 #include "platform/DC.h"
+#include "symbols/operand/HOXSelectVal.h"
 
 #include "BenchViewHost.h"
-#include "symbols/operand/HOXSelectVal.h"
 
 #include <QImage>
 #include <QPainter>

@@ -453,7 +453,8 @@ TEST_F(EmbeddedItemsUiTest, TheMonitorWindowShowsThePlaceholdersAndOffersNoInser
     EXPECT_FALSE(insert->isEnabled());
 
     // The page as the widget paints it: the held item's outline and cross.
-    QWidget* area = static_cast<QtChildFrameHost*>(monitor->Host())->Window()->ViewWidget()->viewport();
+    QtViewWidget* widget = static_cast<QtChildFrameHost*>(monitor->Host())->Window()->ViewWidget();
+    QWidget* area = widget->viewport();
     const CPoint scroll = Doc()->GetMonWnd()->GetView()->GetScrollPosition();
     const QImage page = area->grab().toImage();
     const QPoint corner(kHeldBounds.left - scroll.x, kHeldBounds.top - scroll.y);
@@ -475,7 +476,6 @@ TEST_F(EmbeddedItemsUiTest, TheMonitorWindowShowsThePlaceholdersAndOffersNoInser
 
     // A click selects the placeholder and an arrow key nudges it, as any
     // object of the page.
-    QtViewWidget* widget = static_cast<QtChildFrameHost*>(monitor->Host())->Window()->ViewWidget();
     QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, corner + QPoint(40, 10));
     auto* held = dynamic_cast<CHOXOle*>(Doc()->GetMonWnd()->LookupOleObject(1));
     ASSERT_NE(held, nullptr);

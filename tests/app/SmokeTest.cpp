@@ -276,6 +276,26 @@ protected:
         QDir::setCurrent(m_oldDir);
     }
 
+    // The program started as main() starts it: the logo clicked away, its
+    // main window the active one.
+    void StartProgram(Pilot& pilot)
+    {
+        pilot.Then("the logo", [] { return ModalDialog(2002) != nullptr; },
+                   [] { Click(ModalDialog(2002), "the logo"); });
+        m_app = std::make_unique<CHOXApp>();
+        ASSERT_TRUE(m_app->InitInstance());
+        ASSERT_TRUE(pilot.Done());
+        QApplication::setActiveWindow(Window());
+    }
+    // The program's end once its window has closed, the windows it leaves
+    // for deletion deleted.
+    void EndProgram()
+    {
+        m_app->ExitInstance();
+        m_app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     QtFrameWindow* Window() const { return static_cast<QtFrameWindow*>(m_app->MainFrame()->Host()); }
     CHOXDoc* Doc() const { return m_app->GetDocument(); }
     QAction* MenuAction(const QString& title) const
@@ -350,14 +370,7 @@ TEST_F(SmokeTest, TheMainRoadThroughTheRealWindows)
 {
     ApplicationPlatform platform;
     Pilot pilot;
-
-    // Start-up: the logo, clicked away.
-    pilot.Then("the logo", [] { return ModalDialog(2002) != nullptr; },
-               [] { Click(ModalDialog(2002), "the logo"); });
-    m_app = std::make_unique<CHOXApp>();
-    ASSERT_TRUE(m_app->InitInstance());
-    ASSERT_TRUE(pilot.Done());
-    QApplication::setActiveWindow(Window());
+    ASSERT_NO_FATAL_FAILURE(StartProgram(pilot));
 
     // File > New by its key; the controller type as offered.
     pilot.Then("the controller type", [] { return ModalDialog(2060) != nullptr; },
@@ -497,9 +510,7 @@ TEST_F(SmokeTest, TheMainRoadThroughTheRealWindows)
     ASSERT_TRUE(again.open(QIODevice::ReadOnly));
     EXPECT_EQ(again.readAll(), saved);
     EXPECT_EQ(QDir(m_documents).entryList(QDir::Files).size(), 2);
-    m_app->ExitInstance();
-    m_app.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EndProgram();
 }
 
 // The controller's port and the About box from their menus with the mouse,
@@ -508,12 +519,7 @@ TEST_F(SmokeTest, ThePortAndTheAboutBoxOpenFromTheirMenus)
 {
     ApplicationPlatform platform;
     Pilot pilot;
-    pilot.Then("the logo", [] { return ModalDialog(2002) != nullptr; },
-               [] { Click(ModalDialog(2002), "the logo"); });
-    m_app = std::make_unique<CHOXApp>();
-    ASSERT_TRUE(m_app->InitInstance());
-    ASSERT_TRUE(pilot.Done());
-    QApplication::setActiveWindow(Window());
+    ASSERT_NO_FATAL_FAILURE(StartProgram(pilot));
 
     pilot.Then("the port dialog", [] { return ModalDialog(2059) != nullptr; },
                [] { ClickDialogButton(ModalDialog(2059), IDCANCEL, "Cancel of the port dialog"); });
@@ -527,7 +533,5 @@ TEST_F(SmokeTest, ThePortAndTheAboutBoxOpenFromTheirMenus)
 
     EXPECT_EQ(m_app->GetDocument(), nullptr);
     Window()->close();
-    m_app->ExitInstance();
-    m_app.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EndProgram();
 }

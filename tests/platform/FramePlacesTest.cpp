@@ -13,6 +13,8 @@
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtFrameWindow.h"
 #include "platform/ui/QtPlatform.h"
+#include "support/QtDialogs.h"
+#include "support/QtMainWindowTest.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -22,17 +24,9 @@
 
 namespace {
 
+using kt::test::InstalledRunner;
+
 class PlainView : public CView {};
-class TestMainFrame : public CMDIFrameWnd {};
-
-class InstalledRunner {
-public:
-    explicit InstalledRunner(DialogRunner* runner) : m_previous(GetDialogRunner()) { SetDialogRunner(runner); }
-    ~InstalledRunner() { SetDialogRunner(m_previous); }
-
-private:
-    DialogRunner* m_previous;
-};
 
 // A dialog of one multi-line edit that chooses the edit's background.
 class ColouredDialog : public CDialog {
@@ -53,32 +47,19 @@ public:
     }
 };
 
-class FramePlacesTest : public ::testing::Test {
+class FramePlacesTest : public kt::test::QtMainWindowTest {
 protected:
     void SetUp() override
     {
-        SetWindowFactory(&m_windows);
-        auto frame = std::make_unique<TestMainFrame>();
-        ASSERT_TRUE(frame->LoadFrame(2));
-        m_main = frame.get();
-        m_app.SetMainWnd(std::move(frame));
+        ASSERT_NO_FATAL_FAILURE(QtMainWindowTest::SetUp());
         m_main->ShowWindow(SW_SHOWNORMAL);
         Window()->resize(900, 700);
         m_frame = m_template.CreateNewFrame(&m_doc, m_main);
         ASSERT_NE(m_frame, nullptr);
         m_template.InitialUpdateFrame(m_frame, &m_doc, true);
     }
-    void TearDown() override
-    {
-        m_app.DestroyMainWnd();
-        SetWindowFactory(nullptr);
-    }
-    QtFrameWindow* Window() const { return static_cast<QtFrameWindow*>(m_main->Host()); }
 
-    QtWindowFactory m_windows;
-    CWinApp m_app;
     CDocument m_doc;
-    TestMainFrame* m_main = nullptr;
     CMDIChildWnd* m_frame = nullptr;
     CMultiDocTemplate m_template{1002, [] { return std::make_unique<CMDIChildWnd>(); },
                                  [] { return std::make_unique<PlainView>(); }};

@@ -9,6 +9,7 @@
 #include "platform/ui/QtChildFrame.h"
 #include "platform/ui/QtFrameWindow.h"
 #include "platform/ui/QtViewWidget.h"
+#include "support/QtMainWindowTest.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>
@@ -45,27 +46,13 @@ public:
     int activations = 0;
 };
 
-class TestMainFrame : public CMDIFrameWnd {};
-
-class MdiTest : public ::testing::Test {
+class MdiTest : public kt::test::QtMainWindowTest {
 protected:
     void SetUp() override
     {
-        SetWindowFactory(&m_windows);
-        auto frame = std::make_unique<TestMainFrame>();
-        ASSERT_TRUE(frame->LoadFrame(2));
-        m_main = frame.get();
-        m_app.SetMainWnd(std::move(frame));
+        ASSERT_NO_FATAL_FAILURE(QtMainWindowTest::SetUp());
         m_main->ShowWindow(SW_SHOW);
     }
-    void TearDown() override
-    {
-        m_app.DestroyMainWnd();
-        SetWindowFactory(nullptr);
-    }
-    QtWindowFactory m_windows;
-    CWinApp m_app;
-    TestMainFrame* m_main = nullptr;
     CMultiDocTemplate m_template{1002, [] { return std::make_unique<HidingFrame>(); },
                                  [] { return std::make_unique<CountingView>(); }};
 };

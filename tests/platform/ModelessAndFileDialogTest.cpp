@@ -5,6 +5,7 @@
 #include "convert/HOXExportProgressDlg.h"
 #include "platform/ui/QtDialogSite.h"
 #include "platform/ui/QtPlatform.h"
+#include "support/QtDialogs.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -24,28 +25,15 @@
 
 namespace {
 
+using kt::test::InstalledRunner;
+using kt::test::ShownTemplateDialog;
+
 QFileDialog* ShownFileDialog()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog != nullptr && dialog->isVisible()) return dialog;
     return nullptr;
 }
-
-TemplateDialog* ShownTemplateDialog()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<TemplateDialog*>(w); dialog != nullptr && dialog->isVisible()) return dialog;
-    return nullptr;
-}
-
-class InstalledRunner {
-public:
-    explicit InstalledRunner(DialogRunner* runner) : m_previous(GetDialogRunner()) { SetDialogRunner(runner); }
-    ~InstalledRunner() { SetDialogRunner(m_previous); }
-
-private:
-    DialogRunner* m_previous;
-};
 
 } // namespace
 

@@ -11,6 +11,8 @@
 #include "print/HOXPrintJob.h"
 #include "print/HOXPrintingDlg.h"
 #include "res/CommandIds.h"
+#include "support/QtDialogs.h"
+#include "support/RunUntil.h"
 #include "support/Screenshot.h"
 #include "support/ScriptedPrint.h"
 
@@ -71,7 +73,7 @@ protected:
         EXPECT_EQ(office->calls.last(), QStringLiteral("AbortDoc"));
         EXPECT_EQ(office->PageCount(), 1);
         ASSERT_NE(Doc(), nullptr);
-        QTest::qWait(20);
+        RunUntil([this] { return Doc() == nullptr; });
         EXPECT_EQ(Doc(), nullptr);
     }
 
@@ -315,13 +317,10 @@ TEST_F(PrintRunTest, TheStatusWindowShowsThePageAndItsCancelAbortsTheRun)
 TEST_F(PrintRunTest, TheRealStatusWindowShowsThePageAndItsCancelButtonAbortsTheRun)
 {
     QtDialogRunner runner;
-    DialogRunner* previous = GetDialogRunner();
-    SetDialogRunner(&runner);
+    InstalledRunner installed(&runner);
     QStringList shown;
     office->afterPage = [&](int page) {
-        TemplateDialog* status = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<TemplateDialog*>(w); d != nullptr && d->isVisible()) status = d;
+        TemplateDialog* status = ShownTemplateDialog();
         ASSERT_NE(status, nullptr);
         EXPECT_EQ(status->windowTitle(), QStringLiteral("RQT4P-VEDID-E"));
         auto* name = qobject_cast<QLabel*>(status->Site().Control(CHOXPrintingDlg::kDocumentName));
@@ -334,7 +333,6 @@ TEST_F(PrintRunTest, TheRealStatusWindowShowsThePageAndItsCancelButtonAbortsTheR
         if (page == 2) QTest::mouseClick(status->Site().Control(IDCANCEL), Qt::LeftButton);
     };
     Print();
-    SetDialogRunner(previous);
     EXPECT_EQ(shown, (QStringList{QStringLiteral("Page 1"), QStringLiteral("Page 2")}));
     EXPECT_EQ(office->calls.last(), QStringLiteral("AbortDoc"));
     EXPECT_EQ(Program().printing.outcome, ProgramState::kPrintCancelled);
