@@ -47,5 +47,3 @@ QFont GraphFont()
     font.setPointSize(8);
     return font;
 }
-
-QFont RomanFont(int pixelHeight, int weight) { return TimesNewRomanFont(pixelHeight, weight); }

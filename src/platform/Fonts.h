@@ -17,8 +17,6 @@ QFont LinePrinterCellFont(int cellHeight, int weight);
 QFont GraphFont();
 
 // "TimesNewRoman" at a height in pixels and a weight: Liberation Serif, which
-// keeps its metrics. The manual-operation buttons' labels are drawn in it.
+// keeps its metrics. The manual-operation buttons' labels and the printouts'
+// text are drawn in it.
 QFont TimesNewRomanFont(int pixelHeight, int weight);
-
-// The printouts' text: the same Roman face.
-QFont RomanFont(int pixelHeight, int weight);

@@ -154,7 +154,7 @@ CHOXPrintJob::CHOXPrintJob(CHOXDoc* doc) : m_pDoc(doc) {}
 
 CHOXPrintJob::~CHOXPrintJob() = default;
 
-QFont CHOXPrintJob::MakePrintFont() { return RomanFont(9, 400); }
+QFont CHOXPrintJob::MakePrintFont() { return TimesNewRomanFont(9, 400); }
 
 bool CHOXPrintJob::AbortProc()
 {
