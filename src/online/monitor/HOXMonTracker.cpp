@@ -95,11 +95,8 @@ bool CHOXMonTracker::IsMonitoring() const { return m_pDocument != nullptr && !m_
 
 CMDIChildWnd* CHOXMonTracker::FrameOf(const CHOXWnd* record) const
 {
-    const CView* view = record != nullptr ? record->GetView() : nullptr;
-    if (m_pMainFrame == nullptr || view == nullptr) return nullptr;
-    for (const auto& child : m_pMainFrame->GetChildren())
-        if (child->GetActiveView() == view) return child.get();
-    return nullptr;
+    if (m_pMainFrame == nullptr || record == nullptr) return nullptr;
+    return m_pMainFrame->FrameOfView(record->GetView());
 }
 
 CHOXFlowWnd* CHOXMonTracker::GetMonitoredWindow(int axis) const
