@@ -215,11 +215,8 @@ void CHOXApp::OnFileClose()
 
 CMDIChildWnd* CHOXApp::FrameOfView(const CView* view) const
 {
-    CMainFrame* main = MainFrame();
-    if (main == nullptr || view == nullptr) return nullptr;
-    for (const auto& child : main->GetChildren())
-        if (child->GetActiveView() == view) return child.get();
-    return nullptr;
+    const CMainFrame* main = MainFrame();
+    return main != nullptr ? main->FrameOfView(view) : nullptr;
 }
 
 void CHOXApp::UpdateMainTitle()

@@ -466,12 +466,7 @@ void CMainFrame::OnDeleteWindow()
     // on showing it.
     const CView* view = record->GetView();
     app->DestroyWindowByTitle(name);
-    for (const auto& child : GetChildren()) {
-        if (view != nullptr && child->GetActiveView() == view) {
-            DestroyChild(child.get());
-            break;
-        }
-    }
+    if (CMDIChildWnd* frame = FrameOfView(view)) DestroyChild(frame);
     record->SetView(nullptr);
     std::unique_ptr<CHOXFlowWnd> gone = doc->RemoveWindow(key);
     doc->UpdateWindowName(key, true, QString());

@@ -149,6 +149,14 @@ CMDIFrameWnd::ActivationBatch::~ActivationBatch()
     if (child != nullptr) m_frame->MDIActivate(child);
 }
 
+CMDIChildWnd* CMDIFrameWnd::FrameOfView(const CView* view) const
+{
+    if (view == nullptr) return nullptr;
+    for (const auto& child : m_children)
+        if (child->GetActiveView() == view) return child.get();
+    return nullptr;
+}
+
 void CMDIFrameWnd::MDIActivate(CMDIChildWnd* child)
 {
     if (child == nullptr || child->Host() == nullptr) return;

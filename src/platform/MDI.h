@@ -87,6 +87,8 @@ public:
     // way: the active one, when it is among them, stops being active first.
     void DestroyChildren(const std::vector<CMDIChildWnd*>& children);
     const std::vector<std::unique_ptr<CMDIChildWnd>>& GetChildren() const { return m_children; }
+    // The child that shows the view; null when none does.
+    CMDIChildWnd* FrameOfView(const CView* view) const;
     CMDIChildWnd* MDIGetActive() const { return m_active; }
     void MDIActivate(CMDIChildWnd* child);
     void MDICascade();

@@ -95,11 +95,8 @@ bool CHOXMonTracker::IsMonitoring() const { return m_pDocument != nullptr && !m_
 
 CMDIChildWnd* CHOXMonTracker::FrameOf(const CHOXWnd* record) const
 {
-    const CView* view = record != nullptr ? record->GetView() : nullptr;
-    if (m_pMainFrame == nullptr || view == nullptr) return nullptr;
-    for (const auto& child : m_pMainFrame->GetChildren())
-        if (child->GetActiveView() == view) return child.get();
-    return nullptr;
+    if (m_pMainFrame == nullptr || record == nullptr) return nullptr;
+    return m_pMainFrame->FrameOfView(record->GetView());
 }
 
 CHOXFlowWnd* CHOXMonTracker::GetMonitoredWindow(int axis) const
@@ -179,21 +176,25 @@ int CHOXMonTracker::HighlightStep(int step, QString& lastName, int& lastId, int 
     return 1;
 }
 
-int CHOXMonTracker::MoveMark(int newId, int oldId, const QString& oldName, const QString&, int step, int firstStep,
-                             int axis)
+int CHOXMonTracker::MoveMark(int newId, int oldId, const QString& oldName, const QString& newName, int step,
+                             int firstStep, int axis)
 {
     if (!IsMonitoring()) return 0;
     CHOXFlowWnd* wnd = GetMonitoredWindow(axis);
     if (oldId != -1 && oldId != newId) ClearMark(oldName, oldId, axis);
+    // Each result brings the step again: the symbol marked already, in the
+    // chart shown already, needs no new picture (a scroll paints itself).
+    bool changed = newId != oldId || newName != oldName;
     if (CHOXSymbol* symbol = newId != -1 ? SymbolIn(wnd, newId) : nullptr) {
         ScrollToSymbol(wnd, symbol->m_position);
+        if (MarkOf(*symbol, axis) == 0) changed = true;
         SetMark(symbol, axis);
         if (symbol->GetObjectType() == objtype::kFlowProgText)
             ShowProgText(static_cast<CHOXFlowProgText*>(symbol), step, firstStep, axis);
         else
             HideProgText(axis);
     }
-    if (wnd != nullptr && wnd->GetView() != nullptr) wnd->GetView()->Invalidate(true);
+    if (changed && wnd != nullptr && wnd->GetView() != nullptr) wnd->GetView()->Invalidate(true);
     return 1;
 }
 

@@ -77,6 +77,9 @@ public:
     // following its chart; a step outside every symbol clears the last
     // mark, which stays the last. Nothing while the axis is covered.
     int HighlightStep(int step, QString& lastName, int& lastId, int axis);
+    // The axis's mark goes from the old symbol to the new, which is scrolled
+    // to; the monitored window is drawn anew when the mark or its chart
+    // changed.
     int MoveMark(int newId, int oldId, const QString& oldName, const QString& newName, int step, int firstStep,
                  int axis);
     // The axis's mark of the symbol of the named chart goes; the axis's

@@ -50,6 +50,17 @@ std::map<QString, QtDialogSite::Factory>& CustomKinds()
     return kinds;
 }
 
+// The control stands on the colour, whatever its state: an edit paints its
+// text area in the base colour, other controls in the window colour.
+void PaintOn(QWidget* w, const QColor& color)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Window, color);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
 // An editable combo is a drop-down.
 QWidget* MakeCombo(QtDialogSite&, const ControlTemplate& c, QWidget* parent)
 {
@@ -246,12 +257,7 @@ const std::map<QString, QtDialogSite::Maker>& QtDialogSite::OwnKinds()
              // keep their lines level.
              label->setWordWrap(c.height > 10);
              if (c.height > 10) label->setAlignment((label->alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
-             if (!c.background.isEmpty()) {
-                 QPalette palette = label->palette();
-                 palette.setColor(QPalette::Window, QColor(c.background));
-                 label->setPalette(palette);
-                 label->setAutoFillBackground(true);
-             }
+             if (!c.background.isEmpty()) PaintOn(label, QColor(c.background));
              return label;
          }},
         {QStringLiteral("picture"),
@@ -461,16 +467,7 @@ void QtDialogSite::ApplyControlColors()
     for (const auto& [id, w] : m_controls) {
         COLORREF background = 0;
         if (id == IDC_STATIC || !m_dialog.OnCtlColor(id, background)) continue;
-        const QColor color(GetRValue(background), GetGValue(background), GetBValue(background));
-        QPalette palette = w->palette();
-        // An edit paints its text area in the base colour, other controls
-        // in the window colour; read-only and inactive alike.
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            palette.setColor(group, QPalette::Base, color);
-            palette.setColor(group, QPalette::Window, color);
-        }
-        w->setPalette(palette);
-        w->setAutoFillBackground(true);
+        PaintOn(w, QColor(GetRValue(background), GetGValue(background), GetBValue(background)));
     }
 }
 

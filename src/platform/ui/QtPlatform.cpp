@@ -57,6 +57,16 @@ QWidget* ModalParent()
         if (w->isVisible() && w->inherits("QMainWindow")) return w;
     return nullptr;
 }
+
+// The window a modeless dialog belongs to: its parent frame's main window,
+// else the active one. As the window system has it, a window owned by a
+// frame inside the main window is owned by the main window: it stays in
+// front of it, and outlives the frame's own window.
+QWidget* ModelessOwner(const CDialog& dialog)
+{
+    if (QtChildFrame* frame = QtChildFrameHost::WindowOf(dialog.GetParentFrame())) return frame->window();
+    return ModalParent();
+}
 } // namespace
 
 int QtMessageBoxHandler::Show(const QString& text, UINT style, const QString& detail)
@@ -133,15 +143,6 @@ bool QtDialogRunner::CreateModeless(CDialog& dialog)
     m_modeless[&dialog] = std::move(site);
     if (visible) shown->Refresh();
     return true;
-}
-
-QWidget* QtDialogRunner::ModelessOwner(const CDialog& dialog)
-{
-    // As the window system has it, a window owned by a frame inside the
-    // main window is owned by the main window: it stays in front of it, and
-    // outlives the frame's own window.
-    if (QtChildFrame* frame = QtChildFrameHost::WindowOf(dialog.GetParentFrame())) return frame->window();
-    return ModalParent();
 }
 
 void QtDialogRunner::DestroyModeless(CDialog& dialog) { m_modeless.erase(&dialog); }

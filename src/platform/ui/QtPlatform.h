@@ -30,9 +30,6 @@ public:
     // Modeless windows belong to the main window and do not block it.
     bool CreateModeless(CDialog& dialog) override;
     void DestroyModeless(CDialog& dialog) override;
-    // The window a modeless dialog belongs to: its parent frame's main
-    // window, else the active one.
-    static QWidget* ModelessOwner(const CDialog& dialog);
 
 private:
     std::map<CDialog*, std::unique_ptr<QtDialogSite>> m_modeless;

@@ -203,6 +203,11 @@ TEST_F(MonTrackerTest, TheMarkFollowsTheRunningStepWithinAChartAndIntoAnother)
     tracker->Update(5, -1, -1);
     EXPECT_EQ(0, Mark(p1, 0));
     EXPECT_EQ(1, Mark(p2, 0));
+    // Another step of the symbol marked: the chart is not drawn anew.
+    view.ClearRecord();
+    tracker->Update(6, -1, -1);
+    EXPECT_EQ(1, Mark(p2, 0));
+    EXPECT_EQ(0, view.invalidateAll);
 
     // Into another chart: the monitored window shows it; the chart left
     // keeps its objects, each still its own.
