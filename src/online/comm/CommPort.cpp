@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QThread>
 
+#include <condition_variable>
 #include <map>
 
 using namespace commproto;
@@ -20,10 +21,14 @@ namespace {
 struct PortEntry {
     std::shared_ptr<CCommPort> port;
     int users = 0;
+    // Its last user let it go and its line is being closed.
+    bool closing = false;
 };
 
 struct PortTable {
     std::mutex mutex;
+    // Told when a closing port's line is closed.
+    std::condition_variable closed;
     std::map<QString, PortEntry> ports;
     int openObjects = 0;
     CCommPort::TransportMaker maker;
@@ -117,8 +122,14 @@ int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port, QS
 {
     if (!CCommPortSettings::IsPortName(name)) return 259;
     PortTable& table = Table();
-    std::lock_guard lock(table.mutex);
+    std::unique_lock lock(table.mutex);
     if (table.openObjects >= kMaxOpenObjects) return 261;
+    // A port whose last user just let it go still holds its line until the
+    // line is closed; opening it again meanwhile would find the line taken.
+    table.closed.wait(lock, [&table, &name] {
+        const auto closing = table.ports.find(name);
+        return closing == table.ports.end() || !closing->second.closing;
+    });
     auto it = table.ports.find(name);
     if (it != table.ports.end()) {
         // A line the simulator cut, or a device that went away, is opened
@@ -143,7 +154,7 @@ int CCommPort::Acquire(const QString& name, std::shared_ptr<CCommPort>& port, QS
         created->Stop();
         return code;
     }
-    table.ports[name] = {created, 1};
+    table.ports[name] = {created, 1, false};
     ++table.openObjects;
     port = std::move(created);
     return 0;
@@ -153,18 +164,25 @@ void CCommPort::Release(std::shared_ptr<CCommPort>& port)
 {
     if (!port) return;
     std::shared_ptr<CCommPort> last;
+    PortTable& table = Table();
     {
-        PortTable& table = Table();
         std::lock_guard lock(table.mutex);
         --table.openObjects;
         auto it = table.ports.find(port->m_name);
         if (it != table.ports.end() && --it->second.users == 0) {
             last = it->second.port;
-            table.ports.erase(it);
+            it->second.closing = true;
         }
     }
     port.reset();
-    if (last) last->Stop();
+    if (!last) return;
+    last->Stop();
+    {
+        std::lock_guard lock(table.mutex);
+        auto it = table.ports.find(last->m_name);
+        if (it != table.ports.end() && it->second.port == last) table.ports.erase(it);
+    }
+    table.closed.notify_all();
 }
 
 // ---------------------------------------------------------------------------

@@ -69,6 +69,33 @@ TEST_F(CommThreadTest, TwoObjectsOnOnePortInTwoThreadsGetTheirOwnAnswers)
     }
 }
 
+// Two threads open and close the same port over and over: the line of the
+// port its last user just let go is closed before the next open takes it,
+// so no open finds the line still taken.
+TEST_F(CommThreadTest, APortOpenedAgainWhileItsLastUserClosesItWaitsForTheLine)
+{
+    const auto openAndClose = [](int rounds) {
+        int failures = 0;
+        for (int i = 0; i < rounds; ++i) {
+            CCommMan comm;
+            if (comm.mfi_Open(QStringLiteral("COM1")) != 0) {
+                ++failures;
+                continue;
+            }
+            comm.mfi_Close();
+        }
+        return failures;
+    };
+    int a = -1;
+    int b = -1;
+    std::thread first([&] { a = openAndClose(200); });
+    std::thread second([&] { b = openAndClose(200); });
+    first.join();
+    second.join();
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(b, 0);
+}
+
 TEST_F(CommThreadTest, AnObjectUsedFromAnotherThreadGives775)
 {
     CCommMan comm;
