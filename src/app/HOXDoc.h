@@ -355,6 +355,29 @@ private:
     std::array<CRect, 4> m_rects{};
     std::array<CPoint, 3> m_progTextPos{};
     IdCounters m_idCounters;
+    // Once a counter has passed its last id, each new id is the lowest no
+    // window holds: a document at its limits asks for hundreds of them in
+    // a row. The search remembers the ids it found held, and where it
+    // stopped, for as long as no map has let an entry go.
+    class FreeIdSearch {
+    public:
+        FreeIdSearch(std::int32_t first, std::int32_t last) : m_first(first), m_last(last) {}
+        // `maps` are the maps the ids key; -1 when every id is held.
+        std::int32_t Lowest(const std::vector<const WordMap<std::unique_ptr<CHOXDrawObj>>*>& maps,
+                            std::uint64_t removals);
+
+    private:
+        std::int32_t m_first;
+        std::int32_t m_last;
+        std::vector<bool> m_held;
+        // Every id below is held.
+        std::int32_t m_from = 0;
+        // The removals counted when `m_held` was made; none yet.
+        std::uint64_t m_removals = 0;
+        bool m_made = false;
+    };
+    FreeIdSearch m_freeSymbolIds{0, 4000};
+    FreeIdSearch m_freeWireIds{0, 4000};
     std::int32_t m_nPasteOffsetX = 10;
     std::int32_t m_nPasteOffsetY = 10;
     CHOXWnd* m_pDragSource = nullptr;

@@ -72,30 +72,78 @@ bool CHOXDoc::IsObjectIdUsed(WORD id) const
 }
 
 namespace {
-// The lowest id from `first` to `last` that no map uses; -1 when all are
-// taken. The ids in use are marked in one pass over the maps: asking every
-// map for each candidate in turn costs the number of windows times the
-// number of ids, and a document at its limits has 500 and 4,000.
-std::int32_t LowestUnusedId(std::int32_t first, std::int32_t last, const std::vector<const ObjectMap*>& maps)
+// Which ids from `first` to `last` the maps use, marked in one pass over
+// them: asking every map for each candidate in turn costs the number of
+// windows times the number of ids, and a document at its limits has 500
+// and 4,000.
+std::vector<bool> UsedIds(std::int32_t first, std::int32_t last, const std::vector<const ObjectMap*>& maps)
 {
     std::vector<bool> used(static_cast<std::size_t>(last - first + 1), false);
     for (const ObjectMap* map : maps)
         for (const auto& [key, object] : *map)
             if (key >= first && key <= last) used[static_cast<std::size_t>(key - first)] = true;
+    return used;
+}
+
+// The lowest id from `first` to `last` that no map uses; -1 when all are
+// taken.
+std::int32_t LowestUnusedId(std::int32_t first, std::int32_t last, const std::vector<const ObjectMap*>& maps)
+{
+    const std::vector<bool> used = UsedIds(first, last, maps);
     for (std::int32_t candidate = first; candidate <= last; ++candidate)
         if (!used[static_cast<std::size_t>(candidate - first)]) return candidate;
     return -1;
 }
 
-// The same; when all are taken, the message says so.
-std::int32_t SearchFreeId(std::int32_t first, std::int32_t last, const std::vector<const ObjectMap*>& maps,
-                          UINT message)
+// When all ids are taken, the message says so.
+std::int32_t SayWhenNone(std::int32_t id, UINT message)
 {
-    const std::int32_t id = LowestUnusedId(first, last, maps);
     if (id == -1) AfxMessageBox(message, MB_OK | MB_ICONHAND);
     return id;
 }
+
+std::int32_t SearchFreeId(std::int32_t first, std::int32_t last, const std::vector<const ObjectMap*>& maps,
+                          UINT message)
+{
+    return SayWhenNone(LowestUnusedId(first, last, maps), message);
+}
+
+bool HeldByAny(std::int32_t id, const std::vector<const ObjectMap*>& maps)
+{
+    for (const ObjectMap* map : maps)
+        if (map->Contains(static_cast<WORD>(id))) return true;
+    return false;
+}
+
+// Entries that left an object map, or a window that left the document with
+// its maps, may have freed an id.
+std::uint64_t RemovalsSoFar() { return ObjectMap::Removals() + WindowMap::Removals(); }
 } // namespace
+
+std::int32_t CHOXDoc::FreeIdSearch::Lowest(const std::vector<const ObjectMap*>& maps, std::uint64_t removals)
+{
+    if (!m_made || removals != m_removals) {
+        m_held = UsedIds(m_first, m_last, maps);
+        m_from = m_first;
+        m_removals = removals;
+        m_made = true;
+    }
+    // The id found is not marked held: its caller may not use it, and then
+    // the next search must find it again. An id a map took since the pass
+    // is caught by asking the maps.
+    for (std::int32_t id = m_from; id <= m_last; ++id) {
+        const std::size_t at = static_cast<std::size_t>(id - m_first);
+        if (m_held[at]) continue;
+        if (HeldByAny(id, maps)) {
+            m_held[at] = true;
+            continue;
+        }
+        m_from = id;
+        return id;
+    }
+    m_from = m_last + 1;
+    return -1;
+}
 
 std::int32_t CHOXDoc::LowestFreeObjectId(const CHOXFlowWnd& also) const
 {
@@ -112,8 +160,9 @@ std::int32_t CHOXDoc::NewSymbolId()
     }
     Searching().symbol = 1;
     std::vector<const ObjectMap*> maps;
+    maps.reserve(m_mapWindows.GetCount());
     for (const auto& [name, wnd] : m_mapWindows) maps.push_back(&wnd->GetObjectMap());
-    return SearchFreeId(0, 4000, maps, IDS_TOO_MANY_SYMBOLS);
+    return SayWhenNone(m_freeSymbolIds.Lowest(maps, RemovalsSoFar()), IDS_TOO_MANY_SYMBOLS);
 }
 
 void CHOXDoc::ReleaseSymbolId()
@@ -129,8 +178,9 @@ std::int32_t CHOXDoc::NewWireId()
     }
     Searching().wire = 1;
     std::vector<const ObjectMap*> maps;
+    maps.reserve(m_mapWindows.GetCount());
     for (const auto& [name, wnd] : m_mapWindows) maps.push_back(&wnd->GetConnectMap());
-    return SearchFreeId(0, 4000, maps, 13647);
+    return SayWhenNone(m_freeWireIds.Lowest(maps, RemovalsSoFar()), 13647);
 }
 
 void CHOXDoc::ReleaseWireId()

@@ -10,7 +10,9 @@
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -47,6 +49,39 @@ public:
     using value_type = std::pair<K, V>;
 
     static std::size_t BucketOf(const K& key) { return Hash()(key) % kBuckets; }
+
+    HashOrderMap() = default;
+    HashOrderMap(const HashOrderMap&) = default;
+    HashOrderMap(HashOrderMap&& other) noexcept : m_buckets(std::move(other.m_buckets)), m_count(other.m_count)
+    {
+        other.Forget();
+    }
+    HashOrderMap& operator=(const HashOrderMap& other)
+    {
+        if (this != &other) {
+            CountRemovals(m_count);
+            m_buckets = other.m_buckets;
+            m_count = other.m_count;
+        }
+        return *this;
+    }
+    HashOrderMap& operator=(HashOrderMap&& other) noexcept
+    {
+        if (this != &other) {
+            CountRemovals(m_count);
+            m_buckets = std::move(other.m_buckets);
+            m_count = other.m_count;
+            other.Forget();
+        }
+        return *this;
+    }
+    ~HashOrderMap() { CountRemovals(m_count); }
+
+    // How many entries have ever left a map of this kind: taken, removed,
+    // replaced by assignment or gone with their map. A search that
+    // remembers which keys the maps held knows by it whether one may have
+    // come free since.
+    static std::uint64_t Removals() { return s_removals.load(std::memory_order_relaxed); }
 
     // Walks the map in its order. Within a bucket entries are kept oldest
     // first, so the walk goes through each bucket from its back.
@@ -160,6 +195,7 @@ public:
                 V value = std::move(it->second);
                 bucket.erase(it);
                 --m_count;
+                CountRemovals(1);
                 return value;
             }
         }
@@ -173,6 +209,7 @@ public:
             if (it->first == key) {
                 bucket.erase(it);
                 --m_count;
+                CountRemovals(1);
                 return true;
             }
         }
@@ -181,8 +218,8 @@ public:
 
     void RemoveAll()
     {
-        for (auto& b : m_buckets) b.clear();
-        m_count = 0;
+        CountRemovals(m_count);
+        Forget();
     }
 
     std::vector<K> Keys() const
@@ -194,8 +231,19 @@ public:
     }
 
 private:
+    static void CountRemovals(std::size_t n)
+    {
+        if (n != 0) s_removals.fetch_add(n, std::memory_order_relaxed);
+    }
+    void Forget()
+    {
+        for (auto& b : m_buckets) b.clear();
+        m_count = 0;
+    }
+
     std::array<std::vector<value_type>, kBuckets> m_buckets;
     std::size_t m_count = 0;
+    inline static std::atomic<std::uint64_t> s_removals{0};
 };
 
 template <class V>

@@ -109,6 +109,34 @@ TEST_F(HOXDocTest, SymbolIdsCountThenSearch)
     EXPECT_EQ(doc.NewSymbolId(), 11);
 }
 
+// Past the counter, one search after another remembers what it found: it
+// must still answer as a fresh search would, whatever happened between.
+TEST_F(HOXDocTest, SearchedIdsFollowEveryChangeOfTheMaps)
+{
+    doc.SetIdCounters({.symbol = 4000, .wire = 4000});
+    CHOXFlowWnd* a = AddChart(QStringLiteral("A"), {0, 1, 2, 4}, {0, 1});
+    CHOXFlowWnd* b = AddChart(QStringLiteral("B"), {3, 6});
+    const auto place = [](CHOXFlowWnd* wnd, int id) {
+        auto object = std::make_unique<CHOXDrawObj>(CRect(0, 0, 10, 10), wnd);
+        object->SetId(static_cast<DWORD>(id));
+        wnd->AddObject(std::move(object));
+    };
+
+    EXPECT_EQ(doc.NewSymbolId(), 5);
+    EXPECT_EQ(doc.NewSymbolId(), 5) << "an id not placed is found again";
+    place(a, 5);
+    EXPECT_EQ(doc.NewSymbolId(), 7) << "placed, it is skipped; so is 6, held before";
+    place(b, 8); // placed by other means than the search
+    place(a, 7);
+    EXPECT_EQ(doc.NewSymbolId(), 9);
+    a->RemoveObject(1);
+    EXPECT_EQ(doc.NewSymbolId(), 1) << "a deleted object frees its id";
+    place(a, 1);
+    const auto kept = doc.RemoveWindow(QStringLiteral("B")); // handed on, not deleted
+    EXPECT_EQ(doc.NewSymbolId(), 3) << "a window taken out of the document frees its ids";
+    EXPECT_EQ(doc.NewWireId(), 2) << "wires have their own ids";
+}
+
 TEST_F(HOXDocTest, ExhaustedIdsShowTheirMessage)
 {
     doc.SetIdCounters({.symbol = 4000, .wire = 4000});
@@ -129,6 +157,8 @@ TEST_F(HOXDocTest, ExhaustedIdsShowTheirMessage)
         .Expect("ERROR : Number of Wires exceeded the limit.", MB_OK | MB_ICONHAND, IDOK);
     EXPECT_EQ(doc.NewSymbolId(), -1);
     EXPECT_EQ(doc.NewWireId(), -1);
+    doc.FindWindowByName(QStringLiteral("Full"))->RemoveObject(17);
+    EXPECT_EQ(doc.NewSymbolId(), 17) << "one deleted after all were taken";
 }
 
 TEST_F(HOXDocTest, MonitorAndOleIdsSearchTheMonitorWindow)

@@ -397,6 +397,36 @@ TEST(WordMapTest, IteratesByBucketNewestFirst)
     EXPECT_EQ(map.GetCount(), 5u);
 }
 
+TEST(WordMapTest, EveryEntryThatLeavesAMapIsCounted)
+{
+    using Map = WordMap<long>;
+    const auto since = [start = Map::Removals()] { return Map::Removals() - start; };
+    Map map;
+    for (WORD key : {1, 2, 3}) map.SetAt(key, key);
+    map.SetAt(2, 20); // the key stays
+    map.Take(9);
+    map.RemoveKey(9);
+    EXPECT_EQ(since(), 0u);
+    map.Take(1);
+    map.RemoveKey(2);
+    EXPECT_EQ(since(), 2u);
+    {
+        Map moved(std::move(map));
+        EXPECT_EQ(map.GetCount(), 0u); // NOLINT(bugprone-use-after-move): left empty on purpose
+        EXPECT_EQ(since(), 2u);
+        Map other;
+        other.SetAt(7, 7);
+        other.SetAt(8, 8);
+        other = std::move(moved); // 7 and 8 go
+        EXPECT_EQ(since(), 4u);
+        EXPECT_EQ(other.Keys(), std::vector<WORD>{3});
+    } // 3 goes with its map
+    EXPECT_EQ(since(), 5u);
+    map.SetAt(4, 4);
+    map.RemoveAll();
+    EXPECT_EQ(since(), 6u);
+}
+
 TEST(WordMapTest, SaveAndLoadKeepTheOrder)
 {
     WordMap<std::unique_ptr<TestNode>> map;
