@@ -3,6 +3,8 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -185,9 +187,7 @@ void CArchive::CheckCount() const
 
 void CArchive::WriteClass(const CRuntimeClass* cls)
 {
-    auto it = m_storeMap.find(cls);
-    if (it != m_storeMap.end()) {
-        const DWORD index = it->second;
+    if (const DWORD index = m_storeMap.Find(cls); index != 0) {
         if (index < kBigObjectTag) {
             *this << static_cast<WORD>(kClassTag | index);
         } else {
@@ -205,7 +205,7 @@ void CArchive::WriteClass(const CRuntimeClass* cls)
     *this << kNewClassTag << cls->m_wSchema << static_cast<WORD>(nameLen);
     Write(cls->m_lpszClassName, nameLen);
     CheckCount();
-    m_storeMap.emplace(cls, m_mapCount++);
+    m_storeMap.Insert(cls, m_mapCount++);
 }
 
 void CArchive::WriteObject(CObject* object)
@@ -214,9 +214,7 @@ void CArchive::WriteObject(CObject* object)
         *this << kNullTag;
         return;
     }
-    auto it = m_storeMap.find(object);
-    if (it != m_storeMap.end()) {
-        const DWORD index = it->second;
+    if (const DWORD index = m_storeMap.Find(object); index != 0) {
         if (index < kBigObjectTag) {
             *this << static_cast<WORD>(index);
         } else {
@@ -228,7 +226,7 @@ void CArchive::WriteObject(CObject* object)
     CheckCount();
     // The index is taken before the fields, so an object that refers back to
     // itself (or to an owner still being written) writes a back-reference.
-    m_storeMap.emplace(object, m_mapCount++);
+    m_storeMap.Insert(object, m_mapCount++);
     object->Serialize(*this);
 }
 
@@ -364,4 +362,46 @@ std::unique_ptr<CObject> CArchive::ReadOwned(const CRuntimeClass* required)
         throw ArchiveError(ArchiveError::sharedObject, "an object at offset " + std::to_string(tagAt) +
                                                            " is stored twice but can have only one owner");
     return owned;
+}
+
+// ---------------------------------------------------------------------------
+
+std::size_t StoredIndex::SlotOf(const void* key) const
+{
+    // Fibonacci hashing: the high bits of the product spread pointers that
+    // differ only in their low bits.
+    const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(key));
+    return static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ull) >> m_shift);
+}
+
+DWORD StoredIndex::Find(const void* key) const
+{
+    if (m_slots.empty()) return 0;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t at = SlotOf(key);; at = (at + 1) & mask) {
+        const Slot& slot = m_slots[at];
+        if (slot.key == key) return slot.index;
+        if (slot.key == nullptr) return 0;
+    }
+}
+
+void StoredIndex::Insert(const void* key, DWORD index)
+{
+    if (2 * (m_count + 1) > m_slots.size()) Grow();
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t at = SlotOf(key);
+    while (m_slots[at].key != nullptr && m_slots[at].key != key) at = (at + 1) & mask;
+    if (m_slots[at].key == nullptr) ++m_count;
+    m_slots[at] = {key, index};
+}
+
+void StoredIndex::Grow()
+{
+    std::vector<Slot> old = std::move(m_slots);
+    const std::size_t size = old.empty() ? 256 : 2 * old.size();
+    m_slots.assign(size, Slot{});
+    m_shift = 64 - std::countr_zero(size);
+    m_count = 0;
+    for (const Slot& slot : old)
+        if (slot.key != nullptr) Insert(slot.key, slot.index);
 }

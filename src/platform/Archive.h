@@ -15,7 +15,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -39,6 +38,30 @@ public:
 
 private:
     Cause m_cause;
+};
+
+// The objects and classes written so far, each with its index in the file:
+// every object of a document goes in once and is looked up at each
+// reference. Open addressing in one array, since a node allocated per
+// object cost more than the writing.
+class StoredIndex {
+public:
+    // The index `key` was given; 0 (no index is 0) when it has none.
+    DWORD Find(const void* key) const;
+    void Insert(const void* key, DWORD index);
+
+private:
+    std::size_t SlotOf(const void* key) const;
+    void Grow();
+
+    struct Slot {
+        const void* key = nullptr;
+        DWORD index = 0;
+    };
+    // A power of two in size, at most half full.
+    std::vector<Slot> m_slots;
+    std::size_t m_count = 0;
+    int m_shift = 64;
 };
 
 class CArchive {
@@ -160,7 +183,7 @@ private:
     std::size_t m_pos = 0;
     DWORD m_mapCount = 1;
     int m_depth = 0;
-    std::unordered_map<const void*, DWORD> m_storeMap;
+    StoredIndex m_storeMap;
     std::vector<LoadEntry> m_loadArray;
     // Objects read without an owner yet. An object read to be owned has its
     // owner at once and is never among them.
