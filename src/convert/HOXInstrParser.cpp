@@ -72,7 +72,7 @@ void CHOXInstrParser::SetLimits()
     std::int32_t value = 0;
     if (m_pParam->GetParam(&value, 4, 0)) m_nMaxSpeedX = value;
     if (m_pParam->GetParam(&value, 4, 1)) m_nMaxSpeedY = value;
-    if (m_pParam->GetParam(&value, 101, 0)) m_nFileRegisters = value;
+    m_nFileRegisters = m_pParam->GetFileRegisters();
     ApplyTypeLimits();
 }
 

@@ -22,8 +22,7 @@ CHOXProgMemoryDlg::CHOXProgMemoryDlg(CHOXDoc* doc, CWnd*) : CDialog(2067)
 
 std::int64_t CHOXProgMemoryDlg::TotalMemory(const CHOXDoc& doc)
 {
-    std::int32_t fileRegisters = 0;
-    doc.GetParam().GetParam(&fileRegisters, 101, 0);
+    const std::int32_t fileRegisters = doc.GetParam().GetFileRegisters();
     std::int64_t memory = 3800;
     if (!ctype::IsOneAxis(doc.GetControllerType())) {
         std::int32_t memorySize = 0;

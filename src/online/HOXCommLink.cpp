@@ -192,9 +192,8 @@ int CHOXCommLink::Write()
     if (!WriteParameterBlocks()) return 0;
 
     std::int32_t memorySize = 0;
-    std::int32_t fileRegisters = 0;
     param.GetParam(&memorySize, 100, 0);
-    param.GetParam(&fileRegisters, 101, 0);
+    const std::int32_t fileRegisters = param.GetFileRegisters();
     const int result = m_comm.mfi_WriteProgram(text, memorySize != 0 ? 3800 : 7800, fileRegisters);
     m_strProgram = text;
     if (result == kResultTextRefused) return Fail(kMsgProgramRefused);

@@ -168,7 +168,7 @@ bool CHOXParam::HasPulseSpeeds(int axis) const
 std::int32_t CHOXParam::GetProgramMemorySize() const
 {
     const std::int64_t memory = m_common[0] == 0 ? 7800 : 3800;
-    const std::int64_t left = memory - m_common[1];
+    const std::int64_t left = memory - GetFileRegisters();
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(left, 0, memory));
 }
 

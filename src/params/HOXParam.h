@@ -85,6 +85,11 @@ public:
     // Parameter 0 of the axis is not 0: speeds are in Hz.
     bool HasPulseSpeeds(int axis) const;
 
+    // The parameter that holds how many file registers the controller keeps
+    // (taken from its program memory).
+    static constexpr UINT fileRegistersNumber = 101;
+    std::int32_t GetFileRegisters() const { return m_common[fileRegistersNumber - 100]; }
+
     // The controller's program memory in steps: 7800 (8K) when parameter 100
     // is 0, else 3800 (4K), less the file registers (parameter 101). Never
     // below 0 or above the memory itself.

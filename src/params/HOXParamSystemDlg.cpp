@@ -1,9 +1,11 @@
 #include "params/HOXParamSystemDlg.h"
 
+#include "params/HOXParam.h"
+
 CHOXParamSystemDlg::CHOXParamSystemDlg(CHOXParam* param) : CHOXParamDlg(kTemplate, param)
 {
     m_nMemory = Load(100)[0];
-    m_nFileRegisters = Load(101)[0];
+    m_nFileRegisters = Load(CHOXParam::fileRegistersNumber)[0];
     if (IsOneAxis()) {
         // Only 4K steps; the battery output does not exist.
         m_nMemory = 1;
@@ -41,7 +43,7 @@ bool CHOXParamSystemDlg::CheckFields() { return CheckOctalDigit(kOutput, m_nBatt
 void CHOXParamSystemDlg::WriteValues()
 {
     Write(100, 0, m_nMemory);
-    Write(101, 0, m_nFileRegisters);
+    Write(CHOXParam::fileRegistersNumber, 0, m_nFileRegisters);
     if (IsOneAxis()) return;
     Write(102, 0, m_nBattery);
     if (m_nBattery == 2) Write(103, 0, m_nBatteryOutput);

@@ -30,9 +30,6 @@ namespace {
 
 using SV = CHOXSelectVal;
 
-// The parameter that holds the number of file registers.
-constexpr UINT kFileRegisterParam = 101;
-
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 // Texts stand this far below the top of their row.
@@ -203,9 +200,7 @@ void CHOXMonDevStat::GrowSheet()
 std::int64_t CHOXMonDevStat::FileRegisters() const
 {
     const CHOXDoc* doc = m_pWnd != nullptr ? m_pWnd->GetDocument() : nullptr;
-    std::int32_t count = 0;
-    if (doc == nullptr || !doc->GetParam().GetParam(&count, kFileRegisterParam, axis::kX)) return 0;
-    return count;
+    return doc != nullptr ? doc->GetParam().GetFileRegisters() : 0;
 }
 
 int CHOXMonDevStat::GetRowCount() const { return std::clamp<std::int32_t>(m_settings.points, 0, kMaxRows); }

@@ -14,8 +14,6 @@ namespace {
 
 using SV = CHOXSelectVal;
 
-// The parameter that holds the number of file registers.
-constexpr UINT kFileRegisterParam = 101;
 constexpr std::array<std::int32_t, 4> kPointCounts = {1, 4, 8, 16};
 constexpr int kSixteen = 3;
 
@@ -67,7 +65,7 @@ devstat::Model CHOXMonDevStatDlg::Model() const
     devstat::Model model;
     if (m_pDoc == nullptr) return model;
     model.oneAxis = ctype::IsOneAxis(m_pDoc->GetControllerType());
-    if (!m_pDoc->GetParam().GetParam(&model.fileRegisters, kFileRegisterParam, axis::kX)) model.fileRegisters = 0;
+    model.fileRegisters = m_pDoc->GetParam().GetFileRegisters();
     return model;
 }
 

@@ -78,9 +78,7 @@ std::int32_t CHOXCodeDlg::ControllerType() const { return m_pDoc != nullptr ? m_
 
 std::int32_t CHOXCodeDlg::FileRegisters() const
 {
-    std::int32_t count = 0;
-    if (m_pParam != nullptr) m_pParam->GetParam(&count, 101, 0);
-    return count;
+    return m_pParam != nullptr ? m_pParam->GetFileRegisters() : 0;
 }
 
 int CHOXCodeDlg::SkipTwo(int pos, int delta) { return pos + delta == 2 ? 2 * delta : delta; }

@@ -51,8 +51,7 @@ CHOXCodeSymbol::OperandRules CHOXCodeSymbol::GetOperandRules() const
     const CHOXDoc* doc = chart::DocumentOf(m_pWnd);
     if (doc == nullptr) return rules;
     rules.oneAxis = ctype::IsOneAxis(doc->GetControllerType());
-    std::int32_t fileRegisters = 0;
-    if (doc->GetParam().GetParam(&fileRegisters, 101, 0)) rules.fileRegisters = fileRegisters;
+    rules.fileRegisters = doc->GetParam().GetFileRegisters();
     return rules;
 }
 

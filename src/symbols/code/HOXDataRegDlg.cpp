@@ -32,9 +32,7 @@ bool CHOXDataRegDlg::IsKz10() const { return m_pDoc != nullptr && ctype::IsOneAx
 
 std::int32_t CHOXDataRegDlg::FileRegisters() const
 {
-    std::int32_t count = 0;
-    if (m_pDoc != nullptr) m_pDoc->GetParam().GetParam(&count, 101, 0);
-    return count;
+    return m_pDoc != nullptr ? m_pDoc->GetParam().GetFileRegisters() : 0;
 }
 
 void CHOXDataRegDlg::DoDataExchange(CDataExchange* pDX)

@@ -302,7 +302,7 @@ int CHOXFlowCJump::OperandErrorState(std::initializer_list<const CHOXSelectVal*>
     std::int32_t fileRegisters = 0;
     if (CHOXDoc* doc = DocumentOf(m_pWnd)) {
         oneAxis = ctype::IsOneAxis(doc->GetControllerType());
-        if (!doc->GetParam().GetParam(&fileRegisters, 101, 0)) fileRegisters = 0;
+        fileRegisters = doc->GetParam().GetFileRegisters();
     }
     QString message;
     for (const CHOXSelectVal* operand : operands) {

@@ -30,9 +30,8 @@ CHOXFlowCJumpWordDlg::CHOXFlowCJumpWordDlg(CHOXFlowCJump* symbol, UINT templateI
 
 std::int32_t CHOXFlowCJumpWordDlg::FileRegisters() const
 {
-    std::int32_t count = 0;
-    if (CHOXDoc* doc = GetDocument()) doc->GetParam().GetParam(&count, 101, 0);
-    return count;
+    const CHOXDoc* doc = GetDocument();
+    return doc != nullptr ? doc->GetParam().GetFileRegisters() : 0;
 }
 
 void CHOXFlowCJumpWordDlg::DoDataExchange(CDataExchange* pDX)

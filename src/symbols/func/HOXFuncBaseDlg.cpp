@@ -21,7 +21,7 @@ CHOXFuncBaseDlg::CHOXFuncBaseDlg(CHOXSymbol* symbol, UINT templateId)
 {
     if (m_pDoc != nullptr) {
         m_nControllerMode = ctype::IsOneAxis(m_pDoc->GetControllerType()) ? 1 : 0;
-        m_pDoc->GetParam().GetParam(&m_nFileRegisters, 101, 0);
+        m_nFileRegisters = m_pDoc->GetParam().GetFileRegisters();
     }
     if (symbol != nullptr) {
         m_strComment = symbol->GetComment();

@@ -49,10 +49,8 @@ bool CHOXFuncSymbol::InMonitorWindow() const { return chart::IsMonitorRecord(m_p
 
 std::int32_t CHOXFuncSymbol::FileRegisters() const
 {
-    CHOXDoc* doc = chart::DocumentOf(m_pWnd);
-    std::int32_t count = 0;
-    if (doc == nullptr || !doc->GetParam().GetParam(&count, 101, 0)) return 0;
-    return count;
+    const CHOXDoc* doc = chart::DocumentOf(m_pWnd);
+    return doc != nullptr ? doc->GetParam().GetFileRegisters() : 0;
 }
 
 int CHOXFuncSymbol::OperandErrorState(const CHOXSelectVal& first,
