@@ -92,33 +92,27 @@ void CHOXMonProgTextDlg::SelectStep(int step)
     // The positions are those of the shown text, whose lines have lost
     // their leading blanks; the checker reads each line with the lines
     // before it, as the symbol's step count does.
+    // A step past every line before the last one (when the text does not
+    // end with a line end) lies in the last one.
+    const qsizetype lastLine = !text.isEmpty() && !text.endsWith(u'\n') ? text.count(u'\n') : -1;
     std::uint32_t steps = 0;
     int position = 0;
-    QString preceding;
-    bool first = true;
-    for (qsizetype start = 0; start < text.size();) {
-        const qsizetype newline = text.indexOf(u'\n', start);
-        const QString line = text.mid(start, newline < 0 ? -1 : newline - start);
-        const int length = static_cast<int>(ShownLine(line, first).size());
-        if (newline < 0) {
-            m_edit.SetSel(position, position + length);
-            return;
-        }
-        QString error;
-        const bool accepted = checker != nullptr && checker->CheckInstruction(line, error, preceding);
-        if (checker != nullptr) checker->ReleasePrecedingText();
+    qsizetype index = 0;
+    bool selected = false;
+    CHOXFlowProgText::WalkLines(text, checker, [&](const QString& line, bool accepted) {
+        const int length = static_cast<int>(ShownLine(line, index == 0).size());
         // A refused line counts no steps; the walk goes on past it.
         if (accepted) steps += static_cast<std::uint32_t>(checker->GetSteps());
-        if (accepted && steps > offset) {
+        if (index == lastLine || (accepted && steps > offset)) {
             m_edit.SetSel(position, position + length);
-            return;
+            selected = true;
+            return false;
         }
         position += length + 2;
-        preceding += line + u'\n';
-        start = newline + 1;
-        first = false;
-    }
-    m_edit.SetSel(0, 0);
+        ++index;
+        return true;
+    });
+    if (!selected) m_edit.SetSel(0, 0);
 }
 
 void CHOXMonProgTextDlg::PlaceWindow(bool forceDefault)

@@ -107,13 +107,21 @@ void CHOXFlowProgText::CheckLines(Accepted accepted)
 {
     CHOXDoc* doc = DocumentOf(m_pWnd);
     CHOXInstrParser checker(doc != nullptr ? &doc->GetParam() : nullptr);
+    WalkLines(m_strLabel, &checker, [&](const QString&, bool ok) { return !ok || accepted(checker); });
+}
+
+void CHOXFlowProgText::WalkLines(const QString& text, CHOXInstrParser* checker, const LineVisit& visit)
+{
     QString preceding;
-    for (const QString& line : Lines(m_strLabel)) {
-        QString error;
-        const bool ok = checker.CheckInstruction(line, error, preceding);
-        checker.ReleasePrecedingText();
-        if (ok && !accepted(checker)) return;
-        preceding += line + QStringLiteral("\n");
+    for (const QString& line : Lines(text)) {
+        bool accepted = false;
+        if (checker != nullptr) {
+            QString error;
+            accepted = checker->CheckInstruction(line, error, preceding);
+            checker->ReleasePrecedingText();
+        }
+        if (!visit(line, accepted)) return;
+        preceding += line + u'\n';
     }
 }
 

@@ -10,6 +10,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+
+class CHOXInstrParser;
 
 class CHOXFlowProgText : public CHOXSymbol {
     KT_DECLARE_SERIAL(CHOXFlowProgText)
@@ -55,6 +58,14 @@ public:
     // False when a JMP, CALL, CJ or CJN of the text leads to a pointer
     // number that nothing holds.
     bool CheckJumpTargets();
+
+    // Reads a program text as the step count does: line by line (the part
+    // before each "\n", and a last part without one), each checked by
+    // `checker`, if any, with the lines before it as its context. `visit`
+    // gets each line and whether the checker took it; the walk ends when it
+    // returns false.
+    using LineVisit = std::function<bool(const QString& line, bool accepted)>;
+    static void WalkLines(const QString& text, CHOXInstrParser* checker, const LineVisit& visit);
 
 private:
     // Checks each line with the lines before it as the context; `accepted`
