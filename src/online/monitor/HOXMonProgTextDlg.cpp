@@ -89,11 +89,10 @@ void CHOXMonProgTextDlg::SelectStep(int step)
     const auto offset = static_cast<std::uint32_t>(static_cast<std::int64_t>(step) - m_nFirstStep);
     const QString text = m_pSymbol->GetCode();
     CHOXInstrParser* checker = Checker();
-    // The positions are those of the shown text, whose lines have lost
-    // their leading blanks; the checker reads each line with the lines
-    // before it, as the symbol's step count does.
-    // A step past every line before the last one (when the text does not
-    // end with a line end) lies in the last one.
+    // The lines are read as the symbol's step count reads them; the
+    // positions are those of the shown text, whose lines have lost their
+    // leading blanks. A step past every line before the last one (when the
+    // text does not end with a line end) lies in the last one.
     const qsizetype lastLine = !text.isEmpty() && !text.endsWith(u'\n') ? text.count(u'\n') : -1;
     std::uint32_t steps = 0;
     int position = 0;
