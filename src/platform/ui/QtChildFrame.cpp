@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QIcon>
+#include <QKeySequence>
+#include <QMenu>
 #include <QPixmap>
 #include <QMdiArea>
 
@@ -22,6 +24,28 @@ const QIcon& BlankIcon()
     }();
     return icon;
 }
+// Ctrl+F4 closes a frame, as it does wherever such frames are found; the
+// toolkit gives the system menu's Close only the keys of the desktop it runs
+// on (Ctrl+W on most), and those stay too. Close is the entry with those
+// keys, else the menu's last.
+void AddCloseKey(const QMdiSubWindow& window)
+{
+    const QMenu* menu = window.systemMenu();
+    if (menu == nullptr) return;
+    const QList<QKeySequence> desktop = QKeySequence::keyBindings(QKeySequence::Close);
+    QAction* close = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        close = action;
+        if (!desktop.isEmpty() && action->shortcuts() == desktop) break;
+    }
+    if (close == nullptr) return;
+    const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+    QList<QKeySequence> keys{ctrlF4};
+    for (const QKeySequence& key : close->shortcuts())
+        if (key != ctrlF4) keys << key;
+    close->setShortcuts(keys);
+}
 } // namespace
 
 QtChildFrame::QtChildFrame(CMDIChildWnd& frame, QWidget* parent) : QMdiSubWindow(parent), m_frame(&frame)
@@ -32,6 +56,7 @@ QtChildFrame::QtChildFrame(CMDIChildWnd& frame, QWidget* parent) : QMdiSubWindow
     setAutoFillBackground(true);
     // No toolkit emblem in the frame's corner.
     setWindowIcon(BlankIcon());
+    AddCloseKey(*this);
     m_viewWidget = new QtViewWidget(frame.GetActiveView(), this);
     setWidget(m_viewWidget);
     m_viewWidget->viewport()->installEventFilter(this);
