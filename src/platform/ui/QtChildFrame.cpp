@@ -24,6 +24,7 @@ const QIcon& BlankIcon()
     }();
     return icon;
 }
+
 // Ctrl+F4 closes a frame, as it does wherever such frames are found; the
 // toolkit gives the system menu's Close only the keys of the desktop it runs
 // on (Ctrl+W on most), and those stay too. Close is the entry with those
