@@ -4,6 +4,8 @@
 // the view asks for counted; nothing is shown.
 #include "platform/View.h"
 
+#include <memory>
+
 class BenchViewHost : public ViewHost {
 public:
     explicit BenchViewHost(CRect client = CRect(0, 0, 1000, 800)) : m_client(client) {}
@@ -26,3 +28,18 @@ private:
     CSize m_total;
     bool m_capture = false;
 };
+
+// Shows `record` in `view` as a window would that holds its whole sheet and
+// a margin: the host is the caller's to keep while the view lives. Any view
+// and document that show records (the chart's and the monitor's) will do.
+template <class Doc, class View, class Record>
+std::unique_ptr<BenchViewHost> ShowWholeSheet(Doc& doc, View& view, Record* record)
+{
+    const CRect& sheet = record->GetBaseRect()->GetRect();
+    auto host = std::make_unique<BenchViewHost>(CRect(0, 0, sheet.right + 15, sheet.bottom + 15));
+    view.SetHost(host.get());
+    doc.AddView(&view);
+    view.ShowRecord(record);
+    view.OnInitialUpdate();
+    return host;
+}

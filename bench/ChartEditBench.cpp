@@ -68,12 +68,7 @@ struct Chart {
                 ++id;
             }
         }
-        const CRect& sheet = wnd->GetBaseRect()->GetRect();
-        host = std::make_unique<BenchViewHost>(CRect(0, 0, sheet.right + 15, sheet.bottom + 15));
-        view.SetHost(host.get());
-        doc.AddView(&view);
-        view.ShowRecord(wnd);
-        view.OnInitialUpdate();
+        host = ShowWholeSheet(doc, view, wnd);
     }
     ~Chart() { doc.RemoveView(&view); }
 

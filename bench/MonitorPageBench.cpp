@@ -76,12 +76,7 @@ struct Page {
         Put(wnd, std::make_unique<CHOXMonProgInfo>(wnd), monid::kProgInfo, CPoint(760, below));
         auto* button = Put(wnd, std::make_unique<CHOXMonManOpern>(2, wnd), monid::ManOpernId(2), CPoint(1100, below));
         button->SetPressed(true);
-        const CRect& sheet = wnd->GetBaseRect()->GetRect();
-        host = std::make_unique<BenchViewHost>(CRect(0, 0, sheet.right + 15, sheet.bottom + 15));
-        view.SetHost(host.get());
-        doc.AddView(&view);
-        view.ShowRecord(wnd);
-        view.OnInitialUpdate();
+        host = ShowWholeSheet(doc, view, wnd);
         doc.SetEditMode(false);
         image = QImage(host->GetClientRect().Width(), host->GetClientRect().Height(), QImage::Format_RGB32);
     }

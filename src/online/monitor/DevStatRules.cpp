@@ -77,8 +77,8 @@ bool ValidGroup(std::int32_t type, std::int64_t n, const Model& m)
     switch (type) {
     case SV::kM: return n < kFirstSpecial ? n % 16 == 0 : (n - kFirstSpecial) % 16 == 0;
     case SV::kX:
-        return n == devices::FirstHighX(m.oneAxis) || (m.oneAxis ? n == 0 : devices::InRange(n, 0, 66) && n % 10 == 0);
-    case SV::kY: return m.oneAxis ? n == 0 : devices::InRange(n, 0, 66) && n % 10 == 0;
+        return n == devices::FirstHighX(m.oneAxis) || (m.oneAxis ? n == 0 : devices::InRange(n, 0, devices::kLastOctalTwoAxes) && n % 10 == 0);
+    case SV::kY: return m.oneAxis ? n == 0 : devices::InRange(n, 0, devices::kLastOctalTwoAxes) && n % 10 == 0;
     default: return true;
     }
 }
