@@ -8,6 +8,9 @@
 
 #include <QDir>
 
+#include <chrono>
+#include <thread>
+
 using namespace kt::test;
 
 namespace {
@@ -24,19 +27,33 @@ protected:
 
     static int Threads() { return static_cast<int>(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()); }
     static std::size_t MonitoringReads() { return Sim().Log().Of(QStringLiteral("ReadMonitoringInfo")).size(); }
-    // Waits, without taking any result, until the controller was asked for
-    // the record `count` more times.
-    static void WaitForReads(std::size_t count)
+    void Start()
     {
-        const std::size_t until = MonitoringReads() + count;
-        while (MonitoringReads() < until) std::this_thread::yield();
+        m_readsAtStart = MonitoringReads();
+        doc->OnMonitorStart();
     }
+    // Waits, without taking any result, until the controller was asked for
+    // the record `count` times since the run started. Counted from the wait
+    // instead, a read the worker made before it would be waited for anew,
+    // while the worker, whose result nobody takes, asks no more.
+    void WaitForReads(std::size_t count) const
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (MonitoringReads() < m_readsAtStart + count) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                ADD_FAILURE() << "the controller was not asked for the record";
+                return;
+            }
+            std::this_thread::yield();
+        }
+    }
+    std::size_t m_readsAtStart = 0;
 
     // One run stopped at the moment `when` arranges; what reaches the page
     // after the stop is nothing.
     void RunAndStop(const std::function<void()>& when)
     {
-        doc->OnMonitorStart();
+        Start();
         when();
         doc->OnMonitorStop();
         ASSERT_TRUE(doc->IsEditMode());
@@ -54,20 +71,20 @@ protected:
 TEST_F(MonitorStressTest, StopsAtEveryMomentOfARunReturnAndLeaveNoThread)
 {
     // A run to its end first: the threads that live on are there by now.
-    RunAndStop([] { WaitForReads(1); });
+    RunAndStop([this] { WaitForReads(1); });
     const int threads = Threads();
     const struct {
         const char* name;
         std::function<void()> when;
     } moments[] = {
         {"before the port opens", [] {}},
-        {"while a result waits", [] { WaitForReads(1); }},
+        {"while a result waits", [this] { WaitForReads(1); }},
         {"after a result was taken", [this] {
              const int redrawn = view->host.invalidateAll;
              RunUntil([&] { return view->host.invalidateAll > redrawn; });
          }},
         {"while a reply is late",
-         [] {
+         [this] {
              // The reply comes a little late: the stop waits for it.
              Faults().Add(SimFault(CSimFault::SlowReply, commproto::GetProgInfo, 5));
              WaitForReads(1);
@@ -90,7 +107,7 @@ TEST_F(MonitorStressTest, StopsAtEveryMomentOfARunReturnAndLeaveNoThread)
 TEST_F(MonitorStressTest, ADocumentThatGoesWhileMonitoringEndsItsWorkerFirst)
 {
     for (int round = 0; round < 20; ++round) {
-        doc->OnMonitorStart();
+        Start();
         if (round % 2 == 1) WaitForReads(1);
         view.reset();
         NewDocument(ctype::kTwoAxes);
