@@ -133,7 +133,9 @@ void CMDIFrameWnd::DestroyChildren(const std::vector<CMDIChildWnd*>& children)
         m_active = nullptr;
         if (Host() != nullptr) Host()->DeactivateChildren();
     }
-    for (CMDIChildWnd* child : children) DestroyChild(child);
+    // Newest first: the toolkit searches its shortcuts from the newest, and
+    // each window takes its keys out as it goes.
+    for (auto it = children.rbegin(); it != children.rend(); ++it) DestroyChild(*it);
 }
 
 CMDIFrameWnd::ActivationBatch::ActivationBatch(CMDIFrameWnd* frame) : m_frame(frame)

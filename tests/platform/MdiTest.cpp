@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -823,4 +824,40 @@ TEST(ViewWidgetTest, AViewGivenItsTotalWhileHiddenShowsWithTheBarsItNeeds)
         EXPECT_EQ(widget.verticalScrollBar()->maximum(), std::max(0, c.total.cy - area.height()));
         EXPECT_EQ(view.GetScrollPosition(), CPoint(c.across ? 50 : 0, c.down ? 50 : 0));
     }
+}
+
+// A maximized frame shows its buttons in the menu bar and its caption in the
+// main window's; hiding it takes them away. Hiding any other frame leaves
+// both as they are.
+TEST_F(MdiTest, OnlyHidingTheMaximizedFrameTakesItsButtonsAndCaptionAway)
+{
+    CDocument doc;
+    std::vector<CMDIChildWnd*> frames;
+    for (const char* caption : {"First", "Second", "Maximized"}) {
+        CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+        frame->SetWindowText(QString::fromLatin1(caption));
+        m_template.InitialUpdateFrame(frame, &doc, true);
+        frames.push_back(frame);
+    }
+    QWidget* window = Window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const QString plainTitle = window->windowTitle();
+    frames[2]->ShowWindow(SW_SHOWMAXIMIZED);
+    QMenuBar* bar = static_cast<QMainWindow*>(window)->menuBar();
+    QWidget* buttons = bar->cornerWidget(Qt::TopRightCorner);
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_TRUE(buttons->isVisible());
+    const QString maximizedTitle = window->windowTitle();
+    EXPECT_EQ(maximizedTitle, plainTitle + QStringLiteral(" - [Maximized]"));
+
+    frames[0]->ShowWindow(SW_HIDE);
+    EXPECT_EQ(bar->cornerWidget(Qt::TopRightCorner), buttons);
+    EXPECT_TRUE(buttons->isVisible());
+    EXPECT_EQ(window->windowTitle(), maximizedTitle);
+
+    frames[2]->ShowWindow(SW_HIDE);
+    QWidget* corner = bar->cornerWidget(Qt::TopRightCorner);
+    EXPECT_TRUE(corner == nullptr || !corner->isVisible());
+    EXPECT_EQ(window->windowTitle(), plainTitle);
 }

@@ -185,6 +185,20 @@ void QtChildFrame::showEvent(QShowEvent* event)
     if (!disabledAlready) setAttribute(Qt::WA_Disabled, false);
 }
 
+void QtChildFrame::hideEvent(QHideEvent* event)
+{
+    // Only a maximized subwindow has put its buttons into the menu bar and
+    // its caption into the main window's. Any other would still look
+    // through every subwindow of the area for one that is maximized, for
+    // the main window's caption: closing a document hides its frames by
+    // the hundred.
+    if (isMaximized()) {
+        QMdiSubWindow::hideEvent(event);
+        return;
+    }
+    QWidget::hideEvent(event);
+}
+
 void QtChildFrame::changeEvent(QEvent* event)
 {
     QMdiSubWindow::changeEvent(event);
