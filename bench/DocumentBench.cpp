@@ -4,6 +4,7 @@
 // archive alone (the processor's share of both: the rest of a save is the
 // file's durable flushes). The CPU column is the time the processor spent,
 // the Time column the time that passed.
+#include "Counted.h"
 #include "LargeDocument.h"
 
 #include "app/HOXDoc.h"
@@ -70,6 +71,7 @@ void BM_DocumentArchiveStore(benchmark::State& state)
     largedoc::FillDrawing(doc, static_cast<int>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
+        Counted counted;
         const QByteArray data = Store(doc);
         bytes = static_cast<std::size_t>(data.size());
         benchmark::DoNotOptimize(data.constData());
@@ -92,11 +94,16 @@ void BM_DocumentArchiveLoad(benchmark::State& state)
         data = Store(doc);
     }
     for (auto _ : state) {
-        CHOXDoc doc;
-        CArchive ar(data);
-        ar.m_pDocument = &doc;
-        doc.Serialize(ar);
-        if (doc.GetWindowMap().GetCount() != static_cast<std::size_t>(windows)) {
+        bool loaded = false;
+        {
+            Counted counted;
+            CHOXDoc doc;
+            CArchive ar(data);
+            ar.m_pDocument = &doc;
+            doc.Serialize(ar);
+            loaded = doc.GetWindowMap().GetCount() == static_cast<std::size_t>(windows);
+        }
+        if (!loaded) {
             state.SkipWithError("load failed");
             break;
         }

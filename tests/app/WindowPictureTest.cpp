@@ -53,10 +53,17 @@ protected:
         Window()->UpdateCommandStates();
         QStringList lines;
         lines << QStringLiteral("main \"%1\" menu %2").arg(MainTitle()).arg(Window()->MenuId());
+        // A maximized frame's place is the client area's, whatever the
+        // screen's size.
+        const QRect client = Window()->MdiArea()->viewport()->rect();
+        const CRect clientRect(client.left(), client.top(), client.left() + client.width(),
+                               client.top() + client.height());
         for (CMDIChildWnd* frame : Frames()) {
+            const CRect place = frame->GetWindowRect();
+            const bool fills = frame->IsZoomed() && place == clientRect;
             QString line = QStringLiteral("frame \"%1\" %2 %3")
                                .arg(frame->GetWindowText(), frame->IsWindowVisible() ? "shown" : "hidden",
-                                    RectText(frame->GetWindowRect()));
+                                    fills ? QStringLiteral("(client area)") : RectText(place));
             if (frame->IsZoomed()) line += QStringLiteral(" maximized");
             if (frame->IsIconic()) line += QStringLiteral(" minimized");
             lines << line;
@@ -198,7 +205,7 @@ TEST_F(WindowPictureTest, OpeningADocumentOfSeveralCharts)
     static_cast<QtChildFrameHost*>(ChartFrame(QStringLiteral("Flow Chart2"))->Host())->Window()->close();
     EXPECT_EQ(Text(Picture()), Text(Expected({"main \"RQT4P-VEDID-E - press.hox - [Flow Chart1]\" menu 1002",
                                               "frame \"Monitoring Window\" shown (5,6,405,306)",
-                                              "frame \"Flow Chart1\" shown (0,0,628,725) maximized",
+                                              "frame \"Flow Chart1\" shown (client area) maximized",
                                               "frame \"Flow Chart2\" hidden (60,70,460,270)",
                                               "frame \"Subtask\" shown (90,100,590,400)",
                                               "frame \"Main\" shown (120,130,620,430)",
