@@ -29,12 +29,18 @@ QtTreeCtrl::QtTreeCtrl(CTreeCtrl& tree, int controlId, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::StyledPanel);
     header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // The column is as wide as its widest label, but measured once for all
+    // the changes the events in hand make: the header's own fitting measures
+    // every row again at each change it sees, which a document's opening
+    // makes by the hundred.
+    header()->setSectionResizeMode(0, QHeaderView::Interactive);
 
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        FitColumnLater();
         if (!m_updating && m_tree != nullptr) m_tree->UserExpanded(ItemOf(item), true);
     });
     connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
+        FitColumnLater();
         if (!m_updating && m_tree != nullptr) m_tree->UserExpanded(ItemOf(item), false);
     });
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
@@ -46,6 +52,24 @@ QtTreeCtrl::QtTreeCtrl(CTreeCtrl& tree, int controlId, QWidget* parent)
 QtTreeCtrl::~QtTreeCtrl()
 {
     if (m_tree != nullptr && m_tree->GetHost() == this) m_tree->SetHost(nullptr);
+}
+
+void QtTreeCtrl::FitColumnLater()
+{
+    if (m_fitWaits) return;
+    m_fitWaits = true;
+    QMetaObject::invokeMethod(this, &QtTreeCtrl::FitColumn, Qt::QueuedConnection);
+}
+
+void QtTreeCtrl::FitColumn()
+{
+    if (!m_fitWaits) return;
+    m_fitWaits = false;
+    // As the header fits a column to its contents.
+    const QHeaderView* head = header();
+    const int width = std::clamp(std::max(sizeHintForColumn(0), head->sectionSizeHint(0)),
+                                 head->minimumSectionSize(), head->maximumSectionSize());
+    if (width != columnWidth(0)) header()->resizeSection(0, width);
 }
 
 QTreeWidgetItem* QtTreeCtrl::WidgetItem(HTREEITEM item) const
@@ -128,6 +152,7 @@ void QtTreeCtrl::ItemInserted(HTREEITEM item)
     if (QTreeWidgetItem* parent = WidgetItem(m_tree->GetParentItem(item)))
         parent->setExpanded(m_tree->IsExpanded(m_tree->GetParentItem(item)));
     m_updating = updating;
+    FitColumnLater();
 }
 
 void QtTreeCtrl::ItemDeleting(HTREEITEM item)
@@ -138,11 +163,13 @@ void QtTreeCtrl::ItemDeleting(HTREEITEM item)
     Forget(widgetItem);
     delete widgetItem;
     m_updating = updating;
+    FitColumnLater();
 }
 
 void QtTreeCtrl::ItemChanged(HTREEITEM item)
 {
     if (QTreeWidgetItem* widgetItem = WidgetItem(item)) ApplyLook(item, widgetItem);
+    FitColumnLater();
 }
 
 void QtTreeCtrl::ItemExpandedChanged(HTREEITEM item)
@@ -152,6 +179,7 @@ void QtTreeCtrl::ItemExpandedChanged(HTREEITEM item)
     const bool updating = std::exchange(m_updating, true);
     widgetItem->setExpanded(m_tree->IsExpanded(item));
     m_updating = updating;
+    FitColumnLater();
 }
 
 void QtTreeCtrl::SelectionChanged()
@@ -159,6 +187,8 @@ void QtTreeCtrl::SelectionChanged()
     const bool updating = std::exchange(m_updating, true);
     QTreeWidgetItem* widgetItem = WidgetItem(m_tree->GetSelectedItem());
     if (widgetItem != nullptr) {
+        // Scrolled to with the width it will have.
+        FitColumn();
         setCurrentItem(widgetItem);
         scrollToItem(widgetItem);
     } else {
@@ -177,10 +207,17 @@ void QtTreeCtrl::Reset()
         for (HTREEITEM item : m_tree->GetChildren(TVI_ROOT)) Insert(item);
     }
     m_updating = updating;
+    FitColumnLater();
     SelectionChanged();
 }
 
 void QtTreeCtrl::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+void QtTreeCtrl::changeEvent(QEvent* event)
+{
+    QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) FitColumnLater();
+}
 
 void QtTreeCtrl::contextMenuEvent(QContextMenuEvent* event)
 {

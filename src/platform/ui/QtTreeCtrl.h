@@ -31,6 +31,7 @@ public:
     void SetFocus() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -41,6 +42,10 @@ private:
     void Insert(HTREEITEM item);
     void Forget(QTreeWidgetItem* widgetItem);
     void ApplyLook(HTREEITEM item, QTreeWidgetItem* widgetItem) const;
+    // The column takes its labels' width once the events in hand are
+    // handled; at once when something waits.
+    void FitColumnLater();
+    void FitColumn();
 
     CTreeCtrl* m_tree;
     int m_controlId;
@@ -48,4 +53,5 @@ private:
     // Set while the program changes the widget: its signals are not the
     // user's.
     bool m_updating = false;
+    bool m_fitWaits = false;
 };
