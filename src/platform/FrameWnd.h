@@ -79,6 +79,12 @@ public:
     virtual std::unique_ptr<ChildFrameHost> CreateChildHost(CMDIChildWnd& child) { return nullptr; }
     // No child window is active any more, and none becomes so by itself.
     virtual void DeactivateChildren() {}
+    // Children are made one after the other until the batch ends (batches
+    // nest). A window system may show a child asked to show meanwhile only
+    // once the next one shows or the batch ends, as long as it reports it
+    // shown from the start.
+    virtual void BeginChildBatch() {}
+    virtual void EndChildBatch() {}
     virtual void CascadeChildren() {}
     virtual void TileChildren() {}
 

@@ -140,12 +140,15 @@ void CMDIFrameWnd::DestroyChildren(const std::vector<CMDIChildWnd*>& children)
 
 CMDIFrameWnd::ActivationBatch::ActivationBatch(CMDIFrameWnd* frame) : m_frame(frame)
 {
-    if (m_frame != nullptr) ++m_frame->m_batches;
+    if (m_frame == nullptr) return;
+    if (m_frame->m_batches++ == 0 && m_frame->Host() != nullptr) m_frame->Host()->BeginChildBatch();
 }
 
 CMDIFrameWnd::ActivationBatch::~ActivationBatch()
 {
     if (m_frame == nullptr || --m_frame->m_batches > 0) return;
+    // The frames show before the last one asked for is activated.
+    if (m_frame->Host() != nullptr) m_frame->Host()->EndChildBatch();
     CMDIChildWnd* child = m_frame->m_waitingActive;
     m_frame->m_waitingActive = nullptr;
     if (child != nullptr) m_frame->MDIActivate(child);

@@ -8,6 +8,7 @@
 #include "platform/WinApp.h"
 #include "platform/ui/QtChildFrame.h"
 #include "platform/ui/QtFrameWindow.h"
+#include "platform/ui/QtPlatform.h"
 #include "platform/ui/QtViewWidget.h"
 #include "support/QtMainWindowTest.h"
 
@@ -19,6 +20,8 @@
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -466,11 +469,13 @@ TEST_F(MdiTest, ABatchActivatesTheLastFrameAskedForOnceItEnds)
                 logging.InitialUpdateFrame(made.back(), &doc, true);
             }
         }
-        // Shown and stacked in the order asked for; the frame that was
-        // active stopped being so at the first request.
+        // Shown and stacked in the order asked for, the last one still
+        // waiting to show for the window system; the frame that was active
+        // stopped being so at the first request.
         EXPECT_EQ(m_main->MDIGetActive(), nullptr);
         EXPECT_EQ(log, ActivationLog({{first, false}}));
-        EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{first, made[0], made[1], made[2]}));
+        EXPECT_EQ(Stacked(m_main), (std::vector<CMDIChildWnd*>{first, made[0], made[1]}));
+        EXPECT_TRUE(QtChildFrameHost::WindowOf(made[2])->isHidden());
         for (CMDIChildWnd* frame : made) EXPECT_TRUE(frame->IsWindowVisible());
         // A frame asked for and destroyed before the end is not activated.
         made.back()->MDIActivate();
@@ -860,4 +865,53 @@ TEST_F(MdiTest, OnlyHidingTheMaximizedFrameTakesItsButtonsAndCaptionAway)
     QWidget* corner = bar->cornerWidget(Qt::TopRightCorner);
     EXPECT_TRUE(corner == nullptr || !corner->isVisible());
     EXPECT_EQ(window->windowTitle(), plainTitle);
+}
+
+// In a batch, a frame asked to show waits for the window system until the
+// next one shows, the batch ends or a modal window opens; the program counts
+// it shown throughout, and the frames show in the order asked for.
+TEST_F(MdiTest, AFrameShownInABatchWaitsForTheNextOneTheEndOrAModalWindow)
+{
+    CDocument doc;
+    std::vector<CMDIChildWnd*> made;
+    auto make = [&] {
+        made.push_back(m_template.CreateNewFrame(&doc, m_main));
+        m_template.InitialUpdateFrame(made.back(), &doc, true);
+        return WindowOf(made.back());
+    };
+    bool shownInTheBox = false;
+    {
+        CMDIFrameWnd::ActivationBatch batch(m_main);
+        QtChildFrame* first = make();
+        EXPECT_TRUE(first->isHidden());
+        EXPECT_TRUE(made[0]->IsWindowVisible());
+        QtChildFrame* second = make();
+        EXPECT_TRUE(first->isVisible());
+        EXPECT_TRUE(second->isHidden());
+
+        // A message opened meanwhile shows over all the frames asked for.
+        QTimer::singleShot(0, qApp, [&] {
+            shownInTheBox = second->isVisible();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box != nullptr && box->isVisible())
+                    box->defaultButton()->click();
+        });
+        QtMessageBoxHandler messages;
+        EXPECT_EQ(messages.Show(QStringLiteral("Stop?"), MB_OK, QString()), IDOK);
+
+        // Hidden again before it showed, it does not show at the end.
+        QtChildFrame* third = make();
+        made.back()->ShowWindow(SW_HIDE);
+        EXPECT_FALSE(made.back()->IsWindowVisible());
+        EXPECT_TRUE(third->isHidden());
+        make();
+    }
+    EXPECT_TRUE(shownInTheBox);
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(WindowOf(made[i])->isVisible(), i != 2);
+        EXPECT_EQ(made[i]->IsWindowVisible(), i != 2);
+    }
+    EXPECT_EQ(m_main->MDIGetActive(), made[3]);
+    EXPECT_EQ(AreaOf(m_main)->activeSubWindow(), WindowOf(made[3]));
 }

@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QMdiArea>
 
+#include <utility>
+
 namespace {
 // Posted to a window whose caption waits.
 const QEvent::Type kCaptionEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -220,9 +222,40 @@ void QtChildFrame::moveEvent(QMoveEvent* event)
 
 // ---------------------------------------------------------------------------
 
+namespace {
+int g_showBatches = 0;
+QPointer<QtChildFrame> g_waitingShow;
+
+// The commands that show a window in the state it has.
+bool ShowsAsItIs(int showCommand)
+{
+    switch (showCommand) {
+    case SW_HIDE:
+    case SW_SHOWMAXIMIZED:
+    case SW_SHOWMINIMIZED:
+    case SW_RESTORE:
+    case SW_SHOWNORMAL: return false;
+    default: return true;
+    }
+}
+} // namespace
+
+void QtChildFrameHost::BeginShowBatch() { ++g_showBatches; }
+
+void QtChildFrameHost::EndShowBatch()
+{
+    if (g_showBatches > 0 && --g_showBatches == 0) ShowWaitingFrame();
+}
+
+void QtChildFrameHost::ShowWaitingFrame()
+{
+    if (QPointer<QtChildFrame> window = std::exchange(g_waitingShow, nullptr)) window->show();
+}
+
 QtChildFrameHost::~QtChildFrameHost()
 {
     if (!m_window) return;
+    if (g_waitingShow == m_window) g_waitingShow = nullptr;
     m_window->Detach();
     m_window->hide();
     // Taken out of the client area, the active window hands activation on
@@ -248,6 +281,17 @@ void QtChildFrameHost::Show(int showCommand)
     // shows, and the frame's logic sets the main window's caption again
     // after that: the caption comes first, as it always did.
     if (showCommand == SW_SHOWMAXIMIZED || m_window->isMaximized()) m_window->ShowCaption();
+    if (g_showBatches > 0 && ShowsAsItIs(showCommand) && m_window->isHidden()) {
+        if (g_waitingShow != m_window) ShowWaitingFrame();
+        g_waitingShow = m_window;
+        return;
+    }
+    // Frames show in the order they were asked to.
+    if (g_waitingShow == m_window) {
+        g_waitingShow = nullptr;
+    } else {
+        ShowWaitingFrame();
+    }
     switch (showCommand) {
     case SW_HIDE: m_window->hide(); break;
     case SW_SHOWMAXIMIZED: m_window->showMaximized(); break;
@@ -258,7 +302,7 @@ void QtChildFrameHost::Show(int showCommand)
     }
 }
 
-bool QtChildFrameHost::IsVisible() const { return m_window && !m_window->isHidden(); }
+bool QtChildFrameHost::IsVisible() const { return m_window && (!m_window->isHidden() || g_waitingShow == m_window); }
 bool QtChildFrameHost::IsIconic() const { return m_window && m_window->isMinimized(); }
 bool QtChildFrameHost::IsZoomed() const { return m_window && m_window->isMaximized(); }
 
@@ -295,6 +339,7 @@ void QtChildFrameHost::MoveWindow(const CRect& rect)
 void QtChildFrameHost::Activate()
 {
     if (!m_window) return;
+    if (g_waitingShow == m_window) ShowWaitingFrame();
     QMdiArea* area = m_window->mdiArea();
     if (area == nullptr) return;
     if (m_window->isHidden()) {

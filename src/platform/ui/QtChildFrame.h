@@ -81,6 +81,15 @@ public:
     // The window of a frame whose host is one of these; null for any other.
     static QtChildFrame* WindowOf(const CMDIChildWnd* frame);
 
+    // While a batch of frames is made, a hidden frame asked to show waits
+    // until another frame shows, the batch ends or a message or dialog
+    // opens: its view, filled meanwhile, then lays its scroll bars out once,
+    // on top, rather than after all the frames made after it, beneath them.
+    // It counts as shown throughout.
+    static void BeginShowBatch();
+    static void EndShowBatch();
+    static void ShowWaitingFrame();
+
 private:
     QPointer<QtChildFrame> m_window;
 };

@@ -191,8 +191,21 @@ std::unique_ptr<ChildFrameHost> QtFrameWindow::CreateChildHost(CMDIChildWnd& chi
 
 void QtFrameWindow::DeactivateChildren() { m_mdiArea->setActiveSubWindow(nullptr); }
 
-void QtFrameWindow::CascadeChildren() { m_mdiArea->cascadeSubWindows(); }
-void QtFrameWindow::TileChildren() { m_mdiArea->tileSubWindows(); }
+void QtFrameWindow::BeginChildBatch() { QtChildFrameHost::BeginShowBatch(); }
+void QtFrameWindow::EndChildBatch() { QtChildFrameHost::EndShowBatch(); }
+
+// The arrangements place the shown frames, a waiting one among them.
+void QtFrameWindow::CascadeChildren()
+{
+    QtChildFrameHost::ShowWaitingFrame();
+    m_mdiArea->cascadeSubWindows();
+}
+
+void QtFrameWindow::TileChildren()
+{
+    QtChildFrameHost::ShowWaitingFrame();
+    m_mdiArea->tileSubWindows();
+}
 
 void QtFrameWindow::closeEvent(QCloseEvent* event)
 {

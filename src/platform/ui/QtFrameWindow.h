@@ -41,6 +41,8 @@ public:
     bool IsWindowEnabled() const override { return m_enabled; }
     std::unique_ptr<ChildFrameHost> CreateChildHost(CMDIChildWnd& child) override;
     void DeactivateChildren() override;
+    void BeginChildBatch() override;
+    void EndChildBatch() override;
     void CascadeChildren() override;
     void TileChildren() override;
 

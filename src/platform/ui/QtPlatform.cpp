@@ -103,6 +103,7 @@ int QtMessageBoxHandler::Show(const QString& text, UINT style, const QString& de
         // Esc answers Cancel where there is one, and OK in a box with OK alone.
         if (result == IDCANCEL || results.size() == 1) box.setEscapeButton(b);
     }
+    QtChildFrameHost::ShowWaitingFrame();
     box.exec();
     auto it = resultOf.find(box.clickedButton());
     if (it != resultOf.end()) return it->second;
@@ -117,6 +118,7 @@ int QtDialogRunner::RunModal(CDialog& dialog)
 {
     QtDialogSite site(dialog, ModalParent());
     if (!site.Initialize()) return site.Result();
+    QtChildFrameHost::ShowWaitingFrame();
     site.Window()->exec();
     return site.Ended() ? site.Result() : IDCANCEL;
 }
@@ -245,6 +247,7 @@ QString QtFileDialogRunner::Run(const FileDialogRequest& request)
     if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!request.acceptText.isEmpty()) dialog.setLabelText(QFileDialog::Accept, request.acceptText);
     if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
+    QtChildFrameHost::ShowWaitingFrame();
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     // The directory the user confirmed in becomes current, as the program
     // remembers it from there.
