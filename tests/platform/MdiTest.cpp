@@ -868,8 +868,8 @@ TEST_F(MdiTest, OnlyHidingTheMaximizedFrameTakesItsButtonsAndCaptionAway)
 }
 
 // In a batch, a frame asked to show waits for the window system until the
-// next one shows, the batch ends or a modal window opens; the program counts
-// it shown throughout, and the frames show in the order asked for.
+// next one shows, the batch ends or a message opens; the program counts it
+// shown throughout.
 TEST_F(MdiTest, AFrameShownInABatchWaitsForTheNextOneTheEndOrAModalWindow)
 {
     CDocument doc;
