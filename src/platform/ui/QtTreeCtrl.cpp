@@ -177,9 +177,9 @@ void QtTreeCtrl::ItemExpandedChanged(HTREEITEM item)
     QTreeWidgetItem* widgetItem = WidgetItem(item);
     if (widgetItem == nullptr) return;
     const bool updating = std::exchange(m_updating, true);
+    // A change asks for a fit through the widget's expansion signals.
     widgetItem->setExpanded(m_tree->IsExpanded(item));
     m_updating = updating;
-    FitColumnLater();
 }
 
 void QtTreeCtrl::SelectionChanged()
