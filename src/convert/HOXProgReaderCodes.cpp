@@ -22,15 +22,8 @@
 
 namespace {
 
-// The position of the name in a blank-separated list; -1 when it is not in.
-int IndexIn(const QString& name, const char* list)
-{
-    if (name.isEmpty()) return -1;
-    const QStringList names = QString::fromLatin1(list).split(u' ', Qt::SkipEmptyParts);
-    return static_cast<int>(names.indexOf(name));
-}
-
-bool IsOneOf(const QString& name, const char* list) { return IndexIn(name, list) >= 0; }
+using progreader::IndexInWords;
+using progreader::IsOneOfWords;
 
 // M codes fit the symbols' byte; the checker allows none above 102.
 BYTE Byte(std::int32_t number) { return static_cast<BYTE>(number); }
@@ -91,14 +84,14 @@ const CHOXProgReader::CodeRow* CHOXProgReader::FindCodeRow(const QString& codeNa
     const QString code = codeName.toUpper();
     const QString word = mnemonic.toUpper();
     for (const CodeRow& row : kRows) {
-        if (IsOneOf(word, row.mnemonics)) {
+        if (IsOneOfWords(word, row.mnemonics)) {
             if (rowMnemonic != nullptr) *rowMnemonic = word;
             return &row;
         }
-        const int at = IndexIn(code, row.codeNames);
+        const int at = IndexInWords(code, row.codeNames);
         if (at >= 0) {
             // Named by its code alone: the setters want the mnemonic.
-            if (rowMnemonic != nullptr) *rowMnemonic = QString::fromLatin1(row.mnemonics).split(u' ').value(at);
+            if (rowMnemonic != nullptr) *rowMnemonic = progreader::WordAt(row.mnemonics, at);
             return &row;
         }
     }
@@ -272,7 +265,7 @@ std::unique_ptr<CHOXSymbol> CHOXProgReader::BuildCompensationRow(const CodeState
     if (folds) {
         // A new setting: nothing of an earlier compensation stays in it.
         m_pendingComp = CHOXCompSetting();
-        m_pendingComp.SetKind(static_cast<BYTE>(std::max(0, IndexIn(s.mnemonic, "MOVC RADC CNTC CANC"))));
+        m_pendingComp.SetKind(static_cast<BYTE>(std::max(0, IndexInWords(s.mnemonic, "MOVC RADC CNTC CANC"))));
         m_pendingComp.SetOperand1Used(o.used1);
         m_pendingComp.SetOperand2Used(o.used2);
         m_pendingComp.SetOperand1Text(o.text1);
@@ -464,11 +457,11 @@ bool CHOXProgReader::AddressingFolds(bool& withCompensation)
     withCompensation = false;
     const Neighbour next = LookAhead(1);
     if (!next.accepted) return false;
-    if (IsOneOf(next.mnemonic, "CW CCW DRV LIN INT")) return true;
-    if (!IsOneOf(next.mnemonic, kCompensations)) return false;
+    if (IsOneOfWords(next.mnemonic, "CW CCW DRV LIN INT")) return true;
+    if (!IsOneOfWords(next.mnemonic, kCompensations)) return false;
     // Across a compensation only when that folds into the same motion.
     const Neighbour motion = LookAhead(2);
-    if (!motion.accepted || !IsOneOf(motion.mnemonic, "CW CCW DRV LIN INT")) return false;
+    if (!motion.accepted || !IsOneOfWords(motion.mnemonic, "CW CCW DRV LIN INT")) return false;
     withCompensation = CompensationFolds(next.mnemonic, next.operands, motion);
     return withCompensation;
 }
@@ -486,9 +479,9 @@ bool CHOXProgReader::CompensationFolds(const QString& kind, const QString& opera
     }
     // Each motion writes only some kinds: the circle no MOVC, the others
     // neither RADC nor CNTC as the folding needs them.
-    if (IsOneOf(motion.mnemonic, "CW CCW"))
+    if (IsOneOfWords(motion.mnemonic, "CW CCW"))
         return kind == u"CANC" || (kind == u"CNTC" && centre) || (kind == u"RADC" && radius);
-    if (IsOneOf(motion.mnemonic, "DRV LIN INT DINT SINT")) return kind == u"MOVC" || kind == u"CANC";
+    if (IsOneOfWords(motion.mnemonic, "DRV LIN INT DINT SINT")) return kind == u"MOVC" || kind == u"CANC";
     return false;
 }
 

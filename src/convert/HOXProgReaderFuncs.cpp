@@ -3,6 +3,7 @@
 #include "convert/HOXProgReader.h"
 
 #include "chart/ControllerType.h"
+#include "convert/ProgReaderSupport.h"
 #include "symbols/func/HOXFuncAbs.h"
 #include "symbols/func/HOXFuncArth.h"
 #include "symbols/func/HOXFuncBcdBin.h"
@@ -17,10 +18,7 @@
 
 namespace {
 
-bool IsOneOf(const QString& name, const char* list)
-{
-    return !name.isEmpty() && QString::fromLatin1(list).split(u' ', Qt::SkipEmptyParts).contains(name);
-}
+using progreader::IsOneOfWords;
 
 // The operand words a row takes; a missing one is empty.
 using Words = std::array<QString, 4>;
@@ -96,7 +94,7 @@ const std::array<FuncRow, 9> kFuncRows = {{
 const FuncRow* FindFuncRow(const QString& word, const QString& fncName)
 {
     for (const FuncRow& row : kFuncRows)
-        if (IsOneOf(word, row.names) || IsOneOf(fncName, row.names)) return &row;
+        if (IsOneOfWords(word, row.names) || IsOneOfWords(fncName, row.names)) return &row;
     return nullptr;
 }
 

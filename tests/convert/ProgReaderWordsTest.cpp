@@ -132,6 +132,48 @@ TEST_F(ProgReaderWordsTest, StatementFamiliesCompareWholeNamesCaseSensitively)
     EXPECT_FALSE(CHOXProgReader::IsNop(L("nop")));
 }
 
+// The rows are found by whole words of their blank-separated lists, in any
+// case: a word that only begins or ends like one of them finds none.
+TEST_F(ProgReaderWordsTest, RowsAreFoundByWholeWordsOfTheirLists)
+{
+    // A positioning row by its code name or its mnemonic, a function row by
+    // either word.
+    const struct {
+        const char* first;
+        const char* second;
+        bool positioning, function;
+    } rows[] = {
+        {"", "DRV", true, false},
+        {"", "drvz", true, false},
+        {"cod28", "", true, false},
+        {"COD91", "", true, false},
+        {"", "CANC", true, false},
+        {"COD76", "", true, false},
+        {"", "DRVR", true, false},
+        {"DRV", "", false, false},
+        {"", "DR", false, false},
+        {"", "DRVZZ", false, false},
+        {"COD9", "COD", false, false},
+        {"ABS INC", "", false, false},
+        {" ", "", false, false},
+        {"", "", false, false},
+        {"ADD", "", false, true},
+        {"", "fnc20", false, true},
+        {"FNC74", "", false, true},
+        {"DEC", "", false, true},
+        {"", "RST", false, true},
+        {"FNC2", "AD", false, false},
+        {"DDECX", "", false, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.first) + " / " + row.second);
+        const QString first = L(row.first);
+        const QString second = L(row.second);
+        EXPECT_EQ(CHOXProgReader::IsPositioningRow(first, second), row.positioning);
+        EXPECT_EQ(CHOXProgReader::IsFunctionRow(first, second), row.function);
+    }
+}
+
 TEST_F(ProgReaderWordsTest, NumbersAreReadCheckedIntoThirtyTwoBits)
 {
     EXPECT_TRUE(CHOXProgReader::IsAllDigits(QString()));
