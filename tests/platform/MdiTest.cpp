@@ -915,3 +915,46 @@ TEST_F(MdiTest, AFrameShownInABatchWaitsForTheNextOneTheEndOrAModalWindow)
     EXPECT_EQ(m_main->MDIGetActive(), made[3]);
     EXPECT_EQ(AreaOf(m_main)->activeSubWindow(), WindowOf(made[3]));
 }
+
+// While a batch is made the client area is not told of its windows' moves
+// and resizes; once it ends, its scroll bars reach every window, as they do
+// when the area is told of each move.
+TEST_F(MdiTest, TheAreasScrollBarsReachEveryWindowOnceABatchEnds)
+{
+    QMdiArea* area = AreaOf(m_main);
+    const QSize client = area->viewport()->size();
+    const CRect beyond(client.width() + 100, client.height() + 60, client.width() + 400, client.height() + 260);
+    auto ranges = [&] {
+        const QScrollBar* h = area->horizontalScrollBar();
+        const QScrollBar* v = area->verticalScrollBar();
+        return std::vector<int>{h->minimum(), h->maximum(), v->minimum(), v->maximum()};
+    };
+    CDocument doc;
+    auto make = [&] {
+        CMDIChildWnd* frame = m_template.CreateNewFrame(&doc, m_main);
+        m_template.InitialUpdateFrame(frame, &doc, true);
+        return frame;
+    };
+    const std::vector<int> none = ranges();
+    CMDIChildWnd* moved = nullptr;
+    {
+        CMDIFrameWnd::ActivationBatch batch(m_main);
+        make();
+        moved = make();
+        make();
+        // The last one made hidden again: no window waits to show.
+        make()->ShowWindow(SW_HIDE);
+        // Shown, then moved beyond the client area's corner.
+        moved->MoveWindow(beyond);
+        EXPECT_TRUE(WindowOf(moved)->isVisible());
+        EXPECT_EQ(ranges(), none);
+    }
+    const std::vector<int> after = ranges();
+    EXPECT_GE(after[1], beyond.right - client.width());
+    EXPECT_GE(after[3], beyond.bottom - client.height());
+
+    // Told of a move the usual way, the area sets the same ranges.
+    moved->MoveWindow(CRect(beyond.left - 1, beyond.top, beyond.right - 1, beyond.bottom));
+    moved->MoveWindow(beyond);
+    EXPECT_EQ(ranges(), after);
+}

@@ -10,12 +10,41 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QMdiArea>
+#include <QMoveEvent>
+#include <QScopedValueRollback>
 
+#include <memory>
 #include <utility>
 
 namespace {
 // Posted to a window whose caption waits.
 const QEvent::Type kCaptionEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// The batch of frames being made, the frame that waits to show, and the
+// last frame whose moves and resizes the client area was not told of.
+int g_showBatches = 0;
+QPointer<QtChildFrame> g_waitingShow;
+QPointer<QtChildFrame> g_areaBehind;
+bool g_tellingArea = false;
+
+// The client area sets its scroll bars at each move or resize of one of its
+// windows, measuring all of them again, and it watches them twice, as their
+// area and among the application's every event: a batch makes windows by
+// the hundred, and the area is told once, when the batch ends. While a batch
+// is made, the frames' moves and resizes go to them past every watch.
+class AreaMoveKeeper : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Move && event->type() != QEvent::Resize) return false;
+        auto* window = qobject_cast<QtChildFrame*>(watched);
+        if (window == nullptr || g_tellingArea) return false;
+        g_areaBehind = window;
+        static_cast<QObject*>(window)->event(event);
+        return true;
+    }
+};
+std::unique_ptr<AreaMoveKeeper> g_moveKeeper;
 
 const QIcon& BlankIcon()
 {
@@ -223,8 +252,6 @@ void QtChildFrame::moveEvent(QMoveEvent* event)
 // ---------------------------------------------------------------------------
 
 namespace {
-int g_showBatches = 0;
-QPointer<QtChildFrame> g_waitingShow;
 
 // The commands that show a window in the state it has.
 bool ShowsAsItIs(int showCommand)
@@ -240,16 +267,43 @@ bool ShowsAsItIs(int showCommand)
 }
 } // namespace
 
-void QtChildFrameHost::BeginShowBatch() { ++g_showBatches; }
+void QtChildFrameHost::BeginShowBatch()
+{
+    if (g_showBatches++ > 0 || QCoreApplication::instance() == nullptr) return;
+    // Installed last, it sees the events before the area does.
+    g_moveKeeper = std::make_unique<AreaMoveKeeper>();
+    QCoreApplication::instance()->installEventFilter(g_moveKeeper.get());
+}
 
 void QtChildFrameHost::EndShowBatch()
 {
-    if (g_showBatches > 0 && --g_showBatches == 0) ShowWaitingFrame();
+    if (g_showBatches == 0 || --g_showBatches > 0) return;
+    if (g_moveKeeper && QCoreApplication::instance() != nullptr)
+        QCoreApplication::instance()->removeEventFilter(g_moveKeeper.get());
+    g_moveKeeper.reset();
+    ShowWaitingFrame();
 }
 
 void QtChildFrameHost::ShowWaitingFrame()
 {
+    ShowWaiting();
+    TellAreaOfKeptMoves();
+}
+
+void QtChildFrameHost::ShowWaiting()
+{
     if (QPointer<QtChildFrame> window = std::exchange(g_waitingShow, nullptr)) window->show();
+}
+
+void QtChildFrameHost::TellAreaOfKeptMoves()
+{
+    QPointer<QtChildFrame> window = std::exchange(g_areaBehind, nullptr);
+    if (!window || window->mdiArea() == nullptr) return;
+    // A move to where the window is: the area sets its scroll bars for all
+    // its windows as they are now.
+    const QScopedValueRollback<bool> telling(g_tellingArea, true);
+    QMoveEvent move(window->pos(), window->pos());
+    QCoreApplication::sendEvent(window, &move);
 }
 
 QtChildFrameHost::~QtChildFrameHost()
@@ -282,7 +336,7 @@ void QtChildFrameHost::Show(int showCommand)
     // after that: the caption comes first, as it always did.
     if (showCommand == SW_SHOWMAXIMIZED || m_window->isMaximized()) m_window->ShowCaption();
     if (g_showBatches > 0 && ShowsAsItIs(showCommand) && m_window->isHidden()) {
-        if (g_waitingShow != m_window) ShowWaitingFrame();
+        if (g_waitingShow != m_window) ShowWaiting();
         g_waitingShow = m_window;
         return;
     }
@@ -290,7 +344,7 @@ void QtChildFrameHost::Show(int showCommand)
     if (g_waitingShow == m_window) {
         g_waitingShow = nullptr;
     } else {
-        ShowWaitingFrame();
+        ShowWaiting();
     }
     switch (showCommand) {
     case SW_HIDE: m_window->hide(); break;

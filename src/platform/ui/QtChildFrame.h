@@ -85,11 +85,15 @@ public:
     // until another frame shows, the batch ends or a message or dialog
     // opens: its view, filled meanwhile, then lays its scroll bars out once,
     // on top, rather than after all the frames made after it, beneath them.
-    // It counts as shown throughout.
+    // It counts as shown throughout. The client area is told of the moves
+    // and resizes of its windows once, at the same times.
     static void BeginShowBatch();
     static void EndShowBatch();
     static void ShowWaitingFrame();
 
 private:
+    static void ShowWaiting();
+    static void TellAreaOfKeptMoves();
+
     QPointer<QtChildFrame> m_window;
 };
