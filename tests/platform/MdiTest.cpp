@@ -948,6 +948,9 @@ TEST_F(MdiTest, TheAreasScrollBarsReachEveryWindowOnceABatchEnds)
         moved->MoveWindow(beyond);
         EXPECT_TRUE(WindowOf(moved)->isVisible());
         EXPECT_EQ(ranges(), none);
+        // The frame itself, and its view, have their new size at once.
+        EXPECT_EQ(WindowOf(moved)->size(), QSize(beyond.Width(), beyond.Height()));
+        EXPECT_EQ(WindowOf(moved)->ViewWidget()->geometry(), WindowOf(moved)->contentsRect());
     }
     const std::vector<int> after = ranges();
     EXPECT_GE(after[1], beyond.right - client.width());
@@ -957,4 +960,32 @@ TEST_F(MdiTest, TheAreasScrollBarsReachEveryWindowOnceABatchEnds)
     moved->MoveWindow(CRect(beyond.left - 1, beyond.top, beyond.right - 1, beyond.bottom));
     moved->MoveWindow(beyond);
     EXPECT_EQ(ranges(), after);
+}
+
+// Frames sized within a batch lay their views out at once, a maximized one
+// filling the client area.
+TEST_F(MdiTest, AFrameSizedInABatchLaysItsViewOut)
+{
+    CDocument doc;
+    auto laidOut = [](CMDIChildWnd* frame) {
+        QtChildFrame* window = WindowOf(frame);
+        return window->ViewWidget()->geometry() == window->contentsRect();
+    };
+    CMDIChildWnd* first = m_template.CreateNewFrame(&doc, m_main);
+    m_template.InitialUpdateFrame(first, &doc, true);
+    CMDIChildWnd* maximized = nullptr;
+    {
+        CMDIFrameWnd::ActivationBatch batch(m_main);
+        first->MoveWindow(CRect(10, 10, 210, 160));
+        EXPECT_TRUE(laidOut(first));
+        maximized = m_template.CreateNewFrame(&doc, m_main);
+        m_template.InitialUpdateFrame(maximized, &doc, false);
+        maximized->ShowWindow(SW_SHOWMAXIMIZED);
+        EXPECT_TRUE(maximized->IsZoomed());
+        EXPECT_EQ(WindowOf(maximized)->size(), AreaOf(m_main)->viewport()->size());
+        EXPECT_TRUE(laidOut(maximized));
+    }
+    EXPECT_TRUE(laidOut(first));
+    EXPECT_TRUE(laidOut(maximized));
+    EXPECT_EQ(WindowOf(maximized)->size(), AreaOf(m_main)->viewport()->size());
 }

@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QIcon>
 #include <QKeySequence>
+#include <QLayout>
 #include <QMenu>
 #include <QPixmap>
 #include <QMdiArea>
@@ -40,6 +41,11 @@ public:
         auto* window = qobject_cast<QtChildFrame*>(watched);
         if (window == nullptr || g_tellingArea) return false;
         g_areaBehind = window;
+        // Delivered as the application would deliver it, past the watches:
+        // a resize first lays the frame's view out in its new inside.
+        QLayout* layout = window->layout();
+        if (event->type() == QEvent::Resize && layout != nullptr && layout->isEnabled() && !layout->activate())
+            layout->setGeometry(window->contentsRect());
         static_cast<QObject*>(window)->event(event);
         return true;
     }
