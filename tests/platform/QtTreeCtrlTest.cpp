@@ -1,17 +1,22 @@
 // The tree control's window keeps its one column as wide as the widest label
 // it shows, as the toolkit's own fitting to contents would, whatever the
 // program changes: items added, renamed, collapsed, expanded, deleted, or
-// the whole tree given again.
+// the whole tree given again. Its items show the pictures of the tree's
+// image list.
 #include "platform/TreeCtrl.h"
 #include "platform/ui/QtTreeCtrl.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -116,4 +121,50 @@ TEST(QtTreeCtrlTest, ASelectionMadeWithTheChangeSeesTheColumnsNewWidth)
     tree.SelectItem(wide);
     const int width = widget.columnWidth(0);
     EXPECT_EQ(width, FittedWidth(widget));
+}
+
+// Each item shows the pictures its item names, normal and selected, from the
+// image list the tree has now.
+TEST(QtTreeCtrlTest, ItemsShowThePicturesOfTheImageListTheTreeHas)
+{
+    auto solid = [](Qt::GlobalColor colour) {
+        QImage image(16, 16, QImage::Format_ARGB32);
+        image.fill(colour);
+        return image;
+    };
+    const std::vector<QImage> first{solid(Qt::red), solid(Qt::green), solid(Qt::blue)};
+    const std::vector<QImage> second{solid(Qt::yellow), solid(Qt::cyan), solid(Qt::magenta)};
+    // The pictures as a single item's icon made from the list shows them.
+    auto shown = [](const QIcon& icon, QIcon::Mode mode) { return icon.pixmap(QSize(16, 16), mode).toImage(); };
+    auto expect = [&](const QtTreeCtrl& widget, HTREEITEM item, const std::vector<QImage>& images, int image,
+                      int selected) {
+        QIcon made;
+        made.addPixmap(QPixmap::fromImage(images[static_cast<std::size_t>(image)]), QIcon::Normal);
+        made.addPixmap(QPixmap::fromImage(images[static_cast<std::size_t>(selected)]), QIcon::Selected);
+        const QIcon icon = widget.WidgetItem(item)->icon(0);
+        EXPECT_EQ(shown(icon, QIcon::Normal), shown(made, QIcon::Normal));
+        EXPECT_EQ(shown(icon, QIcon::Selected), shown(made, QIcon::Selected));
+    };
+
+    CTreeCtrl tree;
+    QtTreeCtrl widget(tree, 2001);
+    tree.SetImageList(&first);
+    const HTREEITEM one = tree.InsertItem(QStringLiteral("One"));
+    const HTREEITEM two = tree.InsertItem(QStringLiteral("Two"));
+    const HTREEITEM three = tree.InsertItem(QStringLiteral("Three"));
+    tree.SetItemImage(one, 0, 1);
+    tree.SetItemImage(two, 0, 1);
+    tree.SetItemImage(three, 2, 2);
+    expect(widget, one, first, 0, 1);
+    expect(widget, two, first, 0, 1);
+    expect(widget, three, first, 2, 2);
+
+    tree.SetItemImage(two, 2, 0);
+    expect(widget, one, first, 0, 1);
+    expect(widget, two, first, 2, 0);
+
+    tree.SetImageList(&second);
+    expect(widget, one, second, 0, 1);
+    expect(widget, two, second, 2, 0);
+    expect(widget, three, second, 2, 2);
 }

@@ -95,21 +95,28 @@ HTREEITEM QtTreeCtrl::HitTest(const QPoint& viewportPoint) const
     return ItemOf(item);
 }
 
-void QtTreeCtrl::ApplyLook(HTREEITEM item, QTreeWidgetItem* widgetItem) const
+void QtTreeCtrl::ApplyLook(HTREEITEM item, QTreeWidgetItem* widgetItem)
 {
     widgetItem->setText(0, m_tree->GetItemText(item));
     int image = 0;
     int selectedImage = 0;
     m_tree->GetItemImage(item, image, selectedImage);
+    widgetItem->setIcon(0, IconFor(image, selectedImage));
+}
+
+const QIcon& QtTreeCtrl::IconFor(int image, int selectedImage)
+{
+    const auto [at, made] = m_icons.try_emplace({image, selectedImage});
+    if (!made) return at->second;
     const std::vector<QImage>* images = m_tree->GetImageList();
-    QIcon icon;
     auto valid = [images](int index) {
         return images != nullptr && index >= 0 && index < static_cast<int>(images->size());
     };
+    QIcon& icon = at->second;
     if (valid(image)) icon.addPixmap(QPixmap::fromImage((*images)[static_cast<std::size_t>(image)]), QIcon::Normal);
     if (valid(selectedImage))
         icon.addPixmap(QPixmap::fromImage((*images)[static_cast<std::size_t>(selectedImage)]), QIcon::Selected);
-    widgetItem->setIcon(0, icon);
+    return icon;
 }
 
 QTreeWidgetItem* QtTreeCtrl::MakeItem(HTREEITEM item)
@@ -203,6 +210,8 @@ void QtTreeCtrl::Reset()
     const bool updating = std::exchange(m_updating, true);
     clear();
     m_items.clear();
+    // A new image list comes with a reset.
+    m_icons.clear();
     if (m_tree != nullptr) {
         for (HTREEITEM item : m_tree->GetChildren(TVI_ROOT)) Insert(item);
     }

@@ -4,9 +4,12 @@
 // and focus to it. It decides nothing.
 #include "platform/TreeCtrl.h"
 
+#include <QIcon>
 #include <QTreeWidget>
 
+#include <map>
 #include <unordered_map>
+#include <utility>
 
 class QtTreeCtrl : public QTreeWidget, public TreeCtrlHost {
     Q_OBJECT
@@ -41,7 +44,10 @@ private:
     QTreeWidgetItem* MakeItem(HTREEITEM item);
     void Insert(HTREEITEM item);
     void Forget(QTreeWidgetItem* widgetItem);
-    void ApplyLook(HTREEITEM item, QTreeWidgetItem* widgetItem) const;
+    void ApplyLook(HTREEITEM item, QTreeWidgetItem* widgetItem);
+    // The icon of a picture and its selected picture, made once for all the
+    // items that show them.
+    const QIcon& IconFor(int image, int selectedImage);
     // The column takes its labels' width once the events in hand are
     // handled; at once when something waits.
     void FitColumnLater();
@@ -54,4 +60,6 @@ private:
     // user's.
     bool m_updating = false;
     bool m_fitWaits = false;
+    // Made from the image list the tree had at its last reset.
+    std::map<std::pair<int, int>, QIcon> m_icons;
 };
