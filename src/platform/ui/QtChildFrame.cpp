@@ -29,10 +29,10 @@ QPointer<QtChildFrame> g_areaBehind;
 bool g_tellingArea = false;
 
 // The client area sets its scroll bars at each move or resize of one of its
-// windows, measuring all of them again, and it watches them twice, as their
-// area and among the application's every event: a batch makes windows by
-// the hundred, and the area is told once, when the batch ends. While a batch
-// is made, the frames' moves and resizes go to them past every watch.
+// windows, measuring all of them again, and it hears of each twice, through
+// its watch on the window and its watch on all the application's events. A
+// batch makes windows by the hundred: while it is made, the frames' moves and
+// resizes go to them past every watch, and the area is told once, at its end.
 class AreaMoveKeeper : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -258,7 +258,6 @@ void QtChildFrame::moveEvent(QMoveEvent* event)
 // ---------------------------------------------------------------------------
 
 namespace {
-
 // The commands that show a window in the state it has.
 bool ShowsAsItIs(int showCommand)
 {
