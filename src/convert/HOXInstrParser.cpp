@@ -9,7 +9,9 @@
 #include "platform/Strings.h"
 #include "res/StringIds.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 
 using namespace instr;
 
@@ -22,11 +24,22 @@ constexpr UINT kNotForControllerType = 13479;
 
 // "m" and the M code in two or three digits, "FNC" and two digits, "cod" and
 // two digits.
+// Written by hand: the checker looks a name up for every statement of a
+// program read, and the C library's formatting costs a thousand
+// instructions a key. The numbers are those of names, from 0 to 102.
 std::string_view NumberedKey(char (&buffer)[12], std::string_view prefix, std::int64_t number, int width)
 {
-    const int n = std::snprintf(buffer, sizeof buffer, "%.*s%0*d", static_cast<int>(prefix.size()), prefix.data(),
-                                width, static_cast<int>(number));
-    return std::string_view(buffer, static_cast<std::size_t>(n));
+    char digits[20];
+    const std::to_chars_result written = std::to_chars(std::begin(digits), std::end(digits), number);
+    const std::string_view shown(digits, static_cast<std::size_t>(written.ptr - digits));
+    std::size_t n = 0;
+    auto put = [&buffer, &n](char c) {
+        if (n < sizeof buffer) buffer[n++] = c;
+    };
+    for (char c : prefix) put(c);
+    for (std::size_t zeros = shown.size(); zeros < static_cast<std::size_t>(std::max(width, 0)); ++zeros) put('0');
+    for (char c : shown) put(c);
+    return std::string_view(buffer, n);
 }
 
 // Reads the number of a typed name form ("m3", "cod1", "fncd12"); false when
