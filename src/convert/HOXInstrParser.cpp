@@ -23,10 +23,9 @@ constexpr UINT kExcessOperands = IDS_EXCESS_OPERANDS;
 constexpr UINT kNotForControllerType = 13479;
 
 // "m" and the M code in two or three digits, "FNC" and two digits, "cod" and
-// two digits.
-// Written by hand: the checker looks a name up for every statement of a
-// program read, and the C library's formatting costs a thousand
-// instructions a key. The numbers are those of names, from 0 to 102.
+// two digits. Written by hand: the checker looks a name up for every
+// statement of a program read, and the C library's formatting costs about a
+// thousand instructions a key. The numbers are those of names, 0 to 102.
 std::string_view NumberedKey(char (&buffer)[12], std::string_view prefix, std::int64_t number, int width)
 {
     char digits[20];
