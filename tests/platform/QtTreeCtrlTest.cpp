@@ -3,8 +3,8 @@
 // program changes: items added, renamed, collapsed, expanded, deleted, or
 // the whole tree given again. Its items show the pictures of the tree's
 // image list.
-#include "platform/TreeCtrl.h"
 #include "platform/ui/QtTreeCtrl.h"
+#include "platform/TreeCtrl.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -82,10 +82,12 @@ TEST(QtTreeCtrlTest, TheColumnIsAsWideAsTheWidestShownLabelAfterEveryChange)
     };
     const Step steps[] = {
         {"a short tree", [] {}},
-        {"a long label added", [&] { wide = tree.InsertItem(QStringLiteral("A chart with a rather long name"), group); }},
+        {"a long label added",
+         [&] { wide = tree.InsertItem(QStringLiteral("A chart with a rather long name"), group); }},
         {"its group collapsed", [&] { tree.Expand(group, TVE_COLLAPSE); }},
         {"its group expanded", [&] { tree.Expand(group, TVE_EXPAND); }},
-        {"the label made longer", [&] { tree.SetItemText(wide, QStringLiteral("A chart with a longer name still, and more")); }},
+        {"the label made longer",
+         [&] { tree.SetItemText(wide, QStringLiteral("A chart with a longer name still, and more")); }},
         {"the label made short", [&] { tree.SetItemText(wide, QStringLiteral("Short")); }},
         {"many labels added at once",
          [&] {

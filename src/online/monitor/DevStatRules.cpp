@@ -74,11 +74,11 @@ bool ValidIndex(std::int64_t n) { return devices::IsIndexNumber(n); }
 // tens below 67 and the top of X's upper block.
 bool ValidGroup(std::int32_t type, std::int64_t n, const Model& m)
 {
+    const bool lowerTop = m.oneAxis ? n == 0 : devices::InRange(n, 0, devices::kLastOctalTwoAxes) && n % 10 == 0;
     switch (type) {
     case SV::kM: return n < kFirstSpecial ? n % 16 == 0 : (n - kFirstSpecial) % 16 == 0;
-    case SV::kX:
-        return n == devices::FirstHighX(m.oneAxis) || (m.oneAxis ? n == 0 : devices::InRange(n, 0, devices::kLastOctalTwoAxes) && n % 10 == 0);
-    case SV::kY: return m.oneAxis ? n == 0 : devices::InRange(n, 0, devices::kLastOctalTwoAxes) && n % 10 == 0;
+    case SV::kX: return n == devices::FirstHighX(m.oneAxis) || lowerTop;
+    case SV::kY: return lowerTop;
     default: return true;
     }
 }

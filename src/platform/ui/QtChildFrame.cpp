@@ -8,10 +8,10 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QLayout>
-#include <QMenu>
-#include <QPixmap>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMoveEvent>
+#include <QPixmap>
 #include <QScopedValueRollback>
 
 #include <memory>

@@ -67,8 +67,8 @@ void QtTreeCtrl::FitColumn()
     m_fitWaits = false;
     // As the header fits a column to its contents.
     const QHeaderView* head = header();
-    const int width = std::clamp(std::max(sizeHintForColumn(0), head->sectionSizeHint(0)),
-                                 head->minimumSectionSize(), head->maximumSectionSize());
+    const int width = std::clamp(std::max(sizeHintForColumn(0), head->sectionSizeHint(0)), head->minimumSectionSize(),
+                                 head->maximumSectionSize());
     if (width != columnWidth(0)) header()->resizeSection(0, width);
 }
 
